@@ -1,0 +1,72 @@
+#pragma once
+// The one open scenario: single values and two tables of text columns. Row k of a table
+// belongs to entry k of the station or ship list of the main window; the number of stations
+// or ships is that list's entry count, and rows beyond it are spare and never written.
+#include <QString>
+#include <vector>
+
+struct StationRow {
+    QString Name;
+    QString ClassName;
+    QString Ref;
+    QString ZrotFrequency;
+    QString ArotX;
+    QString ArotY;
+    QString ArotZ;
+    bool ClassRotation = false;
+    QString SemiMajorAxis;
+    QString Excentricity;
+    QString Inclination;
+    QString AscendingNodeLongitude;
+    QString PeriapsisLongitude;
+    QString MeanLongitude;
+    double EpochDate = 0; // calendar day count; an empty date counts as day 0
+    QString EpochHour;
+    QString EpochMinute;
+};
+
+struct ShipRow {
+    QString Name;
+    QString ClassName;
+    QString Status;
+    QString StatusRef;
+    QString Base;
+    QString DockedStation;
+    QString Heading;
+    QString DockedPort;
+    QString Pad;
+    QString RposX;
+    QString RposY;
+    QString RposZ;
+    QString RvelX;
+    QString RvelY;
+    QString RvelZ;
+    QString ArotX;
+    QString ArotY;
+    QString ArotZ;
+    QString Vrot;
+    QString OtherLines; // unrecognised lines of the ship block, joined by CR LF
+    QString Fuel;
+    QString MainEngine;
+    QString HoverEngine;
+};
+
+struct ScenarioDocument {
+    QString Description; // lines joined by CR LF
+    QString SystemName;
+    double StartDate = 0; // calendar day count
+    int StartHour = 0;
+    int StartMinute = 0;
+    QString FocusShip;
+    std::vector<StationRow> StationTable;
+    std::vector<ShipRow> ShipTable;
+
+    // Rows 0 to t, all empty.
+    void StationTableRedim(int t);
+    // Rows 0 to t; rows that existed keep their values.
+    void StationTableRedimPreserve(int t);
+    void ShipTableRedim(int t);
+    void ShipTableRedimPreserve(int t);
+    // The blank values of a new ship row; Name and OtherLines stay.
+    void ShipTableBlanking(int i);
+};

@@ -1,0 +1,20 @@
+#pragma once
+// The text rules that every reader of the simulator's files and every validation share.
+// LeadingNumber and NumberText are the only conversions between text and numbers in the
+// program; both ignore the user's regional settings.
+#include <QString>
+
+// Removes blanks (code 32) only, never tabs or line ends.
+QString Trim(const QString& text);
+QString UCase(const QString& text);
+
+// Drops a ";" comment (and then the blanks around what is left) and trailing control characters.
+QString ClearComments(const QString& line);
+// The digits of a label as a number text: "Dock 3" gives " 3".
+QString GetNumberValue(const QString& label);
+// A plain decimal number: optional "-", digits, at most one ".".
+bool IsANumber(const QString& value);
+// The number that leads the text, 0 when none does.
+double LeadingNumber(const QString& text);
+// Leading blank when not negative, at most 15 significant digits, ".5" for one half.
+QString NumberText(double value);

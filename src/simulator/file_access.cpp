@@ -1,0 +1,125 @@
+#include "simulator/file_access.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <algorithm>
+
+namespace {
+QString Separators(const QString& path) {
+    QString p = path;
+    if (QDir::separator() != u'\\')
+        p.replace(u'\\', u'/');
+    return QDir::fromNativeSeparators(p);
+}
+
+// Finds, in an existing folder, the entry whose name equals name without regard to case.
+QString CaseMatch(const QString& folder, const QString& name) {
+    QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
+    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return entry;
+    }
+    return QString();
+}
+} // namespace
+
+QString PlatformPath(const QString& path) {
+    const QString p = Separators(path);
+    if (p.isEmpty() || QFileInfo::exists(p))
+        return p;
+    // Walk the components and repair the letter case of those that do not exist as written.
+    const bool absolute = p.startsWith(u'/');
+    QStringList parts = p.split(u'/');
+    QString built;
+    int first = 0;
+    if (absolute) {
+        built = QStringLiteral("/");
+        first = 1;
+    } else if (parts.size() > 0 && parts[0].size() == 2 && parts[0].at(1) == u':') {
+        built = parts[0] + u'/';
+        first = 1;
+    }
+    for (int i = first; i < parts.size(); ++i) {
+        const QString& part = parts[i];
+        QString next;
+        if (part.isEmpty() || part == u"." || part == u"..") {
+            next = part;
+        } else {
+            const QString candidate = built + part;
+            if (QFileInfo::exists(candidate)) {
+                next = part;
+            } else {
+                const QString match = CaseMatch(built, part);
+                if (match.isEmpty())
+                    return p; // nothing better to offer: the caller fails on the path as written
+                next = match;
+            }
+        }
+        built += next;
+        if (i + 1 < parts.size() && !built.endsWith(u'/'))
+            built += u'/';
+    }
+    return built;
+}
+
+bool FileExists(const QString& path) {
+    QFileInfo info(PlatformPath(path));
+    return info.exists() && info.isFile();
+}
+
+bool FolderExists(const QString& path) {
+    QFileInfo info(PlatformPath(path));
+    return info.exists() && info.isDir();
+}
+
+std::optional<QByteArray> ReadWholeFile(const QString& path) {
+    QFile file(PlatformPath(path));
+    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error) {
+    QSaveFile file(PlatformPath(path));
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    if (file.write(bytes) != bytes.size()) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool DeleteFile(const QString& path) { return QFile::remove(PlatformPath(path)); }
+
+QStringList ListFiles(const QString& folder, const QString& pattern) {
+    QDir dir(PlatformPath(folder));
+    if (!dir.exists())
+        return {};
+    const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern),
+                                QRegularExpression::CaseInsensitiveOption);
+    QStringList names;
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (re.match(name).hasMatch())
+            names.append(name);
+    }
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    return names;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// File access at the edge of the program. Paths are built as the simulator writes them: a
+// folder text followed by a file name, with "\" as separator. They are mapped to the
+// platform here, and a name that differs only in letter case is taken when no file has
+// the exact name, as on the simulator's home platform.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The platform path for a simulator path text, letter case resolved where needed.
+QString PlatformPath(const QString& path);
+
+bool FileExists(const QString& path);
+bool FolderExists(const QString& path);
+std::optional<QByteArray> ReadWholeFile(const QString& path);
+// Writes the whole file or nothing: the old file stays as it was when writing fails.
+// On failure, error gets a text the user can read.
+bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+bool DeleteFile(const QString& path);
+
+// The names of the files of a folder that match a wildcard pattern (letter case ignored),
+// sorted by name without regard to case.
+QStringList ListFiles(const QString& folder, const QString& pattern);

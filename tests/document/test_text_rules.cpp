@@ -1,0 +1,169 @@
+#include "document/codepage.h"
+#include "document/text_rules.h"
+#include "test_registry.h"
+
+#include <QTest>
+#include <cmath>
+
+class TextRulesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void clearComments_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("comment and blanks") << "  REF PlanetA ; home planet" << "REF PlanetA";
+        QTest::newRow("no comment keeps blanks") << "  REF PlanetA" << "  REF PlanetA";
+        QTest::newRow("only a comment") << ";only a comment" << "";
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("tab and CR after marker") << "END_SHIPS\t\r" << "END_SHIPS";
+        QTest::newRow("blank before tab stays") << "ABC \t" << "ABC ";
+        QTest::newRow("leading tab stays") << "\tABC" << "\tABC";
+        QTest::newRow("only control characters") << "\t\r\x01" << "";
+        QTest::newRow("tab before comment is not a blank") << "\tX ;c" << "\tX";
+    }
+    void clearComments() {
+        QFETCH(QString, line);
+        QFETCH(QString, expected);
+        QCOMPARE(ClearComments(line), expected);
+        QCOMPARE(ClearComments(ClearComments(line)), ClearComments(line));
+    }
+
+    void getNumberValue_data() {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("pad") << "Pad 12" << " 12";
+        QTest::newRow("dock") << "Dock 3" << " 3";
+        QTest::newRow("mixed") << "a1b2" << " 12";
+        QTest::newRow("minus dropped") << "-5" << " 5";
+        QTest::newRow("point dropped") << "1.5" << " 15";
+        QTest::newRow("leading zeros") << "007" << " 7";
+        QTest::newRow("no digits") << "none" << " 0";
+    }
+    void getNumberValue() {
+        QFETCH(QString, label);
+        QFETCH(QString, expected);
+        QCOMPARE(GetNumberValue(label), expected);
+    }
+
+    void isANumber_data() {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("expected");
+        for (const char* yes : {"12.5", "-3", " 7 ", "1.", ".", "-.", "0"})
+            QTest::newRow(yes) << QString(yes) << true;
+        for (const char* no : {"", "-", "1e5", "+1", "1,5", "--1", "1.2.3", "\t7", "7 8", "  "})
+            QTest::newRow(no) << QString(no) << false;
+    }
+    void isANumber() {
+        QFETCH(QString, value);
+        QFETCH(bool, expected);
+        const QString before = value;
+        QCOMPARE(IsANumber(value), expected);
+        QCOMPARE(value, before);
+    }
+
+    void leadingNumber_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("decimal") << "51981.5" << 51981.5;
+        QTest::newRow("comment after") << "  12 ; x" << 12.0;
+        QTest::newRow("comma stops") << "1,5" << 1.0;
+        QTest::newRow("letters") << "abc" << 0.0;
+        QTest::newRow("blank inside") << "1 2" << 12.0;
+        QTest::newRow("exponent") << "2.5E3" << 2500.0;
+        QTest::newRow("D exponent") << "1d2" << 100.0;
+        QTest::newRow("half") << " .5" << 0.5;
+        QTest::newRow("lone minus") << "-" << 0.0;
+        QTest::newRow("negative") << "-0.25" << -0.25;
+        QTest::newRow("plus sign") << "+7" << 7.0;
+        QTest::newRow("exponent without digits") << "3e" << 3.0;
+        QTest::newRow("tab and LF ignored") << "\t4\n2" << 42.0;
+        QTest::newRow("CR stops") << "4\r2" << 4.0;
+        QTest::newRow("hex") << "&H1F" << 31.0;
+        QTest::newRow("octal") << "&o17" << 15.0;
+        QTest::newRow("second point stops") << "1.2.3" << 1.2;
+        QTest::newRow("lower exponent with sign") << "6.7e6" << 6700000.0;
+    }
+    void leadingNumber() {
+        QFETCH(QString, text);
+        QFETCH(double, expected);
+        QCOMPARE(LeadingNumber(text), expected);
+    }
+
+    void leadingNumberStaysFinite() {
+        QVERIFY(std::isfinite(LeadingNumber("1e999")));
+        QVERIFY(std::isfinite(LeadingNumber(QString(400, u'9'))));
+        QVERIFY(LeadingNumber("-1e999") < 0);
+    }
+
+    void numberText_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("zero") << 0.0 << " 0";
+        QTest::newRow("origin") << 15018.0 << " 15018";
+        QTest::newRow("mjd") << 52531.5208333333 << " 52531.5208333333";
+        QTest::newRow("negative whole") << -3.0 << "-3";
+        QTest::newRow("half") << 0.5 << " .5";
+        QTest::newRow("negative quarter") << -0.25 << "-.25";
+        QTest::newRow("tenth") << 0.1 << " .1";
+        QTest::newRow("ten thousandth") << 0.0001 << " .0001";
+        QTest::newRow("hundred thousandth") << 0.00001 << " 1E-05";
+        QTest::newRow("1E15") << 1e15 << " 1E+15";
+        QTest::newRow("just below 1E15") << 999999999999999.0 << " 999999999999999";
+        QTest::newRow("rounded up to 1E15") << 999999999999999.9 << " 1E+15";
+        QTest::newRow("fifteen digits") << 1.0 / 3.0 << " .333333333333333";
+        QTest::newRow("fifty") << 50.0 << " 50";
+        QTest::newRow("large mantissa") << -1.5e20 << "-1.5E+20";
+        QTest::newRow("tiny") << 1.25e-300 << " 1.25E-300";
+        QTest::newRow("negative zero") << -0.0 << " 0";
+    }
+    void numberText() {
+        QFETCH(double, value);
+        QFETCH(QString, expected);
+        QCOMPARE(NumberText(value), expected);
+    }
+
+    void numberTextReadsBack_data() {
+        QTest::addColumn<double>("value");
+        for (double v : {1.0, -2.5, 6778137.0, 0.0016, 51981.5, 1.23456789012345e-7, 9.87654321e22, -0.75})
+            QTest::newRow(qPrintable(QString::number(v, 'g', 17))) << v;
+    }
+    void numberTextReadsBack() {
+        QFETCH(double, value);
+        const double back = LeadingNumber(NumberText(value));
+        QVERIFY2(std::fabs(back - value) <= std::fabs(value) * 1e-14, qPrintable(NumberText(value)));
+    }
+
+    void trimRemovesBlanksOnly() {
+        QCOMPARE(Trim("  a b  "), QString("a b"));
+        QCOMPARE(Trim("\ta\t"), QString("\ta\t"));
+        QCOMPARE(Trim("   "), QString());
+    }
+
+    void codePageRoundTrip() {
+        QByteArray all;
+        for (int b = 0; b < 256; ++b)
+            all.append(char(b));
+        QCOMPARE(EncodeText(DecodeText(all)), all);
+        QCOMPARE(DecodeText("\xB0\xE9\x80"), QString::fromUtf8("°é€"));
+        QCOMPARE(EncodeText(QString::fromUtf8("日")), QByteArray("?"));
+    }
+
+    void splitLines_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("CRLF") << "a\r\nb\r\n" << QStringList{"a", "b"};
+        QTest::newRow("lone CR") << "a\rb" << QStringList{"a", "b"};
+        QTest::newRow("lone LF") << "a\nb\n" << QStringList{"a", "b"};
+        QTest::newRow("empty lines kept") << "a\r\n\r\nb" << QStringList{"a", "", "b"};
+        QTest::newRow("LF CR is two ends") << "a\n\rb" << QStringList{"a", "", "b"};
+        QTest::newRow("nothing") << "" << QStringList{};
+    }
+    void splitLines() {
+        QFETCH(QString, text);
+        QFETCH(QStringList, lines);
+        QCOMPARE(SplitLines(text), lines);
+    }
+};
+
+SKELVAN_TEST(TextRulesTest);
+#include "test_text_rules.moc"
