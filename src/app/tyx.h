@@ -149,6 +149,15 @@ public:
     void Command9Click(); // change class
     void Check1Click();   // rotation option
     // Catalogs of bases and dock ports, and the location trees (stations/).
+    // One entry per base: Name & ":" & NumberText(pad count) & ":" & body; one spare entry after them.
+    QStringList BaseCatalog;
+    int BaseCount = 0;
+    struct StationClassDock {
+        QString ClassName;  // the class file name without ".cfg"
+        int DockCount = -1; // lines of the dock list; -1 without one
+    };
+    std::vector<StationClassDock> StationClassDocks; // one spare row after StationClassCount
+    int StationClassCount = 0;
     void StationDockScan();
     void StationTreeUpdate();
     void StationDockTreeUpdate();
