@@ -57,33 +57,44 @@ private:
     }
 };
 
-// BEGIN_DESC .. END_DESC: the first such section, every line exactly as read.
-class DescriptionLines {
-public:
-    void Line(QStringView line) {
-        if (state_ == State::Before) {
-            if (TrimView(line) == u"BEGIN_DESC")
-                state_ = State::Inside;
-        } else if (state_ == State::Inside) {
+// BEGIN_DESC .. END_DESC: the first such section, every line exactly as read. The section
+// is free text: its lines are never taken as markers of other sections.
+struct DescriptionSection {
+    QString text;
+    qsizetype begin = -1; // offset of the BEGIN_DESC line, -1 when the file has no section
+    qsizetype end = -1;   // offset just after the END_DESC line
+    bool Holds(qsizetype offset) const { return offset >= begin && offset < end; }
+};
+
+DescriptionSection FindDescription(QStringView text) {
+    DescriptionSection section;
+    enum class State { Before, Inside, Done } state = State::Before;
+    qsizetype begin = -1;
+    int lines = 0;
+    QString collected;
+    ForEachLine(text, [&](QStringView line) {
+        if (state == State::Before) {
+            if (TrimView(line) == u"BEGIN_DESC") {
+                state = State::Inside;
+                begin = line.data() - text.data();
+            }
+        } else if (state == State::Inside) {
             if (TrimView(line) == u"END_DESC") {
-                state_ = State::Done;
+                state = State::Done;
+                section.begin = begin;
+                section.end = line.data() - text.data() + line.size();
+                section.text = collected;
             } else {
-                if (lines_ > 0)
-                    text_ += QStringLiteral("\r\n");
-                text_ += line;
-                ++lines_;
+                if (lines > 0)
+                    collected += QStringLiteral("\r\n");
+                collected += line;
+                ++lines;
             }
         }
-    }
+    });
     // A section that the file never closes is no description.
-    QString Text() const { return state_ == State::Done ? text_ : QString(); }
-
-private:
-    enum class State { Before, Inside, Done };
-    State state_ = State::Before;
-    QString text_;
-    int lines_ = 0;
-};
+    return section;
+}
 
 void ReadStartTime(ScenarioDocument& document, QStringView dateRecord) {
     // "Date", a blank, a form of two or three letters, and the number from the ninth
@@ -103,14 +114,15 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
     const QString text = DecodeText(bytes);
 
     KeyRecords keys;
-    DescriptionLines description;
+    const DescriptionSection description = FindDescription(text);
     StationSectionReader stations(document.StationTable);
     ShipSectionReader ships(document);
     enum class Section { Outside, Stations, Ships } section = Section::Outside;
 
     ForEachLine(QStringView(text), [&](QStringView line) {
         keys.Line(line);
-        description.Line(line);
+        if (description.Holds(line.data() - text.data()))
+            return;
         switch (section) {
         case Section::Outside: {
             const QStringView marker = TrimView(ClearCommentsView(line));
@@ -134,7 +146,7 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
         }
     });
 
-    document.Description = description.Text();
+    document.Description = description.text;
 
     // A key the file lacks leaves its value empty (the start at MJD 0, as a date without
     // a number gives); the flags let the window tell that from a value.
@@ -180,8 +192,5 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
 }
 
 QString ScenarioDescription(const QByteArray& bytes) {
-    DescriptionLines description;
-    const QString text = DecodeText(bytes);
-    ForEachLine(QStringView(text), [&](QStringView line) { description.Line(line); });
-    return description.Text();
+    return FindDescription(DecodeText(bytes)).text;
 }

@@ -47,8 +47,15 @@ bool ShipSectionReader::Line(QStringView line) {
         Header(trimmed);
         return true;
     }
+    if (closes) {
+        // The marker also closes a last block that lacks its END. Keeping the marker among
+        // that ship's unknown lines would write it back inside the block, where it cuts the
+        // ship section short the next time the file is read.
+        inBlock_ = false;
+        return false;
+    }
     BlockLine(cleared, trimmed);
-    return !closes;
+    return true;
 }
 
 void ShipSectionReader::Header(QStringView header) {
