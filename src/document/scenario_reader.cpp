@@ -115,8 +115,9 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
 
     KeyRecords keys;
     const DescriptionSection description = FindDescription(text);
-    StationSectionReader stations(document.StationTable);
-    ShipSectionReader ships(document);
+    ValuePool pool;
+    StationSectionReader stations(document.StationTable, pool);
+    ShipSectionReader ships(document, pool);
     enum class Section { Outside, Stations, Ships } section = Section::Outside;
 
     ForEachLine(QStringView(text), [&](QStringView line) {
@@ -172,6 +173,7 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
         result.stationNames.append(row.Name);
     }
     stationRows.emplace_back();
+    stationRows.shrink_to_fit(); // the growth reserve of a large table is dead weight
 
     // Ships: one spare row, blanked when the last block was closed by END as every row
     // after the first is.
@@ -185,6 +187,7 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
         result.possibleShipFocus.append(row.Name + u':' + row.ClassName);
     }
     shipRows.emplace_back();
+    shipRows.shrink_to_fit();
     if (shipCount > 0 && ships.CurrentRow() == shipCount)
         document.ShipTableBlanking(shipCount);
     result.shipIndexText = NumberText(ships.CurrentRow()) + u':' + NumberText(shipCount);
