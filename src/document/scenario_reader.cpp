@@ -48,6 +48,12 @@ public:
 
 private:
     void Record(QStringView t) {
+        // Most records begin with a letter no key begins with.
+        if (t.isEmpty())
+            return;
+        const char16_t first = t[0].unicode();
+        if (first < 0x80 && first != u'D' && first != u'd' && first != u'S' && first != u's')
+            return;
         for (std::size_t k = 0; k < kKeys.size(); ++k) {
             if (UpperStartsWith(t, kKeys[k])) {
                 found[k] = t;
@@ -73,6 +79,8 @@ DescriptionSection FindDescription(QStringView text) {
     int lines = 0;
     QString collected;
     ForEachLine(text, [&](QStringView line) {
+        if (state == State::Done)
+            return false;
         if (state == State::Before) {
             if (TrimView(line) == u"BEGIN_DESC") {
                 state = State::Inside;
@@ -91,6 +99,7 @@ DescriptionSection FindDescription(QStringView text) {
                 ++lines;
             }
         }
+        return true;
     });
     // A section that the file never closes is no description.
     return section;
