@@ -3,24 +3,9 @@
 #include "ui/selection.h"
 
 #include <QComboBox>
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
 #include <QLabel>
 #include <QTest>
 
-namespace {
-void CopyTree(const QString& from, const QString& to) {
-    QDir().mkpath(to);
-    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + "/" + QDir(from).relativeFilePath(source);
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(source, target);
-    }
-}
-} // namespace
 
 MessageScript::MessageScript() {
     SetMessageResponder([this](const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon) {
@@ -43,25 +28,11 @@ MessageScript::MessageScript() {
 MessageScript::~MessageScript() { SetMessageResponder({}); }
 
 ShipWindow::ShipWindow() {
-    oldFolder_ = QDir::currentPath();
-    const QString sim = dir_.path() + "/sim";
-    CopyTree(QStringLiteral(SKELVAN_TEST_DATA) + "/ships/sim", sim);
-    QDir().mkpath(sim + "/Scenarios");
-    QDir().mkpath(dir_.path() + "/start");
-    QFile setting(dir_.path() + "/start/tyx.cfg");
-    if (setting.open(QIODevice::WriteOnly))
-        setting.write(QDir::toNativeSeparators(sim).toLocal8Bit() + "\r\n");
-    setting.close();
-    QDir::setCurrent(dir_.path() + "/start");
+    folders_.CopyTree(QStringLiteral(SKELVAN_TEST_DATA) + "/ships/Config", folders_.ConfigFolder());
     tyx_ = std::make_unique<TYX>();
 }
 
-ShipWindow::~ShipWindow() {
-    tyx_.reset();
-    QDir::setCurrent(oldFolder_);
-}
-
-QString ShipWindow::SimulatorFolder() const { return dir_.path() + "/sim"; }
+ShipWindow::~ShipWindow() { tyx_.reset(); }
 
 void ShipWindow::LoadShips(const std::vector<ShipRow>& rows, const QString& focus) {
     TYX& w = *tyx_;

@@ -1,11 +1,11 @@
 #pragma once
-// A main window built over a temporary copy of a small simulator installation, with every
+// A main window built over a temporary simulator installation with a few planet files, with every
 // message box answered from a script: a box the test did not announce fails the test.
 #include "app/tyx.h"
 #include "document/scenario_document.h"
+#include "simulator_fixture.h"
 #include "ui/message_box.h"
 
-#include <QTemporaryDir>
 #include <deque>
 #include <memory>
 
@@ -36,16 +36,14 @@ public:
     ShipWindow();
     ~ShipWindow();
     TYX& tyx() { return *tyx_; }
-    // The simulator's configuration folder text, as the window holds it.
-    QString SimulatorFolder() const;
+    SimulatorFixture& folders() { return folders_; }
     // Puts ships into the document as a read scenario does (one spare row), fills the ship
     // list and the focus list, and shows the first ship.
     void LoadShips(const std::vector<ShipRow>& rows, const QString& focus);
     MessageScript script;
 
 private:
-    QTemporaryDir dir_;
-    QString oldFolder_;
+    SimulatorFixture folders_;
     std::unique_ptr<TYX> tyx_;
 };
 

@@ -180,7 +180,7 @@ private slots:
     void planetData() {
         QFETCH(QString, file);
         QFETCH(double, radius);
-        QFile f(QStringLiteral(SKELVAN_TEST_DATA) + "/ships/sim/Config/" + file);
+        QFile f(QStringLiteral(SKELVAN_TEST_DATA) + "/ships/Config/" + file);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const PlanetData planet = PlanetDataFromFile(file, f.readAll());
         QVERIFY(planet.readable);
