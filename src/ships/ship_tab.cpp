@@ -25,6 +25,11 @@ W* Named(W* widget, const char* name, const QString& tip = {}) {
     return widget;
 }
 
+void SetToolTipOnce(QWidget* widget, const QString& tip) {
+    if (widget && widget->toolTip().isEmpty())
+        widget->setToolTip(tip);
+}
+
 QLabel* Caption(const QString& text, QWidget* parent) { return new QLabel(text, parent); }
 
 // A label that shows a value: framed so that an empty value still shows its place.
@@ -216,6 +221,13 @@ void TYX::BuildShipTab(QWidget* page) {
     }
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(1, 3);
+
+    // The user-controlled ship sits on the first tab, which is built before this one.
+    SetToolTipOnce(ShipFocus, "Displays the user-controlled ship. It can be selected from the \"possible ships\" list, "
+                              "that can be updated at the Ship list tab");
+    SetToolTipOnce(PossibleShipFocus, "List of the ships available in the scenario");
+    SetToolTipOnce(Command7,
+                   "Replace the user-controlled ship by the ship displayed at the \"Possible ships\" combo box");
 
     // Handlers. A pick in the ship list and an option click run the same handler as a
     // selection from code (ui/selection.h).

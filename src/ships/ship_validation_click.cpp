@@ -75,9 +75,14 @@ void TYX::Command4Click() {
 
     const int i = CurrentShipRow(ShipIndex);
     const int n = ShipName->count();
-    // The row shown always exists; a table shorter than its list is grown rather than overrun.
-    if (static_cast<int>(Document.ShipTable.size()) <= std::max(i, n - 1))
-        Document.ShipTableRedimPreserve(std::max(i, n - 1));
+    // The current row is one of the listed ships (row 0 for a ship typed into an empty list);
+    // any other row would be stored where no list entry shows it.
+    const int last = std::max(n - 1, 0);
+    if (i > last)
+        return;
+    // A table shorter than its list is grown rather than overrun.
+    if (static_cast<int>(Document.ShipTable.size()) <= last)
+        Document.ShipTableRedimPreserve(last);
     Document.ShipTable[std::size_t(i)] = StoredShipRow(Document.ShipTable[std::size_t(i)], texts);
 
     ShipListsRebuild(n, i);

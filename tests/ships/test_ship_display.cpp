@@ -170,6 +170,11 @@ private slots:
         QCOMPARE(w.ShipIndex->text(), QString("1"));
         QCOMPARE(w.ShipLandedHeading->text(), QString("20"));
         QCOMPARE(w.Document.ShipTable[0].Heading, QString("10")); // the table is untouched
+        // Selecting from code the entry that a typed name hides brings the entry's name back.
+        w.ShipName->setEditText("Typed");
+        Select(w.ShipName, 1);
+        QCOMPARE(w.ShipName->currentText(), QString("B"));
+        QCOMPARE(w.ShipLandedHeading->text(), QString("20"));
     }
 
     void displayWithoutSelectedShip() {
