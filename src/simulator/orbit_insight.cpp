@@ -1,6 +1,7 @@
 #include "simulator/orbit_insight.h"
 
 #include "document/text_rules.h"
+#include "simulator/file_access.h"
 #include "simulator/record_lookup.h"
 
 #include <algorithm>
@@ -64,6 +65,14 @@ PlanetOrbitData PlanetOrbitDataFromBytes(const QByteArray& bytes) {
     planet.Known = mass != kNoData && size != kNoData && planet.Mu > 0 && planet.MeanRadius > 0 &&
                    std::isfinite(planet.Mu) && std::isfinite(planet.MeanRadius);
     return planet;
+}
+
+PlanetOrbitData PlanetOrbitDataOfBody(const QString& cfgDir, const QString& body) {
+    const QString name = Trim(body);
+    if (name.isEmpty())
+        return {};
+    const auto bytes = ReadWholeFile(cfgDir + name + QStringLiteral(".cfg"));
+    return bytes ? PlanetOrbitDataFromBytes(*bytes) : PlanetOrbitData();
 }
 
 PeriapsisPlace PlaceOfPeriapsis(double periapsisRadius, const PlanetOrbitData& planet) {

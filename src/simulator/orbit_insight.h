@@ -23,6 +23,9 @@ struct PlanetOrbitData {
 // Reads "Mass", "Size" and "AtmAltLimit" from the bytes of a planet file. The mass and
 // the mean radius must be present and positive; a missing atmosphere limit counts as none.
 PlanetOrbitData PlanetOrbitDataFromBytes(const QByteArray& bytes);
+// The same from the planet file of a body: the configuration folder text followed by the
+// body's name (blanks trimmed) and ".cfg". No body or no readable file: not known.
+PlanetOrbitData PlanetOrbitDataOfBody(const QString& cfgDir, const QString& body);
 
 // Where the lowest point of an orbit lies.
 enum class PeriapsisPlace { Clear, InsideAtmosphere, BelowSurface };

@@ -69,3 +69,19 @@ OrbitViewMapping FitOrbitView(const QRectF& bounds, const QSizeF& view, double m
     m.Origin = QPointF(view.width() / 2 - centre.x() * m.Scale, view.height() / 2 + centre.y() * m.Scale);
     return m;
 }
+
+double ScaleBarLength(double atMost) {
+    if (!(atMost > 0) || !std::isfinite(atMost))
+        return 0;
+    double power = std::pow(10.0, std::floor(std::log10(atMost)));
+    // log10 may land a hair off for exact powers of ten.
+    if (power > atMost)
+        power /= 10;
+    else if (power * 10 <= atMost)
+        power *= 10;
+    for (double step : {5.0, 2.0, 1.0}) {
+        if (step * power <= atMost)
+            return step * power;
+    }
+    return power;
+}

@@ -35,3 +35,7 @@ struct OrbitViewMapping {
     }
 };
 OrbitViewMapping FitOrbitView(const QRectF& bounds, const QSizeF& view, double margin);
+
+// The length of a scale bar: the largest 1, 2 or 5 times a power of ten (metres) that does
+// not exceed the given length; 0 for a length that is not positive.
+double ScaleBarLength(double atMost);

@@ -18,10 +18,7 @@ QString Fixed(double value, int decimals) {
     return text;
 }
 
-void Add(OrbitPanelTexts& t, const char* caption, const QString& value) {
-    t.Captions.append(QString::fromLatin1(caption));
-    t.Values.append(value);
-}
+void Add(OrbitPanelTexts& t, const QString& value) { t.Values.append(value); }
 
 QString NoteOf(OrbitInsightProblem problem, bool ship) {
     switch (problem) {
@@ -104,15 +101,27 @@ QString EccentricityText(double eccentricity) {
     return text;
 }
 
+QStringList StationOrbitCaptions() {
+    return {QStringLiteral("Periapsis altitude"), QStringLiteral("Apoapsis altitude"), QStringLiteral("Period")};
+}
+
+QStringList ShipOrbitCaptions() {
+    return {QStringLiteral("Altitude"),           QStringLiteral("Speed"),
+            QStringLiteral("Semi-major axis"),    QStringLiteral("Excentricity"),
+            QStringLiteral("Inclination"),        QStringLiteral("Periapsis altitude"),
+            QStringLiteral("Apoapsis altitude"),  QStringLiteral("Period")};
+}
+
 OrbitPanelTexts StationOrbitTexts(const OrbitInsight& insight) {
     OrbitPanelTexts t;
     t.Note = NoteOf(insight.Problem, false);
     if (insight.Problem != OrbitInsightProblem::None)
         return t;
     const OrbitFigures& f = insight.Figures;
-    Add(t, "Periapsis altitude", DistanceText(f.PeriapsisAltitude));
-    Add(t, "Apoapsis altitude", DistanceText(f.ApoapsisAltitude));
-    Add(t, "Period", PeriodText(f));
+    t.Captions = StationOrbitCaptions();
+    Add(t, DistanceText(f.PeriapsisAltitude));
+    Add(t, DistanceText(f.ApoapsisAltitude));
+    Add(t, PeriodText(f));
     Warn(t, f);
     return t;
 }
@@ -123,14 +132,15 @@ OrbitPanelTexts ShipOrbitTexts(const OrbitInsight& insight) {
     if (insight.Problem != OrbitInsightProblem::None)
         return t;
     const OrbitFigures& f = insight.Figures;
-    Add(t, "Altitude", DistanceText(f.Altitude));
-    Add(t, "Speed", SpeedText(f.Speed));
-    Add(t, "Semi-major axis", DistanceText(f.SemiMajorAxis));
-    Add(t, "Excentricity", EccentricityText(f.Eccentricity));
-    Add(t, "Inclination", AngleText(f.Inclination));
-    Add(t, "Periapsis altitude", DistanceText(f.PeriapsisAltitude));
-    Add(t, "Apoapsis altitude", f.Closed ? DistanceText(f.ApoapsisAltitude) : kEscapeTrajectory);
-    Add(t, "Period", PeriodText(f));
+    t.Captions = ShipOrbitCaptions();
+    Add(t, DistanceText(f.Altitude));
+    Add(t, SpeedText(f.Speed));
+    Add(t, DistanceText(f.SemiMajorAxis));
+    Add(t, EccentricityText(f.Eccentricity));
+    Add(t, AngleText(f.Inclination));
+    Add(t, DistanceText(f.PeriapsisAltitude));
+    Add(t, f.Closed ? DistanceText(f.ApoapsisAltitude) : kEscapeTrajectory);
+    Add(t, PeriodText(f));
     Warn(t, f);
     return t;
 }

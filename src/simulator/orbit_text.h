@@ -27,6 +27,9 @@ struct OrbitPanelTexts {
     PeriapsisPlace Place = PeriapsisPlace::Clear;
     QString Note;
 };
+// The captions of the two panels, in the order of their figures.
+QStringList StationOrbitCaptions();
+QStringList ShipOrbitCaptions();
 // The station's figures: periapsis and apoapsis altitudes and the period.
 OrbitPanelTexts StationOrbitTexts(const OrbitInsight& insight);
 // The ship's figures: altitude, speed, semi-major axis, eccentricity, inclination,

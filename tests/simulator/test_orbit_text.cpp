@@ -246,6 +246,24 @@ private slots:
         QVERIFY(o.Bounds.contains(QRectF(-6478137, -6478137, 2 * 6478137, 2 * 6478137)));
     }
 
+    void scaleBar_data() {
+        QTest::addColumn<double>("atMost");
+        QTest::addColumn<double>("length");
+        QTest::newRow("exact power of ten") << 1000.0 << 1000.0;
+        QTest::newRow("just under a power") << 999.0 << 500.0;
+        QTest::newRow("two") << 3999.0 << 2000.0;
+        QTest::newRow("five") << 7.3e6 << 5e6;
+        QTest::newRow("millions of km") << 2.4e9 << 2e9;
+        QTest::newRow("below one") << 0.3 << 0.2;
+        QTest::newRow("nothing") << 0.0 << 0.0;
+        QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << 0.0;
+    }
+    void scaleBar() {
+        QFETCH(double, atMost);
+        QFETCH(double, length);
+        QCOMPARE(ScaleBarLength(atMost), length);
+    }
+
     void fitView() {
         // 20 by 10 units into 220 by 120 pixels with a 10 pixel margin: 10 pixels a unit,
         // centred, y pointing up.
