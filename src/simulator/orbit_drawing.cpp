@@ -8,7 +8,7 @@
 #include <cmath>
 
 namespace {
-constexpr double kMargin = 18;      // pixels kept free round the picture for the marks
+constexpr double kMargin = 28;      // pixels kept free round the picture for the marks
 constexpr double kSmallestDisc = 3; // a planet far smaller than its orbit still shows as a dot
 
 QColor OrbitColour(PeriapsisPlace place) {
@@ -107,7 +107,7 @@ void OrbitDrawing::paintEvent(QPaintEvent*) {
         p.drawLine(left, left + QPointF(pixels, 0));
         p.drawLine(left, left + QPointF(0, -4));
         p.drawLine(left + QPointF(pixels, 0), left + QPointF(pixels, -4));
-        QString text = DistanceText(bar);
+        QString text = ScaleBarText(bar);
         if (enlarged)
             text += QStringLiteral("   planet not to scale");
         p.drawText(QPointF(left.x() + 2, left.y() - 6), text);

@@ -60,6 +60,16 @@ QString DistanceText(double metres) {
     return Fixed(km, decimals) + QStringLiteral(" km");
 }
 
+QString ScaleBarText(double metres) {
+    if (!std::isfinite(metres) || metres < 0)
+        return kNone;
+    if (metres >= 1000)
+        return Fixed(metres / 1000, 0) + QStringLiteral(" km");
+    if (metres >= 1)
+        return Fixed(metres, 0) + QStringLiteral(" m");
+    return QString::number(metres, 'g', 3) + QStringLiteral(" m");
+}
+
 QString SpeedText(double metresPerSecond) {
     if (!std::isfinite(metresPerSecond))
         return kNone;

@@ -12,6 +12,9 @@ QString DistanceText(double metres);
 QString SpeedText(double metresPerSecond);
 // Seconds shown as days, hours, minutes and seconds, the larger units only when needed.
 QString DurationText(double seconds);
+// The length of a scale bar (a round number of metres): whole kilometres from 1 km up,
+// whole metres below.
+QString ScaleBarText(double metres);
 // Degrees with two decimals and the degree sign.
 QString AngleText(double degrees);
 // An eccentricity with at most six decimals, trailing zeros dropped.

@@ -264,6 +264,14 @@ private slots:
         QCOMPARE(ScaleBarLength(atMost), length);
     }
 
+    void scaleBarText() {
+        QCOMPARE(ScaleBarText(5e6), QStringLiteral("5000 km"));
+        QCOMPARE(ScaleBarText(1e9), QStringLiteral("1000000 km"));
+        QCOMPARE(ScaleBarText(1000), QStringLiteral("1 km"));
+        QCOMPARE(ScaleBarText(500), QStringLiteral("500 m"));
+        QCOMPARE(ScaleBarText(0.2), QStringLiteral("0.2 m"));
+    }
+
     void fitView() {
         // 20 by 10 units into 220 by 120 pixels with a 10 pixel margin: 10 pixels a unit,
         // centred, y pointing up.
