@@ -105,6 +105,17 @@ DescriptionSection FindDescription(QStringView text) {
     return section;
 }
 
+// Hours and minutes as decimal text, one shared copy of each.
+QString WholeNumberText(int n) {
+    static const std::array<QString, 60> kTexts = [] {
+        std::array<QString, 60> texts;
+        for (int i = 0; i < 60; ++i)
+            texts[std::size_t(i)] = QString::number(i);
+        return texts;
+    }();
+    return n >= 0 && n < 60 ? kTexts[std::size_t(n)] : QString::number(n);
+}
+
 void ReadStartTime(ScenarioDocument& document, QStringView dateRecord) {
     // "Date", a blank, a form of two or three letters, and the number from the ninth
     // character: "Date MJD 51981.5", "Date JD 2451545.0", "Date JE 2001.5".
@@ -177,8 +188,8 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
         StationRow& row = stationRows[r];
         const CalendarTime epoch = CalendarFromMjd(LeadingNumber(epochs[r].toString()));
         row.EpochDate = epoch.day;
-        row.EpochHour = QString::number(epoch.hour);
-        row.EpochMinute = QString::number(epoch.minute);
+        row.EpochHour = WholeNumberText(epoch.hour);
+        row.EpochMinute = WholeNumberText(epoch.minute);
         result.stationNames.append(row.Name);
     }
     stationRows.emplace_back();
