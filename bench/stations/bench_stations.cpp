@@ -39,7 +39,7 @@ void StationTreeNodeList(benchmark::State& state) {
         DockCounts docks;
         for (const auto& [name, count] : in.classes)
             docks.Add(name, count);
-        LocationNodes nodes = StationTreeNodes(in.bodies, in.stations, docks);
+        TreeNodes nodes = StationTreeNodes(in.bodies, in.stations, docks);
         nodes = WithShips(WithoutShips(nodes), in.ships, "Docked");
         benchmark::DoNotOptimize(nodes.data());
         state.counters["nodes"] = double(nodes.size());
@@ -64,7 +64,7 @@ BENCHMARK(StationTreeWidget)->Name("StationTree/widget_fill/goal_300ms")->Unit(b
 void BaseTreeNodeList(benchmark::State& state) {
     const BaseInputs in;
     for (auto _ : state) {
-        LocationNodes nodes = BaseTreeNodes(in.bodies, in.catalog, int(in.catalog.size()));
+        TreeNodes nodes = BaseTreeNodes(in.bodies, in.catalog, int(in.catalog.size()));
         nodes = WithShips(WithoutShips(nodes), in.ships, "Landed");
         benchmark::DoNotOptimize(nodes.data());
         state.counters["nodes"] = double(nodes.size());
