@@ -103,9 +103,14 @@ std::optional<QByteArray> ReadWholeFile(const QString& path) {
         if (kept != keptFiles->constEnd())
             return *kept;
     }
-    QFile file(PlatformPath(path));
-    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
-        return std::nullopt;
+    // The name as written is tried first: it is the usual case, and costs no folder search.
+    // QFile refuses to open a folder, so only a file is ever read.
+    QFile file(Separators(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        file.setFileName(PlatformPath(path));
+        if (!file.open(QIODevice::ReadOnly))
+            return std::nullopt;
+    }
     return file.readAll();
 }
 
