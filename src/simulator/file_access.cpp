@@ -144,7 +144,9 @@ QStringList ListFiles(const QString& folder, const QString& pattern) {
     const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern),
                                 QRegularExpression::CaseInsensitiveOption);
     QStringList names;
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+    // Regular files only: a named pipe, a socket or a dangling link listed here would be
+    // offered to the user as a scenario and could block the first read.
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden)) {
         if (re.match(name).hasMatch())
             names.append(name);
     }
