@@ -111,7 +111,11 @@ std::optional<QByteArray> ReadWholeFile(const QString& path) {
         if (!file.open(QIODevice::ReadOnly))
             return std::nullopt;
     }
-    return file.readAll();
+    QByteArray bytes = file.readAll();
+    // A read that fails part way is a file that cannot be read, not a shorter file.
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
 }
 
 bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error) {

@@ -49,6 +49,12 @@ private slots:
         QCOMPARE(ReadWholeFile(dir.path() + "\\EARTH.cfg").value_or("none"), QByteArray("Mass = 1"));
     }
 
+    void failedReadIsNoFile() {
+        if (!QFile::exists("/proc/self/mem"))
+            QSKIP("needs a file whose reading fails");
+        QVERIFY(!ReadWholeFile("/proc/self/mem"));
+    }
+
     void keepWithoutScopeDoesNothing() {
         ReadOnceScope* scope = new ReadOnceScope;
         delete scope;
