@@ -104,13 +104,15 @@ std::optional<QByteArray> ReadWholeFile(const QString& path) {
             return *kept;
     }
     // The name as written is tried first: it is the usual case, and costs no folder search.
-    // QFile refuses to open a folder, so only a file is ever read.
+    // Only a regular file is opened: a named pipe would block the open.
     QFile file(Separators(path));
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(file).isFile()) {
         file.setFileName(PlatformPath(path));
-        if (!file.open(QIODevice::ReadOnly))
+        if (!QFileInfo(file).isFile())
             return std::nullopt;
     }
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
     QByteArray bytes = file.readAll();
     // A read that fails part way is a file that cannot be read, not a shorter file.
     if (file.error() != QFileDevice::NoError)
