@@ -160,6 +160,8 @@ public:
     std::vector<StationClassDock> StationClassDocks; // one spare row after StationClassCount
     int StationClassCount = 0;
     void StationDockScan();
+    // The port count of a station class; 0 for a class not in the catalog, -1 without a dock list.
+    int StationDockNumberDisplay(const QString& className) const;
     void StationTreeUpdate();
     void StationDockTreeUpdate();
     void BaseUpDate();
