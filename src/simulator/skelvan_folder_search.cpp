@@ -58,6 +58,9 @@ SkelvanFolderSearch::SkelvanFolderSearch(const QString& startFolder, QWidget* pa
     connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex&, const QModelIndex&) { FolderChanged(); });
     connect(Command1, &QPushButton::clicked, this, &SkelvanFolderSearch::Validate);
+    // The model reads folders in the background; keep the open folder in sight as they arrive.
+    connect(model_, &QFileSystemModel::directoryLoaded, this,
+            [this](const QString&) { Dir1->scrollTo(Dir1->currentIndex(), QAbstractItemView::PositionAtCenter); });
 
     OpenFolder(QDir::currentPath());
 }

@@ -1,0 +1,105 @@
+#pragma once
+// Orbit insight: what an orbit does, worked out from the figures the user enters, so that
+// the station and ship tabs can show the periapsis, apoapsis and period while the user types.
+// Nothing here changes what is validated or stored; it only computes what is shown.
+//
+// Frame: the reference plane is the X-Y plane and +Z is its pole, so the inclination is the
+// angle between the orbit's angular momentum and +Z, and the ascending node is where the
+// body crosses the X-Y plane going towards +Z. Angles leave these functions in degrees.
+#include <QByteArray>
+#include <QString>
+
+// The gravitational constant, in m^3 kg^-1 s^-2.
+inline constexpr double kGravitationalConstant = 6.67430e-11;
+
+// What a planet file tells about the body an orbit goes round.
+struct PlanetOrbitData {
+    bool Known = false;        // false when the file lacks a usable mass or mean radius
+    double Mu = 0;             // gravitational parameter G times the mass, m^3/s^2
+    double MeanRadius = 0;     // m
+    double AtmosphereLimit = 0; // m above the mean radius; 0 without an atmosphere
+};
+
+// Reads "Mass", "Size" and "AtmAltLimit" from the bytes of a planet file. The mass and
+// the mean radius must be present and positive; a missing atmosphere limit counts as none.
+PlanetOrbitData PlanetOrbitDataFromBytes(const QByteArray& bytes);
+// The same from the planet file of a body: the configuration folder text followed by the
+// body's name (blanks trimmed) and ".cfg". No body or no readable file: not known.
+PlanetOrbitData PlanetOrbitDataOfBody(const QString& cfgDir, const QString& body);
+
+// Where the lowest point of an orbit lies.
+enum class PeriapsisPlace { Clear, InsideAtmosphere, BelowSurface };
+
+// Compares a periapsis radius with the planet: touching the surface counts as below it, and
+// touching the atmosphere's upper limit counts as inside it.
+PeriapsisPlace PlaceOfPeriapsis(double periapsisRadius, const PlanetOrbitData& planet);
+
+// The shape of an orbit and where the body is on it, the common ground of stations and ships.
+struct OrbitFigures {
+    bool Closed = false;           // an ellipse; false for an escape trajectory
+    double SemiMajorAxis = 0;      // m; negative for a hyperbola, infinite for a parabola
+    double Eccentricity = 0;
+    double SemiLatusRectum = 0;    // m
+    double Inclination = 0;        // degrees, 0 to 180
+    double AscendingNode = 0;      // degrees, 0 to 360
+    double ArgumentOfPeriapsis = 0; // degrees from the ascending node, in the orbit's plane
+    double TrueAnomaly = 0;        // degrees from the periapsis, in the orbit's plane
+    double PeriapsisRadius = 0;    // m from the planet's centre
+    double ApoapsisRadius = 0;     // m; infinite for an escape trajectory
+    double PeriapsisAltitude = 0;  // m above the mean radius
+    double ApoapsisAltitude = 0;   // m; infinite for an escape trajectory
+    double Period = 0;             // s; infinite for an escape trajectory
+    double Radius = 0;             // m, the body's present distance from the centre
+    double Altitude = 0;           // m above the mean radius
+    double Speed = 0;              // m/s
+    PeriapsisPlace Periapsis = PeriapsisPlace::Clear;
+};
+
+// Why no figures could be worked out.
+enum class OrbitInsightProblem {
+    None,
+    NoPlanetData,       // the planet file lacks a usable mass or mean radius
+    NotANumber,         // a figure the orbit needs is not a number
+    OutOfRange,         // semi-major axis not positive, or eccentricity not from 0 to below 1
+    AtCentre,           // a ship placed at the planet's centre
+};
+
+struct OrbitInsight {
+    OrbitInsightProblem Problem = OrbitInsightProblem::None;
+    OrbitFigures Figures; // meaningful only without a problem
+};
+
+// The six elements of a station as they stand in the text boxes: semi-major axis in metres,
+// eccentricity, then inclination, ascending node longitude, periapsis longitude and mean
+// longitude in degrees.
+struct StationElementTexts {
+    QString SemiMajorAxis, Excentricity, Inclination, AscendingNodeLongitude, PeriapsisLongitude,
+        MeanLongitude;
+};
+OrbitInsight StationOrbitInsight(const StationElementTexts& texts, const PlanetOrbitData& planet);
+
+// A ship's position (m) and velocity (m/s) relative to the planet's centre, as typed.
+struct ShipStateTexts {
+    QString RposX, RposY, RposZ, RvelX, RvelY, RvelZ;
+};
+OrbitInsight ShipOrbitInsight(const ShipStateTexts& texts, const PlanetOrbitData& planet);
+
+// The same from numbers: the closed orbit of six elements (a > 0, 0 <= e < 1), and the
+// orbit of a state vector relative to the centre of a body of gravitational parameter mu.
+struct Vector3 {
+    double X = 0, Y = 0, Z = 0;
+};
+OrbitFigures FiguresFromElements(double semiMajorAxis, double eccentricity, double inclination,
+                                 double ascendingNode, double periapsisLongitude, double meanLongitude,
+                                 const PlanetOrbitData& planet);
+OrbitFigures FiguresFromState(const Vector3& position, const Vector3& velocity, const PlanetOrbitData& planet);
+
+// The period of a closed orbit of semi-major axis a (m) round a body of parameter mu.
+double OrbitalPeriod(double semiMajorAxis, double mu);
+
+// The eccentric anomaly of a mean anomaly, both in radians, for 0 <= e < 1.
+double EccentricAnomaly(double meanAnomaly, double eccentricity);
+
+// A figure as the insight reads it: the number that leads the text, provided the text
+// (blanks aside) starts with one; "6.7e6" counts, "abc" and "" do not.
+bool InsightNumber(const QString& text, double* value);
