@@ -34,7 +34,7 @@ void TYX::BuildEnvironmentTab(QWidget* page) {
         "Allows to select a planetary system from the ones installed in the skelvan configuration, and then only "
         "the planets and moons of the selected palentary system will be available for (coherent scenario) "
         "settings.");
-    PlanetarySystem->setMinimumContentsLength(16);
+    PlanetarySystem->setMinimumContentsLength(24);
     Check2 = new QCheckBox("Lock security", Frame5);
     Check2->setObjectName("Check2");
     Check2->setToolTip("Forbids to change the planetary system to avoid to reset the scenario by mystake");
@@ -84,7 +84,7 @@ void TYX::BuildEnvironmentTab(QWidget* page) {
     PossibleShipFocus = new QComboBox(focus);
     PossibleShipFocus->setObjectName("PossibleShipFocus");
     PossibleShipFocus->setToolTip("List of the ships available in the scenario");
-    PossibleShipFocus->setMinimumContentsLength(16);
+    PossibleShipFocus->setMinimumContentsLength(24);
     Command7 = new QPushButton("Change user-controled ship", focus);
     Command7->setObjectName("Command7");
     Command7->setToolTip("Replace the user-controlled ship by the ship displayed at the \"Possible ships\" combo box");
@@ -103,11 +103,12 @@ void TYX::BuildEnvironmentTab(QWidget* page) {
     left->addWidget(Frame5);
     left->addWidget(focus);
     left->addStretch(1);
-    grid->addWidget(Frame4, 0, 0, 1, 2);
+    // The description takes the room the window has to spare; the pickers keep their size.
+    grid->addWidget(Frame4, 0, 0, 1, 3);
     grid->addLayout(left, 1, 0);
     grid->addWidget(Frame2, 1, 1);
     grid->setRowStretch(0, 1);
-    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(2, 1);
 
     // Tab order follows the reading order of the page.
     QWidget::setTabOrder(Description, PlanetarySystem);
