@@ -33,6 +33,7 @@ QString NoteOf(OrbitInsightProblem problem, bool ship) {
     case OrbitInsightProblem::AtCentre:
         return QStringLiteral("The position is the planet's centre.");
     case OrbitInsightProblem::None:
+    case OrbitInsightProblem::Blank:
         break;
     }
     return QString();
