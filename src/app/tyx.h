@@ -25,6 +25,7 @@ class QTabWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
 class PlanetarySystemInformation;
+struct ShipEditorTexts;
 
 class TYX : public QMainWindow {
     Q_OBJECT
@@ -159,6 +160,8 @@ public:
     std::vector<StationClassDock> StationClassDocks; // one spare row after StationClassCount
     int StationClassCount = 0;
     void StationDockScan();
+    // The port count of a station class; 0 for a class not in the catalog, -1 without a dock list.
+    int StationDockNumberDisplay(const QString& className) const;
     void StationTreeUpdate();
     void StationDockTreeUpdate();
     void BaseUpDate();
@@ -219,6 +222,21 @@ public:
     void Command7Click();  // change user-controlled ship
     void Command10Click(); // change class
     void Command11Click(); // change planet
+    // Status options, sliders and the pad and dock pickers (ships/ship_status.cpp).
+    void LandedShipOptionClick();
+    void OrbitingShipOptionClick();
+    void DockedShipOptionClick();
+    void ShipFuelSliderChange();
+    void MainEngineStatusSliderChange();
+    void HoverEngineStatusSliderChange();
+    void ShipLandingTreeDblClick();
+    void ShipDockedTreeDblClick();
+    // The texts of the ship tab as validation reads them.
+    ShipEditorTexts ShipTabTexts() const;
+    // ShipName and PossibleShipFocus rebuilt from the table, n ships (none: row `row` alone).
+    void ShipListsRebuild(int n, int row);
+    // Keeps the user-controlled ship one of the ships, telling the user when it had to change.
+    void ShipFocusCheck();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

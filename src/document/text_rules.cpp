@@ -1,6 +1,7 @@
 #include "document/text_rules.h"
 
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -63,6 +64,47 @@ double Saturate(double v) {
     if (std::isinf(v))
         return v > 0 ? DBL_MAX : -DBL_MAX;
     return v;
+}
+
+// The decimal order of magnitude of a number text made of digits, one point and an exponent
+// part "e<sign><digits>": tells an overflow from an underflow when the conversion gives up.
+long long DecimalOrder(const std::string& number) {
+    const std::size_t e = number.find('e');
+    const std::string mantissa = number.substr(0, e);
+    long long exponent = 0;
+    if (e != std::string::npos) {
+        std::size_t k = e + 1;
+        const bool negative = k < number.size() && number[k] == '-';
+        if (k < number.size() && (number[k] == '-' || number[k] == '+'))
+            ++k;
+        for (; k < number.size() && exponent < 100000000; ++k)
+            exponent = exponent * 10 + (number[k] - '0');
+        if (negative)
+            exponent = -exponent;
+    }
+    const std::size_t point = mantissa.find('.');
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string::npos)
+        return 0;
+    const long long pointAt = point == std::string::npos ? (long long)mantissa.size() : (long long)point;
+    const long long order = (long long)first < pointAt ? pointAt - (long long)first - 1 : pointAt - (long long)first;
+    return order + exponent;
+}
+
+// The C library's strtod and printf follow the locale that the application sets at start-up
+// (a decimal comma in many countries); the number rules must not, so they use the
+// locale-independent conversions.
+double DecimalNumber(const std::string& number) {
+    const bool negative = !number.empty() && number[0] == '-';
+    const std::size_t from = (!number.empty() && (number[0] == '-' || number[0] == '+')) ? 1 : 0;
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.data() + from, number.data() + number.size(), value);
+    (void)end;
+    if (error == std::errc::result_out_of_range)
+        value = DecimalOrder(number.substr(from)) > 0 ? DBL_MAX : 0.0;
+    else if (error != std::errc())
+        value = 0;
+    return negative ? -value : value;
 }
 
 double RadixNumber(const QString& s, int start, int radix) {
@@ -131,18 +173,19 @@ double LeadingNumber(const QString& text) {
         if (expDigits)
             prefix += exponent;
     }
-    return Saturate(std::strtod(prefix.c_str(), nullptr));
+    return Saturate(DecimalNumber(prefix));
 }
 
 QString NumberText(double value) {
     if (std::isnan(value) || value == 0)
         return QStringLiteral(" 0");
     value = Saturate(value);
-    // %.14e rounds to 15 significant digits; the digits and the decimal exponent are then
-    // laid out by hand so that no locale and no binary artefact enters the text.
+    // Scientific form with 14 decimals rounds to 15 significant digits; the digits and the
+    // decimal exponent are then laid out by hand so that no locale and no binary artefact
+    // enters the text.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
-    const std::string formatted(buffer);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
+    const std::string formatted(buffer, written.ptr);
     const std::size_t e = formatted.find('e');
     std::string digits = formatted.substr(0, 1) + formatted.substr(2, e - 2);
     const int exponent = std::atoi(formatted.c_str() + e + 1);

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <algorithm>
@@ -25,7 +26,27 @@ QString CaseMatch(const QString& folder, const QString& name) {
     }
     return QString();
 }
+
+// The files kept by the living ReadOnceScope, by path with "/" separators; null without scope.
+QHash<QString, QByteArray>* keptFiles = nullptr;
 } // namespace
+
+ReadOnceScope::ReadOnceScope() : outermost_(keptFiles == nullptr) {
+    if (outermost_)
+        keptFiles = new QHash<QString, QByteArray>;
+}
+
+ReadOnceScope::~ReadOnceScope() {
+    if (!outermost_)
+        return;
+    delete keptFiles;
+    keptFiles = nullptr;
+}
+
+void ReadOnceScope::Keep(const QString& path, const QByteArray& bytes) {
+    if (keptFiles)
+        keptFiles->insert(Separators(path), bytes);
+}
 
 QString PlatformPath(const QString& path) {
     const QString p = Separators(path);
@@ -77,6 +98,11 @@ bool FolderExists(const QString& path) {
 }
 
 std::optional<QByteArray> ReadWholeFile(const QString& path) {
+    if (keptFiles) {
+        const auto kept = keptFiles->constFind(Separators(path));
+        if (kept != keptFiles->constEnd())
+            return *kept;
+    }
     QFile file(PlatformPath(path));
     if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
@@ -113,7 +139,9 @@ QStringList ListFiles(const QString& folder, const QString& pattern) {
     const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern),
                                 QRegularExpression::CaseInsensitiveOption);
     QStringList names;
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+    // Regular files only: a named pipe, a socket or a dangling link listed here would be
+    // offered to the user as a scenario and could block the first read.
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden)) {
         if (re.match(name).hasMatch())
             names.append(name);
     }

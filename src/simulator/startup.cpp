@@ -2,7 +2,6 @@
 // the folder search window, and the two folders that "skelvan.cfg" names.
 #include "app/tyx.h"
 #include "simulator/file_access.h"
-#include "simulator/planetary_system_information.h"
 #include "simulator/settings.h"
 #include "simulator/skelvan_folder_search.h"
 #include "ui/message_box.h"
@@ -79,17 +78,4 @@ void TYX::Menu32Click() {
     MakeWorkingFolder(SimulatorFolder);
     ShowMessage(this, "You must restart the program to take into account the modification.", "Information",
                 MsgButtons::Ok, MsgIcon::Information);
-}
-
-// Catalogs and planetary system data come with their own work.
-void TYX::FindData(const QString&, const QString&) {}
-void TYX::StartUpCatalogs() {}
-void TYX::PlanetarySystemChange() {}
-void TYX::Check2Click() {}
-void TYX::ExtractPlanet(const QString&) {}
-void TYX::PlanetarySystemUpdate() {}
-PlanetarySystemInformation* TYX::InformationWindow() {
-    if (!informationWindow_)
-        informationWindow_ = new PlanetarySystemInformation(this);
-    return informationWindow_;
 }

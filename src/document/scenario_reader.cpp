@@ -1,0 +1,196 @@
+#include "document/scenario_reader.h"
+
+#include "document/codepage.h"
+#include "document/dates.h"
+#include "document/line_views.h"
+#include "document/scenario_sections.h"
+#include "document/text_rules.h"
+
+#include <array>
+
+namespace {
+// The environment keys are looked up record by record over the whole file, as the
+// configuration files are: a record ends at a comma or a line end, a quoted record at its
+// closing quote, and the last record that begins with the key (letter case ignored) wins.
+class KeyRecords {
+public:
+    static constexpr std::array<QLatin1StringView, 3> kKeys = {
+        QLatin1StringView("DATE"), QLatin1StringView("SHIP"), QLatin1StringView("SYSTEM")};
+    std::array<QStringView, 3> found;
+    std::array<bool, 3> has = {false, false, false};
+
+    void Line(QStringView line) {
+        qsizetype i = 0;
+        const qsizetype n = line.size();
+        while (true) {
+            while (i < n && line[i] == u' ')
+                ++i;
+            qsizetype next = -1;
+            QStringView record;
+            if (i < n && line[i] == u'"') {
+                const qsizetype close = line.indexOf(u'"', i + 1);
+                record = close < 0 ? line.mid(i + 1) : line.mid(i + 1, close - i - 1);
+                if (close >= 0) {
+                    const qsizetype comma = line.indexOf(u',', close + 1);
+                    next = comma < 0 ? -1 : comma + 1;
+                }
+            } else {
+                const qsizetype comma = line.indexOf(u',', i);
+                record = comma < 0 ? line.mid(i) : line.mid(i, comma - i);
+                next = comma < 0 ? -1 : comma + 1;
+            }
+            Record(TrimView(record));
+            if (next < 0)
+                return;
+            i = next;
+        }
+    }
+
+private:
+    void Record(QStringView t) {
+        for (std::size_t k = 0; k < kKeys.size(); ++k) {
+            if (UpperStartsWith(t, kKeys[k])) {
+                found[k] = t;
+                has[k] = true;
+            }
+        }
+    }
+};
+
+// BEGIN_DESC .. END_DESC: the first such section, every line exactly as read. The section
+// is free text: its lines are never taken as markers of other sections.
+struct DescriptionSection {
+    QString text;
+    qsizetype begin = -1; // offset of the BEGIN_DESC line, -1 when the file has no section
+    qsizetype end = -1;   // offset just after the END_DESC line
+    bool Holds(qsizetype offset) const { return offset >= begin && offset < end; }
+};
+
+DescriptionSection FindDescription(QStringView text) {
+    DescriptionSection section;
+    enum class State { Before, Inside, Done } state = State::Before;
+    qsizetype begin = -1;
+    int lines = 0;
+    QString collected;
+    ForEachLine(text, [&](QStringView line) {
+        if (state == State::Before) {
+            if (TrimView(line) == u"BEGIN_DESC") {
+                state = State::Inside;
+                begin = line.data() - text.data();
+            }
+        } else if (state == State::Inside) {
+            if (TrimView(line) == u"END_DESC") {
+                state = State::Done;
+                section.begin = begin;
+                section.end = line.data() - text.data() + line.size();
+                section.text = collected;
+            } else {
+                if (lines > 0)
+                    collected += QStringLiteral("\r\n");
+                collected += line;
+                ++lines;
+            }
+        }
+    });
+    // A section that the file never closes is no description.
+    return section;
+}
+
+void ReadStartTime(ScenarioDocument& document, QStringView dateRecord) {
+    // "Date", a blank, a form of two or three letters, and the number from the ninth
+    // character: "Date MJD 51981.5", "Date JD 2451545.0", "Date JE 2001.5".
+    const QString form = TrimView(dateRecord.mid(5, 3)).toString();
+    const double value = LeadingNumber(CutFront(dateRecord, 8).toString());
+    const CalendarTime start = CalendarFromMjd(MjdFromTimeForm(form, value));
+    document.StartDate = start.day;
+    document.StartHour = start.hour;
+    document.StartMinute = start.minute;
+}
+} // namespace
+
+ScenarioReadResult ReadScenario(const QByteArray& bytes) {
+    ScenarioReadResult result;
+    ScenarioDocument& document = result.document;
+    const QString text = DecodeText(bytes);
+
+    KeyRecords keys;
+    const DescriptionSection description = FindDescription(text);
+    StationSectionReader stations(document.StationTable);
+    ShipSectionReader ships(document);
+    enum class Section { Outside, Stations, Ships } section = Section::Outside;
+
+    ForEachLine(QStringView(text), [&](QStringView line) {
+        keys.Line(line);
+        if (description.Holds(line.data() - text.data()))
+            return;
+        switch (section) {
+        case Section::Outside: {
+            const QStringView marker = TrimView(ClearCommentsView(line));
+            if (UpperEquals(marker, QLatin1StringView("BEGIN_STATIONS"))) {
+                section = Section::Stations;
+                stations.Begin();
+            } else if (UpperEquals(marker, QLatin1StringView("BEGIN_SHIPS"))) {
+                section = Section::Ships;
+                ships.Begin();
+            }
+            break;
+        }
+        case Section::Stations:
+            if (!stations.Line(line))
+                section = Section::Outside;
+            break;
+        case Section::Ships:
+            if (!ships.Line(line))
+                section = Section::Outside;
+            break;
+        }
+    });
+
+    document.Description = description.text;
+
+    // A key the file lacks leaves its value empty (the start at MJD 0, as a date without
+    // a number gives); the flags let the window tell that from a value.
+    result.hasDate = keys.has[0];
+    result.hasFocusShip = keys.has[1];
+    result.hasSystem = keys.has[2];
+    ReadStartTime(document, result.hasDate ? keys.found[0] : QStringView());
+    if (result.hasFocusShip)
+        document.FocusShip = TrimView(CutFront(keys.found[1], 4)).toString();
+    if (result.hasSystem)
+        document.SystemName = TrimView(CutFront(keys.found[2], 7)).toString();
+
+    // Stations: one spare row after the last, and the epochs as day, hour and minute.
+    std::vector<StationRow>& stationRows = document.StationTable;
+    const auto& epochs = stations.EpochTexts();
+    result.stationNames.reserve(static_cast<qsizetype>(stationRows.size()));
+    for (std::size_t r = 0; r < stationRows.size(); ++r) {
+        StationRow& row = stationRows[r];
+        const CalendarTime epoch = CalendarFromMjd(LeadingNumber(epochs[r].toString()));
+        row.EpochDate = epoch.day;
+        row.EpochHour = QString::number(epoch.hour);
+        row.EpochMinute = QString::number(epoch.minute);
+        result.stationNames.append(row.Name);
+    }
+    stationRows.emplace_back();
+
+    // Ships: one spare row, blanked when the last block was closed by END as every row
+    // after the first is.
+    std::vector<ShipRow>& shipRows = document.ShipTable;
+    const int shipCount = static_cast<int>(shipRows.size());
+    result.hasShips = shipCount > 0;
+    result.shipNames.reserve(shipCount);
+    result.possibleShipFocus.reserve(shipCount);
+    for (const ShipRow& row : shipRows) {
+        result.shipNames.append(row.Name);
+        result.possibleShipFocus.append(row.Name + u':' + row.ClassName);
+    }
+    shipRows.emplace_back();
+    if (shipCount > 0 && ships.CurrentRow() == shipCount)
+        document.ShipTableBlanking(shipCount);
+    result.shipIndexText = NumberText(ships.CurrentRow()) + u':' + NumberText(shipCount);
+    return result;
+}
+
+QString ScenarioDescription(const QByteArray& bytes) {
+    return FindDescription(DecodeText(bytes)).text;
+}

@@ -1,0 +1,64 @@
+#pragma once
+// The catalogs found in the configuration folder at start-up. A file is recognised by a key
+// record it holds, never by its name: "Star1" marks a planetary system, "ClassName" a
+// spacecraft class, "BEGIN_DOCKLIST" a station class.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+struct ConfigFile {
+    QString name; // the file name, extension included, as listed in the folder
+    QByteArray bytes;
+};
+
+// What a key scan finds: every file holding a record that begins with the first key, once per
+// such record (Buffer), and for each of those entries every value of the second key (NBuffer):
+// what follows the key and " = ".
+struct KeyScan {
+    QStringList files;
+    QStringList values;
+};
+
+// The matches of one file: how many records begin with key1, and the values of key2.
+struct FileKeys {
+    int key1Count = 0;
+    QStringList key2Values;
+};
+FileKeys KeysOfFile(const QByteArray& bytes, const QString& key1, const QString& key2);
+// Appends what one file contributes to a key scan.
+void AddToKeyScan(KeyScan& scan, const QString& fileName, const FileKeys& keys);
+// The key scan over files in the order given.
+KeyScan FindData(const std::vector<ConfigFile>& files, const QString& key1, const QString& key2);
+
+struct ClassCatalogs {
+    // One entry per planetary system file, whatever number of "Star1" or "Name" records it
+    // holds, so that entry i of both lists describes the same file. The name is the value of the
+    // file's first "Name" record, or the file name less ".cfg" when it has none.
+    QStringList planetarySystems;
+    QStringList planetarySystemFiles;
+    // The values of the "ClassName" scan, repeats included.
+    QStringList spacecraftClasses;
+    // The files of the "BEGIN_DOCKLIST" scan (one entry per dock list marker) and the
+    // "Meshname" values gathered with them.
+    QStringList stationClassFiles;
+    QStringList stationMeshNames;
+    // The station class files less their last 4 characters.
+    QStringList stationClasses;
+};
+
+// Builds the three catalogs in one pass, each file read once, in the order the files are added
+// (the folder listing, sorted by name).
+class CatalogBuilder {
+public:
+    void Add(const QString& fileName, const QByteArray& bytes);
+    // True when the file last added is a station class file (its dock list is read again later).
+    bool LastWasStationClass() const { return lastWasStationClass_; }
+    ClassCatalogs Take();
+
+private:
+    ClassCatalogs catalogs_;
+    bool lastWasStationClass_ = false;
+};
+
+ClassCatalogs BuildClassCatalogs(const std::vector<ConfigFile>& files);

@@ -1,0 +1,32 @@
+#pragma once
+// The bodies of a planetary system and the physical data of one body, as the simulator's
+// files give them.
+#include <QByteArray>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The body list of a planetary system file: every planet, each followed by its moons written
+// as three blanks and the moon's name. Read line by line, comments dropped; a moon line begins
+// with the name of the planet read last.
+QStringList BodyList(const QByteArray& systemFile);
+
+// The four texts shown for a body. A value whose record the body file lacks reads kNoPlanetData,
+// except the atmosphere limit, which is "0 m" for a body without atmosphere record; a body
+// without a readable file of its own reads kNoPlanetData everywhere.
+struct PlanetDataTexts {
+    QString mass;
+    QString meanRadius;
+    QString rotationPeriod;
+    QString atmosphereLimit;
+};
+PlanetDataTexts PlanetData(const std::optional<QByteArray>& bodyFile, const QLocale& locale);
+
+inline const QString kNoPlanetData = QStringLiteral("No data");
+
+// A whole number, rounded half away from zero, with the locale's thousands grouping and at
+// least one digit (the "##,##0" layout).
+QString GroupedWholeNumber(double value, const QLocale& locale);
+// Hours, minutes and whole seconds of a period, sign dropped: 725.5 gives "0h12min5sec".
+QString RotationPeriodText(double seconds);

@@ -1,0 +1,37 @@
+#pragma once
+// The checks of the station tab before a station is stored: a function of the texts of the
+// tab's controls and of the reference planet's data to the messages of the failed checks.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+struct StationControlTexts {
+    bool classRotation = false; // "Refered to station class" ticked
+    QString rotationFrequency;
+    QString xAngle, yAngle, zAngle;
+    QString semiMajorAxis, excentricity, inclination;
+    QString ascendingNodeLongitude, periapsisLongitude, meanLongitude;
+    QString refPlanet; // the caption, moons with their leading blanks
+};
+
+struct PlanetSize {
+    double meanRadius = 0;      // "Size", metres
+    double atmosphereLimit = 0; // "AtmAltLimit", metres
+};
+
+// The planet file's name in the configuration folder: the trimmed planet and ".cfg".
+QString StationPlanetFileName(const QString& refPlanet);
+// A key that the file lacks counts as 0.
+PlanetSize ReadPlanetSize(const QByteArray& planetFile);
+
+// The failed checks' messages in check order; empty when the station may be stored. Without
+// planet data (the file could not be read) the orbit is not checked against the planet and a
+// message names the file instead.
+QStringList StationValidationMessages(const StationControlTexts& texts, const std::optional<PlanetSize>& planet,
+                                      const QString& planetFilePath);
+
+// The box text: every message followed by a carriage return.
+QString ValidationBoxText(const QStringList& messages);
+
+inline const QString kStationValidationTitle = QStringLiteral("Station parameter validation not accepted !");

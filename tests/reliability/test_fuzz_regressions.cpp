@@ -1,0 +1,54 @@
+// Every input that once crashed, hung or broke a property of a fuzz target is a row here:
+// tests/data/fuzz-regressions/<target>/<file>. A crash fails the whole run, a hang the
+// test's time limit, a broken property its row.
+#include "properties.h"
+#include "test_registry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+namespace {
+using Check = QString (*)(const QByteArray&);
+
+void AddRows(const char* target) {
+    const QDir dir(QStringLiteral(SKELVAN_TEST_DATA "/fuzz-regressions/") + QLatin1String(target));
+    for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
+        QFile file(dir.filePath(name));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        QTest::newRow(qPrintable(name)) << file.readAll();
+    }
+}
+
+void Verify(Check check) {
+    if (!QTest::currentDataTag())
+        QSKIP("this target never broke yet");
+    QFETCH(QByteArray, input);
+    const QString why = check(input);
+    QVERIFY2(why.isEmpty(), qPrintable(why));
+}
+} // namespace
+
+class FuzzRegressionsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void textRules_data() {
+        QTest::addColumn<QByteArray>("input");
+        AddRows("text_rules");
+    }
+    void textRules() { Verify(CheckTextRules); }
+
+    void recordLookup_data() {
+        QTest::addColumn<QByteArray>("input");
+        AddRows("record_lookup");
+    }
+    void recordLookup() { Verify(CheckRecordLookup); }
+
+    void scenario_data() {
+        QTest::addColumn<QByteArray>("input");
+        AddRows("scenario");
+    }
+    void scenario() { Verify(CheckScenarioRoundTrip); }
+};
+SKELVAN_TEST(FuzzRegressionsTest);
+#include "test_fuzz_regressions.moc"

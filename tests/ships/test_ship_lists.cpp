@@ -1,0 +1,137 @@
+#include "ships/location_pick.h"
+#include "ships/ship_lists.h"
+#include "test_registry.h"
+
+#include <QTest>
+
+
+class ShipListsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void entryName_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("name and class") << "Ship1:DeltaGlider" << "Ship1" << "Ship1";
+        QTest::newRow("no colon") << "Lonely" << "Lonely" << "Lonely";
+        QTest::newRow("empty name") << ":DG" << "" << "";
+        QTest::newRow("first colon only") << "a:b:c" << "a" << "a";
+        QTest::newRow("blanks kept in the list, trimmed for the focus") << "  Ship 2 :DG  " << "  Ship 2 " << "Ship 2 ";
+        QTest::newRow("nothing picked") << "" << "" << "";
+    }
+    void entryName() {
+        QFETCH(QString, entry);
+        QFETCH(QString, name);
+        QFETCH(QString, focus);
+        QCOMPARE(ShipNameOfEntry(entry), name);
+        QCOMPARE(FocusFromPick(entry), focus);
+    }
+
+    void focusFound() {
+        const QStringList entries{"Alpha:DG", "Beta:Shuttle"};
+        QVERIFY(FocusShipFound(entries, "Beta"));
+        QVERIFY(!FocusShipFound(entries, "beta")); // exact comparison
+        QVERIFY(!FocusShipFound(entries, ""));
+        QVERIFY(!FocusShipFound({}, "Alpha"));
+        QVERIFY(FocusShipFound({":DG"}, ""));
+    }
+
+    void entriesFromTable() {
+        std::vector<ShipRow> table(3);
+        table[0].Name = "A";
+        table[0].ClassName = "DG";
+        table[1].Name = "B";
+        table[2].Name = "spare";
+        QCOMPARE(PossibleShipFocusEntries(table, 2), QStringList({"A:DG", "B:"}));
+        QCOMPARE(ShipNameEntries(table, 2), QStringList({"A", "B"}));
+        QCOMPARE(ShipNameEntries(table, 5).size(), 3); // never past the rows that exist
+        QVERIFY(ShipNameEntries(table, 0).isEmpty());
+    }
+
+    void removeRow_data() {
+        QTest::addColumn<int>("ships");
+        QTest::addColumn<int>("removed");
+        QTest::addColumn<QStringList>("rowsAfter");
+        // The table of n ships keeps rows 0 to n - 1 afterwards: the last ship stays in the spare row.
+        QTest::newRow("last of three") << 3 << 2 << QStringList{"S0", "S1", "S2"};
+        QTest::newRow("first of three") << 3 << 0 << QStringList{"S1", "S2", "S2"};
+        QTest::newRow("middle of three") << 3 << 1 << QStringList{"S0", "S2", "S2"};
+        QTest::newRow("first of two") << 2 << 0 << QStringList{"S1", "S1"};
+    }
+    void removeRow() {
+        QFETCH(int, ships);
+        QFETCH(int, removed);
+        QFETCH(QStringList, rowsAfter);
+        ScenarioDocument d;
+        d.ShipTableRedim(ships); // one spare row, as the reader leaves it
+        for (int k = 0; k < ships; ++k) {
+            d.ShipTable[std::size_t(k)].Name = QString("S%1").arg(k);
+            d.ShipTable[std::size_t(k)].OtherLines = QString("X%1").arg(k);
+        }
+        QVERIFY(RemoveShipRow(d, removed, ships));
+        QCOMPARE(int(d.ShipTable.size()), rowsAfter.size());
+        for (int k = 0; k < rowsAfter.size(); ++k) {
+            QCOMPARE(d.ShipTable[std::size_t(k)].Name, rowsAfter[k]);
+            // every column moves with its ship
+            QCOMPARE(d.ShipTable[std::size_t(k)].OtherLines, "X" + rowsAfter[k].mid(1));
+        }
+    }
+
+    void removeRowOutOfRange() {
+        ScenarioDocument d;
+        d.ShipTableRedim(2);
+        d.ShipTable[0].Name = "S0";
+        QVERIFY(!RemoveShipRow(d, 2, 2));
+        QVERIFY(!RemoveShipRow(d, -1, 2));
+        QVERIFY(!RemoveShipRow(d, 0, 5)); // more ships than rows
+        QCOMPARE(int(d.ShipTable.size()), 3);
+        QCOMPARE(d.ShipTable[0].Name, QString("S0"));
+    }
+
+    void pick_data() {
+        QTest::addColumn<bool>("pad"); // pad tree, else dock tree
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("image");
+        QTest::addColumn<int>("children");
+        QTest::addColumn<int>("levelsAbove");
+        QTest::addColumn<QString>("number"); // empty: no pick
+        QTest::newRow("free pad 3") << true << "Landing pad  3" << 5 << 0 << 2 << "3";
+        QTest::newRow("free pad 12") << true << "Landing pad  12" << 5 << 0 << 3 << "12";
+        QTest::newRow("pad with a ship") << true << "Landing pad  3" << 5 << 1 << 2 << "";
+        QTest::newRow("base node") << true << " Alpha" << 4 << 2 << 1 << "";
+        QTest::newRow("planet node") << true << "Earth" << 1 << 3 << 0 << "";
+        QTest::newRow("landed ship node") << true << "Landing craft" << 7 << 0 << 3 << "";
+        QTest::newRow("base named Landing without pads") << true << " Landing Zone" << 4 << 0 << 1 << "";
+        QTest::newRow("planet named Landing without bases") << true << "Landingworld" << 1 << 0 << 0 << "";
+        QTest::newRow("letter case counts") << true << "landing pad  1" << 5 << 0 << 2 << "";
+        QTest::newRow("free port 12") << false << "Dock  12" << 6 << 0 << 2 << "12";
+        QTest::newRow("free port 1") << false << "Dock  1" << 6 << 0 << 3 << "1";
+        QTest::newRow("port taken") << false << "Dock  3" << 6 << 1 << 2 << "";
+        QTest::newRow("station node") << false << "ISS" << 3 << 4 << 1 << "";
+        QTest::newRow("station named Dock without ports") << false << "Dockyard" << 3 << 0 << 1 << "";
+        QTest::newRow("docked ship named Dock") << false << "Docker" << 7 << 0 << 3 << "";
+        QTest::newRow("pad node in the dock tree") << false << "Landing pad  1" << 5 << 0 << 2 << "";
+    }
+    void pick() {
+        QFETCH(bool, pad);
+        QFETCH(QString, text);
+        QFETCH(int, image);
+        QFETCH(int, children);
+        QFETCH(int, levelsAbove);
+        QFETCH(QString, number);
+        LocationNode node{text, image, children, std::nullopt, std::nullopt};
+        if (levelsAbove >= 1)
+            node.parentText = " Alpha";
+        if (levelsAbove >= 2)
+            node.grandparentText = "   Moon";
+        const auto result = pad ? PadPick(node) : PortPick(node);
+        QCOMPARE(result.has_value(), !number.isEmpty());
+        if (result) {
+            QCOMPARE(result->number, number);
+            QCOMPARE(result->place, QString(" Alpha"));
+            QCOMPARE(result->planet, QString("   Moon")); // a moon keeps its leading blanks
+        }
+    }
+};
+SKELVAN_TEST(ShipListsTest);
+#include "test_ship_lists.moc"

@@ -1,0 +1,137 @@
+// The controls of the ship tab carry the names, captions, tooltips and ranges the user and
+// the rest of the program rely on.
+#include "ship_window_fixture.h"
+#include "test_registry.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTest>
+#include <QTreeWidget>
+
+class ShipTabControlsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void toolTips_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("ShipName") << "ShipName" << "List of the ship integrated in the scenario";
+        QTest::newRow("ShipClass") << "ShipClass" << "Class of the ship selected in the Ship name combo box";
+        QTest::newRow("Spacecraft") << "Spacecraft"
+                                    << "List of all the available ship class, according to the Skelvan configuration "
+                                       "including the add-ons";
+        QTest::newRow("Command10") << "Command10"
+                                   << "Sets the Ship class to the class selected in the \"Possible Ship Class\" combo box";
+        QTest::newRow("LandedShipOption") << "LandedShipOption" << "Sets the ship status to \"Landed\"";
+        QTest::newRow("OrbitingShipOption") << "OrbitingShipOption" << "Sets the ship status to Orbiting\"";
+        QTest::newRow("DockedShipOption") << "DockedShipOption" << "Sets the ship status to \"Docked\"";
+        QTest::newRow("ShipFuel") << "ShipFuel" << "Defines the ship tank fuel level (percentage from 0 to 1)";
+        QTest::newRow("MainEngineStatus") << "MainEngineStatus"
+                                          << "Main/retro engine power percentage in action (percentage from -1 to 1). "
+                                             "This value must be set to zero when landed or docked";
+        QTest::newRow("HoverEngineStatus") << "HoverEngineStatus"
+                                           << "Hover engine power percentage in action (from 0 to 1). This value must "
+                                              "be set to zero when landed or docked";
+        QTest::newRow("Command4") << "Command4"
+                                  << "Validates all ship parameters. If the values are not validated, they are not "
+                                     "memorized and lost and the former values taken into account when passing to "
+                                     "another ship.";
+        QTest::newRow("Command5") << "Command5" << "To create a new ship within the scenario";
+        QTest::newRow("Command6") << "Command6"
+                                  << "Deletes the ship from the scenario (the ship file in the configuration is not "
+                                     "removed)";
+        QTest::newRow("ShipLandedPlanet") << "ShipLandedPlanet" << "Planet of the base where the ship is parked";
+        QTest::newRow("ShipLandedBase") << "ShipLandedBase" << "Name of the base where the ship is parked";
+        QTest::newRow("ShipLandedPad") << "ShipLandedPad" << "Pad number where the is is parked";
+        QTest::newRow("ShipLandedHeading") << "ShipLandedHeading" << QString::fromUtf8("Ship orientation (in \u00b0) at the landing pad");
+        QTest::newRow("ShipLandingTree") << "ShipLandingTree"
+                                         << "Base (with their landing pads) list within the planetary system; double "
+                                            "click on a pad to select it for the ship";
+        QTest::newRow("ShipOrbitingPlanet") << "ShipOrbitingPlanet" << "Displays the planet the ship orbits around";
+        QTest::newRow("OrbitingRef") << "OrbitingRef" << "List of the planets within the planetary system";
+        QTest::newRow("Command11") << "Command11"
+                                   << "Changes the planet the ships orbits around by choosing it from the \"Possible "
+                                      "Planet\" list";
+        QTest::newRow("ShipOrbitingRposZ") << "ShipOrbitingRposZ"
+                                           << "Displays the ship position relative to reference on axis Z";
+        QTest::newRow("ShipOrbitingRvelY") << "ShipOrbitingRvelY"
+                                           << "Displays the ship velocity relative to reference on axis Y";
+        QTest::newRow("ShipOrbitingArotX") << "ShipOrbitingArotX"
+                                           << "Object frame rotation angle orientation on axis X";
+        QTest::newRow("ShipOrbitingAngularVelocity") << "ShipOrbitingAngularVelocity"
+                                                     << "Displays the ship orbiting angular velocity";
+        QTest::newRow("ShipDockedPlanet") << "ShipDockedPlanet" << "Planet the station orbits around";
+        QTest::newRow("ShipDockedStation") << "ShipDockedStation" << "Name of the Station where the ship is docked";
+        QTest::newRow("ShipDockedPort") << "ShipDockedPort" << "Station dock port number where the ship is docked";
+        QTest::newRow("ShipDockedTree") << "ShipDockedTree"
+                                        << "Station (with their dock ports) list within the planetary system; double "
+                                           "click on a dock to select it for the ship";
+        QTest::newRow("PossibleShipFocus") << "PossibleShipFocus" << "List of the ships available in the scenario";
+    }
+    void toolTips() {
+        QFETCH(QString, name);
+        QFETCH(QString, tip);
+        ShipWindow sw;
+        auto* widget = sw.tyx().findChild<QWidget*>(name);
+        QVERIFY2(widget, qPrintable(name));
+        QCOMPARE(widget->toolTip(), tip);
+    }
+
+    void captions() {
+        ShipWindow sw;
+        TYX& w = sw.tyx();
+        const std::pair<QAbstractButton*, const char*> buttons[] = {
+            {w.Command4, "Ship parameter validation"}, {w.Command5, "Add a new ship"}, {w.Command6, "Delete ship"},
+            {w.Command10, "Change class"},             {w.Command11, "Change planet"}, {w.LandedShipOption, "Landed"},
+            {w.OrbitingShipOption, "Orbiting"},        {w.DockedShipOption, "Docked"}};
+        for (const auto& [button, caption] : buttons)
+            QCOMPARE(button->text(), QString(caption));
+        QCOMPARE(w.Landed->title(), QString("Landed ship parameters"));
+        QCOMPARE(w.Orbiting->title(), QString("Orbiting ship parameters"));
+        QCOMPARE(w.Docked->title(), QString("Docked ship parameters"));
+        QStringList texts;
+        for (const QLabel* label : w.findChildren<QLabel*>())
+            texts << label->text();
+        for (const QString& caption : {QString("Ship name"), QString("Ship Class"), QString("Possible Ship Class"),
+                                       QString("Select the ship status"), QString("Fuel level"),
+                                       QString("Engine status"), QString("Hover engine status"), QString("Landed pad"),
+                                       QString("Heading"), QString("Possible planet"), QString("Dock port"),
+                                       QString::fromUtf8("Angular velocity (\u00b0/s)")})
+            QVERIFY2(texts.contains(caption), qPrintable(caption));
+        QStringList frames;
+        for (const QGroupBox* box : w.findChildren<QGroupBox*>())
+            frames << box->title();
+        for (const char* frame : {"Status", "Engine settings", "Actions", "Position rel. to reference",
+                                  "Velocity rel. to reference", "Rot. angles orientation"})
+            QVERIFY2(frames.contains(frame), frame);
+    }
+
+    void kindsAndRanges() {
+        ShipWindow sw;
+        TYX& w = sw.tyx();
+        QVERIFY(w.ShipName->isEditable());
+        QVERIFY(!w.Spacecraft->isEditable());
+        QVERIFY(!w.OrbitingRef->isEditable());
+        QVERIFY(w.ShipIndex->isHidden());
+        QCOMPARE(w.ShipFuelSlider->minimum(), 0);
+        QCOMPARE(w.ShipFuelSlider->maximum(), 100);
+        QCOMPARE(w.MainEngineStatusSlider->minimum(), -100);
+        QCOMPARE(w.MainEngineStatusSlider->maximum(), 100);
+        QCOMPARE(w.HoverEngineStatusSlider->minimum(), 0);
+        QCOMPARE(w.HoverEngineStatusSlider->maximum(), 100);
+        QCOMPARE(w.ShipLandingTree->objectName(), QString("ShipLandingTree"));
+        QCOMPARE(w.ShipDockedTree->objectName(), QString("ShipDockedTree"));
+        QVERIFY(w.Landed->isAncestorOf(w.ShipLandingTree));
+        QVERIFY(w.Docked->isAncestorOf(w.ShipDockedTree));
+        QVERIFY(w.Orbiting->isAncestorOf(w.ShipOrbitingRvelZ));
+        // Until a ship is shown no status frame is.
+        QVERIFY(w.Landed->isHidden() && w.Orbiting->isHidden() && w.Docked->isHidden());
+    }
+};
+SKELVAN_TEST(ShipTabControlsTest);
+#include "test_ship_tab_controls.moc"

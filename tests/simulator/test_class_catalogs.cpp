@@ -1,0 +1,152 @@
+// The three start-up catalogs built from a configuration folder's files.
+#include "simulator/class_catalogs.h"
+#include "test_registry.h"
+#include "tyx_fixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace {
+std::vector<ConfigFile> FolderFiles(const QString& folder) {
+    std::vector<ConfigFile> files;
+    QDir dir(folder);
+    QStringList names = dir.entryList({"*.cfg"}, QDir::Files);
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    for (const QString& name : names) {
+        QFile file(dir.filePath(name));
+        if (file.open(QIODevice::ReadOnly))
+            files.push_back({name, file.readAll()});
+    }
+    return files;
+}
+} // namespace
+
+class ClassCatalogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void findData_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("key1");
+        QTest::addColumn<QString>("key2");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("values");
+        QTest::newRow("system and name") << QByteArray("Star1 = Sun\r\nName = Sol\r\n") << "Star1" << "Name"
+                                         << QStringList{"f.cfg"} << QStringList{"Sol"};
+        QTest::newRow("no blanks around the equals sign lose two characters")
+            << QByteArray("ClassName=Tight\r\n") << "ClassName" << "ClassName" << QStringList{"f.cfg"}
+            << QStringList{"ght"};
+        QTest::newRow("indented key is found") << QByteArray("    ClassName = Indent\r\n") << "ClassName"
+                                               << "ClassName" << QStringList{"f.cfg"} << QStringList{"Indent"};
+        QTest::newRow("other letter case is not found") << QByteArray("classname = Lower\r\n") << "ClassName"
+                                                        << "ClassName" << QStringList{} << QStringList{};
+        QTest::newRow("two key records list the file twice and its values twice")
+            << QByteArray("ClassName = A\r\nClassName = B\r\n") << "ClassName" << "ClassName"
+            << QStringList{"f.cfg", "f.cfg"} << QStringList{"A", "B", "A", "B"};
+        QTest::newRow("comma starts a record") << QByteArray("Module = M, ClassName = C\r\n") << "ClassName"
+                                               << "ClassName" << QStringList{"f.cfg"} << QStringList{"C"};
+        QTest::newRow("quoted record keeps its comma")
+            << QByteArray("\"ClassName = Q, R\" dropped, x = 1\r\n") << "ClassName" << "ClassName"
+            << QStringList{"f.cfg"} << QStringList{"Q, R"};
+        QTest::newRow("lone CR and lone LF end lines")
+            << QByteArray("Star1 = S\rName = N1\nName = N2") << "Star1" << "Name" << QStringList{"f.cfg"}
+            << QStringList{"N1", "N2"};
+        // The value is cut by count: the key and three more characters go.
+        QTest::newRow("a key that begins a longer key matches")
+            << QByteArray("Star10 = S\r\nNameless = X\r\n") << "Star1" << "Name" << QStringList{"f.cfg"}
+            << QStringList{"s = X"};
+        QTest::newRow("key record alone has an empty value") << QByteArray("ClassName\r\n") << "ClassName"
+                                                             << "ClassName" << QStringList{"f.cfg"}
+                                                             << QStringList{""};
+    }
+    void findData() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, key1);
+        QFETCH(QString, key2);
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, values);
+        const KeyScan scan = FindData({{"f.cfg", bytes}}, key1, key2);
+        QCOMPARE(scan.files, files);
+        QCOMPARE(scan.values, values);
+    }
+
+    void catalogsOfTestFolder() {
+        const ClassCatalogs c = BuildClassCatalogs(FolderFiles(TestData("sim/Config")));
+        // One entry per system file: Beta holds two "Star1" and two "Name" records and takes its
+        // first name; Gamma has no name and is listed under its file name.
+        QCOMPARE(c.planetarySystems, (QStringList{"Alpha", "Beta", "Gamma", "Hybrid"}));
+        QCOMPARE(c.planetarySystemFiles, (QStringList{"Alpha.cfg", "Beta.cfg", "Gamma.cfg", "Hybrid.cfg"}));
+        QCOMPARE(c.spacecraftClasses, (QStringList{"Comma", "Hybrid Ship", "Indent", "Kite", "Quoted, with comma",
+                                                   "ght", "Twin A", "Twin B", "Twin A", "Twin B"}));
+        QCOMPARE(c.stationClassFiles, (QStringList{"Dock2.cfg", "Double.cfg", "Double.cfg"}));
+        QCOMPARE(c.stationClasses, (QStringList{"Dock2", "Double", "Double"}));
+        QCOMPARE(c.stationMeshNames, (QStringList{"Dock2Mesh", "DoubleMesh", "DoubleMesh"}));
+    }
+
+    void catalogsOfDemo() {
+        const ClassCatalogs c = BuildClassCatalogs(FolderFiles(QStringLiteral(SKELVAN_DEMO_DIR) + "/Config"));
+        QCOMPARE(c.planetarySystems, (QStringList{"Corvus", "Sol"}));
+        QCOMPARE(c.planetarySystemFiles, (QStringList{"Corvus.cfg", "Sol.cfg"}));
+        QCOMPARE(c.spacecraftClasses, (QStringList{"Albatross", "Heron", "Kestrel", "Petrel"}));
+        QCOMPARE(c.stationClasses, (QStringList{"Carousel", "Lantern", "Trellis"}));
+    }
+
+    // The one-pass catalogs are those of the separate key scans, where the scans cannot break
+    // the pairing: random files built from key records, blanks, commas, quotes and line ends.
+    void onePassEqualsKeyScans() {
+        const QList<QByteArray> pieces = {"Star1 = S",  "Name = N",  "Name=M",         "ClassName = C",
+                                          "ClassName",  "BEGIN_DOCKLIST", "END_DOCKLIST", "Meshname = X",
+                                          "  ",         ",",         "\"",             "\r\n",
+                                          "\r",         "\n",        "Star",           "Class Name = Z",
+                                          "\xe9\x80",   "Meshname=Y", "  ClassName = D ", "Nam"};
+        QRandomGenerator random(20261208);
+        for (int round = 0; round < 300; ++round) {
+            std::vector<ConfigFile> files;
+            const int count = random.bounded(1, 6);
+            for (int f = 0; f < count; ++f) {
+                QByteArray bytes;
+                const int n = random.bounded(0, 25);
+                for (int k = 0; k < n; ++k)
+                    bytes += pieces[random.bounded(int(pieces.size()))];
+                files.push_back({QString("F%1.cfg").arg(f), bytes});
+            }
+            const ClassCatalogs c = BuildClassCatalogs(files);
+            const KeyScan ships = FindData(files, "ClassName", "ClassName");
+            QCOMPARE(c.spacecraftClasses, ships.values);
+            const KeyScan stations = FindData(files, "BEGIN_DOCKLIST", "Meshname");
+            QCOMPARE(c.stationClassFiles, stations.files);
+            QCOMPARE(c.stationMeshNames, stations.values);
+            // Systems: one entry per file holding a "Star1" record, named by its first "Name" value.
+            QStringList systems, systemFiles;
+            for (const ConfigFile& file : files) {
+                const FileKeys keys = KeysOfFile(file.bytes, "Star1", "Name");
+                if (keys.key1Count > 0) {
+                    systemFiles.append(file.name);
+                    systems.append(keys.key2Values.isEmpty() ? file.name.chopped(4) : keys.key2Values.first());
+                }
+            }
+            QCOMPARE(c.planetarySystems, systems);
+            QCOMPARE(c.planetarySystemFiles, systemFiles);
+            QCOMPARE(c.planetarySystems.size(), c.planetarySystemFiles.size());
+        }
+    }
+
+    void shortFileNameLosesEverything() {
+        // A class file name shorter than its extension leaves an empty class name, not a crash.
+        const ClassCatalogs c = BuildClassCatalogs({{"a", "BEGIN_DOCKLIST\r\n"}});
+        QCOMPARE(c.stationClasses, QStringList{""});
+    }
+
+    void builderTellsStationClassFiles() {
+        CatalogBuilder builder;
+        builder.Add("S.cfg", "BEGIN_DOCKLIST\r\nEND_DOCKLIST\r\n");
+        QVERIFY(builder.LastWasStationClass());
+        builder.Add("P.cfg", "ClassName = P\r\n");
+        QVERIFY(!builder.LastWasStationClass());
+    }
+};
+SKELVAN_TEST(ClassCatalogsTest);
+#include "test_class_catalogs.moc"

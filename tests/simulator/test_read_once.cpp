@@ -1,0 +1,57 @@
+// Files kept in memory for the rest of the start-up, and the progress shown on a long one.
+#include "simulator/file_access.h"
+#include "simulator/start_up_progress.h"
+#include "test_registry.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class ReadOnceTest : public QObject {
+    Q_OBJECT
+private slots:
+    void keptFileIsNotReadAgain() {
+        QTemporaryDir dir;
+        const QString folder = dir.path() + "\\";
+        QFile file(dir.path() + "/Station.cfg");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("BEGIN_DOCKLIST\r\n");
+        file.close();
+        {
+            ReadOnceScope scope;
+            scope.Keep(folder + "Station.cfg", "kept bytes");
+            QVERIFY(QFile::remove(dir.path() + "/Station.cfg"));
+            QCOMPARE(ReadWholeFile(folder + "Station.cfg").value_or("none"), QByteArray("kept bytes"));
+            {
+                ReadOnceScope inner; // shares the outer scope's files
+            }
+            QCOMPARE(ReadWholeFile(folder + "Station.cfg").value_or("none"), QByteArray("kept bytes"));
+            QVERIFY(!ReadWholeFile(folder + "Other.cfg"));
+        }
+        // After the scope the disk is asked again, and the file is gone.
+        QVERIFY(!ReadWholeFile(folder + "Station.cfg"));
+    }
+
+    void keepWithoutScopeDoesNothing() {
+        ReadOnceScope* scope = new ReadOnceScope;
+        delete scope;
+        QVERIFY(!ReadWholeFile("/nonexistent/Nothing.cfg"));
+    }
+
+    void progressAppearsOnlyAfterTheThreshold() {
+        StartUpProgress quick(100, 60 * 60 * 1000);
+        for (int i = 0; i < 100; ++i)
+            quick.Advance();
+        QVERIFY(!quick.Shown());
+
+        StartUpProgress slow(4, 0);
+        QTest::qWait(2);
+        slow.Advance();
+        QVERIFY(slow.Shown());
+        QCOMPARE(slow.Percent(), 25);
+        slow.Advance();
+        QCOMPARE(slow.Percent(), 50);
+    }
+};
+SKELVAN_TEST(ReadOnceTest);
+#include "test_read_once.moc"
