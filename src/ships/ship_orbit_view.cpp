@@ -5,7 +5,7 @@
 
 #include <QPushButton>
 
-ShipOrbitPanel* MakeShipOrbitPanel(TYX& tyx, QWidget* parent) {
+QWidget* MakeShipOrbitPanel(TYX& tyx, QWidget* parent) {
     ShipOrbitControls c;
     c.RposX = tyx.ShipOrbitingRposX;
     c.RposY = tyx.ShipOrbitingRposY;

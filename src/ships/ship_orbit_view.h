@@ -3,7 +3,6 @@
 // figures of the orbit given by the position and velocity boxes, read as the user types.
 class QWidget;
 class TYX;
-class ShipOrbitPanel;
 
 // Made once the tab's controls exist; the caller places it in the orbiting frame.
-ShipOrbitPanel* MakeShipOrbitPanel(TYX& tyx, QWidget* parent);
+QWidget* MakeShipOrbitPanel(TYX& tyx, QWidget* parent);

@@ -5,7 +5,7 @@
 
 #include <QPushButton>
 
-StationOrbitPanel* MakeStationOrbitPanel(TYX& tyx, QWidget* parent) {
+QWidget* MakeStationOrbitPanel(TYX& tyx, QWidget* parent) {
     StationOrbitControls c;
     c.SemiMajorAxis = tyx.StationSemiMajorAxis;
     c.Excentricity = tyx.StationExcentricity;

@@ -3,7 +3,6 @@
 // orbit in the tab's boxes, read as the user types, and the periapsis and apoapsis helper.
 class QWidget;
 class TYX;
-class StationOrbitPanel;
 
 // Made once the tab's controls exist; the caller places it in the tab.
-StationOrbitPanel* MakeStationOrbitPanel(TYX& tyx, QWidget* parent);
+QWidget* MakeStationOrbitPanel(TYX& tyx, QWidget* parent);
