@@ -1,6 +1,7 @@
 // The station tab "Orbital station list": its controls, the display of a station and the reset.
 #include "app/tyx.h"
 #include "document/text_rules.h"
+#include "stations/station_orbit_view.h"
 #include "ui/day_dates.h"
 #include "ui/selection.h"
 
@@ -201,6 +202,9 @@ void TYX::BuildStationTab(QWidget* page) {
     connect(Command3, &QPushButton::clicked, this, [this] { Command3Click(); });
     connect(Command8, &QPushButton::clicked, this, [this] { Command8Click(); });
     connect(Command9, &QPushButton::clicked, this, [this] { Command9Click(); });
+
+    // The orbit panel, made last so that its planet watch runs after the tab's own handlers.
+    grid->addWidget(MakeStationOrbitPanel(*this, page), 3, 0);
 }
 
 void TYX::StationParameterDisplay() {
