@@ -14,6 +14,9 @@ constexpr double kMjdOfDayZero = 15018;
 // of a larger day count, so the forgiveness grows with it (still milliseconds in year 9999).
 constexpr double kToleranceDays = 1e-9;
 constexpr double kToleranceRelative = 2e-14;
+// The first day of the calendar control (Julian day 1, in 4713 BC) and 31 December 9999.
+constexpr double kFirstDay = -2415018;
+constexpr double kLastDay = 2958465;
 } // namespace
 
 double MjdFromCalendar(double day, double hour, double minute) {
@@ -28,6 +31,12 @@ CalendarTime CalendarFromMjd(double mjd) {
         mjd = 0;
     const double d = mjd - kMjdOfDayZero + std::max(kToleranceDays, std::fabs(mjd) * kToleranceRelative);
     CalendarTime result;
+    // The calendar offers the days from its first to 31 December 9999; a time beyond them is
+    // held at the nearest end, where a day count keeps its minutes through a save.
+    if (!(d < kLastDay + 1))
+        return CalendarTime{kLastDay, 23, 59};
+    if (d < kFirstDay)
+        return CalendarTime{kFirstDay, 0, 0};
     result.day = std::floor(d);
     double f = d - result.day;
     if (f < 0) // rounding can leave a hair below zero for huge counts

@@ -48,7 +48,14 @@ private:
     void Append(const char16_t* part) { text += QStringView(part); }
 };
 
-QStringView V(const QString& value) { return TrimView(value); }
+// A value trimmed of blanks, and of control characters at its end: the reader drops those
+// from every line it reads, so a value that ended in them would come back shorter.
+QStringView V(const QString& value) {
+    QStringView v = TrimView(value);
+    while (!v.isEmpty() && v.back().unicode() < 32)
+        v = TrimView(v.chopped(1));
+    return v;
+}
 
 // A number column written through NumberText, its leading blank kept.
 QString Number(const QString& value) { return NumberText(LeadingNumber(Trim(value))); }

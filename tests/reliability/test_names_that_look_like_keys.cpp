@@ -8,6 +8,7 @@
 #include "test_registry.h"
 
 #include <QTest>
+#include <limits>
 
 namespace {
 QByteArray Crlf(const QStringList& lines) { return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1(); }
@@ -51,14 +52,55 @@ private slots:
         QCOMPARE(r.document.FocusShip, QStringLiteral("Gull"));
     }
 
-    // Every minute of the last day the calendar offers comes back as written.
-    void minutesOfTheLastDay() {
-        const double lastDay = 2958465; // 31 December 9999
+    // Every minute of the first and the last day the calendar offers comes back as written.
+    void minutesOfTheCalendarEnds_data() {
+        QTest::addColumn<double>("day");
+        QTest::newRow("31 December 9999") << 2958465.0;
+        QTest::newRow("2 January 4713 BC") << -2415018.0;
+    }
+    void minutesOfTheCalendarEnds() {
+        QFETCH(double, day);
         for (int minute = 0; minute < 24 * 60; ++minute) {
-            const QString text = MjdText(lastDay, minute / 60, minute % 60);
+            const QString text = MjdText(day, minute / 60, minute % 60);
             const CalendarTime back = CalendarFromMjd(LeadingNumber(text));
-            QVERIFY2(back.day == lastDay && back.hour * 60 + back.minute == minute, qPrintable(text));
+            QVERIFY2(back.day == day && back.hour * 60 + back.minute == minute, qPrintable(text));
         }
+    }
+
+    // A time beyond the calendar is held at its nearest end instead of drifting at each save.
+    void timesBeyondTheCalendar_data() {
+        QTest::addColumn<double>("mjd");
+        QTest::addColumn<double>("day");
+        QTest::addColumn<int>("hour");
+        QTest::addColumn<int>("minute");
+        QTest::newRow("a thousand times the age of the universe") << 5.1e45 << 2958465.0 << 23 << 59;
+        QTest::newRow("largest number") << std::numeric_limits<double>::max() << 2958465.0 << 23 << 59;
+        QTest::newRow("far past") << -1e20 << -2415018.0 << 0 << 0;
+        QTest::newRow("1 January 10000") << 2958466.0 + 15018 << 2958465.0 << 23 << 59;
+    }
+    void timesBeyondTheCalendar() {
+        QFETCH(double, mjd);
+        QFETCH(double, day);
+        QFETCH(int, hour);
+        QFETCH(int, minute);
+        const CalendarTime t = CalendarFromMjd(mjd);
+        QCOMPARE(t.day, day);
+        QCOMPARE(t.hour, hour);
+        QCOMPARE(t.minute, minute);
+    }
+
+    // The reader drops control characters at the end of every line; a value that ends in them
+    // is written without them, so that what is read back is what was written.
+    void valuesEndingInControlCharacters() {
+        ScenarioDocument document;
+        document.ShipTableRedim(0);
+        document.ShipTable[0].Name = QStringLiteral("Kite");
+        document.ShipTable[0].ClassName = QStringLiteral("Kestrel");
+        document.ShipTable[0].Status = QStringLiteral("Landed");
+        document.ShipTable[0].Heading = QStringLiteral("45.5\x01\t ");
+        const QByteArray bytes = ScenarioFileBytes(document, 0, 1);
+        QVERIFY(bytes.contains("\r\n  HEADING 45.5\r\n"));
+        QCOMPARE(ReadScenario(bytes).document.ShipTable[0].Heading, QStringLiteral("45.5"));
     }
 };
 SKELVAN_TEST(NamesThatLookLikeKeysTest);
