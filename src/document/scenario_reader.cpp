@@ -133,7 +133,12 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
     ScenarioDocument& document = result.document;
     const QString text = DecodeText(bytes);
 
+    // The station and ship sections and the description hold the user's names and words: a
+    // ship called "Shipwright" or "Dateline", or a description line "System failure", must
+    // not replace the focus ship, the start date or the system that the file states
+    // elsewhere. Their records count only for a key that no other line of the file holds.
     KeyRecords keys;
+    KeyRecords fallbackKeys;
     const DescriptionSection description = FindDescription(text);
     ValuePool pool;
     StationSectionReader stations(document.StationTable, pool);
@@ -141,9 +146,11 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
     enum class Section { Outside, Stations, Ships } section = Section::Outside;
 
     ForEachLine(QStringView(text), [&](QStringView line) {
-        keys.Line(line);
-        if (description.Holds(line.data() - text.data()))
+        if (description.Holds(line.data() - text.data())) {
+            fallbackKeys.Line(line);
             return;
+        }
+        (section == Section::Outside ? keys : fallbackKeys).Line(line);
         switch (section) {
         case Section::Outside: {
             const QStringView marker = TrimView(ClearCommentsView(line));
@@ -168,6 +175,12 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
     });
 
     document.Description = description.text;
+    for (std::size_t k = 0; k < keys.kKeys.size(); ++k) {
+        if (!keys.has[k] && fallbackKeys.has[k]) {
+            keys.has[k] = true;
+            keys.found[k] = fallbackKeys.found[k];
+        }
+    }
 
     // A key the file lacks leaves its value empty (the start at MJD 0, as a date without
     // a number gives); the flags let the window tell that from a value.

@@ -72,7 +72,14 @@ private:
     qsizetype used_ = 0;
 };
 
-QStringView V(const QString& value) { return TrimView(value); }
+// A value trimmed of blanks, and of control characters at its end: the reader drops those
+// from every line it reads, so a value that ended in them would come back shorter.
+QStringView V(const QString& value) {
+    QStringView v = TrimView(value);
+    while (!v.isEmpty() && v.back().unicode() < 32)
+        v = TrimView(v.chopped(1));
+    return v;
+}
 
 // The number columns written through NumberText, leading blank kept. Ships share a handful
 // of such values ("0" above all), so recent conversions are kept instead of redone.
