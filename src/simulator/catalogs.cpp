@@ -56,6 +56,7 @@ void TYX::FindData(const QString& flag1, const QString& flag2) {
 void TYX::StartUpCatalogs() {
     const QString folder = CfgDir->text();
     BufferList = ListFiles(folder, QStringLiteral("*.cfg"));
+    const QString platformFolder = PlatformPath(folder);
     QStringList unreadable;
     {
         // Each file is read once for the three catalogs; the station class files stay in memory
@@ -65,7 +66,7 @@ void TYX::StartUpCatalogs() {
         StartUpProgress progress(BufferList.size());
         for (const QString& name : BufferList) {
             const QString path = folder + name;
-            const auto bytes = ReadWholeFile(path);
+            const auto bytes = ReadListedFile(platformFolder, name);
             if (bytes) {
                 builder.Add(name, *bytes);
                 if (builder.LastWasStationClass())

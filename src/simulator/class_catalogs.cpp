@@ -27,12 +27,34 @@ void AppendRepeated(QStringList& list, const QStringList& entries, int times) {
 // The records of a file walked on its bytes, as ReadConfigRecord reads them: the code page
 // maps every ASCII byte to itself, so blanks, commas, quotes and line ends are found without
 // decoding, and only the few records that begin with a key are decoded.
+// The next CR or LF at or after p, or end; the positions found are kept, so that every byte is
+// searched once whatever the length of the lines.
+class LineEnds {
+public:
+    LineEnds(const char* begin, const char* end) : end_(end), cr_(Find(begin, '\r')), lf_(Find(begin, '\n')) {}
+    const char* From(const char* p) {
+        if (cr_ < p)
+            cr_ = Find(p, '\r');
+        if (lf_ < p)
+            lf_ = Find(p, '\n');
+        return cr_ < lf_ ? cr_ : lf_;
+    }
+
+private:
+    const char* Find(const char* p, char c) const {
+        const void* found = std::memchr(p, c, static_cast<size_t>(end_ - p));
+        return found ? static_cast<const char*>(found) : end_;
+    }
+    const char* end_;
+    const char* cr_;
+    const char* lf_;
+};
+
 template <class Visit>
 void ForEachRecord(const char* p, const char* end, Visit&& visit) {
+    LineEnds lineEnds(p, end);
     for (;;) {
-        const char* lineEnd = p;
-        while (lineEnd < end && *lineEnd != '\r' && *lineEnd != '\n')
-            ++lineEnd;
+        const char* lineEnd = lineEnds.From(p);
         const char* i = p;
         for (;;) {
             while (i < lineEnd && *i == ' ')

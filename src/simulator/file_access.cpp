@@ -120,6 +120,18 @@ std::optional<QByteArray> ReadWholeFile(const QString& path) {
     return bytes;
 }
 
+std::optional<QByteArray> ReadListedFile(const QString& platformFolder, const QString& name) {
+    // The listing holds regular files only, so the open cannot meet a named pipe.
+    const bool bare = platformFolder.isEmpty() || platformFolder.endsWith(u'/');
+    QFile file(bare ? platformFolder + name : platformFolder + u'/' + name);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
 bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error) {
     QSaveFile file(PlatformPath(path));
     if (!file.open(QIODevice::WriteOnly)) {

@@ -19,6 +19,10 @@ std::optional<QByteArray> ReadWholeFile(const QString& path);
 bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 bool DeleteFile(const QString& path);
 
+// A file that ListFiles has just given, read by the platform path of its folder
+// (PlatformPath(folder)) without looking the name up again.
+std::optional<QByteArray> ReadListedFile(const QString& platformFolder, const QString& name);
+
 // While a scope is alive, ReadWholeFile serves the files handed to Keep from memory, so that
 // a file the start-up has read once is not read from disk again by the next step. The
 // contents are released with the scope; an inner scope shares the outer one's files.

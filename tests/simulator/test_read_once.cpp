@@ -55,6 +55,19 @@ private slots:
         QVERIFY(!ReadWholeFile("/proc/self/mem"));
     }
 
+    void listedFileIsRead() {
+        QTemporaryDir dir;
+        QFile file(dir.path() + "/Kite.cfg");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("ClassName = Kite\r\n");
+        file.close();
+        const QStringList listed = ListFiles(dir.path() + "\\", "*.cfg");
+        QCOMPARE(listed, QStringList{"Kite.cfg"});
+        for (const QString& folder : {dir.path(), dir.path() + "/"})
+            QCOMPARE(ReadListedFile(folder, listed[0]).value_or("none"), QByteArray("ClassName = Kite\r\n"));
+        QVERIFY(!ReadListedFile(dir.path(), "Gone.cfg"));
+    }
+
     void keepWithoutScopeDoesNothing() {
         ReadOnceScope* scope = new ReadOnceScope;
         delete scope;
