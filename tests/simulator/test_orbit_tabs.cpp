@@ -181,6 +181,25 @@ private slots:
         QCOMPARE(w.boxes, 0);
     }
 
+    // The user guide leads to the orbit page, and every picture of that page is there.
+    void guidePage() {
+        OrbitWindow w; // registers the editor's resources
+        QFile guide(QStringLiteral(":/help/user_guide.html"));
+        QVERIFY(guide.open(QIODevice::ReadOnly));
+        QVERIFY(guide.readAll().contains("href=\"orbit_insight.html"));
+        QFile page(QStringLiteral(":/help/orbit_insight.html"));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(page.readAll());
+        int pictures = 0;
+        for (qsizetype at = html.indexOf("src=\""); at >= 0; at = html.indexOf("src=\"", at + 1)) {
+            const qsizetype start = at + 5;
+            const QString source = html.mid(start, html.indexOf(u'"', start) - start);
+            QVERIFY2(QFile::exists(":/help/" + source), qPrintable(source));
+            ++pictures;
+        }
+        QCOMPARE(pictures, 2);
+    }
+
     // A landed ship hides the orbiting frame and its panel with it.
     void landedShipHidesPanel() {
         OrbitWindow w;
