@@ -181,6 +181,20 @@ private slots:
         QCOMPARE(w.boxes, 0);
     }
 
+    // Loading through the editor's own path shows the figures of the first station and ship.
+    void loadedThroughTheEditor() {
+        OrbitWindow w;
+        QFile file(QStringLiteral(SKELVAN_TEST_DATA "/orbit/insight.scn"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        w.sim.Write("sim/Scenarios/insight.scn", file.readAll());
+        w.tyx->StationExcentricity->setText("0.5"); // an edit of the previous scenario
+        QVERIFY(w.tyx->TyxSetting("insight.scn", "Orbit insight test", true));
+        QCOMPARE(Figure(w.Station(), "Periapsis altitude"), QStringLiteral("400.0 km"));
+        QVERIFY(w.Station()->Warning->isHidden());
+        QCOMPARE(Figure(w.Ship(), "Altitude"), QStringLiteral("400.0 km"));
+        QCOMPARE(w.boxes, 0);
+    }
+
     // The user guide leads to the orbit page, and every picture of that page is there.
     void guidePage() {
         OrbitWindow w; // registers the editor's resources
