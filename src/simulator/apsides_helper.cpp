@@ -13,11 +13,9 @@ QString PlainNumberText(double value, int decimals) {
     if (text.contains(u'.')) {
         while (text.endsWith(u'0'))
             text.chop(1);
-        if (text.endsWith(u'.'))
-            text.chop(1);
+        if (text.endsWith(u'.')) text.chop(1);
     }
-    if (text == QStringLiteral("-0"))
-        text = QStringLiteral("0");
+    if (text == QStringLiteral("-0")) text = QStringLiteral("0");
     return text;
 }
 
@@ -33,8 +31,7 @@ ApsidesElements ElementsFromApsides(const QString& periapsisKm, const QString& a
         result.Problem = QStringLiteral("Enter both altitudes in km.");
         return result;
     }
-    if (low > high)
-        std::swap(low, high);
+    if (low > high) std::swap(low, high);
     const double periapsis = planet.MeanRadius + low * 1000;
     const double apoapsis = planet.MeanRadius + high * 1000;
     if (!(periapsis > 0) || !std::isfinite(apoapsis)) {

@@ -59,8 +59,7 @@ void OrbitDrawing::paintEvent(QPaintEvent*) {
     }
     const OrbitOutline& o = *outline_;
     const OrbitViewMapping m = FitOrbitView(o.Bounds, QSizeF(size()), kMargin);
-    if (!(m.Scale > 0))
-        return;
+    if (!(m.Scale > 0)) return;
     const QPointF centre = m.Map(QPointF(0, 0));
 
     // Planet and atmosphere, to scale; only a planet too small to see is enlarged, and says so.
@@ -85,15 +84,13 @@ void OrbitDrawing::paintEvent(QPaintEvent*) {
         QPainterPath path(m.Map(o.Path.first()));
         for (qsizetype k = 1; k < o.Path.size(); ++k)
             path.lineTo(m.Map(o.Path.at(k)));
-        if (o.Closed)
-            path.closeSubpath();
+        if (o.Closed) path.closeSubpath();
         p.setPen(QPen(colour, 2));
         p.setBrush(Qt::NoBrush);
         p.drawPath(path);
     }
     Mark(p, m.Map(o.Periapsis), centre, QStringLiteral("Pe"), colour);
-    if (o.Closed)
-        Mark(p, m.Map(o.Apoapsis), centre, QStringLiteral("Ap"), QColor(200, 210, 230));
+    if (o.Closed) Mark(p, m.Map(o.Apoapsis), centre, QStringLiteral("Ap"), QColor(200, 210, 230));
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
     p.drawEllipse(m.Map(o.Body), 3.5, 3.5);
@@ -108,8 +105,7 @@ void OrbitDrawing::paintEvent(QPaintEvent*) {
         p.drawLine(left, left + QPointF(0, -4));
         p.drawLine(left + QPointF(pixels, 0), left + QPointF(pixels, -4));
         QString text = ScaleBarText(bar);
-        if (enlarged)
-            text += QStringLiteral("   planet not to scale");
+        if (enlarged) text += QStringLiteral("   planet not to scale");
         p.drawText(QPointF(left.x() + 2, left.y() - 6), text);
     }
 }

@@ -9,7 +9,7 @@
 
 class OrbitDrawing : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit OrbitDrawing(QWidget* parent = nullptr);
     // Nothing to draw: the picture shows the background and a dash.
     void SetOrbit(const std::optional<OrbitOutline>& outline, PeriapsisPlace place);
@@ -17,10 +17,10 @@ public:
 
     QSize sizeHint() const override { return {260, 240}; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     std::optional<OrbitOutline> outline_;
     PeriapsisPlace place_ = PeriapsisPlace::Clear;
 };

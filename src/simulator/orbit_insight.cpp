@@ -20,21 +20,27 @@ double ValueOfRecord(const QString& record, int cut) {
     return record == kNoData ? 0 : LeadingNumber(record.mid(cut));
 }
 
-double Dot(const Vector3& a, const Vector3& b) { return a.X * b.X + a.Y * b.Y + a.Z * b.Z; }
+double Dot(const Vector3& a, const Vector3& b) {
+    return a.X * b.X + a.Y * b.Y + a.Z * b.Z;
+}
 Vector3 Cross(const Vector3& a, const Vector3& b) {
     return {a.Y * b.Z - a.Z * b.Y, a.Z * b.X - a.X * b.Z, a.X * b.Y - a.Y * b.X};
 }
-double Norm(const Vector3& a) { return std::sqrt(Dot(a, a)); }
-Vector3 Scaled(const Vector3& a, double k) { return {a.X * k, a.Y * k, a.Z * k}; }
-Vector3 Minus(const Vector3& a, const Vector3& b) { return {a.X - b.X, a.Y - b.Y, a.Z - b.Z}; }
+double Norm(const Vector3& a) {
+    return std::sqrt(Dot(a, a));
+}
+Vector3 Scaled(const Vector3& a, double k) {
+    return {a.X * k, a.Y * k, a.Z * k};
+}
+Vector3 Minus(const Vector3& a, const Vector3& b) {
+    return {a.X - b.X, a.Y - b.Y, a.Z - b.Z};
+}
 
 // An angle in degrees brought into [0, 360).
 double Degrees360(double degrees) {
-    if (!std::isfinite(degrees))
-        return degrees;
+    if (!std::isfinite(degrees)) return degrees;
     double d = std::fmod(degrees, 360.0);
-    if (d < 0)
-        d += 360;
+    if (d < 0) d += 360;
     return d >= 360 ? 0 : d;
 }
 
@@ -70,23 +76,20 @@ PlanetOrbitData PlanetOrbitDataFromBytes(const QByteArray& bytes) {
 
 PlanetOrbitData PlanetOrbitDataOfBody(const QString& cfgDir, const QString& body) {
     const QString name = Trim(body);
-    if (name.isEmpty())
-        return {};
+    if (name.isEmpty()) return {};
     const auto bytes = ReadWholeFile(cfgDir + name + QStringLiteral(".cfg"));
     return bytes ? PlanetOrbitDataFromBytes(*bytes) : PlanetOrbitData();
 }
 
 PeriapsisPlace PlaceOfPeriapsis(double periapsisRadius, const PlanetOrbitData& planet) {
-    if (periapsisRadius <= planet.MeanRadius)
-        return PeriapsisPlace::BelowSurface;
+    if (periapsisRadius <= planet.MeanRadius) return PeriapsisPlace::BelowSurface;
     if (periapsisRadius <= planet.MeanRadius + planet.AtmosphereLimit)
         return PeriapsisPlace::InsideAtmosphere;
     return PeriapsisPlace::Clear;
 }
 
 double OrbitalPeriod(double semiMajorAxis, double mu) {
-    if (!(semiMajorAxis > 0) || !(mu > 0))
-        return kInfinity;
+    if (!(semiMajorAxis > 0) || !(mu > 0)) return kInfinity;
     return 2 * kPi * std::sqrt(semiMajorAxis / mu) * semiMajorAxis;
 }
 
@@ -94,32 +97,29 @@ double EccentricAnomaly(double meanAnomaly, double eccentricity) {
     // Kepler's equation E - e sin E = M, solved on [-pi, pi] where its left side only grows:
     // Newton's steps, kept inside a shrinking bracket so that no eccentricity can make it stray.
     double m = std::remainder(meanAnomaly, 2 * kPi);
-    if (!std::isfinite(m))
-        return 0;
+    if (!std::isfinite(m)) return 0;
     const double e = eccentricity;
     double low = -kPi, high = kPi;
     double x = e < 0.8 ? m : (m < 0 ? -kPi : kPi);
     for (int i = 0; i < 100; ++i) {
         const double f = x - e * std::sin(x) - m;
-        if (f == 0)
-            break;
+        if (f == 0) break;
         if (f > 0)
             high = x;
         else
             low = x;
         const double slope = 1 - e * std::cos(x);
         double next = slope > 0 ? x - f / slope : (low + high) / 2;
-        if (!(next > low && next < high))
-            next = (low + high) / 2;
-        if (std::fabs(next - x) < 1e-15)
-            return next + (meanAnomaly - m);
+        if (!(next > low && next < high)) next = (low + high) / 2;
+        if (std::fabs(next - x) < 1e-15) return next + (meanAnomaly - m);
         x = next;
     }
     return x + (meanAnomaly - m);
 }
 
 OrbitFigures FiguresFromElements(double a, double e, double inclination, double ascendingNode,
-                                 double periapsisLongitude, double meanLongitude, const PlanetOrbitData& planet) {
+                                 double periapsisLongitude, double meanLongitude,
+                                 const PlanetOrbitData& planet) {
     OrbitFigures f;
     f.Closed = true;
     f.SemiMajorAxis = a;
@@ -132,7 +132,8 @@ OrbitFigures FiguresFromElements(double a, double e, double inclination, double 
     f.ArgumentOfPeriapsis = Degrees360(periapsisLongitude - ascendingNode);
     const double meanAnomaly = (meanLongitude - periapsisLongitude) * kDegree;
     const double bigE = EccentricAnomaly(meanAnomaly, e);
-    const double nu = 2 * std::atan2(std::sqrt(1 + e) * std::sin(bigE / 2), std::sqrt(1 - e) * std::cos(bigE / 2));
+    const double nu =
+        2 * std::atan2(std::sqrt(1 + e) * std::sin(bigE / 2), std::sqrt(1 - e) * std::cos(bigE / 2));
     f.TrueAnomaly = Degrees360(nu / kDegree);
     f.PeriapsisRadius = a * (1 - e);
     f.ApoapsisRadius = a * (1 + e);
@@ -186,7 +187,8 @@ OrbitFigures FiguresFromState(const Vector3& r, const Vector3& v, const PlanetOr
         q = Scaled(q, 1 / Norm(q));
     }
     const double bodyAngle = std::atan2(Dot(r, q), Dot(r, p));
-    const double periapsisAngle = f.Eccentricity > kCircular ? std::atan2(Dot(eVector, q), Dot(eVector, p)) : 0.0;
+    const double periapsisAngle =
+        f.Eccentricity > kCircular ? std::atan2(Dot(eVector, q), Dot(eVector, p)) : 0.0;
     f.ArgumentOfPeriapsis = Degrees360(periapsisAngle / kDegree);
     f.TrueAnomaly = Degrees360((bodyAngle - periapsisAngle) / kDegree);
     FinishFigures(f, planet);
@@ -196,12 +198,9 @@ OrbitFigures FiguresFromState(const Vector3& r, const Vector3& v, const PlanetOr
 bool InsightNumber(const QString& text, double* value) {
     const QString t = Trim(text);
     qsizetype i = 0;
-    if (i < t.size() && (t.at(i) == u'-' || t.at(i) == u'+'))
-        ++i;
-    if (i < t.size() && t.at(i) == u'.')
-        ++i;
-    if (i >= t.size() || t.at(i) < u'0' || t.at(i) > u'9')
-        return false;
+    if (i < t.size() && (t.at(i) == u'-' || t.at(i) == u'+')) ++i;
+    if (i < t.size() && t.at(i) == u'.') ++i;
+    if (i >= t.size() || t.at(i) < u'0' || t.at(i) > u'9') return false;
     *value = LeadingNumber(t);
     return std::isfinite(*value);
 }
@@ -209,8 +208,7 @@ bool InsightNumber(const QString& text, double* value) {
 namespace {
 bool Blank(std::initializer_list<QString> texts) {
     for (const QString& text : texts) {
-        if (!Trim(text).isEmpty())
-            return false;
+        if (!Trim(text).isEmpty()) return false;
     }
     return true;
 }
@@ -246,8 +244,7 @@ OrbitInsight StationOrbitInsight(const StationElementTexts& t, const PlanetOrbit
     const double periapsis = AngleOrZero(t.PeriapsisLongitude);
     const double mean = AngleOrZero(t.MeanLongitude);
     insight.Figures = FiguresFromElements(a, e, i, node, periapsis, mean, planet);
-    if (!Sound(insight.Figures))
-        insight.Problem = OrbitInsightProblem::OutOfRange;
+    if (!Sound(insight.Figures)) insight.Problem = OrbitInsightProblem::OutOfRange;
     return insight;
 }
 
@@ -272,7 +269,6 @@ OrbitInsight ShipOrbitInsight(const ShipStateTexts& t, const PlanetOrbitData& pl
         return insight;
     }
     insight.Figures = FiguresFromState(r, v, planet);
-    if (!Sound(insight.Figures))
-        insight.Problem = OrbitInsightProblem::OutOfRange;
+    if (!Sound(insight.Figures)) insight.Problem = OrbitInsightProblem::OutOfRange;
     return insight;
 }

@@ -14,9 +14,9 @@ inline constexpr double kGravitationalConstant = 6.67430e-11;
 
 // What a planet file tells about the body an orbit goes round.
 struct PlanetOrbitData {
-    bool Known = false;        // false when the file lacks a usable mass or mean radius
-    double Mu = 0;             // gravitational parameter G times the mass, m^3/s^2
-    double MeanRadius = 0;     // m
+    bool Known = false;         // false when the file lacks a usable mass or mean radius
+    double Mu = 0;              // gravitational parameter G times the mass, m^3/s^2
+    double MeanRadius = 0;      // m
     double AtmosphereLimit = 0; // m above the mean radius; 0 without an atmosphere
 };
 
@@ -36,33 +36,33 @@ PeriapsisPlace PlaceOfPeriapsis(double periapsisRadius, const PlanetOrbitData& p
 
 // The shape of an orbit and where the body is on it, the common ground of stations and ships.
 struct OrbitFigures {
-    bool Closed = false;           // an ellipse; false for an escape trajectory
-    double SemiMajorAxis = 0;      // m; negative for a hyperbola, infinite for a parabola
+    bool Closed = false;      // an ellipse; false for an escape trajectory
+    double SemiMajorAxis = 0; // m; negative for a hyperbola, infinite for a parabola
     double Eccentricity = 0;
-    double SemiLatusRectum = 0;    // m
-    double Inclination = 0;        // degrees, 0 to 180
-    double AscendingNode = 0;      // degrees, 0 to 360
+    double SemiLatusRectum = 0;     // m
+    double Inclination = 0;         // degrees, 0 to 180
+    double AscendingNode = 0;       // degrees, 0 to 360
     double ArgumentOfPeriapsis = 0; // degrees from the ascending node, in the orbit's plane
-    double TrueAnomaly = 0;        // degrees from the periapsis, in the orbit's plane
-    double PeriapsisRadius = 0;    // m from the planet's centre
-    double ApoapsisRadius = 0;     // m; infinite for an escape trajectory
-    double PeriapsisAltitude = 0;  // m above the mean radius
-    double ApoapsisAltitude = 0;   // m; infinite for an escape trajectory
-    double Period = 0;             // s; infinite for an escape trajectory
-    double Radius = 0;             // m, the body's present distance from the centre
-    double Altitude = 0;           // m above the mean radius
-    double Speed = 0;              // m/s
+    double TrueAnomaly = 0;         // degrees from the periapsis, in the orbit's plane
+    double PeriapsisRadius = 0;     // m from the planet's centre
+    double ApoapsisRadius = 0;      // m; infinite for an escape trajectory
+    double PeriapsisAltitude = 0;   // m above the mean radius
+    double ApoapsisAltitude = 0;    // m; infinite for an escape trajectory
+    double Period = 0;              // s; infinite for an escape trajectory
+    double Radius = 0;              // m, the body's present distance from the centre
+    double Altitude = 0;            // m above the mean radius
+    double Speed = 0;               // m/s
     PeriapsisPlace Periapsis = PeriapsisPlace::Clear;
 };
 
 // Why no figures could be worked out.
 enum class OrbitInsightProblem {
     None,
-    Blank,              // every figure the orbit needs is blank: an empty tab, nothing to say
-    NoPlanetData,       // the planet file lacks a usable mass or mean radius
-    NotANumber,         // a figure the orbit needs is not a number
-    OutOfRange,         // semi-major axis not positive, or eccentricity not from 0 to below 1
-    AtCentre,           // a ship placed at the planet's centre
+    Blank,        // every figure the orbit needs is blank: an empty tab, nothing to say
+    NoPlanetData, // the planet file lacks a usable mass or mean radius
+    NotANumber,   // a figure the orbit needs is not a number
+    OutOfRange,   // semi-major axis not positive, or eccentricity not from 0 to below 1
+    AtCentre,     // a ship placed at the planet's centre
 };
 
 struct OrbitInsight {
@@ -93,7 +93,8 @@ struct Vector3 {
 OrbitFigures FiguresFromElements(double semiMajorAxis, double eccentricity, double inclination,
                                  double ascendingNode, double periapsisLongitude, double meanLongitude,
                                  const PlanetOrbitData& planet);
-OrbitFigures FiguresFromState(const Vector3& position, const Vector3& velocity, const PlanetOrbitData& planet);
+OrbitFigures FiguresFromState(const Vector3& position, const Vector3& velocity,
+                              const PlanetOrbitData& planet);
 
 // The period of a closed orbit of semi-major axis a (m) round a body of parameter mu.
 double OrbitalPeriod(double semiMajorAxis, double mu);

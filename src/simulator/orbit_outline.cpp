@@ -12,8 +12,7 @@ QPointF AtAngle(double radius, double radians) {
 }
 
 QRectF Including(QRectF rect, const QPointF& p) {
-    if (!std::isfinite(p.x()) || !std::isfinite(p.y()))
-        return rect;
+    if (!std::isfinite(p.x()) || !std::isfinite(p.y())) return rect;
     const double left = std::min(rect.left(), p.x());
     const double right = std::max(rect.right(), p.x());
     const double top = std::min(rect.top(), p.y());
@@ -62,8 +61,7 @@ OrbitViewMapping FitOrbitView(const QRectF& bounds, const QSizeF& view, double m
     OrbitViewMapping m;
     const double width = std::max(1.0, view.width() - 2 * margin);
     const double height = std::max(1.0, view.height() - 2 * margin);
-    if (!(bounds.width() > 0) || !(bounds.height() > 0))
-        return m;
+    if (!(bounds.width() > 0) || !(bounds.height() > 0)) return m;
     m.Scale = std::min(width / bounds.width(), height / bounds.height());
     const QPointF centre = bounds.center();
     m.Origin = QPointF(view.width() / 2 - centre.x() * m.Scale, view.height() / 2 + centre.y() * m.Scale);
@@ -71,8 +69,7 @@ OrbitViewMapping FitOrbitView(const QRectF& bounds, const QSizeF& view, double m
 }
 
 double ScaleBarLength(double atMost) {
-    if (!(atMost > 0) || !std::isfinite(atMost))
-        return 0;
+    if (!(atMost > 0) || !std::isfinite(atMost)) return 0;
     double power = std::pow(10.0, std::floor(std::log10(atMost)));
     // log10 may land a hair off for exact powers of ten.
     if (power > atMost)
@@ -80,8 +77,7 @@ double ScaleBarLength(double atMost) {
     else if (power * 10 <= atMost)
         power *= 10;
     for (double step : {5.0, 2.0, 1.0}) {
-        if (step * power <= atMost)
-            return step * power;
+        if (step * power <= atMost) return step * power;
     }
     return power;
 }

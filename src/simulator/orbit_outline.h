@@ -11,14 +11,14 @@
 #include <QVector>
 
 struct OrbitOutline {
-    QVector<QPointF> Path;     // the orbit, or the part of an escape trajectory near the planet
-    bool Closed = false;       // the path returns to its start
+    QVector<QPointF> Path; // the orbit, or the part of an escape trajectory near the planet
+    bool Closed = false;   // the path returns to its start
     QPointF Periapsis;
-    QPointF Apoapsis;          // only for a closed orbit
-    QPointF Body;              // where the station or ship is
+    QPointF Apoapsis; // only for a closed orbit
+    QPointF Body;     // where the station or ship is
     double PlanetRadius = 0;
     double AtmosphereRadius = 0; // planet radius plus the atmosphere limit
-    QRectF Bounds;             // holds the path, the planet with its atmosphere, and the body
+    QRectF Bounds;               // holds the path, the planet with its atmosphere, and the body
 };
 
 // The outline of an orbit worked out by the insight; an escape trajectory is followed out

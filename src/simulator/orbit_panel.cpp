@@ -18,8 +18,10 @@ const QString kDash = QStringLiteral("\u2014");
 
 QString WarningStyle(PeriapsisPlace place) {
     return place == PeriapsisPlace::BelowSurface
-               ? QStringLiteral("QLabel { color: white; background: #c62828; font-weight: bold; padding: 3px; }")
-               : QStringLiteral("QLabel { color: black; background: #f59b2a; font-weight: bold; padding: 3px; }");
+               ? QStringLiteral(
+                     "QLabel { color: white; background: #c62828; font-weight: bold; padding: 3px; }")
+               : QStringLiteral(
+                     "QLabel { color: black; background: #f59b2a; font-weight: bold; padding: 3px; }");
 }
 } // namespace
 
@@ -37,7 +39,8 @@ QString OrbitPanel::ValueName(const QString& caption) {
     return name;
 }
 
-OrbitPanel::OrbitPanel(const QStringList& captions, QWidget* parent) : QGroupBox(QStringLiteral("Orbit"), parent) {
+OrbitPanel::OrbitPanel(const QStringList& captions, QWidget* parent)
+    : QGroupBox(QStringLiteral("Orbit"), parent) {
     // Figures on the left, the drawing on the right: the panel shares its tab with other
     // frames, and is wider than it is high.
     auto* outer = new QHBoxLayout(this);
@@ -88,18 +91,16 @@ void OrbitPanel::Show(const OrbitPanelTexts& texts, const std::optional<OrbitOut
     Drawing->SetOrbit(outline, texts.Place);
 }
 
-void OrbitPanel::Watch(const QList<QLineEdit*>& boxes, QLabel* planet, QLabel* cfgDir, QAbstractButton* changePlanet) {
+void OrbitPanel::Watch(const QList<QLineEdit*>& boxes, QLabel* planet, QLabel* cfgDir,
+                       QAbstractButton* changePlanet) {
     for (QLineEdit* box : boxes) {
-        if (box)
-            connect(box, &QLineEdit::textChanged, this, [this] { Refresh(); });
+        if (box) connect(box, &QLineEdit::textChanged, this, [this] { Refresh(); });
     }
     // Connected after the tab's own handler, so the caption has already changed.
-    if (changePlanet)
-        connect(changePlanet, &QAbstractButton::clicked, this, [this] { Refresh(); });
+    if (changePlanet) connect(changePlanet, &QAbstractButton::clicked, this, [this] { Refresh(); });
     planet_ = planet;
     cfgDir_ = cfgDir;
-    if (planet_)
-        planet_->installEventFilter(this);
+    if (planet_) planet_->installEventFilter(this);
 }
 
 const PlanetOrbitData& OrbitPanel::Planet() {
@@ -116,8 +117,7 @@ const PlanetOrbitData& OrbitPanel::Planet() {
 bool OrbitPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == planet_ && event->type() == QEvent::Paint && planetRead_) {
         const QString file = (cfgDir_ ? cfgDir_->text() : QString()) + QChar(0) + Trim(planet_->text());
-        if (file != planetFile_)
-            Refresh();
+        if (file != planetFile_) Refresh();
     }
     return QGroupBox::eventFilter(watched, event);
 }

@@ -17,7 +17,7 @@ struct OrbitOutline;
 
 class OrbitPanel : public QGroupBox {
     Q_OBJECT
-public:
+  public:
     OrbitPanel(const QStringList& captions, QWidget* parent = nullptr);
 
     // Shows the texts; the drawing shows the outline, or nothing without one.
@@ -36,7 +36,7 @@ public:
     // Works the figures out again from the watched controls.
     virtual void Refresh() {}
 
-protected:
+  protected:
     // Refreshes whenever a box's text changes, the planet button is pressed, or the planet
     // caption shows another body (a label announces no change, so its repaint is watched).
     void Watch(const QList<QLineEdit*>& boxes, QLabel* planet, QLabel* cfgDir, QAbstractButton* changePlanet);
@@ -49,7 +49,7 @@ protected:
     // item, the stretch that keeps them at the top.
     QVBoxLayout* Body = nullptr;
 
-private:
+  private:
     QLabel* planet_ = nullptr;
     QLabel* cfgDir_ = nullptr;
     QString planetFile_;

@@ -11,11 +11,12 @@
 #include <QVBoxLayout>
 
 namespace {
-QString TextOf(const QLineEdit* box) { return box ? box->text() : QString(); }
+QString TextOf(const QLineEdit* box) {
+    return box ? box->text() : QString();
+}
 
 std::optional<OrbitOutline> OutlineOf(const OrbitInsight& insight, const PlanetOrbitData& planet) {
-    if (insight.Problem != OrbitInsightProblem::None)
-        return std::nullopt;
+    if (insight.Problem != OrbitInsightProblem::None) return std::nullopt;
     return OutlineOfOrbit(insight.Figures, planet);
 }
 } // namespace
@@ -35,8 +36,9 @@ StationOrbitPanel::StationOrbitPanel(const StationOrbitControls& controls, QWidg
     ApoapsisKm->setToolTip(QStringLiteral("Highest altitude above the mean radius, in km"));
     Fill = new QPushButton(QStringLiteral("Fill semi-major axis and excentricity"), helper);
     Fill->setObjectName(QStringLiteral("StationOrbitFill"));
-    Fill->setToolTip(QStringLiteral("Writes the matching semi-major axis and excentricity into the orbit boxes; "
-                                    "validate the station as usual afterwards"));
+    Fill->setToolTip(
+        QStringLiteral("Writes the matching semi-major axis and excentricity into the orbit boxes; "
+                       "validate the station as usual afterwards"));
     HelperNote = new QLabel(helper);
     HelperNote->setObjectName(QStringLiteral("StationOrbitHelperNote"));
     HelperNote->setWordWrap(true);
@@ -50,8 +52,8 @@ StationOrbitPanel::StationOrbitPanel(const StationOrbitControls& controls, QWidg
     Body->insertWidget(Body->count() - 1, helper);
     connect(Fill, &QPushButton::clicked, this, [this] { FillClick(); });
 
-    Watch({c_.SemiMajorAxis, c_.Excentricity, c_.Inclination, c_.AscendingNodeLongitude, c_.PeriapsisLongitude,
-           c_.MeanLongitude},
+    Watch({c_.SemiMajorAxis, c_.Excentricity, c_.Inclination, c_.AscendingNodeLongitude,
+           c_.PeriapsisLongitude, c_.MeanLongitude},
           c_.RefPlanet, c_.CfgDir, c_.ChangePlanet);
     Refresh();
 }
@@ -69,8 +71,7 @@ void StationOrbitPanel::FillClick() {
     const ApsidesElements elements = ElementsFromApsides(PeriapsisKm->text(), ApoapsisKm->text(), Planet());
     HelperNote->setText(elements.Problem);
     HelperNote->setVisible(!elements.Ok);
-    if (!elements.Ok || !c_.SemiMajorAxis || !c_.Excentricity)
-        return;
+    if (!elements.Ok || !c_.SemiMajorAxis || !c_.Excentricity) return;
     c_.SemiMajorAxis->setText(elements.SemiMajorAxis);
     c_.Excentricity->setText(elements.Excentricity);
 }
@@ -78,7 +79,8 @@ void StationOrbitPanel::FillClick() {
 ShipOrbitPanel::ShipOrbitPanel(const ShipOrbitControls& controls, QWidget* parent)
     : OrbitPanel(ShipOrbitCaptions(), parent), c_(controls) {
     setObjectName(QStringLiteral("ShipOrbitPanel"));
-    Watch({c_.RposX, c_.RposY, c_.RposZ, c_.RvelX, c_.RvelY, c_.RvelZ}, c_.Planet, c_.CfgDir, c_.ChangePlanet);
+    Watch({c_.RposX, c_.RposY, c_.RposZ, c_.RvelX, c_.RvelY, c_.RvelZ}, c_.Planet, c_.CfgDir,
+          c_.ChangePlanet);
     Refresh();
 }
 

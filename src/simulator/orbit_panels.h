@@ -24,7 +24,7 @@ struct StationOrbitControls {
 // objectName "StationOrbitPanel".
 class StationOrbitPanel : public OrbitPanel {
     Q_OBJECT
-public:
+  public:
     StationOrbitPanel(const StationOrbitControls& controls, QWidget* parent = nullptr);
     void Refresh() override;
 
@@ -36,7 +36,7 @@ public:
     QLabel* HelperNote = nullptr;
     void FillClick();
 
-private:
+  private:
     StationOrbitControls c_;
 };
 
@@ -55,10 +55,10 @@ struct ShipOrbitControls {
 // objectName "ShipOrbitPanel".
 class ShipOrbitPanel : public OrbitPanel {
     Q_OBJECT
-public:
+  public:
     ShipOrbitPanel(const ShipOrbitControls& controls, QWidget* parent = nullptr);
     void Refresh() override;
 
-private:
+  private:
     ShipOrbitControls c_;
 };

@@ -14,8 +14,7 @@ constexpr double kRad = kPi / 180;
 
 QByteArray DataFile(const QString& name) {
     QFile file(QStringLiteral(SKELVAN_TEST_DATA "/orbit/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing test data %s", qPrintable(name));
+    if (!file.open(QIODevice::ReadOnly)) qFatal("missing test data %s", qPrintable(name));
     return file.readAll();
 }
 
@@ -52,14 +51,18 @@ State StateOf(double mu, double a, double e, double iDeg, double nodeDeg, double
 }
 
 // The difference of two angles in degrees, folded into [-180, 180].
-double AngleGap(double a, double b) { return std::remainder(a - b, 360.0); }
+double AngleGap(double a, double b) {
+    return std::remainder(a - b, 360.0);
+}
 
-QString Text(double v) { return QString::number(v, 'g', 17); }
+QString Text(double v) {
+    return QString::number(v, 'g', 17);
+}
 } // namespace
 
 class OrbitInsightTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void planetData_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("known");
@@ -142,16 +145,21 @@ private slots:
         QTest::addColumn<QString>("excentricity");
         QTest::addColumn<int>("place");
         QTest::addColumn<double>("periapsisAltitude");
-        QTest::newRow("clear at 6650 km") << "7000000" << "0.05" << int(PeriapsisPlace::Clear) << 279e3;
-        QTest::newRow("in the atmosphere at 6510 km") << "7000000" << "0.07" << int(PeriapsisPlace::InsideAtmosphere)
-                                                      << 139e3;
-        QTest::newRow("below the surface at 6300 km") << "7000000" << "0.1" << int(PeriapsisPlace::BelowSurface)
-                                                      << -71e3;
-        QTest::newRow("touching the limit counts as inside") << "13142000" << "0.5"
-                                                             << int(PeriapsisPlace::InsideAtmosphere) << 200e3;
-        QTest::newRow("touching the surface counts as below") << "12742000" << "0.5"
-                                                              << int(PeriapsisPlace::BelowSurface) << 0.0;
-        QTest::newRow("just above the limit") << "13142004" << "0.5" << int(PeriapsisPlace::Clear) << 200002.0;
+        QTest::newRow("clear at 6650 km") << "7000000"
+                                          << "0.05" << int(PeriapsisPlace::Clear) << 279e3;
+        QTest::newRow("in the atmosphere at 6510 km")
+            << "7000000"
+            << "0.07" << int(PeriapsisPlace::InsideAtmosphere) << 139e3;
+        QTest::newRow("below the surface at 6300 km") << "7000000"
+                                                      << "0.1" << int(PeriapsisPlace::BelowSurface) << -71e3;
+        QTest::newRow("touching the limit counts as inside")
+            << "13142000"
+            << "0.5" << int(PeriapsisPlace::InsideAtmosphere) << 200e3;
+        QTest::newRow("touching the surface counts as below")
+            << "12742000"
+            << "0.5" << int(PeriapsisPlace::BelowSurface) << 0.0;
+        QTest::newRow("just above the limit") << "13142004"
+                                              << "0.5" << int(PeriapsisPlace::Clear) << 200002.0;
     }
     void stationPeriapsisPlace() {
         QFETCH(QString, a);
@@ -170,16 +178,26 @@ private slots:
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("e");
         QTest::addColumn<int>("problem");
-        QTest::newRow("empty axis") << "" << "0" << int(OrbitInsightProblem::NotANumber);
-        QTest::newRow("letters") << "far" << "0" << int(OrbitInsightProblem::NotANumber);
-        QTest::newRow("minus sign alone") << "7e6" << "-" << int(OrbitInsightProblem::NotANumber);
-        QTest::newRow("zero axis") << "0" << "0" << int(OrbitInsightProblem::OutOfRange);
-        QTest::newRow("negative axis") << "-7e6" << "0" << int(OrbitInsightProblem::OutOfRange);
-        QTest::newRow("parabola") << "7e6" << "1" << int(OrbitInsightProblem::OutOfRange);
-        QTest::newRow("negative excentricity") << "7e6" << "-0.1" << int(OrbitInsightProblem::OutOfRange);
-        QTest::newRow("axis too large for a double") << "1e999" << "0" << int(OrbitInsightProblem::OutOfRange);
-        QTest::newRow("exponent notation is read") << "7e6" << "0.001" << int(OrbitInsightProblem::None);
-        QTest::newRow("blanks around") << " 7000000 " << " .001" << int(OrbitInsightProblem::None);
+        QTest::newRow("empty axis") << ""
+                                    << "0" << int(OrbitInsightProblem::NotANumber);
+        QTest::newRow("letters") << "far"
+                                 << "0" << int(OrbitInsightProblem::NotANumber);
+        QTest::newRow("minus sign alone") << "7e6"
+                                          << "-" << int(OrbitInsightProblem::NotANumber);
+        QTest::newRow("zero axis") << "0"
+                                   << "0" << int(OrbitInsightProblem::OutOfRange);
+        QTest::newRow("negative axis") << "-7e6"
+                                       << "0" << int(OrbitInsightProblem::OutOfRange);
+        QTest::newRow("parabola") << "7e6"
+                                  << "1" << int(OrbitInsightProblem::OutOfRange);
+        QTest::newRow("negative excentricity") << "7e6"
+                                               << "-0.1" << int(OrbitInsightProblem::OutOfRange);
+        QTest::newRow("axis too large for a double") << "1e999"
+                                                     << "0" << int(OrbitInsightProblem::OutOfRange);
+        QTest::newRow("exponent notation is read") << "7e6"
+                                                   << "0.001" << int(OrbitInsightProblem::None);
+        QTest::newRow("blanks around") << " 7000000 "
+                                       << " .001" << int(OrbitInsightProblem::None);
     }
     void stationProblems() {
         QFETCH(QString, a);
@@ -190,10 +208,14 @@ private slots:
 
     // An empty tab is not an error: nothing is said, whatever the planet.
     void blankTab() {
-        QCOMPARE(StationOrbitInsight({"", " ", "5", "", "", ""}, PlanetOrbitData()).Problem, OrbitInsightProblem::Blank);
-        QCOMPARE(ShipOrbitInsight({"", "", " ", "", "", ""}, PlanetOrbitData()).Problem, OrbitInsightProblem::Blank);
-        QCOMPARE(StationOrbitInsight({"", "0", "", "", "", ""}, Earth()).Problem, OrbitInsightProblem::NotANumber);
-        QCOMPARE(ShipOrbitInsight({"", "", "", "", "", "1"}, Earth()).Problem, OrbitInsightProblem::NotANumber);
+        QCOMPARE(StationOrbitInsight({"", " ", "5", "", "", ""}, PlanetOrbitData()).Problem,
+                 OrbitInsightProblem::Blank);
+        QCOMPARE(ShipOrbitInsight({"", "", " ", "", "", ""}, PlanetOrbitData()).Problem,
+                 OrbitInsightProblem::Blank);
+        QCOMPARE(StationOrbitInsight({"", "0", "", "", "", ""}, Earth()).Problem,
+                 OrbitInsightProblem::NotANumber);
+        QCOMPARE(ShipOrbitInsight({"", "", "", "", "", "1"}, Earth()).Problem,
+                 OrbitInsightProblem::NotANumber);
     }
 
     void noPlanetData() {
@@ -258,10 +280,12 @@ private slots:
         // argument) and mean longitude (periapsis longitude plus mean anomaly).
         const double bigE = 2 * std::atan(std::sqrt((1 - e) / (1 + e)) * std::tan(nu * kRad / 2));
         const double meanAnomaly = (bigE - e * std::sin(bigE)) / kRad;
-        const OrbitFigures g = FiguresFromElements(a, e, i, node, node + arg, node + arg + meanAnomaly, earth);
+        const OrbitFigures g =
+            FiguresFromElements(a, e, i, node, node + arg, node + arg + meanAnomaly, earth);
         QVERIFY(std::fabs(AngleGap(g.TrueAnomaly, nu)) < 1e-6);
         QVERIFY(std::fabs(g.Radius - std::sqrt(s.r.X * s.r.X + s.r.Y * s.r.Y + s.r.Z * s.r.Z)) < 1e-6 * a);
-        QVERIFY(std::fabs(g.Speed - std::sqrt(s.v.X * s.v.X + s.v.Y * s.v.Y + s.v.Z * s.v.Z)) < 1e-6 * g.Speed);
+        QVERIFY(std::fabs(g.Speed - std::sqrt(s.v.X * s.v.X + s.v.Y * s.v.Y + s.v.Z * s.v.Z)) <
+                1e-6 * g.Speed);
         QVERIFY(std::fabs(g.Period - f.Period) < 1e-6 * f.Period);
     }
 
@@ -313,7 +337,8 @@ private slots:
                  PeriapsisPlace::BelowSurface);
         // At 6478 km (100 km up) with circular speed the orbit skims the atmosphere's top.
         const double v = std::sqrt(earth.Mu / 6478137);
-        const OrbitInsight skim = ShipOrbitInsight({"6478137", "0", "0", "0", QString::number(v, 'f', 6), "0"}, earth);
+        const OrbitInsight skim =
+            ShipOrbitInsight({"6478137", "0", "0", "0", QString::number(v, 'f', 6), "0"}, earth);
         QCOMPARE(skim.Figures.Periapsis, PeriapsisPlace::InsideAtmosphere);
         // Standing below the surface.
         QCOMPARE(ShipOrbitInsight({"6000000", "0", "0", "0", "9000", "0"}, earth).Figures.Periapsis,
@@ -324,12 +349,18 @@ private slots:
         QTest::addColumn<QString>("x");
         QTest::addColumn<QString>("vx");
         QTest::addColumn<int>("problem");
-        QTest::newRow("at the centre") << " 0" << "7000" << int(OrbitInsightProblem::AtCentre);
-        QTest::newRow("letters") << "abc" << "0" << int(OrbitInsightProblem::NotANumber);
-        QTest::newRow("empty") << "" << "0" << int(OrbitInsightProblem::NotANumber);
-        QTest::newRow("speed too large for a double") << "7e6" << "1e999" << int(OrbitInsightProblem::OutOfRange);
-        QTest::newRow("position too large") << "1e200" << "0" << int(OrbitInsightProblem::OutOfRange);
-        QTest::newRow("at rest far away falls in") << "7e9" << "0" << int(OrbitInsightProblem::None);
+        QTest::newRow("at the centre") << " 0"
+                                       << "7000" << int(OrbitInsightProblem::AtCentre);
+        QTest::newRow("letters") << "abc"
+                                 << "0" << int(OrbitInsightProblem::NotANumber);
+        QTest::newRow("empty") << ""
+                               << "0" << int(OrbitInsightProblem::NotANumber);
+        QTest::newRow("speed too large for a double") << "7e6"
+                                                      << "1e999" << int(OrbitInsightProblem::OutOfRange);
+        QTest::newRow("position too large") << "1e200"
+                                            << "0" << int(OrbitInsightProblem::OutOfRange);
+        QTest::newRow("at rest far away falls in") << "7e9"
+                                                   << "0" << int(OrbitInsightProblem::None);
     }
     void shipProblems() {
         QFETCH(QString, x);
@@ -384,11 +415,10 @@ private slots:
         QFETCH(double, value);
         double read = -1;
         QCOMPARE(InsightNumber(text, &read), number);
-        if (number)
-            QCOMPARE(read, value);
+        if (number) QCOMPARE(read, value);
     }
 
-private:
+  private:
     static double LeadingNumberOf(const QString& text) { return text.toDouble(); }
 };
 

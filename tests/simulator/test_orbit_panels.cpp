@@ -85,7 +85,7 @@ QString Figure(const OrbitPanel* panel, const char* caption) {
 
 class OrbitPanelsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void stationShowsFigures() {
         Host host(QStringLiteral("Earth"));
         host.Type({" 42164000", " 0", " 0", " 0", " 0", " 0"});

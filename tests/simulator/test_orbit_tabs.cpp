@@ -22,7 +22,7 @@
 
 namespace {
 class OrbitWindow {
-public:
+  public:
     SimulatorFixture sim;
     std::unique_ptr<TYX> tyx;
     int boxes = 0;
@@ -35,8 +35,7 @@ public:
         sim.CopyTree(QStringLiteral(SKELVAN_DEMO_DIR "/Config"), sim.ConfigFolder());
         tyx = std::make_unique<TYX>();
         QFile file(QStringLiteral(SKELVAN_TEST_DATA "/orbit/insight.scn"));
-        if (!file.open(QIODevice::ReadOnly))
-            qFatal("missing insight.scn");
+        if (!file.open(QIODevice::ReadOnly)) qFatal("missing insight.scn");
         const ScenarioReadResult read = ReadScenario(file.readAll());
         tyx->Document = read.document;
         Fill(tyx->StationName, read.stationNames);
@@ -66,7 +65,7 @@ QString Figure(const OrbitPanel* panel, const char* caption) {
 
 class OrbitTabsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void panelsSitOnTheirTabs() {
         OrbitWindow w;
         QVERIFY(w.Station());
@@ -85,14 +84,25 @@ private slots:
         QTest::addColumn<QString>("periodStart");
         QTest::addColumn<QString>("warning");
         // 400 km up: about 92.6 minutes (92.4 over the 6371 km mean radius).
-        QTest::newRow("low orbit") << 0 << "400.0 km" << "400.0 km" << "1 h 32 min" << "";
+        QTest::newRow("low orbit") << 0 << "400.0 km"
+                                   << "400.0 km"
+                                   << "1 h 32 min"
+                                   << "";
         // Periapsis 6534 km: 163 km up, inside the 200 km atmosphere.
-        QTest::newRow("grazing") << 1 << "163.0 km" << "295.0 km" << "1 h 28 min"
+        QTest::newRow("grazing") << 1 << "163.0 km"
+                                 << "295.0 km"
+                                 << "1 h 28 min"
                                  << "The periapsis lies inside the atmosphere.";
         // A transfer orbit to the geostationary radius: about ten and a half hours.
-        QTest::newRow("transfer") << 2 << "257.4 km" << "35792.6 km" << "10 h 3" << "";
+        QTest::newRow("transfer") << 2 << "257.4 km"
+                                  << "35792.6 km"
+                                  << "10 h 3"
+                                  << "";
         // 100 km above the Moon: about 118 minutes.
-        QTest::newRow("moon") << 3 << "100.0 km" << "100.0 km" << "1 h 57 min" << "";
+        QTest::newRow("moon") << 3 << "100.0 km"
+                              << "100.0 km"
+                              << "1 h 57 min"
+                              << "";
     }
     void loadedStations() {
         QFETCH(int, row);
@@ -149,9 +159,15 @@ private slots:
         QTest::addColumn<QString>("period");
         QTest::addColumn<QString>("warning");
         // Circular speed 400 km up is 7.67 km/s; escape speed there is 10.85 km/s.
-        QTest::newRow("low orbit") << 0 << "400.0 km" << "1 h 32 min" << "";
-        QTest::newRow("escaping") << 1 << "400.0 km" << "escape trajectory" << "";
-        QTest::newRow("in the atmosphere") << 2 << "100.0 km" << "1 h 2" << "The periapsis lies inside the atmosphere.";
+        QTest::newRow("low orbit") << 0 << "400.0 km"
+                                   << "1 h 32 min"
+                                   << "";
+        QTest::newRow("escaping") << 1 << "400.0 km"
+                                  << "escape trajectory"
+                                  << "";
+        QTest::newRow("in the atmosphere") << 2 << "100.0 km"
+                                           << "1 h 2"
+                                           << "The periapsis lies inside the atmosphere.";
     }
     void loadedShips() {
         QFETCH(int, row);
@@ -179,6 +195,39 @@ private slots:
         QCOMPARE(Figure(w.Ship(), "Altitude"), QStringLiteral("100.0 km"));
         QVERIFY(w.Ship()->Warning->isHidden());
         QCOMPARE(w.boxes, 0);
+    }
+
+    // Loading through the editor's own path shows the figures of the first station and ship.
+    void loadedThroughTheEditor() {
+        OrbitWindow w;
+        QFile file(QStringLiteral(SKELVAN_TEST_DATA "/orbit/insight.scn"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        w.sim.Write("sim/Scenarios/insight.scn", file.readAll());
+        w.tyx->StationExcentricity->setText("0.5"); // an edit of the previous scenario
+        QVERIFY(w.tyx->TyxSetting("insight.scn", "Orbit insight test", true));
+        QCOMPARE(Figure(w.Station(), "Periapsis altitude"), QStringLiteral("400.0 km"));
+        QVERIFY(w.Station()->Warning->isHidden());
+        QCOMPARE(Figure(w.Ship(), "Altitude"), QStringLiteral("400.0 km"));
+        QCOMPARE(w.boxes, 0);
+    }
+
+    // The user guide leads to the orbit page, and every picture of that page is there.
+    void guidePage() {
+        OrbitWindow w; // registers the editor's resources
+        QFile guide(QStringLiteral(":/help/user_guide.html"));
+        QVERIFY(guide.open(QIODevice::ReadOnly));
+        QVERIFY(guide.readAll().contains("href=\"orbit_insight.html"));
+        QFile page(QStringLiteral(":/help/orbit_insight.html"));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(page.readAll());
+        int pictures = 0;
+        for (qsizetype at = html.indexOf("src=\""); at >= 0; at = html.indexOf("src=\"", at + 1)) {
+            const qsizetype start = at + 5;
+            const QString source = html.mid(start, html.indexOf(u'"', start) - start);
+            QVERIFY2(QFile::exists(":/help/" + source), qPrintable(source));
+            ++pictures;
+        }
+        QCOMPARE(pictures, 2);
     }
 
     // A landed ship hides the orbiting frame and its panel with it.

@@ -23,12 +23,14 @@ PlanetOrbitData Earth(double atmosphere = 0) {
     return p;
 }
 
-double Distance(const QPointF& p) { return std::hypot(p.x(), p.y()); }
+double Distance(const QPointF& p) {
+    return std::hypot(p.x(), p.y());
+}
 } // namespace
 
 class OrbitTextTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void distanceText_data() {
         QTest::addColumn<double>("metres");
         QTest::addColumn<QString>("text");
@@ -81,9 +83,9 @@ private slots:
     void stationTexts() {
         PlanetOrbitData p = Earth(200e3);
         p.MeanRadius = 6371e3;
-        const OrbitPanelTexts clear = StationOrbitTexts(StationOrbitInsight({"7000000", "0.05", "", "", "", ""}, p));
-        QCOMPARE(clear.Captions,
-                 QStringList({"Periapsis altitude", "Apoapsis altitude", "Period"}));
+        const OrbitPanelTexts clear =
+            StationOrbitTexts(StationOrbitInsight({"7000000", "0.05", "", "", "", ""}, p));
+        QCOMPARE(clear.Captions, QStringList({"Periapsis altitude", "Apoapsis altitude", "Period"}));
         QCOMPARE(clear.Values.at(0), QStringLiteral("279.0 km"));
         QCOMPARE(clear.Values.at(1), QStringLiteral("979.0 km"));
         // 7000 km round the Earth: 2 pi sqrt(a^3 / GM) = 5828.5 s.
@@ -91,10 +93,12 @@ private slots:
         QVERIFY(clear.Warning.isEmpty());
         QVERIFY(clear.Note.isEmpty());
 
-        const OrbitPanelTexts low = StationOrbitTexts(StationOrbitInsight({"7000000", "0.07", "", "", "", ""}, p));
+        const OrbitPanelTexts low =
+            StationOrbitTexts(StationOrbitInsight({"7000000", "0.07", "", "", "", ""}, p));
         QCOMPARE(low.Place, PeriapsisPlace::InsideAtmosphere);
         QCOMPARE(low.Warning, QStringLiteral("The periapsis lies inside the atmosphere."));
-        const OrbitPanelTexts crash = StationOrbitTexts(StationOrbitInsight({"7000000", "0.1", "", "", "", ""}, p));
+        const OrbitPanelTexts crash =
+            StationOrbitTexts(StationOrbitInsight({"7000000", "0.1", "", "", "", ""}, p));
         QCOMPARE(crash.Place, PeriapsisPlace::BelowSurface);
         QCOMPARE(crash.Warning, QStringLiteral("The periapsis lies below the surface."));
 
@@ -112,8 +116,9 @@ private slots:
         const PlanetOrbitData earth = Earth(100e3);
         const OrbitPanelTexts circular =
             ShipOrbitTexts(ShipOrbitInsight({" 6778137", " 0", " 0", " 0", " 7668.56", " 0"}, earth));
-        QCOMPARE(circular.Captions, QStringList({"Altitude", "Speed", "Semi-major axis", "Excentricity", "Inclination",
-                                                 "Periapsis altitude", "Apoapsis altitude", "Period"}));
+        QCOMPARE(circular.Captions,
+                 QStringList({"Altitude", "Speed", "Semi-major axis", "Excentricity", "Inclination",
+                              "Periapsis altitude", "Apoapsis altitude", "Period"}));
         QCOMPARE(circular.Values.at(0), QStringLiteral("400.0 km"));
         QCOMPARE(circular.Values.at(1), QStringLiteral("7.669 km/s"));
         QCOMPARE(circular.Values.at(4), QStringLiteral("0.00\u00B0"));
@@ -126,7 +131,8 @@ private slots:
         QCOMPARE(escape.Values.at(7), QStringLiteral("escape trajectory"));
         QVERIFY(escape.Warning.isEmpty());
 
-        const OrbitPanelTexts falling = ShipOrbitTexts(ShipOrbitInsight({"7e6", "0", "0", "-10", "0", "0"}, earth));
+        const OrbitPanelTexts falling =
+            ShipOrbitTexts(ShipOrbitInsight({"7e6", "0", "0", "-10", "0", "0"}, earth));
         QCOMPARE(falling.Warning, QStringLiteral("The periapsis lies below the surface."));
         QCOMPARE(ShipOrbitTexts(ShipOrbitInsight({" 0", " 0", " 0", " 1", " 0", " 0"}, earth)).Note,
                  QStringLiteral("The position is the planet's centre."));
@@ -140,12 +146,27 @@ private slots:
         QTest::addColumn<QString>("excentricity");
         // Transfer orbit 250 km by 35 786 km: a = (6628.137 + 42164.137) / 2 km,
         // e = 35536 / 48792.274.
-        QTest::newRow("transfer orbit") << "250" << "35786" << "24396137" << "0.7283120274";
-        QTest::newRow("either order") << "35786" << "250" << "24396137" << "0.7283120274";
-        QTest::newRow("circular") << "400" << "400" << "6778137" << "0";
+        QTest::newRow("transfer orbit") << "250"
+                                        << "35786"
+                                        << "24396137"
+                                        << "0.7283120274";
+        QTest::newRow("either order") << "35786"
+                                      << "250"
+                                      << "24396137"
+                                      << "0.7283120274";
+        QTest::newRow("circular") << "400"
+                                  << "400"
+                                  << "6778137"
+                                  << "0";
         // One metre apart: e = 0.5 / 6778137.5, far below what an exponent would be needed for.
-        QTest::newRow("tiny excentricity stays plain") << "400" << "400.001" << "6778137.5" << "0.0000000738";
-        QTest::newRow("decimals and blanks") << " 200.5" << "1000.25 " << "6978512" << "0.0573008974";
+        QTest::newRow("tiny excentricity stays plain") << "400"
+                                                       << "400.001"
+                                                       << "6778137.5"
+                                                       << "0.0000000738";
+        QTest::newRow("decimals and blanks") << " 200.5"
+                                             << "1000.25 "
+                                             << "6978512"
+                                             << "0.0573008974";
     }
     void apsides() {
         QFETCH(QString, periapsis);
@@ -166,11 +187,15 @@ private slots:
         QTest::addColumn<QString>("apoapsis");
         QTest::addColumn<bool>("known");
         QTest::addColumn<QString>("problem");
-        QTest::newRow("no planet data") << "200" << "300" << false << "No planet data";
-        QTest::newRow("empty") << "" << "300" << true << "Enter both altitudes in km.";
-        QTest::newRow("letters") << "200" << "high" << true << "Enter both altitudes in km.";
-        QTest::newRow("through the centre") << "-6378.137" << "300" << true
-                                            << "The periapsis must lie above the planet's centre.";
+        QTest::newRow("no planet data") << "200"
+                                        << "300" << false << "No planet data";
+        QTest::newRow("empty") << ""
+                               << "300" << true << "Enter both altitudes in km.";
+        QTest::newRow("letters") << "200"
+                                 << "high" << true << "Enter both altitudes in km.";
+        QTest::newRow("through the centre")
+            << "-6378.137"
+            << "300" << true << "The periapsis must lie above the planet's centre.";
     }
     void apsidesProblems() {
         QFETCH(QString, periapsis);
