@@ -93,11 +93,19 @@ public:
     void Menu21Click();
     void Menu22Click();
     // Called by the load dialog: the file name, its description, and whether the Load button did it.
-    void TyxSetting(const QString& fileName, const QString& description, bool viaLoadButton);
+    // False (after a message box) when the file cannot be read; nothing has changed then.
+    bool TyxSetting(const QString& fileName, const QString& description, bool viaLoadButton);
     // Reads the scenario ScnDir & scnfile into the document and the window.
     void TabSettings();
     // Writes the document; false (after a message box) when the file could not be written.
     bool ScenarioFileSaving(const QString& fileName);
+    // The document as the controls hold it: what a save writes.
+    ScenarioDocument DocumentSnapshot() const;
+    // The description box holds lines; the document joins them with CR LF.
+    QString DescriptionText() const;
+    void SetDescriptionText(const QString& text);
+    QWidget* HelpWindow(); // created on first use
+    QWidget* helpWindow_ = nullptr;
 
     // ---- First tab "Description, environment and focus" (app/, ships/ for the focus) ----
     QGroupBox* Frame4 = nullptr;

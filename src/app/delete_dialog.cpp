@@ -1,0 +1,139 @@
+#include "app/delete_dialog.h"
+
+#include "app/description_text.h"
+#include "app/scenario_file_names.h"
+#include "app/scenario_preview.h"
+#include "app/tyx.h"
+#include "simulator/file_access.h"
+#include "ui/message_box.h"
+
+#include <QFile>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollArea>
+
+bool RemoveScenarioFile(const QString& path, QString* error) {
+    const QString platformPath = PlatformPath(path);
+    QFile file(platformPath);
+    if (file.moveToTrash())
+        return true;
+    if (file.remove())
+        return true;
+    if (error)
+        *error = file.errorString();
+    return false;
+}
+
+DeleteFileDialog::DeleteFileDialog(TYX* main) : QDialog(main), main_(main) {
+    setObjectName("DeleteFile");
+    setWindowTitle("Delete a scenario file");
+
+    Label1 = new QLabel("Scenario file to delete", this);
+    Label1->setObjectName("Label1");
+    FileListtoDelete = new QListWidget(this);
+    FileListtoDelete->setObjectName("FileListtoDelete");
+    FileListtoDelete->setToolTip("List of the scenario files installed in the Skelvan configuration");
+    FileListtoDelete->setSelectionMode(QAbstractItemView::SingleSelection);
+    Label1->setBuddy(FileListtoDelete);
+
+    Label3 = new QLabel("Scenario descripton", this);
+    Label3->setObjectName("Label3");
+    FileDeleteDescription = new QLabel(this);
+    FileDeleteDescription->setObjectName("FileDeleteDescription");
+    FileDeleteDescription->setToolTip("Selected scenario description");
+    FileDeleteDescription->setTextFormat(Qt::PlainText);
+    FileDeleteDescription->setWordWrap(true);
+    FileDeleteDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    FileDeleteDescription->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* previewArea = new QScrollArea(this);
+    previewArea->setWidget(FileDeleteDescription);
+    previewArea->setWidgetResizable(true);
+
+    Command1 = new QPushButton("Delete", this);
+    Command1->setObjectName("Command1");
+    Command1->setToolTip("Delete the selected scenario file. Both standard scenario files (Current save and quick "
+                         "save) are protected from deleting in order to ensure to keep at least a scenario when "
+                         "starting Skelvan");
+    Command2 = new QPushButton("Cancel", this);
+    Command2->setObjectName("Command2");
+    Command2->setToolTip("Return to the Skelvan Scenario Editor main windows without deleting the selected scenario");
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(Label3, 0, 1);
+    grid->addWidget(FileListtoDelete, 1, 0);
+    grid->addWidget(previewArea, 1, 1);
+    grid->setColumnStretch(0, 2);
+    grid->setColumnStretch(1, 3);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(Command1);
+    buttons->addWidget(Command2);
+    grid->addLayout(buttons, 2, 0, 1, 2);
+    resize(720, 420);
+
+    RefreshList();
+    FileListtoDelete->installEventFilter(this);
+
+    connect(FileListtoDelete, &QListWidget::itemSelectionChanged, this, [this] { ShowPreview(); });
+    connect(FileListtoDelete, &QListWidget::itemDoubleClicked, this, [this] { Command1Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { reject(); });
+}
+
+void DeleteFileDialog::RefreshList() {
+    FileListtoDelete->clear();
+    FileListtoDelete->addItems(ListFiles(main_->ScnDir->text(), "*.scn"));
+    FileListtoDelete->setCurrentRow(-1);
+    FileListtoDelete->clearSelection();
+}
+
+QString DeleteFileDialog::SelectedName() const {
+    const QList<QListWidgetItem*> selected = FileListtoDelete->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+void DeleteFileDialog::ShowPreview() {
+    const QString name = SelectedName();
+    FileDeleteDescription->setText(
+        name.isEmpty() ? QString() : DescriptionForDisplay(ScenarioFileDescription(main_->ScnDir->text() + name)));
+}
+
+// The scenario being edited stays as it is, even when its own file goes: "&Save" writes it again.
+void DeleteFileDialog::Command1Click() {
+    const QString name = SelectedName();
+    if (name.isEmpty())
+        return;
+    if (IsProtectedScenarioName(name)) {
+        ShowMessage(this, "This file must not be deleted !", "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
+    if (ShowMessage(this, "Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
+                    MsgIcon::Question) != MsgResult::Ok)
+        return;
+    QString error;
+    if (!RemoveScenarioFile(main_->ScnDir->text() + name, &error)) {
+        ShowMessage(this, "The file " + name + " could not be deleted: " + error, "Warning", MsgButtons::Ok,
+                    MsgIcon::Exclamation);
+        return;
+    }
+    RefreshList();
+    if (FileListtoDelete->count() > 0)
+        FileListtoDelete->setCurrentRow(0);
+    ShowPreview();
+}
+
+bool DeleteFileDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == FileListtoDelete && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Command1Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

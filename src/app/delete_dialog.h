@@ -1,0 +1,39 @@
+#pragma once
+// The delete dialog: removes scenario files of the scenario folder after confirmation, with
+// a preview of the selected one's description. The button, a double click and the Enter key
+// all do the same; the dialog stays open so that several files can go in turn.
+#include <QDialog>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class TYX;
+
+class DeleteFileDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit DeleteFileDialog(TYX* main);
+
+    QListWidget* FileListtoDelete = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* FileDeleteDescription = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+
+    void Command1Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QString SelectedName() const;
+    void ShowPreview();
+    void RefreshList();
+
+    TYX* main_;
+};
+
+// Moves the file to the desktop's trash where there is one, so that a mistake can be undone,
+// and deletes it otherwise. False, with a reason, when the file is still there.
+bool RemoveScenarioFile(const QString& path, QString* error);

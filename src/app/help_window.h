@@ -1,0 +1,13 @@
+#pragma once
+// The user guide, shown in a window of its own beside the editor.
+#include <QWidget>
+
+class QTextBrowser;
+
+class UserGuideWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit UserGuideWindow(QWidget* parent = nullptr);
+
+    QTextBrowser* Guide = nullptr;
+};

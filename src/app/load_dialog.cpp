@@ -1,0 +1,111 @@
+#include "app/load_dialog.h"
+
+#include "app/description_text.h"
+#include "app/scenario_preview.h"
+#include "app/tyx.h"
+#include "simulator/file_access.h"
+
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollArea>
+
+LoadFileDialog::LoadFileDialog(TYX* main) : QDialog(main), main_(main) {
+    setObjectName("LoadFile");
+    setWindowTitle("Load a scenery");
+
+    Label2 = new QLabel("Scenario file to load", this);
+    Label2->setObjectName("Label2");
+    FilelisttoLoad = new QListWidget(this);
+    FilelisttoLoad->setObjectName("FilelisttoLoad");
+    FilelisttoLoad->setToolTip("List of the scenario files installed in the Skelvan configuration");
+    FilelisttoLoad->setSelectionMode(QAbstractItemView::SingleSelection);
+    Label2->setBuddy(FilelisttoLoad);
+
+    Label1 = new QLabel("Scenario description", this);
+    Label1->setObjectName("Label1");
+    Label3 = new QLabel(this);
+    Label3->setObjectName("Label3");
+    Label3->setToolTip("Selected scenario description");
+    Label3->setTextFormat(Qt::PlainText);
+    Label3->setWordWrap(true);
+    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label3->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* previewArea = new QScrollArea(this);
+    previewArea->setWidget(Label3);
+    previewArea->setWidgetResizable(true);
+
+    Command1 = new QPushButton("Load", this);
+    Command1->setObjectName("Command1");
+    Command1->setToolTip("Load the selected scenario");
+    Command2 = new QPushButton("Cancel", this);
+    Command2->setObjectName("Command2");
+    Command2->setToolTip("Return the the main Skelvan Scenario Editor without loading the seleted scenario");
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(Label2, 0, 0);
+    grid->addWidget(Label1, 0, 1);
+    grid->addWidget(FilelisttoLoad, 1, 0);
+    grid->addWidget(previewArea, 1, 1);
+    grid->setColumnStretch(0, 2);
+    grid->setColumnStretch(1, 3);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(Command1);
+    buttons->addWidget(Command2);
+    grid->addLayout(buttons, 2, 0, 1, 2);
+    resize(720, 420);
+
+    // The files of the scenario folder; nothing is selected at first.
+    FilelisttoLoad->addItems(ListFiles(main_->ScnDir->text(), "*.scn"));
+    FilelisttoLoad->setCurrentRow(-1);
+    FilelisttoLoad->installEventFilter(this);
+
+    connect(FilelisttoLoad, &QListWidget::itemSelectionChanged, this, [this] { ShowPreview(); });
+    connect(FilelisttoLoad, &QListWidget::itemDoubleClicked, this, [this] { FileDoubleClick(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { reject(); });
+}
+
+QString LoadFileDialog::SelectedName() const {
+    const QList<QListWidgetItem*> selected = FilelisttoLoad->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+void LoadFileDialog::ShowPreview() {
+    const QString name = SelectedName();
+    description_ = name.isEmpty() ? QString() : ScenarioFileDescription(main_->ScnDir->text() + name);
+    Label3->setText(DescriptionForDisplay(description_));
+}
+
+void LoadFileDialog::Load(bool viaLoadButton) {
+    const QString name = SelectedName();
+    if (name.isEmpty())
+        return;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool loaded = main_->TyxSetting(name, description_, viaLoadButton);
+    QGuiApplication::restoreOverrideCursor();
+    if (loaded)
+        accept();
+}
+
+void LoadFileDialog::Command1Click() { Load(true); }
+void LoadFileDialog::FileDoubleClick() { Load(false); }
+void LoadFileDialog::FileEnterKey() { Load(false); }
+
+// Enter in the list loads the file itself; it must not reach the dialog's default button,
+// which would load it a second way.
+bool LoadFileDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == FilelisttoLoad && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            FileEnterKey();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,96 @@
+#pragma once
+// A simulator installation in a temporary folder, a main window started over it, and the
+// scripts that answer its message boxes and drive its dialogs.
+#include "app/tyx.h"
+#include "ui/message_box.h"
+
+#include <QByteArray>
+#include <QDialog>
+#include <QString>
+#include <QTemporaryDir>
+#include <deque>
+#include <functional>
+#include <memory>
+
+class QListWidget;
+
+// Copies tests/data/app/sim to <temp>/sim, writes <temp>/start/tyx.cfg naming it and makes
+// <temp>/start the working folder until the fixture goes.
+class SimulatorFixture {
+public:
+    SimulatorFixture();
+    ~SimulatorFixture();
+    bool ok() const { return ok_; }
+    QString simulatorFolder() const { return dir_.path() + "/sim"; }
+    QString scenarioFolder() const { return dir_.path() + "/sim/Scenarios"; }
+    QString scenarioPath(const QString& name) const { return scenarioFolder() + "/" + name; }
+    QString tempPath() const { return dir_.path(); }
+    QByteArray scenarioBytes(const QString& name) const;
+    void writeScenario(const QString& name, const QByteArray& bytes) const;
+    std::unique_ptr<TYX> makeWindow() const;
+
+private:
+    QTemporaryDir dir_;
+    QString previousFolder_;
+    bool ok_ = false;
+};
+
+// Each expected box in order; a box not expected fails the test and is answered Cancel.
+// Scripts nest: an inner one answers until it goes, then the outer one again. Without any
+// script every box and every dialog fails the test at once instead of waiting for a click.
+class MessageScript {
+public:
+    struct Box {
+        QString text;
+        QString title;
+        MsgButtons buttons;
+        MsgIcon icon;
+        MsgResult answer;
+    };
+    MessageScript();
+    ~MessageScript();
+    void expect(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon,
+                MsgResult answer = MsgResult::Ok);
+    // Expects a box whose text starts with the given text.
+    void expectStart(const QString& textStart, const QString& title, MsgButtons buttons, MsgIcon icon,
+                     MsgResult answer = MsgResult::Ok);
+    bool done() const { return pending_.empty(); }
+    QStringList shown; // texts of every box shown, in order
+
+private:
+    void install();
+    MessageScript* previous_ = nullptr;
+    struct Expected {
+        Box box;
+        bool prefix;
+    };
+    std::deque<Expected> pending_;
+};
+
+// Each expected dialog, by object name, in order, with what to do in it.
+class DialogScript {
+public:
+    using Step = std::function<void(QDialog*)>;
+    DialogScript();
+    ~DialogScript();
+    void expect(const QString& objectName, Step step);
+    bool done() const { return pending_.empty(); }
+    QStringList shown;
+
+private:
+    void install();
+    DialogScript* previous_ = nullptr;
+    std::deque<std::pair<QString, Step>> pending_;
+};
+
+// User actions on a file list: click, double click, Enter.
+bool ClickEntry(QListWidget* list, const QString& text);
+bool DoubleClickEntry(QListWidget* list, const QString& text);
+void PressEnter(QWidget* widget);
+QStringList Entries(const QListWidget* list);
+
+// True once the scenario reader and writer do their work (not the empty placeholders).
+bool ScenarioLogicPresent();
+
+QString TestDataPath(const QString& relative);
+QByteArray ReadTestFile(const QString& path);

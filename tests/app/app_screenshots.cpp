@@ -1,0 +1,78 @@
+// Takes pictures of the main window with a scenario loaded and of each dialog, for the
+// README and for checking by eye that every caption fits. Run it on a 1280x800 screen:
+//   xvfb-run -s "-screen 0 1280x800x24" build/tests/app/app_screenshots docs/screenshots
+#include "app/about_dialog.h"
+#include "app/delete_dialog.h"
+#include "app/help_window.h"
+#include "app/save_as_dialog.h"
+#include "app_fixture.h"
+#include "ui/modal.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTest>
+#include <cstdio>
+
+namespace {
+bool Save(QWidget* widget, const QString& folder, const QString& name) {
+    QApplication::processEvents();
+    const bool saved = widget->grab().save(folder + "/" + name);
+    std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(folder + "/" + name));
+    return saved;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QString folder = QDir(argc > 1 ? argv[1] : "screenshots").absolutePath();
+    QDir().mkpath(folder);
+    bool ok = true;
+    {
+        SimulatorFixture sim;
+        MessageScript boxes;
+        DialogScript dialogs;
+        TYX w;
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        w.setGeometry(screen.adjusted(0, 0, 0, 0));
+        w.show();
+        QApplication::processEvents();
+        ok &= Save(&w, folder, "main_window_start.png");
+        dialogs.expect("LoadFile", [&](QDialog* d) {
+            ClickEntry(d->findChild<QListWidget*>("FilelisttoLoad"), "Mission.scn");
+            ok &= Save(d, folder, "load_dialog.png");
+            d->findChild<QPushButton*>("Command1")->click();
+        });
+        w.Menu12->trigger();
+        const char* tabs[] = {"main_window.png", "main_window_stations.png", "main_window_ships.png"};
+        for (int i = 0; i < 3; ++i) {
+            w.SSTab1->setCurrentIndex(i);
+            ok &= Save(&w, folder, tabs[i]);
+        }
+        w.SSTab1->setCurrentIndex(0);
+
+        SaveAsDialog saveAs(&w);
+        saveAs.show();
+        ok &= Save(&saveAs, folder, "save_as_dialog.png");
+        saveAs.hide();
+
+        DeleteFileDialog deleteFile(&w);
+        deleteFile.show();
+        ClickEntry(deleteFile.FileListtoDelete, "Mission.scn");
+        ok &= Save(&deleteFile, folder, "delete_dialog.png");
+        deleteFile.hide();
+
+        AboutDialog about(&w);
+        about.show();
+        ok &= Save(&about, folder, "about_dialog.png");
+        about.hide();
+
+        w.Menu21->trigger();
+        ok &= Save(w.HelpWindow(), folder, "help_window.png");
+        w.HelpWindow()->hide();
+    }
+    return ok ? 0 : 1;
+}

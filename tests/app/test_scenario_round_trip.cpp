@@ -1,0 +1,134 @@
+// A scenario loaded through the dialog and saved again: the first tab shows the file, the
+// description comes through whole, and the bytes written are the simulator's format.
+#include "app_fixture.h"
+#include "test_registry.h"
+
+#include <QAction>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+void Load(TYX& w, const QString& name, QString* preview = nullptr) {
+    DialogScript dialogs;
+    dialogs.expect("LoadFile", [&](QDialog* d) {
+        QVERIFY(ClickEntry(d->findChild<QListWidget*>("FilelisttoLoad"), name));
+        if (preview)
+            *preview = d->findChild<QLabel*>("Label3")->text();
+        d->findChild<QPushButton*>("Command1")->click();
+    });
+    w.Menu12->trigger();
+    QVERIFY(dialogs.done());
+}
+
+// The text between the description markers, line ends included.
+QByteArray DescriptionSection(const QByteArray& file) {
+    const int begin = file.indexOf("BEGIN_DESC\r\n");
+    const int end = file.indexOf("END_DESC\r\n");
+    if (begin < 0 || end < begin)
+        return QByteArray();
+    return file.mid(begin + 12, end - begin - 12);
+}
+} // namespace
+
+class ScenarioRoundTripTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        if (!ScenarioLogicPresent())
+            QSKIP("the scenario reader and writer are not part of this build yet");
+    }
+
+    void firstTabShowsTheFile() {
+        SimulatorFixture sim;
+        MessageScript boxes;
+        auto w = sim.makeWindow();
+        QString preview;
+        Load(*w, "Mission.scn", &preview);
+        QVERIFY(boxes.shown.isEmpty());
+        QCOMPARE(preview, QString("A training flight, with a comma\n  around PlanetA ; twice"));
+        QCOMPARE(w->Description->toPlainText(), QString("A training flight, with a comma\n  around PlanetA ; twice"));
+        QCOMPARE(w->PlanetarySystem->currentText(), QString("SystemA"));
+        QCOMPARE(w->Calendar->selectedDate(), QDate(2001, 3, 13));
+        QCOMPARE(w->Hour->currentIndex(), 12);
+        QCOMPARE(w->Minute->currentIndex(), 0);
+        QCOMPARE(w->ShipFocus->text(), QString("Horizon"));
+        QCOMPARE(w->PossibleShipFocus->count(), 2);
+        QCOMPARE(w->PossibleShipFocus->itemText(0), QString("Horizon:ShipClassA"));
+        QCOMPARE(w->PossibleShipFocus->itemText(1), QString("Dart:ShipClassA"));
+        QCOMPARE(w->PossibleShipFocus->currentIndex(), 0);
+        QVERIFY(w->Description->isVisible());
+        if (w->ShipName) {
+            QCOMPARE(w->ShipName->count(), 2);
+            QCOMPARE(w->ShipName->currentIndex(), 0);
+        }
+        if (w->StationName) {
+            QCOMPARE(w->StationName->count(), 1);
+            QCOMPARE(w->StationName->itemText(0), QString("Orbiter"));
+        }
+    }
+
+    void savedUnchangedGivesTheSimulatorFormat() {
+        SimulatorFixture sim;
+        MessageScript boxes;
+        auto w = sim.makeWindow();
+        Load(*w, "Mission.scn");
+        if (!w->ShipName || !w->StationName)
+            QSKIP("the station and ship tabs are not part of this build yet");
+        w->Menu13->trigger();
+        QVERIFY(boxes.shown.isEmpty());
+        QCOMPARE(sim.scenarioBytes("Mission.scn"), ReadTestFile(TestDataPath("expected/Mission.saved.scn")));
+    }
+
+    void descriptionComesThroughWhole_data() {
+        QTest::addColumn<QByteArray>("section");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("comma") << QByteArray("A flight, with a comma\r\n") << "A flight, with a comma";
+        QTest::newRow("several lines") << QByteArray("First line\r\nSecond line\r\nThird line\r\n")
+                                       << "First line\nSecond line\nThird line";
+        QTest::newRow("leading blanks") << QByteArray("   Indented text\r\n  and more\r\n")
+                                        << "   Indented text\n  and more";
+        QTest::newRow("semicolon") << QByteArray("Fuel low ; watch the gauge\r\n") << "Fuel low ; watch the gauge";
+        QTest::newRow("empty line inside") << QByteArray("Before\r\n\r\nAfter\r\n") << "Before\n\nAfter";
+        QTest::newRow("code page") << QByteArray("Caf\xe9 at 5\xb0 for 3\x80\r\n")
+                                   << QString::fromUtf8("Café at 5° for 3€");
+    }
+    void descriptionComesThroughWhole() {
+        QFETCH(QByteArray, section);
+        QFETCH(QString, shown);
+        SimulatorFixture sim;
+        MessageScript boxes;
+        QByteArray file = ReadTestFile(TestDataPath("sim/Scenarios/Plain.scn"));
+        file.prepend("BEGIN_DESC\r\n" + section + "END_DESC\r\n\r\n");
+        sim.writeScenario("Described.scn", file);
+        auto w = sim.makeWindow();
+        QString preview;
+        Load(*w, "Described.scn", &preview);
+        QCOMPARE(preview, shown);
+        QCOMPARE(w->Description->toPlainText(), shown);
+        if (!w->ShipName)
+            QSKIP("the ship tab is not part of this build yet");
+        w->Menu13->trigger();
+        QVERIFY(boxes.shown.isEmpty());
+        QCOMPARE(DescriptionSection(sim.scenarioBytes("Described.scn")), section);
+    }
+
+    void fileWithoutDescription() {
+        SimulatorFixture sim;
+        MessageScript boxes;
+        auto w = sim.makeWindow();
+        w->Description->setPlainText("left over from before");
+        QString preview = "not set";
+        Load(*w, "Plain.scn", &preview);
+        QCOMPARE(preview, QString());
+        QCOMPARE(w->Description->toPlainText(), QString());
+        QCOMPARE(w->DescriptionText(), QString());
+    }
+};
+
+SKELVAN_TEST(ScenarioRoundTripTest);
+#include "test_scenario_round_trip.moc"
