@@ -16,9 +16,9 @@ std::optional<LocationPick> Pick(const PickNode& node, const QString& prefix, in
 } // namespace
 
 std::optional<LocationPick> PadPick(const PickNode& node) {
-    return Pick(node, QStringLiteral("Landing"), LandingPadImage, 11);
+    return Pick(node, QStringLiteral("Landing"), LandingPadNodeImage, 11);
 }
 
 std::optional<LocationPick> PortPick(const PickNode& node) {
-    return Pick(node, QStringLiteral("Dock"), DockPortImage, 4);
+    return Pick(node, QStringLiteral("Dock"), DockPortNodeImage, 4);
 }
