@@ -6,7 +6,7 @@ namespace {
 // The text prefix alone would also take a childless body, base or station whose name starts
 // with "Landing" or "Dock", and such a node has no base or planet above it to read: only pad
 // and port nodes are picked.
-std::optional<LocationPick> Pick(const LocationNode& node, const QString& prefix, int image, int numberFrom) {
+std::optional<LocationPick> Pick(const PickNode& node, const QString& prefix, int image, int numberFrom) {
     if (node.text.left(prefix.size()) != prefix || node.childCount > 0 || node.image != image)
         return std::nullopt;
     if (!node.parentText || !node.grandparentText)
@@ -15,10 +15,10 @@ std::optional<LocationPick> Pick(const LocationNode& node, const QString& prefix
 }
 } // namespace
 
-std::optional<LocationPick> PadPick(const LocationNode& node) {
-    return Pick(node, QStringLiteral("Landing"), PadImage, 11);
+std::optional<LocationPick> PadPick(const PickNode& node) {
+    return Pick(node, QStringLiteral("Landing"), LandingPadNodeImage, 11);
 }
 
-std::optional<LocationPick> PortPick(const LocationNode& node) {
-    return Pick(node, QStringLiteral("Dock"), PortImage, 4);
+std::optional<LocationPick> PortPick(const PickNode& node) {
+    return Pick(node, QStringLiteral("Dock"), DockPortNodeImage, 4);
 }

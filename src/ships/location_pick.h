@@ -2,13 +2,13 @@
 // Picking a free landing pad or dock port in the location trees. A tree node is described by
 // its text, image number, child count and the texts of the nodes above it, so that the rule
 // is the same for the window and its tests.
+#include "stations/location_trees.h"
+
 #include <QString>
 #include <optional>
 
-// Image numbers of the location tree nodes.
-enum LocationImage { PlanetImage = 1, MoonImage, StationImage, BaseImage, PadImage, PortImage, ShipImage };
-
-struct LocationNode {
+// A tree item as the pickers see it.
+struct PickNode {
     QString text;
     int image = 0;
     int childCount = 0;
@@ -23,6 +23,6 @@ struct LocationPick {
 };
 
 // A free pad: a pad node ("Landing pad <n>") without a landed ship under it.
-std::optional<LocationPick> PadPick(const LocationNode& node);
+std::optional<LocationPick> PadPick(const PickNode& node);
 // A free dock port: a port node ("Dock <n>") without a docked ship under it.
-std::optional<LocationPick> PortPick(const LocationNode& node);
+std::optional<LocationPick> PortPick(const PickNode& node);

@@ -19,8 +19,8 @@ void EnginesOff(QLabel* mainEngine, QLabel* hoverEngine) {
     }
 }
 
-LocationNode NodeOf(const QTreeWidgetItem* item) {
-    LocationNode node;
+PickNode NodeOf(const QTreeWidgetItem* item) {
+    PickNode node;
     node.text = item->text(0);
     node.image = item->data(0, Qt::UserRole).toInt();
     node.childCount = item->childCount();

@@ -9,8 +9,8 @@ QString PlanetFileName(const QString& cfgDir, const QString& orbitingPlanet) {
     return cfgDir + Trim(orbitingPlanet) + QStringLiteral(".cfg");
 }
 
-PlanetData PlanetDataFromFile(const QString& planetFile, const std::optional<QByteArray>& bytes) {
-    PlanetData planet;
+ShipPlanetData PlanetDataFromFile(const QString& planetFile, const std::optional<QByteArray>& bytes) {
+    ShipPlanetData planet;
     planet.planetFile = planetFile;
     if (!bytes) {
         planet.readable = false;
@@ -39,7 +39,7 @@ private:
 
 bool IsAngle(const QString& text) { return IsANumber(text) && std::fabs(LeadingNumber(text)) < 360; }
 
-void OrbitingChecks(const ShipEditorTexts& t, const PlanetData& planet, Collector& c) {
+void OrbitingChecks(const ShipEditorTexts& t, const ShipPlanetData& planet, Collector& c) {
     if (!IsANumber(t.angularVelocity))
         c.Fail(QStringLiteral("The angular velocity value is not correct."));
     const QString axes[3] = {QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")};
@@ -79,7 +79,7 @@ void ClassCheck(const ShipEditorTexts& t, Collector& c, bool endsGroup) {
 }
 } // namespace
 
-ShipValidation ValidateShip(const ShipEditorTexts& t, const PlanetData& planet) {
+ShipValidation ValidateShip(const ShipEditorTexts& t, const ShipPlanetData& planet) {
     ShipValidation result;
     Collector c(result);
     switch (t.status) {

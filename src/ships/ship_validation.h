@@ -9,7 +9,7 @@
 #include <optional>
 
 // What the orbiting checks need from the planet's configuration file.
-struct PlanetData {
+struct ShipPlanetData {
     QString planetFile;      // the file the data come from
     bool readable = true;    // false: the file is missing or could not be read
     double meanRadius = 0;   // metres; 0 when the file has no "Size" record
@@ -19,7 +19,7 @@ struct PlanetData {
 // caption and ".cfg" (a moon's leading blanks do not belong to its file name).
 QString PlanetFileName(const QString& cfgDir, const QString& orbitingPlanet);
 // The mean radius from the bytes of a planet file, or the planet file marked unreadable.
-PlanetData PlanetDataFromFile(const QString& planetFile, const std::optional<QByteArray>& bytes);
+ShipPlanetData PlanetDataFromFile(const QString& planetFile, const std::optional<QByteArray>& bytes);
 
 struct ShipValidation {
     QStringList failed; // the messages of the failed checks, in check order
@@ -27,6 +27,6 @@ struct ShipValidation {
     bool Valid() const { return failed.isEmpty(); }
 };
 
-ShipValidation ValidateShip(const ShipEditorTexts& texts, const PlanetData& planet);
+ShipValidation ValidateShip(const ShipEditorTexts& texts, const ShipPlanetData& planet);
 
 inline const QString kShipValidationTitle = QStringLiteral("Ship parameter validation not accepted !");

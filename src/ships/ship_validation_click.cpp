@@ -56,7 +56,7 @@ ShipEditorTexts TYX::ShipTabTexts() const {
 
 void TYX::Command4Click() {
     const ShipEditorTexts texts = ShipTabTexts();
-    PlanetData planet;
+    ShipPlanetData planet;
     if (texts.status == ShipStatusChoice::Orbiting) {
         const QString planetFile = PlanetFileName(CfgDir->text(), texts.orbitingPlanet);
         planet = PlanetDataFromFile(planetFile, ReadWholeFile(planetFile));

@@ -135,7 +135,7 @@ private slots:
         QFETCH(int, children);
         QFETCH(int, levelsAbove);
         QFETCH(QString, number);
-        LocationNode node{text, image, children, std::nullopt, std::nullopt};
+        PickNode node{text, image, children, std::nullopt, std::nullopt};
         if (levelsAbove >= 1)
             node.parentText = " Alpha";
         if (levelsAbove >= 2)

@@ -139,7 +139,7 @@ private slots:
             QVERIFY2(field, qPrintable(change));
             *field = change.section('=', 1);
         }
-        PlanetData planet;
+        ShipPlanetData planet;
         planet.planetFile = "Earth.cfg";
         planet.meanRadius = radius;
         const ShipValidation v = ValidateShip(t, planet);
@@ -150,7 +150,7 @@ private slots:
 
     void unreadablePlanetFile() {
         ShipEditorTexts t = GoodShip(ShipStatusChoice::Orbiting);
-        const PlanetData missing = PlanetDataFromFile("/sim/Config/.cfg", std::nullopt);
+        const ShipPlanetData missing = PlanetDataFromFile("/sim/Config/.cfg", std::nullopt);
         QVERIFY(!missing.readable);
         ShipValidation v = ValidateShip(t, missing);
         QVERIFY(!v.Valid());
@@ -182,7 +182,7 @@ private slots:
         QFETCH(double, radius);
         QFile f(QStringLiteral(SKELVAN_TEST_DATA) + "/ships/Config/" + file);
         QVERIFY(f.open(QIODevice::ReadOnly));
-        const PlanetData planet = PlanetDataFromFile(file, f.readAll());
+        const ShipPlanetData planet = PlanetDataFromFile(file, f.readAll());
         QVERIFY(planet.readable);
         QCOMPARE(planet.meanRadius, radius);
         QCOMPARE(planet.planetFile, file);
