@@ -21,24 +21,33 @@ QString DecodeText(const QByteArray& bytes) {
     return text;
 }
 
-QByteArray EncodeText(const QString& text) {
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        char b = '?';
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-            b = static_cast<char>(c);
-        } else {
-            for (std::size_t k = 0; k < kHigh.size(); ++k) {
-                if (kHigh[k] == c) {
-                    b = static_cast<char>(0x80 + k);
-                    break;
-                }
-            }
-        }
-        bytes[i] = b;
+namespace {
+char EncodeChar(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<char>(c);
+    for (std::size_t k = 0; k < kHigh.size(); ++k) {
+        if (kHigh[k] == c)
+            return static_cast<char>(0x80 + k);
     }
+    return '?';
+}
+} // namespace
+
+QByteArray EncodeText(const QString& text) {
+    QByteArray bytes;
+    AppendEncoded(bytes, text);
     return bytes;
+}
+
+void AppendEncoded(QByteArray& out, QStringView text) {
+    const qsizetype start = out.size();
+    out.resize(start + text.size());
+    char* dest = out.data() + start;
+    const QChar* source = text.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = source[i].unicode();
+        dest[i] = c < 0x80 ? static_cast<char>(c) : EncodeChar(c);
+    }
 }
 
 QStringList SplitLines(const QString& text) {

@@ -2,6 +2,7 @@
 
 #include "document/text_rules.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -9,8 +10,13 @@ namespace {
 constexpr double kMjdOfDayZero = 15018;
 // A time written with 15 significant digits can come back a few microseconds early; this
 // much (far less than a second) is forgiven before hours and minutes are cut off, so that
-// 12:30 written and read back stays 12:30 and not 12:29.
+// 12:30 written and read back stays 12:30 and not 12:29. Fifteen digits hold fewer decimals
+// of a larger day count, so the forgiveness grows with it (still milliseconds in year 9999).
 constexpr double kToleranceDays = 1e-9;
+constexpr double kToleranceRelative = 2e-14;
+// The first day of the calendar control (Julian day 1, in 4713 BC) and 31 December 9999.
+constexpr double kFirstDay = -2415018;
+constexpr double kLastDay = 2958465;
 } // namespace
 
 double MjdFromCalendar(double day, double hour, double minute) {
@@ -23,8 +29,14 @@ QString MjdText(double day, double hour, double minute) { return Trim(NumberText
 CalendarTime CalendarFromMjd(double mjd) {
     if (!std::isfinite(mjd))
         mjd = 0;
-    const double d = mjd - kMjdOfDayZero + kToleranceDays;
+    const double d = mjd - kMjdOfDayZero + std::max(kToleranceDays, std::fabs(mjd) * kToleranceRelative);
     CalendarTime result;
+    // The calendar offers the days from its first to 31 December 9999; a time beyond them is
+    // held at the nearest end, where a day count keeps its minutes through a save.
+    if (!(d < kLastDay + 1))
+        return CalendarTime{kLastDay, 23, 59};
+    if (d < kFirstDay)
+        return CalendarTime{kFirstDay, 0, 0};
     result.day = std::floor(d);
     double f = d - result.day;
     if (f < 0) // rounding can leave a hair below zero for huge counts

@@ -5,6 +5,7 @@
 #include <QLatin1StringView>
 #include <QString>
 #include <QStringView>
+#include <type_traits>
 
 QStringView TrimView(QStringView text);
 QStringView ClearCommentsView(QStringView line);
@@ -28,7 +29,8 @@ struct SplitPair {
 SplitPair SplitAtFirst(QStringView text, QChar separator);
 
 // Calls f(line) for every line of the text. Lines end at CR LF, a lone CR or a lone LF; a
-// final line end does not start another, empty line.
+// final line end does not start another, empty line. An f that returns bool stops the walk
+// by returning false.
 template <class F> void ForEachLine(QStringView text, F&& f) {
     const QChar* data = text.data();
     const qsizetype n = text.size();
@@ -36,7 +38,12 @@ template <class F> void ForEachLine(QStringView text, F&& f) {
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = data[i].unicode();
         if (c == u'\r' || c == u'\n') {
-            f(QStringView(data + start, i - start));
+            if constexpr (std::is_same_v<decltype(f(QStringView())), bool>) {
+                if (!f(QStringView(data + start, i - start)))
+                    return;
+            } else {
+                f(QStringView(data + start, i - start));
+            }
             if (c == u'\r' && i + 1 < n && data[i + 1] == u'\n')
                 ++i;
             start = i + 1;

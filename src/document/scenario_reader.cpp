@@ -48,6 +48,12 @@ public:
 
 private:
     void Record(QStringView t) {
+        // Most records begin with a letter no key begins with.
+        if (t.isEmpty())
+            return;
+        const char16_t first = t[0].unicode();
+        if (first < 0x80 && first != u'D' && first != u'd' && first != u'S' && first != u's')
+            return;
         for (std::size_t k = 0; k < kKeys.size(); ++k) {
             if (UpperStartsWith(t, kKeys[k])) {
                 found[k] = t;
@@ -73,6 +79,8 @@ DescriptionSection FindDescription(QStringView text) {
     int lines = 0;
     QString collected;
     ForEachLine(text, [&](QStringView line) {
+        if (state == State::Done)
+            return false;
         if (state == State::Before) {
             if (TrimView(line) == u"BEGIN_DESC") {
                 state = State::Inside;
@@ -91,9 +99,21 @@ DescriptionSection FindDescription(QStringView text) {
                 ++lines;
             }
         }
+        return true;
     });
     // A section that the file never closes is no description.
     return section;
+}
+
+// Hours and minutes as decimal text, one shared copy of each.
+QString WholeNumberText(int n) {
+    static const std::array<QString, 60> kTexts = [] {
+        std::array<QString, 60> texts;
+        for (int i = 0; i < 60; ++i)
+            texts[std::size_t(i)] = QString::number(i);
+        return texts;
+    }();
+    return n >= 0 && n < 60 ? kTexts[std::size_t(n)] : QString::number(n);
 }
 
 void ReadStartTime(ScenarioDocument& document, QStringView dateRecord) {
@@ -113,16 +133,24 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
     ScenarioDocument& document = result.document;
     const QString text = DecodeText(bytes);
 
+    // The station and ship sections and the description hold the user's names and words: a
+    // ship called "Shipwright" or "Dateline", or a description line "System failure", must
+    // not replace the focus ship, the start date or the system that the file states
+    // elsewhere. Their records count only for a key that no other line of the file holds.
     KeyRecords keys;
+    KeyRecords fallbackKeys;
     const DescriptionSection description = FindDescription(text);
-    StationSectionReader stations(document.StationTable);
-    ShipSectionReader ships(document);
+    ValuePool pool;
+    StationSectionReader stations(document.StationTable, pool);
+    ShipSectionReader ships(document, pool);
     enum class Section { Outside, Stations, Ships } section = Section::Outside;
 
     ForEachLine(QStringView(text), [&](QStringView line) {
-        keys.Line(line);
-        if (description.Holds(line.data() - text.data()))
+        if (description.Holds(line.data() - text.data())) {
+            fallbackKeys.Line(line);
             return;
+        }
+        (section == Section::Outside ? keys : fallbackKeys).Line(line);
         switch (section) {
         case Section::Outside: {
             const QStringView marker = TrimView(ClearCommentsView(line));
@@ -147,6 +175,12 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
     });
 
     document.Description = description.text;
+    for (std::size_t k = 0; k < keys.kKeys.size(); ++k) {
+        if (!keys.has[k] && fallbackKeys.has[k]) {
+            keys.has[k] = true;
+            keys.found[k] = fallbackKeys.found[k];
+        }
+    }
 
     // A key the file lacks leaves its value empty (the start at MJD 0, as a date without
     // a number gives); the flags let the window tell that from a value.
@@ -167,11 +201,12 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
         StationRow& row = stationRows[r];
         const CalendarTime epoch = CalendarFromMjd(LeadingNumber(epochs[r].toString()));
         row.EpochDate = epoch.day;
-        row.EpochHour = QString::number(epoch.hour);
-        row.EpochMinute = QString::number(epoch.minute);
+        row.EpochHour = WholeNumberText(epoch.hour);
+        row.EpochMinute = WholeNumberText(epoch.minute);
         result.stationNames.append(row.Name);
     }
     stationRows.emplace_back();
+    stationRows.shrink_to_fit(); // the growth reserve of a large table is dead weight
 
     // Ships: one spare row, blanked when the last block was closed by END as every row
     // after the first is.
@@ -185,6 +220,7 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
         result.possibleShipFocus.append(row.Name + u':' + row.ClassName);
     }
     shipRows.emplace_back();
+    shipRows.shrink_to_fit();
     if (shipCount > 0 && ships.CurrentRow() == shipCount)
         document.ShipTableBlanking(shipCount);
     result.shipIndexText = NumberText(ships.CurrentRow()) + u':' + NumberText(shipCount);

@@ -2,6 +2,7 @@
 // The two table sections of a scenario file, fed one line at a time by the reader. Lines are
 // views into the decoded file, which outlives both readers.
 #include "document/scenario_document.h"
+#include "document/value_pool.h"
 
 #include <QStringView>
 #include <vector>
@@ -10,7 +11,7 @@
 // ELEMENTS, an optional ZROT_FREQ line, AROT, END.
 class StationSectionReader {
 public:
-    explicit StationSectionReader(std::vector<StationRow>& rows) : rows_(rows) {}
+    StationSectionReader(std::vector<StationRow>& rows, ValuePool& pool) : rows_(rows), pool_(pool) {}
     // Starts a section; a second section adds its stations after those already read.
     void Begin() { step_ = Step::Header; }
     // Takes one line of the section; false once the line closes the section.
@@ -21,6 +22,7 @@ public:
 private:
     enum class Step { Header, Ref, Epoch, Elements, Rotation, ArotOrEnd, End };
     std::vector<StationRow>& rows_;
+    ValuePool& pool_;
     std::vector<QStringView> epochs_;
     Step step_ = Step::Header;
 };
@@ -29,7 +31,7 @@ private:
 // are recognised by keyword, and the unknown ones kept for writing back.
 class ShipSectionReader {
 public:
-    explicit ShipSectionReader(ScenarioDocument& document) : document_(document) {}
+    ShipSectionReader(ScenarioDocument& document, ValuePool& pool) : document_(document), pool_(pool) {}
     void Begin() { inBlock_ = false; }
     bool Line(QStringView line);
     // The row lines go to now: past the last ship once its block is closed by END.
@@ -39,6 +41,7 @@ private:
     void Header(QStringView header);
     void BlockLine(QStringView line, QStringView trimmed);
     ScenarioDocument& document_;
+    ValuePool& pool_;
     QString upperName_;
     int currentRow_ = 0;
     bool inBlock_ = false;

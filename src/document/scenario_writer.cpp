@@ -6,52 +6,104 @@
 #include "document/text_rules.h"
 #include "simulator/file_access.h"
 
-#include <QStringBuilder>
+#include <QHashFunctions>
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 namespace {
 // The camera, HUD and MFD sections are always written the same way; only the camera target
 // carries a value and stands apart.
-const QString kCameraRest = QStringLiteral("  MODE Extern\r\n"
-                                           "  POS 40 -115.88 -24.15\r\n"
-                                           "  TRACKMODE TargetRelative\r\n"
-                                           "  FOV 20#\r\n"
-                                           "END_CAMERA\r\n"
-                                           "\r\n"
-                                           "BEGIN_HUD\r\n"
-                                           "  Type Surface\r\n"
-                                           "END_HUD\r\n"
-                                           "\r\n"
-                                           "BEGIN_MFD Left\r\n"
-                                           "  Type Surface\r\n"
-                                           "END_MFD\r\n"
-                                           "\r\n"
-                                           "BEGIN_MFD Right\r\n"
-                                           "  Type Launch\r\n"
-                                           "END_MFD\r\n"
-                                           "\r\n");
+const char* const kCameraRest = "  MODE Extern\r\n"
+                                 "  POS 40 -115.88 -24.15\r\n"
+                                 "  TRACKMODE TargetRelative\r\n"
+                                 "  FOV 20#\r\n"
+                                 "END_CAMERA\r\n"
+                                 "\r\n"
+                                 "BEGIN_HUD\r\n"
+                                 "  Type Surface\r\n"
+                                 "END_HUD\r\n"
+                                 "\r\n"
+                                 "BEGIN_MFD Left\r\n"
+                                 "  Type Surface\r\n"
+                                 "END_MFD\r\n"
+                                 "\r\n"
+                                 "BEGIN_MFD Right\r\n"
+                                 "  Type Launch\r\n"
+                                 "END_MFD\r\n"
+                                 "\r\n";
 
+// The file is built as bytes at once, into a buffer that grows by doubling: literal parts
+// are ASCII, values are encoded as they are appended.
 class Lines {
 public:
-    QString text;
-    void Add(QStringView line) {
-        text += line;
-        text += u"\r\n";
-    }
+    explicit Lines(qsizetype expected) { bytes_.resize(std::max<qsizetype>(expected, 256)); }
+
     template <class... Parts> void Add(const Parts&... parts) {
         (Append(parts), ...);
-        text += u"\r\n";
+        Append(QLatin1StringView("\r\n"));
+    }
+    void Append(QLatin1StringView ascii) { std::memcpy(Room(ascii.size()), ascii.data(), std::size_t(ascii.size())); }
+    QByteArray Take() {
+        bytes_.truncate(used_);
+        return std::move(bytes_);
     }
 
 private:
-    void Append(QStringView part) { text += part; }
-    void Append(const char16_t* part) { text += QStringView(part); }
+    void Append(const char* ascii) { Append(QLatin1StringView(ascii)); }
+    void Append(const QString& text) { Append(QStringView(text)); }
+    void Append(QStringView text) {
+        char* out = Room(text.size());
+        const QChar* in = text.data();
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const char16_t c = in[i].unicode();
+            out[i] = c < 0x80 ? char(c) : EncodeText(QString(in[i])).at(0);
+        }
+    }
+    // Space for count more bytes; the returned pointer stays valid until the next call.
+    char* Room(qsizetype count) {
+        if (used_ + count > bytes_.size())
+            bytes_.resize(std::max(bytes_.size() * 2, used_ + count));
+        char* at = bytes_.data() + used_;
+        used_ += count;
+        return at;
+    }
+    QByteArray bytes_;
+    qsizetype used_ = 0;
 };
 
-QStringView V(const QString& value) { return TrimView(value); }
+// A value trimmed of blanks, and of control characters at its end: the reader drops those
+// from every line it reads, so a value that ended in them would come back shorter.
+QStringView V(const QString& value) {
+    QStringView v = TrimView(value);
+    while (!v.isEmpty() && v.back().unicode() < 32)
+        v = TrimView(v.chopped(1));
+    return v;
+}
 
-// A number column written through NumberText, its leading blank kept.
-QString Number(const QString& value) { return NumberText(LeadingNumber(Trim(value))); }
+// The number columns written through NumberText, leading blank kept. Ships share a handful
+// of such values ("0" above all), so recent conversions are kept instead of redone.
+class NumberTexts {
+public:
+    const QString& operator()(const QString& value) {
+        Slot& slot = slots_[qHash(value) & (kSlots - 1)];
+        if (!slot.used || slot.value != value) {
+            slot.value = value;
+            slot.text = NumberText(LeadingNumber(Trim(value)));
+            slot.used = true;
+        }
+        return slot.text;
+    }
+
+private:
+    struct Slot {
+        QString value;
+        QString text;
+        bool used = false;
+    };
+    static constexpr std::size_t kSlots = 64;
+    std::array<Slot, kSlots> slots_;
+};
 
 // The description line by line, a final line break standing for a final empty line, so
 // that what was read comes back line for line. An empty description is one empty line.
@@ -71,42 +123,42 @@ void AddDescription(Lines& out, const QString& description) {
 }
 
 void AddStation(Lines& out, const StationRow& row) {
-    out.Add(V(row.Name), u":", V(row.ClassName));
-    out.Add(u"  REF ", V(row.Ref));
-    out.Add(u"  EL_MJD ", QStringView(MjdText(row.EpochDate, LeadingNumber(row.EpochHour), LeadingNumber(row.EpochMinute))));
-    out.Add(u"  ELEMENTS ", V(row.SemiMajorAxis), u" ", V(row.Excentricity), u" ", V(row.Inclination), u" ",
-            V(row.AscendingNodeLongitude), u" ", V(row.PeriapsisLongitude), u" ", V(row.MeanLongitude));
+    out.Add(V(row.Name), ":", V(row.ClassName));
+    out.Add("  REF ", V(row.Ref));
+    out.Add("  EL_MJD ", MjdText(row.EpochDate, LeadingNumber(row.EpochHour), LeadingNumber(row.EpochMinute)));
+    out.Add("  ELEMENTS ", V(row.SemiMajorAxis), " ", V(row.Excentricity), " ", V(row.Inclination), " ",
+            V(row.AscendingNodeLongitude), " ", V(row.PeriapsisLongitude), " ", V(row.MeanLongitude));
     if (row.ClassRotation)
-        out.Add(u"  AROT ", V(row.ArotX), u" ", V(row.ArotY), u" ", V(row.ArotZ));
+        out.Add("  AROT ", V(row.ArotX), " ", V(row.ArotY), " ", V(row.ArotZ));
     else
-        out.Add(u"  ZROT_FREQUENCY ", V(row.ZrotFrequency));
-    out.Add(u"END");
+        out.Add("  ZROT_FREQUENCY ", V(row.ZrotFrequency));
+    out.Add("END");
 }
 
-void AddShip(Lines& out, const ShipRow& row) {
-    out.Add(V(row.Name), u":", V(row.ClassName));
+void AddShip(Lines& out, const ShipRow& row, NumberTexts& numbers) {
+    out.Add(V(row.Name), ":", V(row.ClassName));
     const QStringView status = V(row.Status);
     if (UpperEquals(status, QLatin1StringView("LANDED"))) {
-        out.Add(u"  STATUS ", status, u" ", V(row.StatusRef));
-        out.Add(u"  BASE ", V(row.Base), u":", V(row.Pad));
-        out.Add(u"  HEADING ", V(row.Heading));
-        out.Add(u"  FUEL ", V(row.Fuel));
+        out.Add("  STATUS ", status, " ", V(row.StatusRef));
+        out.Add("  BASE ", V(row.Base), ":", V(row.Pad));
+        out.Add("  HEADING ", V(row.Heading));
+        out.Add("  FUEL ", V(row.Fuel));
     } else if (UpperEquals(status, QLatin1StringView("ORBITING"))) {
-        out.Add(u"  STATUS ", status, u" ", V(row.StatusRef));
-        out.Add(u"  FUEL ", V(row.Fuel));
-        out.Add(u"  RPOS ", V(row.RposX), u" ", V(row.RposY), u" ", V(row.RposZ));
-        out.Add(u"  RVEL ", V(row.RvelX), u" ", V(row.RvelY), u" ", V(row.RvelZ));
-        out.Add(u"  AROT ", V(row.ArotX), u" ", V(row.ArotY), u" ", V(row.ArotZ));
-        out.Add(u"  VROT ", QStringView(Number(row.Vrot)));
-        out.Add(u"  ENGINE_MAIN ", QStringView(Number(row.MainEngine)));
-        out.Add(u"  HOVER_MAIN ", QStringView(Number(row.HoverEngine)));
+        out.Add("  STATUS ", status, " ", V(row.StatusRef));
+        out.Add("  FUEL ", V(row.Fuel));
+        out.Add("  RPOS ", V(row.RposX), " ", V(row.RposY), " ", V(row.RposZ));
+        out.Add("  RVEL ", V(row.RvelX), " ", V(row.RvelY), " ", V(row.RvelZ));
+        out.Add("  AROT ", V(row.ArotX), " ", V(row.ArotY), " ", V(row.ArotZ));
+        out.Add("  VROT ", numbers(row.Vrot));
+        out.Add("  ENGINE_MAIN ", numbers(row.MainEngine));
+        out.Add("  HOVER_MAIN ", numbers(row.HoverEngine));
     } else if (UpperEquals(status, QLatin1StringView("DOCKED"))) {
-        out.Add(u"  STATUS ", status, u" ", V(row.StatusRef), u":", V(row.DockedStation), u":", V(row.DockedPort));
-        out.Add(u"  FUEL ", V(row.Fuel));
+        out.Add("  STATUS ", status, " ", V(row.StatusRef), ":", V(row.DockedStation), ":", V(row.DockedPort));
+        out.Add("  FUEL ", V(row.Fuel));
     }
     if (!row.OtherLines.isEmpty())
-        out.Add(QStringView(row.OtherLines));
-    out.Add(u"END");
+        out.Add(row.OtherLines);
+    out.Add("END");
 }
 } // namespace
 
@@ -115,44 +167,44 @@ QByteArray ScenarioFileBytes(const ScenarioDocument& document, int stationCount,
     stationCount = std::clamp(stationCount, 0, static_cast<int>(document.StationTable.size()));
     shipCount = std::clamp(shipCount, 0, static_cast<int>(document.ShipTable.size()));
 
-    Lines out;
-    out.text.reserve(1024 + stationCount * 200 + shipCount * 320);
-    out.Add(u"BEGIN_DESC");
+    Lines out(2048 + qsizetype(stationCount) * 200 + qsizetype(shipCount) * 200);
+    out.Add("BEGIN_DESC");
     AddDescription(out, document.Description);
-    out.Add(u"END_DESC");
-    out.Add(u"");
+    out.Add("END_DESC");
+    out.Add("");
 
-    out.Add(u"BEGIN_ENVIRONMENT");
-    out.Add(u"  System ", V(document.SystemName));
-    out.Add(u"  Date MJD ", QStringView(MjdText(document.StartDate, document.StartHour, document.StartMinute)));
-    out.Add(u"END_ENVIRONMENT");
-    out.Add(u"");
+    out.Add("BEGIN_ENVIRONMENT");
+    out.Add("  System ", V(document.SystemName));
+    out.Add("  Date MJD ", MjdText(document.StartDate, document.StartHour, document.StartMinute));
+    out.Add("END_ENVIRONMENT");
+    out.Add("");
 
     const QStringView focus = V(document.FocusShip);
-    out.Add(u"BEGIN_FOCUS");
-    out.Add(u"  Ship ", focus);
-    out.Add(u"END_FOCUS");
-    out.Add(u"");
+    out.Add("BEGIN_FOCUS");
+    out.Add("  Ship ", focus);
+    out.Add("END_FOCUS");
+    out.Add("");
 
-    out.Add(u"BEGIN_CAMERA");
-    out.Add(u"  Target ", focus);
-    out.text += kCameraRest;
+    out.Add("BEGIN_CAMERA");
+    out.Add("  Target ", focus);
+    out.Append(QLatin1StringView(kCameraRest));
 
     if (stationCount > 0) {
-        out.Add(u"BEGIN_STATIONS");
+        out.Add("BEGIN_STATIONS");
         for (int r = 0; r < stationCount; ++r)
             AddStation(out, document.StationTable[static_cast<std::size_t>(r)]);
-        out.Add(u"END_STATIONS");
+        out.Add("END_STATIONS");
     }
-    out.Add(u"");
+    out.Add("");
 
     if (shipCount > 0) {
-        out.Add(u"BEGIN_SHIPS");
+        out.Add("BEGIN_SHIPS");
+        NumberTexts numbers;
         for (int r = 0; r < shipCount; ++r)
-            AddShip(out, document.ShipTable[static_cast<std::size_t>(r)]);
-        out.Add(u"END_SHIPS");
+            AddShip(out, document.ShipTable[static_cast<std::size_t>(r)], numbers);
+        out.Add("END_SHIPS");
     }
-    return EncodeText(out.text);
+    return out.Take();
 }
 
 bool WriteScenarioFile(const QString& path, const ScenarioDocument& document, int stationCount, int shipCount,

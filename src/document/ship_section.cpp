@@ -5,28 +5,30 @@
 namespace {
 const QString kLineEnd = QStringLiteral("\r\n");
 
-void SplitThree(QStringView text, QString& x, QString& y, QString& z) {
+void SplitThree(QStringView text, QString& x, QString& y, QString& z, ValuePool& pool) {
     SplitPair first = SplitAtFirst(text, u' ');
-    x = first.before.toString();
+    x = pool.Take(first.before);
     SplitPair second = SplitAtFirst(first.after, u' ');
-    y = second.before.toString();
-    z = second.after.toString();
+    y = pool.Take(second.before);
+    z = pool.Take(second.after);
 }
 
-QString TrimmedAfter(QStringView text, qsizetype count) { return TrimView(CutFront(text, count)).toString(); }
+QString TrimmedAfter(QStringView text, qsizetype count, ValuePool& pool) {
+    return pool.Take(TrimView(CutFront(text, count)));
+}
 
-void ReadStatus(ShipRow& row, QStringView trimmed) {
+void ReadStatus(ShipRow& row, QStringView trimmed, ValuePool& pool) {
     const SplitPair words = SplitAtFirst(TrimView(CutFront(trimmed, 7)), u' ');
-    row.Status = words.before.toString();
+    row.Status = pool.Take(words.before);
     if (UpperEquals(words.before, QLatin1StringView("LANDED")) ||
         UpperEquals(words.before, QLatin1StringView("ORBITING"))) {
-        row.StatusRef = words.after.toString();
+        row.StatusRef = pool.Take(words.after);
     } else if (UpperEquals(words.before, QLatin1StringView("DOCKED"))) {
         const SplitPair planet = SplitAtFirst(words.after, u':');
         const SplitPair station = SplitAtFirst(planet.after, u':');
-        row.StatusRef = planet.before.toString();
-        row.DockedStation = station.before.toString();
-        row.DockedPort = station.after.toString();
+        row.StatusRef = pool.Take(planet.before);
+        row.DockedStation = pool.Take(station.before);
+        row.DockedPort = pool.Take(station.after);
     }
 }
 } // namespace
@@ -66,10 +68,10 @@ void ShipSectionReader::Header(QStringView header) {
         document_.ShipTableBlanking(row);
     ShipRow& ship = table.back();
     const SplitPair pair = SplitAtFirst(header, u':');
-    ship.Name = pair.before.toString();
+    ship.Name = pool_.Take(pair.before);
     // Without a class the simulator takes the ship's name as its class; naming it keeps the
     // saved file meaning the same.
-    ship.ClassName = header.contains(u':') ? pair.after.toString() : ship.Name;
+    ship.ClassName = header.contains(u':') ? pool_.Take(pair.after) : ship.Name;
     upperName_ = UCase(ship.Name);
     currentRow_ = row;
     inBlock_ = true;
@@ -84,34 +86,34 @@ void ShipSectionReader::BlockLine(QStringView cleared, QStringView t) {
     }
     const auto is = [t](const char* keyword) { return UpperStartsWith(t, QLatin1StringView(keyword)); };
     if (is("STATUS")) {
-        ReadStatus(row, t);
+        ReadStatus(row, t, pool_);
     } else if (is("BASE")) {
         const SplitPair pair = SplitAtFirst(TrimView(CutFront(t, 5)), u':');
-        row.Base = pair.before.toString();
-        row.Pad = pair.after.toString();
+        row.Base = pool_.Take(pair.before);
+        row.Pad = pool_.Take(pair.after);
     } else if (is("HEADING")) {
-        row.Heading = SplitAtFirst(t, u' ').after.toString();
+        row.Heading = pool_.Take(SplitAtFirst(t, u' ').after);
     } else if (is("RPOS")) {
-        SplitThree(TrimView(CutFront(t, 5)), row.RposX, row.RposY, row.RposZ);
+        SplitThree(TrimView(CutFront(t, 5)), row.RposX, row.RposY, row.RposZ, pool_);
     } else if (is("RVEL")) {
-        SplitThree(TrimView(CutFront(t, 5)), row.RvelX, row.RvelY, row.RvelZ);
+        SplitThree(TrimView(CutFront(t, 5)), row.RvelX, row.RvelY, row.RvelZ, pool_);
     } else if (is("AROT")) {
-        SplitThree(TrimView(CutFront(t, 5)), row.ArotX, row.ArotY, row.ArotZ);
+        SplitThree(TrimView(CutFront(t, 5)), row.ArotX, row.ArotY, row.ArotZ, pool_);
     } else if (is("VROT")) {
-        row.Vrot = CutFront(t, 5).toString();
+        row.Vrot = pool_.Take(CutFront(t, 5));
     } else if (is("FUEL")) {
-        row.Fuel = TrimmedAfter(t, 5);
+        row.Fuel = TrimmedAfter(t, 5, pool_);
     } else if (is("ENGINE_MAIN")) {
-        row.MainEngine = TrimmedAfter(t, 12);
+        row.MainEngine = TrimmedAfter(t, 12, pool_);
     } else if (is("ENGINE_HOVR")) {
-        row.HoverEngine = TrimmedAfter(t, 12);
+        row.HoverEngine = TrimmedAfter(t, 12, pool_);
     } else if (is("HOVER_MAIN")) {
         // What this program writes for the hover engine: read back as the same value, so
         // that it does not pile up among the unknown lines from one save to the next.
-        row.HoverEngine = TrimmedAfter(t, 11);
+        row.HoverEngine = TrimmedAfter(t, 11, pool_);
     } else if (!UpperStartsWith(t, QStringView(upperName_))) {
         if (row.OtherLines.isEmpty()) {
-            row.OtherLines = cleared.toString();
+            row.OtherLines = cleared.toString(); // unknown lines are seldom shared
         } else {
             row.OtherLines += kLineEnd;
             row.OtherLines += cleared;

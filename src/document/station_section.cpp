@@ -6,19 +6,19 @@
 namespace {
 // Splits at single blanks: each value is the text before the next blank and the last one
 // is the whole rest, so two blanks in a row give an empty value and shift the others.
-template <std::size_t N> std::array<QString, N> SplitValues(QStringView text) {
+template <std::size_t N> std::array<QString, N> SplitValues(QStringView text, ValuePool& pool) {
     std::array<QString, N> values;
     for (std::size_t i = 0; i + 1 < N; ++i) {
         const SplitPair pair = SplitAtFirst(text, u' ');
-        values[i] = pair.before.toString();
+        values[i] = pool.Take(pair.before);
         text = pair.after;
     }
-    values[N - 1] = text.toString();
+    values[N - 1] = pool.Take(text);
     return values;
 }
 
-void ReadArot(StationRow& row, QStringView trimmed) {
-    auto [x, y, z] = SplitValues<3>(CutFront(trimmed, 5));
+void ReadArot(StationRow& row, QStringView trimmed, ValuePool& pool) {
+    auto [x, y, z] = SplitValues<3>(CutFront(trimmed, 5), pool);
     row.ArotX = std::move(x);
     row.ArotY = std::move(y);
     row.ArotZ = std::move(z);
@@ -47,14 +47,14 @@ bool StationSectionReader::Line(QStringView line) {
     case Step::Header: {
         StationRow& row = rows_.emplace_back();
         const SplitPair pair = SplitAtFirst(cleared, u':');
-        row.Name = pair.before.toString();
-        row.ClassName = cleared.contains(u':') ? pair.after.toString() : row.Name;
+        row.Name = pool_.Take(pair.before);
+        row.ClassName = cleared.contains(u':') ? pool_.Take(pair.after) : row.Name;
         epochs_.emplace_back();
         step_ = Step::Ref;
         break;
     }
     case Step::Ref:
-        rows_.back().Ref = CutFront(trimmed, 4).toString();
+        rows_.back().Ref = pool_.Take(CutFront(trimmed, 4));
         step_ = Step::Epoch;
         break;
     case Step::Epoch:
@@ -62,7 +62,7 @@ bool StationSectionReader::Line(QStringView line) {
         step_ = Step::Elements;
         break;
     case Step::Elements: {
-        auto values = SplitValues<6>(CutFront(trimmed, 9));
+        auto values = SplitValues<6>(CutFront(trimmed, 9), pool_);
         StationRow& row = rows_.back();
         row.SemiMajorAxis = std::move(values[0]);
         row.Excentricity = std::move(values[1]);
@@ -79,17 +79,17 @@ bool StationSectionReader::Line(QStringView line) {
             // The value follows the keyword and one blank, whether the keyword is written
             // ZROT_FREQ or ZROT_FREQUENCY (which is what this program writes).
             row.ClassRotation = false;
-            row.ZrotFrequency = SplitAtFirst(trimmed, u' ').after.toString();
+            row.ZrotFrequency = pool_.Take(SplitAtFirst(trimmed, u' ').after);
             step_ = Step::ArotOrEnd;
         } else {
             row.ClassRotation = true;
-            ReadArot(row, trimmed);
+            ReadArot(row, trimmed, pool_);
             step_ = Step::End;
         }
         break;
     }
     case Step::ArotOrEnd:
-        ReadArot(rows_.back(), trimmed);
+        ReadArot(rows_.back(), trimmed, pool_);
         step_ = Step::End;
         break;
     case Step::End:

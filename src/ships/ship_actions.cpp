@@ -34,8 +34,7 @@ void TYX::Command6Click() {
         ShowMessage(this, "You may not delete this ship : the scenario must keep at least one ship !", "Warning",
                     MsgButtons::Ok, MsgIcon::Information);
     } else {
-        const double index = LeadingNumber(ShipIndex->text());
-        const int i = index >= 0 && index < n ? static_cast<int>(index) : -1;
+        const int i = ShipRowNumber(ShipIndex->text());
         // A row number that names no ship deletes nothing; the rebuild below still runs.
         if (RemoveShipRow(Document, i, n)) {
             {
@@ -44,7 +43,7 @@ void TYX::Command6Click() {
             }
             if (i > 0)
                 ShipIndex->setText(NumberText(i - 1));
-            Select(ShipName, static_cast<int>(LeadingNumber(ShipIndex->text())));
+            Select(ShipName, ShipRowNumber(ShipIndex->text()));
         }
     }
 
@@ -57,7 +56,7 @@ void TYX::Command6Click() {
         ShipFocus->clear();
     } else {
         ShipListsRebuild(ShipName->count(), 0);
-        Select(ShipName, static_cast<int>(LeadingNumber(ShipIndex->text())));
+        Select(ShipName, ShipRowNumber(ShipIndex->text()));
         ShipFocusCheck();
     }
     StationDockTreeUpdate();

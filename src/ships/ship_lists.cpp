@@ -1,6 +1,14 @@
 #include "ships/ship_lists.h"
 
 #include "document/text_rules.h"
+#include "ships/ship_percent.h"
+
+int ShipRowNumber(const QString& shipIndexText) {
+    const double value = LeadingNumber(shipIndexText);
+    if (!(value > -0.5) || value >= 1e9)
+        return -1;
+    return RoundHalfEven(value);
+}
 
 QString ShipNameOfEntry(const QString& entry) {
     const qsizetype colon = entry.indexOf(u':');

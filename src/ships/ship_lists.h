@@ -5,6 +5,9 @@
 #include <QString>
 #include <QStringList>
 
+// The row number that the hidden label ShipIndex holds ("1", " 1", or as a file was read, " 2: 2"),
+// rounded to a whole number; -1 when it is negative or too large to be a row.
+int ShipRowNumber(const QString& shipIndexText);
 // The ship name of a "name:class" entry: the text before its first ":" (all of it without one).
 QString ShipNameOfEntry(const QString& entry);
 // The user-controlled ship that a picked "name:class" entry gives, trimmed first.

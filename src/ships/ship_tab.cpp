@@ -1,6 +1,7 @@
 // The ship tab "Ship list": its controls, with their captions and tooltips, and the wiring of
 // their handlers.
 #include "app/tyx.h"
+#include "ships/ship_orbit_view.h"
 #include "stations/location_trees_view.h"
 #include "ui/selection.h"
 
@@ -247,4 +248,7 @@ void TYX::BuildShipTab(QWidget* page) {
     connect(Command6, &QPushButton::clicked, this, [this] { Command6Click(); });
     connect(Command10, &QPushButton::clicked, this, [this] { Command10Click(); });
     connect(Command11, &QPushButton::clicked, this, [this] { Command11Click(); });
+
+    // The orbit panel, made last so that its planet watch runs after the tab's own handlers.
+    orbitGrid->addWidget(MakeShipOrbitPanel(*this, Orbiting), 6, 0, 1, 3);
 }

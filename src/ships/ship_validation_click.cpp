@@ -1,6 +1,5 @@
 // "Ship parameter validation": the only way from the ship tab into the ship table.
 #include "app/tyx.h"
-#include "document/text_rules.h"
 #include "ships/ship_lists.h"
 #include "ships/ship_validation.h"
 #include "simulator/file_access.h"
@@ -24,11 +23,6 @@ ShipStatusChoice StatusOf(const QRadioButton* landed, const QRadioButton* orbiti
     return ShipStatusChoice::None;
 }
 
-// The row number kept in ShipIndex, never negative.
-int CurrentShipRow(const QLabel* shipIndex) {
-    const double i = LeadingNumber(shipIndex->text());
-    return i > 0 && i < 1e9 ? static_cast<int>(i) : 0;
-}
 } // namespace
 
 ShipEditorTexts TYX::ShipTabTexts() const {
@@ -73,12 +67,12 @@ void TYX::Command4Click() {
         return;
     }
 
-    const int i = CurrentShipRow(ShipIndex);
+    const int i = ShipRowNumber(ShipIndex->text());
     const int n = ShipName->count();
     // The current row is one of the listed ships (row 0 for a ship typed into an empty list);
     // any other row would be stored where no list entry shows it.
     const int last = std::max(n - 1, 0);
-    if (i > last)
+    if (i < 0 || i > last)
         return;
     // A table shorter than its list is grown rather than overrun.
     if (static_cast<int>(Document.ShipTable.size()) <= last)

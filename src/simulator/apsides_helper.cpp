@@ -1,6 +1,7 @@
 #include "simulator/apsides_helper.h"
 
 #include "document/text_rules.h"
+#include "simulator/orbit_text.h"
 
 #include <cmath>
 #include <utility>
@@ -24,7 +25,7 @@ ApsidesElements ElementsFromApsides(const QString& periapsisKm, const QString& a
                                     const PlanetOrbitData& planet) {
     ApsidesElements result;
     if (!planet.Known) {
-        result.Problem = QStringLiteral("No planet data");
+        result.Problem = kOrbitNoPlanetData;
         return result;
     }
     double low = 0, high = 0;

@@ -103,10 +103,21 @@ std::optional<QByteArray> ReadWholeFile(const QString& path) {
         if (kept != keptFiles->constEnd())
             return *kept;
     }
-    QFile file(PlatformPath(path));
-    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
+    // The name as written is tried first: it is the usual case, and costs no folder search.
+    // Only a regular file is opened: a named pipe would block the open.
+    QFile file(Separators(path));
+    if (!QFileInfo(file).isFile()) {
+        file.setFileName(PlatformPath(path));
+        if (!QFileInfo(file).isFile())
+            return std::nullopt;
+    }
+    if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return file.readAll();
+    QByteArray bytes = file.readAll();
+    // A read that fails part way is a file that cannot be read, not a shorter file.
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
 }
 
 bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error) {

@@ -37,7 +37,7 @@ void Mark(QPainter& p, const QPointF& at, const QPointF& centre, const QString& 
 } // namespace
 
 OrbitDrawing::OrbitDrawing(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(200, 180);
+    setMinimumSize(180, 160);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 

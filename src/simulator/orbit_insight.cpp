@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <limits>
 
 namespace {
@@ -206,6 +207,14 @@ bool InsightNumber(const QString& text, double* value) {
 }
 
 namespace {
+bool Blank(std::initializer_list<QString> texts) {
+    for (const QString& text : texts) {
+        if (!Trim(text).isEmpty())
+            return false;
+    }
+    return true;
+}
+
 double AngleOrZero(const QString& text) {
     double value = 0;
     return InsightNumber(text, &value) ? value : 0.0;
@@ -214,6 +223,10 @@ double AngleOrZero(const QString& text) {
 
 OrbitInsight StationOrbitInsight(const StationElementTexts& t, const PlanetOrbitData& planet) {
     OrbitInsight insight;
+    if (Blank({t.SemiMajorAxis, t.Excentricity})) {
+        insight.Problem = OrbitInsightProblem::Blank;
+        return insight;
+    }
     if (!planet.Known) {
         insight.Problem = OrbitInsightProblem::NoPlanetData;
         return insight;
@@ -240,6 +253,10 @@ OrbitInsight StationOrbitInsight(const StationElementTexts& t, const PlanetOrbit
 
 OrbitInsight ShipOrbitInsight(const ShipStateTexts& t, const PlanetOrbitData& planet) {
     OrbitInsight insight;
+    if (Blank({t.RposX, t.RposY, t.RposZ, t.RvelX, t.RvelY, t.RvelZ})) {
+        insight.Problem = OrbitInsightProblem::Blank;
+        return insight;
+    }
     if (!planet.Known) {
         insight.Problem = OrbitInsightProblem::NoPlanetData;
         return insight;

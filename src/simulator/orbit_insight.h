@@ -58,6 +58,7 @@ struct OrbitFigures {
 // Why no figures could be worked out.
 enum class OrbitInsightProblem {
     None,
+    Blank,              // every figure the orbit needs is blank: an empty tab, nothing to say
     NoPlanetData,       // the planet file lacks a usable mass or mean radius
     NotANumber,         // a figure the orbit needs is not a number
     OutOfRange,         // semi-major axis not positive, or eccentricity not from 0 to below 1

@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -37,7 +38,10 @@ QString OrbitPanel::ValueName(const QString& caption) {
 }
 
 OrbitPanel::OrbitPanel(const QStringList& captions, QWidget* parent) : QGroupBox(QStringLiteral("Orbit"), parent) {
-    Body = new QVBoxLayout(this);
+    // Figures on the left, the drawing on the right: the panel shares its tab with other
+    // frames, and is wider than it is high.
+    auto* outer = new QHBoxLayout(this);
+    Body = new QVBoxLayout;
     auto* figures = new QGridLayout;
     int row = 0;
     for (const QString& caption : captions) {
@@ -60,11 +64,13 @@ OrbitPanel::OrbitPanel(const QStringList& captions, QWidget* parent) : QGroupBox
     Note->setObjectName(QStringLiteral("OrbitNote"));
     Note->setWordWrap(true);
     Note->hide();
-    Drawing = new OrbitDrawing(this);
-    Drawing->setObjectName(QStringLiteral("OrbitDrawing"));
     Body->addWidget(Warning);
     Body->addWidget(Note);
-    Body->addWidget(Drawing, 1);
+    Body->addStretch(1);
+    Drawing = new OrbitDrawing(this);
+    Drawing->setObjectName(QStringLiteral("OrbitDrawing"));
+    outer->addLayout(Body, 0);
+    outer->addWidget(Drawing, 1);
 }
 
 QLabel* OrbitPanel::Value(const QString& caption) const {

@@ -45,7 +45,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-    QVBoxLayout* Body = nullptr; // where a tab's panel adds its own controls
+    // The column of the figures; a tab's panel inserts its own controls before its last
+    // item, the stretch that keeps them at the top.
+    QVBoxLayout* Body = nullptr;
 
 private:
     QLabel* planet_ = nullptr;

@@ -47,7 +47,7 @@ StationOrbitPanel::StationOrbitPanel(const StationOrbitControls& controls, QWidg
     grid->addWidget(ApoapsisKm, 1, 1);
     grid->addWidget(Fill, 2, 0, 1, 2);
     grid->addWidget(HelperNote, 3, 0, 1, 2);
-    Body->addWidget(helper);
+    Body->insertWidget(Body->count() - 1, helper);
     connect(Fill, &QPushButton::clicked, this, [this] { FillClick(); });
 
     Watch({c_.SemiMajorAxis, c_.Excentricity, c_.Inclination, c_.AscendingNodeLongitude, c_.PeriapsisLongitude,

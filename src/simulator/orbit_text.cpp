@@ -23,7 +23,7 @@ void Add(OrbitPanelTexts& t, const QString& value) { t.Values.append(value); }
 QString NoteOf(OrbitInsightProblem problem, bool ship) {
     switch (problem) {
     case OrbitInsightProblem::NoPlanetData:
-        return kNoPlanetData;
+        return kOrbitNoPlanetData;
     case OrbitInsightProblem::NotANumber:
         return ship ? QStringLiteral("Enter the position and velocity as numbers.")
                     : QStringLiteral("Enter the semi-major axis and the excentricity as numbers.");
@@ -33,6 +33,7 @@ QString NoteOf(OrbitInsightProblem problem, bool ship) {
     case OrbitInsightProblem::AtCentre:
         return QStringLiteral("The position is the planet's centre.");
     case OrbitInsightProblem::None:
+    case OrbitInsightProblem::Blank:
         break;
     }
     return QString();
@@ -46,7 +47,7 @@ void Warn(OrbitPanelTexts& t, const OrbitFigures& f) {
         t.Warning = QStringLiteral("The periapsis lies inside the atmosphere.");
 }
 
-QString PeriodText(const OrbitFigures& f) { return f.Closed ? DurationText(f.Period) : kEscapeTrajectory; }
+QString PeriodText(const OrbitFigures& f) { return f.Closed ? DurationText(f.Period) : kOrbitEscapeTrajectory; }
 } // namespace
 
 QString DistanceText(double metres) {
@@ -149,7 +150,7 @@ OrbitPanelTexts ShipOrbitTexts(const OrbitInsight& insight) {
     Add(t, EccentricityText(f.Eccentricity));
     Add(t, AngleText(f.Inclination));
     Add(t, DistanceText(f.PeriapsisAltitude));
-    Add(t, f.Closed ? DistanceText(f.ApoapsisAltitude) : kEscapeTrajectory);
+    Add(t, f.Closed ? DistanceText(f.ApoapsisAltitude) : kOrbitEscapeTrajectory);
     Add(t, PeriodText(f));
     Warn(t, f);
     return t;

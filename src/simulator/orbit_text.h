@@ -39,5 +39,5 @@ OrbitPanelTexts StationOrbitTexts(const OrbitInsight& insight);
 // periapsis and apoapsis altitudes and the period, or "escape trajectory" for an open orbit.
 OrbitPanelTexts ShipOrbitTexts(const OrbitInsight& insight);
 
-inline const QString kNoPlanetData = QStringLiteral("No planet data");
-inline const QString kEscapeTrajectory = QStringLiteral("escape trajectory");
+inline const QString kOrbitNoPlanetData = QStringLiteral("No planet data");
+inline const QString kOrbitEscapeTrajectory = QStringLiteral("escape trajectory");

@@ -59,15 +59,15 @@ QString RotationPeriodText(double seconds) {
 
 PlanetDataTexts PlanetData(const std::optional<QByteArray>& bodyFile, const QLocale& locale) {
     if (!bodyFile)
-        return {kNoPlanetData, kNoPlanetData, kNoPlanetData, kNoPlanetData};
+        return {kNoBodyData, kNoBodyData, kNoBodyData, kNoBodyData};
     PlanetDataTexts texts;
     const QString mass = GetData(*bodyFile, QStringLiteral("Mass"));
-    texts.mass = mass == kNoData ? kNoPlanetData : mass.mid(6) + QStringLiteral(" kg");
+    texts.mass = mass == kNoData ? kNoBodyData : mass.mid(6) + QStringLiteral(" kg");
     const QString size = GetData(*bodyFile, QStringLiteral("Size"));
     texts.meanRadius =
-        size == kNoData ? kNoPlanetData : GroupedWholeNumber(LeadingNumber(size.mid(6)), locale) + QStringLiteral(" m");
+        size == kNoData ? kNoBodyData : GroupedWholeNumber(LeadingNumber(size.mid(6)), locale) + QStringLiteral(" m");
     const QString period = GetData(*bodyFile, QStringLiteral("SidRotPeriod"));
-    texts.rotationPeriod = period == kNoData ? kNoPlanetData : RotationPeriodText(LeadingNumber(period.mid(14)));
+    texts.rotationPeriod = period == kNoData ? kNoBodyData : RotationPeriodText(LeadingNumber(period.mid(14)));
     const QString atmosphere = GetData(*bodyFile, QStringLiteral("AtmAltLimit"));
     texts.atmosphereLimit = atmosphere == kNoData
                                 ? QStringLiteral("0 m")

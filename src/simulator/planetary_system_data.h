@@ -12,9 +12,9 @@
 // with the name of the planet read last.
 QStringList BodyList(const QByteArray& systemFile);
 
-// The four texts shown for a body. A value whose record the body file lacks reads kNoPlanetData,
+// The four texts shown for a body. A value whose record the body file lacks reads kNoBodyData,
 // except the atmosphere limit, which is "0 m" for a body without atmosphere record; a body
-// without a readable file of its own reads kNoPlanetData everywhere.
+// without a readable file of its own reads kNoBodyData everywhere.
 struct PlanetDataTexts {
     QString mass;
     QString meanRadius;
@@ -23,7 +23,7 @@ struct PlanetDataTexts {
 };
 PlanetDataTexts PlanetData(const std::optional<QByteArray>& bodyFile, const QLocale& locale);
 
-inline const QString kNoPlanetData = QStringLiteral("No data");
+inline const QString kNoBodyData = QStringLiteral("No data");
 
 // A whole number, rounded half away from zero, with the locale's thousands grouping and at
 // least one digit (the "##,##0" layout).

@@ -15,8 +15,8 @@ constexpr int kMostPads = 32767;
 // walk over the matches visits them as a walk over all nodes would.
 using NodeIndex = QHash<QString, std::vector<int>>;
 
-int AddNode(LocationNodes& nodes, const QString& text, int image, int parent) {
-    nodes.push_back(LocationNode{text, image, parent});
+int AddNode(TreeNodes& nodes, const QString& text, int image, int parent) {
+    nodes.push_back(TreeNode{text, image, parent});
     return static_cast<int>(nodes.size()) - 1;
 }
 
@@ -55,8 +55,8 @@ QString UpperTrim(const QString& text) { return Trim(UCase(text)); }
 QString DockPortText(int number) { return QStringLiteral("Dock ") + NumberText(number); }
 QString LandingPadText(int number) { return QStringLiteral("Landing pad ") + NumberText(number); }
 
-LocationNodes BodyNodes(const QStringList& bodies) {
-    LocationNodes nodes;
+TreeNodes BodyNodes(const QStringList& bodies) {
+    TreeNodes nodes;
     nodes.reserve(bodies.size());
     int lastPlanet = 0;
     for (const QString& body : bodies) {
@@ -66,7 +66,7 @@ LocationNodes BodyNodes(const QStringList& bodies) {
             lastPlanet = self;
         // A moon listed before any planet has no planet to hang under; it stays a root.
         const int parent = planet || lastPlanet >= self ? -1 : lastPlanet;
-        AddNode(nodes, body, planet ? PlanetImage : MoonImage, parent);
+        AddNode(nodes, body, planet ? PlanetNodeImage : MoonNodeImage, parent);
     }
     return nodes;
 }
@@ -75,9 +75,9 @@ void DockCounts::Add(const QString& className, int dockCount) { counts_.insert(U
 
 int DockCounts::Count(const QString& className) const { return counts_.value(UpperTrim(className), 0); }
 
-LocationNodes StationTreeNodes(const QStringList& bodies, const std::vector<StationPlace>& stations,
+TreeNodes StationTreeNodes(const QStringList& bodies, const std::vector<StationPlace>& stations,
                                const DockCounts& docks) {
-    LocationNodes nodes = BodyNodes(bodies);
+    TreeNodes nodes = BodyNodes(bodies);
     NodeIndex byText;
     for (int k = 0; k < static_cast<int>(nodes.size()); ++k)
         byText[Trim(nodes[k].text)].push_back(k);
@@ -90,10 +90,10 @@ LocationNodes StationTreeNodes(const QStringList& bodies, const std::vector<Stat
         const std::vector<int> matches = *found;
         const int dockCount = docks.Count(station.className);
         for (int k : matches) {
-            const int stationNode = AddNode(nodes, station.name, StationImage, k);
+            const int stationNode = AddNode(nodes, station.name, StationNodeImage, k);
             byText[Trim(station.name)].push_back(stationNode);
             for (int n = 1; n <= dockCount; ++n) {
-                const int port = AddNode(nodes, ports.Text(n), DockPortImage, stationNode);
+                const int port = AddNode(nodes, ports.Text(n), DockPortNodeImage, stationNode);
                 byText[Trim(nodes[port].text)].push_back(port);
             }
         }
@@ -114,8 +114,8 @@ BaseCatalogParts SplitBaseCatalogEntry(const QString& entry) {
     return parts;
 }
 
-LocationNodes BaseTreeNodes(const QStringList& bodies, const QStringList& baseCatalog, int baseCount) {
-    LocationNodes nodes = BodyNodes(bodies);
+TreeNodes BaseTreeNodes(const QStringList& bodies, const QStringList& baseCatalog, int baseCount) {
+    TreeNodes nodes = BodyNodes(bodies);
     NodeIndex byText;
     for (int k = 0; k < static_cast<int>(nodes.size()); ++k)
         byText[UpperTrim(nodes[k].text)].push_back(k);
@@ -130,10 +130,10 @@ LocationNodes BaseTreeNodes(const QStringList& bodies, const QStringList& baseCa
         const double padValue = LeadingNumber(parts.pads);
         const int padCount = padValue > 0 ? static_cast<int>(std::min<double>(std::floor(padValue), kMostPads)) : 0;
         for (int k : matches) {
-            const int baseNode = AddNode(nodes, parts.name, BaseImage, k);
+            const int baseNode = AddNode(nodes, parts.name, BaseNodeImage, k);
             byText[UpperTrim(parts.name)].push_back(baseNode);
             for (int n = 1; n <= padCount; ++n) {
-                const int pad = AddNode(nodes, pads.Text(n), LandingPadImage, baseNode);
+                const int pad = AddNode(nodes, pads.Text(n), LandingPadNodeImage, baseNode);
                 byText[UpperTrim(nodes[pad].text)].push_back(pad);
             }
         }
@@ -141,21 +141,21 @@ LocationNodes BaseTreeNodes(const QStringList& bodies, const QStringList& baseCa
     return nodes;
 }
 
-LocationNodes WithoutShips(const LocationNodes& nodes) {
-    LocationNodes kept;
+TreeNodes WithoutShips(const TreeNodes& nodes) {
+    TreeNodes kept;
     std::vector<int> newIndex(nodes.size(), -1);
     for (size_t k = 0; k < nodes.size(); ++k) {
-        const LocationNode& node = nodes[k];
+        const TreeNode& node = nodes[k];
         const bool parentKept = node.parent < 0 || (node.parent < static_cast<int>(k) && newIndex[node.parent] >= 0);
-        if (node.image == ShipImage || !parentKept)
+        if (node.image == ShipNodeImage || !parentKept)
             continue;
         newIndex[k] = static_cast<int>(kept.size());
-        kept.push_back(LocationNode{node.text, node.image, node.parent < 0 ? -1 : newIndex[node.parent]});
+        kept.push_back(TreeNode{node.text, node.image, node.parent < 0 ? -1 : newIndex[node.parent]});
     }
     return kept;
 }
 
-LocationNodes WithShips(LocationNodes nodes, const std::vector<ShipPlace>& ships, const QString& wantedStatus) {
+TreeNodes WithShips(TreeNodes nodes, const std::vector<ShipPlace>& ships, const QString& wantedStatus) {
     const QString status = UCase(wantedStatus);
     // Only ports and pads under a station or base that some ship names can take a ship, so
     // the digits of the other nodes are never worked out.
@@ -169,7 +169,7 @@ LocationNodes WithShips(LocationNodes nodes, const std::vector<ShipPlace>& ships
 
     std::vector<QString> upperText;
     upperText.reserve(nodes.size() + ships.size());
-    for (const LocationNode& node : nodes)
+    for (const TreeNode& node : nodes)
         upperText.push_back(UpperTrim(node.text));
 
     NodeIndex byPlaceAndNumber;
@@ -190,7 +190,7 @@ LocationNodes WithShips(LocationNodes nodes, const std::vector<ShipPlace>& ships
             continue;
         const std::vector<int> matches = *found;
         for (int k : matches) {
-            const int shipNode = AddNode(nodes, ship.name, ShipImage, k);
+            const int shipNode = AddNode(nodes, ship.name, ShipNodeImage, k);
             upperText.push_back(UpperTrim(ship.name));
             indexNode(shipNode);
         }
@@ -198,12 +198,12 @@ LocationNodes WithShips(LocationNodes nodes, const std::vector<ShipPlace>& ships
     return nodes;
 }
 
-std::vector<int> NodesToExpand(const LocationNodes& nodes) {
+std::vector<int> NodesToExpand(const TreeNodes& nodes) {
     std::vector<char> expand(nodes.size(), 0);
     const int size = static_cast<int>(nodes.size());
     auto parentOf = [&](int k) { return k >= 0 && k < size ? nodes[k].parent : -1; };
     for (int k = 0; k < size; ++k) {
-        if (nodes[k].image != ShipImage)
+        if (nodes[k].image != ShipNodeImage)
             continue;
         // Port or pad, station or base, the body, each only where the branch is that deep.
         int up = nodes[k].parent;

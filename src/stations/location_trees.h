@@ -9,23 +9,23 @@
 #include <vector>
 
 // The picture of a node, also its kind.
-enum LocationImage {
-    PlanetImage = 1,
-    MoonImage = 2,
-    StationImage = 3,
-    BaseImage = 4,
-    LandingPadImage = 5,
-    DockPortImage = 6,
-    ShipImage = 7,
+enum TreeNodeImage {
+    PlanetNodeImage = 1,
+    MoonNodeImage = 2,
+    StationNodeImage = 3,
+    BaseNodeImage = 4,
+    LandingPadNodeImage = 5,
+    DockPortNodeImage = 6,
+    ShipNodeImage = 7,
 };
 
-struct LocationNode {
+struct TreeNode {
     QString text;
-    int image = PlanetImage;
+    int image = PlanetNodeImage;
     int parent = -1;
-    friend bool operator==(const LocationNode&, const LocationNode&) = default;
+    friend bool operator==(const TreeNode&, const TreeNode&) = default;
 };
-using LocationNodes = std::vector<LocationNode>;
+using TreeNodes = std::vector<TreeNode>;
 
 // A station as the dock tree needs it: its name, the body it orbits and its class.
 struct StationPlace {
@@ -43,7 +43,7 @@ struct ShipPlace {
 };
 
 // The planets (roots) and their moons (listed with leading blanks) of the body list.
-LocationNodes BodyNodes(const QStringList& bodies);
+TreeNodes BodyNodes(const QStringList& bodies);
 
 // Port counts by station class; the last entry of a class name wins, as the catalog is read.
 class DockCounts {
@@ -58,24 +58,24 @@ private:
 
 // The dock tree without ships: bodies, each station under every node whose trimmed text is
 // the station's trimmed planet (case counts), and its numbered ports.
-LocationNodes StationTreeNodes(const QStringList& bodies, const std::vector<StationPlace>& stations,
+TreeNodes StationTreeNodes(const QStringList& bodies, const std::vector<StationPlace>& stations,
                                const DockCounts& docks);
 
 // The base tree without ships: bodies, and each base of the catalog under every node whose
 // text is the base's body (trimmed, letter case ignored), with its numbered pads.
-LocationNodes BaseTreeNodes(const QStringList& bodies, const QStringList& baseCatalog, int baseCount);
+TreeNodes BaseTreeNodes(const QStringList& bodies, const QStringList& baseCatalog, int baseCount);
 
 // The list without ship nodes (and whatever hangs below them); parents renumbered.
-LocationNodes WithoutShips(const LocationNodes& nodes);
+TreeNodes WithoutShips(const TreeNodes& nodes);
 
 // Adds a ship node under every port or pad that the ship occupies: ships whose status is
 // wantedStatus (trimmed, letter case ignored), under each node with a parent whose digits are
 // the ship's number and whose parent's text is the ship's station or base.
-LocationNodes WithShips(LocationNodes nodes, const std::vector<ShipPlace>& ships, const QString& wantedStatus);
+TreeNodes WithShips(TreeNodes nodes, const std::vector<ShipPlace>& ships, const QString& wantedStatus);
 
 // The nodes to open so that every ship shows: its port or pad, the station or base, the body
 // above it and the root of its branch; each once, in ascending order.
-std::vector<int> NodesToExpand(const LocationNodes& nodes);
+std::vector<int> NodesToExpand(const TreeNodes& nodes);
 
 // Splits a base catalog entry Name:Pads:Body at its first two colons.
 struct BaseCatalogParts {

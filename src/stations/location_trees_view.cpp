@@ -5,7 +5,7 @@
 #include <QTreeWidget>
 
 namespace {
-QTreeWidgetItem* MakeItem(const LocationNode& node) {
+QTreeWidgetItem* MakeItem(const TreeNode& node) {
     auto* item = new QTreeWidgetItem(QStringList{node.text});
     item->setData(0, Qt::UserRole, node.image);
     item->setIcon(0, TreeImage(node.image));
@@ -13,7 +13,7 @@ QTreeWidgetItem* MakeItem(const LocationNode& node) {
 }
 
 // Adds the nodes from position first on below the items already made for the earlier ones.
-void AddItems(QTreeWidget* tree, const LocationNodes& nodes, size_t first, std::vector<QTreeWidgetItem*>& items) {
+void AddItems(QTreeWidget* tree, const TreeNodes& nodes, size_t first, std::vector<QTreeWidgetItem*>& items) {
     QList<QTreeWidgetItem*> roots;
     for (size_t k = first; k < nodes.size(); ++k) {
         QTreeWidgetItem* item = MakeItem(nodes[k]);
@@ -27,9 +27,9 @@ void AddItems(QTreeWidget* tree, const LocationNodes& nodes, size_t first, std::
     tree->addTopLevelItems(roots);
 }
 
-void ReadItem(QTreeWidgetItem* item, int parent, LocationNodes& nodes, std::vector<QTreeWidgetItem*>* items) {
+void ReadItem(QTreeWidgetItem* item, int parent, TreeNodes& nodes, std::vector<QTreeWidgetItem*>* items) {
     const int self = static_cast<int>(nodes.size());
-    nodes.push_back(LocationNode{item->text(0), item->data(0, Qt::UserRole).toInt(), parent});
+    nodes.push_back(TreeNode{item->text(0), item->data(0, Qt::UserRole).toInt(), parent});
     if (items)
         items->push_back(item);
     for (int c = 0; c < item->childCount(); ++c)
@@ -54,7 +54,7 @@ QTreeWidget* MakeLocationTree(QWidget* parent, const QString& objectName) {
     return tree;
 }
 
-void FillLocationTree(QTreeWidget* tree, const LocationNodes& nodes) {
+void FillLocationTree(QTreeWidget* tree, const TreeNodes& nodes) {
     if (!tree)
         return;
     tree->setUpdatesEnabled(false);
@@ -65,8 +65,8 @@ void FillLocationTree(QTreeWidget* tree, const LocationNodes& nodes) {
     tree->setUpdatesEnabled(true);
 }
 
-LocationNodes ReadLocationTree(const QTreeWidget* tree, std::vector<QTreeWidgetItem*>* items) {
-    LocationNodes nodes;
+TreeNodes ReadLocationTree(const QTreeWidget* tree, std::vector<QTreeWidgetItem*>* items) {
+    TreeNodes nodes;
     if (!tree)
         return nodes;
     for (int r = 0; r < tree->topLevelItemCount(); ++r)
@@ -79,19 +79,19 @@ void ShowShipsInTree(QTreeWidget* tree, const std::vector<ShipPlace>& ships, con
         return;
     tree->setUpdatesEnabled(false);
     std::vector<QTreeWidgetItem*> items;
-    const LocationNodes before = ReadLocationTree(tree, &items);
+    const TreeNodes before = ReadLocationTree(tree, &items);
     // Deleting a ship item deletes what hangs below it, so only the topmost ones are deleted.
     std::vector<char> gone(before.size(), 0);
     for (size_t k = 0; k < before.size(); ++k) {
         const int parent = before[k].parent;
         const bool parentGone = parent >= 0 && gone[parent];
-        gone[k] = before[k].image == ShipImage || parentGone;
+        gone[k] = before[k].image == ShipNodeImage || parentGone;
         if (gone[k] && !parentGone)
             delete items[k];
     }
     items.clear();
-    const LocationNodes base = ReadLocationTree(tree, &items);
-    const LocationNodes after = WithShips(base, ships, status);
+    const TreeNodes base = ReadLocationTree(tree, &items);
+    const TreeNodes after = WithShips(base, ships, status);
     AddItems(tree, after, base.size(), items);
     for (int k : NodesToExpand(after))
         items[k]->setExpanded(true);

@@ -13,10 +13,10 @@ class QWidget;
 QTreeWidget* MakeLocationTree(QWidget* parent, const QString& objectName);
 
 // Replaces every item of the tree by the nodes.
-void FillLocationTree(QTreeWidget* tree, const LocationNodes& nodes);
+void FillLocationTree(QTreeWidget* tree, const TreeNodes& nodes);
 
 // The nodes of the tree, parents before their children; items, when asked for, in the same order.
-LocationNodes ReadLocationTree(const QTreeWidget* tree, std::vector<QTreeWidgetItem*>* items = nullptr);
+TreeNodes ReadLocationTree(const QTreeWidget* tree, std::vector<QTreeWidgetItem*>* items = nullptr);
 
 // Takes every ship item off the tree, then hangs each ship of the given status under the
 // port or pad it occupies and opens the way to it. Items that stay keep their open state.

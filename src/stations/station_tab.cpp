@@ -1,6 +1,7 @@
 // The station tab "Orbital station list": its controls, the display of a station and the reset.
 #include "app/tyx.h"
 #include "document/text_rules.h"
+#include "stations/station_orbit_view.h"
 #include "ui/day_dates.h"
 #include "ui/selection.h"
 
@@ -60,7 +61,12 @@ void TYX::BuildStationTab(QWidget* page) {
                         "Displays all the stations integrated in the scenario file");
     StationName->setEditable(true);
     StationName->setInsertPolicy(QComboBox::NoInsert);
-    StationName->setCompleter(nullptr); // typing a name must not switch to another station
+    // Typing the name of another station (to rename this one) must not switch to that station:
+    // the combo would pick the matching entry on Return or when the focus leaves, and the
+    // validation button would then store the other station.
+    StationName->setCompleter(nullptr);
+    QObject::disconnect(StationName->lineEdit(), &QLineEdit::editingFinished, StationName, nullptr);
+    QObject::disconnect(StationName->lineEdit(), &QLineEdit::returnPressed, StationName, nullptr);
     StationName->setMinimumWidth(220);
     StationClassName = ValueLabel("StationClassName", "Displays the station class", identity);
     StationClass = Named(new QComboBox(identity), "StationClass",
@@ -126,14 +132,19 @@ void TYX::BuildStationTab(QWidget* page) {
                                   "Defines the time hour for which the orbital element parameters are valid");
     StationOrbitalRefMin = Named(new QComboBox(orbit), "StationOrbitalRefMin",
                                  "Defines the time minutes for which the orbital element parameters are valid");
+    StationOrbitalRefTime->setMaximumHeight(260);
+    auto* time = new QHBoxLayout;
+    time->addWidget(StationOrbitalRefHour);
+    time->addWidget(Caption("h", orbit));
+    time->addSpacing(12);
+    time->addWidget(StationOrbitalRefMin);
+    time->addWidget(Caption("mn", orbit));
+    time->addStretch(1);
     orb->addWidget(Caption("Orbital element reference time", orbit), row++, 0, 1, 5);
     orb->addWidget(StationOrbitalRefTime, row++, 0, 1, 5);
-    orb->addWidget(StationOrbitalRefHour, row, 1);
-    orb->addWidget(Caption("h", orbit), row, 2);
-    orb->addWidget(StationOrbitalRefMin, row, 3);
-    orb->addWidget(Caption("mn", orbit), row, 4);
+    orb->addLayout(time, row++, 0, 1, 5);
+    orb->setRowStretch(row, 1);
     orb->setColumnStretch(1, 1);
-    orb->setColumnStretch(3, 1);
 
     // The spin: the class's own or a frequency of the user's.
     auto* spin = Named(new QGroupBox("Rotation frequency (Hz)", page), "RotationFrequencyFrame");
@@ -191,6 +202,9 @@ void TYX::BuildStationTab(QWidget* page) {
     connect(Command3, &QPushButton::clicked, this, [this] { Command3Click(); });
     connect(Command8, &QPushButton::clicked, this, [this] { Command8Click(); });
     connect(Command9, &QPushButton::clicked, this, [this] { Command9Click(); });
+
+    // The orbit panel, made last so that its planet watch runs after the tab's own handlers.
+    grid->addWidget(MakeStationOrbitPanel(*this, page), 3, 0);
 }
 
 void TYX::StationParameterDisplay() {

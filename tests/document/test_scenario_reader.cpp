@@ -144,6 +144,8 @@ private slots:
             << -15018.0 << 0 << 0 << "Gull" << "";
         QTest::newRow("record after a comma") << Crlf({"  Mode 1, Ship Tern", "  Date MJD 52000.75"}) << 36982.0
                                               << 18 << 0 << "Tern" << "";
+        QTest::newRow("quoted record keeps its comma") << Crlf({"  \"Ship Kite, the first\" dropped, Date MJD 0"})
+                                                       << -15018.0 << 0 << 0 << "Kite, the first" << "";
         QTest::newRow("no keys at all") << Crlf({"BEGIN_DESC", "nothing", "END_DESC"}) << -15018.0 << 0 << 0 << ""
                                         << "";
         QTest::newRow("date without number") << Crlf({"  Date"}) << -15018.0 << 0 << 0 << "" << "";

@@ -27,6 +27,22 @@ private slots:
         QCOMPARE(FocusFromPick(entry), focus);
     }
 
+    void rowNumber_data() {
+        QTest::addColumn<QString>("shipIndex");
+        QTest::addColumn<int>("row");
+        QTest::newRow("as the list pick writes it") << "1" << 1;
+        QTest::newRow("as delete writes it") << " 1" << 1;
+        QTest::newRow("as a file was read") << " 2: 2" << 2;
+        QTest::newRow("empty counts as row 0") << "" << 0;
+        QTest::newRow("no list entry") << "-1" << -1;
+        QTest::newRow("far too large") << "1e12" << -1;
+    }
+    void rowNumber() {
+        QFETCH(QString, shipIndex);
+        QFETCH(int, row);
+        QCOMPARE(ShipRowNumber(shipIndex), row);
+    }
+
     void focusFound() {
         const QStringList entries{"Alpha:DG", "Beta:Shuttle"};
         QVERIFY(FocusShipFound(entries, "Beta"));

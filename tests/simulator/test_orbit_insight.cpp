@@ -188,6 +188,14 @@ private slots:
         QCOMPARE(int(StationOrbitInsight({a, e, "", "", "", ""}, Earth()).Problem), problem);
     }
 
+    // An empty tab is not an error: nothing is said, whatever the planet.
+    void blankTab() {
+        QCOMPARE(StationOrbitInsight({"", " ", "5", "", "", ""}, PlanetOrbitData()).Problem, OrbitInsightProblem::Blank);
+        QCOMPARE(ShipOrbitInsight({"", "", " ", "", "", ""}, PlanetOrbitData()).Problem, OrbitInsightProblem::Blank);
+        QCOMPARE(StationOrbitInsight({"", "0", "", "", "", ""}, Earth()).Problem, OrbitInsightProblem::NotANumber);
+        QCOMPARE(ShipOrbitInsight({"", "", "", "", "", "1"}, Earth()).Problem, OrbitInsightProblem::NotANumber);
+    }
+
     void noPlanetData() {
         const PlanetOrbitData none = PlanetOrbitDataFromBytes(DataFile("NoMass.cfg"));
         QCOMPARE(StationOrbitInsight({"7e6", "0", "0", "0", "0", "0"}, none).Problem,

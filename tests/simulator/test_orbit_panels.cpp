@@ -105,7 +105,11 @@ private slots:
     void stationFollowsTyping() {
         Host host(QStringLiteral("Earth"));
         StationOrbitPanel* panel = StationPanel(host);
-        QVERIFY(!panel->Note->isHidden()); // empty boxes: nothing to show yet
+        // Empty boxes: nothing to show yet, and nothing to complain of.
+        QVERIFY(panel->Note->isHidden());
+        QVERIFY(panel->Warning->isHidden());
+        QCOMPARE(Figure(panel, "Period"), QStringLiteral("\u2014"));
+        QVERIFY(!panel->Drawing->Outline().has_value());
         host.Type({"6471010", "0"});
         QCOMPARE(Figure(panel, "Periapsis altitude"), QStringLiteral("100.0 km"));
         QVERIFY(!panel->Warning->isHidden());

@@ -103,6 +103,9 @@ private slots:
         QVERIFY(none.Captions.isEmpty());
         QVERIFY(none.Warning.isEmpty());
         QVERIFY(!StationOrbitTexts(StationOrbitInsight({"", "0", "", "", "", ""}, p)).Note.isEmpty());
+        const OrbitPanelTexts blank = StationOrbitTexts(StationOrbitInsight({"", "", "", "", "", ""}, {}));
+        QVERIFY(blank.Note.isEmpty());
+        QVERIFY(blank.Values.isEmpty());
     }
 
     void shipTexts() {

@@ -3,6 +3,7 @@
 #include "simulator/start_up_progress.h"
 #include "test_registry.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,6 +31,28 @@ private slots:
         }
         // After the scope the disk is asked again, and the file is gone.
         QVERIFY(!ReadWholeFile(folder + "Station.cfg"));
+    }
+
+    void folderIsNotReadAsFile() {
+        QTemporaryDir dir;
+        QVERIFY(QDir().mkpath(dir.path() + "/Folder.cfg"));
+        QVERIFY(!ReadWholeFile(dir.path() + "\\Folder.cfg"));
+        QVERIFY(!ReadWholeFile(dir.path() + "\\FOLDER.CFG"));
+    }
+
+    void nameInOtherLetterCaseIsRead() {
+        QTemporaryDir dir;
+        QFile file(dir.path() + "/Earth.cfg");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Mass = 1");
+        file.close();
+        QCOMPARE(ReadWholeFile(dir.path() + "\\EARTH.cfg").value_or("none"), QByteArray("Mass = 1"));
+    }
+
+    void failedReadIsNoFile() {
+        if (!QFile::exists("/proc/self/mem"))
+            QSKIP("needs a file whose reading fails");
+        QVERIFY(!ReadWholeFile("/proc/self/mem"));
     }
 
     void keepWithoutScopeDoesNothing() {

@@ -10,8 +10,8 @@
 
 namespace reference {
 
-inline LocationNodes Bodies(const QStringList& bodies) {
-    LocationNodes nodes;
+inline TreeNodes Bodies(const QStringList& bodies) {
+    TreeNodes nodes;
     int lastPlanet = 1;
     for (int p = 0; p < bodies.size(); ++p) {
         const QString& t = bodies[p];
@@ -34,9 +34,9 @@ inline int DockNumber(const std::vector<std::pair<QString, int>>& classes, const
     return result;
 }
 
-inline LocationNodes StationTree(const QStringList& bodies, const std::vector<StationPlace>& stations,
+inline TreeNodes StationTree(const QStringList& bodies, const std::vector<StationPlace>& stations,
                                  const std::vector<std::pair<QString, int>>& classes) {
-    LocationNodes nodes = Bodies(bodies);
+    TreeNodes nodes = Bodies(bodies);
     for (const StationPlace& station : stations) {
         const int n = static_cast<int>(nodes.size());
         for (int k = 1; k <= n; ++k) {
@@ -52,8 +52,8 @@ inline LocationNodes StationTree(const QStringList& bodies, const std::vector<St
     return nodes;
 }
 
-inline LocationNodes BaseTree(const QStringList& bodies, const QStringList& catalog, int count) {
-    LocationNodes nodes = Bodies(bodies);
+inline TreeNodes BaseTree(const QStringList& bodies, const QStringList& catalog, int count) {
+    TreeNodes nodes = Bodies(bodies);
     for (int b = 0; b < count; ++b) {
         const QString e = catalog[b];
         const QString name = e.left(e.indexOf(':'));
@@ -75,26 +75,26 @@ inline LocationNodes BaseTree(const QStringList& bodies, const QStringList& cata
 }
 
 // Removes node k (counted from 1) with everything below it, as a tree view does.
-inline void RemoveNode(LocationNodes& nodes, int k) {
+inline void RemoveNode(TreeNodes& nodes, int k) {
     std::vector<char> gone(nodes.size(), 0);
     gone[k - 1] = 1;
     for (size_t i = 0; i < nodes.size(); ++i)
         if (nodes[i].parent >= 0 && gone[nodes[i].parent])
             gone[i] = 1;
-    LocationNodes kept;
+    TreeNodes kept;
     std::vector<int> renumber(nodes.size(), -1);
     for (size_t i = 0; i < nodes.size(); ++i) {
         if (gone[i])
             continue;
         renumber[i] = static_cast<int>(kept.size());
-        LocationNode node = nodes[i];
+        TreeNode node = nodes[i];
         node.parent = node.parent < 0 ? -1 : renumber[node.parent];
         kept.push_back(node);
     }
     nodes = kept;
 }
 
-inline void PlaceShips(LocationNodes& nodes, const std::vector<ShipPlace>& ships, const QString& status) {
+inline void PlaceShips(TreeNodes& nodes, const std::vector<ShipPlace>& ships, const QString& status) {
     for (int k = 1; k <= static_cast<int>(nodes.size()); ++k) {
         if (nodes[k - 1].image == 7) {
             RemoveNode(nodes, k);
@@ -107,7 +107,7 @@ inline void PlaceShips(LocationNodes& nodes, const std::vector<ShipPlace>& ships
             continue;
         const int n = static_cast<int>(nodes.size());
         for (int k = 1; k <= n; ++k) {
-            const LocationNode node = nodes[k - 1];
+            const TreeNode node = nodes[k - 1];
             if (node.parent >= 0 && Trim(GetNumberValue(node.text)) == Trim(ship.number) &&
                 Trim(UCase(nodes[node.parent].text)) == Trim(UCase(ship.place)))
                 nodes.push_back({ship.name, 7, k - 1});

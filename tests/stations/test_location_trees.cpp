@@ -53,7 +53,7 @@ private slots:
             {"Delta", "Alpha", "Unknown"},    // hangs under the earlier station Alpha; unknown class
             {"Epsilon", " Mars ", "Ring"},
         };
-        const LocationNodes nodes = StationTreeNodes(kBodies, stations, Docks({{"Ring", 2}, {"Plain", -1}}));
+        const TreeNodes nodes = StationTreeNodes(kBodies, stations, Docks({{"Ring", 2}, {"Plain", -1}}));
         QCOMPARE(TreeLines(nodes), QStringList({"[Earth] 1",
                                                 "  [   Moon] 2",
                                                 "    [Beta] 3",
@@ -93,15 +93,15 @@ private slots:
         QFETCH(QString, station);
         QFETCH(QString, port);
         QFETCH(QStringList, expected);
-        const LocationNodes tree = StationTreeNodes({"Earth"}, {{"Alpha", "Earth", "Ring"}}, Docks({{"Ring", 3}}));
-        const LocationNodes withShip = WithShips(tree, {{"Ship", status, station, port}}, "Docked");
+        const TreeNodes tree = StationTreeNodes({"Earth"}, {{"Alpha", "Earth", "Ring"}}, Docks({{"Ring", 3}}));
+        const TreeNodes withShip = WithShips(tree, {{"Ship", status, station, port}}, "Docked");
         QCOMPARE(TreeLines(withShip), expected);
     }
 
     void twoShipsOnOnePortAndRedoing() {
-        const LocationNodes tree = StationTreeNodes({"Earth"}, {{"Alpha", "Earth", "Ring"}}, Docks({{"Ring", 2}}));
+        const TreeNodes tree = StationTreeNodes({"Earth"}, {{"Alpha", "Earth", "Ring"}}, Docks({{"Ring", 2}}));
         const std::vector<ShipPlace> ships{{"A", "Docked", "Alpha", "2"}, {"B", "Docked", "Alpha", "2"}};
-        const LocationNodes once = WithShips(tree, ships, "Docked");
+        const TreeNodes once = WithShips(tree, ships, "Docked");
         const QStringList expected{"[Earth] 1",      "  [Alpha] 3",   "    [Dock  1] 6",
                                    "    [Dock  2] 6", "      [A] 7", "      [B] 7"};
         QCOMPARE(TreeLines(once), expected);
@@ -114,12 +114,12 @@ private slots:
 
     void expandingStopsAtTheRoot() {
         // A ship under a moon's station: port, station, moon and the planet above.
-        const LocationNodes tree =
+        const TreeNodes tree =
             StationTreeNodes({"Earth", "   Moon"}, {{"Alpha", "Moon", "Ring"}}, Docks({{"Ring", 1}}));
-        const LocationNodes withShip = WithShips(tree, {{"S", "Docked", "Alpha", "1"}}, "Docked");
+        const TreeNodes withShip = WithShips(tree, {{"S", "Docked", "Alpha", "1"}}, "Docked");
         QCOMPARE(NodesToExpand(withShip), (std::vector<int>{0, 1, 2, 3}));
         // A branch shorter than three levels above the ship opens what there is.
-        LocationNodes shallow{{"Earth", PlanetImage, -1}, {"Dock  1", DockPortImage, 0}, {"S", ShipImage, 1}};
+        TreeNodes shallow{{"Earth", PlanetNodeImage, -1}, {"Dock  1", DockPortNodeImage, 0}, {"S", ShipNodeImage, 1}};
         QCOMPARE(NodesToExpand(shallow), (std::vector<int>{0, 1}));
     }
 
@@ -143,7 +143,7 @@ private slots:
 
     void baseTree() {
         const QStringList catalog{" Alpha: 2:Gamma", " Bare: 0:Gamma", " Low: 1:GAMMA", " Far: 1:Nowhere", ""};
-        const LocationNodes nodes = BaseTreeNodes({"Gamma", "   Delta"}, catalog, 4);
+        const TreeNodes nodes = BaseTreeNodes({"Gamma", "   Delta"}, catalog, 4);
         QCOMPARE(TreeLines(nodes), QStringList({"[Gamma] 1",
                                                 "  [   Delta] 2",
                                                 "  [ Alpha] 4",
@@ -159,7 +159,7 @@ private slots:
 
     void landedShips() {
         const QStringList catalog{" Alpha: 2:Gamma", " Beta: 2:Gamma"};
-        const LocationNodes tree = BaseTreeNodes({"Gamma"}, catalog, 2);
+        const TreeNodes tree = BaseTreeNodes({"Gamma"}, catalog, 2);
         const std::vector<ShipPlace> ships{{"L1", "Landed", "Beta", "2"},
                                            {"L2", "LANDED", "alpha", "1"},
                                            {"Docked", "Docked", "Alpha", "2"}};
@@ -204,8 +204,8 @@ private slots:
                 ships.push_back({pick(names), pick(statuses), place, pick(numbers)});
             }
 
-            LocationNodes expected = reference::StationTree(bodies, stations, classes);
-            LocationNodes actual = StationTreeNodes(bodies, stations, Docks(classes));
+            TreeNodes expected = reference::StationTree(bodies, stations, classes);
+            TreeNodes actual = StationTreeNodes(bodies, stations, Docks(classes));
             QCOMPARE(actual, expected);
             // Twice in a row, as a second update after a change does.
             for (int pass = 0; pass < 2; ++pass) {

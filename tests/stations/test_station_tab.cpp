@@ -143,6 +143,20 @@ private slots:
         QCOMPARE(w.messages.shown.size(), 0);
     }
 
+    void typingAnotherStationsNameDoesNotSwitch() {
+        StationWindow w;
+        w.LoadStandard();
+        TYX& t = *w.tyx;
+        t.StationName->setEditText("Ares");
+        QTest::keyClick(t.StationName->lineEdit(), Qt::Key_Return);
+        emit t.StationName->lineEdit()->editingFinished();
+        QCOMPARE(t.StationName->currentIndex(), 0);
+        QCOMPARE(t.StationIndex->text(), QString("0"));
+        QCOMPARE(t.StationClassName->text(), QString("Wheel"));
+        QCOMPARE(t.StationName->currentText(), QString("Ares"));
+        QCOMPARE(t.StationName->count(), 3);
+    }
+
     void resetEmptiesTheTab() {
         StationWindow w;
         w.LoadStandard();

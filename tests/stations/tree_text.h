@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <functional>
 
-inline QStringList TreeLines(const LocationNodes& nodes) {
+inline QStringList TreeLines(const TreeNodes& nodes) {
     QStringList lines;
     std::function<void(int, int)> visit = [&](int parent, int depth) {
         for (int k = 0; k < static_cast<int>(nodes.size()); ++k) {
