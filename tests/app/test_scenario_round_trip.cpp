@@ -7,6 +7,7 @@
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -82,6 +83,30 @@ private slots:
         w->Menu13->trigger();
         QVERIFY(boxes.shown.isEmpty());
         QCOMPARE(sim.scenarioBytes("Mission.scn"), ReadTestFile(TestDataPath("expected/Mission.saved.scn")));
+    }
+
+    void saveAsWritesTheSameBytes() {
+        SimulatorFixture sim;
+        MessageScript boxes;
+        auto w = sim.makeWindow();
+        Load(*w, "Mission.scn");
+        if (!w->ShipName || !w->StationName)
+            QSKIP("the station and ship tabs are not part of this build yet");
+        DialogScript dialogs;
+        dialogs.expect("SaveAs", [](QDialog* d) {
+            d->findChild<QLineEdit*>("FileToSave")->setText(" Copy of mission ");
+            d->findChild<QPushButton*>("Command1")->click();
+        });
+        w->Menu14->trigger();
+        QVERIFY(dialogs.done());
+        QVERIFY(boxes.shown.isEmpty());
+        QCOMPARE(w->scnfile->text(), QString("Copy of mission.scn"));
+        const QByteArray expected = ReadTestFile(TestDataPath("expected/Mission.saved.scn"));
+        QCOMPARE(sim.scenarioBytes("Copy of mission.scn"), expected);
+        // "&Save" now writes to the new name.
+        sim.writeScenario("Copy of mission.scn", "stale\r\n");
+        w->Menu13->trigger();
+        QCOMPARE(sim.scenarioBytes("Copy of mission.scn"), expected);
     }
 
     void descriptionComesThroughWhole_data() {
