@@ -48,9 +48,13 @@ private:
     void Append(const char16_t* part) { text += QStringView(part); }
 };
 
-// A value trimmed of blanks, and of control characters at its end: the reader drops those
-// from every line it reads, so a value that ended in them would come back shorter.
-QStringView V(const QString& value) {
+QStringView V(const QString& value) { return TrimView(value); }
+
+// The value that ends a line, also without the control characters at its end: the reader
+// drops those from every line it reads, so a line that ended in them would come back
+// shorter. Inside a line they are kept, since a value that became empty there would shift
+// the values after it.
+QStringView Last(const QString& value) {
     QStringView v = TrimView(value);
     while (!v.isEmpty() && v.back().unicode() < 32)
         v = TrimView(v.chopped(1));
@@ -78,38 +82,38 @@ void AddDescription(Lines& out, const QString& description) {
 }
 
 void AddStation(Lines& out, const StationRow& row) {
-    out.Add(V(row.Name), u":", V(row.ClassName));
-    out.Add(u"  REF ", V(row.Ref));
+    out.Add(V(row.Name), u":", Last(row.ClassName));
+    out.Add(u"  REF ", Last(row.Ref));
     out.Add(u"  EL_MJD ", QStringView(MjdText(row.EpochDate, LeadingNumber(row.EpochHour), LeadingNumber(row.EpochMinute))));
     out.Add(u"  ELEMENTS ", V(row.SemiMajorAxis), u" ", V(row.Excentricity), u" ", V(row.Inclination), u" ",
-            V(row.AscendingNodeLongitude), u" ", V(row.PeriapsisLongitude), u" ", V(row.MeanLongitude));
+            V(row.AscendingNodeLongitude), u" ", V(row.PeriapsisLongitude), u" ", Last(row.MeanLongitude));
     if (row.ClassRotation)
-        out.Add(u"  AROT ", V(row.ArotX), u" ", V(row.ArotY), u" ", V(row.ArotZ));
+        out.Add(u"  AROT ", V(row.ArotX), u" ", V(row.ArotY), u" ", Last(row.ArotZ));
     else
-        out.Add(u"  ZROT_FREQUENCY ", V(row.ZrotFrequency));
+        out.Add(u"  ZROT_FREQUENCY ", Last(row.ZrotFrequency));
     out.Add(u"END");
 }
 
 void AddShip(Lines& out, const ShipRow& row) {
-    out.Add(V(row.Name), u":", V(row.ClassName));
+    out.Add(V(row.Name), u":", Last(row.ClassName));
     const QStringView status = V(row.Status);
     if (UpperEquals(status, QLatin1StringView("LANDED"))) {
-        out.Add(u"  STATUS ", status, u" ", V(row.StatusRef));
-        out.Add(u"  BASE ", V(row.Base), u":", V(row.Pad));
-        out.Add(u"  HEADING ", V(row.Heading));
-        out.Add(u"  FUEL ", V(row.Fuel));
+        out.Add(u"  STATUS ", status, u" ", Last(row.StatusRef));
+        out.Add(u"  BASE ", V(row.Base), u":", Last(row.Pad));
+        out.Add(u"  HEADING ", Last(row.Heading));
+        out.Add(u"  FUEL ", Last(row.Fuel));
     } else if (UpperEquals(status, QLatin1StringView("ORBITING"))) {
-        out.Add(u"  STATUS ", status, u" ", V(row.StatusRef));
-        out.Add(u"  FUEL ", V(row.Fuel));
-        out.Add(u"  RPOS ", V(row.RposX), u" ", V(row.RposY), u" ", V(row.RposZ));
-        out.Add(u"  RVEL ", V(row.RvelX), u" ", V(row.RvelY), u" ", V(row.RvelZ));
-        out.Add(u"  AROT ", V(row.ArotX), u" ", V(row.ArotY), u" ", V(row.ArotZ));
+        out.Add(u"  STATUS ", status, u" ", Last(row.StatusRef));
+        out.Add(u"  FUEL ", Last(row.Fuel));
+        out.Add(u"  RPOS ", V(row.RposX), u" ", V(row.RposY), u" ", Last(row.RposZ));
+        out.Add(u"  RVEL ", V(row.RvelX), u" ", V(row.RvelY), u" ", Last(row.RvelZ));
+        out.Add(u"  AROT ", V(row.ArotX), u" ", V(row.ArotY), u" ", Last(row.ArotZ));
         out.Add(u"  VROT ", QStringView(Number(row.Vrot)));
         out.Add(u"  ENGINE_MAIN ", QStringView(Number(row.MainEngine)));
         out.Add(u"  HOVER_MAIN ", QStringView(Number(row.HoverEngine)));
     } else if (UpperEquals(status, QLatin1StringView("DOCKED"))) {
-        out.Add(u"  STATUS ", status, u" ", V(row.StatusRef), u":", V(row.DockedStation), u":", V(row.DockedPort));
-        out.Add(u"  FUEL ", V(row.Fuel));
+        out.Add(u"  STATUS ", status, u" ", V(row.StatusRef), u":", V(row.DockedStation), u":", Last(row.DockedPort));
+        out.Add(u"  FUEL ", Last(row.Fuel));
     }
     if (!row.OtherLines.isEmpty())
         out.Add(QStringView(row.OtherLines));
@@ -130,12 +134,12 @@ QByteArray ScenarioFileBytes(const ScenarioDocument& document, int stationCount,
     out.Add(u"");
 
     out.Add(u"BEGIN_ENVIRONMENT");
-    out.Add(u"  System ", V(document.SystemName));
+    out.Add(u"  System ", Last(document.SystemName));
     out.Add(u"  Date MJD ", QStringView(MjdText(document.StartDate, document.StartHour, document.StartMinute)));
     out.Add(u"END_ENVIRONMENT");
     out.Add(u"");
 
-    const QStringView focus = V(document.FocusShip);
+    const QStringView focus = Last(document.FocusShip);
     out.Add(u"BEGIN_FOCUS");
     out.Add(u"  Ship ", focus);
     out.Add(u"END_FOCUS");
