@@ -12,3 +12,18 @@ QString CheckTextRules(const QByteArray& bytes);
 QString CheckRecordLookup(const QByteArray& bytes);
 // Read, write, read, write: the two writes are equal.
 QString CheckScenarioRoundTrip(const QByteArray& bytes);
+
+// The simulator's own files. A planetary system file gives a body list of trimmed planets and
+// of moons written as three blanks and a trimmed name.
+QString CheckPlanetarySystem(const QByteArray& bytes);
+// A planet file gives four texts of the fixed shapes, under any locale.
+QString CheckPlanetData(const QByteArray& bytes);
+// The bytes up to the first "@@" line are a planet file, the rest the file of each base it
+// names: base file names hold no blank, pad counts are never negative, and the catalog holds
+// one entry per base line of each body.
+QString CheckBaseCatalog(const QByteArray& bytes);
+// A station class file's dock count is -1 or at most its number of lines.
+QString CheckDockCount(const QByteArray& bytes);
+// The bytes split at "@@" lines are the files of a configuration folder: the catalogs keep
+// names and files paired, and station classes are their file names less ".cfg".
+QString CheckCatalogScan(const QByteArray& bytes);

@@ -15,7 +15,13 @@ QString NameAfterEquals(const QString& line) {
     return Trim(equals < 0 ? line : line.mid(equals + 1));
 }
 
-QString WholeText(double value) { return Trim(NumberText(value)); }
+// A whole number as plain digits. NumberText turns to exponent form from 1E15 on, which
+// would make "5E+304h" of an absurd period; past that the digits are written out in full.
+QString WholeText(double value) {
+    if (std::fabs(value) < 1e15)
+        return Trim(NumberText(value));
+    return QString::number(value, 'f', 0);
+}
 } // namespace
 
 QStringList BodyList(const QByteArray& systemFile) {

@@ -49,6 +49,36 @@ private slots:
         AddRows("scenario");
     }
     void scenario() { Verify(CheckScenarioRoundTrip); }
+
+    void planetarySystem_data() {
+        QTest::addColumn<QByteArray>("input");
+        AddRows("planetary_system");
+    }
+    void planetarySystem() { Verify(CheckPlanetarySystem); }
+
+    void planetData_data() {
+        QTest::addColumn<QByteArray>("input");
+        AddRows("planet_data");
+    }
+    void planetData() { Verify(CheckPlanetData); }
+
+    void baseCatalog_data() {
+        QTest::addColumn<QByteArray>("input");
+        AddRows("base_catalog");
+    }
+    void baseCatalog() { Verify(CheckBaseCatalog); }
+
+    void dockCount_data() {
+        QTest::addColumn<QByteArray>("input");
+        AddRows("dock_count");
+    }
+    void dockCount() { Verify(CheckDockCount); }
+
+    void catalogScan_data() {
+        QTest::addColumn<QByteArray>("input");
+        AddRows("catalog_scan");
+    }
+    void catalogScan() { Verify(CheckCatalogScan); }
 };
 SKELVAN_TEST(FuzzRegressionsTest);
 #include "test_fuzz_regressions.moc"

@@ -1,0 +1,2 @@
+#include "fuzz_main.h"
+SKELVAN_FUZZ_TARGET(CheckCatalogScan)
