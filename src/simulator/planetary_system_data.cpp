@@ -55,8 +55,10 @@ QString GroupedWholeNumber(double value, const QLocale& locale) {
 QString RotationPeriodText(double seconds) {
     // Through the number text once, so that the period carries at most 15 significant digits.
     const double s = LeadingNumber(NumberText(std::fabs(seconds)));
-    const double hours = std::floor(s / 3600);
-    const double r = s - hours * 3600;
+    // The remainder taken exactly: hours × 3600 subtracted from a huge period loses its low
+    // digits and could leave a negative rest (negative minutes in the text).
+    const double r = std::fmod(s, 3600);
+    const double hours = std::round((s - r) / 3600);
     const double minutes = std::floor(r / 60);
     const double wholeSeconds = std::floor(r - minutes * 60);
     return WholeText(hours) + u'h' + WholeText(minutes) + QStringLiteral("min") + WholeText(wholeSeconds) +
