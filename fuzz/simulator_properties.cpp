@@ -57,17 +57,17 @@ QString CheckPlanetData(const QByteArray& bytes) {
     static const QLocale locales[] = {QLocale::c(), QLocale(QLocale::German), QLocale(QLocale::Hindi, QLocale::India)};
     for (const QLocale& locale : locales) {
         const PlanetDataTexts texts = PlanetData(bytes, locale);
-        if (texts.mass != kNoPlanetData && !texts.mass.endsWith(QStringLiteral(" kg")))
+        if (texts.mass != kNoBodyData && !texts.mass.endsWith(QStringLiteral(" kg")))
             return QStringLiteral("mass text %1").arg(Show(texts.mass));
-        if (texts.meanRadius != kNoPlanetData && !texts.meanRadius.endsWith(QStringLiteral(" m")))
+        if (texts.meanRadius != kNoBodyData && !texts.meanRadius.endsWith(QStringLiteral(" m")))
             return QStringLiteral("mean radius text %1").arg(Show(texts.meanRadius));
-        if (texts.atmosphereLimit != kNoPlanetData && !texts.atmosphereLimit.endsWith(QStringLiteral(" m")))
+        if (texts.atmosphereLimit != kNoBodyData && !texts.atmosphereLimit.endsWith(QStringLiteral(" m")))
             return QStringLiteral("atmosphere text %1").arg(Show(texts.atmosphereLimit));
-        if (texts.rotationPeriod != kNoPlanetData && !period.match(texts.rotationPeriod).hasMatch())
+        if (texts.rotationPeriod != kNoBodyData && !period.match(texts.rotationPeriod).hasMatch())
             return QStringLiteral("rotation period text %1").arg(Show(texts.rotationPeriod));
     }
     const PlanetDataTexts none = PlanetData(std::nullopt, QLocale::c());
-    if (none.mass != kNoPlanetData)
+    if (none.mass != kNoBodyData)
         return QStringLiteral("a body without a file has a mass");
     return {};
 }
