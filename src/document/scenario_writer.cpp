@@ -72,9 +72,13 @@ private:
     qsizetype used_ = 0;
 };
 
-// A value trimmed of blanks, and of control characters at its end: the reader drops those
-// from every line it reads, so a value that ended in them would come back shorter.
-QStringView V(const QString& value) {
+QStringView V(const QString& value) { return TrimView(value); }
+
+// The value that ends a line, also without the control characters at its end: the reader
+// drops those from every line it reads, so a line that ended in them would come back
+// shorter. Inside a line they are kept, since a value that became empty there would shift
+// the values after it.
+QStringView Last(const QString& value) {
     QStringView v = TrimView(value);
     while (!v.isEmpty() && v.back().unicode() < 32)
         v = TrimView(v.chopped(1));
@@ -123,38 +127,38 @@ void AddDescription(Lines& out, const QString& description) {
 }
 
 void AddStation(Lines& out, const StationRow& row) {
-    out.Add(V(row.Name), ":", V(row.ClassName));
-    out.Add("  REF ", V(row.Ref));
+    out.Add(V(row.Name), ":", Last(row.ClassName));
+    out.Add("  REF ", Last(row.Ref));
     out.Add("  EL_MJD ", MjdText(row.EpochDate, LeadingNumber(row.EpochHour), LeadingNumber(row.EpochMinute)));
     out.Add("  ELEMENTS ", V(row.SemiMajorAxis), " ", V(row.Excentricity), " ", V(row.Inclination), " ",
-            V(row.AscendingNodeLongitude), " ", V(row.PeriapsisLongitude), " ", V(row.MeanLongitude));
+            V(row.AscendingNodeLongitude), " ", V(row.PeriapsisLongitude), " ", Last(row.MeanLongitude));
     if (row.ClassRotation)
-        out.Add("  AROT ", V(row.ArotX), " ", V(row.ArotY), " ", V(row.ArotZ));
+        out.Add("  AROT ", V(row.ArotX), " ", V(row.ArotY), " ", Last(row.ArotZ));
     else
-        out.Add("  ZROT_FREQUENCY ", V(row.ZrotFrequency));
+        out.Add("  ZROT_FREQUENCY ", Last(row.ZrotFrequency));
     out.Add("END");
 }
 
 void AddShip(Lines& out, const ShipRow& row, NumberTexts& numbers) {
-    out.Add(V(row.Name), ":", V(row.ClassName));
+    out.Add(V(row.Name), ":", Last(row.ClassName));
     const QStringView status = V(row.Status);
     if (UpperEquals(status, QLatin1StringView("LANDED"))) {
-        out.Add("  STATUS ", status, " ", V(row.StatusRef));
-        out.Add("  BASE ", V(row.Base), ":", V(row.Pad));
-        out.Add("  HEADING ", V(row.Heading));
-        out.Add("  FUEL ", V(row.Fuel));
+        out.Add("  STATUS ", status, " ", Last(row.StatusRef));
+        out.Add("  BASE ", V(row.Base), ":", Last(row.Pad));
+        out.Add("  HEADING ", Last(row.Heading));
+        out.Add("  FUEL ", Last(row.Fuel));
     } else if (UpperEquals(status, QLatin1StringView("ORBITING"))) {
-        out.Add("  STATUS ", status, " ", V(row.StatusRef));
-        out.Add("  FUEL ", V(row.Fuel));
-        out.Add("  RPOS ", V(row.RposX), " ", V(row.RposY), " ", V(row.RposZ));
-        out.Add("  RVEL ", V(row.RvelX), " ", V(row.RvelY), " ", V(row.RvelZ));
-        out.Add("  AROT ", V(row.ArotX), " ", V(row.ArotY), " ", V(row.ArotZ));
+        out.Add("  STATUS ", status, " ", Last(row.StatusRef));
+        out.Add("  FUEL ", Last(row.Fuel));
+        out.Add("  RPOS ", V(row.RposX), " ", V(row.RposY), " ", Last(row.RposZ));
+        out.Add("  RVEL ", V(row.RvelX), " ", V(row.RvelY), " ", Last(row.RvelZ));
+        out.Add("  AROT ", V(row.ArotX), " ", V(row.ArotY), " ", Last(row.ArotZ));
         out.Add("  VROT ", numbers(row.Vrot));
         out.Add("  ENGINE_MAIN ", numbers(row.MainEngine));
         out.Add("  HOVER_MAIN ", numbers(row.HoverEngine));
     } else if (UpperEquals(status, QLatin1StringView("DOCKED"))) {
-        out.Add("  STATUS ", status, " ", V(row.StatusRef), ":", V(row.DockedStation), ":", V(row.DockedPort));
-        out.Add("  FUEL ", V(row.Fuel));
+        out.Add("  STATUS ", status, " ", V(row.StatusRef), ":", V(row.DockedStation), ":", Last(row.DockedPort));
+        out.Add("  FUEL ", Last(row.Fuel));
     }
     if (!row.OtherLines.isEmpty())
         out.Add(row.OtherLines);
@@ -174,12 +178,12 @@ QByteArray ScenarioFileBytes(const ScenarioDocument& document, int stationCount,
     out.Add("");
 
     out.Add("BEGIN_ENVIRONMENT");
-    out.Add("  System ", V(document.SystemName));
+    out.Add("  System ", Last(document.SystemName));
     out.Add("  Date MJD ", MjdText(document.StartDate, document.StartHour, document.StartMinute));
     out.Add("END_ENVIRONMENT");
     out.Add("");
 
-    const QStringView focus = V(document.FocusShip);
+    const QStringView focus = Last(document.FocusShip);
     out.Add("BEGIN_FOCUS");
     out.Add("  Ship ", focus);
     out.Add("END_FOCUS");
