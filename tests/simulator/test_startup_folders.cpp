@@ -137,6 +137,22 @@ private slots:
         QCOMPARE(QDir(sim.StartFolder()).entryList({"*.cfg"}, QDir::Files, QDir::IgnoreCase).size(), 1);
     }
 
+    void settingThatCannotBeWrittenIsReported() {
+        SimulatorFixture sim;
+        TYX tyx;
+        QVERIFY(tyx.StartedUp());
+        // A folder in the place of the setting file: the rewrite fails and says why.
+        QVERIFY(QFile::remove(sim.StartFolder() + "/tyx.cfg"));
+        QVERIFY(QDir(sim.StartFolder()).mkdir("tyx.cfg"));
+        MessageLog messages;
+        tyx.RewriteSetting();
+        QCOMPARE(messages.texts.size(), 1);
+        QVERIFY2(messages.texts.first().startsWith("Warning: The setting file \"tyx.cfg\" could not be written: "),
+                 qPrintable(messages.texts.first()));
+        QVERIFY(QFileInfo(sim.StartFolder() + "/tyx.cfg").isDir());
+        QCOMPARE(tyx.SimulatorFolder, sim.SimulatorFolder());
+    }
+
     void menuAsksForRestart() {
         SimulatorFixture sim;
         TYX tyx;
