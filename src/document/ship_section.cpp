@@ -72,7 +72,10 @@ void ShipSectionReader::Header(QStringView header) {
     // Without a class the simulator takes the ship's name as its class; naming it keeps the
     // saved file meaning the same.
     ship.ClassName = header.contains(u':') ? pool_.Take(pair.after) : ship.Name;
-    upperName_ = UCase(ship.Name);
+    // Lines that start with the ship's name are not kept. The name is tested as the writer
+    // puts it in the header, without the blanks at its end: a name read as "D " would keep a
+    // line "D" that the next load, of the name written as "D", drops.
+    upperName_ = UCase(TrimView(ship.Name).toString());
     currentRow_ = row;
     inBlock_ = true;
 }

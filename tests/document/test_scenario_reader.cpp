@@ -259,6 +259,9 @@ private slots:
         QTest::newRow("lines starting with the name are not collected")
             << Crlf({"BEGIN_SHIPS", "X:B", "  XPDR 1", "  NAVFREQ 0 0", "END", "END_SHIPS"}) << QStringList{"X"}
             << " 1: 1" << "OtherLines" << "  NAVFREQ 0 0";
+        QTest::newRow("name ending in a blank: its lines are not collected either")
+            << Crlf({"BEGIN_SHIPS", "D :B", "D", "  XPDR 1", "END", "END_SHIPS"}) << QStringList{"D "}
+            << " 1: 1" << "OtherLines" << "  XPDR 1";
         QTest::newRow("comment removed from unknown line")
             << Crlf({"BEGIN_SHIPS", "A:B", "  XPDR 1 ; transponder", "END", "END_SHIPS"}) << QStringList{"A"}
             << " 1: 1" << "OtherLines" << "XPDR 1";
