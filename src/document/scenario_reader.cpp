@@ -30,6 +30,12 @@ public:
             if (i < n && line[i] == u'"') {
                 const qsizetype close = line.indexOf(u'"', i + 1);
                 record = close < 0 ? line.mid(i + 1) : line.mid(i + 1, close - i - 1);
+                // The writer puts these values on lines of their own, without quotes, where a
+                // comma ends the record: a value read with its comma would come back cut at
+                // the next load. Cutting it now gives the value every later load gives.
+                const qsizetype comma = record.indexOf(u',');
+                if (comma >= 0)
+                    record = record.left(comma);
                 if (close >= 0) {
                     const qsizetype comma = line.indexOf(u',', close + 1);
                     next = comma < 0 ? -1 : comma + 1;
