@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace {
 QString Separators(const QString& path) {
@@ -132,25 +134,41 @@ std::optional<QByteArray> ReadListedFile(const QString& platformFolder, const QS
     return bytes;
 }
 
+namespace {
+// Qt reports a write that the system cut short (a full disk, a file size limit) as "Unknown
+// error", which tells the user nothing; the system's own reason does.
+QString WriteFailure(const QFileDevice& file, int systemError) {
+    const QString reason = file.errorString();
+    if (!reason.isEmpty() && reason != QLatin1String("Unknown error"))
+        return reason;
+    if (systemError != 0)
+        return QString::fromLocal8Bit(std::strerror(systemError));
+    return QStringLiteral("The file could not be written whole (the disk may be full)");
+}
+} // namespace
+
 bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error) {
-    QSaveFile file(PlatformPath(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
+    const QString target = PlatformPath(path);
+    QString failure;
+    if (QFileInfo(target).isDir()) {
+        failure = QStringLiteral("A folder of that name is in the way");
+    } else {
+        QSaveFile file(target);
+        errno = 0;
+        if (!file.open(QIODevice::WriteOnly)) {
+            failure = WriteFailure(file, errno);
+        } else if (errno = 0, file.write(bytes) != bytes.size()) {
+            failure = WriteFailure(file, errno);
+            file.cancelWriting();
+        } else if (errno = 0, !file.commit()) {
+            failure = WriteFailure(file, errno);
+        }
     }
-    if (file.write(bytes) != bytes.size()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    if (failure.isEmpty())
+        return true;
+    if (error)
+        *error = failure;
+    return false;
 }
 
 bool DeleteFile(const QString& path) { return QFile::remove(PlatformPath(path)); }
