@@ -8,7 +8,9 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -199,6 +201,31 @@ QStringList Entries(const QListWidget* list) {
     for (int i = 0; i < list->count(); ++i)
         entries.append(list->item(i)->text());
     return entries;
+}
+
+void LoadScenario(TYX& w, const QString& name, QString* preview) {
+    DialogScript dialogs;
+    dialogs.expect("LoadFile", [&](QDialog* d) {
+        QVERIFY(ClickEntry(d->findChild<QListWidget*>("FilelisttoLoad"), name));
+        if (preview)
+            *preview = d->findChild<QLabel*>("Label3")->text();
+        d->findChild<QPushButton*>("Command1")->click();
+    });
+    w.Menu12->trigger();
+    QVERIFY(dialogs.done());
+}
+
+TrashInTemp::TrashInTemp(const QString& folder)
+    : old_(qgetenv("XDG_DATA_HOME")), had_(qEnvironmentVariableIsSet("XDG_DATA_HOME")) {
+    QDir().mkpath(folder);
+    qputenv("XDG_DATA_HOME", folder.toLocal8Bit());
+}
+
+TrashInTemp::~TrashInTemp() {
+    if (had_)
+        qputenv("XDG_DATA_HOME", old_);
+    else
+        qunsetenv("XDG_DATA_HOME");
 }
 
 bool ScenarioLogicPresent() {

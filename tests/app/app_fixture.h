@@ -89,6 +89,23 @@ bool DoubleClickEntry(QListWidget* list, const QString& text);
 void PressEnter(QWidget* widget);
 QStringList Entries(const QListWidget* list);
 
+// Opens a scenario as the user does: "&Open", the file picked in the load dialog, its
+// button; preview, when given, gets the description the dialog showed.
+void LoadScenario(TYX& w, const QString& name, QString* preview = nullptr);
+
+// Keeps the desktop trash of a test inside the test's temporary folder while it lives.
+class TrashInTemp {
+public:
+    explicit TrashInTemp(const QString& folder);
+    ~TrashInTemp();
+    TrashInTemp(const TrashInTemp&) = delete;
+    TrashInTemp& operator=(const TrashInTemp&) = delete;
+
+private:
+    QByteArray old_;
+    bool had_;
+};
+
 // True once the scenario reader and writer do their work (not the empty placeholders).
 bool ScenarioLogicPresent();
 

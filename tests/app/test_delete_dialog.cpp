@@ -29,24 +29,6 @@ void DeleteBy(DeleteFileDialog& d, const QString& name, DeleteWay way) {
     }
 }
 
-// Keeps the desktop trash of the test run inside its temporary folder.
-class TrashInTemp {
-public:
-    explicit TrashInTemp(const QString& folder) : old_(qgetenv("XDG_DATA_HOME")), had_(qEnvironmentVariableIsSet("XDG_DATA_HOME")) {
-        QDir().mkpath(folder);
-        qputenv("XDG_DATA_HOME", folder.toLocal8Bit());
-    }
-    ~TrashInTemp() {
-        if (had_)
-            qputenv("XDG_DATA_HOME", old_);
-        else
-            qunsetenv("XDG_DATA_HOME");
-    }
-
-private:
-    QByteArray old_;
-    bool had_;
-};
 } // namespace
 
 Q_DECLARE_METATYPE(DeleteWay)
@@ -212,11 +194,7 @@ private slots:
         MessageScript boxes;
         DialogScript dialogs;
         auto w = sim.makeWindow();
-        dialogs.expect("LoadFile", [](QDialog* dialog) {
-            QVERIFY(ClickEntry(dialog->findChild<QListWidget*>("FilelisttoLoad"), "Mission.scn"));
-            dialog->findChild<QPushButton*>("Command1")->click();
-        });
-        w->Menu12->trigger();
+        LoadScenario(*w, "Mission.scn");
         const QString description = w->DescriptionText();
         dialogs.expect("DeleteFile", [](QDialog* dialog) {
             auto* list = dialog->findChild<QListWidget*>("FileListtoDelete");

@@ -16,7 +16,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QTest>
 #include <optional>
 
@@ -90,12 +89,7 @@ private slots:
         MessageScript boxes;
         DialogScript dialogs;
         auto w = sim.makeWindow();
-        dialogs.expect("LoadFile", [](QDialog* d) {
-            QVERIFY(ClickEntry(d->findChild<QListWidget*>("FilelisttoLoad"), "Mission.scn"));
-            d->findChild<QPushButton*>("Command1")->click();
-        });
-        w->Menu12->trigger();
-        QVERIFY(dialogs.done());
+        LoadScenario(*w, "Mission.scn");
         QCOMPARE(w->scnfile->text(), QString("Mission.scn"));
         QVERIFY(w->ShipName && w->ShipName->count() > 0);
         // An edit not saved yet, large enough to pass the size limit of a full disk.
@@ -161,13 +155,8 @@ private slots:
 #else
         SimulatorFixture sim;
         MessageScript boxes;
-        DialogScript dialogs;
         auto w = sim.makeWindow();
-        dialogs.expect("LoadFile", [](QDialog* d) {
-            QVERIFY(ClickEntry(d->findChild<QListWidget*>("FilelisttoLoad"), "Mission.scn"));
-            d->findChild<QPushButton*>("Command1")->click();
-        });
-        w->Menu12->trigger();
+        LoadScenario(*w, "Mission.scn");
         w->Description->setPlainText(QString(20000, u'd'));
         OpenInstallation(sim);
         {
@@ -176,7 +165,6 @@ private slots:
             QVERIFY(limit.ok() && user.ok());
             w->Menu13->trigger();
         }
-        QVERIFY(dialogs.done());
         QVERIFY(boxes.shown.isEmpty());
         QCOMPARE(sim.scenarioBytes("Mission.scn"), DocumentBytes(*w));
 #endif
@@ -196,15 +184,7 @@ private slots:
         MessageScript boxes;
         auto w = sim.makeWindow();
         OpenInstallation(sim);
-        // A trash that the delete may try lies inside the test's folder, not in the home.
-        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
-        qputenv("XDG_DATA_HOME", (sim.tempPath() + "/data").toLocal8Bit());
-        const auto restoreDataHome = qScopeGuard([&] {
-            if (dataHome.isEmpty())
-                qunsetenv("XDG_DATA_HOME");
-            else
-                qputenv("XDG_DATA_HOME", dataHome);
-        });
+        TrashInTemp trash(sim.tempPath() + "/data");
         const QString gone = sim.tempPath() + "/Moved";
         DeleteFileDialog d(w.get());
         d.show();

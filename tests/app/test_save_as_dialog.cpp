@@ -16,13 +16,7 @@
 
 namespace {
 void LoadPlain(TYX& w) {
-    DialogScript dialogs;
-    dialogs.expect("LoadFile", [](QDialog* d) {
-        QVERIFY(ClickEntry(d->findChild<QListWidget*>("FilelisttoLoad"), "Plain.scn"));
-        d->findChild<QPushButton*>("Command1")->click();
-    });
-    w.Menu12->trigger();
-    QVERIFY(dialogs.done());
+    LoadScenario(w, "Plain.scn");
     QCOMPARE(w.scnfile->text(), QString("Plain.scn"));
 }
 

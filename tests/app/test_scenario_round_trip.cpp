@@ -14,18 +14,6 @@
 #include <QTest>
 
 namespace {
-void Load(TYX& w, const QString& name, QString* preview = nullptr) {
-    DialogScript dialogs;
-    dialogs.expect("LoadFile", [&](QDialog* d) {
-        QVERIFY(ClickEntry(d->findChild<QListWidget*>("FilelisttoLoad"), name));
-        if (preview)
-            *preview = d->findChild<QLabel*>("Label3")->text();
-        d->findChild<QPushButton*>("Command1")->click();
-    });
-    w.Menu12->trigger();
-    QVERIFY(dialogs.done());
-}
-
 // The text between the description markers, line ends included.
 QByteArray DescriptionSection(const QByteArray& file) {
     const int begin = file.indexOf("BEGIN_DESC\r\n");
@@ -49,7 +37,7 @@ private slots:
         MessageScript boxes;
         auto w = sim.makeWindow();
         QString preview;
-        Load(*w, "Mission.scn", &preview);
+        LoadScenario(*w, "Mission.scn", &preview);
         QVERIFY(boxes.shown.isEmpty());
         QCOMPARE(preview, QString("A training flight, with a comma\n  around PlanetA ; twice"));
         QCOMPARE(w->Description->toPlainText(), QString("A training flight, with a comma\n  around PlanetA ; twice"));
@@ -77,7 +65,7 @@ private slots:
         SimulatorFixture sim;
         MessageScript boxes;
         auto w = sim.makeWindow();
-        Load(*w, "Mission.scn");
+        LoadScenario(*w, "Mission.scn");
         if (!w->ShipName || !w->StationName)
             QSKIP("the station and ship tabs are not part of this build yet");
         w->Menu13->trigger();
@@ -89,7 +77,7 @@ private slots:
         SimulatorFixture sim;
         MessageScript boxes;
         auto w = sim.makeWindow();
-        Load(*w, "Mission.scn");
+        LoadScenario(*w, "Mission.scn");
         if (!w->ShipName || !w->StationName)
             QSKIP("the station and ship tabs are not part of this build yet");
         DialogScript dialogs;
@@ -132,7 +120,7 @@ private slots:
         sim.writeScenario("Described.scn", file);
         auto w = sim.makeWindow();
         QString preview;
-        Load(*w, "Described.scn", &preview);
+        LoadScenario(*w, "Described.scn", &preview);
         QCOMPARE(preview, shown);
         QCOMPARE(w->Description->toPlainText(), shown);
         if (!w->ShipName)
@@ -148,7 +136,7 @@ private slots:
         auto w = sim.makeWindow();
         w->Description->setPlainText("left over from before");
         QString preview = "not set";
-        Load(*w, "Plain.scn", &preview);
+        LoadScenario(*w, "Plain.scn", &preview);
         QCOMPARE(preview, QString());
         QCOMPARE(w->Description->toPlainText(), QString());
         QCOMPARE(w->DescriptionText(), QString());
