@@ -2,19 +2,17 @@
 
 #include "app/description_text.h"
 #include "app/scenario_file_names.h"
+#include "app/scenario_picker_form.h"
 #include "app/scenario_preview.h"
 #include "app/tyx.h"
 #include "simulator/file_access.h"
 #include "ui/message_box.h"
 
 #include <QFile>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScrollArea>
 
 bool RemoveScenarioFile(const QString& path, QString* error) {
     const QString platformPath = PlatformPath(path);
@@ -34,24 +32,12 @@ DeleteFileDialog::DeleteFileDialog(TYX* main) : QDialog(main), main_(main) {
 
     Label1 = new QLabel("Scenario file to delete", this);
     Label1->setObjectName("Label1");
-    FileListtoDelete = new QListWidget(this);
-    FileListtoDelete->setObjectName("FileListtoDelete");
-    FileListtoDelete->setToolTip("List of the scenario files installed in the Skelvan configuration");
-    FileListtoDelete->setSelectionMode(QAbstractItemView::SingleSelection);
-    Label1->setBuddy(FileListtoDelete);
+    FileListtoDelete = MakeScenarioFileList(this, "FileListtoDelete", Label1);
 
     Label3 = new QLabel("Scenario descripton", this);
     Label3->setObjectName("Label3");
-    FileDeleteDescription = new QLabel(this);
-    FileDeleteDescription->setObjectName("FileDeleteDescription");
-    FileDeleteDescription->setToolTip("Selected scenario description");
-    FileDeleteDescription->setTextFormat(Qt::PlainText);
-    FileDeleteDescription->setWordWrap(true);
-    FileDeleteDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    FileDeleteDescription->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* previewArea = new QScrollArea(this);
-    previewArea->setWidget(FileDeleteDescription);
-    previewArea->setWidgetResizable(true);
+    const DescriptionPreview preview = MakeDescriptionPreview(this, "FileDeleteDescription");
+    FileDeleteDescription = preview.label;
 
     Command1 = new QPushButton("Delete", this);
     Command1->setObjectName("Command1");
@@ -62,19 +48,7 @@ DeleteFileDialog::DeleteFileDialog(TYX* main) : QDialog(main), main_(main) {
     Command2->setObjectName("Command2");
     Command2->setToolTip("Return to the Skelvan Scenario Editor main windows without deleting the selected scenario");
 
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(Label1, 0, 0);
-    grid->addWidget(Label3, 0, 1);
-    grid->addWidget(FileListtoDelete, 1, 0);
-    grid->addWidget(previewArea, 1, 1);
-    grid->setColumnStretch(0, 2);
-    grid->setColumnStretch(1, 3);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
-    grid->addLayout(buttons, 2, 0, 1, 2);
-    resize(720, 420);
+    LayOutScenarioPicker(this, Label1, FileListtoDelete, Label3, preview, Command1, Command2);
 
     RefreshList();
     FileListtoDelete->installEventFilter(this);

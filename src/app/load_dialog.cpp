@@ -1,18 +1,16 @@
 #include "app/load_dialog.h"
 
 #include "app/description_text.h"
+#include "app/scenario_picker_form.h"
 #include "app/scenario_preview.h"
 #include "app/tyx.h"
 #include "simulator/file_access.h"
 
-#include <QGridLayout>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScrollArea>
 
 LoadFileDialog::LoadFileDialog(TYX* main) : QDialog(main), main_(main) {
     setObjectName("LoadFile");
@@ -20,24 +18,12 @@ LoadFileDialog::LoadFileDialog(TYX* main) : QDialog(main), main_(main) {
 
     Label2 = new QLabel("Scenario file to load", this);
     Label2->setObjectName("Label2");
-    FilelisttoLoad = new QListWidget(this);
-    FilelisttoLoad->setObjectName("FilelisttoLoad");
-    FilelisttoLoad->setToolTip("List of the scenario files installed in the Skelvan configuration");
-    FilelisttoLoad->setSelectionMode(QAbstractItemView::SingleSelection);
-    Label2->setBuddy(FilelisttoLoad);
+    FilelisttoLoad = MakeScenarioFileList(this, "FilelisttoLoad", Label2);
 
     Label1 = new QLabel("Scenario description", this);
     Label1->setObjectName("Label1");
-    Label3 = new QLabel(this);
-    Label3->setObjectName("Label3");
-    Label3->setToolTip("Selected scenario description");
-    Label3->setTextFormat(Qt::PlainText);
-    Label3->setWordWrap(true);
-    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label3->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* previewArea = new QScrollArea(this);
-    previewArea->setWidget(Label3);
-    previewArea->setWidgetResizable(true);
+    const DescriptionPreview preview = MakeDescriptionPreview(this, "Label3");
+    Label3 = preview.label;
 
     Command1 = new QPushButton("Load", this);
     Command1->setObjectName("Command1");
@@ -46,19 +32,7 @@ LoadFileDialog::LoadFileDialog(TYX* main) : QDialog(main), main_(main) {
     Command2->setObjectName("Command2");
     Command2->setToolTip("Return the the main Skelvan Scenario Editor without loading the seleted scenario");
 
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(Label2, 0, 0);
-    grid->addWidget(Label1, 0, 1);
-    grid->addWidget(FilelisttoLoad, 1, 0);
-    grid->addWidget(previewArea, 1, 1);
-    grid->setColumnStretch(0, 2);
-    grid->setColumnStretch(1, 3);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
-    grid->addLayout(buttons, 2, 0, 1, 2);
-    resize(720, 420);
+    LayOutScenarioPicker(this, Label2, FilelisttoLoad, Label1, preview, Command1, Command2);
 
     // The files of the scenario folder; nothing is selected at first.
     FilelisttoLoad->addItems(ListFiles(main_->ScnDir->text(), "*.scn"));
