@@ -3,6 +3,7 @@
 #include "app/tyx.h"
 #include "ships/ship_orbit_view.h"
 #include "stations/location_trees_view.h"
+#include "ui/form_controls.h"
 #include "ui/selection.h"
 
 #include <QComboBox>
@@ -18,27 +19,9 @@
 #include <QVBoxLayout>
 
 namespace {
-template <typename W>
-W* Named(W* widget, const char* name, const QString& tip = {}) {
-    widget->setObjectName(QLatin1String(name));
-    if (!tip.isEmpty())
-        widget->setToolTip(tip);
-    return widget;
-}
-
 void SetToolTipOnce(QWidget* widget, const QString& tip) {
     if (widget && widget->toolTip().isEmpty())
         widget->setToolTip(tip);
-}
-
-QLabel* Caption(const QString& text, QWidget* parent) { return new QLabel(text, parent); }
-
-// A label that shows a value: framed so that an empty value still shows its place.
-QLabel* ValueLabel(QWidget* parent, const char* name, const QString& tip) {
-    auto* label = Named(new QLabel(parent), name, tip);
-    label->setFrameShape(QFrame::StyledPanel);
-    label->setMinimumWidth(90);
-    return label;
 }
 
 QSlider* LevelSlider(QWidget* parent, const char* name, int minimum) {
@@ -156,8 +139,6 @@ void TYX::BuildShipTab(QWidget* page) {
     ShipLandedPad = ValueLabel(Landed, "ShipLandedPad", "Pad number where the is is parked");
     ShipLandedHeading = Named(new QLineEdit(Landed), "ShipLandedHeading", QString::fromUtf8("Ship orientation (in °) at the landing pad"));
     ShipLandingTree = MakeLocationTree(Landed, "ShipLandingTree");
-    ShipLandingTree->setToolTip("Base (with their landing pads) list within the planetary system; double click on a "
-                                "pad to select it for the ship");
     landedGrid->addWidget(Caption("Planet", Landed), 0, 0);
     landedGrid->addWidget(ShipLandedPlanet, 0, 1);
     landedGrid->addWidget(Caption("Base", Landed), 1, 0);
@@ -203,8 +184,6 @@ void TYX::BuildShipTab(QWidget* page) {
     ShipDockedStation = ValueLabel(Docked, "ShipDockedStation", "Name of the Station where the ship is docked");
     ShipDockedPort = ValueLabel(Docked, "ShipDockedPort", "Station dock port number where the ship is docked");
     ShipDockedTree = MakeLocationTree(Docked, "ShipDockedTree");
-    ShipDockedTree->setToolTip("Station (with their dock ports) list within the planetary system; double click on a "
-                               "dock to select it for the ship");
     dockGrid->addWidget(Caption("Planet", Docked), 0, 0);
     dockGrid->addWidget(ShipDockedPlanet, 0, 1);
     dockGrid->addWidget(Caption("Station", Docked), 1, 0);

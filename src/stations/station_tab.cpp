@@ -3,6 +3,7 @@
 #include "document/text_rules.h"
 #include "stations/station_orbit_view.h"
 #include "ui/day_dates.h"
+#include "ui/form_controls.h"
 #include "ui/selection.h"
 
 #include <QCalendarWidget>
@@ -20,26 +21,6 @@
 #include <cmath>
 
 namespace {
-template <typename Control>
-Control* Named(Control* control, const char* name, const QString& toolTip = QString()) {
-    control->setObjectName(name);
-    if (!toolTip.isEmpty())
-        control->setToolTip(toolTip);
-    return control;
-}
-
-QLabel* Caption(const QString& text, QWidget* parent) { return new QLabel(text, parent); }
-
-// A label that shows a value looks like a read-only field, so that an empty one still shows.
-QLabel* ValueLabel(const char* name, const QString& toolTip, QWidget* parent) {
-    auto* label = Named(new QLabel(parent), name, toolTip);
-    label->setFrameShape(QFrame::StyledPanel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setMinimumWidth(160);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
-
 // Picks the entry whose number the text holds; a number outside the list picks the nearest end.
 void SelectNumber(QComboBox* box, const QString& text) {
     if (box->count() == 0)
@@ -68,14 +49,14 @@ void TYX::BuildStationTab(QWidget* page) {
     QObject::disconnect(StationName->lineEdit(), &QLineEdit::editingFinished, StationName, nullptr);
     QObject::disconnect(StationName->lineEdit(), &QLineEdit::returnPressed, StationName, nullptr);
     StationName->setMinimumWidth(220);
-    StationClassName = ValueLabel("StationClassName", "Displays the station class", identity);
+    StationClassName = ValueLabel(identity, "StationClassName", "Displays the station class", 160);
     StationClass = Named(new QComboBox(identity), "StationClass",
                          "Defines the station class, from the station class files available in the Skelvan "
                          "configuration");
     Command9 = Named(new QPushButton("Change class", identity), "Command9",
                      "Sets the Station class to thestation class selected in the \"Possible station class\" combo "
                      "box");
-    StationRefPlanet = ValueLabel("StationRefPlanet", "Defines the planet/moon the station orbits around", identity);
+    StationRefPlanet = ValueLabel(identity, "StationRefPlanet", "Defines the planet/moon the station orbits around", 160);
     StationRef = Named(new QComboBox(identity), "StationRef",
                        "List of the planets (belonging to the selected planetary system) that can be set to the "
                        "station");
