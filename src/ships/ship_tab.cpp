@@ -17,11 +17,29 @@
 #include <QSlider>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <initializer_list>
+#include <utility>
 
 namespace {
 void SetToolTipOnce(QWidget* widget, const QString& tip) {
     if (widget && widget->toolTip().isEmpty())
         widget->setToolTip(tip);
+}
+
+// The rows of a status frame: each control beside its caption, then the location tree,
+// which takes the height that is left.
+void PlaceUnderCaptions(QGridLayout* grid, std::initializer_list<std::pair<const char*, QWidget*>> rows,
+                        QTreeWidget* tree) {
+    QWidget* frame = grid->parentWidget();
+    int row = 0;
+    for (const auto& [caption, control] : rows) {
+        grid->addWidget(Caption(QLatin1String(caption), frame), row, 0);
+        grid->addWidget(control, row, 1);
+        ++row;
+    }
+    grid->addWidget(tree, row, 0, 1, 2);
+    grid->setRowStretch(row, 1);
+    grid->setColumnStretch(1, 1);
 }
 
 QSlider* LevelSlider(QWidget* parent, const char* name, int minimum) {
@@ -139,17 +157,8 @@ void TYX::BuildShipTab(QWidget* page) {
     ShipLandedPad = ValueLabel(Landed, "ShipLandedPad", "Pad number where the is is parked");
     ShipLandedHeading = Named(new QLineEdit(Landed), "ShipLandedHeading", QString::fromUtf8("Ship orientation (in °) at the landing pad"));
     ShipLandingTree = MakeLocationTree(Landed, "ShipLandingTree");
-    landedGrid->addWidget(Caption("Planet", Landed), 0, 0);
-    landedGrid->addWidget(ShipLandedPlanet, 0, 1);
-    landedGrid->addWidget(Caption("Base", Landed), 1, 0);
-    landedGrid->addWidget(ShipLandedBase, 1, 1);
-    landedGrid->addWidget(Caption("Landed pad", Landed), 2, 0);
-    landedGrid->addWidget(ShipLandedPad, 2, 1);
-    landedGrid->addWidget(Caption("Heading", Landed), 3, 0);
-    landedGrid->addWidget(ShipLandedHeading, 3, 1);
-    landedGrid->addWidget(ShipLandingTree, 4, 0, 1, 2);
-    landedGrid->setRowStretch(4, 1);
-    landedGrid->setColumnStretch(1, 1);
+    PlaceUnderCaptions(landedGrid, {{"Planet", ShipLandedPlanet}, {"Base", ShipLandedBase},
+                                    {"Landed pad", ShipLandedPad}, {"Heading", ShipLandedHeading}}, ShipLandingTree);
 
     Orbiting = Named(new QGroupBox("Orbiting ship parameters", page), "Orbiting");
     auto* orbitGrid = new QGridLayout(Orbiting);
@@ -184,15 +193,8 @@ void TYX::BuildShipTab(QWidget* page) {
     ShipDockedStation = ValueLabel(Docked, "ShipDockedStation", "Name of the Station where the ship is docked");
     ShipDockedPort = ValueLabel(Docked, "ShipDockedPort", "Station dock port number where the ship is docked");
     ShipDockedTree = MakeLocationTree(Docked, "ShipDockedTree");
-    dockGrid->addWidget(Caption("Planet", Docked), 0, 0);
-    dockGrid->addWidget(ShipDockedPlanet, 0, 1);
-    dockGrid->addWidget(Caption("Station", Docked), 1, 0);
-    dockGrid->addWidget(ShipDockedStation, 1, 1);
-    dockGrid->addWidget(Caption("Dock port", Docked), 2, 0);
-    dockGrid->addWidget(ShipDockedPort, 2, 1);
-    dockGrid->addWidget(ShipDockedTree, 3, 0, 1, 2);
-    dockGrid->setRowStretch(3, 1);
-    dockGrid->setColumnStretch(1, 1);
+    PlaceUnderCaptions(dockGrid, {{"Planet", ShipDockedPlanet}, {"Station", ShipDockedStation},
+                                  {"Dock port", ShipDockedPort}}, ShipDockedTree);
 
     grid->addLayout(left, 0, 0);
     for (QGroupBox* frame : {Landed, Orbiting, Docked}) {
