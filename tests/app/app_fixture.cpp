@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -213,6 +214,13 @@ void LoadScenario(TYX& w, const QString& name, QString* preview) {
     });
     w.Menu12->trigger();
     QVERIFY(dialogs.done());
+}
+
+DialogScript::Step SaveAsTyped(const QString& name) {
+    return [name](QDialog* d) {
+        d->findChild<QLineEdit*>("FileToSave")->setText(name);
+        d->findChild<QPushButton*>("Command1")->click();
+    };
 }
 
 TrashInTemp::TrashInTemp(const QString& folder)

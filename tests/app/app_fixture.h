@@ -93,6 +93,9 @@ QStringList Entries(const QListWidget* list);
 // button; preview, when given, gets the description the dialog showed.
 void LoadScenario(TYX& w, const QString& name, QString* preview = nullptr);
 
+// A step for the save-as dialog: types the name and presses its save button.
+DialogScript::Step SaveAsTyped(const QString& name);
+
 // Keeps the desktop trash of a test inside the test's temporary folder while it lives.
 class TrashInTemp {
 public:

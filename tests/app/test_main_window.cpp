@@ -330,10 +330,7 @@ private slots:
         boxes.expect("Do you wish to save Mission.scn ?", "Skelvan Scenario Editor", MsgButtons::OkCancel,
                      MsgIcon::None, save ? MsgResult::Ok : MsgResult::Cancel);
         if (save) {
-            dialogs.expect("SaveAs", [](QDialog* d) {
-                d->findChild<QLineEdit*>("FileToSave")->setText("Leaving");
-                d->findChild<QPushButton*>("Command1")->click();
-            });
+            dialogs.expect("SaveAs", SaveAsTyped("Leaving"));
         }
         w->Menu16->trigger();
         QVERIFY(boxes.done());
@@ -381,10 +378,7 @@ private slots:
                      MsgIcon::None, save ? MsgResult::Ok : MsgResult::Cancel);
         // From the prompt a scenario without ships is saved as well.
         if (save) {
-            dialogs.expect("SaveAs", [](QDialog* d) {
-                d->findChild<QLineEdit*>("FileToSave")->setText("Kept");
-                d->findChild<QPushButton*>("Command1")->click();
-            });
+            dialogs.expect("SaveAs", SaveAsTyped("Kept"));
         }
         dialogs.expect("LoadFile", [](QDialog* d) { d->findChild<QPushButton*>("Command2")->click(); });
         w->Menu12->trigger();

@@ -117,10 +117,7 @@ private slots:
         const QMap<QString, QByteArray> before = FolderState(sim.scenarioFolder());
 
         if (way == SaveWay::SaveAs) {
-            dialogs.expect("SaveAs", [](QDialog* d) {
-                d->findChild<QLineEdit*>("FileToSave")->setText("Mission");
-                d->findChild<QPushButton*>("Command1")->click();
-            });
+            dialogs.expect("SaveAs", SaveAsTyped("Mission"));
             if (asked)
                 boxes.expect("Do you want to overwrite it ?", "This file already exists.", MsgButtons::OkCancel,
                              MsgIcon::Question, MsgResult::Ok);

@@ -81,10 +81,7 @@ private slots:
         if (!w->ShipName || !w->StationName)
             QSKIP("the station and ship tabs are not part of this build yet");
         DialogScript dialogs;
-        dialogs.expect("SaveAs", [](QDialog* d) {
-            d->findChild<QLineEdit*>("FileToSave")->setText(" Copy of mission ");
-            d->findChild<QPushButton*>("Command1")->click();
-        });
+        dialogs.expect("SaveAs", SaveAsTyped(" Copy of mission "));
         w->Menu14->trigger();
         QVERIFY(dialogs.done());
         QVERIFY(boxes.shown.isEmpty());
