@@ -20,6 +20,10 @@
 #include <optional>
 
 namespace {
+// Root passes every permission check; where it cannot take an ordinary user's ids (a
+// container that maps no other user), a read-only file refuses it nothing to test.
+constexpr const char* kNoOrdinaryUser = "root cannot take an ordinary user's ids here";
+
 enum class Refusal { MissingFolder, ReadOnlyFolder, ReadOnlyFile, FolderAsTarget, DiskFull };
 enum class SaveWay { Save, SaveAs };
 
@@ -128,8 +132,12 @@ private slots:
             std::optional<FileSizeLimit> limit;
             if (refusal == Refusal::DiskFull)
                 limit.emplace(4096);
-            OrdinaryUser user;
-            QVERIFY((!limit || limit->ok()) && user.ok());
+            QVERIFY(!limit || limit->ok());
+            std::optional<OrdinaryUser> user;
+            if (refusal == Refusal::ReadOnlyFolder || refusal == Refusal::ReadOnlyFile)
+                user.emplace();
+            if (user && !user->ok())
+                QSKIP(kNoOrdinaryUser);
             (way == SaveWay::Save ? w->Menu13 : w->Menu14)->trigger();
         }
         OpenToEveryone(sim.scenarioFolder());
@@ -158,8 +166,10 @@ private slots:
         OpenInstallation(sim);
         {
             FileSizeLimit limit(1 << 20);
+            QVERIFY(limit.ok());
             OrdinaryUser user;
-            QVERIFY(limit.ok() && user.ok());
+            if (!user.ok())
+                QSKIP(kNoOrdinaryUser);
             w->Menu13->trigger();
         }
         QVERIFY(boxes.shown.isEmpty());
@@ -197,8 +207,11 @@ private slots:
         boxes.expectStart("The file Mission.scn could not be deleted: ", "Warning", MsgButtons::Ok,
                           MsgIcon::Exclamation);
         {
-            OrdinaryUser user;
-            QVERIFY(user.ok());
+            std::optional<OrdinaryUser> user;
+            if (refusal == Refusal::ReadOnlyFolder)
+                user.emplace();
+            if (user && !user->ok())
+                QSKIP(kNoOrdinaryUser);
             d.Command1->click();
         }
         OpenToEveryone(kept);

@@ -19,19 +19,23 @@ const QByteArray kOld = "BEGIN_DESC\r\nthe old scenario\r\nEND_DESC\r\n";
 struct Outcome {
     bool written = false;
     QString error;
+    bool noOrdinaryUser = false; // root could not take an ordinary user's ids in the child
 };
+
+constexpr const char* kNoOrdinaryUser = "root cannot take an ordinary user's ids here";
 
 // Runs one save in a child process: the file size limit stays in the child, and a test run
 // as root (which every permission lets through) drops to an ordinary user there, so that a
 // read-only folder or file refuses the write as it does for the editor's user.
-Outcome SaveInChild(const QString& path, const QByteArray& bytes, rlim_t sizeLimit = RLIM_INFINITY) {
+Outcome SaveInChild(const QString& path, const QByteArray& bytes, rlim_t sizeLimit = RLIM_INFINITY,
+                    bool asOrdinaryUser = false) {
     const ChildReport report = RunInChild([&](int* exitCode) {
         if (sizeLimit != RLIM_INFINITY) {
             std::signal(SIGXFSZ, SIG_IGN);
             const rlimit limit{sizeLimit, sizeLimit};
             setrlimit(RLIMIT_FSIZE, &limit);
         }
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
+        if (asOrdinaryUser && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
             *exitCode = 3;
             return QByteArray("cannot become an ordinary user");
         }
@@ -39,6 +43,8 @@ Outcome SaveInChild(const QString& path, const QByteArray& bytes, rlim_t sizeLim
         *exitCode = WriteWholeFile(path, bytes, &error) ? 0 : 1;
         return error.toUtf8();
     });
+    if (report.finished && report.exitCode == 3)
+        return {false, QString(), true};
     if (!report.finished || report.exitCode > 1)
         return {false, QStringLiteral("the save process failed: ") + QString::fromUtf8(report.text)};
     return {report.exitCode == 0, QString::fromUtf8(report.text)};
@@ -88,8 +94,10 @@ private slots:
         MakeOld(path);
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther |
                                           QFileDevice::ExeOther);
-        const Outcome out = SaveInChild(path, newBytes_);
+        const Outcome out = SaveInChild(path, newBytes_, RLIM_INFINITY, true);
         OpenToEveryone(folder);
+        if (out.noOrdinaryUser)
+            QSKIP(kNoOrdinaryUser);
         QVERIFY(!out.written);
         QVERIFY(!out.error.isEmpty());
         QCOMPARE(Contents(path), kOld);
@@ -100,7 +108,9 @@ private slots:
         const QString path = dir_.filePath(QStringLiteral("Protected.scn"));
         MakeOld(path);
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadOther);
-        const Outcome out = SaveInChild(path, newBytes_);
+        const Outcome out = SaveInChild(path, newBytes_, RLIM_INFINITY, true);
+        if (out.noOrdinaryUser)
+            QSKIP(kNoOrdinaryUser);
         QVERIFY(!out.written);
         QVERIFY(!out.error.isEmpty());
         QCOMPARE(Contents(path), kOld);
@@ -138,7 +148,9 @@ private slots:
         const QString path = dir_.filePath(QStringLiteral("Room.scn"));
         MakeOld(path);
         OpenToEveryone(path);
-        const Outcome out = SaveInChild(path, newBytes_);
+        const Outcome out = SaveInChild(path, newBytes_, RLIM_INFINITY, true);
+        if (out.noOrdinaryUser)
+            QSKIP(kNoOrdinaryUser);
         QVERIFY2(out.written, qPrintable(out.error));
         QCOMPARE(Contents(path), newBytes_);
     }
