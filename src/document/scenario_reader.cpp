@@ -25,6 +25,10 @@ public:
     std::array<bool, 3> has = {false, false, false};
 
     void Line(QStringView line) {
+        // The camera's target line repeats the focus ship's name, commas and all: what follows
+        // a comma there is part of the name, not a record of its own.
+        if (UpperStartsWith(TrimView(line), QLatin1StringView("TARGET")))
+            return;
         qsizetype i = 0;
         const qsizetype n = line.size();
         std::array<bool, 3> named = {false, false, false}; // a name has taken the rest of the line

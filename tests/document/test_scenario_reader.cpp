@@ -151,6 +151,10 @@ private slots:
                                                  << 0 << 0 << "Kite, the first" << "";
         QTest::newRow("system name with a comma") << Crlf({"  System Sol, old", "  Ship Kite"}) << -15018.0 << 0
                                                   << 0 << "Kite" << "Sol, old";
+        QTest::newRow("camera target repeats the focus name")
+            << Crlf({"BEGIN_FOCUS", "  Ship Kite, Shipyard", "END_FOCUS", "BEGIN_CAMERA", "  Target Kite, Shipyard",
+                     "END_CAMERA"})
+            << -15018.0 << 0 << 0 << "Kite, Shipyard" << "";
         QTest::newRow("name after a comma runs to the line end")
             << Crlf({"  Mode 1, Ship Kite, the first, Ship Gull"}) << -15018.0 << 0 << 0
             << "Kite, the first, Ship Gull" << "";
