@@ -53,8 +53,10 @@ void TYX::BuildEnvironmentTab(QWidget* page) {
     Calendar = new QCalendarWidget(Frame2);
     Calendar->setObjectName("Calendar");
     Calendar->setToolTip("Defines the scenario start time date");
-    // Scenario dates reach far outside the calendar's default range.
-    Calendar->setMinimumDate(QDate(100, 1, 1));
+    // The calendar holds the start date between loading and saving, so it must take every
+    // day the date conversions give: from Julian day 1 to 31 December 9999. A narrower range
+    // would quietly move an early start date when the scenario is saved.
+    Calendar->setMinimumDate(QDate::fromJulianDay(1));
     Calendar->setMaximumDate(QDate(9999, 12, 31));
     Hour = new QComboBox(Frame2);
     Hour->setObjectName("Hour");

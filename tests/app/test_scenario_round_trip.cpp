@@ -127,6 +127,38 @@ private slots:
         QCOMPARE(DescriptionSection(sim.scenarioBytes("Described.scn")), section);
     }
 
+    // The start date goes through the month calendar on loading and comes back from it on
+    // saving: every date the reader can give must survive that unchanged.
+    void startDateComesThroughASave_data() {
+        QTest::addColumn<QByteArray>("dateLine");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("2001") << QByteArray("  Date MJD 51981.5") << QByteArray("  Date MJD 51981.5\r\n");
+        QTest::newRow("year 50") << QByteArray("  Date JE 50") << QByteArray("  Date MJD -660693\r\n");
+        QTest::newRow("year 50, 06:00") << QByteArray("  Date MJD -660692.75")
+                                        << QByteArray("  Date MJD -660692.75\r\n");
+        QTest::newRow("fourth millennium BC") << QByteArray("  Date MJD -2000000")
+                                              << QByteArray("  Date MJD -2000000\r\n");
+    }
+    void startDateComesThroughASave() {
+        QFETCH(QByteArray, dateLine);
+        QFETCH(QByteArray, written);
+        SimulatorFixture sim;
+        MessageScript boxes;
+        QByteArray file = ReadTestFile(TestDataPath("sim/Scenarios/Plain.scn"));
+        file.replace("  Date MJD 51981.5", dateLine);
+        sim.writeScenario("Dated.scn", file);
+        auto w = sim.makeWindow();
+        LoadScenario(*w, "Dated.scn");
+        if (!w->ShipName)
+            QSKIP("the ship tab is not part of this build yet");
+        w->Menu13->trigger();
+        QVERIFY(boxes.shown.isEmpty());
+        const QByteArray saved = sim.scenarioBytes("Dated.scn");
+        const qsizetype at = saved.indexOf("  Date ");
+        QVERIFY(at >= 0);
+        QCOMPARE(saved.mid(at, saved.indexOf("\r\n", at) + 2 - at), written);
+    }
+
     void fileWithoutDescription() {
         SimulatorFixture sim;
         MessageScript boxes;
