@@ -12,30 +12,44 @@ namespace {
 // The environment keys are looked up record by record over the whole file, as the
 // configuration files are: a record ends at a comma or a line end, a quoted record at its
 // closing quote, and the last record that begins with the key (letter case ignored) wins.
+// The focus ship and the system are names, and a name may hold a comma ("Kite, the first"):
+// their records run to the end of the line, which is how the writer puts them, so that a
+// saved name reads back whole.
 class KeyRecords {
 public:
     static constexpr std::array<QLatin1StringView, 3> kKeys = {
         QLatin1StringView("DATE"), QLatin1StringView("SHIP"), QLatin1StringView("SYSTEM")};
+    static constexpr std::size_t kShip = 1;
+    static constexpr std::size_t kSystem = 2;
     std::array<QStringView, 3> found;
     std::array<bool, 3> has = {false, false, false};
 
     void Line(QStringView line) {
+        // The camera's target line repeats the focus ship's name, commas and all: what follows
+        // a comma there is part of the name, not a record of its own.
+        if (UpperStartsWith(TrimView(line), QLatin1StringView("TARGET")))
+            return;
         qsizetype i = 0;
         const qsizetype n = line.size();
+        std::array<bool, 3> named = {false, false, false}; // a name has taken the rest of the line
         while (true) {
             while (i < n && line[i] == u' ')
                 ++i;
             qsizetype next = -1;
             QStringView record;
+            if (i < n && line[i] != u'"') {
+                const QStringView rest = TrimView(line.mid(i));
+                for (const std::size_t k : {kShip, kSystem}) {
+                    if (!named[k] && UpperStartsWith(rest, kKeys[k])) {
+                        found[k] = rest;
+                        has[k] = true;
+                        named[k] = true;
+                    }
+                }
+            }
             if (i < n && line[i] == u'"') {
                 const qsizetype close = line.indexOf(u'"', i + 1);
                 record = close < 0 ? line.mid(i + 1) : line.mid(i + 1, close - i - 1);
-                // The writer puts these values on lines of their own, without quotes, where a
-                // comma ends the record: a value read with its comma would come back cut at
-                // the next load. Cutting it now gives the value every later load gives.
-                const qsizetype comma = record.indexOf(u',');
-                if (comma >= 0)
-                    record = record.left(comma);
                 if (close >= 0) {
                     const qsizetype comma = line.indexOf(u',', close + 1);
                     next = comma < 0 ? -1 : comma + 1;
@@ -45,7 +59,7 @@ public:
                 record = comma < 0 ? line.mid(i) : line.mid(i, comma - i);
                 next = comma < 0 ? -1 : comma + 1;
             }
-            Record(TrimView(record));
+            Record(TrimView(record), named);
             if (next < 0)
                 return;
             i = next;
@@ -53,7 +67,7 @@ public:
     }
 
 private:
-    void Record(QStringView t) {
+    void Record(QStringView t, const std::array<bool, 3>& named) {
         // Most records begin with a letter no key begins with.
         if (t.isEmpty())
             return;
@@ -61,6 +75,8 @@ private:
         if (first < 0x80 && first != u'D' && first != u'd' && first != u'S' && first != u's')
             return;
         for (std::size_t k = 0; k < kKeys.size(); ++k) {
+            if (named[k])
+                continue; // the rest of the line is that name
             if (UpperStartsWith(t, kKeys[k])) {
                 found[k] = t;
                 has[k] = true;

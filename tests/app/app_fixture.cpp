@@ -57,12 +57,12 @@ QByteArray ReadTestFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-SimulatorFixture::SimulatorFixture() {
+SimulatorFixture::SimulatorFixture(const QString& installation) {
     previousFolder_ = QDir::currentPath();
     if (!dir_.isValid())
         return;
     dir_.setAutoRemove(true);
-    if (!CopyFolder(TestDataPath("sim"), simulatorFolder()) || !QDir().mkpath(dir_.path() + "/start"))
+    if (!CopyFolder(installation, simulatorFolder()) || !QDir().mkpath(dir_.path() + "/start"))
         return;
     QFile setting(dir_.path() + "/start/tyx.cfg");
     if (!setting.open(QIODevice::WriteOnly))

@@ -14,11 +14,14 @@
 
 class QListWidget;
 
-// Copies tests/data/app/sim to <temp>/sim, writes <temp>/start/tyx.cfg naming it and makes
+QString TestDataPath(const QString& relative);
+
+// Copies tests/data/app/sim (or another installation) to <temp>/sim, writes <temp>/start/tyx.cfg naming it and makes
 // <temp>/start the working folder until the fixture goes.
 class SimulatorFixture {
 public:
-    SimulatorFixture();
+    // installation: the simulator folder copied (skelvan.cfg, Config, Scenarios).
+    explicit SimulatorFixture(const QString& installation = TestDataPath("sim"));
     ~SimulatorFixture();
     bool ok() const { return ok_; }
     QString simulatorFolder() const { return dir_.path() + "/sim"; }
@@ -112,5 +115,4 @@ private:
 // True once the scenario reader and writer do their work (not the empty placeholders).
 bool ScenarioLogicPresent();
 
-QString TestDataPath(const QString& relative);
 QByteArray ReadTestFile(const QString& path);

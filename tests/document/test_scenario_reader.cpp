@@ -144,10 +144,20 @@ private slots:
             << -15018.0 << 0 << 0 << "Gull" << "";
         QTest::newRow("record after a comma") << Crlf({"  Mode 1, Ship Tern", "  Date MJD 52000.75"}) << 36982.0
                                               << 18 << 0 << "Tern" << "";
-        // The value is written back without quotes, where the comma would end it: it is cut
-        // there at once, so that every load of the saved file gives the same focus.
-        QTest::newRow("quoted record is cut at its comma") << Crlf({"  \"Ship Kite, the first\" dropped, Date MJD 0"})
-                                                           << -15018.0 << 0 << 0 << "Kite" << "";
+        QTest::newRow("quoted record keeps its comma") << Crlf({"  \"Ship Kite, the first\" dropped, Date MJD 0"})
+                                                       << -15018.0 << 0 << 0 << "Kite, the first" << "";
+        // Names run to the end of their line, as the writer puts them; a date does not.
+        QTest::newRow("focus name with a comma") << Crlf({"  Ship Kite, the first", "  Date MJD 0, 5"}) << -15018.0
+                                                 << 0 << 0 << "Kite, the first" << "";
+        QTest::newRow("system name with a comma") << Crlf({"  System Sol, old", "  Ship Kite"}) << -15018.0 << 0
+                                                  << 0 << "Kite" << "Sol, old";
+        QTest::newRow("camera target repeats the focus name")
+            << Crlf({"BEGIN_FOCUS", "  Ship Kite, Shipyard", "END_FOCUS", "BEGIN_CAMERA", "  Target Kite, Shipyard",
+                     "END_CAMERA"})
+            << -15018.0 << 0 << 0 << "Kite, Shipyard" << "";
+        QTest::newRow("name after a comma runs to the line end")
+            << Crlf({"  Mode 1, Ship Kite, the first, Ship Gull"}) << -15018.0 << 0 << 0
+            << "Kite, the first, Ship Gull" << "";
         QTest::newRow("no keys at all") << Crlf({"BEGIN_DESC", "nothing", "END_DESC"}) << -15018.0 << 0 << 0 << ""
                                         << "";
         QTest::newRow("date without number") << Crlf({"  Date"}) << -15018.0 << 0 << 0 << "" << "";
