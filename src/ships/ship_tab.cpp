@@ -77,9 +77,13 @@ void TYX::BuildShipTab(QWidget* page) {
     ShipName = Named(new QComboBox(page), "ShipName", "List of the ship integrated in the scenario");
     ShipName->setEditable(true);
     // Typing gives the ship a new name: the typed text must neither become a list entry of its
-    // own nor be completed into the name of another ship.
+    // own nor be completed into the name of another ship. Nor may the combo switch to the ship
+    // of that name on Return or when the focus moves to the validation button: the button would
+    // then store the other ship and the user's edits would be lost.
     ShipName->setInsertPolicy(QComboBox::NoInsert);
     ShipName->setCompleter(nullptr);
+    QObject::disconnect(ShipName->lineEdit(), &QLineEdit::editingFinished, ShipName, nullptr);
+    QObject::disconnect(ShipName->lineEdit(), &QLineEdit::returnPressed, ShipName, nullptr);
     ShipIndex = Named(new QLabel(page), "ShipIndex");
     ShipIndex->hide();
     ShipClass = ValueLabel(page, "ShipClass", "Class of the ship selected in the Ship name combo box");

@@ -147,6 +147,36 @@ private slots:
         QCOMPARE(int(w.Document.ShipTable.size()), 3);
     }
 
+    // The user types the name of another ship over this one and then presses Return or moves to
+    // the validation button: the list must stay on this ship, which takes the typed name.
+    void typingAnotherShipsNameRenamesThisShip_data() {
+        QTest::addColumn<bool>("returnPressed");
+        QTest::newRow("focus leaves the list") << false;
+        QTest::newRow("Return pressed") << true;
+    }
+    void typingAnotherShipsNameRenamesThisShip() {
+        QFETCH(bool, returnPressed);
+        ShipWindow sw;
+        TYX& w = sw.tyx();
+        sw.LoadShips({OrbitingShip("A", "DG", "Earth", "0", "0", "0"), OrbitingShip("B", "DG", "Earth", "0", "0", "0")},
+                     "B");
+        w.ShipName->setEditText("B");
+        w.ShipOrbitingRposX->setText("8000000");
+        if (returnPressed)
+            QTest::keyClick(w.ShipName->lineEdit(), Qt::Key_Return);
+        emit w.ShipName->lineEdit()->editingFinished();
+        QCOMPARE(w.ShipName->currentIndex(), 0);
+        QCOMPARE(w.ShipIndex->text(), QString("0"));
+        QCOMPARE(w.ShipOrbitingRposX->text(), QString("8000000"));
+        w.Command4->click();
+        QVERIFY(sw.script.Done());
+        QCOMPARE(w.Document.ShipTable[0].Name, QString("B"));
+        QCOMPARE(w.Document.ShipTable[0].RposX, QString("8000000"));
+        QCOMPARE(w.Document.ShipTable[1].RposX, QString("7000000"));
+        QCOMPARE(Items(w.ShipName), QStringList({"B", "B"}));
+        QCOMPARE(w.ShipName->currentIndex(), 0);
+    }
+
     void renamingTheFocusShipMovesTheFocus() {
         ShipWindow sw;
         TYX& w = sw.tyx();
