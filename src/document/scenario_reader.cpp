@@ -14,7 +14,7 @@ namespace {
 // closing quote, and the last record that begins with the key (letter case ignored) wins.
 // The focus ship and the system are names, and a name may hold a comma ("Kite, the first"):
 // their records run to the end of the line, which is how the writer puts them, so that a
-// saved name reads back whole.
+// saved name reads back whole; nothing after them on that line is a record.
 class KeyRecords {
 public:
     static constexpr std::array<QLatin1StringView, 3> kKeys = {
@@ -31,7 +31,6 @@ public:
             return;
         qsizetype i = 0;
         const qsizetype n = line.size();
-        std::array<bool, 3> named = {false, false, false}; // a name has taken the rest of the line
         while (true) {
             while (i < n && line[i] == u' ')
                 ++i;
@@ -40,10 +39,10 @@ public:
             if (i < n && line[i] != u'"') {
                 const QStringView rest = TrimView(line.mid(i));
                 for (const std::size_t k : {kShip, kSystem}) {
-                    if (!named[k] && UpperStartsWith(rest, kKeys[k])) {
+                    if (UpperStartsWith(rest, kKeys[k])) {
                         found[k] = rest;
                         has[k] = true;
-                        named[k] = true;
+                        return; // the rest of the line is the name
                     }
                 }
             }
@@ -59,7 +58,7 @@ public:
                 record = comma < 0 ? line.mid(i) : line.mid(i, comma - i);
                 next = comma < 0 ? -1 : comma + 1;
             }
-            Record(TrimView(record), named);
+            Record(TrimView(record));
             if (next < 0)
                 return;
             i = next;
@@ -67,7 +66,7 @@ public:
     }
 
 private:
-    void Record(QStringView t, const std::array<bool, 3>& named) {
+    void Record(QStringView t) {
         // Most records begin with a letter no key begins with.
         if (t.isEmpty())
             return;
@@ -75,8 +74,6 @@ private:
         if (first < 0x80 && first != u'D' && first != u'd' && first != u'S' && first != u's')
             return;
         for (std::size_t k = 0; k < kKeys.size(); ++k) {
-            if (named[k])
-                continue; // the rest of the line is that name
             if (UpperStartsWith(t, kKeys[k])) {
                 found[k] = t;
                 has[k] = true;

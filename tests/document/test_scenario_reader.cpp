@@ -151,6 +151,9 @@ private slots:
                                                  << 0 << 0 << "Kite, the first" << "";
         QTest::newRow("system name with a comma") << Crlf({"  System Sol, old", "  Ship Kite"}) << -15018.0 << 0
                                                   << 0 << "Kite" << "Sol, old";
+        QTest::newRow("a name line holds no other record")
+            << Crlf({"  System Sol", "  Ship Kite, System Vega, Date MJD 51544.5"}) << -15018.0 << 0 << 0
+            << "Kite, System Vega, Date MJD 51544.5" << "Sol";
         QTest::newRow("camera target repeats the focus name")
             << Crlf({"BEGIN_FOCUS", "  Ship Kite, Shipyard", "END_FOCUS", "BEGIN_CAMERA", "  Target Kite, Shipyard",
                      "END_CAMERA"})
