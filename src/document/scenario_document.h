@@ -70,3 +70,8 @@ struct ScenarioDocument {
     // The blank values of a new ship row; Name and OtherLines stay.
     void ShipTableBlanking(int i);
 };
+
+// A block's header line is "<name>:<class>", so a station or ship name may not hold ":";
+// %1 is "station" or "ship".
+inline const QString kNameWithColon = QStringLiteral(
+    "The %1 name may not hold a \":\", which separates the name from the class in the scenario file.");

@@ -1,5 +1,6 @@
 #include "ships/ship_validation.h"
 
+#include "document/scenario_document.h"
 #include "document/text_rules.h"
 #include "simulator/record_lookup.h"
 
@@ -82,6 +83,10 @@ void ClassCheck(const ShipEditorTexts& t, Collector& c, bool endsGroup) {
 ShipValidation ValidateShip(const ShipEditorTexts& t, const ShipPlanetData& planet) {
     ShipValidation result;
     Collector c(result);
+    // The header line of a ship block is "<name>:<class>": a name holding ":" would come back
+    // from the saved file cut there, with the rest glued to the class.
+    if (t.name.contains(u':'))
+        c.Fail(kNameWithColon.arg(QStringLiteral("ship")), t.status == ShipStatusChoice::None);
     switch (t.status) {
     case ShipStatusChoice::Orbiting:
         OrbitingChecks(t, planet, c);

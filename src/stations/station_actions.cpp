@@ -43,6 +43,7 @@ void TYX::Command8Click() { StationRefPlanet->setText(StationRef->currentText())
 
 void TYX::Command1Click() {
     StationControlTexts texts;
+    texts.name = StationName->currentText();
     texts.classRotation = Check1->isChecked();
     texts.rotationFrequency = StationRotationFrequency->text();
     texts.xAngle = StationXAngle->text();

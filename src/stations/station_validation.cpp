@@ -1,5 +1,6 @@
 #include "stations/station_validation.h"
 
+#include "document/scenario_document.h"
 #include "document/text_rules.h"
 #include "simulator/record_lookup.h"
 
@@ -25,6 +26,10 @@ PlanetSize ReadPlanetSize(const QByteArray& planetFile) {
 QStringList StationValidationMessages(const StationControlTexts& texts, const std::optional<PlanetSize>& planet,
                                       const QString& planetFilePath) {
     QStringList messages;
+    // The header line of a station block is "<name>:<class>": a name holding ":" would come
+    // back from the saved file cut there, with the rest glued to the class.
+    if (texts.name.contains(u':'))
+        messages << kNameWithColon.arg(QStringLiteral("station"));
     if (!texts.classRotation && !IsANumber(texts.rotationFrequency))
         messages << "The station rotation frequency is not correct.";
     if (!IsAngle(texts.xAngle))

@@ -7,6 +7,7 @@
 #include <optional>
 
 struct StationControlTexts {
+    QString name; // the edit text of the station list
     bool classRotation = false; // "Refered to station class" ticked
     QString rotationFrequency;
     QString xAngle, yAngle, zAngle;

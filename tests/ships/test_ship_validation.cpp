@@ -54,7 +54,7 @@ QString* Field(ShipEditorTexts& t, const QString& name) {
         {"class", &t.className},  {"base", &t.landedBase}, {"heading", &t.heading}, {"station", &t.dockedStation},
         {"vrot", &t.angularVelocity}, {"rposX", &t.rposX}, {"rposY", &t.rposY},   {"rposZ", &t.rposZ},
         {"rvelX", &t.rvelX},      {"rvelY", &t.rvelY},     {"rvelZ", &t.rvelZ},     {"arotX", &t.arotX},
-        {"arotY", &t.arotY},      {"arotZ", &t.arotZ},     {"planet", &t.orbitingPlanet}};
+        {"arotY", &t.arotY},      {"arotZ", &t.arotZ},     {"planet", &t.orbitingPlanet}, {"name", &t.name}};
     for (const auto& [key, field] : fields) {
         if (name == QLatin1String(key))
             return field;
@@ -125,6 +125,14 @@ private slots:
         QTest::newRow("docked without class") << docked << QStringList{"class="} << r << kClass;
         QTest::newRow("docked, both fail") << docked << QStringList{"station=", "class="} << r << kDock + "\r" + kClass;
 
+        // A ":" in the name would split it at the next load; the check comes first.
+        const QString colon =
+            "The ship name may not hold a \":\", which separates the name from the class in the scenario file.";
+        QTest::newRow("name with a colon") << landed << QStringList{"name=Kite:2"} << r << colon + "\r";
+        QTest::newRow("name with a colon, among others")
+            << docked << QStringList{"name=:Kite", "station="} << r << colon + "\r" + kDock + "\r";
+        QTest::newRow("name with a colon, no status") << none << QStringList{"name=Kite:"} << r << colon;
+        QTest::newRow("name with a comma passes") << orbiting << QStringList{"name=Kite, the first"} << r << "";
         QTest::newRow("no status: no check")
             << none << QStringList{"class=", "base=", "station=", "heading=", "rposX=", "vrot=x"} << r << "";
     }

@@ -51,6 +51,15 @@ private slots:
             QTest::newRow(name) << t << expected;
         };
         row("all good", [](StationControlTexts&) {}, {});
+        row("name with a colon", [](StationControlTexts& t) { t.name = "Lantern:2"; },
+            {"The station name may not hold a \":\", which separates the name from the class in the scenario "
+             "file."});
+        row("name with a colon, among others", [](StationControlTexts& t) {
+            t.name = ":";
+            t.xAngle = "360";
+        }, {"The station name may not hold a \":\", which separates the name from the class in the scenario file.",
+            kX});
+        row("name with a comma passes", [](StationControlTexts& t) { t.name = "Lantern, old"; }, {});
         row("frequency not a number", [](StationControlTexts& t) { t.rotationFrequency = "0,5"; }, {kFrequency});
         row("frequency of the class not checked", [](StationControlTexts& t) {
             t.classRotation = true;
