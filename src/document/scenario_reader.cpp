@@ -36,7 +36,8 @@ public:
                 ++i;
             qsizetype next = -1;
             QStringView record;
-            if (i < n && line[i] != u'"') {
+            // Only a record that begins with "S" can be a name (most records begin otherwise).
+            if (i < n && (line[i] == u'S' || line[i] == u's')) {
                 const QStringView rest = TrimView(line.mid(i));
                 for (const std::size_t k : {kShip, kSystem}) {
                     if (UpperStartsWith(rest, kKeys[k])) {
