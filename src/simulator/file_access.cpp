@@ -99,6 +99,18 @@ bool FolderExists(const QString& path) {
     return info.exists() && info.isDir();
 }
 
+namespace {
+// A read that fails part way is a file that cannot be read, not a shorter file.
+std::optional<QByteArray> ReadOpened(QFile& file) {
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+} // namespace
+
 std::optional<QByteArray> ReadWholeFile(const QString& path) {
     if (keptFiles) {
         const auto kept = keptFiles->constFind(Separators(path));
@@ -113,25 +125,14 @@ std::optional<QByteArray> ReadWholeFile(const QString& path) {
         if (!QFileInfo(file).isFile())
             return std::nullopt;
     }
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.readAll();
-    // A read that fails part way is a file that cannot be read, not a shorter file.
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
+    return ReadOpened(file);
 }
 
 std::optional<QByteArray> ReadListedFile(const QString& platformFolder, const QString& name) {
     // The listing holds regular files only, so the open cannot meet a named pipe.
     const bool bare = platformFolder.isEmpty() || platformFolder.endsWith(u'/');
     QFile file(bare ? platformFolder + name : platformFolder + u'/' + name);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
+    return ReadOpened(file);
 }
 
 namespace {

@@ -24,16 +24,6 @@
 #include <QTextBrowser>
 
 namespace {
-// Loads a scenario through "&Open" and the load dialog's button.
-void LoadWithButton(TYX& w, DialogScript& dialogs, const QString& name) {
-    dialogs.expect("LoadFile", [name](QDialog* d) {
-        auto* list = d->findChild<QListWidget*>("FilelisttoLoad");
-        QVERIFY(ClickEntry(list, name));
-        d->findChild<QPushButton*>("Command1")->click();
-    });
-    w.Menu12->trigger();
-}
-
 // The ship tab may not exist yet; "&Save" only needs one entry in the ship list.
 void EnsureOneShip(TYX& w) {
     if (!w.ShipName)
@@ -323,7 +313,7 @@ private slots:
         MessageScript boxes;
         DialogScript dialogs;
         auto w = sim.makeWindow();
-        LoadWithButton(*w, dialogs, "Mission.scn");
+        LoadScenario(*w, "Mission.scn");
         QCOMPARE(w->scnfile->text(), QString("Mission.scn"));
         boxes.expect("Are you sure you want to leave Skelvan Scenario Editor?", "Exit confirmation",
                      MsgButtons::OkCancel, MsgIcon::None, MsgResult::Ok);
@@ -342,9 +332,8 @@ private slots:
     void closeBoxAsksNothing() {
         SimulatorFixture sim;
         MessageScript boxes;
-        DialogScript dialogs;
         auto w = sim.makeWindow();
-        LoadWithButton(*w, dialogs, "Mission.scn");
+        LoadScenario(*w, "Mission.scn");
         QVERIFY(w->close());
         QVERIFY(!w->isVisible());
         QVERIFY(boxes.shown.isEmpty());
@@ -372,7 +361,7 @@ private slots:
         MessageScript boxes;
         DialogScript dialogs;
         auto w = sim.makeWindow();
-        LoadWithButton(*w, dialogs, "NoShips.scn");
+        LoadScenario(*w, "NoShips.scn");
         const QByteArray before = sim.scenarioBytes("NoShips.scn");
         boxes.expect("Do you wish to save NoShips.scn ?", "Skelvan Scenario Editor", MsgButtons::OkCancel,
                      MsgIcon::None, save ? MsgResult::Ok : MsgResult::Cancel);
@@ -400,7 +389,7 @@ private slots:
         MessageScript boxes;
         DialogScript dialogs;
         auto w = sim.makeWindow();
-        LoadWithButton(*w, dialogs, "NoShips.scn");
+        LoadScenario(*w, "NoShips.scn");
         const QByteArray before = sim.scenarioBytes("NoShips.scn");
         boxes.expect("You must have at least one ship in the scenario !", "Forbidden action", MsgButtons::Ok,
                      MsgIcon::Exclamation);
@@ -415,9 +404,8 @@ private slots:
     void saveOverwritesWithoutAsking() {
         SimulatorFixture sim;
         MessageScript boxes;
-        DialogScript dialogs;
         auto w = sim.makeWindow();
-        LoadWithButton(*w, dialogs, "Plain.scn");
+        LoadScenario(*w, "Plain.scn");
         EnsureOneShip(*w);
         sim.writeScenario("Plain.scn", "stale\r\n");
         w->Menu13->trigger();
@@ -429,9 +417,8 @@ private slots:
     void failedSaveIsReported() {
         SimulatorFixture sim;
         MessageScript boxes;
-        DialogScript dialogs;
         auto w = sim.makeWindow();
-        LoadWithButton(*w, dialogs, "Plain.scn");
+        LoadScenario(*w, "Plain.scn");
         EnsureOneShip(*w);
         const QByteArray before = sim.scenarioBytes("Plain.scn");
         // The scenario folder has gone since the file was loaded.
@@ -448,9 +435,8 @@ private slots:
     void snapshotTakesTheControls() {
         SimulatorFixture sim;
         MessageScript boxes;
-        DialogScript dialogs;
         auto w = sim.makeWindow();
-        LoadWithButton(*w, dialogs, "Plain.scn");
+        LoadScenario(*w, "Plain.scn");
         w->Description->setPlainText("First line, with a comma\n  second ; line");
         w->PlanetarySystem->addItem("SystemB");
         w->PlanetarySystem->setCurrentIndex(w->PlanetarySystem->count() - 1);
