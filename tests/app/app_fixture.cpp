@@ -236,7 +236,3 @@ TrashInTemp::~TrashInTemp() {
         qunsetenv("XDG_DATA_HOME");
 }
 
-bool ScenarioLogicPresent() {
-    const QByteArray sample = "BEGIN_DESC\r\nx\r\nEND_DESC\r\n";
-    return !ScenarioDescription(sample).isEmpty() && !ScenarioFileBytes(ScenarioDocument{}, 0, 0).isEmpty();
-}

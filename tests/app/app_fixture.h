@@ -112,7 +112,5 @@ private:
     bool had_;
 };
 
-// True once the scenario reader and writer do their work (not the empty placeholders).
-bool ScenarioLogicPresent();
 
 QByteArray ReadTestFile(const QString& path);

@@ -120,8 +120,7 @@ private slots:
                  QStringList({"(Current state).scn", "(Quicksave state).scn", "NoShips.scn", "Plain.scn"}));
         QCOMPARE(d.FileListtoDelete->selectedItems().size(), 1);
         QCOMPARE(d.FileListtoDelete->selectedItems().first()->text(), QString("(Current state).scn"));
-        if (ScenarioLogicPresent())
-            QCOMPARE(d.FileDeleteDescription->text(), QString("Current state"));
+        QCOMPARE(d.FileDeleteDescription->text(), QString("Current state"));
         // The file went to the trash and can be recovered from there.
         QCOMPARE(ReadTestFile(sim.tempPath() + "/data/Trash/files/Mission.scn"), bytes);
     }

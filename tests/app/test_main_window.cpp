@@ -24,10 +24,8 @@
 #include <QTextBrowser>
 
 namespace {
-// The ship tab may not exist yet; "&Save" only needs one entry in the ship list.
+// "&Save" only needs one entry in the ship list.
 void EnsureOneShip(TYX& w) {
-    if (!w.ShipName)
-        w.ShipName = new QComboBox(&w);
     if (w.ShipName->count() == 0)
         w.ShipName->addItem("Horizon");
 }

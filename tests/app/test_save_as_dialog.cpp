@@ -187,8 +187,6 @@ private slots:
         DialogScript dialogs;
         auto w = sim.makeWindow();
         LoadPlain(*w);
-        if (!w->ShipName)
-            w->ShipName = new QComboBox(w.get());
         if (w->ShipName->count() == 0)
             w->ShipName->addItem("Horizon");
         dialogs.expect("SaveAs", [](QDialog* d) {
