@@ -21,20 +21,17 @@
 #include <algorithm>
 
 namespace {
-// The tabs of other parts of the window may not be built yet; a missing list has no entry.
 void SelectFirst(QComboBox* list) {
-    if (list && list->count() > 0)
+    if (list->count() > 0)
         Select(list, 0);
 }
 
 void SelectIndex(QComboBox* list, int index) {
-    if (list && list->count() > 0)
+    if (list->count() > 0)
         Select(list, std::clamp(index, 0, list->count() - 1));
 }
 
 void Refill(QComboBox* list, const QStringList& entries) {
-    if (!list)
-        return;
     const QSignalBlocker block(list);
     list->clear();
     list->addItems(entries);
@@ -121,7 +118,7 @@ void TYX::TabSettings() {
 
     // Stations, with row 0 shown.
     StationTabReset();
-    if (StationName && !read.stationNames.isEmpty() && !Document.StationTable.empty()) {
+    if (!read.stationNames.isEmpty() && !Document.StationTable.empty()) {
         Refill(StationName, read.stationNames);
         Select(StationName, 0);
         StationParameterDisplay();
@@ -137,14 +134,12 @@ void TYX::TabSettings() {
     // saving would otherwise write them into this scenario.
     if (read.hasShips) {
         Refill(ShipName, read.shipNames);
-        if (ShipIndex)
-            ShipIndex->setText(read.shipIndexText);
+        ShipIndex->setText(read.shipIndexText);
     } else {
         Document.ShipTableRedim(0);
         Refill(ShipName, {});
         ShipTabReset();
-        if (ShipIndex)
-            ShipIndex->setText("0");
+        ShipIndex->setText("0");
     }
     if (Document.StationTable.empty())
         Document.StationTableRedim(0);
@@ -152,7 +147,7 @@ void TYX::TabSettings() {
     // Final display.
     SelectFirst(ShipName);
     SelectFirst(Spacecraft);
-    if (ShipName && ShipName->count() > 0)
+    if (ShipName->count() > 0)
         ShipParameterDisplay();
     SelectFirst(ShipName);
     MakeVisible(ShipDockedTree);

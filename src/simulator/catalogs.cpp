@@ -87,16 +87,13 @@ void TYX::StartUpCatalogs() {
                 PlanetarySystem->addItem(catalogs.planetarySystems[i], catalogs.planetarySystemFiles[i]);
             PlanetarySystem->setCurrentIndex(-1);
         }
-        // The ship and station tabs may not be built yet.
-        if (Spacecraft)
-            FillList(Spacecraft, catalogs.spacecraftClasses);
-        if (StationClass)
-            FillList(StationClass, catalogs.stationClasses);
+        FillList(Spacecraft, catalogs.spacecraftClasses);
+        FillList(StationClass, catalogs.stationClasses);
         Buffer = catalogs.stationClassFiles;
         NBuffer = catalogs.stationMeshNames;
         StationDockScan();
     }
-    if (StationClass && StationClass->count() > 0)
+    if (StationClass->count() > 0)
         Select(StationClass, 0);
 
     {

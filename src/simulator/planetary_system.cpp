@@ -36,11 +36,8 @@ void TYX::ExtractPlanet(const QString& fileName) {
         ShowMessage(this, "The planetary system file \"" + fileName + "\" cannot be read.", "Warning",
                     MsgButtons::Ok, MsgIcon::Exclamation);
 
-    // The station and ship tabs may not be built yet.
-    if (StationRef)
-        FillBodies(StationRef, Buffer, -1);
-    if (OrbitingRef)
-        FillBodies(OrbitingRef, Buffer, -1);
+    FillBodies(StationRef, Buffer, -1);
+    FillBodies(OrbitingRef, Buffer, -1);
     PlanetarySystemInformation* information = InformationWindow();
     FillBodies(information->Planet, Buffer, -1);
     // The third body is shown, usually the first with a moon; a smaller system shows its first.
@@ -53,10 +50,8 @@ void TYX::PlanetarySystemUpdate() {
     Document.ShipTableRedim(0);
     StationTabReset();
     ShipTabReset();
-    if (StationName)
-        Empty(StationName);
-    if (ShipName)
-        Empty(ShipName);
+    Empty(StationName);
+    Empty(ShipName);
     ShipFocus->clear();
     Description->clear();
     Document.FocusShip.clear();
@@ -64,10 +59,8 @@ void TYX::PlanetarySystemUpdate() {
     StationTreeUpdate();
     Empty(PossibleShipFocus);
     BaseTreeUpdate();
-    if (StationIndex)
-        StationIndex->setText("0");
-    if (ShipIndex)
-        ShipIndex->setText("0");
+    StationIndex->setText("0");
+    ShipIndex->setText("0");
 }
 
 PlanetarySystemInformation* TYX::InformationWindow() {

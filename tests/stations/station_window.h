@@ -83,17 +83,10 @@ public:
     SimulatorFixture sim;
     MessageScript messages;
     std::unique_ptr<TYX> tyx;
-    QWidget holder; // owns stand-ins for ship tab controls that another part of the window makes
 
     StationWindow() {
         sim.CopyTree(QStringLiteral(SKELVAN_TEST_DATA "/stations/config"), sim.ConfigFolder());
         tyx = std::make_unique<TYX>();
-        if (!tyx->ShipDockedTree)
-            tyx->ShipDockedTree = MakeLocationTree(&holder, "ShipDockedTree");
-        if (!tyx->ShipLandingTree)
-            tyx->ShipLandingTree = MakeLocationTree(&holder, "ShipLandingTree");
-        if (!tyx->ShipName)
-            tyx->ShipName = new QComboBox(&holder);
         SetItems(tyx->StationRef, {"Earth", "   Moon", "Mars"});
         SetItems(tyx->StationClass, {"Ring", "Plain", "Wheel"});
         tyx->Buffer = QStringList{"Ring.cfg", "Plain.cfg", "Wheel.cfg", "Missing.cfg"};
