@@ -9,11 +9,11 @@
 // After the runs a summary gives Read/Floor (goal: at most 4), Write/PlainWrite (at most 3)
 // in wall-clock and CPU time, and the memory the document holds against the file's size (at
 // most 10). On a shared machine pass --benchmark_repetitions=5 to compare medians.
-#include "document/codepage.h"
-#include "document/scenario_reader.h"
-#include "document/scenario_writer.h"
+#include "core/text/codepage.h"
+#include "core/scenario/scenario_reader.h"
+#include "core/scenario/scenario_writer.h"
 #include "scenario_generator.h"
-#include "simulator/file_access.h"
+#include "core/io/file_access.h"
 
 #include <QFile>
 #include <QTemporaryDir>

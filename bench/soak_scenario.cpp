@@ -2,10 +2,10 @@
 // and saved 1,000 times in one process. Memory after the last round must stay within 10% of
 // memory after the first, so that nothing accumulates from one load and save to the next.
 // Usage: bench_soak_scenario [rounds]   (prints the figures; exit code 1 when the goal is missed)
-#include "document/scenario_reader.h"
-#include "document/scenario_writer.h"
+#include "core/scenario/scenario_reader.h"
+#include "core/scenario/scenario_writer.h"
 #include "scenario_generator.h"
-#include "simulator/file_access.h"
+#include "core/io/file_access.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "properties.h"
 
-#include "document/codepage.h"
-#include "document/scenario_reader.h"
-#include "document/scenario_writer.h"
-#include "document/text_rules.h"
-#include "simulator/record_lookup.h"
+#include "core/text/codepage.h"
+#include "core/scenario/scenario_reader.h"
+#include "core/scenario/scenario_writer.h"
+#include "core/text/text_rules.h"
+#include "core/text/record_lookup.h"
 
 #include <cfloat>
 #include <cmath>

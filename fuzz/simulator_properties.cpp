@@ -2,12 +2,12 @@
 // station classes, the catalog scan of a configuration folder).
 #include "properties.h"
 
-#include "document/codepage.h"
-#include "document/text_rules.h"
-#include "simulator/class_catalogs.h"
-#include "simulator/planetary_system_data.h"
-#include "stations/base_catalog.h"
-#include "stations/dock_catalog.h"
+#include "core/text/codepage.h"
+#include "core/text/text_rules.h"
+#include "core/installation/class_catalogs.h"
+#include "core/installation/planetary_system_data.h"
+#include "core/installation/base_catalog.h"
+#include "core/installation/dock_catalog.h"
 
 #include <QLocale>
 #include <QRegularExpression>

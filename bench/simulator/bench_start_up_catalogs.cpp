@@ -7,9 +7,9 @@
 //   - after start-up no file contents are kept.
 #include "app/tyx.h"
 #include "config_folder_generator.h"
-#include "simulator/class_catalogs.h"
-#include "simulator/file_access.h"
-#include "ui/message_box.h"
+#include "core/installation/class_catalogs.h"
+#include "core/io/file_access.h"
+#include "widgets/common/message_box.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #pragma once
 // Large, fixed inputs for the benchmarks: a planetary system of planets with four moons each,
 // stations on every body, station classes of 1 to 12 ports, and ships on ports and pads.
-#include "document/text_rules.h"
-#include "stations/location_trees.h"
+#include "core/text/text_rules.h"
+#include "core/editing/location_trees.h"
 
 #include <QRandomGenerator>
 #include <QStringList>

@@ -2,9 +2,9 @@
 // Goals: a node list in under 20 ms, a tree widget filled in under 300 ms, and the base
 // catalog within twice the time of reading its files once.
 #include "bench_inputs.h"
-#include "simulator/file_access.h"
-#include "stations/base_catalog.h"
-#include "stations/location_trees_view.h"
+#include "core/io/file_access.h"
+#include "core/installation/base_catalog.h"
+#include "widgets/common/location_trees_view.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,14 +1,14 @@
 // The menu bar and its commands, the save prompt and the exit.
-#include "app/about_dialog.h"
-#include "app/calculator.h"
-#include "app/delete_dialog.h"
-#include "app/help_window.h"
-#include "app/load_dialog.h"
-#include "app/save_as_dialog.h"
+#include "widgets/dialogs/about_dialog.h"
+#include "widgets/dialogs/calculator.h"
+#include "widgets/dialogs/delete_dialog.h"
+#include "widgets/dialogs/help_window.h"
+#include "widgets/dialogs/load_dialog.h"
+#include "widgets/dialogs/save_as_dialog.h"
 #include "app/tyx.h"
-#include "simulator/planetary_system_information.h"
-#include "ui/message_box.h"
-#include "ui/modal.h"
+#include "widgets/dialogs/planetary_system_information.h"
+#include "widgets/common/message_box.h"
+#include "widgets/common/modal.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,13 +1,13 @@
 // Loading a scenario into the window: the main window's side of the load dialog, and the
 // reader's window steps (lists, selections, displays) around the document logic.
-#include "app/description_text.h"
+#include "core/scenario/description_text.h"
 #include "app/tyx.h"
-#include "document/scenario_reader.h"
-#include "document/text_rules.h"
-#include "simulator/file_access.h"
-#include "ui/day_dates.h"
-#include "ui/message_box.h"
-#include "ui/selection.h"
+#include "core/scenario/scenario_reader.h"
+#include "core/text/text_rules.h"
+#include "core/io/file_access.h"
+#include "core/scenario/day_dates.h"
+#include "widgets/common/message_box.h"
+#include "widgets/common/selection.h"
 
 #include <QAction>
 #include <QCalendarWidget>

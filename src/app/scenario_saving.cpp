@@ -1,10 +1,10 @@
 // Saving: the document as the controls hold it, written whole or not at all.
 #include "app/tyx.h"
-#include "document/scenario_writer.h"
-#include "document/text_rules.h"
-#include "simulator/file_access.h"
-#include "ui/day_dates.h"
-#include "ui/message_box.h"
+#include "core/scenario/scenario_writer.h"
+#include "core/text/text_rules.h"
+#include "core/io/file_access.h"
+#include "core/scenario/day_dates.h"
+#include "widgets/common/message_box.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>

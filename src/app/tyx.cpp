@@ -2,7 +2,7 @@
 // loaded, the three tabs, and the start-up order.
 #include "app/tyx.h"
 
-#include "simulator/planetary_system_information.h"
+#include "widgets/dialogs/planetary_system_information.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -3,7 +3,7 @@
 // the working lists and the folder texts. Its controls are the edit buffer of the scenario.
 // The procedures are spread over the folders that own them (stations/, ships/, simulator/,
 // app/); each section below names where its procedures live.
-#include "document/scenario_document.h"
+#include "core/scenario/scenario_document.h"
 
 #include <QMainWindow>
 #include <QStringList>

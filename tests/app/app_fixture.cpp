@@ -1,8 +1,8 @@
 #include "app_fixture.h"
 
-#include "document/scenario_reader.h"
-#include "document/scenario_writer.h"
-#include "ui/modal.h"
+#include "core/scenario/scenario_reader.h"
+#include "core/scenario/scenario_writer.h"
+#include "widgets/common/modal.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -2,7 +2,7 @@
 // A simulator installation in a temporary folder, a main window started over it, and the
 // scripts that answer its message boxes and drive its dialogs.
 #include "app/tyx.h"
-#include "ui/message_box.h"
+#include "widgets/common/message_box.h"
 
 #include <QByteArray>
 #include <QDialog>

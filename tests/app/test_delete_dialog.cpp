@@ -1,6 +1,6 @@
 // The delete dialog: protected names, the confirmation, the three equal ways to delete, the
 // refresh of the list, and the trash that keeps a deleted file recoverable.
-#include "app/delete_dialog.h"
+#include "widgets/dialogs/delete_dialog.h"
 #include "app_fixture.h"
 #include "test_registry.h"
 

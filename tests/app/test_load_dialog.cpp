@@ -1,5 +1,5 @@
 // The load dialog, driven as a user would: its controls, the preview, and the three ways to load.
-#include "app/load_dialog.h"
+#include "widgets/dialogs/load_dialog.h"
 #include "app_fixture.h"
 #include "test_registry.h"
 

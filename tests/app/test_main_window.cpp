@@ -1,8 +1,8 @@
 // The main window's frame, its menus, the save prompt, the exit and the small windows.
-#include "app/about_dialog.h"
-#include "app/help_window.h"
+#include "widgets/dialogs/about_dialog.h"
+#include "widgets/dialogs/help_window.h"
 #include "app_fixture.h"
-#include "simulator/planetary_system_information.h"
+#include "widgets/dialogs/planetary_system_information.h"
 #include "test_registry.h"
 
 #include <QAction>

@@ -2,9 +2,9 @@
 // folder, a folder where the file should be, a full disk. The user gets a message box with
 // the reason, the file on disk is byte for byte what it was, and the document in the
 // editor is unchanged.
-#include "app/delete_dialog.h"
+#include "widgets/dialogs/delete_dialog.h"
 #include "app_fixture.h"
-#include "document/scenario_writer.h"
+#include "core/scenario/scenario_writer.h"
 #include "refused_storage.h"
 #include "test_registry.h"
 

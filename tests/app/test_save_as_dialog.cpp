@@ -1,9 +1,9 @@
 // The save-as dialog: name completion, the overwrite question, and the difference between
 // the button (closes in every case) and the Enter key (closes only after a save).
-#include "app/save_as_dialog.h"
+#include "widgets/dialogs/save_as_dialog.h"
 #include "app_fixture.h"
 #include "test_registry.h"
-#include "ui/modal.h"
+#include "widgets/common/modal.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "app/description_text.h"
-#include "app/scenario_file_names.h"
+#include "core/scenario/description_text.h"
+#include "core/scenario/scenario_file_names.h"
 #include "test_registry.h"
 
 #include <QTest>

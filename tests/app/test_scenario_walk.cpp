@@ -5,7 +5,7 @@
 //
 // SKELVAN_WALK_FOLDER names one more folder of .scn files to walk (a fuzz corpus, say).
 #include "app_fixture.h"
-#include "document/text_rules.h"
+#include "core/text/text_rules.h"
 #include "test_registry.h"
 
 #include <QComboBox>

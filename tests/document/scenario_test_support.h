@@ -1,7 +1,7 @@
 #pragma once
 // Shared by the scenario reader and writer tests: the test files, and the columns of a row
 // by name so that data tables can name the column they check.
-#include "document/scenario_document.h"
+#include "core/scenario/scenario_document.h"
 
 #include <QByteArray>
 #include <QFile>

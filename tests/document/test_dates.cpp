@@ -1,4 +1,4 @@
-#include "document/dates.h"
+#include "core/scenario/dates.h"
 #include "test_registry.h"
 
 #include <QDate>

@@ -1,5 +1,5 @@
-#include "document/scenario_reader.h"
-#include "document/scenario_writer.h"
+#include "core/scenario/scenario_reader.h"
+#include "core/scenario/scenario_writer.h"
 #include "test_registry.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "document/scenario_document.h"
+#include "core/scenario/scenario_document.h"
 #include "test_registry.h"
 
 #include <QTest>

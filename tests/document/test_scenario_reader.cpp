@@ -1,4 +1,4 @@
-#include "document/scenario_reader.h"
+#include "core/scenario/scenario_reader.h"
 #include "scenario_test_support.h"
 #include "test_registry.h"
 

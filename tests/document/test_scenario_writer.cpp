@@ -1,6 +1,6 @@
-#include "document/scenario_reader.h"
-#include "document/scenario_writer.h"
-#include "document/text_rules.h"
+#include "core/scenario/scenario_reader.h"
+#include "core/scenario/scenario_writer.h"
+#include "core/text/text_rules.h"
 #include "scenario_test_support.h"
 #include "test_registry.h"
 

@@ -1,5 +1,5 @@
-#include "document/codepage.h"
-#include "document/text_rules.h"
+#include "core/text/codepage.h"
+#include "core/text/text_rules.h"
 #include "test_registry.h"
 
 #include <QTest>

@@ -1,7 +1,7 @@
 // Saving onto storage that refuses the write: the save says so with a reason the user can
 // read, and the old file stays byte for byte what it was, with no stray file beside it.
 #include "child_process.h"
-#include "simulator/file_access.h"
+#include "core/io/file_access.h"
 #include "test_registry.h"
 
 #include <QDir>

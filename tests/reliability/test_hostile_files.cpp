@@ -2,9 +2,9 @@
 // they are not regular files, never waited on, read within seconds and without a memory
 // bill many times their size when they are merely enormous.
 #include "child_process.h"
-#include "document/codepage.h"
-#include "simulator/file_access.h"
-#include "simulator/record_lookup.h"
+#include "core/text/codepage.h"
+#include "core/io/file_access.h"
+#include "core/text/record_lookup.h"
 #include "test_registry.h"
 
 #include <QDir>

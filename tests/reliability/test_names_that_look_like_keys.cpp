@@ -1,10 +1,10 @@
 // The start date, the system and the focus ship are looked up by key over the file, and the
 // writer puts the ships after them: a ship, a station or a description line whose text
 // begins with one of those keys must not take their place when the file is read again.
-#include "document/dates.h"
-#include "document/scenario_reader.h"
-#include "document/scenario_writer.h"
-#include "document/text_rules.h"
+#include "core/scenario/dates.h"
+#include "core/scenario/scenario_reader.h"
+#include "core/scenario/scenario_writer.h"
+#include "core/text/text_rules.h"
 #include "test_registry.h"
 
 #include <QTest>

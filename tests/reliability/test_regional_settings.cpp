@@ -1,7 +1,7 @@
 // The application object sets the C library's locale from the user's environment at start-up,
 // so under a German or French locale the library's own conversions read and write a decimal
 // comma. The number rules must read "2.5" as two and a half whatever the locale.
-#include "document/text_rules.h"
+#include "core/text/text_rules.h"
 #include "test_registry.h"
 
 #include <QProcess>

@@ -1,6 +1,6 @@
 #include "ship_window_fixture.h"
 
-#include "ui/selection.h"
+#include "widgets/common/selection.h"
 
 #include <QComboBox>
 #include <QLabel>

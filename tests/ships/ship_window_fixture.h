@@ -2,9 +2,9 @@
 // A main window built over a temporary simulator installation with a few planet files, with every
 // message box answered from a script: a box the test did not announce fails the test.
 #include "app/tyx.h"
-#include "document/scenario_document.h"
+#include "core/scenario/scenario_document.h"
 #include "simulator_fixture.h"
-#include "ui/message_box.h"
+#include "widgets/common/message_box.h"
 
 #include <deque>
 #include <memory>

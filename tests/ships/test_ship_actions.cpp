@@ -1,7 +1,7 @@
 // Add, delete, change class, change planet and the user-controlled ship.
 #include "ship_window_fixture.h"
 #include "test_registry.h"
-#include "ui/selection.h"
+#include "widgets/common/selection.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 // The ship tab shows the row picked in the ship list.
 #include "ship_window_fixture.h"
 #include "test_registry.h"
-#include "ui/selection.h"
+#include "widgets/common/selection.h"
 
 #include <QComboBox>
 #include <QGroupBox>

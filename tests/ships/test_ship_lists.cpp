@@ -1,5 +1,5 @@
-#include "ships/location_pick.h"
-#include "ships/ship_lists.h"
+#include "core/editing/location_pick.h"
+#include "core/editing/ship_lists.h"
 #include "test_registry.h"
 
 #include <QTest>

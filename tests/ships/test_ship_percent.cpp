@@ -1,4 +1,4 @@
-#include "ships/ship_percent.h"
+#include "core/editing/ship_percent.h"
 #include "test_registry.h"
 
 #include <QTest>

@@ -2,11 +2,11 @@
 // on a free pad, dock another at a free port, set an orbiting ship's levels with the sliders,
 // delete a ship, choose the user-controlled ship, save, and load the saved file again.
 #include "ship_window_fixture.h"
-#include "document/text_rules.h"
+#include "core/text/text_rules.h"
 #include "simulator_fixture.h"
-#include "stations/location_trees_view.h"
+#include "widgets/common/location_trees_view.h"
 #include "test_registry.h"
-#include "ui/selection.h"
+#include "widgets/common/selection.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // Status options, level sliders and the pad and dock pickers of the ship tab.
 #include "ship_window_fixture.h"
 #include "test_registry.h"
-#include "ui/selection.h"
+#include "widgets/common/selection.h"
 
 #include <QComboBox>
 #include <QGroupBox>

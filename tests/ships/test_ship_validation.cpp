@@ -1,4 +1,4 @@
-#include "ships/ship_validation.h"
+#include "core/editing/ship_validation.h"
 #include "test_registry.h"
 
 #include <QFile>

@@ -2,7 +2,7 @@
 // lists and the user-controlled ship.
 #include "ship_window_fixture.h"
 #include "test_registry.h"
-#include "ui/selection.h"
+#include "widgets/common/selection.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,5 +1,5 @@
 // The three start-up catalogs built from a configuration folder's files.
-#include "simulator/class_catalogs.h"
+#include "core/installation/class_catalogs.h"
 #include "test_registry.h"
 #include "tyx_fixture.h"
 

@@ -1,6 +1,6 @@
 // The planetary system information window: its controls, the body shown, "Close".
 #include "app/tyx.h"
-#include "simulator/planetary_system_information.h"
+#include "widgets/dialogs/planetary_system_information.h"
 #include "test_registry.h"
 #include "tyx_fixture.h"
 

@@ -1,7 +1,7 @@
 // The orbit figures checked against facts from outside this program: the periods of well
 // known orbits, a textbook example of elements from a state vector, and state vectors built
 // here from chosen elements with the perifocal rotation written out independently.
-#include "simulator/orbit_insight.h"
+#include "core/orbit/orbit_insight.h"
 #include "test_registry.h"
 
 #include <QFile>

@@ -2,13 +2,13 @@
 // 6371 km, 200 km atmosphere; Moon: 1737.4 km) and the scenario tests/data/orbit/insight.scn,
 // read and shown as loading a scenario does. No message box is expected anywhere.
 #include "app/tyx.h"
-#include "document/scenario_reader.h"
-#include "simulator/orbit_drawing.h"
-#include "simulator/orbit_panels.h"
+#include "core/scenario/scenario_reader.h"
+#include "widgets/orbit/orbit_drawing.h"
+#include "widgets/orbit/orbit_panels.h"
 #include "simulator_fixture.h"
 #include "test_registry.h"
-#include "ui/message_box.h"
-#include "ui/selection.h"
+#include "widgets/common/message_box.h"
+#include "widgets/common/selection.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -1,5 +1,5 @@
 // The body list of a planetary system and the texts of a body's physical data.
-#include "simulator/planetary_system_data.h"
+#include "core/installation/planetary_system_data.h"
 #include "test_registry.h"
 #include "tyx_fixture.h"
 

@@ -1,6 +1,6 @@
 // Files kept in memory for the rest of the start-up, and the progress shown on a long one.
-#include "simulator/file_access.h"
-#include "simulator/start_up_progress.h"
+#include "core/io/file_access.h"
+#include "widgets/dialogs/start_up_progress.h"
 #include "test_registry.h"
 
 #include <QDir>

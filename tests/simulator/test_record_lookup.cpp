@@ -1,4 +1,4 @@
-#include "simulator/record_lookup.h"
+#include "core/text/record_lookup.h"
 #include "test_registry.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "simulator/settings.h"
+#include "core/installation/settings.h"
 #include "test_registry.h"
 
 #include <QTest>

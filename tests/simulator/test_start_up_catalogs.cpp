@@ -1,7 +1,7 @@
 // The main window's start-up catalogs, the lock and the change of planetary system, driven
 // offscreen on a test installation.
 #include "app/tyx.h"
-#include "simulator/planetary_system_information.h"
+#include "widgets/dialogs/planetary_system_information.h"
 #include "test_registry.h"
 #include "tyx_fixture.h"
 

@@ -1,11 +1,11 @@
 #include "app/tyx.h"
-#include "simulator/file_access.h"
-#include "simulator/settings.h"
-#include "simulator/skelvan_folder_search.h"
+#include "core/io/file_access.h"
+#include "core/installation/settings.h"
+#include "widgets/dialogs/skelvan_folder_search.h"
 #include "simulator_fixture.h"
 #include "test_registry.h"
-#include "ui/message_box.h"
-#include "ui/modal.h"
+#include "widgets/common/message_box.h"
+#include "widgets/common/modal.h"
 
 #include <QDialog>
 #include <QLabel>

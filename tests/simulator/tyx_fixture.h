@@ -2,7 +2,7 @@
 // Helpers of the window tests: scripted message boxes, and a main window started in a
 // temporary copy of a simulator installation.
 #include "app/tyx.h"
-#include "ui/message_box.h"
+#include "widgets/common/message_box.h"
 
 #include <QDir>
 #include <QStringList>

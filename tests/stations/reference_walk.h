@@ -2,8 +2,8 @@
 // The location trees built the plain way: every station, base and ship compared with every
 // node, nodes numbered in the order they are added, ship nodes removed one by one. The fast
 // builders must give exactly these nodes.
-#include "document/text_rules.h"
-#include "stations/location_trees.h"
+#include "core/text/text_rules.h"
+#include "core/editing/location_trees.h"
 
 #include <utility>
 #include <vector>

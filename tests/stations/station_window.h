@@ -3,9 +3,9 @@
 // scenario reader leaves it, and every message box answered from a script.
 #include "app/tyx.h"
 #include "simulator_fixture.h"
-#include "stations/location_trees_view.h"
-#include "ui/message_box.h"
-#include "ui/selection.h"
+#include "widgets/common/location_trees_view.h"
+#include "widgets/common/message_box.h"
+#include "widgets/common/selection.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>

@@ -1,5 +1,5 @@
-#include "stations/base_catalog.h"
-#include "stations/dock_catalog.h"
+#include "core/installation/base_catalog.h"
+#include "core/installation/dock_catalog.h"
 #include "test_registry.h"
 
 #include <QDir>

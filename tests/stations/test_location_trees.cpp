@@ -1,5 +1,5 @@
 #include "reference_walk.h"
-#include "stations/location_trees.h"
+#include "core/editing/location_trees.h"
 #include "test_registry.h"
 #include "tree_text.h"
 

@@ -1,7 +1,7 @@
-#include "document/text_rules.h"
+#include "core/text/text_rules.h"
 #include "station_window.h"
 #include "test_registry.h"
-#include "ui/day_dates.h"
+#include "core/scenario/day_dates.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "stations/station_validation.h"
+#include "core/editing/station_validation.h"
 #include "test_registry.h"
 
 #include <QTest>

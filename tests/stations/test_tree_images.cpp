@@ -1,5 +1,5 @@
 #include "test_registry.h"
-#include "ui/tree_images.h"
+#include "widgets/common/tree_images.h"
 
 #include <QImage>
 #include <QPixmap>

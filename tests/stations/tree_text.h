@@ -1,7 +1,7 @@
 #pragma once
 // Trees written as text for comparisons: one line per node, parents before children,
 // two blanks of indentation per level, the node text in brackets and its image number.
-#include "stations/location_trees.h"
+#include "core/editing/location_trees.h"
 
 #include <QStringList>
 #include <functional>

@@ -1,8 +1,8 @@
 #include "test_registry.h"
-#include "ui/day_dates.h"
-#include "ui/message_box.h"
-#include "ui/modal.h"
-#include "ui/selection.h"
+#include "core/scenario/day_dates.h"
+#include "widgets/common/message_box.h"
+#include "widgets/common/modal.h"
+#include "widgets/common/selection.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,0 +1,28 @@
+#pragma once
+// What the ship tab holds while the user edits a ship: the texts of its controls and the
+// status option that is selected. Validation checks these texts and stores them in a row.
+#include "core/scenario/scenario_document.h"
+
+#include <QString>
+
+enum class ShipStatusChoice { None, Landed, Orbiting, Docked };
+
+struct ShipEditorTexts {
+    QString name;      // the edit text of the ship list
+    QString className; // the ship class caption
+    ShipStatusChoice status = ShipStatusChoice::None;
+    // Landed frame
+    QString landedPlanet, landedBase, landedPad, heading;
+    // Orbiting frame
+    QString orbitingPlanet;
+    QString rposX, rposY, rposZ, rvelX, rvelY, rvelZ, arotX, arotY, arotZ, angularVelocity;
+    // Docked frame
+    QString dockedPlanet, dockedStation, dockedPort;
+    // Engine settings, as the labels read (" 75 %", "0", ...)
+    QString fuel, mainEngine, hoverEngine;
+};
+
+// The row that a successful validation stores: every column from the texts, the levels as
+// fractions; Status and StatusRef keep the old values when no status is selected, and the
+// unknown lines of the ship block stay with it.
+ShipRow StoredShipRow(const ShipRow& old, const ShipEditorTexts& texts);

@@ -1,0 +1,34 @@
+#include "core/scenario/scenario_document.h"
+
+#include <algorithm>
+
+namespace {
+std::size_t RowCount(int t) { return static_cast<std::size_t>(std::max(t, -1) + 1); }
+} // namespace
+
+void ScenarioDocument::StationTableRedim(int t) {
+    StationTable.assign(RowCount(t), StationRow{});
+}
+
+void ScenarioDocument::StationTableRedimPreserve(int t) { StationTable.resize(RowCount(t)); }
+
+void ScenarioDocument::ShipTableRedim(int t) { ShipTable.assign(RowCount(t), ShipRow{}); }
+
+void ScenarioDocument::ShipTableRedimPreserve(int t) { ShipTable.resize(RowCount(t)); }
+
+void ScenarioDocument::ShipTableBlanking(int i) {
+    if (i < 0 || static_cast<std::size_t>(i) >= ShipTable.size())
+        return;
+    ShipRow& row = ShipTable[static_cast<std::size_t>(i)];
+    row.ClassName.clear();
+    row.Status.clear();
+    row.StatusRef.clear();
+    row.Base.clear();
+    row.DockedStation.clear();
+    row.DockedPort.clear();
+    row.Pad.clear();
+    row.Heading = QStringLiteral("Toto");
+    for (QString* zero : {&row.RposX, &row.RposY, &row.RposZ, &row.RvelX, &row.RvelY, &row.RvelZ, &row.ArotX,
+                          &row.ArotY, &row.ArotZ, &row.Vrot, &row.Fuel, &row.MainEngine, &row.HoverEngine})
+        *zero = QStringLiteral("0");
+}

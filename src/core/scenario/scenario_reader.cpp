@@ -1,0 +1,252 @@
+#include "core/scenario/scenario_reader.h"
+
+#include "core/text/codepage.h"
+#include "core/scenario/dates.h"
+#include "core/text/line_views.h"
+#include "core/scenario/scenario_sections.h"
+#include "core/text/text_rules.h"
+
+#include <array>
+
+namespace {
+// The environment keys are looked up record by record over the whole file, as the
+// configuration files are: a record ends at a comma or a line end, a quoted record at its
+// closing quote, and the last record that begins with the key (letter case ignored) wins.
+// The focus ship and the system are names, and a name may hold a comma ("Kite, the first"):
+// their records run to the end of the line, which is how the writer puts them, so that a
+// saved name reads back whole; nothing after them on that line is a record.
+class KeyRecords {
+public:
+    static constexpr std::array<QLatin1StringView, 3> kKeys = {
+        QLatin1StringView("DATE"), QLatin1StringView("SHIP"), QLatin1StringView("SYSTEM")};
+    static constexpr std::size_t kShip = 1;
+    static constexpr std::size_t kSystem = 2;
+    std::array<QStringView, 3> found;
+    std::array<bool, 3> has = {false, false, false};
+
+    void Line(QStringView line) {
+        // The camera's target line repeats the focus ship's name, commas and all: what follows
+        // a comma there is part of the name, not a record of its own.
+        if (UpperStartsWith(TrimView(line), QLatin1StringView("TARGET")))
+            return;
+        qsizetype i = 0;
+        const qsizetype n = line.size();
+        while (true) {
+            while (i < n && line[i] == u' ')
+                ++i;
+            qsizetype next = -1;
+            QStringView record;
+            // Only a record that begins with "S" can be a name (most records begin otherwise).
+            if (i < n && (line[i] == u'S' || line[i] == u's')) {
+                const QStringView rest = TrimView(line.mid(i));
+                for (const std::size_t k : {kShip, kSystem}) {
+                    if (UpperStartsWith(rest, kKeys[k])) {
+                        found[k] = rest;
+                        has[k] = true;
+                        return; // the rest of the line is the name
+                    }
+                }
+            }
+            if (i < n && line[i] == u'"') {
+                const qsizetype close = line.indexOf(u'"', i + 1);
+                record = close < 0 ? line.mid(i + 1) : line.mid(i + 1, close - i - 1);
+                if (close >= 0) {
+                    const qsizetype comma = line.indexOf(u',', close + 1);
+                    next = comma < 0 ? -1 : comma + 1;
+                }
+            } else {
+                const qsizetype comma = line.indexOf(u',', i);
+                record = comma < 0 ? line.mid(i) : line.mid(i, comma - i);
+                next = comma < 0 ? -1 : comma + 1;
+            }
+            Record(TrimView(record));
+            if (next < 0)
+                return;
+            i = next;
+        }
+    }
+
+private:
+    void Record(QStringView t) {
+        // Most records begin with a letter no key begins with.
+        if (t.isEmpty())
+            return;
+        const char16_t first = t[0].unicode();
+        if (first < 0x80 && first != u'D' && first != u'd' && first != u'S' && first != u's')
+            return;
+        for (std::size_t k = 0; k < kKeys.size(); ++k) {
+            if (UpperStartsWith(t, kKeys[k])) {
+                found[k] = t;
+                has[k] = true;
+            }
+        }
+    }
+};
+
+// BEGIN_DESC .. END_DESC: the first such section, every line exactly as read. The section
+// is free text: its lines are never taken as markers of other sections.
+struct DescriptionSection {
+    QString text;
+    qsizetype begin = -1; // offset of the BEGIN_DESC line, -1 when the file has no section
+    qsizetype end = -1;   // offset just after the END_DESC line
+    bool Holds(qsizetype offset) const { return offset >= begin && offset < end; }
+};
+
+DescriptionSection FindDescription(QStringView text) {
+    DescriptionSection section;
+    enum class State { Before, Inside, Done } state = State::Before;
+    qsizetype begin = -1;
+    int lines = 0;
+    QString collected;
+    ForEachLine(text, [&](QStringView line) {
+        if (state == State::Done)
+            return false;
+        if (state == State::Before) {
+            if (TrimView(line) == u"BEGIN_DESC") {
+                state = State::Inside;
+                begin = line.data() - text.data();
+            }
+        } else if (state == State::Inside) {
+            if (TrimView(line) == u"END_DESC") {
+                state = State::Done;
+                section.begin = begin;
+                section.end = line.data() - text.data() + line.size();
+                section.text = collected;
+            } else {
+                if (lines > 0)
+                    collected += QStringLiteral("\r\n");
+                collected += line;
+                ++lines;
+            }
+        }
+        return true;
+    });
+    // A section that the file never closes is no description.
+    return section;
+}
+
+// Hours and minutes as decimal text, one shared copy of each.
+QString WholeNumberText(int n) {
+    static const std::array<QString, 60> kTexts = [] {
+        std::array<QString, 60> texts;
+        for (int i = 0; i < 60; ++i)
+            texts[std::size_t(i)] = QString::number(i);
+        return texts;
+    }();
+    return n >= 0 && n < 60 ? kTexts[std::size_t(n)] : QString::number(n);
+}
+
+void ReadStartTime(ScenarioDocument& document, QStringView dateRecord) {
+    // "Date", a blank, a form of two or three letters, and the number from the ninth
+    // character: "Date MJD 51981.5", "Date JD 2451545.0", "Date JE 2001.5".
+    const QString form = TrimView(dateRecord.mid(5, 3)).toString();
+    const double value = LeadingNumber(CutFront(dateRecord, 8).toString());
+    const CalendarTime start = CalendarFromMjd(MjdFromTimeForm(form, value));
+    document.StartDate = start.day;
+    document.StartHour = start.hour;
+    document.StartMinute = start.minute;
+}
+} // namespace
+
+ScenarioReadResult ReadScenario(const QByteArray& bytes) {
+    ScenarioReadResult result;
+    ScenarioDocument& document = result.document;
+    const QString text = DecodeText(bytes);
+
+    // The station and ship sections and the description hold the user's names and words: a
+    // ship called "Shipwright" or "Dateline", or a description line "System failure", must
+    // not replace the focus ship, the start date or the system that the file states
+    // elsewhere. Their records count only for a key that no other line of the file holds.
+    KeyRecords keys;
+    KeyRecords fallbackKeys;
+    const DescriptionSection description = FindDescription(text);
+    ValuePool pool;
+    StationSectionReader stations(document.StationTable, pool);
+    ShipSectionReader ships(document, pool);
+    enum class Section { Outside, Stations, Ships } section = Section::Outside;
+
+    ForEachLine(QStringView(text), [&](QStringView line) {
+        if (description.Holds(line.data() - text.data())) {
+            fallbackKeys.Line(line);
+            return;
+        }
+        (section == Section::Outside ? keys : fallbackKeys).Line(line);
+        switch (section) {
+        case Section::Outside: {
+            const QStringView marker = TrimView(ClearCommentsView(line));
+            if (UpperEquals(marker, QLatin1StringView("BEGIN_STATIONS"))) {
+                section = Section::Stations;
+                stations.Begin();
+            } else if (UpperEquals(marker, QLatin1StringView("BEGIN_SHIPS"))) {
+                section = Section::Ships;
+                ships.Begin();
+            }
+            break;
+        }
+        case Section::Stations:
+            if (!stations.Line(line))
+                section = Section::Outside;
+            break;
+        case Section::Ships:
+            if (!ships.Line(line))
+                section = Section::Outside;
+            break;
+        }
+    });
+
+    document.Description = description.text;
+    for (std::size_t k = 0; k < keys.kKeys.size(); ++k) {
+        if (!keys.has[k] && fallbackKeys.has[k]) {
+            keys.has[k] = true;
+            keys.found[k] = fallbackKeys.found[k];
+        }
+    }
+
+    // A key the file lacks leaves its value empty (the start at MJD 0, as a date without
+    // a number gives); the flags let the window tell that from a value.
+    result.hasDate = keys.has[0];
+    result.hasFocusShip = keys.has[1];
+    result.hasSystem = keys.has[2];
+    ReadStartTime(document, result.hasDate ? keys.found[0] : QStringView());
+    if (result.hasFocusShip)
+        document.FocusShip = TrimView(CutFront(keys.found[1], 4)).toString();
+    if (result.hasSystem)
+        document.SystemName = TrimView(CutFront(keys.found[2], 7)).toString();
+
+    // Stations: one spare row after the last, and the epochs as day, hour and minute.
+    std::vector<StationRow>& stationRows = document.StationTable;
+    const auto& epochs = stations.EpochTexts();
+    result.stationNames.reserve(static_cast<qsizetype>(stationRows.size()));
+    for (std::size_t r = 0; r < stationRows.size(); ++r) {
+        StationRow& row = stationRows[r];
+        const CalendarTime epoch = CalendarFromMjd(LeadingNumber(epochs[r].toString()));
+        row.EpochDate = epoch.day;
+        row.EpochHour = WholeNumberText(epoch.hour);
+        row.EpochMinute = WholeNumberText(epoch.minute);
+        result.stationNames.append(row.Name);
+    }
+    stationRows.emplace_back();
+    stationRows.shrink_to_fit(); // the growth reserve of a large table is dead weight
+
+    // Ships: one spare row, blanked when the last block was closed by END as every row
+    // after the first is.
+    std::vector<ShipRow>& shipRows = document.ShipTable;
+    const int shipCount = static_cast<int>(shipRows.size());
+    result.hasShips = shipCount > 0;
+    result.shipNames.reserve(shipCount);
+    result.possibleShipFocus.reserve(shipCount);
+    for (const ShipRow& row : shipRows) {
+        result.shipNames.append(row.Name);
+        result.possibleShipFocus.append(row.Name + u':' + row.ClassName);
+    }
+    shipRows.emplace_back();
+    shipRows.shrink_to_fit();
+    if (shipCount > 0 && ships.CurrentRow() == shipCount)
+        document.ShipTableBlanking(shipCount);
+    result.shipIndexText = NumberText(ships.CurrentRow()) + u':' + NumberText(shipCount);
+    return result;
+}
+
+QString ScenarioDescription(const QByteArray& bytes) {
+    return FindDescription(DecodeText(bytes)).text;
+}

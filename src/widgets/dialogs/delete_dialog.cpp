@@ -1,0 +1,113 @@
+#include "widgets/dialogs/delete_dialog.h"
+
+#include "core/scenario/description_text.h"
+#include "core/scenario/scenario_file_names.h"
+#include "widgets/dialogs/scenario_picker_form.h"
+#include "widgets/dialogs/scenario_preview.h"
+#include "app/tyx.h"
+#include "core/io/file_access.h"
+#include "widgets/common/message_box.h"
+
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+bool RemoveScenarioFile(const QString& path, QString* error) {
+    const QString platformPath = PlatformPath(path);
+    QFile file(platformPath);
+    if (file.moveToTrash())
+        return true;
+    if (file.remove())
+        return true;
+    if (error)
+        *error = file.errorString();
+    return false;
+}
+
+DeleteFileDialog::DeleteFileDialog(TYX* main) : QDialog(main), main_(main) {
+    setObjectName("DeleteFile");
+    setWindowTitle("Delete a scenario file");
+
+    Label1 = new QLabel("Scenario file to delete", this);
+    Label1->setObjectName("Label1");
+    FileListtoDelete = MakeScenarioFileList(this, "FileListtoDelete", Label1);
+
+    Label3 = new QLabel("Scenario descripton", this);
+    Label3->setObjectName("Label3");
+    const DescriptionPreview preview = MakeDescriptionPreview(this, "FileDeleteDescription");
+    FileDeleteDescription = preview.label;
+
+    Command1 = new QPushButton("Delete", this);
+    Command1->setObjectName("Command1");
+    Command1->setToolTip("Delete the selected scenario file. Both standard scenario files (Current save and quick "
+                         "save) are protected from deleting in order to ensure to keep at least a scenario when "
+                         "starting Skelvan");
+    Command2 = new QPushButton("Cancel", this);
+    Command2->setObjectName("Command2");
+    Command2->setToolTip("Return to the Skelvan Scenario Editor main windows without deleting the selected scenario");
+
+    LayOutScenarioPicker(this, Label1, FileListtoDelete, Label3, preview, Command1, Command2);
+
+    RefreshList();
+    FileListtoDelete->installEventFilter(this);
+
+    connect(FileListtoDelete, &QListWidget::itemSelectionChanged, this, [this] { ShowPreview(); });
+    connect(FileListtoDelete, &QListWidget::itemDoubleClicked, this, [this] { Command1Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { reject(); });
+}
+
+void DeleteFileDialog::RefreshList() {
+    FileListtoDelete->clear();
+    FileListtoDelete->addItems(ListFiles(main_->ScnDir->text(), "*.scn"));
+    FileListtoDelete->setCurrentRow(-1);
+    FileListtoDelete->clearSelection();
+}
+
+QString DeleteFileDialog::SelectedName() const {
+    const QList<QListWidgetItem*> selected = FileListtoDelete->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+void DeleteFileDialog::ShowPreview() {
+    const QString name = SelectedName();
+    FileDeleteDescription->setText(
+        name.isEmpty() ? QString() : DescriptionForDisplay(ScenarioFileDescription(main_->ScnDir->text() + name)));
+}
+
+// The scenario being edited stays as it is, even when its own file goes: "&Save" writes it again.
+void DeleteFileDialog::Command1Click() {
+    const QString name = SelectedName();
+    if (name.isEmpty())
+        return;
+    if (IsProtectedScenarioName(name)) {
+        ShowMessage(this, "This file must not be deleted !", "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
+    if (ShowMessage(this, "Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
+                    MsgIcon::Question) != MsgResult::Ok)
+        return;
+    QString error;
+    if (!RemoveScenarioFile(main_->ScnDir->text() + name, &error)) {
+        ShowMessage(this, "The file " + name + " could not be deleted: " + error, "Warning", MsgButtons::Ok,
+                    MsgIcon::Exclamation);
+        return;
+    }
+    RefreshList();
+    if (FileListtoDelete->count() > 0)
+        FileListtoDelete->setCurrentRow(0);
+    ShowPreview();
+}
+
+bool DeleteFileDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == FileListtoDelete && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Command1Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,58 @@
+#pragma once
+// The "Orbit" frame shared by the station and ship tabs: one caption and value label per
+// figure, a coloured warning about the periapsis, a note when no figures can be worked out,
+// and the drawing. The tabs' own panels feed it from their controls.
+#include "core/orbit/orbit_text.h"
+
+#include <QGroupBox>
+#include <QList>
+#include <optional>
+
+class QAbstractButton;
+class QLabel;
+class QLineEdit;
+class QVBoxLayout;
+class OrbitDrawing;
+struct OrbitOutline;
+
+class OrbitPanel : public QGroupBox {
+    Q_OBJECT
+  public:
+    OrbitPanel(const QStringList& captions, QWidget* parent = nullptr);
+
+    // Shows the texts; the drawing shows the outline, or nothing without one.
+    void Show(const OrbitPanelTexts& texts, const std::optional<OrbitOutline>& outline);
+
+    // The value labels are named "Orbit" followed by their caption without blanks or dashes
+    // ("OrbitPeriapsisAltitude"); the others "OrbitWarning", "OrbitNote" and "OrbitDrawing".
+    static QString ValueName(const QString& caption);
+    QLabel* Value(const QString& caption) const;
+
+    QList<QLabel*> Values;
+    QLabel* Warning = nullptr;
+    QLabel* Note = nullptr;
+    OrbitDrawing* Drawing = nullptr;
+
+    // Works the figures out again from the watched controls.
+    virtual void Refresh() {}
+
+  protected:
+    // Refreshes whenever a box's text changes, the planet button is pressed, or the planet
+    // caption shows another body (a label announces no change, so its repaint is watched).
+    void Watch(const QList<QLineEdit*>& boxes, QLabel* planet, QLabel* cfgDir, QAbstractButton* changePlanet);
+    // The data of the watched planet, read again only when the planet or folder changed.
+    const PlanetOrbitData& Planet();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+    // The column of the figures; a tab's panel inserts its own controls before its last
+    // item, the stretch that keeps them at the top.
+    QVBoxLayout* Body = nullptr;
+
+  private:
+    QLabel* planet_ = nullptr;
+    QLabel* cfgDir_ = nullptr;
+    QString planetFile_;
+    bool planetRead_ = false;
+    PlanetOrbitData planetData_;
+};

@@ -1,0 +1,93 @@
+#include "widgets/orbit/orbit_panels.h"
+
+#include "core/orbit/apsides_helper.h"
+#include "core/orbit/orbit_outline.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+QString TextOf(const QLineEdit* box) {
+    return box ? box->text() : QString();
+}
+
+std::optional<OrbitOutline> OutlineOf(const OrbitInsight& insight, const PlanetOrbitData& planet) {
+    if (insight.Problem != OrbitInsightProblem::None) return std::nullopt;
+    return OutlineOfOrbit(insight.Figures, planet);
+}
+} // namespace
+
+StationOrbitPanel::StationOrbitPanel(const StationOrbitControls& controls, QWidget* parent)
+    : OrbitPanel(StationOrbitCaptions(), parent), c_(controls) {
+    setObjectName(QStringLiteral("StationOrbitPanel"));
+
+    auto* helper = new QGroupBox(QStringLiteral("From periapsis and apoapsis"), this);
+    helper->setObjectName(QStringLiteral("StationOrbitHelper"));
+    auto* grid = new QGridLayout(helper);
+    PeriapsisKm = new QLineEdit(helper);
+    PeriapsisKm->setObjectName(QStringLiteral("StationOrbitPeriapsisKm"));
+    PeriapsisKm->setToolTip(QStringLiteral("Lowest altitude above the mean radius, in km"));
+    ApoapsisKm = new QLineEdit(helper);
+    ApoapsisKm->setObjectName(QStringLiteral("StationOrbitApoapsisKm"));
+    ApoapsisKm->setToolTip(QStringLiteral("Highest altitude above the mean radius, in km"));
+    Fill = new QPushButton(QStringLiteral("Fill semi-major axis and excentricity"), helper);
+    Fill->setObjectName(QStringLiteral("StationOrbitFill"));
+    Fill->setToolTip(
+        QStringLiteral("Writes the matching semi-major axis and excentricity into the orbit boxes; "
+                       "validate the station as usual afterwards"));
+    HelperNote = new QLabel(helper);
+    HelperNote->setObjectName(QStringLiteral("StationOrbitHelperNote"));
+    HelperNote->setWordWrap(true);
+    HelperNote->hide();
+    grid->addWidget(new QLabel(QStringLiteral("Periapsis altitude (km)"), helper), 0, 0);
+    grid->addWidget(PeriapsisKm, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Apoapsis altitude (km)"), helper), 1, 0);
+    grid->addWidget(ApoapsisKm, 1, 1);
+    grid->addWidget(Fill, 2, 0, 1, 2);
+    grid->addWidget(HelperNote, 3, 0, 1, 2);
+    Body->insertWidget(Body->count() - 1, helper);
+    connect(Fill, &QPushButton::clicked, this, [this] { FillClick(); });
+
+    Watch({c_.SemiMajorAxis, c_.Excentricity, c_.Inclination, c_.AscendingNodeLongitude,
+           c_.PeriapsisLongitude, c_.MeanLongitude},
+          c_.RefPlanet, c_.CfgDir, c_.ChangePlanet);
+    Refresh();
+}
+
+void StationOrbitPanel::Refresh() {
+    const PlanetOrbitData& planet = Planet();
+    const StationElementTexts texts{TextOf(c_.SemiMajorAxis),      TextOf(c_.Excentricity),
+                                    TextOf(c_.Inclination),        TextOf(c_.AscendingNodeLongitude),
+                                    TextOf(c_.PeriapsisLongitude), TextOf(c_.MeanLongitude)};
+    const OrbitInsight insight = StationOrbitInsight(texts, planet);
+    Show(StationOrbitTexts(insight), OutlineOf(insight, planet));
+}
+
+void StationOrbitPanel::FillClick() {
+    const ApsidesElements elements = ElementsFromApsides(PeriapsisKm->text(), ApoapsisKm->text(), Planet());
+    HelperNote->setText(elements.Problem);
+    HelperNote->setVisible(!elements.Ok);
+    if (!elements.Ok || !c_.SemiMajorAxis || !c_.Excentricity) return;
+    c_.SemiMajorAxis->setText(elements.SemiMajorAxis);
+    c_.Excentricity->setText(elements.Excentricity);
+}
+
+ShipOrbitPanel::ShipOrbitPanel(const ShipOrbitControls& controls, QWidget* parent)
+    : OrbitPanel(ShipOrbitCaptions(), parent), c_(controls) {
+    setObjectName(QStringLiteral("ShipOrbitPanel"));
+    Watch({c_.RposX, c_.RposY, c_.RposZ, c_.RvelX, c_.RvelY, c_.RvelZ}, c_.Planet, c_.CfgDir,
+          c_.ChangePlanet);
+    Refresh();
+}
+
+void ShipOrbitPanel::Refresh() {
+    const PlanetOrbitData& planet = Planet();
+    const ShipStateTexts texts{TextOf(c_.RposX), TextOf(c_.RposY), TextOf(c_.RposZ),
+                               TextOf(c_.RvelX), TextOf(c_.RvelY), TextOf(c_.RvelZ)};
+    const OrbitInsight insight = ShipOrbitInsight(texts, planet);
+    Show(ShipOrbitTexts(insight), OutlineOf(insight, planet));
+}

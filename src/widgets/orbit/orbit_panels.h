@@ -1,0 +1,64 @@
+#pragma once
+// The orbit panels of the station tab and of the orbiting frame of the ship tab. Each reads
+// the texts of the tab's controls as the user types (never the table) and the planet file of
+// the body in the tab's planet caption; neither changes a control of the tab, except that the
+// station's "From periapsis and apoapsis" helper fills the semi-major axis and excentricity
+// boxes as the user could have typed them.
+#include "widgets/orbit/orbit_panel.h"
+
+class QLineEdit;
+class QPushButton;
+
+struct StationOrbitControls {
+    QLineEdit* SemiMajorAxis = nullptr;
+    QLineEdit* Excentricity = nullptr;
+    QLineEdit* Inclination = nullptr;
+    QLineEdit* AscendingNodeLongitude = nullptr;
+    QLineEdit* PeriapsisLongitude = nullptr;
+    QLineEdit* MeanLongitude = nullptr;
+    QLabel* RefPlanet = nullptr; // the body, possibly with the blanks of a moon
+    QLabel* CfgDir = nullptr;    // the configuration folder with its separator
+    QAbstractButton* ChangePlanet = nullptr;
+};
+
+// objectName "StationOrbitPanel".
+class StationOrbitPanel : public OrbitPanel {
+    Q_OBJECT
+  public:
+    StationOrbitPanel(const StationOrbitControls& controls, QWidget* parent = nullptr);
+    void Refresh() override;
+
+    // The helper, named "StationOrbitPeriapsisKm", "StationOrbitApoapsisKm",
+    // "StationOrbitFill" and "StationOrbitHelperNote".
+    QLineEdit* PeriapsisKm = nullptr;
+    QLineEdit* ApoapsisKm = nullptr;
+    QPushButton* Fill = nullptr;
+    QLabel* HelperNote = nullptr;
+    void FillClick();
+
+  private:
+    StationOrbitControls c_;
+};
+
+struct ShipOrbitControls {
+    QLineEdit* RposX = nullptr;
+    QLineEdit* RposY = nullptr;
+    QLineEdit* RposZ = nullptr;
+    QLineEdit* RvelX = nullptr;
+    QLineEdit* RvelY = nullptr;
+    QLineEdit* RvelZ = nullptr;
+    QLabel* Planet = nullptr;
+    QLabel* CfgDir = nullptr;
+    QAbstractButton* ChangePlanet = nullptr;
+};
+
+// objectName "ShipOrbitPanel".
+class ShipOrbitPanel : public OrbitPanel {
+    Q_OBJECT
+  public:
+    ShipOrbitPanel(const ShipOrbitControls& controls, QWidget* parent = nullptr);
+    void Refresh() override;
+
+  private:
+    ShipOrbitControls c_;
+};
