@@ -6,6 +6,7 @@
 #include "app_fixture.h"
 #include "core/scenario/scenario_writer.h"
 #include "refused_storage.h"
+#include "simulator/skelvan_folder_search.h"
 #include "test_registry.h"
 
 #include <QComboBox>
@@ -17,6 +18,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <cerrno>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -26,6 +29,17 @@ constexpr const char* kNoOrdinaryUser = "root cannot take an ordinary user's ids
 
 enum class Refusal { MissingFolder, ReadOnlyFolder, ReadOnlyFile, FolderAsTarget, DiskFull };
 enum class SaveWay { Save, SaveAs };
+
+// A scenario of about 1 KB fits in the file device's write buffer (16 KiB) and reaches the
+// disk only when that buffer is flushed at the end of the save; a large one passes through
+// the buffer while it is written. A full disk must refuse both the same way.
+enum class DocumentSize { Small, Large };
+// The two ways the setting file "tyx.cfg" is written: rewritten at every start, and written
+// by the folder search window's Validate.
+enum class SettingWrite { StartUp, FolderSearch };
+constexpr qint64 kWriteBuffer = 16384;
+// Room left on the full disk: less than either document.
+constexpr qint64 kFullDiskRoom = 512;
 
 // What a save would write now: the document as the editor holds it.
 QByteArray DocumentBytes(const TYX& w) {
@@ -67,6 +81,8 @@ void OpenInstallation(const SimulatorFixture& sim) {
 
 Q_DECLARE_METATYPE(Refusal)
 Q_DECLARE_METATYPE(SaveWay)
+Q_DECLARE_METATYPE(DocumentSize)
+Q_DECLARE_METATYPE(SettingWrite)
 
 class RefusedStorageTest : public QObject {
     Q_OBJECT
@@ -74,13 +90,15 @@ private slots:
     void saveRefused_data() {
         QTest::addColumn<SaveWay>("way");
         QTest::addColumn<Refusal>("refusal");
+        QTest::addColumn<DocumentSize>("size");
         for (const SaveWay way : {SaveWay::Save, SaveWay::SaveAs}) {
             const char* w = way == SaveWay::Save ? "&Save" : "save as";
-            QTest::addRow("%s, missing folder", w) << way << Refusal::MissingFolder;
-            QTest::addRow("%s, read-only folder", w) << way << Refusal::ReadOnlyFolder;
-            QTest::addRow("%s, read-only file", w) << way << Refusal::ReadOnlyFile;
-            QTest::addRow("%s, folder as target", w) << way << Refusal::FolderAsTarget;
-            QTest::addRow("%s, full disk", w) << way << Refusal::DiskFull;
+            QTest::addRow("%s, missing folder", w) << way << Refusal::MissingFolder << DocumentSize::Large;
+            QTest::addRow("%s, read-only folder", w) << way << Refusal::ReadOnlyFolder << DocumentSize::Large;
+            QTest::addRow("%s, read-only file", w) << way << Refusal::ReadOnlyFile << DocumentSize::Large;
+            QTest::addRow("%s, folder as target", w) << way << Refusal::FolderAsTarget << DocumentSize::Large;
+            QTest::addRow("%s, full disk, small document", w) << way << Refusal::DiskFull << DocumentSize::Small;
+            QTest::addRow("%s, full disk, large document", w) << way << Refusal::DiskFull << DocumentSize::Large;
         }
     }
     void saveRefused() {
@@ -89,6 +107,7 @@ private slots:
 #else
         QFETCH(SaveWay, way);
         QFETCH(Refusal, refusal);
+        QFETCH(DocumentSize, size);
         SimulatorFixture sim;
         MessageScript boxes;
         DialogScript dialogs;
@@ -96,9 +115,14 @@ private slots:
         LoadScenario(*w, "Mission.scn");
         QCOMPARE(w->scnfile->text(), QString("Mission.scn"));
         QVERIFY(w->ShipName && w->ShipName->count() > 0);
-        // An edit not saved yet, large enough to pass the size limit of a full disk.
-        w->Description->setPlainText(QString(20000, u'd'));
+        // An edit not saved yet, which makes the document the size the row is about.
+        w->Description->setPlainText(QString(size == DocumentSize::Small ? 300 : 20000, u'd'));
         const QByteArray document = DocumentBytes(*w);
+        if (size == DocumentSize::Small)
+            QVERIFY2(document.size() > kFullDiskRoom && document.size() < kWriteBuffer / 8,
+                     qPrintable(QString::number(document.size())));
+        else
+            QVERIFY2(document.size() > kWriteBuffer, qPrintable(QString::number(document.size())));
 
         OpenInstallation(sim);
         QString folder = sim.scenarioFolder();
@@ -131,7 +155,7 @@ private slots:
         {
             std::optional<FileSizeLimit> limit;
             if (refusal == Refusal::DiskFull)
-                limit.emplace(4096);
+                limit.emplace(kFullDiskRoom);
             QVERIFY(!limit || limit->ok());
             std::optional<OrdinaryUser> user;
             if (refusal == Refusal::ReadOnlyFolder || refusal == Refusal::ReadOnlyFile)
@@ -145,6 +169,8 @@ private slots:
         QVERIFY(boxes.done());
         const QString reason = ReasonOf(boxes.shown.last());
         QVERIFY2(!reason.isEmpty() && reason != "Unknown error", qPrintable(boxes.shown.last()));
+        if (refusal == Refusal::DiskFull) // the system's reason for a write past the file size limit
+            QCOMPARE(reason, QString::fromLocal8Bit(std::strerror(EFBIG)));
         QCOMPARE(FolderState(sim.scenarioFolder()), before);
         QVERIFY(!QFileInfo::exists(sim.tempPath() + "/Gone"));
         QCOMPARE(DocumentBytes(*w), document);
@@ -174,6 +200,81 @@ private slots:
         }
         QVERIFY(boxes.shown.isEmpty());
         QCOMPARE(sim.scenarioBytes("Mission.scn"), DocumentBytes(*w));
+#endif
+    }
+
+    // The setting file is one line, the simulator folder; on a full disk with less room than
+    // that line it is refused as a scenario is, and the setting the user had stays.
+    void settingRefused_data() {
+        QTest::addColumn<SettingWrite>("writer");
+        QTest::newRow("start-up rewrite") << SettingWrite::StartUp;
+        QTest::newRow("folder search") << SettingWrite::FolderSearch;
+    }
+    void settingRefused() {
+#ifndef Q_OS_UNIX
+        QSKIP("a full disk is made with the POSIX file size limit");
+#else
+        QFETCH(SettingWrite, writer);
+        SimulatorFixture sim;
+        QVERIFY(sim.ok());
+        // An installation in folders with long names, so that the setting's line is longer than
+        // the room left on the disk.
+        const QString deep =
+            sim.tempPath() + "/" + QString(200, u'a') + "/" + QString(200, u'b') + "/" + QString(200, u'c');
+        QVERIFY(QDir().mkpath(deep));
+        const QString installation = deep + "/sim";
+        QVERIFY(QDir().rename(sim.simulatorFolder(), installation));
+        const QString start = sim.tempPath() + "/start";
+        // The setting as the user left it, with a comment: the rewrite would drop the comment.
+        const QByteArray setting = (QDir::toNativeSeparators(installation) + " ; Skelvan\r\n").toLocal8Bit();
+        const auto writeSetting = [&] {
+            QFile file(start + "/tyx.cfg");
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            QCOMPARE(file.write(setting), setting.size());
+        };
+        writeSetting();
+        QVERIFY2(setting.size() > kFullDiskRoom + 16, qPrintable(QString::number(setting.size())));
+
+        MessageScript boxes;
+        DialogScript dialogs;
+        std::unique_ptr<TYX> w;
+        QMap<QString, QByteArray> before;
+        if (writer == SettingWrite::StartUp) {
+            before = FolderState(start);
+            boxes.expectStart("The setting file \"tyx.cfg\" could not be written: ", "Warning", MsgButtons::Ok,
+                              MsgIcon::Exclamation);
+            FileSizeLimit limit(kFullDiskRoom);
+            QVERIFY(limit.ok());
+            w = sim.makeWindow();
+        } else {
+            w = sim.makeWindow();
+            writeSetting();
+            before = FolderState(start);
+            dialogs.expect("SkelvanFolderSearch", [&](QDialog* dialog) {
+                auto* search = qobject_cast<SkelvanFolderSearch*>(dialog);
+                QVERIFY(search);
+                search->OpenFolder(installation);
+                QVERIFY(search->Command1->isEnabled());
+                search->Command1->click();
+                // A refused write leaves the window open for another try; the user gives up.
+                QVERIFY(search->isVisible());
+                search->reject();
+            });
+            boxes.expectStart("The setting file could not be written: ", "Error", MsgButtons::Ok,
+                              MsgIcon::Exclamation);
+            boxes.expect("You must restart the program to take into account the modification.", "Information",
+                         MsgButtons::Ok, MsgIcon::Information);
+            FileSizeLimit limit(kFullDiskRoom);
+            QVERIFY(limit.ok());
+            w->Menu32->trigger();
+        }
+        QVERIFY(dialogs.done());
+        QVERIFY(boxes.done());
+        QVERIFY(w->StartedUp());
+        // The system's reason for a write past the file size limit.
+        QCOMPARE(boxes.shown.first().section(": ", 1), QString::fromLocal8Bit(std::strerror(EFBIG)));
+        QCOMPARE(FolderState(start), before);
+        QCOMPARE(FolderState(start).keys(), QStringList{"tyx.cfg"});
 #endif
     }
 

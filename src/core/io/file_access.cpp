@@ -156,7 +156,11 @@ bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error
     } else {
         QSaveFile file(target);
         errno = 0;
-        if (!file.open(QIODevice::WriteOnly)) {
+        // Unbuffered, so that write() reports what reached the file. Buffered, a file smaller
+        // than the device's write buffer reaches it only when commit() flushes, and commit()
+        // does not notice that flush failing (a full disk): it would replace the old file with
+        // a cut one and report success. The bytes are all in memory, so the buffer saves nothing.
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
             failure = WriteFailure(file, errno);
         } else if (errno = 0, file.write(bytes) != bytes.size()) {
             failure = WriteFailure(file, errno);
