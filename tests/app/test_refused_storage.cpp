@@ -6,7 +6,7 @@
 #include "app_fixture.h"
 #include "core/scenario/scenario_writer.h"
 #include "refused_storage.h"
-#include "simulator/skelvan_folder_search.h"
+#include "widgets/dialogs/skelvan_folder_search.h"
 #include "test_registry.h"
 
 #include <QComboBox>
