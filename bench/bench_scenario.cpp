@@ -9,11 +9,11 @@
 // After the runs a summary gives Read/Floor (goal: at most 4), Write/PlainWrite (at most 3)
 // in wall-clock and CPU time, and the memory the document holds against the file's size (at
 // most 10). On a shared machine pass --benchmark_repetitions=5 to compare medians.
-#include "core/text/codepage.h"
+#include "core/io/file_access.h"
 #include "core/scenario/scenario_reader.h"
 #include "core/scenario/scenario_writer.h"
+#include "core/text/codepage.h"
 #include "scenario_generator.h"
-#include "core/io/file_access.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -51,8 +51,7 @@ Fixture& Data() {
 
 QByteArray ReadFile(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
+    if (!file.open(QIODevice::ReadOnly)) return {};
     return file.readAll();
 }
 
@@ -86,7 +85,8 @@ void Write(benchmark::State& state) {
 void WriteBytes(benchmark::State& state) {
     const ScenarioReadResult& r = Data().read;
     for (auto _ : state) {
-        const QByteArray bytes = ScenarioFileBytes(r.document, int(r.stationNames.size()), int(r.shipNames.size()));
+        const QByteArray bytes =
+            ScenarioFileBytes(r.document, int(r.stationNames.size()), int(r.shipNames.size()));
         benchmark::DoNotOptimize(bytes.size());
     }
     state.SetBytesProcessed(state.iterations() * Data().bytes.size());
@@ -94,18 +94,19 @@ void WriteBytes(benchmark::State& state) {
 
 void SafeSave(benchmark::State& state) {
     const ScenarioReadResult& r = Data().read;
-    const QByteArray bytes = ScenarioFileBytes(r.document, int(r.stationNames.size()), int(r.shipNames.size()));
+    const QByteArray bytes =
+        ScenarioFileBytes(r.document, int(r.stationNames.size()), int(r.shipNames.size()));
     const QString path = Data().dir.filePath("Safe.scn");
     for (auto _ : state) {
-        if (!WriteWholeFile(path, bytes))
-            state.SkipWithError("save failed");
+        if (!WriteWholeFile(path, bytes)) state.SkipWithError("save failed");
     }
     state.SetBytesProcessed(state.iterations() * Data().bytes.size());
 }
 
 void PlainWrite(benchmark::State& state) {
     const ScenarioReadResult& r = Data().read;
-    const QByteArray bytes = ScenarioFileBytes(r.document, int(r.stationNames.size()), int(r.shipNames.size()));
+    const QByteArray bytes =
+        ScenarioFileBytes(r.document, int(r.stationNames.size()), int(r.shipNames.size()));
     const QString path = Data().dir.filePath("Plain.scn");
     for (auto _ : state) {
         QFile file(path);
@@ -126,7 +127,7 @@ BENCHMARK(SafeSave)->Unit(benchmark::kMillisecond);
 // Keeps the wall and CPU time per iteration of every benchmark for the summary; with
 // repetitions, their medians.
 class Recorder : public benchmark::ConsoleReporter {
-public:
+  public:
     struct Times {
         double wall = 0;
         double cpu = 0;
@@ -138,13 +139,12 @@ public:
             const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
             if (median || (run.run_type == Run::RT_Iteration && !medians_.count(name)))
                 times[name] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
-            if (median)
-                medians_.insert(name);
+            if (median) medians_.insert(name);
         }
         ConsoleReporter::ReportRuns(runs);
     }
 
-private:
+  private:
     std::set<std::string> medians_;
 };
 
@@ -175,17 +175,15 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&recorder);
     auto& t = recorder.times;
     const auto ratio = [&t](const char* what, const char* a, const char* b, double goal) {
-        if (!t.count(a) || !t.count(b))
-            return;
-        std::printf("%-30s wall %6.2f  cpu %6.2f  (goal <= %g) %s\n", what, t[a].wall / t[b].wall, t[a].cpu / t[b].cpu,
-                    goal, t[a].wall / t[b].wall <= goal ? "met" : "MISSED");
+        if (!t.count(a) || !t.count(b)) return;
+        std::printf("%-30s wall %6.2f  cpu %6.2f  (goal <= %g) %s\n", what, t[a].wall / t[b].wall,
+                    t[a].cpu / t[b].cpu, goal, t[a].wall / t[b].wall <= goal ? "met" : "MISSED");
     };
     ratio("Read / Floor", "Read", "Floor", 4);
     ratio("Write / PlainWrite", "Write", "PlainWrite", 3);
     ratio("Write / SafeSave", "Write", "SafeSave", 3);
     const double memory = MemoryRatio();
-    if (memory >= 0)
-        Verdict("Document memory / file size", memory, 10);
+    if (memory >= 0) Verdict("Document memory / file size", memory, 10);
     benchmark::Shutdown();
     return 0;
 }

@@ -16,11 +16,30 @@ void Line(QByteArray& out, const QString& text) {
 QByteArray GenerateScenario(int stations, int ships) {
     QByteArray out;
     out.reserve(stations * 180 + ships * 200 + 4096);
-    for (const char* line : {"BEGIN_DESC", "A crowded sky: every station and ship of the fleet, for timing.",
-                             "Second line, with a comma; and a semicolon.", "END_DESC", "", "BEGIN_ENVIRONMENT",
-                             "  System Sol", "  Date MJD 52531.5208333333", "END_ENVIRONMENT", "", "BEGIN_FOCUS",
-                             "  Ship K0", "END_FOCUS", "", "BEGIN_CAMERA", "  TARGET K0", "  MODE Cockpit",
-                             "END_CAMERA", "", "BEGIN_HUD", "  TYPE Orbit", "END_HUD", "", "BEGIN_STATIONS"})
+    for (const char* line : {"BEGIN_DESC",
+                             "A crowded sky: every station and ship of the fleet, for timing.",
+                             "Second line, with a comma; and a semicolon.",
+                             "END_DESC",
+                             "",
+                             "BEGIN_ENVIRONMENT",
+                             "  System Sol",
+                             "  Date MJD 52531.5208333333",
+                             "END_ENVIRONMENT",
+                             "",
+                             "BEGIN_FOCUS",
+                             "  Ship K0",
+                             "END_FOCUS",
+                             "",
+                             "BEGIN_CAMERA",
+                             "  TARGET K0",
+                             "  MODE Cockpit",
+                             "END_CAMERA",
+                             "",
+                             "BEGIN_HUD",
+                             "  TYPE Orbit",
+                             "END_HUD",
+                             "",
+                             "BEGIN_STATIONS"})
         Line(out, QString::fromLatin1(line));
     for (int i = 0; i < stations; ++i) {
         Line(out, QStringLiteral("ST%1:%2 ; station %1").arg(i).arg(kStationClasses[i % 3]));
@@ -33,8 +52,7 @@ QByteArray GenerateScenario(int stations, int ships) {
                       .arg(i % 360)
                       .arg((i * 7) % 360)
                       .arg((i * 13) % 360));
-        if (i % 2)
-            Line(out, QStringLiteral("  ZROT_FREQ %1").arg(0.0001 * (i % 20 + 1), 0, 'f', 4));
+        if (i % 2) Line(out, QStringLiteral("  ZROT_FREQ %1").arg(0.0001 * (i % 20 + 1), 0, 'f', 4));
         Line(out, QStringLiteral("  AROT %1 %2 %3").arg(i % 180).arg(i % 90).arg(i % 45));
         Line(out, QStringLiteral("END"));
     }
@@ -67,7 +85,9 @@ QByteArray GenerateScenario(int stations, int ships) {
             break;
         default:
             Line(out, QStringLiteral("K%1:%2").arg(i).arg(shipClass));
-            Line(out, QStringLiteral("  STATUS Docked Earth:ST%1:%2").arg(stations > 0 ? (i / 3) % stations : 0).arg(i % 2 + 1));
+            Line(out, QStringLiteral("  STATUS Docked Earth:ST%1:%2")
+                          .arg(stations > 0 ? (i / 3) % stations : 0)
+                          .arg(i % 2 + 1));
             Line(out, QStringLiteral("  FUEL 1"));
             Line(out, QStringLiteral("  DOCKINFO 0:1,K%1:1").arg(i));
             break;

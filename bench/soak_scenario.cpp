@@ -2,10 +2,10 @@
 // and saved 1,000 times in one process. Memory after the last round must stay within 10% of
 // memory after the first, so that nothing accumulates from one load and save to the next.
 // Usage: bench_soak_scenario [rounds]   (prints the figures; exit code 1 when the goal is missed)
+#include "core/io/file_access.h"
 #include "core/scenario/scenario_reader.h"
 #include "core/scenario/scenario_writer.h"
 #include "scenario_generator.h"
-#include "core/io/file_access.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -43,21 +43,18 @@ int main(int argc, char** argv) {
     long long afterLast = 0;
     for (int round = 1; round <= rounds; ++round) {
         const auto bytes = ReadWholeFile(path);
-        if (!bytes)
-            return 2;
+        if (!bytes) return 2;
         ScenarioReadResult read = ReadScenario(*bytes);
         read.document.Description = ScenarioDescription(*bytes);
-        const QByteArray written = ScenarioFileBytes(read.document, int(read.stationNames.size()),
-                                                     int(read.shipNames.size()));
-        if (!WriteWholeFile(path, written))
-            return 2;
-        if (round == 1)
-            afterFirst = HeapInUse();
-        if (round == rounds)
-            afterLast = HeapInUse();
+        const QByteArray written =
+            ScenarioFileBytes(read.document, int(read.stationNames.size()), int(read.shipNames.size()));
+        if (!WriteWholeFile(path, written)) return 2;
+        if (round == 1) afterFirst = HeapInUse();
+        if (round == rounds) afterLast = HeapInUse();
     }
     const double growth = afterFirst > 0 ? double(afterLast - afterFirst) / double(afterFirst) : 0.0;
-    std::printf("rounds %d, heap after the first %lld bytes, after the last %lld bytes, growth %.2f%% (goal: at most 10%%)\n",
+    std::printf("rounds %d, heap after the first %lld bytes, after the last %lld bytes, growth %.2f%% (goal: "
+                "at most 10%%)\n",
                 rounds, afterFirst, afterLast, growth * 100.0);
     return growth <= 0.10 ? 0 : 1;
 }

@@ -6,12 +6,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-#define SKELVAN_FUZZ_TARGET(check)                                                                     \
-    extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {              \
-        const QString why = check(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));  \
-        if (!why.isEmpty()) {                                                                          \
-            std::fprintf(stderr, "property broken: %s\n", why.toUtf8().constData());                   \
-            std::abort();                                                                              \
-        }                                                                                              \
-        return 0;                                                                                      \
+#define SKELVAN_FUZZ_TARGET(check)                                                                           \
+    extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {                     \
+        const QString why = check(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));         \
+        if (!why.isEmpty()) {                                                                                \
+            std::fprintf(stderr, "property broken: %s\n", why.toUtf8().constData());                         \
+            std::abort();                                                                                    \
+        }                                                                                                    \
+        return 0;                                                                                            \
     }

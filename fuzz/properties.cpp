@@ -1,10 +1,10 @@
 #include "properties.h"
 
-#include "core/text/codepage.h"
 #include "core/scenario/scenario_reader.h"
 #include "core/scenario/scenario_writer.h"
-#include "core/text/text_rules.h"
+#include "core/text/codepage.h"
 #include "core/text/record_lookup.h"
+#include "core/text/text_rules.h"
 
 #include <cfloat>
 #include <cmath>
@@ -22,7 +22,9 @@ QString Show(const QString& text) {
     return u'"' + shown + u'"';
 }
 
-QString Show(double value) { return QString::number(value, 'g', 17); }
+QString Show(double value) {
+    return QString::number(value, 'g', 17);
+}
 
 // The value of a plain decimal text ("-", digits, one "."), computed digit by digit without
 // the conversions under test: exact for texts of up to 15 digits, which are all that the
@@ -43,8 +45,7 @@ bool PlainDecimal(const QString& text, double* value) {
             continue;
         }
         digits += c;
-        if (point)
-            ++fraction;
+        if (point) ++fraction;
     }
     while (digits.startsWith(u'0'))
         digits.remove(0, 1);
@@ -52,27 +53,25 @@ bool PlainDecimal(const QString& text, double* value) {
         digits.chop(1);
         --fraction;
     }
-    if (digits.size() > 15)
-        return false;
+    if (digits.size() > 15) return false;
     double whole = 0;
     for (QChar c : digits)
         whole = whole * 10 + (c.unicode() - u'0');
     // Both the digits and the power of ten are exact doubles below 1e22, so one division
     // rounds correctly.
-    if (fraction > 22)
-        return false;
+    if (fraction > 22) return false;
     *value = (negative ? -whole : whole) / std::pow(10.0, fraction);
     return true;
 }
 
 QString CheckNumberRoundTrip(double x) {
-    if (!std::isfinite(x))
-        return {};
+    if (!std::isfinite(x)) return {};
     const QString text = NumberText(x);
     const double back = LeadingNumber(text);
     // Half a unit of the 15th digit, plus the rounding of that decimal to the nearest double.
     if (std::fabs(back - x) > (5e-15 + 2 * DBL_EPSILON) * std::fabs(x))
-        return QStringLiteral("LeadingNumber(NumberText(%1)) = %2 via %3").arg(Show(x), Show(back), Show(text));
+        return QStringLiteral("LeadingNumber(NumberText(%1)) = %2 via %3")
+            .arg(Show(x), Show(back), Show(text));
     if (NumberText(back) != text)
         return QStringLiteral("NumberText(%1) = %2 but the value read back gives %3")
             .arg(Show(x), Show(text), Show(NumberText(back)));
@@ -93,20 +92,18 @@ QString CheckTextRules(const QByteArray& bytes) {
         const double read = LeadingNumber(text);
         double expected = 0;
         if (PlainDecimal(text, &expected) && read != expected)
-            return QStringLiteral("LeadingNumber(%1) = %2, the whole text is %3").arg(Show(text), Show(read), Show(expected));
-        if (!std::isfinite(read))
-            return QStringLiteral("LeadingNumber(%1) is not finite").arg(Show(text));
+            return QStringLiteral("LeadingNumber(%1) = %2, the whole text is %3")
+                .arg(Show(text), Show(read), Show(expected));
+        if (!std::isfinite(read)) return QStringLiteral("LeadingNumber(%1) is not finite").arg(Show(text));
     }
 
     QString why = CheckNumberRoundTrip(LeadingNumber(text));
-    if (!why.isEmpty())
-        return why;
+    if (!why.isEmpty()) return why;
     if (bytes.size() >= 8) {
         double raw;
         std::memcpy(&raw, bytes.constData(), sizeof raw);
         why = CheckNumberRoundTrip(raw);
-        if (!why.isEmpty())
-            return why;
+        if (!why.isEmpty()) return why;
     }
     return {};
 }
@@ -129,12 +126,12 @@ QString CheckRecordLookup(const QByteArray& bytes) {
     QString expected = kNoData;
     for (const QString& r : records) {
         const QString t = Trim(r);
-        if (UCase(t.left(key.size())) == UCase(key))
-            expected = t;
+        if (UCase(t.left(key.size())) == UCase(key)) expected = t;
     }
     const QString found = GetData(file, key);
     if (found != expected)
-        return QStringLiteral("GetData(%1) gave %2, the records say %3").arg(Show(key), Show(found), Show(expected));
+        return QStringLiteral("GetData(%1) gave %2, the records say %3")
+            .arg(Show(key), Show(found), Show(expected));
 
     const QString end = key.isEmpty() ? QStringLiteral("END_DESC") : key + QStringLiteral("_END");
     const QString start = key.isEmpty() ? QStringLiteral("BEGIN_DESC") : key;
@@ -142,8 +139,7 @@ QString CheckRecordLookup(const QByteArray& bytes) {
     if (collected.size() > records.size())
         return QStringLiteral("ExtractData collected more records than the file holds");
     for (const QString& c : collected) {
-        if (c == start || c == end)
-            return QStringLiteral("ExtractData collected a marker %1").arg(Show(c));
+        if (c == start || c == end) return QStringLiteral("ExtractData collected a marker %1").arg(Show(c));
     }
     return {};
 }
@@ -151,11 +147,13 @@ QString CheckRecordLookup(const QByteArray& bytes) {
 QString CheckScenarioRoundTrip(const QByteArray& bytes) {
     ScenarioReadResult first = ReadScenario(bytes);
     first.document.Description = ScenarioDescription(bytes);
-    const QByteArray written = ScenarioFileBytes(first.document, int(first.stationNames.size()), int(first.shipNames.size()));
+    const QByteArray written =
+        ScenarioFileBytes(first.document, int(first.stationNames.size()), int(first.shipNames.size()));
 
     ScenarioReadResult second = ReadScenario(written);
     second.document.Description = ScenarioDescription(written);
-    const QByteArray again = ScenarioFileBytes(second.document, int(second.stationNames.size()), int(second.shipNames.size()));
+    const QByteArray again =
+        ScenarioFileBytes(second.document, int(second.stationNames.size()), int(second.shipNames.size()));
     if (again != written) {
         qsizetype at = 0;
         while (at < written.size() && at < again.size() && written[at] == again[at])
@@ -165,7 +163,8 @@ QString CheckScenarioRoundTrip(const QByteArray& bytes) {
             .arg(at)
             .arg(Show(DecodeText(written.mid(from, 100))), Show(DecodeText(again.mid(from, 100))));
     }
-    if (first.stationNames.size() != second.stationNames.size() || first.shipNames.size() != second.shipNames.size())
+    if (first.stationNames.size() != second.stationNames.size() ||
+        first.shipNames.size() != second.shipNames.size())
         return QStringLiteral("stations or ships were lost between the writes: %1/%2 then %3/%4")
             .arg(first.stationNames.size())
             .arg(first.shipNames.size())

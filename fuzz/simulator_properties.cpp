@@ -2,12 +2,12 @@
 // station classes, the catalog scan of a configuration folder).
 #include "properties.h"
 
+#include "core/installation/base_catalog.h"
+#include "core/installation/class_catalogs.h"
+#include "core/installation/dock_catalog.h"
+#include "core/installation/planetary_system_data.h"
 #include "core/text/codepage.h"
 #include "core/text/text_rules.h"
-#include "core/installation/class_catalogs.h"
-#include "core/installation/planetary_system_data.h"
-#include "core/installation/base_catalog.h"
-#include "core/installation/dock_catalog.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -39,7 +39,9 @@ QList<QByteArray> SplitFiles(const QByteArray& bytes) {
     }
 }
 
-qsizetype LineCount(const QByteArray& bytes) { return SplitLines(DecodeText(bytes)).size(); }
+qsizetype LineCount(const QByteArray& bytes) {
+    return SplitLines(DecodeText(bytes)).size();
+}
 } // namespace
 
 QString CheckPlanetarySystem(const QByteArray& bytes) {
@@ -54,7 +56,8 @@ QString CheckPlanetarySystem(const QByteArray& bytes) {
 
 QString CheckPlanetData(const QByteArray& bytes) {
     static const QRegularExpression period(QStringLiteral("^[0-9]+h[0-9]+min[0-9]+sec$"));
-    static const QLocale locales[] = {QLocale::c(), QLocale(QLocale::German), QLocale(QLocale::Hindi, QLocale::India)};
+    static const QLocale locales[] = {QLocale::c(), QLocale(QLocale::German),
+                                      QLocale(QLocale::Hindi, QLocale::India)};
     for (const QLocale& locale : locales) {
         const PlanetDataTexts texts = PlanetData(bytes, locale);
         if (texts.mass != kNoBodyData && !texts.mass.endsWith(QStringLiteral(" kg")))
@@ -67,8 +70,7 @@ QString CheckPlanetData(const QByteArray& bytes) {
             return QStringLiteral("rotation period text %1").arg(Show(texts.rotationPeriod));
     }
     const PlanetDataTexts none = PlanetData(std::nullopt, QLocale::c());
-    if (none.mass != kNoBodyData)
-        return QStringLiteral("a body without a file has a mass");
+    if (none.mass != kNoBodyData) return QStringLiteral("a body without a file has a mass");
     return {};
 }
 
@@ -78,22 +80,26 @@ QString CheckBaseCatalog(const QByteArray& bytes) {
     const QByteArray base = files.value(1);
     const QStringList names = BaseFilesOfBody(body);
     for (const QString& name : names) {
-        if (name.contains(u' '))
-            return QStringLiteral("base file name %1 holds a blank").arg(Show(name));
+        if (name.contains(u' ')) return QStringLiteral("base file name %1 holds a blank").arg(Show(name));
     }
     const BaseFileContents contents = ReadBaseFile(base, QStringLiteral("BaseA"));
     if (contents.padCount < 0 || contents.padCount > LineCount(base))
-        return QStringLiteral("pad count %1 for a file of %2 lines").arg(contents.padCount).arg(LineCount(base));
+        return QStringLiteral("pad count %1 for a file of %2 lines")
+            .arg(contents.padCount)
+            .arg(LineCount(base));
 
     // Every body is the fuzzed planet file, every base the fuzzed base file.
     const QStringList bodies = {QStringLiteral("Earth"), QStringLiteral("   Moon")};
-    const QStringList catalog = BuildBaseCatalog(bodies, [&](const QString& fileName) -> std::optional<QByteArray> {
-        if (fileName == QStringLiteral("Earth.cfg") || fileName == QStringLiteral("Moon.cfg"))
-            return body;
-        return base;
-    });
+    const QStringList catalog =
+        BuildBaseCatalog(bodies, [&](const QString& fileName) -> std::optional<QByteArray> {
+            if (fileName == QStringLiteral("Earth.cfg") || fileName == QStringLiteral("Moon.cfg"))
+                return body;
+            return base;
+        });
     if (catalog.size() != 2 * names.size())
-        return QStringLiteral("%1 catalog entries for %2 base lines on each of two bodies").arg(catalog.size()).arg(names.size());
+        return QStringLiteral("%1 catalog entries for %2 base lines on each of two bodies")
+            .arg(catalog.size())
+            .arg(names.size());
     for (const QString& entry : catalog) {
         if (!entry.endsWith(QStringLiteral(":Earth")) && !entry.endsWith(QStringLiteral(":Moon")))
             return QStringLiteral("catalog entry %1 does not end with its body").arg(Show(entry));
@@ -115,12 +121,17 @@ QString CheckCatalogScan(const QByteArray& bytes) {
         files.push_back({QStringLiteral("f%1.cfg").arg(i, 3, 10, QLatin1Char('0')), parts[i]});
     const ClassCatalogs c = BuildClassCatalogs(files);
     if (c.planetarySystems.size() != c.planetarySystemFiles.size())
-        return QStringLiteral("%1 planetary systems for %2 files").arg(c.planetarySystems.size()).arg(c.planetarySystemFiles.size());
+        return QStringLiteral("%1 planetary systems for %2 files")
+            .arg(c.planetarySystems.size())
+            .arg(c.planetarySystemFiles.size());
     if (c.stationClasses.size() != c.stationClassFiles.size())
-        return QStringLiteral("%1 station classes for %2 files").arg(c.stationClasses.size()).arg(c.stationClassFiles.size());
+        return QStringLiteral("%1 station classes for %2 files")
+            .arg(c.stationClasses.size())
+            .arg(c.stationClassFiles.size());
     for (qsizetype i = 0; i < c.stationClasses.size(); ++i) {
         if (c.stationClasses[i] + QStringLiteral(".cfg") != c.stationClassFiles[i])
-            return QStringLiteral("station class %1 from file %2").arg(Show(c.stationClasses[i]), Show(c.stationClassFiles[i]));
+            return QStringLiteral("station class %1 from file %2")
+                .arg(Show(c.stationClasses[i]), Show(c.stationClassFiles[i]));
     }
     for (const QString& file : c.planetarySystemFiles) {
         if (!file.startsWith(u'f') || !file.endsWith(QStringLiteral(".cfg")))

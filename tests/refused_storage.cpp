@@ -10,8 +10,7 @@
 
 FileSizeLimit::FileSizeLimit(qint64 bytes) {
     rlimit limit{};
-    if (getrlimit(RLIMIT_FSIZE, &limit) != 0)
-        return;
+    if (getrlimit(RLIMIT_FSIZE, &limit) != 0) return;
     oldSoft_ = limit.rlim_cur;
     oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
     // Only the soft limit: the hard one stays, so the old limit can be set again.
@@ -33,10 +32,9 @@ constexpr uid_t kNobody = 65534;
 }
 
 OrdinaryUser::OrdinaryUser() {
-    if (geteuid() != 0)
-        return;
-    // The group first, while the process may still change it; real and effective ids both,
-    // since some checks (access()) look at the real one.
+    if (geteuid() != 0) return;
+        // The group first, while the process may still change it; real and effective ids both,
+        // since some checks (access()) look at the real one.
 #ifdef Q_OS_LINUX
     ok_ = setresgid(kNobody, kNobody, 0) == 0 && setresuid(kNobody, kNobody, 0) == 0;
 #else
@@ -46,21 +44,20 @@ OrdinaryUser::OrdinaryUser() {
 }
 
 OrdinaryUser::~OrdinaryUser() {
-    if (!switched_)
-        return;
+    if (!switched_) return;
 #ifdef Q_OS_LINUX
     const bool back = setresuid(0, 0, 0) == 0 && setresgid(0, 0, 0) == 0;
 #else
     const bool back = seteuid(0) == 0 && setegid(0) == 0;
 #endif
-    if (!back)
-        std::abort(); // the rest of the run would test as the wrong user
+    if (!back) std::abort(); // the rest of the run would test as the wrong user
 }
 
 void OpenToEveryone(const QString& folder) {
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
-                                      QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
-                                      QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther);
+                                      QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                      QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                      QFileDevice::WriteOther | QFileDevice::ExeOther);
 }
 
 void MakeReadOnly(const QString& path) {

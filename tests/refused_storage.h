@@ -8,14 +8,14 @@
 // Lowers this process's file size limit, with SIGXFSZ ignored: writes past the limit fail
 // as they do on a full disk, instead of killing the process.
 class FileSizeLimit {
-public:
+  public:
     explicit FileSizeLimit(qint64 bytes);
     ~FileSizeLimit();
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
     bool ok() const { return ok_; }
 
-private:
+  private:
     unsigned long long oldSoft_ = 0;
     void (*oldHandler_)(int) = nullptr;
     bool ok_ = false;
@@ -25,14 +25,14 @@ private:
 // test run as root. While this lives a root process works under an ordinary user's ids,
 // keeping root as its saved id to return to; for any other user it changes nothing.
 class OrdinaryUser {
-public:
+  public:
     OrdinaryUser();
     ~OrdinaryUser();
     OrdinaryUser(const OrdinaryUser&) = delete;
     OrdinaryUser& operator=(const OrdinaryUser&) = delete;
     bool ok() const { return ok_; }
 
-private:
+  private:
     bool switched_ = false;
     bool ok_ = true;
 };

@@ -9,13 +9,14 @@
 #include <QTemporaryDir>
 
 class SimulatorFixture {
-public:
+  public:
     SimulatorFixture() {
         QDir root(dir_.path());
         root.mkpath("start");
         root.mkpath("sim/Config");
         root.mkpath("sim/Scenarios");
-        Write("sim/skelvan.cfg", "; test installation\r\nConfigDir = .\\Config\\\r\nScenarioDir = .\\Scenarios\\\r\n");
+        Write("sim/skelvan.cfg",
+              "; test installation\r\nConfigDir = .\\Config\\\r\nScenarioDir = .\\Scenarios\\\r\n");
         WriteSetting(SimulatorFolder() + " ; the simulator");
         previous_ = QDir::currentPath();
         QDir::setCurrent(StartFolder());
@@ -33,14 +34,15 @@ public:
         const QString path = dir_.path() + "/" + relative;
         QDir().mkpath(QFileInfo(path).path());
         QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
+        if (file.open(QIODevice::WriteOnly)) file.write(bytes);
     }
     QByteArray Read(const QString& relative) const {
         QFile file(dir_.path() + "/" + relative);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    void WriteSetting(const QString& firstLine) const { Write("start/tyx.cfg", (firstLine + "\r\n").toUtf8()); }
+    void WriteSetting(const QString& firstLine) const {
+        Write("start/tyx.cfg", (firstLine + "\r\n").toUtf8());
+    }
     void RemoveSetting() const { QFile::remove(StartFolder() + "/tyx.cfg"); }
     // Copies every file of a folder (e.g. the demo installation) into the simulator folder.
     void CopyTree(const QString& from, const QString& to = QString()) const {
@@ -57,7 +59,7 @@ public:
         }
     }
 
-private:
+  private:
     QTemporaryDir dir_;
     QString previous_;
 };

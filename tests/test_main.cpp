@@ -13,7 +13,8 @@ std::vector<std::pair<const char*, Factory>>& Registry() {
 } // namespace skelvan_test
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     QStringList args = app.arguments();
     QString only;
@@ -23,8 +24,7 @@ int main(int argc, char** argv) {
     }
     int failed = 0;
     for (auto& [name, make] : skelvan_test::Registry()) {
-        if (!only.isEmpty() && only != QLatin1String(name))
-            continue;
+        if (!only.isEmpty() && only != QLatin1String(name)) continue;
         auto test = make();
         failed += QTest::qExec(test.get(), args) != 0 ? 1 : 0;
     }

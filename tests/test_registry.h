@@ -14,6 +14,5 @@ struct Registrar {
 };
 } // namespace skelvan_test
 
-#define SKELVAN_TEST(Class)                                                                            \
-    static skelvan_test::Registrar skelvan_registrar_##Class(#Class,                                    \
-                                                             [] { return std::make_unique<Class>(); })
+#define SKELVAN_TEST(Class)                                                                                  \
+    static skelvan_test::Registrar skelvan_registrar_##Class(#Class, [] { return std::make_unique<Class>(); })

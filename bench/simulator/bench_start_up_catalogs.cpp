@@ -17,8 +17,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -31,16 +31,16 @@ struct Setup {
 };
 Setup* setup = nullptr;
 
-QString ConfigFolder() { return setup->temp.path() + "/sim/Config/"; }
+QString ConfigFolder() {
+    return setup->temp.path() + "/sim/Config/";
+}
 
 // Bytes read by this process so far (every read call, page cache included); -1 where unknown.
 qint64 BytesReadByProcess() {
     QFile io("/proc/self/io");
-    if (!io.open(QIODevice::ReadOnly))
-        return -1;
+    if (!io.open(QIODevice::ReadOnly)) return -1;
     for (const QByteArray& line : io.readAll().split('\n')) {
-        if (line.startsWith("rchar:"))
-            return line.mid(6).trimmed().toLongLong();
+        if (line.startsWith("rchar:")) return line.mid(6).trimmed().toLongLong();
     }
     return -1;
 }
@@ -51,8 +51,7 @@ void ReadFolderOnce(benchmark::State& state) {
         const QDir dir(ConfigFolder());
         for (const QString& name : dir.entryList({"*.cfg"}, QDir::Files)) {
             QFile file(dir.filePath(name));
-            if (file.open(QIODevice::ReadOnly))
-                total += file.readAll().size();
+            if (file.open(QIODevice::ReadOnly)) total += file.readAll().size();
         }
         benchmark::DoNotOptimize(total);
     }
@@ -84,7 +83,7 @@ void ThreeSeparateScans(benchmark::State& state) {
 }
 
 class GoalReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "min")
@@ -135,8 +134,7 @@ bool NoContentsKeptAfterStartUp() {
     QFile::remove(PlatformPath(path));
     const bool gone = !ReadWholeFile(path);
     QFile restore(PlatformPath(path));
-    if (restore.open(QIODevice::WriteOnly))
-        restore.write(saved);
+    if (restore.open(QIODevice::WriteOnly)) restore.write(saved);
     return !station.isEmpty() && gone;
 }
 } // namespace
@@ -151,8 +149,7 @@ int main(int argc, char** argv) {
     QDir().mkpath(s.temp.path() + "/start");
     {
         QFile setting(s.temp.path() + "/start/tyx.cfg");
-        if (!setting.open(QIODevice::WriteOnly))
-            return 2;
+        if (!setting.open(QIODevice::WriteOnly)) return 2;
         setting.write(QDir::toNativeSeparators(s.temp.path() + "/sim").toLocal8Bit() + "\r\n");
     }
     std::printf("Configuration folder: %d files, %.1f MB\n", s.folder.files, s.folder.bytes / 1e6);
@@ -169,7 +166,8 @@ int main(int argc, char** argv) {
         b->Unit(benchmark::kMillisecond)
             ->Repetitions(5)
             ->ReportAggregatesOnly(true)
-            ->ComputeStatistics("min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
+            ->ComputeStatistics(
+                "min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
     };
     measured(benchmark::RegisterBenchmark("ReadFolderOnce (floor)", ReadFolderOnce));
     measured(benchmark::RegisterBenchmark("StartUpCatalogs", StartUpCatalogs));

@@ -6,41 +6,49 @@
 
 namespace {
 class Writer {
-public:
+  public:
     explicit Writer(QString folder) : folder_(std::move(folder)) {}
     void Write(const QString& name, const QByteArray& text) {
         QByteArray bytes = text;
         bytes.replace("\n", "\r\n");
         QFile file(folder_ + "/" + name);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
+        if (file.open(QIODevice::WriteOnly)) file.write(bytes);
         ++result.files;
         result.bytes += bytes.size();
     }
     GeneratedFolder result;
 
-private:
+  private:
     QString folder_;
 };
 
-QByteArray Number(double v) { return QByteArray::number(v, 'g', 8); }
+QByteArray Number(double v) {
+    return QByteArray::number(v, 'g', 8);
+}
 
 // Lines of records that no catalog asks for, as the simulator's files carry many of them.
 QByteArray OtherRecords(QRandomGenerator& random, int lines, const char* prefix) {
     QByteArray text;
     for (int i = 0; i < lines; ++i) {
         switch (random.bounded(5)) {
-        case 0: text += "; " + QByteArray(prefix) + " settings, group " + QByteArray::number(i) + "\n"; break;
-        case 1:
-            text += QByteArray(prefix) + "Param" + QByteArray::number(i) + " = " + Number(random.generateDouble() * 1e4) +
-                    ", " + Number(random.generateDouble()) + ", " + Number(random.generateDouble()) + "\n";
+        case 0:
+            text += "; " + QByteArray(prefix) + " settings, group " + QByteArray::number(i) + "\n";
             break;
-        case 2: text += "TextureLayer" + QByteArray::number(i) + " = .\\Textures\\" + prefix + "_" +
-                        QByteArray::number(random.bounded(1000)) + ".dds   ; surface tile\n"; break;
-        case 3: text += "\n"; break;
+        case 1:
+            text += QByteArray(prefix) + "Param" + QByteArray::number(i) + " = " +
+                    Number(random.generateDouble() * 1e4) + ", " + Number(random.generateDouble()) + ", " +
+                    Number(random.generateDouble()) + "\n";
+            break;
+        case 2:
+            text += "TextureLayer" + QByteArray::number(i) + " = .\\Textures\\" + prefix + "_" +
+                    QByteArray::number(random.bounded(1000)) + ".dds   ; surface tile\n";
+            break;
+        case 3:
+            text += "\n";
+            break;
         default:
-            text += "  Coeff" + QByteArray::number(i) + " = " + Number(random.generateDouble() * 2 - 1) + " " +
-                    Number(random.generateDouble()) + " " + Number(random.generateDouble()) + "\n";
+            text += "  Coeff" + QByteArray::number(i) + " = " + Number(random.generateDouble() * 2 - 1) +
+                    " " + Number(random.generateDouble()) + " " + Number(random.generateDouble()) + "\n";
         }
     }
     return text;
@@ -49,8 +57,7 @@ QByteArray OtherRecords(QRandomGenerator& random, int lines, const char* prefix)
 QByteArray BodyName(int system, int planet, int moon) {
     QByteArray name = "S" + QByteArray::number(system).rightJustified(2, '0') + "P" +
                       QByteArray::number(planet).rightJustified(2, '0');
-    if (moon > 0)
-        name += "M" + QByteArray::number(moon);
+    if (moon > 0) name += "M" + QByteArray::number(moon);
     return name;
 }
 } // namespace
@@ -61,28 +68,30 @@ GeneratedFolder GenerateConfigFolder(const QString& simulatorFolder, const Gener
     {
         QFile cfg(simulatorFolder + "/skelvan.cfg");
         if (cfg.open(QIODevice::WriteOnly))
-            cfg.write("; generated installation\r\nConfigDir = .\\Config\\\r\nScenarioDir = .\\Scenarios\\\r\n");
+            cfg.write(
+                "; generated installation\r\nConfigDir = .\\Config\\\r\nScenarioDir = .\\Scenarios\\\r\n");
     }
     Writer out(simulatorFolder + "/Config");
     QRandomGenerator random(5000);
     int baseNumber = 0;
     const int planets = sizes.bodiesPerSystem / 4;
     for (int s = 0; s < sizes.systems; ++s) {
-        QByteArray system = "; Generated planetary system\nName = System " + QByteArray::number(s) + "\nStar1 = Star" +
-                            QByteArray::number(s) + "\nMarkerPath = .\\Markers\\System" + QByteArray::number(s) +
-                            "\\\n\n";
+        QByteArray system = "; Generated planetary system\nName = System " + QByteArray::number(s) +
+                            "\nStar1 = Star" + QByteArray::number(s) + "\nMarkerPath = .\\Markers\\System" +
+                            QByteArray::number(s) + "\\\n\n";
         for (int p = 1; p <= planets; ++p) {
             system += "Planet" + QByteArray::number(p) + " = " + BodyName(s, p, 0) + "\n";
             for (int m = 1; m <= 3; ++m)
-                system += BodyName(s, p, 0) + ":Moon" + QByteArray::number(m) + " = " + BodyName(s, p, m) + "\n";
+                system +=
+                    BodyName(s, p, 0) + ":Moon" + QByteArray::number(m) + " = " + BodyName(s, p, m) + "\n";
         }
         out.Write("System" + QString::number(s).rightJustified(2, '0') + ".cfg", system);
         for (int p = 1; p <= planets; ++p) {
             for (int m = 0; m <= 3; ++m) {
                 QByteArray body = "; Generated body\nName = " + BodyName(s, p, m) + "\nModule = Planet\n" +
-                                  "Mass = " + Number(random.generateDouble() * 1e25) + "\nSize = " +
-                                  Number(1e5 + random.generateDouble() * 7e7) + "\nSidRotPeriod = " +
-                                  Number(random.generateDouble() * 2e6 - 1e5) + "\n";
+                                  "Mass = " + Number(random.generateDouble() * 1e25) +
+                                  "\nSize = " + Number(1e5 + random.generateDouble() * 7e7) +
+                                  "\nSidRotPeriod = " + Number(random.generateDouble() * 2e6 - 1e5) + "\n";
                 if (random.bounded(2))
                     body += "AtmAltLimit = " + Number(random.generateDouble() * 5e5) + "\n";
                 body += OtherRecords(random, random.bounded(15, 60), "Body");
@@ -90,8 +99,8 @@ GeneratedFolder GenerateConfigFolder(const QString& simulatorFolder, const Gener
                 if (bases > 0) {
                     body += "NumBases = " + QByteArray::number(bases) + "\n";
                     for (int b = 0; b < bases; ++b)
-                        body += "Base" + QByteArray::number(b + 1) + " = GenBase" + QByteArray::number(baseNumber++) +
-                                " 12.5 -40.25\n";
+                        body += "Base" + QByteArray::number(b + 1) + " = GenBase" +
+                                QByteArray::number(baseNumber++) + " 12.5 -40.25\n";
                 }
                 out.Write(QString::fromLatin1(BodyName(s, p, m)) + ".cfg", body);
             }
@@ -117,7 +126,8 @@ GeneratedFolder GenerateConfigFolder(const QString& simulatorFolder, const Gener
     }
     for (int f = 0; f < sizes.fillerFiles; ++f) {
         // Base files, texture and marker settings: from a few hundred bytes to some 30 KB.
-        const int lines = static_cast<int>(std::exp(std::log(8.0) + random.generateDouble() * std::log(1000.0 / 8.0)));
+        const int lines =
+            static_cast<int>(std::exp(std::log(8.0) + random.generateDouble() * std::log(1000.0 / 8.0)));
         QByteArray filler = "; Generated configuration\nName = Filler" + QByteArray::number(f) + "\n";
         for (int l = 0; l < lines / 10; ++l)
             filler += "LPAD = " + QByteArray::number(l * 20) + " 0 0\n";

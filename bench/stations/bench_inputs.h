@@ -1,8 +1,8 @@
 #pragma once
 // Large, fixed inputs for the benchmarks: a planetary system of planets with four moons each,
 // stations on every body, station classes of 1 to 12 ports, and ships on ports and pads.
-#include "core/text/text_rules.h"
 #include "core/editing/location_trees.h"
+#include "core/text/text_rules.h"
 
 #include <QRandomGenerator>
 #include <QStringList>
@@ -41,7 +41,8 @@ inline std::vector<ShipPlace> Ships(int count, const QString& status, const QStr
     QRandomGenerator random(11);
     std::vector<ShipPlace> ships;
     for (int j = 0; j < count; ++j)
-        ships.push_back({QString("Ship%1").arg(j), status, QString("%1%2").arg(placeWord).arg(random.bounded(places)),
+        ships.push_back({QString("Ship%1").arg(j), status,
+                         QString("%1%2").arg(placeWord).arg(random.bounded(places)),
                          QString::number(1 + random.bounded(12))});
     return ships;
 }

@@ -2,8 +2,8 @@
 // Goals: a node list in under 20 ms, a tree widget filled in under 300 ms, and the base
 // catalog within twice the time of reading its files once.
 #include "bench_inputs.h"
-#include "core/io/file_access.h"
 #include "core/installation/base_catalog.h"
+#include "core/io/file_access.h"
 #include "widgets/common/location_trees_view.h"
 
 #include <QApplication>
@@ -88,14 +88,15 @@ BENCHMARK(BaseTreeWidget)->Name("BaseTree/widget_fill/goal_300ms")->Unit(benchma
 
 // A configuration folder of 2,000 body files, 1,000 of them listing one base each.
 class BaseFiles {
-public:
+  public:
     QStringList bodies = bench::Bodies(400);
     QString folder;
     QStringList files;
     BaseFiles() {
         folder = dir_.path() + "/";
         for (int p = 0; p < bodies.size(); ++p) {
-            QByteArray body = "Name = " + Trim(bodies[p]).toLatin1() + "\r\nSize = 1000000\r\nAtmAltLimit = 0\r\n";
+            QByteArray body =
+                "Name = " + Trim(bodies[p]).toLatin1() + "\r\nSize = 1000000\r\nAtmAltLimit = 0\r\n";
             if (p % 2 == 0)
                 body += "NumBases = 1\r\nBase1 = Base" + QByteArray::number(p / 2) + " 10 20 ; a base\r\n";
             Write(Trim(bodies[p]) + ".cfg", body);
@@ -108,11 +109,10 @@ public:
         }
     }
 
-private:
+  private:
     void Write(const QString& name, const QByteArray& bytes) {
         QFile file(dir_.path() + "/" + name);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
+        if (file.open(QIODevice::WriteOnly)) file.write(bytes);
         files << name;
     }
     QTemporaryDir dir_;
@@ -147,7 +147,8 @@ BENCHMARK(BuildCatalog)->Name("BaseCatalog/build/goal_2x_read_files_once")->Unit
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -3,9 +3,9 @@
 #include "app/tyx.h"
 #include "core/installation/class_catalogs.h"
 #include "core/io/file_access.h"
-#include "widgets/dialogs/start_up_progress.h"
 #include "widgets/common/message_box.h"
 #include "widgets/common/selection.h"
+#include "widgets/dialogs/start_up_progress.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -23,11 +23,11 @@ void FillList(QComboBox* box, const QStringList& entries) {
 
 QString UnreadableFilesText(const QStringList& names) {
     const int shown = 10;
-    QString text = QStringLiteral("These configuration files could not be read and are left out of the catalogs:");
+    QString text =
+        QStringLiteral("These configuration files could not be read and are left out of the catalogs:");
     for (int i = 0; i < names.size() && i < shown; ++i)
         text += u'\r' + names[i];
-    if (names.size() > shown)
-        text += QStringLiteral("\r... and %1 more.").arg(names.size() - shown);
+    if (names.size() > shown) text += QStringLiteral("\r... and %1 more.").arg(names.size() - shown);
     return text;
 }
 
@@ -69,8 +69,7 @@ void TYX::StartUpCatalogs() {
             const auto bytes = ReadListedFile(platformFolder, name);
             if (bytes) {
                 builder.Add(name, *bytes);
-                if (builder.LastWasStationClass())
-                    keep.Keep(path, *bytes);
+                if (builder.LastWasStationClass()) keep.Keep(path, *bytes);
             } else {
                 unreadable.append(name);
             }
@@ -93,8 +92,7 @@ void TYX::StartUpCatalogs() {
         NBuffer = catalogs.stationMeshNames;
         StationDockScan();
     }
-    if (StationClass->count() > 0)
-        Select(StationClass, 0);
+    if (StationClass->count() > 0) Select(StationClass, 0);
 
     {
         QSignalBlocker block(Check2);
@@ -110,12 +108,10 @@ void TYX::StartUpCatalogs() {
 }
 
 void TYX::PlanetarySystemChange() {
-    if (Check2->isChecked())
-        return;
+    if (Check2->isChecked()) return;
     const int index = PlanetarySystem->currentIndex();
     const QString file = index >= 0 ? PlanetarySystem->itemData(index).toString() : QString();
-    if (file.isEmpty())
-        return; // an entry that no system file made
+    if (file.isEmpty()) return; // an entry that no system file made
     BusyPointer busy;
     ExtractPlanet(CfgDir->text() + file);
     PlanetarySystemUpdate();
@@ -123,9 +119,8 @@ void TYX::PlanetarySystemChange() {
 
 void TYX::Check2Click() {
     if (!Check2->isChecked())
-        ShowMessage(this, "As soon as you select a planetary system, all the stations and ships are reset !", "Warning",
-                    MsgButtons::Ok, MsgIcon::Exclamation);
+        ShowMessage(this, "As soon as you select a planetary system, all the stations and ships are reset !",
+                    "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
     PlanetarySystem->setEnabled(false);
-    if (!Check2->isChecked())
-        PlanetarySystem->setEnabled(true);
+    if (!Check2->isChecked()) PlanetarySystem->setEnabled(true);
 }

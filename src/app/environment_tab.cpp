@@ -20,8 +20,9 @@ void TYX::BuildEnvironmentTab(QWidget* page) {
     Frame4->setObjectName("Frame4");
     Description = new QPlainTextEdit(Frame4);
     Description->setObjectName("Description");
-    Description->setToolTip("Contains the scenario description that will be displayed to summarize the scenario at "
-                            "its selection");
+    Description->setToolTip(
+        "Contains the scenario description that will be displayed to summarize the scenario at "
+        "its selection");
     Description->setTabChangesFocus(true);
     (new QVBoxLayout(Frame4))->addWidget(Description);
 
@@ -31,7 +32,8 @@ void TYX::BuildEnvironmentTab(QWidget* page) {
     PlanetarySystem = new QComboBox(Frame5);
     PlanetarySystem->setObjectName("PlanetarySystem");
     PlanetarySystem->setToolTip(
-        "Allows to select a planetary system from the ones installed in the skelvan configuration, and then only "
+        "Allows to select a planetary system from the ones installed in the skelvan configuration, and then "
+        "only "
         "the planets and moons of the selected palentary system will be available for (coherent scenario) "
         "settings.");
     PlanetarySystem->setMinimumContentsLength(24);
@@ -79,8 +81,9 @@ void TYX::BuildEnvironmentTab(QWidget* page) {
     auto* focusLayout = new QGridLayout(focus);
     ShipFocus = new QLabel(focus);
     ShipFocus->setObjectName("ShipFocus");
-    ShipFocus->setToolTip("Displays the user-controlled ship. It can be selected from the \"possible ships\" list, "
-                          "that can be updated at the Ship list tab");
+    ShipFocus->setToolTip(
+        "Displays the user-controlled ship. It can be selected from the \"possible ships\" list, "
+        "that can be updated at the Ship list tab");
     ShipFocus->setFrameShape(QFrame::StyledPanel);
     ShipFocus->setMinimumWidth(160);
     PossibleShipFocus = new QComboBox(focus);
@@ -89,7 +92,8 @@ void TYX::BuildEnvironmentTab(QWidget* page) {
     PossibleShipFocus->setMinimumContentsLength(24);
     Command7 = new QPushButton("Change user-controled ship", focus);
     Command7->setObjectName("Command7");
-    Command7->setToolTip("Replace the user-controlled ship by the ship displayed at the \"Possible ships\" combo box");
+    Command7->setToolTip(
+        "Replace the user-controlled ship by the ship displayed at the \"Possible ships\" combo box");
     auto* possibleLabel = new QLabel("Possible ships", focus);
     possibleLabel->setBuddy(PossibleShipFocus);
     focusLayout->addWidget(new QLabel("User-controlled ship", focus), 0, 0);

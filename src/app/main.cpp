@@ -5,8 +5,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     TYX window;
-    if (!window.StartedUp())
-        return 1;
+    if (!window.StartedUp()) return 1;
     window.show();
     return app.exec();
 }

@@ -1,14 +1,14 @@
 // The menu bar and its commands, the save prompt and the exit.
+#include "app/tyx.h"
+#include "widgets/common/message_box.h"
+#include "widgets/common/modal.h"
 #include "widgets/dialogs/about_dialog.h"
 #include "widgets/dialogs/calculator.h"
 #include "widgets/dialogs/delete_dialog.h"
 #include "widgets/dialogs/help_window.h"
 #include "widgets/dialogs/load_dialog.h"
-#include "widgets/dialogs/save_as_dialog.h"
-#include "app/tyx.h"
 #include "widgets/dialogs/planetary_system_information.h"
-#include "widgets/common/message_box.h"
-#include "widgets/common/modal.h"
+#include "widgets/dialogs/save_as_dialog.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -18,11 +18,14 @@
 #include <QMenuBar>
 
 namespace {
-int EntryCount(const QComboBox* list) { return list ? list->count() : 0; }
+int EntryCount(const QComboBox* list) {
+    return list ? list->count() : 0;
+}
 } // namespace
 
 void TYX::BuildMenus() {
-    auto item = [this](QMenu* menu, const char* name, const QString& caption, bool enabled, void (TYX::*slot)()) {
+    auto item = [this](QMenu* menu, const char* name, const QString& caption, bool enabled,
+                       void (TYX::*slot)()) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(name);
         action->setEnabled(enabled);
@@ -60,8 +63,7 @@ void TYX::BuildMenus() {
 // Offers to save the open scenario under a name of the user's choice; it never saves by
 // itself and, unlike the menu commands, lets a scenario without ships be saved.
 void TYX::SavePrompt() {
-    if (scnfile->text().isEmpty())
-        return;
+    if (scnfile->text().isEmpty()) return;
     if (ShowMessage(this, "Do you wish to save " + scnfile->text() + " ?", "Skelvan Scenario Editor",
                     MsgButtons::OkCancel, MsgIcon::None) != MsgResult::Ok)
         return;
@@ -77,8 +79,8 @@ void TYX::Menu12Click() {
 
 void TYX::Menu13Click() {
     if (EntryCount(ShipName) < 1) {
-        ShowMessage(this, "You must have at least one ship in the scenario !", "Forbidden action", MsgButtons::Ok,
-                    MsgIcon::Exclamation);
+        ShowMessage(this, "You must have at least one ship in the scenario !", "Forbidden action",
+                    MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
     ScenarioFileSaving(ScnDir->text() + scnfile->text());
@@ -86,8 +88,8 @@ void TYX::Menu13Click() {
 
 void TYX::Menu14Click() {
     if (EntryCount(ShipName) < 1) {
-        ShowMessage(this, "You must have at least one ship in the scenario !", "Forbidden action", MsgButtons::Ok,
-                    MsgIcon::Exclamation);
+        ShowMessage(this, "You must have at least one ship in the scenario !", "Forbidden action",
+                    MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
     SaveAsDialog dialog(this);
@@ -115,7 +117,9 @@ void TYX::Menu31Click() {
     window->activateWindow();
 }
 
-void TYX::Menu33Click() { StartCalculator(this); }
+void TYX::Menu33Click() {
+    StartCalculator(this);
+}
 
 void TYX::Menu21Click() {
     QWidget* window = HelpWindow();
@@ -125,8 +129,7 @@ void TYX::Menu21Click() {
 }
 
 QWidget* TYX::HelpWindow() {
-    if (!helpWindow_)
-        helpWindow_ = new UserGuideWindow(this);
+    if (!helpWindow_) helpWindow_ = new UserGuideWindow(this);
     return helpWindow_;
 }
 

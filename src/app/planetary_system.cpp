@@ -1,11 +1,11 @@
 // The bodies of the current planetary system in the main window's lists, the emptying of the
 // scenario when the system changes, and the planetary system information window.
 #include "app/tyx.h"
-#include "core/io/file_access.h"
 #include "core/installation/planetary_system_data.h"
-#include "widgets/dialogs/planetary_system_information.h"
+#include "core/io/file_access.h"
 #include "widgets/common/message_box.h"
 #include "widgets/common/selection.h"
+#include "widgets/dialogs/planetary_system_information.h"
 
 #include <QAction>
 #include <QComboBox>

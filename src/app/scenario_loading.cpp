@@ -1,11 +1,11 @@
 // Loading a scenario into the window: the main window's side of the load dialog, and the
 // reader's window steps (lists, selections, displays) around the document logic.
-#include "core/scenario/description_text.h"
 #include "app/tyx.h"
-#include "core/scenario/scenario_reader.h"
-#include "core/text/text_rules.h"
 #include "core/io/file_access.h"
 #include "core/scenario/day_dates.h"
+#include "core/scenario/description_text.h"
+#include "core/scenario/scenario_reader.h"
+#include "core/text/text_rules.h"
 #include "widgets/common/message_box.h"
 #include "widgets/common/selection.h"
 
@@ -22,13 +22,11 @@
 
 namespace {
 void SelectFirst(QComboBox* list) {
-    if (list->count() > 0)
-        Select(list, 0);
+    if (list->count() > 0) Select(list, 0);
 }
 
 void SelectIndex(QComboBox* list, int index) {
-    if (list->count() > 0)
-        Select(list, std::clamp(index, 0, list->count() - 1));
+    if (list->count() > 0) Select(list, std::clamp(index, 0, list->count() - 1));
 }
 
 void Refill(QComboBox* list, const QStringList& entries) {
@@ -38,25 +36,27 @@ void Refill(QComboBox* list, const QStringList& entries) {
 }
 
 void ShowDate(QCalendarWidget* calendar, double day) {
-    if (calendar)
-        calendar->setSelectedDate(DateFromDayCount(day));
+    if (calendar) calendar->setSelectedDate(DateFromDayCount(day));
 }
 
 void MakeVisible(QWidget* widget) {
-    if (widget)
-        widget->setVisible(true);
+    if (widget) widget->setVisible(true);
 }
 } // namespace
 
-QString TYX::DescriptionText() const { return DescriptionFromEditor(Description->document()->toRawText()); }
+QString TYX::DescriptionText() const {
+    return DescriptionFromEditor(Description->document()->toRawText());
+}
 
-void TYX::SetDescriptionText(const QString& text) { Description->setPlainText(DescriptionForDisplay(text)); }
+void TYX::SetDescriptionText(const QString& text) {
+    Description->setPlainText(DescriptionForDisplay(text));
+}
 
 bool TYX::TyxSetting(const QString& fileName, const QString& description, bool viaLoadButton) {
     // A file that vanished or cannot be read since it was listed changes nothing.
     if (!ReadWholeFile(ScnDir->text() + fileName)) {
-        ShowMessage(this, "The scenario file " + fileName + " could not be read.", "Load a scenery", MsgButtons::Ok,
-                    MsgIcon::Exclamation);
+        ShowMessage(this, "The scenario file " + fileName + " could not be read.", "Load a scenery",
+                    MsgButtons::Ok, MsgIcon::Exclamation);
         return false;
     }
     Menu13->setEnabled(true);
@@ -67,11 +67,9 @@ bool TYX::TyxSetting(const QString& fileName, const QString& description, bool v
     scnfile->setText(fileName);
     SetDescriptionText(description);
     TabSettings();
-    if (SSTab1->isHidden())
-        SSTab1->show();
+    if (SSTab1->isHidden()) SSTab1->show();
     // Only the Load button unlocks the information window; a double click or Enter does not.
-    if (viaLoadButton)
-        Menu31->setEnabled(true);
+    if (viaLoadButton) Menu31->setEnabled(true);
     return true;
 }
 
@@ -93,8 +91,7 @@ void TYX::TabSettings() {
     // entry is set without running the change handler, which would empty the scenario.
     int found = -1;
     for (int i = 0; i < PlanetarySystem->count(); ++i) {
-        if (PlanetarySystem->itemText(i) == Document.SystemName)
-            found = i;
+        if (PlanetarySystem->itemText(i) == Document.SystemName) found = i;
     }
     {
         const QSignalBlocker block(PlanetarySystem);
@@ -141,14 +138,12 @@ void TYX::TabSettings() {
         ShipTabReset();
         ShipIndex->setText("0");
     }
-    if (Document.StationTable.empty())
-        Document.StationTableRedim(0);
+    if (Document.StationTable.empty()) Document.StationTableRedim(0);
 
     // Final display.
     SelectFirst(ShipName);
     SelectFirst(Spacecraft);
-    if (ShipName->count() > 0)
-        ShipParameterDisplay();
+    if (ShipName->count() > 0) ShipParameterDisplay();
     SelectFirst(ShipName);
     MakeVisible(ShipDockedTree);
     MakeVisible(ShipLandingTree);

@@ -1,9 +1,9 @@
 // Saving: the document as the controls hold it, written whole or not at all.
 #include "app/tyx.h"
-#include "core/scenario/scenario_writer.h"
-#include "core/text/text_rules.h"
 #include "core/io/file_access.h"
 #include "core/scenario/day_dates.h"
+#include "core/scenario/scenario_writer.h"
+#include "core/text/text_rules.h"
 #include "widgets/common/message_box.h"
 
 #include <QCalendarWidget>
@@ -29,8 +29,7 @@ bool TYX::ScenarioFileSaving(const QString& fileName) {
     // Every listed entry is written from its row; a row missing after an edit is written empty.
     if (static_cast<int>(document.StationTable.size()) < stations)
         document.StationTableRedimPreserve(stations);
-    if (static_cast<int>(document.ShipTable.size()) < ships)
-        document.ShipTableRedimPreserve(ships);
+    if (static_cast<int>(document.ShipTable.size()) < ships) document.ShipTableRedimPreserve(ships);
     const QByteArray bytes = ScenarioFileBytes(document, stations, ships);
     QString error;
     if (!WriteWholeFile(fileName, bytes, &error)) {

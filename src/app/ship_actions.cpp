@@ -1,8 +1,8 @@
 // The buttons that change the set of ships and the choices of the ship tab: add, delete,
 // change class, change planet, and the user-controlled ship on the first tab.
 #include "app/tyx.h"
-#include "core/text/text_rules.h"
 #include "core/editing/ship_lists.h"
+#include "core/text/text_rules.h"
 #include "widgets/common/message_box.h"
 #include "widgets/common/selection.h"
 
@@ -31,8 +31,8 @@ void TYX::Command6Click() {
     if (n <= 0) {
         ShipTabReset();
     } else if (n == 1) {
-        ShowMessage(this, "You may not delete this ship : the scenario must keep at least one ship !", "Warning",
-                    MsgButtons::Ok, MsgIcon::Information);
+        ShowMessage(this, "You may not delete this ship : the scenario must keep at least one ship !",
+                    "Warning", MsgButtons::Ok, MsgIcon::Information);
     } else {
         const int i = ShipRowNumber(ShipIndex->text());
         // A row number that names no ship deletes nothing; the rebuild below still runs.
@@ -41,15 +41,15 @@ void TYX::Command6Click() {
                 const QSignalBlocker block(ShipName);
                 ShipName->removeItem(i);
             }
-            if (i > 0)
-                ShipIndex->setText(NumberText(i - 1));
+            if (i > 0) ShipIndex->setText(NumberText(i - 1));
             Select(ShipName, ShipRowNumber(ShipIndex->text()));
         }
     }
 
     if (ShipName->count() == 0) {
         ShowMessage(this,
-                    "You have deleted all the ships : the ship focus is also deleted. Do not save this scenario until "
+                    "You have deleted all the ships : the ship focus is also deleted. Do not save this "
+                    "scenario until "
                     "a new ship is created !",
                     "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
         PossibleShipFocus->clear();
@@ -63,8 +63,14 @@ void TYX::Command6Click() {
     BasePadTreeUpdate();
 }
 
-void TYX::Command7Click() { ShipFocus->setText(FocusFromPick(PossibleShipFocus->currentText())); }
+void TYX::Command7Click() {
+    ShipFocus->setText(FocusFromPick(PossibleShipFocus->currentText()));
+}
 
-void TYX::Command10Click() { ShipClass->setText(Spacecraft->currentText()); }
+void TYX::Command10Click() {
+    ShipClass->setText(Spacecraft->currentText());
+}
 
-void TYX::Command11Click() { ShipOrbitingPlanet->setText(OrbitingRef->currentText()); }
+void TYX::Command11Click() {
+    ShipOrbitingPlanet->setText(OrbitingRef->currentText());
+}

@@ -1,8 +1,8 @@
 // The ship tab shows one row of the ship table at a time: the display, the reset before it,
 // and the pick in the ship list that runs both.
 #include "app/tyx.h"
-#include "core/text/text_rules.h"
 #include "core/editing/ship_percent.h"
+#include "core/text/text_rules.h"
 #include "widgets/common/selection.h"
 
 #include <QComboBox>
@@ -24,12 +24,13 @@ void PlaceSlider(QSlider* slider, int position) {
 // name typed over the entry, which in this list stands for no selection.
 int SelectedShipRow(const QComboBox* list) {
     const int r = list->currentIndex();
-    if (r < 0 || list->currentText() != list->itemText(r))
-        return -1;
+    if (r < 0 || list->currentText() != list->itemText(r)) return -1;
     return r;
 }
 
-QString OrbitText(const QString& column) { return NumberText(LeadingNumber(column)); }
+QString OrbitText(const QString& column) {
+    return NumberText(LeadingNumber(column));
+}
 } // namespace
 
 void TYX::ShipNameClick() {
@@ -41,8 +42,7 @@ void TYX::ShipNameClick() {
 void TYX::ShipParameterDisplay() {
     const int r = SelectedShipRow(ShipName);
     // Without a selected ship, or without its row, the controls keep what they show.
-    if (r < 0 || r >= static_cast<int>(Document.ShipTable.size()))
-        return;
+    if (r < 0 || r >= static_cast<int>(Document.ShipTable.size())) return;
     const ShipRow row = Document.ShipTable[std::size_t(r)];
 
     ShipIndex->setText(QString::number(r));
@@ -113,11 +113,12 @@ void TYX::ShipTabReset() {
     Landed->hide();
     Docked->hide();
     Orbiting->hide();
-    for (QLabel* label : {ShipFuel, MainEngineStatus, HoverEngineStatus, ShipLandedPlanet, ShipLandedBase,
-                          ShipLandedPad, ShipDockedStation, ShipDockedPort, ShipDockedPlanet, ShipOrbitingPlanet})
+    for (QLabel* label :
+         {ShipFuel, MainEngineStatus, HoverEngineStatus, ShipLandedPlanet, ShipLandedBase, ShipLandedPad,
+          ShipDockedStation, ShipDockedPort, ShipDockedPlanet, ShipOrbitingPlanet})
         label->clear();
-    for (QLineEdit* box : {ShipLandedHeading, ShipOrbitingAngularVelocity, ShipOrbitingArotX, ShipOrbitingArotY,
-                           ShipOrbitingArotZ, ShipOrbitingRposX, ShipOrbitingRposY, ShipOrbitingRposZ,
-                           ShipOrbitingRvelX, ShipOrbitingRvelY, ShipOrbitingRvelZ})
+    for (QLineEdit* box : {ShipLandedHeading, ShipOrbitingAngularVelocity, ShipOrbitingArotX,
+                           ShipOrbitingArotY, ShipOrbitingArotZ, ShipOrbitingRposX, ShipOrbitingRposY,
+                           ShipOrbitingRposZ, ShipOrbitingRvelX, ShipOrbitingRvelY, ShipOrbitingRvelZ})
         box->clear();
 }

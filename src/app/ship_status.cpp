@@ -61,9 +61,13 @@ void TYX::OrbitingShipOptionClick() {
     HoverEngineStatus->setEnabled(true);
 }
 
-void TYX::ShipFuelSliderChange() { ShipFuel->setText(SliderText(ShipFuelSlider->value())); }
+void TYX::ShipFuelSliderChange() {
+    ShipFuel->setText(SliderText(ShipFuelSlider->value()));
+}
 
-void TYX::MainEngineStatusSliderChange() { MainEngineStatus->setText(SliderText(MainEngineStatusSlider->value())); }
+void TYX::MainEngineStatusSliderChange() {
+    MainEngineStatus->setText(SliderText(MainEngineStatusSlider->value()));
+}
 
 void TYX::HoverEngineStatusSliderChange() {
     HoverEngineStatus->setText(SliderText(HoverEngineStatusSlider->value()));
@@ -71,8 +75,7 @@ void TYX::HoverEngineStatusSliderChange() {
 
 void TYX::ShipLandingTreeDblClick() {
     const QTreeWidgetItem* item = ShipLandingTree->currentItem();
-    if (!item)
-        return;
+    if (!item) return;
     if (const auto pick = PadPick(NodeOf(item))) {
         ShipLandedPad->setText(pick->number);
         ShipLandedBase->setText(pick->place);
@@ -82,8 +85,7 @@ void TYX::ShipLandingTreeDblClick() {
 
 void TYX::ShipDockedTreeDblClick() {
     const QTreeWidgetItem* item = ShipDockedTree->currentItem();
-    if (!item)
-        return;
+    if (!item) return;
     if (const auto pick = PortPick(NodeOf(item))) {
         ShipDockedPort->setText(pick->number);
         ShipDockedStation->setText(pick->place);

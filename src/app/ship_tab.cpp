@@ -1,10 +1,10 @@
 // The ship tab "Ship list": its controls, with their captions and tooltips, and the wiring of
 // their handlers.
 #include "app/tyx.h"
-#include "widgets/orbit/ship_orbit_view.h"
-#include "widgets/common/location_trees_view.h"
 #include "widgets/common/form_controls.h"
+#include "widgets/common/location_trees_view.h"
 #include "widgets/common/selection.h"
+#include "widgets/orbit/ship_orbit_view.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -22,8 +22,7 @@
 
 namespace {
 void SetToolTipOnce(QWidget* widget, const QString& tip) {
-    if (widget && widget->toolTip().isEmpty())
-        widget->setToolTip(tip);
+    if (widget && widget->toolTip().isEmpty()) widget->setToolTip(tip);
 }
 
 // The rows of a status frame: each control beside its caption, then the location tree,
@@ -87,9 +86,10 @@ void TYX::BuildShipTab(QWidget* page) {
     ShipIndex = Named(new QLabel(page), "ShipIndex");
     ShipIndex->hide();
     ShipClass = ValueLabel(page, "ShipClass", "Class of the ship selected in the Ship name combo box");
-    Spacecraft = Named(new QComboBox(page), "Spacecraft",
-                       "List of all the available ship class, according to the Skelvan configuration including the "
-                       "add-ons");
+    Spacecraft =
+        Named(new QComboBox(page), "Spacecraft",
+              "List of all the available ship class, according to the Skelvan configuration including the "
+              "add-ons");
     Command10 = Named(new QPushButton("Change class", page), "Command10",
                       "Sets the Ship class to the class selected in the \"Possible Ship Class\" combo box");
     identity->addWidget(Caption("Ship name", page), 0, 0);
@@ -105,12 +105,12 @@ void TYX::BuildShipTab(QWidget* page) {
     left->addWidget(Caption("Select the ship status", page));
     auto* status = Named(new QGroupBox("Status", page), "ShipStatusFrame");
     auto* statusRow = new QHBoxLayout(status);
-    LandedShipOption = Named(new QRadioButton("Landed", status), "LandedShipOption",
-                             "Sets the ship status to \"Landed\"");
+    LandedShipOption =
+        Named(new QRadioButton("Landed", status), "LandedShipOption", "Sets the ship status to \"Landed\"");
     OrbitingShipOption = Named(new QRadioButton("Orbiting", status), "OrbitingShipOption",
                                "Sets the ship status to Orbiting\"");
-    DockedShipOption = Named(new QRadioButton("Docked", status), "DockedShipOption",
-                             "Sets the ship status to \"Docked\"");
+    DockedShipOption =
+        Named(new QRadioButton("Docked", status), "DockedShipOption", "Sets the ship status to \"Docked\"");
     statusRow->addWidget(LandedShipOption);
     statusRow->addWidget(OrbitingShipOption);
     statusRow->addWidget(DockedShipOption);
@@ -120,13 +120,15 @@ void TYX::BuildShipTab(QWidget* page) {
     auto* engineGrid = new QGridLayout(engines);
     ShipFuel = ValueLabel(engines, "ShipFuel", "Defines the ship tank fuel level (percentage from 0 to 1)");
     ShipFuelSlider = LevelSlider(engines, "ShipFuelSlider", 0);
-    MainEngineStatus = ValueLabel(engines, "MainEngineStatus",
-                                  "Main/retro engine power percentage in action (percentage from -1 to 1). This "
-                                  "value must be set to zero when landed or docked");
+    MainEngineStatus =
+        ValueLabel(engines, "MainEngineStatus",
+                   "Main/retro engine power percentage in action (percentage from -1 to 1). This "
+                   "value must be set to zero when landed or docked");
     MainEngineStatusSlider = LevelSlider(engines, "MainEngineStatusSlider", -100);
-    HoverEngineStatus = ValueLabel(engines, "HoverEngineStatus",
-                                   "Hover engine power percentage in action (from 0 to 1). This value must be set "
-                                   "to zero when landed or docked");
+    HoverEngineStatus =
+        ValueLabel(engines, "HoverEngineStatus",
+                   "Hover engine power percentage in action (from 0 to 1). This value must be set "
+                   "to zero when landed or docked");
     HoverEngineStatusSlider = LevelSlider(engines, "HoverEngineStatusSlider", 0);
     engineGrid->addWidget(Caption("Fuel level", engines), 0, 0);
     engineGrid->addWidget(ShipFuel, 0, 1);
@@ -141,12 +143,15 @@ void TYX::BuildShipTab(QWidget* page) {
 
     auto* actions = Named(new QGroupBox("Actions", page), "ShipActionsFrame");
     auto* actionColumn = new QVBoxLayout(actions);
-    Command4 = Named(new QPushButton("Ship parameter validation", actions), "Command4",
-                     "Validates all ship parameters. If the values are not validated, they are not memorized and "
-                     "lost and the former values taken into account when passing to another ship.");
-    Command5 = Named(new QPushButton("Add a new ship", actions), "Command5", "To create a new ship within the scenario");
-    Command6 = Named(new QPushButton("Delete ship", actions), "Command6",
-                     "Deletes the ship from the scenario (the ship file in the configuration is not removed)");
+    Command4 =
+        Named(new QPushButton("Ship parameter validation", actions), "Command4",
+              "Validates all ship parameters. If the values are not validated, they are not memorized and "
+              "lost and the former values taken into account when passing to another ship.");
+    Command5 = Named(new QPushButton("Add a new ship", actions), "Command5",
+                     "To create a new ship within the scenario");
+    Command6 =
+        Named(new QPushButton("Delete ship", actions), "Command6",
+              "Deletes the ship from the scenario (the ship file in the configuration is not removed)");
     actionColumn->addWidget(Command4);
     actionColumn->addWidget(Command5);
     actionColumn->addWidget(Command6);
@@ -159,28 +164,38 @@ void TYX::BuildShipTab(QWidget* page) {
     ShipLandedPlanet = ValueLabel(Landed, "ShipLandedPlanet", "Planet of the base where the ship is parked");
     ShipLandedBase = ValueLabel(Landed, "ShipLandedBase", "Name of the base where the ship is parked");
     ShipLandedPad = ValueLabel(Landed, "ShipLandedPad", "Pad number where the is is parked");
-    ShipLandedHeading = Named(new QLineEdit(Landed), "ShipLandedHeading", QString::fromUtf8("Ship orientation (in °) at the landing pad"));
+    ShipLandedHeading = Named(new QLineEdit(Landed), "ShipLandedHeading",
+                              QString::fromUtf8("Ship orientation (in °) at the landing pad"));
     ShipLandingTree = MakeLocationTree(Landed, "ShipLandingTree");
-    PlaceUnderCaptions(landedGrid, {{"Planet", ShipLandedPlanet}, {"Base", ShipLandedBase},
-                                    {"Landed pad", ShipLandedPad}, {"Heading", ShipLandedHeading}}, ShipLandingTree);
+    PlaceUnderCaptions(landedGrid,
+                       {{"Planet", ShipLandedPlanet},
+                        {"Base", ShipLandedBase},
+                        {"Landed pad", ShipLandedPad},
+                        {"Heading", ShipLandedHeading}},
+                       ShipLandingTree);
 
     Orbiting = Named(new QGroupBox("Orbiting ship parameters", page), "Orbiting");
     auto* orbitGrid = new QGridLayout(Orbiting);
-    ShipOrbitingPlanet = ValueLabel(Orbiting, "ShipOrbitingPlanet", "Displays the planet the ship orbits around");
-    OrbitingRef = Named(new QComboBox(Orbiting), "OrbitingRef", "List of the planets within the planetary system");
-    Command11 = Named(new QPushButton("Change planet", Orbiting), "Command11",
-                      "Changes the planet the ships orbits around by choosing it from the \"Possible Planet\" list");
+    ShipOrbitingPlanet =
+        ValueLabel(Orbiting, "ShipOrbitingPlanet", "Displays the planet the ship orbits around");
+    OrbitingRef =
+        Named(new QComboBox(Orbiting), "OrbitingRef", "List of the planets within the planetary system");
+    Command11 =
+        Named(new QPushButton("Change planet", Orbiting), "Command11",
+              "Changes the planet the ships orbits around by choosing it from the \"Possible Planet\" list");
     orbitGrid->addWidget(Caption("Planet", Orbiting), 0, 0);
     orbitGrid->addWidget(ShipOrbitingPlanet, 0, 1, 1, 2);
     orbitGrid->addWidget(Caption("Possible planet", Orbiting), 1, 0);
     orbitGrid->addWidget(OrbitingRef, 1, 1);
     orbitGrid->addWidget(Command11, 1, 2);
     AxisFrame(Orbiting, orbitGrid, 2, "Position rel. to reference",
-              "Displays the ship position relative to reference on axis %1", ShipOrbitingRposX, ShipOrbitingRposY,
-              ShipOrbitingRposZ, "ShipOrbitingRposX", "ShipOrbitingRposY", "ShipOrbitingRposZ");
+              "Displays the ship position relative to reference on axis %1", ShipOrbitingRposX,
+              ShipOrbitingRposY, ShipOrbitingRposZ, "ShipOrbitingRposX", "ShipOrbitingRposY",
+              "ShipOrbitingRposZ");
     AxisFrame(Orbiting, orbitGrid, 3, "Velocity rel. to reference",
-              "Displays the ship velocity relative to reference on axis %1", ShipOrbitingRvelX, ShipOrbitingRvelY,
-              ShipOrbitingRvelZ, "ShipOrbitingRvelX", "ShipOrbitingRvelY", "ShipOrbitingRvelZ");
+              "Displays the ship velocity relative to reference on axis %1", ShipOrbitingRvelX,
+              ShipOrbitingRvelY, ShipOrbitingRvelZ, "ShipOrbitingRvelX", "ShipOrbitingRvelY",
+              "ShipOrbitingRvelZ");
     AxisFrame(Orbiting, orbitGrid, 4, "Rot. angles orientation",
               "Object frame rotation angle orientation on axis %1", ShipOrbitingArotX, ShipOrbitingArotY,
               ShipOrbitingArotZ, "ShipOrbitingArotX", "ShipOrbitingArotY", "ShipOrbitingArotZ");
@@ -194,11 +209,15 @@ void TYX::BuildShipTab(QWidget* page) {
     Docked = Named(new QGroupBox("Docked ship parameters", page), "Docked");
     auto* dockGrid = new QGridLayout(Docked);
     ShipDockedPlanet = ValueLabel(Docked, "ShipDockedPlanet", "Planet the station orbits around");
-    ShipDockedStation = ValueLabel(Docked, "ShipDockedStation", "Name of the Station where the ship is docked");
-    ShipDockedPort = ValueLabel(Docked, "ShipDockedPort", "Station dock port number where the ship is docked");
+    ShipDockedStation =
+        ValueLabel(Docked, "ShipDockedStation", "Name of the Station where the ship is docked");
+    ShipDockedPort =
+        ValueLabel(Docked, "ShipDockedPort", "Station dock port number where the ship is docked");
     ShipDockedTree = MakeLocationTree(Docked, "ShipDockedTree");
-    PlaceUnderCaptions(dockGrid, {{"Planet", ShipDockedPlanet}, {"Station", ShipDockedStation},
-                                  {"Dock port", ShipDockedPort}}, ShipDockedTree);
+    PlaceUnderCaptions(
+        dockGrid,
+        {{"Planet", ShipDockedPlanet}, {"Station", ShipDockedStation}, {"Dock port", ShipDockedPort}},
+        ShipDockedTree);
 
     grid->addLayout(left, 0, 0);
     for (QGroupBox* frame : {Landed, Orbiting, Docked}) {
@@ -209,11 +228,13 @@ void TYX::BuildShipTab(QWidget* page) {
     grid->setColumnStretch(1, 3);
 
     // The user-controlled ship sits on the first tab, which is built before this one.
-    SetToolTipOnce(ShipFocus, "Displays the user-controlled ship. It can be selected from the \"possible ships\" list, "
-                              "that can be updated at the Ship list tab");
+    SetToolTipOnce(ShipFocus,
+                   "Displays the user-controlled ship. It can be selected from the \"possible ships\" list, "
+                   "that can be updated at the Ship list tab");
     SetToolTipOnce(PossibleShipFocus, "List of the ships available in the scenario");
-    SetToolTipOnce(Command7,
-                   "Replace the user-controlled ship by the ship displayed at the \"Possible ships\" combo box");
+    SetToolTipOnce(
+        Command7,
+        "Replace the user-controlled ship by the ship displayed at the \"Possible ships\" combo box");
 
     // Handlers. A pick in the ship list and an option click run the same handler as a
     // selection from code (ui/selection.h).
@@ -225,7 +246,8 @@ void TYX::BuildShipTab(QWidget* page) {
     // sliders with their signals blocked.
     connect(ShipFuelSlider, &QSlider::valueChanged, this, [this] { ShipFuelSliderChange(); });
     connect(MainEngineStatusSlider, &QSlider::valueChanged, this, [this] { MainEngineStatusSliderChange(); });
-    connect(HoverEngineStatusSlider, &QSlider::valueChanged, this, [this] { HoverEngineStatusSliderChange(); });
+    connect(HoverEngineStatusSlider, &QSlider::valueChanged, this,
+            [this] { HoverEngineStatusSliderChange(); });
     connect(ShipLandingTree, &QTreeWidget::itemDoubleClicked, this, [this] { ShipLandingTreeDblClick(); });
     connect(ShipDockedTree, &QTreeWidget::itemDoubleClicked, this, [this] { ShipDockedTreeDblClick(); });
     connect(Command4, &QPushButton::clicked, this, [this] { Command4Click(); });

@@ -13,13 +13,11 @@
 #include <QSignalBlocker>
 
 namespace {
-ShipStatusChoice StatusOf(const QRadioButton* landed, const QRadioButton* orbiting, const QRadioButton* docked) {
-    if (orbiting->isChecked())
-        return ShipStatusChoice::Orbiting;
-    if (landed->isChecked())
-        return ShipStatusChoice::Landed;
-    if (docked->isChecked())
-        return ShipStatusChoice::Docked;
+ShipStatusChoice StatusOf(const QRadioButton* landed, const QRadioButton* orbiting,
+                          const QRadioButton* docked) {
+    if (orbiting->isChecked()) return ShipStatusChoice::Orbiting;
+    if (landed->isChecked()) return ShipStatusChoice::Landed;
+    if (docked->isChecked()) return ShipStatusChoice::Docked;
     return ShipStatusChoice::None;
 }
 
@@ -72,11 +70,9 @@ void TYX::Command4Click() {
     // The current row is one of the listed ships (row 0 for a ship typed into an empty list);
     // any other row would be stored where no list entry shows it.
     const int last = std::max(n - 1, 0);
-    if (i < 0 || i > last)
-        return;
+    if (i < 0 || i > last) return;
     // A table shorter than its list is grown rather than overrun.
-    if (static_cast<int>(Document.ShipTable.size()) <= last)
-        Document.ShipTableRedimPreserve(last);
+    if (static_cast<int>(Document.ShipTable.size()) <= last) Document.ShipTableRedimPreserve(last);
     Document.ShipTable[std::size_t(i)] = StoredShipRow(Document.ShipTable[std::size_t(i)], texts);
 
     ShipListsRebuild(n, i);
@@ -106,13 +102,13 @@ void TYX::ShipFocusCheck() {
     for (int k = 0; k < PossibleShipFocus->count(); ++k)
         entries.append(PossibleShipFocus->itemText(k));
     const bool found = FocusShipFound(entries, ShipFocus->text());
-    if (!entries.isEmpty())
-        Select(PossibleShipFocus, 0);
+    if (!entries.isEmpty()) Select(PossibleShipFocus, 0);
     if (!found) {
         ShipFocus->setText(entries.isEmpty() ? QString() : ShipNameOfEntry(entries.first()));
-        ShowMessage(this,
-                    "As the user-controled ship was no longer valid in the scenario, it has been set to the first "
-                    "possible ship !",
-                    "Warning", MsgButtons::Ok, MsgIcon::Information);
+        ShowMessage(
+            this,
+            "As the user-controled ship was no longer valid in the scenario, it has been set to the first "
+            "possible ship !",
+            "Warning", MsgButtons::Ok, MsgIcon::Information);
     }
 }

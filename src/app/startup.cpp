@@ -1,11 +1,11 @@
 // The part of the main window's start-up that finds the simulator: the setting "tyx.cfg",
 // the folder search window, and the two folders that "skelvan.cfg" names.
 #include "app/tyx.h"
-#include "core/io/file_access.h"
 #include "core/installation/settings.h"
-#include "widgets/dialogs/skelvan_folder_search.h"
+#include "core/io/file_access.h"
 #include "widgets/common/message_box.h"
 #include "widgets/common/modal.h"
+#include "widgets/dialogs/skelvan_folder_search.h"
 
 #include <QDir>
 #include <QLabel>
@@ -37,7 +37,8 @@ void TYX::SkelvanFolderLocation() {
     SkelvanFolderSearch search(StartFolder, this);
     ExecModal(&search);
     const QString chosen = ReadSetting(StartFolder);
-    found = search.Validated() && MakeWorkingFolder(chosen) && FileExists(WithSeparator(chosen) + "skelvan.cfg");
+    found =
+        search.Validated() && MakeWorkingFolder(chosen) && FileExists(WithSeparator(chosen) + "skelvan.cfg");
     if (!found) {
         ShowMessage(this,
                     "Skelvan Scenario Editor cannot work without the folder where Skelvan is installed. "
@@ -54,8 +55,7 @@ void TYX::ReadSkelvanConfiguration() {
     const SkelvanFolders folders = ReadSkelvanCfg(bytes.value_or(QByteArray()));
     // The values start with the separator ("\Config\"), except for a drive root, which ends in one.
     QString base = SimulatorFolder;
-    if ((base.endsWith(u'\\') || base.endsWith(u'/')) && folders.configDir.startsWith(u'\\'))
-        base.chop(1);
+    if ((base.endsWith(u'\\') || base.endsWith(u'/')) && folders.configDir.startsWith(u'\\')) base.chop(1);
     CfgDir->setText(base + folders.configDir);
     ScnDir->setText(base + folders.scenarioDir);
 }
@@ -63,8 +63,8 @@ void TYX::ReadSkelvanConfiguration() {
 void TYX::RewriteSetting() {
     QString error;
     if (!WriteWholeFile(StartFolder + "tyx.cfg", SettingFileBytes(SimulatorFolder), &error))
-        ShowMessage(this, "The setting file \"tyx.cfg\" could not be written: " + error, "Warning", MsgButtons::Ok,
-                    MsgIcon::Exclamation);
+        ShowMessage(this, "The setting file \"tyx.cfg\" could not be written: " + error, "Warning",
+                    MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 void TYX::Menu32Click() {
@@ -73,8 +73,7 @@ void TYX::Menu32Click() {
         ExecModal(&search);
     }
     const QString setting = ReadSetting(StartFolder);
-    if (!setting.isEmpty())
-        SimulatorFolder = setting;
+    if (!setting.isEmpty()) SimulatorFolder = setting;
     MakeWorkingFolder(SimulatorFolder);
     ShowMessage(this, "You must restart the program to take into account the modification.", "Information",
                 MsgButtons::Ok, MsgIcon::Information);

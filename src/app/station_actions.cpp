@@ -1,10 +1,10 @@
 // The actions of the station tab: validation, add, delete, change class and planet, and the
 // choice between the class's rotation frequency and the user's.
 #include "app/tyx.h"
-#include "core/text/text_rules.h"
-#include "core/io/file_access.h"
 #include "core/editing/station_validation.h"
+#include "core/io/file_access.h"
 #include "core/scenario/day_dates.h"
+#include "core/text/text_rules.h"
 #include "widgets/common/message_box.h"
 #include "widgets/common/selection.h"
 
@@ -21,8 +21,7 @@ namespace {
 // The row a hidden index label names, kept within the rows the list shows.
 int RowOfIndexLabel(const QLabel* index, int listed) {
     const double value = std::nearbyint(LeadingNumber(index->text()));
-    if (!std::isfinite(value) || listed <= 0)
-        return 0;
+    if (!std::isfinite(value) || listed <= 0) return 0;
     return static_cast<int>(std::clamp(value, 0.0, static_cast<double>(listed - 1)));
 }
 
@@ -37,9 +36,13 @@ void TYX::Check1Click() {
     StationRotationFrequency->setText(classValue ? QStringLiteral("Station class") : QStringLiteral("0"));
 }
 
-void TYX::Command9Click() { StationClassName->setText(StationClass->currentText()); }
+void TYX::Command9Click() {
+    StationClassName->setText(StationClass->currentText());
+}
 
-void TYX::Command8Click() { StationRefPlanet->setText(StationRef->currentText()); }
+void TYX::Command8Click() {
+    StationRefPlanet->setText(StationRef->currentText());
+}
 
 void TYX::Command1Click() {
     StationControlTexts texts;
@@ -62,15 +65,15 @@ void TYX::Command1Click() {
     const std::optional<PlanetSize> planet = bytes ? std::optional(ReadPlanetSize(*bytes)) : std::nullopt;
     const QStringList messages = StationValidationMessages(texts, planet, planetFile);
     if (!messages.isEmpty()) {
-        ShowMessage(this, ValidationBoxText(messages), kStationValidationTitle, MsgButtons::Ok, MsgIcon::None);
+        ShowMessage(this, ValidationBoxText(messages), kStationValidationTitle, MsgButtons::Ok,
+                    MsgIcon::None);
         return;
     }
 
     // A station typed into an empty list becomes row 0, whatever row was shown before.
     const int listed = StationName->count();
     const int i = RowOfIndexLabel(StationIndex, listed);
-    if (i >= static_cast<int>(Document.StationTable.size()))
-        Document.StationTableRedimPreserve(i);
+    if (i >= static_cast<int>(Document.StationTable.size())) Document.StationTableRedimPreserve(i);
     StationRow& row = Document.StationTable[i];
 
     // Ships docked at the station move with it to its new planet; they are found by the name
@@ -162,8 +165,7 @@ void TYX::Command2Click() {
         const QSignalBlocker block(StationName);
         StationName->removeItem(i);
     }
-    if (i > 0)
-        StationIndex->setText(NumberText(i - 1));
+    if (i > 0) StationIndex->setText(NumberText(i - 1));
     Select(StationName, RowOfIndexLabel(StationIndex, StationName->count()));
     StationTreeUpdate();
 }

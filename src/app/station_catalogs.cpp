@@ -1,9 +1,9 @@
 // The catalogs of station dock ports and of bases, and the two location trees of the ship tab.
 #include "app/tyx.h"
-#include "core/text/text_rules.h"
-#include "core/io/file_access.h"
 #include "core/installation/base_catalog.h"
 #include "core/installation/dock_catalog.h"
+#include "core/io/file_access.h"
+#include "core/text/text_rules.h"
 #include "widgets/common/location_trees_view.h"
 #include "widgets/common/selection.h"
 
@@ -15,12 +15,10 @@ namespace {
 // The body list as listed; reading it leaves its last entry selected, as walking it does.
 QStringList WalkBodies(QComboBox* bodies) {
     QStringList list;
-    if (!bodies)
-        return list;
+    if (!bodies) return list;
     for (int p = 0; p < bodies->count(); ++p)
         list << bodies->itemText(p);
-    if (!list.isEmpty())
-        Select(bodies, static_cast<int>(list.size()) - 1);
+    if (!list.isEmpty()) Select(bodies, static_cast<int>(list.size()) - 1);
     return list;
 }
 
@@ -31,8 +29,7 @@ int ListedRows(const QComboBox* list, size_t tableRows) {
 
 void TYX::StationDockScan() {
     StationClassCount = static_cast<int>(Buffer.size());
-    if (StationClassCount < 1)
-        return;
+    if (StationClassCount < 1) return;
     StationClassDocks.assign(StationClassCount + 1, StationClassDock{QString(), 0});
     for (int i = 0; i < StationClassCount; ++i) {
         const QString& entry = Buffer[i];
@@ -48,8 +45,7 @@ int TYX::StationDockNumberDisplay(const QString& className) const {
     const QString wanted = Trim(UCase(className));
     const int count = std::min(StationClassCount, static_cast<int>(StationClassDocks.size()));
     for (int i = 0; i < count; ++i) {
-        if (Trim(UCase(StationClassDocks[i].ClassName)) == wanted)
-            result = StationClassDocks[i].DockCount;
+        if (Trim(UCase(StationClassDocks[i].ClassName)) == wanted) result = StationClassDocks[i].DockCount;
     }
     return result;
 }
@@ -84,7 +80,8 @@ void TYX::StationDockTreeUpdate() {
 void TYX::BaseUpDate() {
     const QStringList bodies = WalkBodies(StationRef);
     const QString folder = CfgDir->text();
-    Transit = BuildBaseCatalog(bodies, [&folder](const QString& fileName) { return ReadWholeFile(folder + fileName); });
+    Transit = BuildBaseCatalog(
+        bodies, [&folder](const QString& fileName) { return ReadWholeFile(folder + fileName); });
     BaseCount = static_cast<int>(Transit.size());
     BaseCatalog = Transit;
     BaseCatalog << QString(); // the spare entry

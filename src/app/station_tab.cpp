@@ -1,10 +1,10 @@
 // The station tab "Orbital station list": its controls, the display of a station and the reset.
 #include "app/tyx.h"
-#include "core/text/text_rules.h"
-#include "widgets/orbit/station_orbit_view.h"
 #include "core/scenario/day_dates.h"
+#include "core/text/text_rules.h"
 #include "widgets/common/form_controls.h"
 #include "widgets/common/selection.h"
+#include "widgets/orbit/station_orbit_view.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -23,8 +23,7 @@
 namespace {
 // Picks the entry whose number the text holds; a number outside the list picks the nearest end.
 void SelectNumber(QComboBox* box, const QString& text) {
-    if (box->count() == 0)
-        return;
+    if (box->count() == 0) return;
     const double value = std::nearbyint(LeadingNumber(text));
     const double last = box->count() - 1;
     Select(box, static_cast<int>(std::clamp(std::isfinite(value) ? value : 0.0, 0.0, last)));
@@ -53,15 +52,19 @@ void TYX::BuildStationTab(QWidget* page) {
     StationClass = Named(new QComboBox(identity), "StationClass",
                          "Defines the station class, from the station class files available in the Skelvan "
                          "configuration");
-    Command9 = Named(new QPushButton("Change class", identity), "Command9",
-                     "Sets the Station class to thestation class selected in the \"Possible station class\" combo "
-                     "box");
-    StationRefPlanet = ValueLabel(identity, "StationRefPlanet", "Defines the planet/moon the station orbits around", 160);
-    StationRef = Named(new QComboBox(identity), "StationRef",
-                       "List of the planets (belonging to the selected planetary system) that can be set to the "
-                       "station");
-    Command8 = Named(new QPushButton("Change Planet", identity), "Command8",
-                     "Sets the Station reference planet to the planet selected in the \"Possible planet\" combo box");
+    Command9 =
+        Named(new QPushButton("Change class", identity), "Command9",
+              "Sets the Station class to thestation class selected in the \"Possible station class\" combo "
+              "box");
+    StationRefPlanet =
+        ValueLabel(identity, "StationRefPlanet", "Defines the planet/moon the station orbits around", 160);
+    StationRef =
+        Named(new QComboBox(identity), "StationRef",
+              "List of the planets (belonging to the selected planetary system) that can be set to the "
+              "station");
+    Command8 = Named(
+        new QPushButton("Change Planet", identity), "Command8",
+        "Sets the Station reference planet to the planet selected in the \"Possible planet\" combo box");
     for (QComboBox* box : {StationClass, StationRef})
         box->setMinimumWidth(180);
     id->addWidget(Caption("Station name", identity), 0, 0);
@@ -90,8 +93,10 @@ void TYX::BuildStationTab(QWidget* page) {
     const Element elements[] = {
         {&StationSemiMajorAxis, "StationSemiMajorAxis", "Semi-major axis (m)",
          "Defines the station orbit semi-major axis (in m)"},
-        {&StationExcentricity, "StationExcentricity", "Excentricity", "Defines the station orbit excentricity"},
-        {&StationInclination, "StationInclination", "Inclination (\u00B0)", "Defines the station orbit  inclination"},
+        {&StationExcentricity, "StationExcentricity", "Excentricity",
+         "Defines the station orbit excentricity"},
+        {&StationInclination, "StationInclination", "Inclination (\u00B0)",
+         "Defines the station orbit  inclination"},
         {&StationAscendingNodeLongitude, "StationAscendingNodeLongitude", "Ascending node longitude (\u00B0)",
          "Defines the station orbit  ascending node longitude"},
         {&StationPeriapsisLongitude, "StationPeriapsisLongitude", "Periapsis longitude (\u00B0)",
@@ -111,8 +116,9 @@ void TYX::BuildStationTab(QWidget* page) {
     StationOrbitalRefTime->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     StationOrbitalRefHour = Named(new QComboBox(orbit), "StationOrbitalRefHour",
                                   "Defines the time hour for which the orbital element parameters are valid");
-    StationOrbitalRefMin = Named(new QComboBox(orbit), "StationOrbitalRefMin",
-                                 "Defines the time minutes for which the orbital element parameters are valid");
+    StationOrbitalRefMin =
+        Named(new QComboBox(orbit), "StationOrbitalRefMin",
+              "Defines the time minutes for which the orbital element parameters are valid");
     StationOrbitalRefTime->setMaximumHeight(260);
     auto* time = new QHBoxLayout;
     time->addWidget(StationOrbitalRefHour);
@@ -133,9 +139,10 @@ void TYX::BuildStationTab(QWidget* page) {
     StationRotationFrequency =
         Named(new QLineEdit(spin), "StationRotationFrequency",
               "Rotation frequency for spinning stations; if not specified, the class value is used");
-    Check1 = Named(new QCheckBox("Refered to station class", spin), "Check1",
-                   "Select the option either to enter a customised spinning frequency, or to use the spinning "
-                   "frequency of the station class value");
+    Check1 =
+        Named(new QCheckBox("Refered to station class", spin), "Check1",
+              "Select the option either to enter a customised spinning frequency, or to use the spinning "
+              "frequency of the station class value");
     spinRow->addWidget(StationRotationFrequency, 1);
     spinRow->addWidget(Check1);
 
@@ -156,11 +163,13 @@ void TYX::BuildStationTab(QWidget* page) {
     auto* actionRow = new QHBoxLayout(actions);
     Command3 = Named(new QPushButton("Add a new station", actions), "Command3",
                      "To create a new station within the scenario");
-    Command2 = Named(new QPushButton("Delete station", actions), "Command2",
-                     "Deletes the station from the scenario (the station file in the configuration is not removed)");
-    Command1 = Named(new QPushButton("Station parameter validation", actions), "Command1",
-                     "Validates all station parameters. If the values are not validated, they are not memorized and "
-                     "lost and the former values taken into account when passing to another station.");
+    Command2 =
+        Named(new QPushButton("Delete station", actions), "Command2",
+              "Deletes the station from the scenario (the station file in the configuration is not removed)");
+    Command1 =
+        Named(new QPushButton("Station parameter validation", actions), "Command1",
+              "Validates all station parameters. If the values are not validated, they are not memorized and "
+              "lost and the former values taken into account when passing to another station.");
     for (QPushButton* button : {Command3, Command2, Command1})
         actionRow->addWidget(button);
 
@@ -224,13 +233,11 @@ void TYX::StationTabReset() {
     }
     StationRefPlanet->clear();
     StationClassName->clear();
-    for (QLineEdit* box : {StationRotationFrequency, StationXAngle, StationYAngle, StationZAngle, StationSemiMajorAxis,
-                           StationExcentricity, StationInclination, StationAscendingNodeLongitude,
-                           StationPeriapsisLongitude, StationMeanLongitude})
+    for (QLineEdit* box : {StationRotationFrequency, StationXAngle, StationYAngle, StationZAngle,
+                           StationSemiMajorAxis, StationExcentricity, StationInclination,
+                           StationAscendingNodeLongitude, StationPeriapsisLongitude, StationMeanLongitude})
         box->clear();
     StationOrbitalRefTime->setSelectedDate(DateFromDayCount(0));
-    if (StationOrbitalRefHour->count() > 0)
-        Select(StationOrbitalRefHour, 0);
-    if (StationOrbitalRefMin->count() > 0)
-        Select(StationOrbitalRefMin, 0);
+    if (StationOrbitalRefHour->count() > 0) Select(StationOrbitalRefHour, 0);
+    if (StationOrbitalRefMin->count() > 0) Select(StationOrbitalRefMin, 0);
 }

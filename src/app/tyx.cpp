@@ -15,7 +15,9 @@
 
 // The pictures and the user guide live in the editor library; a static library needs its
 // resources registered by hand.
-static void InitEditorResources() { Q_INIT_RESOURCE(app); }
+static void InitEditorResources() {
+    Q_INIT_RESOURCE(app);
+}
 
 TYX::TYX(QWidget* parent) : QMainWindow(parent) {
     InitEditorResources();
@@ -72,8 +74,7 @@ TYX::TYX(QWidget* parent) : QMainWindow(parent) {
 
     // Start-up: the start folder, the time pickers, the simulator folders, the catalogs.
     StartFolder = QDir::toNativeSeparators(QDir::currentPath());
-    if (!StartFolder.endsWith(QDir::separator()))
-        StartFolder += QDir::separator();
+    if (!StartFolder.endsWith(QDir::separator())) StartFolder += QDir::separator();
     for (QComboBox* box : {Hour, StationOrbitalRefHour}) {
         box->clear();
         for (int h = 0; h < 24; ++h)
@@ -85,8 +86,7 @@ TYX::TYX(QWidget* parent) : QMainWindow(parent) {
             box->addItem(QString::number(m));
     }
     SkelvanFolderLocation();
-    if (!startedUp_)
-        return;
+    if (!startedUp_) return;
     ReadSkelvanConfiguration();
     RewriteSetting();
     StartUpCatalogs();
@@ -97,9 +97,7 @@ TYX::~TYX() = default;
 // The close box asks nothing; "&Exit" has asked before it gets here.
 void TYX::closeEvent(QCloseEvent* event) {
     QDir::setCurrent(QDir::fromNativeSeparators(StartFolder));
-    if (informationWindow_)
-        informationWindow_->close();
-    if (helpWindow_)
-        helpWindow_->close();
+    if (informationWindow_) informationWindow_->close();
+    if (helpWindow_) helpWindow_->close();
     event->accept();
 }

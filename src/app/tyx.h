@@ -29,7 +29,7 @@ struct ShipEditorTexts;
 
 class TYX : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // Runs the start-up with the process's working folder as the start folder.
     explicit TYX(QWidget* parent = nullptr);
     ~TYX() override;
@@ -47,7 +47,7 @@ public:
     QLabel* ScnDir = nullptr;
     QStringList Buffer, NBuffer, BufferList, PlanetarySystemFile, Transit;
 
-    void SkelvanFolderLocation();  // false result: see StartedUp()
+    void SkelvanFolderLocation(); // false result: see StartedUp()
     void ReadSkelvanConfiguration();
     void RewriteSetting();
     void Menu32Click();
@@ -246,9 +246,9 @@ public:
     // Keeps the user-controlled ship one of the ships, telling the user when it had to change.
     void ShipFocusCheck();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     bool startedUp_ = true;
 };

@@ -21,7 +21,8 @@ DialogScript* activeDialogs = nullptr;
 void InstallGuards() {
     if (!activeMessages)
         SetMessageResponder([](const QString& text, const QString& title, MsgButtons, MsgIcon) {
-            QTest::qFail(qPrintable("message box without a script: " + title + ": " + text), __FILE__, __LINE__);
+            QTest::qFail(qPrintable("message box without a script: " + title + ": " + text), __FILE__,
+                         __LINE__);
             return MsgResult::Cancel;
         });
     if (!activeDialogs)
@@ -40,8 +41,7 @@ bool CopyFolder(const QString& from, const QString& to) {
         const QString path = it.next();
         const QString target = to + "/" + QDir(from).relativeFilePath(path);
         if (QFileInfo(path).isDir()) {
-            if (!QDir().mkpath(target))
-                return false;
+            if (!QDir().mkpath(target)) return false;
         } else if (!QFile::copy(path, target)) {
             return false;
         }
@@ -50,7 +50,9 @@ bool CopyFolder(const QString& from, const QString& to) {
 }
 } // namespace
 
-QString TestDataPath(const QString& relative) { return QStringLiteral(SKELVAN_TEST_DATA) + "/app/" + relative; }
+QString TestDataPath(const QString& relative) {
+    return QStringLiteral(SKELVAN_TEST_DATA) + "/app/" + relative;
+}
 
 QByteArray ReadTestFile(const QString& path) {
     QFile file(path);
@@ -59,23 +61,24 @@ QByteArray ReadTestFile(const QString& path) {
 
 SimulatorFixture::SimulatorFixture(const QString& installation) {
     previousFolder_ = QDir::currentPath();
-    if (!dir_.isValid())
-        return;
+    if (!dir_.isValid()) return;
     dir_.setAutoRemove(true);
-    if (!CopyFolder(installation, simulatorFolder()) || !QDir().mkpath(dir_.path() + "/start"))
-        return;
+    if (!CopyFolder(installation, simulatorFolder()) || !QDir().mkpath(dir_.path() + "/start")) return;
     QFile setting(dir_.path() + "/start/tyx.cfg");
-    if (!setting.open(QIODevice::WriteOnly))
-        return;
+    if (!setting.open(QIODevice::WriteOnly)) return;
     setting.write(QDir::toNativeSeparators(simulatorFolder()).toLocal8Bit() + "\r\n");
     setting.close();
     InstallGuards();
     ok_ = QDir::setCurrent(dir_.path() + "/start");
 }
 
-SimulatorFixture::~SimulatorFixture() { QDir::setCurrent(previousFolder_); }
+SimulatorFixture::~SimulatorFixture() {
+    QDir::setCurrent(previousFolder_);
+}
 
-QByteArray SimulatorFixture::scenarioBytes(const QString& name) const { return ReadTestFile(scenarioPath(name)); }
+QByteArray SimulatorFixture::scenarioBytes(const QString& name) const {
+    return ReadTestFile(scenarioPath(name));
+}
 
 void SimulatorFixture::writeScenario(const QString& name, const QByteArray& bytes) const {
     QFile file(scenarioPath(name));
@@ -88,7 +91,6 @@ std::unique_ptr<TYX> SimulatorFixture::makeWindow() const {
     window->show();
     return window;
 }
-
 
 MessageScript::MessageScript() : previous_(activeMessages) {
     activeMessages = this;
@@ -114,8 +116,9 @@ void MessageScript::install() {
         pending_.pop_front();
         const bool textMatches = next.prefix ? text.startsWith(next.box.text) : text == next.box.text;
         if (!textMatches || title != next.box.title || buttons != next.box.buttons || icon != next.box.icon) {
-            QTest::qFail(qPrintable("message box differs from the expected one: \"" + title + "\": \"" + text +
-                                    "\", expected \"" + next.box.title + "\": \"" + next.box.text + "\""),
+            QTest::qFail(qPrintable("message box differs from the expected one: \"" + title + "\": \"" +
+                                    text + "\", expected \"" + next.box.title + "\": \"" + next.box.text +
+                                    "\""),
                          __FILE__, __LINE__);
             return MsgResult::Cancel;
         }
@@ -128,8 +131,8 @@ void MessageScript::expect(const QString& text, const QString& title, MsgButtons
     pending_.push_back({{text, title, buttons, icon, answer}, false});
 }
 
-void MessageScript::expectStart(const QString& textStart, const QString& title, MsgButtons buttons, MsgIcon icon,
-                                MsgResult answer) {
+void MessageScript::expectStart(const QString& textStart, const QString& title, MsgButtons buttons,
+                                MsgIcon icon, MsgResult answer) {
     pending_.push_back({{textStart, title, buttons, icon, answer}, true});
 }
 
@@ -156,18 +159,18 @@ void DialogScript::install() {
         }
         const Step step = pending_.front().second;
         pending_.pop_front();
-        if (step)
-            step(dialog);
+        if (step) step(dialog);
     });
 }
 
-void DialogScript::expect(const QString& objectName, Step step) { pending_.emplace_back(objectName, std::move(step)); }
+void DialogScript::expect(const QString& objectName, Step step) {
+    pending_.emplace_back(objectName, std::move(step));
+}
 
 namespace {
 QListWidgetItem* Find(QListWidget* list, const QString& text) {
     const auto items = list->findItems(text, Qt::MatchExactly);
-    if (items.isEmpty())
-        return nullptr;
+    if (items.isEmpty()) return nullptr;
     list->scrollToItem(items.first());
     return items.first();
 }
@@ -175,27 +178,26 @@ QListWidgetItem* Find(QListWidget* list, const QString& text) {
 
 bool ClickEntry(QListWidget* list, const QString& text) {
     QListWidgetItem* item = Find(list, text);
-    if (!item)
-        return false;
+    if (!item) return false;
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
     return item->isSelected();
 }
 
 bool DoubleClickEntry(QListWidget* list, const QString& text) {
     QListWidgetItem* item = Find(list, text);
-    if (!item)
-        return false;
+    if (!item) return false;
     // A widget gets a double click as press, release, double click, release.
     const QPoint at = list->visualItemRect(item).center();
     QTest::mousePress(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-    if (list->isVisible())
-        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+    if (list->isVisible()) QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
     return true;
 }
 
-void PressEnter(QWidget* widget) { QTest::keyClick(widget, Qt::Key_Return); }
+void PressEnter(QWidget* widget) {
+    QTest::keyClick(widget, Qt::Key_Return);
+}
 
 QStringList Entries(const QListWidget* list) {
     QStringList entries;
@@ -208,8 +210,7 @@ void LoadScenario(TYX& w, const QString& name, QString* preview) {
     DialogScript dialogs;
     dialogs.expect("LoadFile", [&](QDialog* d) {
         QVERIFY(ClickEntry(d->findChild<QListWidget*>("FilelisttoLoad"), name));
-        if (preview)
-            *preview = d->findChild<QLabel*>("Label3")->text();
+        if (preview) *preview = d->findChild<QLabel*>("Label3")->text();
         d->findChild<QPushButton*>("Command1")->click();
     });
     w.Menu12->trigger();
@@ -235,4 +236,3 @@ TrashInTemp::~TrashInTemp() {
     else
         qunsetenv("XDG_DATA_HOME");
 }
-

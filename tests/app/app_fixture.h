@@ -16,10 +16,10 @@ class QListWidget;
 
 QString TestDataPath(const QString& relative);
 
-// Copies tests/data/app/sim (or another installation) to <temp>/sim, writes <temp>/start/tyx.cfg naming it and makes
-// <temp>/start the working folder until the fixture goes.
+// Copies tests/data/app/sim (or another installation) to <temp>/sim, writes <temp>/start/tyx.cfg naming it
+// and makes <temp>/start the working folder until the fixture goes.
 class SimulatorFixture {
-public:
+  public:
     // installation: the simulator folder copied (skelvan.cfg, Config, Scenarios).
     explicit SimulatorFixture(const QString& installation = TestDataPath("sim"));
     ~SimulatorFixture();
@@ -32,7 +32,7 @@ public:
     void writeScenario(const QString& name, const QByteArray& bytes) const;
     std::unique_ptr<TYX> makeWindow() const;
 
-private:
+  private:
     QTemporaryDir dir_;
     QString previousFolder_;
     bool ok_ = false;
@@ -42,7 +42,7 @@ private:
 // Scripts nest: an inner one answers until it goes, then the outer one again. Without any
 // script every box and every dialog fails the test at once instead of waiting for a click.
 class MessageScript {
-public:
+  public:
     struct Box {
         QString text;
         QString title;
@@ -60,7 +60,7 @@ public:
     bool done() const { return pending_.empty(); }
     QStringList shown; // texts of every box shown, in order
 
-private:
+  private:
     void install();
     MessageScript* previous_ = nullptr;
     struct Expected {
@@ -72,7 +72,7 @@ private:
 
 // Each expected dialog, by object name, in order, with what to do in it.
 class DialogScript {
-public:
+  public:
     using Step = std::function<void(QDialog*)>;
     DialogScript();
     ~DialogScript();
@@ -80,7 +80,7 @@ public:
     bool done() const { return pending_.empty(); }
     QStringList shown;
 
-private:
+  private:
     void install();
     DialogScript* previous_ = nullptr;
     std::deque<std::pair<QString, Step>> pending_;
@@ -101,16 +101,15 @@ DialogScript::Step SaveAsTyped(const QString& name);
 
 // Keeps the desktop trash of a test inside the test's temporary folder while it lives.
 class TrashInTemp {
-public:
+  public:
     explicit TrashInTemp(const QString& folder);
     ~TrashInTemp();
     TrashInTemp(const TrashInTemp&) = delete;
     TrashInTemp& operator=(const TrashInTemp&) = delete;
 
-private:
+  private:
     QByteArray old_;
     bool had_;
 };
-
 
 QByteArray ReadTestFile(const QString& path);

@@ -1,12 +1,12 @@
 // Takes pictures of the main window with a scenario loaded and of each dialog, for the
 // README and for checking by eye that every caption fits. Run it on a 1280x800 screen:
 //   xvfb-run -s "-screen 0 1280x800x24" build/tests/app/app_screenshots docs/screenshots
+#include "app_fixture.h"
+#include "widgets/common/modal.h"
 #include "widgets/dialogs/about_dialog.h"
 #include "widgets/dialogs/delete_dialog.h"
 #include "widgets/dialogs/help_window.h"
 #include "widgets/dialogs/save_as_dialog.h"
-#include "app_fixture.h"
-#include "widgets/common/modal.h"
 
 #include <QApplication>
 #include <QDir>

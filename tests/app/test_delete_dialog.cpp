@@ -1,8 +1,8 @@
 // The delete dialog: protected names, the confirmation, the three equal ways to delete, the
 // refresh of the list, and the trash that keeps a deleted file recoverable.
-#include "widgets/dialogs/delete_dialog.h"
 #include "app_fixture.h"
 #include "test_registry.h"
+#include "widgets/dialogs/delete_dialog.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,7 +20,9 @@ void DeleteBy(DeleteFileDialog& d, const QString& name, DeleteWay way) {
         QVERIFY(ClickEntry(d.FileListtoDelete, name));
         d.Command1->click();
         break;
-    case DeleteWay::DoubleClick: QVERIFY(DoubleClickEntry(d.FileListtoDelete, name)); break;
+    case DeleteWay::DoubleClick:
+        QVERIFY(DoubleClickEntry(d.FileListtoDelete, name));
+        break;
     case DeleteWay::Enter:
         QVERIFY(ClickEntry(d.FileListtoDelete, name));
         d.FileListtoDelete->setFocus();
@@ -35,7 +37,7 @@ Q_DECLARE_METATYPE(DeleteWay)
 
 class DeleteDialogTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void controls() {
         SimulatorFixture sim;
         MessageScript boxes;
@@ -52,13 +54,16 @@ private slots:
         QCOMPARE(d.FileDeleteDescription->text(), QString());
         QCOMPARE(d.FileDeleteDescription->toolTip(), QString("Selected scenario description"));
         QCOMPARE(d.Command1->text(), QString("Delete"));
-        QCOMPARE(d.Command1->toolTip(),
-                 QString("Delete the selected scenario file. Both standard scenario files (Current save and quick "
-                         "save) are protected from deleting in order to ensure to keep at least a scenario when "
-                         "starting Skelvan"));
+        QCOMPARE(
+            d.Command1->toolTip(),
+            QString("Delete the selected scenario file. Both standard scenario files (Current save and quick "
+                    "save) are protected from deleting in order to ensure to keep at least a scenario when "
+                    "starting Skelvan"));
         QCOMPARE(d.Command2->text(), QString("Cancel"));
-        QCOMPARE(d.Command2->toolTip(),
-                 QString("Return to the Skelvan Scenario Editor main windows without deleting the selected scenario"));
+        QCOMPARE(
+            d.Command2->toolTip(),
+            QString(
+                "Return to the Skelvan Scenario Editor main windows without deleting the selected scenario"));
         QCOMPARE(Entries(d.FileListtoDelete), QStringList({"(Current state).scn", "(Quicksave state).scn",
                                                            "Mission.scn", "NoShips.scn", "Plain.scn"}));
         QVERIFY(d.FileListtoDelete->selectedItems().isEmpty());
@@ -102,15 +107,15 @@ private slots:
         DeleteFileDialog d(w.get());
         d.show();
         // Cancel on the confirmation deletes nothing.
-        boxes.expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel, MsgIcon::Question,
-                     MsgResult::Cancel);
+        boxes.expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
+                     MsgIcon::Question, MsgResult::Cancel);
         DeleteBy(d, "Mission.scn", way);
         QVERIFY(boxes.done());
         QVERIFY(QFile::exists(sim.scenarioPath("Mission.scn")));
         const QByteArray bytes = sim.scenarioBytes("Mission.scn");
 
-        boxes.expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel, MsgIcon::Question,
-                     MsgResult::Ok);
+        boxes.expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
+                     MsgIcon::Question, MsgResult::Ok);
         DeleteBy(d, "Mission.scn", way);
         QVERIFY(boxes.done());
         QVERIFY(!QFile::exists(sim.scenarioPath("Mission.scn")));
@@ -133,8 +138,8 @@ private slots:
         auto w = sim.makeWindow();
         DeleteFileDialog d(w.get());
         d.show();
-        boxes.expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel, MsgIcon::Question,
-                     MsgResult::Ok);
+        boxes.expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
+                     MsgIcon::Question, MsgResult::Ok);
         DeleteBy(d, "(current state).scn", DeleteWay::Button);
         QVERIFY(boxes.done());
         QVERIFY(!QFile::exists(sim.scenarioPath("(current state).scn")));
@@ -144,7 +149,8 @@ private slots:
     void lastFileAndNoSelection() {
         SimulatorFixture sim;
         TrashInTemp trash(sim.tempPath() + "/data");
-        for (const char* name : {"(Current state).scn", "(Quicksave state).scn", "Mission.scn", "NoShips.scn"})
+        for (const char* name :
+             {"(Current state).scn", "(Quicksave state).scn", "Mission.scn", "NoShips.scn"})
             QVERIFY(QFile::remove(sim.scenarioPath(name)));
         MessageScript boxes;
         auto w = sim.makeWindow();
@@ -155,8 +161,8 @@ private slots:
         d.FileListtoDelete->setFocus();
         PressEnter(d.FileListtoDelete);
         QVERIFY(boxes.shown.isEmpty());
-        boxes.expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel, MsgIcon::Question,
-                     MsgResult::Ok);
+        boxes.expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
+                     MsgIcon::Question, MsgResult::Ok);
         DeleteBy(d, "Plain.scn", DeleteWay::Button);
         QVERIFY(boxes.done());
         QCOMPARE(d.FileListtoDelete->count(), 0);
@@ -179,9 +185,10 @@ private slots:
         QVERIFY(ClickEntry(d.FileListtoDelete, "Plain.scn"));
         // Another program removed it after the list was read.
         QVERIFY(QFile::remove(sim.scenarioPath("Plain.scn")));
-        boxes.expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel, MsgIcon::Question,
-                     MsgResult::Ok);
-        boxes.expectStart("The file Plain.scn could not be deleted", "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
+        boxes.expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
+                     MsgIcon::Question, MsgResult::Ok);
+        boxes.expectStart("The file Plain.scn could not be deleted", "Warning", MsgButtons::Ok,
+                          MsgIcon::Exclamation);
         d.Command1->click();
         QVERIFY(boxes.done());
         QVERIFY(Entries(d.FileListtoDelete).contains("Plain.scn"));
@@ -200,8 +207,8 @@ private slots:
             QVERIFY(DoubleClickEntry(list, "Mission.scn"));
             dialog->findChild<QPushButton*>("Command2")->click();
         });
-        boxes.expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel, MsgIcon::Question,
-                     MsgResult::Ok);
+        boxes.expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
+                     MsgIcon::Question, MsgResult::Ok);
         w->Menu11->trigger();
         QVERIFY(dialogs.done());
         QVERIFY(boxes.done());

@@ -1,7 +1,7 @@
 // The load dialog, driven as a user would: its controls, the preview, and the three ways to load.
-#include "widgets/dialogs/load_dialog.h"
 #include "app_fixture.h"
 #include "test_registry.h"
+#include "widgets/dialogs/load_dialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,7 +24,9 @@ void LoadBy(QDialog* d, const QString& name, LoadWay way) {
         QVERIFY(ClickEntry(list, name));
         d->findChild<QPushButton*>("Command1")->click();
         break;
-    case LoadWay::DoubleClick: QVERIFY(DoubleClickEntry(list, name)); break;
+    case LoadWay::DoubleClick:
+        QVERIFY(DoubleClickEntry(list, name));
+        break;
     case LoadWay::Enter:
         QVERIFY(ClickEntry(list, name));
         list->setFocus();
@@ -38,7 +40,7 @@ Q_DECLARE_METATYPE(LoadWay)
 
 class LoadDialogTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void controls() {
         SimulatorFixture sim;
         MessageScript boxes;
@@ -50,7 +52,8 @@ private slots:
             QVERIFY(d->isModal());
             QCOMPARE(QApplication::activeModalWidget(), d);
             auto* list = d->findChild<QListWidget*>("FilelisttoLoad");
-            QCOMPARE(list->toolTip(), QString("List of the scenario files installed in the Skelvan configuration"));
+            QCOMPARE(list->toolTip(),
+                     QString("List of the scenario files installed in the Skelvan configuration"));
             QCOMPARE(d->findChild<QLabel*>("Label2")->text(), QString("Scenario file to load"));
             QCOMPARE(d->findChild<QLabel*>("Label1")->text(), QString("Scenario description"));
             auto* preview = d->findChild<QLabel*>("Label3");
@@ -61,11 +64,12 @@ private slots:
             QCOMPARE(load->toolTip(), QString("Load the selected scenario"));
             auto* cancel = d->findChild<QPushButton*>("Command2");
             QCOMPARE(cancel->text(), QString("Cancel"));
-            QCOMPARE(cancel->toolTip(),
-                     QString("Return the the main Skelvan Scenario Editor without loading the seleted scenario"));
+            QCOMPARE(
+                cancel->toolTip(),
+                QString("Return the the main Skelvan Scenario Editor without loading the seleted scenario"));
             // Only the ".scn" files of the scenario folder, none selected.
-            QCOMPARE(Entries(list), QStringList({"(Current state).scn", "(Quicksave state).scn", "Mission.scn",
-                                                 "NoShips.scn", "Plain.scn"}));
+            QCOMPARE(Entries(list), QStringList({"(Current state).scn", "(Quicksave state).scn",
+                                                 "Mission.scn", "NoShips.scn", "Plain.scn"}));
             QVERIFY(list->selectedItems().isEmpty());
             cancel->click();
             QVERIFY(!d->isVisible());

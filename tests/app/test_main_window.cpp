@@ -1,9 +1,9 @@
 // The main window's frame, its menus, the save prompt, the exit and the small windows.
+#include "app_fixture.h"
+#include "test_registry.h"
 #include "widgets/dialogs/about_dialog.h"
 #include "widgets/dialogs/help_window.h"
-#include "app_fixture.h"
 #include "widgets/dialogs/planetary_system_information.h"
-#include "test_registry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,14 +26,13 @@
 namespace {
 // "&Save" only needs one entry in the ship list.
 void EnsureOneShip(TYX& w) {
-    if (w.ShipName->count() == 0)
-        w.ShipName->addItem("Horizon");
+    if (w.ShipName->count() == 0) w.ShipName->addItem("Horizon");
 }
 } // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void frameBeforeLoading() {
         SimulatorFixture sim;
         QVERIFY(sim.ok());
@@ -62,16 +61,36 @@ private slots:
         QTest::addColumn<QString>("menu");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<bool>("enabled");
-        QTest::newRow("open") << "Menu12" << "Menu1" << "&Open" << true;
-        QTest::newRow("save") << "Menu13" << "Menu1" << "&Save" << false;
-        QTest::newRow("save as") << "Menu14" << "Menu1" << "S&ave as" << false;
-        QTest::newRow("delete") << "Menu11" << "Menu1" << "&Delete a scenario file" << true;
-        QTest::newRow("exit") << "Menu16" << "Menu1" << "&Exit" << true;
-        QTest::newRow("information") << "Menu31" << "Menu30" << "&Planetary system information" << false;
-        QTest::newRow("calculator") << "Menu33" << "Menu30" << "&Windows Calculator" << true;
-        QTest::newRow("folder search") << "Menu32" << "Menu30" << "&Skelvan Folder Search" << true;
-        QTest::newRow("help") << "Menu21" << "Menu2" << "&Help" << true;
-        QTest::newRow("about") << "Menu22" << "Menu2" << "&About" << true;
+        QTest::newRow("open") << "Menu12"
+                              << "Menu1"
+                              << "&Open" << true;
+        QTest::newRow("save") << "Menu13"
+                              << "Menu1"
+                              << "&Save" << false;
+        QTest::newRow("save as") << "Menu14"
+                                 << "Menu1"
+                                 << "S&ave as" << false;
+        QTest::newRow("delete") << "Menu11"
+                                << "Menu1"
+                                << "&Delete a scenario file" << true;
+        QTest::newRow("exit") << "Menu16"
+                              << "Menu1"
+                              << "&Exit" << true;
+        QTest::newRow("information") << "Menu31"
+                                     << "Menu30"
+                                     << "&Planetary system information" << false;
+        QTest::newRow("calculator") << "Menu33"
+                                    << "Menu30"
+                                    << "&Windows Calculator" << true;
+        QTest::newRow("folder search") << "Menu32"
+                                       << "Menu30"
+                                       << "&Skelvan Folder Search" << true;
+        QTest::newRow("help") << "Menu21"
+                              << "Menu2"
+                              << "&Help" << true;
+        QTest::newRow("about") << "Menu22"
+                               << "Menu2"
+                               << "&About" << true;
     }
     void menus() {
         QFETCH(QString, name);
@@ -116,26 +135,34 @@ private slots:
     void firstTab_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("toolTip");
-        QTest::newRow("Description")
-            << "Description"
-            << "Contains the scenario description that will be displayed to summarize the scenario at its selection";
+        QTest::newRow("Description") << "Description"
+                                     << "Contains the scenario description that will be displayed to "
+                                        "summarize the scenario at its selection";
         QTest::newRow("PlanetarySystem")
             << "PlanetarySystem"
-            << "Allows to select a planetary system from the ones installed in the skelvan configuration, and then "
+            << "Allows to select a planetary system from the ones installed in the skelvan configuration, "
+               "and then "
                "only the planets and moons of the selected palentary system will be available for (coherent "
                "scenario) settings.";
-        QTest::newRow("Check2") << "Check2"
-                                << "Forbids to change the planetary system to avoid to reset the scenario by mystake";
-        QTest::newRow("Calendar") << "Calendar" << "Defines the scenario start time date";
-        QTest::newRow("Hour") << "Hour" << "Defines the scenario start time hour";
-        QTest::newRow("Minute") << "Minute" << "Defines the scenario start time minutes";
-        QTest::newRow("ShipFocus") << "ShipFocus"
-                                   << "Displays the user-controlled ship. It can be selected from the \"possible "
-                                      "ships\" list, that can be updated at the Ship list tab";
-        QTest::newRow("PossibleShipFocus") << "PossibleShipFocus" << "List of the ships available in the scenario";
-        QTest::newRow("Command7") << "Command7"
-                                  << "Replace the user-controlled ship by the ship displayed at the \"Possible ships\" "
-                                     "combo box";
+        QTest::newRow("Check2")
+            << "Check2"
+            << "Forbids to change the planetary system to avoid to reset the scenario by mystake";
+        QTest::newRow("Calendar") << "Calendar"
+                                  << "Defines the scenario start time date";
+        QTest::newRow("Hour") << "Hour"
+                              << "Defines the scenario start time hour";
+        QTest::newRow("Minute") << "Minute"
+                                << "Defines the scenario start time minutes";
+        QTest::newRow("ShipFocus")
+            << "ShipFocus"
+            << "Displays the user-controlled ship. It can be selected from the \"possible "
+               "ships\" list, that can be updated at the Ship list tab";
+        QTest::newRow("PossibleShipFocus") << "PossibleShipFocus"
+                                           << "List of the ships available in the scenario";
+        QTest::newRow("Command7")
+            << "Command7"
+            << "Replace the user-controlled ship by the ship displayed at the \"Possible ships\" "
+               "combo box";
     }
     void firstTab() {
         QFETCH(QString, name);
@@ -209,8 +236,9 @@ private slots:
         QVERIFY(help);
         QVERIFY(help->isVisible());
         const QString text = help->Guide->toPlainText();
-        for (const char* topic : {"Pointing the editor at the simulator", "Loading a scenario",
-                                  "Editing orbital stations", "Editing ships", "Validating your edits", "Saving"})
+        for (const char* topic :
+             {"Pointing the editor at the simulator", "Loading a scenario", "Editing orbital stations",
+              "Editing ships", "Validating your edits", "Saving"})
             QVERIFY2(text.contains(topic), topic);
         // A second call shows the same window again.
         w->Menu21->trigger();

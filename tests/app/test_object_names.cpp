@@ -21,8 +21,7 @@ const char* const kListFile = "object_names.txt";
 QString NearestQtClass(const QObject* object) {
     for (const QMetaObject* meta = object->metaObject(); meta; meta = meta->superClass()) {
         const QString name = QString::fromLatin1(meta->className());
-        if (name.startsWith(u'Q') && !name.contains(u':'))
-            return name;
+        if (name.startsWith(u'Q') && !name.contains(u':')) return name;
     }
     return QStringLiteral("?");
 }
@@ -38,12 +37,10 @@ bool QtsOwnName(const QString& name) {
 
 void Collect(const QString& top, const QObject* object, QStringList& lines) {
     const QString name = object->objectName();
-    if (!name.isEmpty() && !QtsOwnName(name))
-        lines.append(top + u' ' + name + u' ' + NearestQtClass(object));
+    if (!name.isEmpty() && !QtsOwnName(name)) lines.append(top + u' ' + name + u' ' + NearestQtClass(object));
     for (const QObject* child : object->children()) {
         const auto* widget = qobject_cast<const QWidget*>(child);
-        if (widget && widget->isWindow() && !qobject_cast<const QMenu*>(widget))
-            continue;
+        if (widget && widget->isWindow() && !qobject_cast<const QMenu*>(widget)) continue;
         Collect(top, child, lines);
     }
 }
@@ -56,16 +53,14 @@ QStringList NamedObjects(const QObject* window) {
 
 QWidget* TopLevel(const QString& name) {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == name)
-            return widget;
+        if (widget->objectName() == name) return widget;
     }
     return nullptr;
 }
 
 QStringList ReadList(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
+    if (!file.open(QIODevice::ReadOnly)) return {};
     QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
     return lines;
 }
@@ -73,7 +68,7 @@ QStringList ReadList(const QString& path) {
 
 class ObjectNamesTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void everyNamedObjectIsKept() {
         SimulatorFixture sim;
         QVERIFY(sim.ok());
@@ -112,8 +107,8 @@ private slots:
                 dialog->reject();
             });
             MessageScript restart;
-            restart.expect("You must restart the program to take into account the modification.", "Information",
-                           MsgButtons::Ok, MsgIcon::Information);
+            restart.expect("You must restart the program to take into account the modification.",
+                           "Information", MsgButtons::Ok, MsgIcon::Information);
             w->findChild<QAction*>("Menu32")->trigger();
             QVERIFY(dialogs.done());
             QVERIFY(restart.done());
@@ -138,12 +133,12 @@ private slots:
         const QStringList kept = ReadList(listPath);
         QVERIFY2(!kept.isEmpty(), qPrintable("no list in " + listPath));
         QStringList missing, added;
-        std::set_difference(kept.begin(), kept.end(), found.begin(), found.end(), std::back_inserter(missing));
+        std::set_difference(kept.begin(), kept.end(), found.begin(), found.end(),
+                            std::back_inserter(missing));
         std::set_difference(found.begin(), found.end(), kept.begin(), kept.end(), std::back_inserter(added));
         QVERIFY2(missing.isEmpty(), qPrintable("missing or changed: " + missing.join(", ")));
         // New names may come; the list is then written anew with SKELVAN_WRITE_OBJECT_NAMES=1.
-        if (!added.isEmpty())
-            qWarning("named objects not in the list yet: %s", qPrintable(added.join(", ")));
+        if (!added.isEmpty()) qWarning("named objects not in the list yet: %s", qPrintable(added.join(", ")));
     }
 };
 

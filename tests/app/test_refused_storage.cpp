@@ -2,12 +2,12 @@
 // folder, a folder where the file should be, a full disk. The user gets a message box with
 // the reason, the file on disk is byte for byte what it was, and the document in the
 // editor is unchanged.
-#include "widgets/dialogs/delete_dialog.h"
 #include "app_fixture.h"
 #include "core/scenario/scenario_writer.h"
 #include "refused_storage.h"
-#include "widgets/dialogs/skelvan_folder_search.h"
 #include "test_registry.h"
+#include "widgets/dialogs/delete_dialog.h"
+#include "widgets/dialogs/skelvan_folder_search.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -54,7 +54,7 @@ QMap<QString, QByteArray> FolderState(const QString& folder) {
     const QDir dir(folder);
     for (const QFileInfo& info : dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
         QFile file(info.filePath());
-        state.insert(info.fileName(), info.isDir() ? QByteArray("<folder>")
+        state.insert(info.fileName(), info.isDir()                     ? QByteArray("<folder>")
                                       : file.open(QIODevice::ReadOnly) ? file.readAll()
                                                                        : QByteArray("<unreadable>"));
     }
@@ -62,7 +62,9 @@ QMap<QString, QByteArray> FolderState(const QString& folder) {
 }
 
 // The reason stands on the line after the path: "...saved to <path>:\n<reason>\n...".
-QString ReasonOf(const QString& message) { return message.section(u'\n', 1, 1).trimmed(); }
+QString ReasonOf(const QString& message) {
+    return message.section(u'\n', 1, 1).trimmed();
+}
 
 // The whole temporary installation open to the ordinary user the refusals are tried as, so
 // that what refuses is the one thing each case makes refuse.
@@ -86,7 +88,7 @@ Q_DECLARE_METATYPE(SettingWrite)
 
 class RefusedStorageTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void saveRefused_data() {
         QTest::addColumn<SaveWay>("way");
         QTest::addColumn<Refusal>("refusal");
@@ -97,8 +99,10 @@ private slots:
             QTest::addRow("%s, read-only folder", w) << way << Refusal::ReadOnlyFolder << DocumentSize::Large;
             QTest::addRow("%s, read-only file", w) << way << Refusal::ReadOnlyFile << DocumentSize::Large;
             QTest::addRow("%s, folder as target", w) << way << Refusal::FolderAsTarget << DocumentSize::Large;
-            QTest::addRow("%s, full disk, small document", w) << way << Refusal::DiskFull << DocumentSize::Small;
-            QTest::addRow("%s, full disk, large document", w) << way << Refusal::DiskFull << DocumentSize::Large;
+            QTest::addRow("%s, full disk, small document", w)
+                << way << Refusal::DiskFull << DocumentSize::Small;
+            QTest::addRow("%s, full disk, large document", w)
+                << way << Refusal::DiskFull << DocumentSize::Large;
         }
     }
     void saveRefused() {
@@ -133,35 +137,37 @@ private slots:
             w->ScnDir->setText(QDir::toNativeSeparators(folder) + QDir::separator());
             asked = false;
             break;
-        case Refusal::ReadOnlyFolder: MakeReadOnly(folder); break;
-        case Refusal::ReadOnlyFile: MakeReadOnly(sim.scenarioPath("Mission.scn")); break;
+        case Refusal::ReadOnlyFolder:
+            MakeReadOnly(folder);
+            break;
+        case Refusal::ReadOnlyFile:
+            MakeReadOnly(sim.scenarioPath("Mission.scn"));
+            break;
         case Refusal::FolderAsTarget:
             QVERIFY(QFile::remove(sim.scenarioPath("Mission.scn")));
             QVERIFY(QDir().mkdir(sim.scenarioPath("Mission.scn")));
             asked = false;
             break;
-        case Refusal::DiskFull: break;
+        case Refusal::DiskFull:
+            break;
         }
         const QMap<QString, QByteArray> before = FolderState(sim.scenarioFolder());
 
         if (way == SaveWay::SaveAs) {
             dialogs.expect("SaveAs", SaveAsTyped("Mission"));
             if (asked)
-                boxes.expect("Do you want to overwrite it ?", "This file already exists.", MsgButtons::OkCancel,
-                             MsgIcon::Question, MsgResult::Ok);
+                boxes.expect("Do you want to overwrite it ?", "This file already exists.",
+                             MsgButtons::OkCancel, MsgIcon::Question, MsgResult::Ok);
         }
-        boxes.expectStart("The scenario could not be saved to " + QDir::toNativeSeparators(folder), "Saving failed",
-                          MsgButtons::Ok, MsgIcon::Exclamation);
+        boxes.expectStart("The scenario could not be saved to " + QDir::toNativeSeparators(folder),
+                          "Saving failed", MsgButtons::Ok, MsgIcon::Exclamation);
         {
             std::optional<FileSizeLimit> limit;
-            if (refusal == Refusal::DiskFull)
-                limit.emplace(kFullDiskRoom);
+            if (refusal == Refusal::DiskFull) limit.emplace(kFullDiskRoom);
             QVERIFY(!limit || limit->ok());
             std::optional<OrdinaryUser> user;
-            if (refusal == Refusal::ReadOnlyFolder || refusal == Refusal::ReadOnlyFile)
-                user.emplace();
-            if (user && !user->ok())
-                QSKIP(kNoOrdinaryUser);
+            if (refusal == Refusal::ReadOnlyFolder || refusal == Refusal::ReadOnlyFile) user.emplace();
+            if (user && !user->ok()) QSKIP(kNoOrdinaryUser);
             (way == SaveWay::Save ? w->Menu13 : w->Menu14)->trigger();
         }
         OpenToEveryone(sim.scenarioFolder());
@@ -194,8 +200,7 @@ private slots:
             FileSizeLimit limit(1 << 20);
             QVERIFY(limit.ok());
             OrdinaryUser user;
-            if (!user.ok())
-                QSKIP(kNoOrdinaryUser);
+            if (!user.ok()) QSKIP(kNoOrdinaryUser);
             w->Menu13->trigger();
         }
         QVERIFY(boxes.shown.isEmpty());
@@ -241,8 +246,8 @@ private slots:
         QMap<QString, QByteArray> before;
         if (writer == SettingWrite::StartUp) {
             before = FolderState(start);
-            boxes.expectStart("The setting file \"tyx.cfg\" could not be written: ", "Warning", MsgButtons::Ok,
-                              MsgIcon::Exclamation);
+            boxes.expectStart("The setting file \"tyx.cfg\" could not be written: ", "Warning",
+                              MsgButtons::Ok, MsgIcon::Exclamation);
             FileSizeLimit limit(kFullDiskRoom);
             QVERIFY(limit.ok());
             w = sim.makeWindow();
@@ -303,16 +308,14 @@ private slots:
             MakeReadOnly(sim.scenarioFolder());
         const QString kept = refusal == Refusal::MissingFolder ? gone : sim.scenarioFolder();
         const QMap<QString, QByteArray> before = FolderState(kept);
-        boxes.expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel, MsgIcon::Question,
-                     MsgResult::Ok);
+        boxes.expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
+                     MsgIcon::Question, MsgResult::Ok);
         boxes.expectStart("The file Mission.scn could not be deleted: ", "Warning", MsgButtons::Ok,
                           MsgIcon::Exclamation);
         {
             std::optional<OrdinaryUser> user;
-            if (refusal == Refusal::ReadOnlyFolder)
-                user.emplace();
-            if (user && !user->ok())
-                QSKIP(kNoOrdinaryUser);
+            if (refusal == Refusal::ReadOnlyFolder) user.emplace();
+            if (user && !user->ok()) QSKIP(kNoOrdinaryUser);
             d.Command1->click();
         }
         OpenToEveryone(kept);

@@ -1,9 +1,9 @@
 // The save-as dialog: name completion, the overwrite question, and the difference between
 // the button (closes in every case) and the Enter key (closes only after a save).
-#include "widgets/dialogs/save_as_dialog.h"
 #include "app_fixture.h"
 #include "test_registry.h"
 #include "widgets/common/modal.h"
+#include "widgets/dialogs/save_as_dialog.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -34,8 +34,7 @@ bool SaveAs(TYX& w, const QString& typed, bool withEnter) {
             dialog.Command1->click();
         }
         open = dialog.isVisible();
-        if (open)
-            QCOMPARE(dialog.FileToSave->text(), typed);
+        if (open) QCOMPARE(dialog.FileToSave->text(), typed);
     });
     ExecModal(&dialog);
     return open;
@@ -44,7 +43,7 @@ bool SaveAs(TYX& w, const QString& typed, bool withEnter) {
 
 class SaveAsDialogTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void controls() {
         SimulatorFixture sim;
         MessageScript boxes;
@@ -139,8 +138,8 @@ private slots:
         MessageScript boxes;
         auto w = sim.makeWindow();
         LoadPlain(*w);
-        boxes.expect("A file name is needed to save the scenario.", "Save the scenario file as ...", MsgButtons::Ok,
-                     MsgIcon::Exclamation);
+        boxes.expect("A file name is needed to save the scenario.", "Save the scenario file as ...",
+                     MsgButtons::Ok, MsgIcon::Exclamation);
         QVERIFY(SaveAs(*w, typed, withEnter));
         QVERIFY(boxes.done());
         QVERIFY(!QFile::exists(sim.scenarioPath(".scn")));
@@ -187,8 +186,7 @@ private slots:
         DialogScript dialogs;
         auto w = sim.makeWindow();
         LoadPlain(*w);
-        if (w->ShipName->count() == 0)
-            w->ShipName->addItem("Horizon");
+        if (w->ShipName->count() == 0) w->ShipName->addItem("Horizon");
         dialogs.expect("SaveAs", [](QDialog* d) {
             auto* list = d->findChild<QListWidget*>("ScenarioFileList");
             QVERIFY(ClickEntry(list, "NoShips.scn"));

@@ -18,15 +18,14 @@ namespace {
 QByteArray DescriptionSection(const QByteArray& file) {
     const int begin = file.indexOf("BEGIN_DESC\r\n");
     const int end = file.indexOf("END_DESC\r\n");
-    if (begin < 0 || end < begin)
-        return QByteArray();
+    if (begin < 0 || end < begin) return QByteArray();
     return file.mid(begin + 12, end - begin - 12);
 }
 } // namespace
 
 class ScenarioRoundTripTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void firstTabShowsTheFile() {
         SimulatorFixture sim;
         MessageScript boxes;
@@ -35,7 +34,8 @@ private slots:
         LoadScenario(*w, "Mission.scn", &preview);
         QVERIFY(boxes.shown.isEmpty());
         QCOMPARE(preview, QString("A training flight, with a comma\n  around PlanetA ; twice"));
-        QCOMPARE(w->Description->toPlainText(), QString("A training flight, with a comma\n  around PlanetA ; twice"));
+        QCOMPARE(w->Description->toPlainText(),
+                 QString("A training flight, with a comma\n  around PlanetA ; twice"));
         QCOMPARE(w->PlanetarySystem->currentText(), QString("SystemA"));
         QCOMPARE(w->Calendar->selectedDate(), QDate(2001, 3, 13));
         QCOMPARE(w->Hour->currentIndex(), 12);
@@ -87,9 +87,10 @@ private slots:
         QTest::newRow("comma") << QByteArray("A flight, with a comma\r\n") << "A flight, with a comma";
         QTest::newRow("several lines") << QByteArray("First line\r\nSecond line\r\nThird line\r\n")
                                        << "First line\nSecond line\nThird line";
-        QTest::newRow("leading blanks") << QByteArray("   Indented text\r\n  and more\r\n")
-                                        << "   Indented text\n  and more";
-        QTest::newRow("semicolon") << QByteArray("Fuel low ; watch the gauge\r\n") << "Fuel low ; watch the gauge";
+        QTest::newRow("leading blanks")
+            << QByteArray("   Indented text\r\n  and more\r\n") << "   Indented text\n  and more";
+        QTest::newRow("semicolon") << QByteArray("Fuel low ; watch the gauge\r\n")
+                                   << "Fuel low ; watch the gauge";
         QTest::newRow("empty line inside") << QByteArray("Before\r\n\r\nAfter\r\n") << "Before\n\nAfter";
         QTest::newRow("code page") << QByteArray("Caf\xe9 at 5\xb0 for 3\x80\r\n")
                                    << QString::fromUtf8("Café at 5° for 3€");
@@ -119,10 +120,10 @@ private slots:
         QTest::addColumn<QByteArray>("written");
         QTest::newRow("2001") << QByteArray("  Date MJD 51981.5") << QByteArray("  Date MJD 51981.5\r\n");
         QTest::newRow("year 50") << QByteArray("  Date JE 50") << QByteArray("  Date MJD -660693\r\n");
-        QTest::newRow("year 50, 06:00") << QByteArray("  Date MJD -660692.75")
-                                        << QByteArray("  Date MJD -660692.75\r\n");
-        QTest::newRow("fourth millennium BC") << QByteArray("  Date MJD -2000000")
-                                              << QByteArray("  Date MJD -2000000\r\n");
+        QTest::newRow("year 50, 06:00")
+            << QByteArray("  Date MJD -660692.75") << QByteArray("  Date MJD -660692.75\r\n");
+        QTest::newRow("fourth millennium BC")
+            << QByteArray("  Date MJD -2000000") << QByteArray("  Date MJD -2000000\r\n");
     }
     void startDateComesThroughASave() {
         QFETCH(QByteArray, dateLine);

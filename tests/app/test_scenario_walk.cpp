@@ -19,7 +19,7 @@
 namespace {
 // A user who agrees to every box: each validation message and each confirmation is OK.
 class AgreeToEverything {
-public:
+  public:
     AgreeToEverything() {
         SetMessageResponder([this](const QString& text, const QString&, MsgButtons, MsgIcon) {
             ++shown;
@@ -30,7 +30,7 @@ public:
     int shown = 0;
     QString last;
 
-private:
+  private:
     MessageScript script_; // puts the guards back when the walk ends
 };
 
@@ -46,8 +46,7 @@ QStringList WrittenNames(const QComboBox* box) {
 void PickLeaves(QTreeWidget* tree, const std::function<void()>& doubleClick, int most = 3) {
     int picked = 0;
     for (QTreeWidgetItemIterator it(tree); *it && picked < most; ++it) {
-        if ((*it)->childCount() > 0)
-            continue;
+        if ((*it)->childCount() > 0) continue;
         tree->setCurrentItem(*it);
         doubleClick();
         ++picked;
@@ -97,7 +96,7 @@ QStringList ScenarioFiles(const QString& folder) {
 
 class ScenarioWalkTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void walk_data() {
         QTest::addColumn<QString>("installation");
         QTest::addColumn<QString>("file");
@@ -131,8 +130,7 @@ private slots:
             QCOMPARE(w->scnfile->text(), QString("Walk.scn"));
             WalkStations(*w);
             WalkShips(*w);
-            if (!w->ShipName || w->ShipName->count() == 0)
-                w->Command5Click(); // a save needs a ship
+            if (!w->ShipName || w->ShipName->count() == 0) w->Command5Click(); // a save needs a ship
             stations = WrittenNames(w->StationName);
             ships = WrittenNames(w->ShipName);
             QVERIFY(w->ScenarioFileSaving(w->ScnDir->text() + "Walked.scn"));

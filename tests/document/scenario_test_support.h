@@ -10,8 +10,7 @@
 
 inline QByteArray DataFile(const QString& name) {
     QFile file(QStringLiteral(SKELVAN_TEST_DATA "/document/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("missing test file ") + name.toUtf8();
+    if (!file.open(QIODevice::ReadOnly)) return QByteArray("missing test file ") + name.toUtf8();
     return file.readAll();
 }
 
@@ -46,12 +45,27 @@ inline QMap<QString, QString> Columns(const StationRow& r) {
 }
 
 inline QMap<QString, QString> Columns(const ShipRow& r) {
-    return {{"Name", r.Name},           {"ClassName", r.ClassName},       {"Status", r.Status},
-            {"StatusRef", r.StatusRef}, {"Base", r.Base},                 {"DockedStation", r.DockedStation},
-            {"Heading", r.Heading},     {"DockedPort", r.DockedPort},     {"Pad", r.Pad},
-            {"RposX", r.RposX},         {"RposY", r.RposY},               {"RposZ", r.RposZ},
-            {"RvelX", r.RvelX},         {"RvelY", r.RvelY},               {"RvelZ", r.RvelZ},
-            {"ArotX", r.ArotX},         {"ArotY", r.ArotY},               {"ArotZ", r.ArotZ},
-            {"Vrot", r.Vrot},           {"OtherLines", r.OtherLines},     {"Fuel", r.Fuel},
-            {"MainEngine", r.MainEngine}, {"HoverEngine", r.HoverEngine}};
+    return {{"Name", r.Name},
+            {"ClassName", r.ClassName},
+            {"Status", r.Status},
+            {"StatusRef", r.StatusRef},
+            {"Base", r.Base},
+            {"DockedStation", r.DockedStation},
+            {"Heading", r.Heading},
+            {"DockedPort", r.DockedPort},
+            {"Pad", r.Pad},
+            {"RposX", r.RposX},
+            {"RposY", r.RposY},
+            {"RposZ", r.RposZ},
+            {"RvelX", r.RvelX},
+            {"RvelY", r.RvelY},
+            {"RvelZ", r.RvelZ},
+            {"ArotX", r.ArotX},
+            {"ArotY", r.ArotY},
+            {"ArotZ", r.ArotZ},
+            {"Vrot", r.Vrot},
+            {"OtherLines", r.OtherLines},
+            {"Fuel", r.Fuel},
+            {"MainEngine", r.MainEngine},
+            {"HoverEngine", r.HoverEngine}};
 }

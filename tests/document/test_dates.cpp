@@ -7,12 +7,14 @@
 #include <limits>
 
 namespace {
-double Day(int year, int month, int day) { return QDate(1899, 12, 30).daysTo(QDate(year, month, day)); }
+double Day(int year, int month, int day) {
+    return QDate(1899, 12, 30).daysTo(QDate(year, month, day));
+}
 } // namespace
 
 class DatesTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void calendarFromMjd_data() {
         QTest::addColumn<double>("mjd");
         QTest::addColumn<QDate>("date");
@@ -26,7 +28,8 @@ private slots:
         // 12:30 written with 15 significant digits is a few microseconds early.
         QTest::newRow("shortened 12:30") << 52531.5208333333 << QDate(2002, 9, 14) << 12 << 30;
         // Two seconds before a whole minute is still cut off.
-        QTest::newRow("seconds before minute") << 52531.5 + (30 * 60 - 2) / 86400.0 << QDate(2002, 9, 14) << 12 << 29;
+        QTest::newRow("seconds before minute")
+            << 52531.5 + (30 * 60 - 2) / 86400.0 << QDate(2002, 9, 14) << 12 << 29;
         QTest::newRow("23:59:30") << 52000 + (86400 - 30) / 86400.0 << QDate(2001, 4, 1) << 23 << 59;
         // A hair below midnight, as a shortened text gives, is the next day.
         QTest::newRow("carry to next day") << 52000.99999999999 << QDate(2001, 4, 2) << 0 << 0;

@@ -11,7 +11,7 @@
 // which the editor writes with its class named.
 class DemoScenariosTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void stable_data() {
         QTest::addColumn<QString>("file");
         const QDir dir(SKELVAN_DEMO_DIR "/Scenarios");
@@ -33,7 +33,8 @@ private slots:
         QVERIFY(r.document.Description.contains("\r\n"));
         QByteArray expected = bytes;
         expected.replace("\r\nPetrel\r\n", "\r\nPetrel:Petrel\r\n");
-        QCOMPARE(ScenarioFileBytes(r.document, int(r.stationNames.size()), int(r.shipNames.size())), expected);
+        QCOMPARE(ScenarioFileBytes(r.document, int(r.stationNames.size()), int(r.shipNames.size())),
+                 expected);
     }
 
     void classlessShipShowsItsOwnRow() {

@@ -5,7 +5,7 @@
 
 class ScenarioDocumentTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void blankingKeepsNameAndOtherLines() {
         ScenarioDocument d;
         d.ShipTableRedim(0);
@@ -24,8 +24,9 @@ private slots:
         QCOMPARE(row.ClassName, QString());
         QCOMPARE(row.Status, QString());
         QCOMPARE(row.Base, QString());
-        for (const QString* zero : {&row.RposX, &row.RposY, &row.RposZ, &row.RvelX, &row.RvelY, &row.RvelZ,
-                                    &row.ArotX, &row.ArotY, &row.ArotZ, &row.Vrot, &row.MainEngine, &row.HoverEngine})
+        for (const QString* zero :
+             {&row.RposX, &row.RposY, &row.RposZ, &row.RvelX, &row.RvelY, &row.RvelZ, &row.ArotX, &row.ArotY,
+              &row.ArotZ, &row.Vrot, &row.MainEngine, &row.HoverEngine})
             QCOMPARE(*zero, QString("0"));
         for (const QString* empty : {&row.StatusRef, &row.DockedStation, &row.DockedPort, &row.Pad})
             QCOMPARE(*empty, QString());

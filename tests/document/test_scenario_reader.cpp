@@ -6,7 +6,7 @@
 
 class ScenarioReaderTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     // One cell of a table after reading a test file.
     void cells_data() {
         QTest::addColumn<QString>("file");
@@ -15,7 +15,8 @@ private slots:
         QTest::addColumn<QString>("column");
         QTest::addColumn<QString>("expected");
         const auto station = [](const char* tag, int row, const char* column, const QString& expected) {
-            QTest::newRow(tag) << "basic.scn" << "station" << row << column << expected;
+            QTest::newRow(tag) << "basic.scn"
+                               << "station" << row << column << expected;
         };
         station("header name, comment dropped", 0, "Name", "Beacon");
         station("header class", 0, "ClassName", "Lantern");
@@ -38,7 +39,8 @@ private slots:
         station("shortened 12:30 stays 12:30", 1, "EpochMinute", "30");
         station("spare row empty", 2, "Name", "");
 
-        const auto ship = [](const char* tag, const char* file, int row, const char* column, const QString& expected) {
+        const auto ship = [](const char* tag, const char* file, int row, const char* column,
+                             const QString& expected) {
             QTest::newRow(tag) << file << "ship" << row << column << expected;
         };
         ship("landed status", "basic.scn", 0, "Status", "Landed");
@@ -85,7 +87,8 @@ private slots:
         QFETCH(QString, column);
         QFETCH(QString, expected);
         const ScenarioReadResult r = ReadScenario(DataFile(file));
-        const std::size_t size = table == "station" ? r.document.StationTable.size() : r.document.ShipTable.size();
+        const std::size_t size =
+            table == "station" ? r.document.StationTable.size() : r.document.ShipTable.size();
         QVERIFY2(std::size_t(row) < size, "row missing");
         const auto columns = table == "station" ? Columns(r.document.StationTable[std::size_t(row)])
                                                 : Columns(r.document.ShipTable[std::size_t(row)]);
@@ -115,7 +118,8 @@ private slots:
     void classlessShipsKeepTheirRows() {
         const ScenarioReadResult r = ReadScenario(DataFile("classless.scn"));
         QCOMPARE(r.shipNames, QStringList({"Mir", "Indented", "Blank", "Commented"}));
-        QCOMPARE(r.possibleShipFocus, QStringList({"Mir:Mir", "Indented:Heron", "Blank:Petrel", "Commented:Albatross"}));
+        QCOMPARE(r.possibleShipFocus,
+                 QStringList({"Mir:Mir", "Indented:Heron", "Blank:Petrel", "Commented:Albatross"}));
         QCOMPARE(r.document.ShipTable.size(), std::size_t(5));
         for (int k = 0; k < r.shipNames.size(); ++k)
             QCOMPARE(r.document.ShipTable[std::size_t(k)].Name, r.shipNames[k]);
@@ -134,40 +138,57 @@ private slots:
         QTest::addColumn<QString>("focus");
         QTest::addColumn<QString>("system");
         const double j2000 = 36526; // 1 January 2000
-        QTest::newRow("julian date") << Crlf({"BEGIN_ENVIRONMENT", "  System Sol", "  Date JD 2451545.0", "END_ENVIRONMENT"})
-                                     << j2000 << 12 << 0 << "" << "Sol";
-        QTest::newRow("julian epoch") << Crlf({"  Date JE 2000", "  System Sol"}) << j2000 << 12 << 0 << "" << "Sol";
-        QTest::newRow("key in any case") << Crlf({"  DATE MJD 51544.5", "  SYSTEM  Sol"}) << j2000 << 12 << 0 << ""
-                                         << "Sol";
+        QTest::newRow("julian date") << Crlf({"BEGIN_ENVIRONMENT", "  System Sol", "  Date JD 2451545.0",
+                                              "END_ENVIRONMENT"})
+                                     << j2000 << 12 << 0 << ""
+                                     << "Sol";
+        QTest::newRow("julian epoch") << Crlf({"  Date JE 2000", "  System Sol"}) << j2000 << 12 << 0 << ""
+                                      << "Sol";
+        QTest::newRow("key in any case")
+            << Crlf({"  DATE MJD 51544.5", "  SYSTEM  Sol"}) << j2000 << 12 << 0 << ""
+            << "Sol";
         QTest::newRow("later focus wins, any section")
             << Crlf({"BEGIN_FOCUS", "  Ship Kite", "END_FOCUS", "BEGIN_CAMERA", "  Ship Gull", "END_CAMERA"})
-            << -15018.0 << 0 << 0 << "Gull" << "";
-        QTest::newRow("record after a comma") << Crlf({"  Mode 1, Ship Tern", "  Date MJD 52000.75"}) << 36982.0
-                                              << 18 << 0 << "Tern" << "";
-        QTest::newRow("quoted record keeps its comma") << Crlf({"  \"Ship Kite, the first\" dropped, Date MJD 0"})
-                                                       << -15018.0 << 0 << 0 << "Kite, the first" << "";
+            << -15018.0 << 0 << 0 << "Gull"
+            << "";
+        QTest::newRow("record after a comma")
+            << Crlf({"  Mode 1, Ship Tern", "  Date MJD 52000.75"}) << 36982.0 << 18 << 0 << "Tern"
+            << "";
+        QTest::newRow("quoted record keeps its comma")
+            << Crlf({"  \"Ship Kite, the first\" dropped, Date MJD 0"}) << -15018.0 << 0 << 0
+            << "Kite, the first"
+            << "";
         // Names run to the end of their line, as the writer puts them; a date does not.
-        QTest::newRow("focus name with a comma") << Crlf({"  Ship Kite, the first", "  Date MJD 0, 5"}) << -15018.0
-                                                 << 0 << 0 << "Kite, the first" << "";
-        QTest::newRow("system name with a comma") << Crlf({"  System Sol, old", "  Ship Kite"}) << -15018.0 << 0
-                                                  << 0 << "Kite" << "Sol, old";
+        QTest::newRow("focus name with a comma")
+            << Crlf({"  Ship Kite, the first", "  Date MJD 0, 5"}) << -15018.0 << 0 << 0 << "Kite, the first"
+            << "";
+        QTest::newRow("system name with a comma")
+            << Crlf({"  System Sol, old", "  Ship Kite"}) << -15018.0 << 0 << 0 << "Kite"
+            << "Sol, old";
         QTest::newRow("a name line holds no other record")
             << Crlf({"  System Sol", "  Ship Kite, System Vega, Date MJD 51544.5"}) << -15018.0 << 0 << 0
-            << "Kite, System Vega, Date MJD 51544.5" << "Sol";
+            << "Kite, System Vega, Date MJD 51544.5"
+            << "Sol";
         QTest::newRow("camera target repeats the focus name")
-            << Crlf({"BEGIN_FOCUS", "  Ship Kite, Shipyard", "END_FOCUS", "BEGIN_CAMERA", "  Target Kite, Shipyard",
-                     "END_CAMERA"})
-            << -15018.0 << 0 << 0 << "Kite, Shipyard" << "";
+            << Crlf({"BEGIN_FOCUS", "  Ship Kite, Shipyard", "END_FOCUS", "BEGIN_CAMERA",
+                     "  Target Kite, Shipyard", "END_CAMERA"})
+            << -15018.0 << 0 << 0 << "Kite, Shipyard"
+            << "";
         QTest::newRow("name after a comma runs to the line end")
             << Crlf({"  Mode 1, Ship Kite, the first, Ship Gull"}) << -15018.0 << 0 << 0
-            << "Kite, the first, Ship Gull" << "";
-        QTest::newRow("no keys at all") << Crlf({"BEGIN_DESC", "nothing", "END_DESC"}) << -15018.0 << 0 << 0 << ""
-                                        << "";
-        QTest::newRow("date without number") << Crlf({"  Date"}) << -15018.0 << 0 << 0 << "" << "";
-        QTest::newRow("lone LF ends lines") << QByteArray("  Ship Kite\n  System Sol\n  Date MJD 51544.5\n") << j2000
-                                            << 12 << 0 << "Kite" << "Sol";
-        QTest::newRow("lone CR ends lines") << QByteArray("  Ship Kite\r  System Sol\r  Date MJD 51544.5") << j2000
-                                            << 12 << 0 << "Kite" << "Sol";
+            << "Kite, the first, Ship Gull"
+            << "";
+        QTest::newRow("no keys at all")
+            << Crlf({"BEGIN_DESC", "nothing", "END_DESC"}) << -15018.0 << 0 << 0 << ""
+            << "";
+        QTest::newRow("date without number") << Crlf({"  Date"}) << -15018.0 << 0 << 0 << ""
+                                             << "";
+        QTest::newRow("lone LF ends lines")
+            << QByteArray("  Ship Kite\n  System Sol\n  Date MJD 51544.5\n") << j2000 << 12 << 0 << "Kite"
+            << "Sol";
+        QTest::newRow("lone CR ends lines")
+            << QByteArray("  Ship Kite\r  System Sol\r  Date MJD 51544.5") << j2000 << 12 << 0 << "Kite"
+            << "Sol";
     }
     void environment() {
         QFETCH(QByteArray, bytes);
@@ -193,45 +214,56 @@ private slots:
         QTest::addColumn<QString>("column");
         QTest::addColumn<QString>("expected");
         QTest::newRow("header without colon")
-            << Crlf({"BEGIN_STATIONS", "Solo", "  REF Earth", "  EL_MJD 51544", "  ELEMENTS 1 2 3 4 5 6", "  AROT 0 0 0",
-                     "END", "END_STATIONS"})
-            << QStringList{"Solo"} << "ClassName" << "Solo";
+            << Crlf({"BEGIN_STATIONS", "Solo", "  REF Earth", "  EL_MJD 51544", "  ELEMENTS 1 2 3 4 5 6",
+                     "  AROT 0 0 0", "END", "END_STATIONS"})
+            << QStringList{"Solo"} << "ClassName"
+            << "Solo";
         QTest::newRow("two blanks shift the elements")
-            << Crlf({"BEGIN_STATIONS", "A:B", "  REF Earth", "  EL_MJD 51544", "  ELEMENTS 6778137  0 51.6 0 0 0",
-                     "  AROT 0 0 0", "END", "END_STATIONS"})
-            << QStringList{"A"} << "MeanLongitude" << "0 0";
+            << Crlf({"BEGIN_STATIONS", "A:B", "  REF Earth", "  EL_MJD 51544",
+                     "  ELEMENTS 6778137  0 51.6 0 0 0", "  AROT 0 0 0", "END", "END_STATIONS"})
+            << QStringList{"A"} << "MeanLongitude"
+            << "0 0";
         QTest::newRow("two blanks leave an empty value")
-            << Crlf({"BEGIN_STATIONS", "A:B", "  REF Earth", "  EL_MJD 51544", "  ELEMENTS 6778137  0 51.6 0 0 0",
-                     "  AROT 0 0 0", "END", "END_STATIONS"})
-            << QStringList{"A"} << "Excentricity" << "";
+            << Crlf({"BEGIN_STATIONS", "A:B", "  REF Earth", "  EL_MJD 51544",
+                     "  ELEMENTS 6778137  0 51.6 0 0 0", "  AROT 0 0 0", "END", "END_STATIONS"})
+            << QStringList{"A"} << "Excentricity"
+            << "";
         QTest::newRow("frequency keyword as written, then END")
-            << Crlf({"BEGIN_STATIONS", "C:D", "  REF Mars", "  EL_MJD 51544", "  ELEMENTS 1 2 3 4 5 6", "  AROT 0 0 0",
-                     "END", "A:B", "  REF Earth", "  EL_MJD 51544", "  ELEMENTS 1 2 3 4 5 6", "  ZROT_FREQUENCY 0.0016",
-                     "END", "END_STATIONS"})
-            << QStringList{"C", "A"} << "ZrotFrequency" << "0.0016";
+            << Crlf({"BEGIN_STATIONS", "C:D", "  REF Mars", "  EL_MJD 51544", "  ELEMENTS 1 2 3 4 5 6",
+                     "  AROT 0 0 0", "END", "A:B", "  REF Earth", "  EL_MJD 51544", "  ELEMENTS 1 2 3 4 5 6",
+                     "  ZROT_FREQUENCY 0.0016", "END", "END_STATIONS"})
+            << QStringList{"C", "A"} << "ZrotFrequency"
+            << "0.0016";
         QTest::newRow("block after frequency-only block in step")
             << Crlf({"BEGIN_STATIONS", "A:B", "  REF Earth", "  EL_MJD 51544", "  ELEMENTS 1 2 3 4 5 6",
-                     "  ZROT_FREQUENCY 0.0016", "END", "C:D", "  REF Mars", "  EL_MJD 51544", "  ELEMENTS 1 2 3 4 5 6",
-                     "  AROT 0 0 0", "END", "END_STATIONS"})
-            << QStringList{"A", "C"} << "Ref" << "Mars";
+                     "  ZROT_FREQUENCY 0.0016", "END", "C:D", "  REF Mars", "  EL_MJD 51544",
+                     "  ELEMENTS 1 2 3 4 5 6", "  AROT 0 0 0", "END", "END_STATIONS"})
+            << QStringList{"A", "C"} << "Ref"
+            << "Mars";
         QTest::newRow("blank line before END_STATIONS is no station")
-            << Crlf({"BEGIN_STATIONS", "A:B", "  REF Earth", "  EL_MJD 51544", "  ELEMENTS 1 2 3 4 5 6", "  AROT 0 0 0",
-                     "END", "", "END_STATIONS"})
-            << QStringList{"A"} << "Ref" << "Earth";
+            << Crlf({"BEGIN_STATIONS", "A:B", "  REF Earth", "  EL_MJD 51544", "  ELEMENTS 1 2 3 4 5 6",
+                     "  AROT 0 0 0", "END", "", "END_STATIONS"})
+            << QStringList{"A"} << "Ref"
+            << "Earth";
         QTest::newRow("line shorter than its cut")
             << Crlf({"BEGIN_STATIONS", "A:B", "REF", "EL_MJD", "ELEMENTS", "AROT", "END", "END_STATIONS"})
-            << QStringList{"A"} << "SemiMajorAxis" << "";
+            << QStringList{"A"} << "SemiMajorAxis"
+            << "";
         QTest::newRow("file ends inside a block")
-            << Crlf({"BEGIN_STATIONS", "A:B", "  REF Earth"}) << QStringList{"A"} << "Ref" << "Earth";
-        QTest::newRow("block cut short by END")
-            << Crlf({"BEGIN_STATIONS", "A:B", "  REF Earth", "END", "C:D", "  REF Mars", "END", "END_STATIONS"})
-            << QStringList{"A", "C"} << "Ref" << "Mars";
+            << Crlf({"BEGIN_STATIONS", "A:B", "  REF Earth"}) << QStringList{"A"} << "Ref"
+            << "Earth";
+        QTest::newRow("block cut short by END") << Crlf({"BEGIN_STATIONS", "A:B", "  REF Earth", "END", "C:D",
+                                                         "  REF Mars", "END", "END_STATIONS"})
+                                                << QStringList{"A", "C"} << "Ref"
+                                                << "Mars";
         QTest::newRow("marker with comment and blanks")
             << Crlf({" begin_stations ; here", "A:B", "  REF Earth", "END", " END_STATIONS ; done", "X:Y"})
-            << QStringList{"A"} << "Name" << "A";
+            << QStringList{"A"} << "Name"
+            << "A";
         QTest::newRow("station header keeps its indentation")
             << Crlf({"BEGIN_STATIONS", "  A:B", "  REF Earth", "END", "END_STATIONS"}) << QStringList{"  A"}
-            << "ClassName" << "B";
+            << "ClassName"
+            << "B";
     }
     void stationSections() {
         QFETCH(QByteArray, bytes);
@@ -251,61 +283,98 @@ private slots:
         QTest::addColumn<QString>("index");
         QTest::addColumn<QString>("column");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("hover line as written")
-            << Crlf({"BEGIN_SHIPS", "A:B", "  STATUS Orbiting Earth", "  HOVER_MAIN  .25", "END", "END_SHIPS"})
-            << QStringList{"A"} << " 1: 1" << "HoverEngine" << ".25";
+        QTest::newRow("hover line as written") << Crlf({"BEGIN_SHIPS", "A:B", "  STATUS Orbiting Earth",
+                                                        "  HOVER_MAIN  .25", "END", "END_SHIPS"})
+                                               << QStringList{"A"} << " 1: 1"
+                                               << "HoverEngine"
+                                               << ".25";
         QTest::newRow("hover line is no unknown line")
-            << Crlf({"BEGIN_SHIPS", "A:B", "  STATUS Orbiting Earth", "  HOVER_MAIN  .25", "END", "END_SHIPS"})
-            << QStringList{"A"} << " 1: 1" << "OtherLines" << "";
+            << Crlf(
+                   {"BEGIN_SHIPS", "A:B", "  STATUS Orbiting Earth", "  HOVER_MAIN  .25", "END", "END_SHIPS"})
+            << QStringList{"A"} << " 1: 1"
+            << "OtherLines"
+            << "";
         QTest::newRow("marker with comment closes")
             << Crlf({"BEGIN_SHIPS", "A:B", "END", "END_SHIPS ; last ship", "C:D", "END"}) << QStringList{"A"}
-            << " 1: 1" << "Name" << "A";
+            << " 1: 1"
+            << "Name"
+            << "A";
         QTest::newRow("marker in lower case does not close")
             << Crlf({"BEGIN_SHIPS", "A:B", "  end_ships", "  XPDR 1", "END", "END_SHIPS"}) << QStringList{"A"}
-            << " 1: 1" << "OtherLines" << "  end_ships\r\n  XPDR 1";
+            << " 1: 1"
+            << "OtherLines"
+            << "  end_ships\r\n  XPDR 1";
         QTest::newRow("missing END: marker closes the block")
-            << Crlf({"BEGIN_SHIPS", "A:B", "  FUEL 1", "END_SHIPS"}) << QStringList{"A"} << " 0: 1" << "OtherLines"
+            << Crlf({"BEGIN_SHIPS", "A:B", "  FUEL 1", "END_SHIPS"}) << QStringList{"A"} << " 0: 1"
+            << "OtherLines"
             << "";
         QTest::newRow("file ends inside a block")
-            << Crlf({"BEGIN_SHIPS", "A:B", "  FUEL 0.3"}) << QStringList{"A"} << " 0: 1" << "Fuel" << "0.3";
+            << Crlf({"BEGIN_SHIPS", "A:B", "  FUEL 0.3"}) << QStringList{"A"} << " 0: 1"
+            << "Fuel"
+            << "0.3";
         QTest::newRow("stray END is no ship")
             << Crlf({"BEGIN_SHIPS", "A:B", "END", "END", "C:D", "  FUEL 1", "END", "END_SHIPS"})
-            << QStringList{"A", "C"} << " 2: 2" << "Fuel" << "1";
+            << QStringList{"A", "C"} << " 2: 2"
+            << "Fuel"
+            << "1";
         QTest::newRow("lines starting with the name are not collected")
-            << Crlf({"BEGIN_SHIPS", "X:B", "  XPDR 1", "  NAVFREQ 0 0", "END", "END_SHIPS"}) << QStringList{"X"}
-            << " 1: 1" << "OtherLines" << "  NAVFREQ 0 0";
+            << Crlf({"BEGIN_SHIPS", "X:B", "  XPDR 1", "  NAVFREQ 0 0", "END", "END_SHIPS"})
+            << QStringList{"X"} << " 1: 1"
+            << "OtherLines"
+            << "  NAVFREQ 0 0";
         QTest::newRow("name ending in a blank: its lines are not collected either")
             << Crlf({"BEGIN_SHIPS", "D :B", "D", "  XPDR 1", "END", "END_SHIPS"}) << QStringList{"D "}
-            << " 1: 1" << "OtherLines" << "  XPDR 1";
+            << " 1: 1"
+            << "OtherLines"
+            << "  XPDR 1";
         QTest::newRow("comment removed from unknown line")
             << Crlf({"BEGIN_SHIPS", "A:B", "  XPDR 1 ; transponder", "END", "END_SHIPS"}) << QStringList{"A"}
-            << " 1: 1" << "OtherLines" << "XPDR 1";
+            << " 1: 1"
+            << "OtherLines"
+            << "XPDR 1";
         QTest::newRow("blank line inside a block is kept")
-            << Crlf({"BEGIN_SHIPS", "A:B", "  XPDR 1", "", "  NAVFREQ 0 0", "END", "END_SHIPS"}) << QStringList{"A"}
-            << " 1: 1" << "OtherLines" << "  XPDR 1\r\n\r\n  NAVFREQ 0 0";
+            << Crlf({"BEGIN_SHIPS", "A:B", "  XPDR 1", "", "  NAVFREQ 0 0", "END", "END_SHIPS"})
+            << QStringList{"A"} << " 1: 1"
+            << "OtherLines"
+            << "  XPDR 1\r\n\r\n  NAVFREQ 0 0";
         QTest::newRow("docked without colons")
             << Crlf({"BEGIN_SHIPS", "A:B", "  STATUS Docked Earth", "END", "END_SHIPS"}) << QStringList{"A"}
-            << " 1: 1" << "StatusRef" << "Earth";
+            << " 1: 1"
+            << "StatusRef"
+            << "Earth";
         QTest::newRow("unknown status sets only the status")
             << Crlf({"BEGIN_SHIPS", "A:B", "  STATUS Drifting Earth", "END", "END_SHIPS"}) << QStringList{"A"}
-            << " 1: 1" << "StatusRef" << "";
+            << " 1: 1"
+            << "StatusRef"
+            << "";
         QTest::newRow("status without a planet")
-            << Crlf({"BEGIN_SHIPS", "A:B", "  STATUS", "END", "END_SHIPS"}) << QStringList{"A"} << " 1: 1" << "Status"
+            << Crlf({"BEGIN_SHIPS", "A:B", "  STATUS", "END", "END_SHIPS"}) << QStringList{"A"} << " 1: 1"
+            << "Status"
             << "";
         QTest::newRow("base without pad")
-            << Crlf({"BEGIN_SHIPS", "A:B", "  BASE Canaveral", "END", "END_SHIPS"}) << QStringList{"A"} << " 1: 1"
-            << "Base" << "Canaveral";
+            << Crlf({"BEGIN_SHIPS", "A:B", "  BASE Canaveral", "END", "END_SHIPS"}) << QStringList{"A"}
+            << " 1: 1"
+            << "Base"
+            << "Canaveral";
         QTest::newRow("rpos with two values")
-            << Crlf({"BEGIN_SHIPS", "A:B", "  RPOS 1 2", "END", "END_SHIPS"}) << QStringList{"A"} << " 1: 1" << "RposZ"
+            << Crlf({"BEGIN_SHIPS", "A:B", "  RPOS 1 2", "END", "END_SHIPS"}) << QStringList{"A"} << " 1: 1"
+            << "RposZ"
             << "";
         QTest::newRow("vrot keeps its blank")
-            << Crlf({"BEGIN_SHIPS", "A:B", "  VROT  0", "END", "END_SHIPS"}) << QStringList{"A"} << " 1: 1" << "Vrot"
+            << Crlf({"BEGIN_SHIPS", "A:B", "  VROT  0", "END", "END_SHIPS"}) << QStringList{"A"} << " 1: 1"
+            << "Vrot"
             << " 0";
         QTest::newRow("two sections continue the rows")
-            << Crlf({"BEGIN_SHIPS", "A:B", "END", "END_SHIPS", "BEGIN_SHIPS", "C:D", "  FUEL 1", "END", "END_SHIPS"})
-            << QStringList{"A", "C"} << " 2: 2" << "Fuel" << "1";
-        QTest::newRow("LF line ends") << QByteArray("BEGIN_SHIPS\nA:B\n  FUEL 1\nEND\nC:D\n  FUEL 2\nEND\nEND_SHIPS\n")
-                                      << QStringList{"A", "C"} << " 2: 2" << "Fuel" << "2";
+            << Crlf({"BEGIN_SHIPS", "A:B", "END", "END_SHIPS", "BEGIN_SHIPS", "C:D", "  FUEL 1", "END",
+                     "END_SHIPS"})
+            << QStringList{"A", "C"} << " 2: 2"
+            << "Fuel"
+            << "1";
+        QTest::newRow("LF line ends")
+            << QByteArray("BEGIN_SHIPS\nA:B\n  FUEL 1\nEND\nC:D\n  FUEL 2\nEND\nEND_SHIPS\n")
+            << QStringList{"A", "C"} << " 2: 2"
+            << "Fuel"
+            << "2";
     }
     void shipSections() {
         QFETCH(QByteArray, bytes);
@@ -335,14 +404,15 @@ private slots:
         QTest::newRow("comma, semicolon, leading blanks")
             << Crlf({"BEGIN_DESC", "One, two; three", "   indented", "END_DESC"})
             << "One, two; three\r\n   indented";
-        QTest::newRow("markers with blanks around") << Crlf({"  BEGIN_DESC ", "text", " END_DESC  "}) << "text";
+        QTest::newRow("markers with blanks around")
+            << Crlf({"  BEGIN_DESC ", "text", " END_DESC  "}) << "text";
         QTest::newRow("marker case counts") << Crlf({"begin_desc", "text", "END_DESC"}) << "";
         QTest::newRow("no section") << Crlf({"BEGIN_ENVIRONMENT", "END_ENVIRONMENT"}) << "";
         QTest::newRow("never closed") << Crlf({"BEGIN_DESC", "text"}) << "";
         QTest::newRow("empty lines kept") << Crlf({"BEGIN_DESC", "", "a", "", "END_DESC"}) << "\r\na\r\n";
         QTest::newRow("empty section") << Crlf({"BEGIN_DESC", "END_DESC"}) << "";
-        QTest::newRow("only the first section") << Crlf({"BEGIN_DESC", "a", "END_DESC", "BEGIN_DESC", "b", "END_DESC"})
-                                                << "a";
+        QTest::newRow("only the first section")
+            << Crlf({"BEGIN_DESC", "a", "END_DESC", "BEGIN_DESC", "b", "END_DESC"}) << "a";
         QTest::newRow("trailing blanks and tab kept") << Crlf({"BEGIN_DESC", "a \t", "END_DESC"}) << "a \t";
         QTest::newRow("mixed line ends") << QByteArray("BEGIN_DESC\na\rb\r\nEND_DESC") << "a\r\nb";
     }
@@ -369,16 +439,15 @@ private slots:
     void arbitraryBytesRead() {
         quint32 seed = 12345;
         const auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
-        const QByteArray alphabet("\r\n :;,\"\tBEGIN_SHIPSTATIONSEND\x80\xff" "ab");
+        const QByteArray alphabet("\r\n :;,\"\tBEGIN_SHIPSTATIONSEND\x80\xff"
+                                  "ab");
         for (int round = 0; round < 300; ++round) {
             QByteArray bytes;
             const int size = int(next() % 400);
             for (int i = 0; i < size; ++i)
                 bytes += alphabet[qsizetype(next() % quint32(alphabet.size()))];
-            if (round % 3 == 0)
-                bytes.prepend("BEGIN_SHIPS\r\n");
-            if (round % 3 == 1)
-                bytes.prepend("BEGIN_STATIONS\r\n");
+            if (round % 3 == 0) bytes.prepend("BEGIN_SHIPS\r\n");
+            if (round % 3 == 1) bytes.prepend("BEGIN_STATIONS\r\n");
             const ScenarioReadResult r = ReadScenario(bytes);
             QCOMPARE(r.document.ShipTable.size(), std::size_t(r.shipNames.size() + 1));
         }

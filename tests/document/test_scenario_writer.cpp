@@ -17,9 +17,18 @@ QByteArray Write(const ScenarioReadResult& r) {
 // The values a file carries for a row: what the writer writes for its status, numbers
 // compared as numbers where the writer converts them.
 QStringList Written(const StationRow& r) {
-    QStringList v{Trim(r.Name), Trim(r.ClassName), Trim(r.Ref), QString::number(r.EpochDate), r.EpochHour,
-                  r.EpochMinute, Trim(r.SemiMajorAxis), Trim(r.Excentricity), Trim(r.Inclination),
-                  Trim(r.AscendingNodeLongitude), Trim(r.PeriapsisLongitude), Trim(r.MeanLongitude)};
+    QStringList v{Trim(r.Name),
+                  Trim(r.ClassName),
+                  Trim(r.Ref),
+                  QString::number(r.EpochDate),
+                  r.EpochHour,
+                  r.EpochMinute,
+                  Trim(r.SemiMajorAxis),
+                  Trim(r.Excentricity),
+                  Trim(r.Inclination),
+                  Trim(r.AscendingNodeLongitude),
+                  Trim(r.PeriapsisLongitude),
+                  Trim(r.MeanLongitude)};
     if (r.ClassRotation)
         v << "AROT" << Trim(r.ArotX) << Trim(r.ArotY) << Trim(r.ArotZ);
     else
@@ -33,10 +42,10 @@ QStringList Written(const ShipRow& r) {
     if (status == "LANDED")
         v << Trim(r.StatusRef) << Trim(r.Base) << Trim(r.Pad) << Trim(r.Heading) << Trim(r.Fuel);
     if (status == "ORBITING")
-        v << Trim(r.StatusRef) << Trim(r.Fuel) << Trim(r.RposX) << Trim(r.RposY) << Trim(r.RposZ) << Trim(r.RvelX)
-          << Trim(r.RvelY) << Trim(r.RvelZ) << Trim(r.ArotX) << Trim(r.ArotY) << Trim(r.ArotZ)
-          << QString::number(LeadingNumber(r.Vrot)) << QString::number(LeadingNumber(r.MainEngine))
-          << QString::number(LeadingNumber(r.HoverEngine));
+        v << Trim(r.StatusRef) << Trim(r.Fuel) << Trim(r.RposX) << Trim(r.RposY) << Trim(r.RposZ)
+          << Trim(r.RvelX) << Trim(r.RvelY) << Trim(r.RvelZ) << Trim(r.ArotX) << Trim(r.ArotY)
+          << Trim(r.ArotZ) << QString::number(LeadingNumber(r.Vrot))
+          << QString::number(LeadingNumber(r.MainEngine)) << QString::number(LeadingNumber(r.HoverEngine));
     if (status == "DOCKED")
         v << Trim(r.StatusRef) << Trim(r.DockedStation) << Trim(r.DockedPort) << Trim(r.Fuel);
     return v;
@@ -51,10 +60,12 @@ void CompareDocuments(const ScenarioReadResult& a, const ScenarioReadResult& b) 
     QCOMPARE(b.document.StartMinute, a.document.StartMinute);
     QCOMPARE(b.stationNames.size(), a.stationNames.size());
     for (qsizetype k = 0; k < a.stationNames.size(); ++k)
-        QCOMPARE(Written(b.document.StationTable[std::size_t(k)]), Written(a.document.StationTable[std::size_t(k)]));
+        QCOMPARE(Written(b.document.StationTable[std::size_t(k)]),
+                 Written(a.document.StationTable[std::size_t(k)]));
     QCOMPARE(b.shipNames.size(), a.shipNames.size());
     for (qsizetype k = 0; k < a.shipNames.size(); ++k)
-        QCOMPARE(Written(b.document.ShipTable[std::size_t(k)]), Written(a.document.ShipTable[std::size_t(k)]));
+        QCOMPARE(Written(b.document.ShipTable[std::size_t(k)]),
+                 Written(a.document.ShipTable[std::size_t(k)]));
 }
 
 // One ship or station in an otherwise fixed document, for the line-level cases.
@@ -65,21 +76,27 @@ ScenarioDocument OneOfEach(const StationRow& station, const ShipRow& ship) {
     return d;
 }
 
-QByteArrayList LinesOf(const QByteArray& bytes) { return bytes.split('\n'); }
+QByteArrayList LinesOf(const QByteArray& bytes) {
+    return bytes.split('\n');
+}
 } // namespace
 
 class ScenarioWriterTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     // Read a file, write it: exactly the expected bytes; read what was written: the same
     // document; write again: the same bytes.
     void files_data() {
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("stations and all statuses") << "basic.scn" << "basic.expected.scn";
-        QTest::newRow("class-less, indented and commented ships") << "classless.scn" << "classless.expected.scn";
-        QTest::newRow("written file is stable") << "basic.expected.scn" << "basic.expected.scn";
-        QTest::newRow("8-bit code page byte for byte") << "codepage.scn" << "codepage.scn";
+        QTest::newRow("stations and all statuses") << "basic.scn"
+                                                   << "basic.expected.scn";
+        QTest::newRow("class-less, indented and commented ships") << "classless.scn"
+                                                                  << "classless.expected.scn";
+        QTest::newRow("written file is stable") << "basic.expected.scn"
+                                                << "basic.expected.scn";
+        QTest::newRow("8-bit code page byte for byte") << "codepage.scn"
+                                                       << "codepage.scn";
     }
     void files() {
         QFETCH(QString, input);
@@ -97,30 +114,43 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<QByteArray>("absent");
-        QTest::newRow("vrot zero") << "Vrot" << "0" << QByteArray("  VROT  0\r") << QByteArray();
-        QTest::newRow("vrot half") << "Vrot" << "0.5" << QByteArray("  VROT  .5\r") << QByteArray();
-        QTest::newRow("vrot negative") << "Vrot" << "-0.25" << QByteArray("  VROT -.25\r") << QByteArray();
-        QTest::newRow("vrot not a number") << "Vrot" << "abc" << QByteArray("  VROT  0\r") << QByteArray();
-        QTest::newRow("main engine tiny") << "MainEngine" << "0.00001" << QByteArray("  ENGINE_MAIN  1E-05\r")
-                                          << QByteArray();
-        QTest::newRow("hover engine") << "HoverEngine" << " 1 " << QByteArray("  HOVER_MAIN  1\r") << QByteArray();
-        QTest::newRow("status letter case kept") << "Status" << "ORBITING" << QByteArray("  STATUS ORBITING Earth\r")
-                                                 << QByteArray("  BASE");
-        QTest::newRow("landed") << "Status" << "LANDED" << QByteArray("  STATUS LANDED Earth\r")
-                                << QByteArray("  RPOS");
-        QTest::newRow("docked") << "Status" << "Docked" << QByteArray("  STATUS Docked Earth:Beacon:1\r")
+        QTest::newRow("vrot zero") << "Vrot"
+                                   << "0" << QByteArray("  VROT  0\r") << QByteArray();
+        QTest::newRow("vrot half") << "Vrot"
+                                   << "0.5" << QByteArray("  VROT  .5\r") << QByteArray();
+        QTest::newRow("vrot negative") << "Vrot"
+                                       << "-0.25" << QByteArray("  VROT -.25\r") << QByteArray();
+        QTest::newRow("vrot not a number") << "Vrot"
+                                           << "abc" << QByteArray("  VROT  0\r") << QByteArray();
+        QTest::newRow("main engine tiny")
+            << "MainEngine"
+            << "0.00001" << QByteArray("  ENGINE_MAIN  1E-05\r") << QByteArray();
+        QTest::newRow("hover engine") << "HoverEngine"
+                                      << " 1 " << QByteArray("  HOVER_MAIN  1\r") << QByteArray();
+        QTest::newRow("status letter case kept")
+            << "Status"
+            << "ORBITING" << QByteArray("  STATUS ORBITING Earth\r") << QByteArray("  BASE");
+        QTest::newRow("landed") << "Status"
+                                << "LANDED" << QByteArray("  STATUS LANDED Earth\r") << QByteArray("  RPOS");
+        QTest::newRow("docked") << "Status"
+                                << "Docked" << QByteArray("  STATUS Docked Earth:Beacon:1\r")
                                 << QByteArray("  HEADING");
-        QTest::newRow("unknown status: no status, no fuel") << "Status" << "Drifting" << QByteArray("Gull:Heron\r")
-                                                            << QByteArray("  FUEL");
-        QTest::newRow("empty status: header, lines, END") << "Status" << "" << QByteArray("  XPDR 0\r")
-                                                          << QByteArray("  STATUS");
-        QTest::newRow("trimmed ref") << "Ref" << " Earth " << QByteArray("  REF Earth\r") << QByteArray();
-        QTest::newRow("class rotation") << "ClassRotation" << "True" << QByteArray("  AROT 0 0 0\r")
-                                        << QByteArray("  ZROT_FREQUENCY");
-        QTest::newRow("own rotation") << "ClassRotation" << "False" << QByteArray("  ZROT_FREQUENCY 0.0016\r")
-                                      << QByteArray("  AROT 0 0 0");
-        QTest::newRow("epoch 13 March 2001 12:00") << "EpochMinute" << "0" << QByteArray("  EL_MJD 51981.5\r")
-                                                   << QByteArray();
+        QTest::newRow("unknown status: no status, no fuel")
+            << "Status"
+            << "Drifting" << QByteArray("Gull:Heron\r") << QByteArray("  FUEL");
+        QTest::newRow("empty status: header, lines, END")
+            << "Status"
+            << "" << QByteArray("  XPDR 0\r") << QByteArray("  STATUS");
+        QTest::newRow("trimmed ref") << "Ref"
+                                     << " Earth " << QByteArray("  REF Earth\r") << QByteArray();
+        QTest::newRow("class rotation")
+            << "ClassRotation"
+            << "True" << QByteArray("  AROT 0 0 0\r") << QByteArray("  ZROT_FREQUENCY");
+        QTest::newRow("own rotation")
+            << "ClassRotation"
+            << "False" << QByteArray("  ZROT_FREQUENCY 0.0016\r") << QByteArray("  AROT 0 0 0");
+        QTest::newRow("epoch 13 March 2001 12:00") << "EpochMinute"
+                                                   << "0" << QByteArray("  EL_MJD 51981.5\r") << QByteArray();
     }
     void lines() {
         QFETCH(QString, column);
@@ -167,8 +197,7 @@ private slots:
         const QByteArray bytes = ScenarioFileBytes(OneOfEach(station, ship), 1, 1);
         const QByteArrayList lines = LinesOf(bytes);
         QVERIFY2(lines.contains(line), bytes.constData());
-        if (!absent.isEmpty())
-            QVERIFY2(!bytes.contains("\n" + absent), bytes.constData());
+        if (!absent.isEmpty()) QVERIFY2(!bytes.contains("\n" + absent), bytes.constData());
         QVERIFY(bytes.endsWith("END_SHIPS\r\n"));
         QCOMPARE(bytes.count("\n"), bytes.count("\r\n"));
     }
@@ -180,7 +209,8 @@ private slots:
         ship.Fuel = "1";
         ship.OtherLines = "  XPDR 0\r\n  NAVFREQ 0 0";
         const QByteArray bytes = ScenarioFileBytes(OneOfEach(StationRow{}, ship), 0, 1);
-        QVERIFY(bytes.endsWith("\r\n\r\nBEGIN_SHIPS\r\nGull:Heron\r\n  XPDR 0\r\n  NAVFREQ 0 0\r\nEND\r\nEND_SHIPS\r\n"));
+        QVERIFY(bytes.endsWith(
+            "\r\n\r\nBEGIN_SHIPS\r\nGull:Heron\r\n  XPDR 0\r\n  NAVFREQ 0 0\r\nEND\r\nEND_SHIPS\r\n"));
     }
 
     void noStationsNoShips() {
@@ -200,10 +230,12 @@ private slots:
         QTest::addColumn<QString>("description");
         QTest::addColumn<QByteArray>("block");
         QTest::newRow("empty") << "" << QByteArray("BEGIN_DESC\r\n\r\nEND_DESC\r\n");
-        QTest::newRow("CR LF lines") << "a, b\r\n ; c" << QByteArray("BEGIN_DESC\r\na, b\r\n ; c\r\nEND_DESC\r\n");
+        QTest::newRow("CR LF lines") << "a, b\r\n ; c"
+                                     << QByteArray("BEGIN_DESC\r\na, b\r\n ; c\r\nEND_DESC\r\n");
         QTest::newRow("LF from the text box") << "a\nb" << QByteArray("BEGIN_DESC\r\na\r\nb\r\nEND_DESC\r\n");
         QTest::newRow("final line break is a final empty line")
-            << "a\r\n" << QByteArray("BEGIN_DESC\r\na\r\n\r\nEND_DESC\r\n");
+            << "a\r\n"
+            << QByteArray("BEGIN_DESC\r\na\r\n\r\nEND_DESC\r\n");
     }
     void description() {
         QFETCH(QString, description);
@@ -220,15 +252,15 @@ private slots:
     // Files made by dropping, doubling or swapping lines of good ones: once written, reading and
     // writing again changes nothing.
     void savingIsStable() {
-        const QByteArrayList lines = DataFile("classless.scn").split('\n') + DataFile("basic.scn").split('\n');
+        const QByteArrayList lines =
+            DataFile("classless.scn").split('\n') + DataFile("basic.scn").split('\n');
         quint32 seed = 99;
         const auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
         for (int round = 0; round < 400; ++round) {
             QByteArray bytes;
             for (const QByteArray& line : lines) {
                 const quint32 pick = next() % 6;
-                if (pick == 0)
-                    continue;
+                if (pick == 0) continue;
                 if (pick == 2 && !bytes.isEmpty()) {
                     // the line goes before the one written last
                     const qsizetype cut = bytes.lastIndexOf('\n', bytes.size() - 2) + 1;
@@ -236,8 +268,7 @@ private slots:
                     continue;
                 }
                 bytes += line + '\n';
-                if (pick == 1)
-                    bytes += line + '\n';
+                if (pick == 1) bytes += line + '\n';
             }
             const QByteArray once = Write(ReadScenario(bytes));
             const QByteArray twice = Write(ReadScenario(once));
@@ -280,12 +311,15 @@ private slots:
         old.close();
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         if (QFileInfo(dir.path()).isWritable() || QFile(dir.filePath("probe")).open(QIODevice::WriteOnly)) {
-            QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            QFile::setPermissions(dir.path(),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
             QSKIP("this user writes into read-only folders");
         }
         QString error;
-        const bool saved = WriteScenarioFile(path, ReadScenario(DataFile("basic.scn")).document, 2, 3, &error);
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        const bool saved =
+            WriteScenarioFile(path, ReadScenario(DataFile("basic.scn")).document, 2, 3, &error);
+        QFile::setPermissions(dir.path(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QVERIFY(!saved);
         QVERIFY(error.contains("Old.scn"));
         QVERIFY(old.open(QIODevice::ReadOnly));

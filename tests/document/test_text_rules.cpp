@@ -7,19 +7,28 @@
 
 class TextRulesTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void clearComments_data() {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("comment and blanks") << "  REF PlanetA ; home planet" << "REF PlanetA";
-        QTest::newRow("no comment keeps blanks") << "  REF PlanetA" << "  REF PlanetA";
-        QTest::newRow("only a comment") << ";only a comment" << "";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("tab and CR after marker") << "END_SHIPS\t\r" << "END_SHIPS";
-        QTest::newRow("blank before tab stays") << "ABC \t" << "ABC ";
-        QTest::newRow("leading tab stays") << "\tABC" << "\tABC";
-        QTest::newRow("only control characters") << "\t\r\x01" << "";
-        QTest::newRow("tab before comment is not a blank") << "\tX ;c" << "\tX";
+        QTest::newRow("comment and blanks") << "  REF PlanetA ; home planet"
+                                            << "REF PlanetA";
+        QTest::newRow("no comment keeps blanks") << "  REF PlanetA"
+                                                 << "  REF PlanetA";
+        QTest::newRow("only a comment") << ";only a comment"
+                                        << "";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("tab and CR after marker") << "END_SHIPS\t\r"
+                                                 << "END_SHIPS";
+        QTest::newRow("blank before tab stays") << "ABC \t"
+                                                << "ABC ";
+        QTest::newRow("leading tab stays") << "\tABC"
+                                           << "\tABC";
+        QTest::newRow("only control characters") << "\t\r\x01"
+                                                 << "";
+        QTest::newRow("tab before comment is not a blank") << "\tX ;c"
+                                                           << "\tX";
     }
     void clearComments() {
         QFETCH(QString, line);
@@ -31,13 +40,20 @@ private slots:
     void getNumberValue_data() {
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("pad") << "Pad 12" << " 12";
-        QTest::newRow("dock") << "Dock 3" << " 3";
-        QTest::newRow("mixed") << "a1b2" << " 12";
-        QTest::newRow("minus dropped") << "-5" << " 5";
-        QTest::newRow("point dropped") << "1.5" << " 15";
-        QTest::newRow("leading zeros") << "007" << " 7";
-        QTest::newRow("no digits") << "none" << " 0";
+        QTest::newRow("pad") << "Pad 12"
+                             << " 12";
+        QTest::newRow("dock") << "Dock 3"
+                              << " 3";
+        QTest::newRow("mixed") << "a1b2"
+                               << " 12";
+        QTest::newRow("minus dropped") << "-5"
+                                       << " 5";
+        QTest::newRow("point dropped") << "1.5"
+                                       << " 15";
+        QTest::newRow("leading zeros") << "007"
+                                       << " 7";
+        QTest::newRow("no digits") << "none"
+                                   << " 0";
     }
     void getNumberValue() {
         QFETCH(QString, label);

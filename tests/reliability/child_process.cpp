@@ -6,19 +6,16 @@
 ChildReport RunInChild(const std::function<QByteArray(int* exitCode)>& work) {
     ChildReport report;
     int channel[2];
-    if (pipe(channel) != 0)
-        return report;
+    if (pipe(channel) != 0) return report;
     const pid_t pid = fork();
-    if (pid < 0)
-        return report;
+    if (pid < 0) return report;
     if (pid == 0) {
         close(channel[0]);
         int code = 0;
         const QByteArray text = work(&code);
         for (qsizetype done = 0; done < text.size();) {
             const ssize_t n = write(channel[1], text.constData() + done, size_t(text.size() - done));
-            if (n <= 0)
-                break;
+            if (n <= 0) break;
             done += n;
         }
         // No destructors and no exit handlers: they belong to the test process.

@@ -45,8 +45,7 @@ Outcome SaveInChild(const QString& path, const QByteArray& bytes, rlim_t sizeLim
         *exitCode = WriteWholeFile(path, bytes, &error) ? 0 : 1;
         return error.toUtf8();
     });
-    if (report.finished && report.exitCode == 3)
-        return {false, QString(), true};
+    if (report.finished && report.exitCode == 3) return {false, QString(), true};
     if (!report.finished || report.exitCode > 1)
         return {false, QStringLiteral("the save process failed: ") + QString::fromUtf8(report.text)};
     return {report.exitCode == 0, QString::fromUtf8(report.text)};
@@ -66,7 +65,8 @@ void MakeOld(const QString& path) {
 // A folder the child's user may write into, as the editor's user may write into its own.
 void OpenToEveryone(const QString& folder) {
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
-                                      QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther);
+                                      QFileDevice::ReadOther | QFileDevice::WriteOther |
+                                      QFileDevice::ExeOther);
 }
 } // namespace
 
@@ -75,7 +75,7 @@ class FailingDiskTest : public QObject {
     QTemporaryDir dir_;
     const QByteArray newBytes_ = QByteArray(100000, 'x');
 
-private slots:
+  private slots:
     void init() {
         QVERIFY(dir_.isValid());
         OpenToEveryone(dir_.path());
@@ -94,16 +94,16 @@ private slots:
         QVERIFY(QDir().mkdir(folder));
         const QString path = folder + QStringLiteral("/Scenario.scn");
         MakeOld(path);
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther |
-                                          QFileDevice::ExeOther);
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                          QFileDevice::ReadOther | QFileDevice::ExeOther);
         const Outcome out = SaveInChild(path, newBytes_, RLIM_INFINITY, true);
         OpenToEveryone(folder);
-        if (out.noOrdinaryUser)
-            QSKIP(kNoOrdinaryUser);
+        if (out.noOrdinaryUser) QSKIP(kNoOrdinaryUser);
         QVERIFY(!out.written);
         QVERIFY(!out.error.isEmpty());
         QCOMPARE(Contents(path), kOld);
-        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Scenario.scn")});
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("Scenario.scn")});
     }
 
     void readOnlyFile() {
@@ -111,8 +111,7 @@ private slots:
         MakeOld(path);
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadOther);
         const Outcome out = SaveInChild(path, newBytes_, RLIM_INFINITY, true);
-        if (out.noOrdinaryUser)
-            QSKIP(kNoOrdinaryUser);
+        if (out.noOrdinaryUser) QSKIP(kNoOrdinaryUser);
         QVERIFY(!out.written);
         QVERIFY(!out.error.isEmpty());
         QCOMPARE(Contents(path), kOld);
@@ -177,8 +176,7 @@ private slots:
         MakeOld(path);
         OpenToEveryone(path);
         const Outcome out = SaveInChild(path, newBytes_, RLIM_INFINITY, true);
-        if (out.noOrdinaryUser)
-            QSKIP(kNoOrdinaryUser);
+        if (out.noOrdinaryUser) QSKIP(kNoOrdinaryUser);
         QVERIFY2(out.written, qPrintable(out.error));
         QCOMPARE(Contents(path), newBytes_);
     }

@@ -21,8 +21,7 @@ void AddRows(const char* target) {
 }
 
 void Verify(Check check) {
-    if (!QTest::currentDataTag())
-        QSKIP("this target never broke yet");
+    if (!QTest::currentDataTag()) QSKIP("this target never broke yet");
     QFETCH(QByteArray, input);
     const QString why = check(input);
     QVERIFY2(why.isEmpty(), qPrintable(why));
@@ -31,7 +30,7 @@ void Verify(Check check) {
 
 class FuzzRegressionsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void textRules_data() {
         QTest::addColumn<QByteArray>("input");
         AddRows("text_rules");

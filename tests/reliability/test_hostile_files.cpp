@@ -2,8 +2,8 @@
 // they are not regular files, never waited on, read within seconds and without a memory
 // bill many times their size when they are merely enormous.
 #include "child_process.h"
-#include "core/text/codepage.h"
 #include "core/io/file_access.h"
+#include "core/text/codepage.h"
 #include "core/text/record_lookup.h"
 #include "test_registry.h"
 
@@ -42,7 +42,7 @@ class HostileFilesTest : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
 
-private slots:
+  private slots:
     void notRegularFiles_data() {
         QTest::addColumn<QString>("kind");
         QTest::newRow("folder") << "folder";
@@ -66,7 +66,8 @@ private slots:
         QVERIFY(!FileExists(path));
         QVERIFY(!ReadWholeFile(path).has_value());
         QCOMPARE(GetDataFromFile(path, QStringLiteral("Date")), kNoData);
-        QVERIFY(ExtractDataFromFile(path, QStringLiteral("BEGIN_DESC"), QStringLiteral("END_DESC")).isEmpty());
+        QVERIFY(
+            ExtractDataFromFile(path, QStringLiteral("BEGIN_DESC"), QStringLiteral("END_DESC")).isEmpty());
         QVERIFY(!ListFiles(dir_.path(), QStringLiteral("*.scn")).contains(kind + QStringLiteral(".scn")));
     }
 
@@ -93,13 +94,19 @@ private slots:
             QElapsedTimer timer;
             timer.start();
             QString found = GetData(bytes, QStringLiteral("size"));
-            const bool collected = !ExtractData(bytes, QStringLiteral("BEGIN_DESC"), QStringLiteral("END_DESC")).isEmpty();
+            const bool collected =
+                !ExtractData(bytes, QStringLiteral("BEGIN_DESC"), QStringLiteral("END_DESC")).isEmpty();
             const qint64 elapsed = timer.elapsed();
             const qint64 growth = PeakMemory() - before;
-            if (found.size() > 20)
-                found = found.left(10) + QStringLiteral("...") + found.right(1);
+            if (found.size() > 20) found = found.left(10) + QStringLiteral("...") + found.right(1);
             *exitCode = 0;
-            return QStringLiteral("%1|%2|%3|%4|%5").arg(found).arg(collected).arg(elapsed).arg(growth).arg(bytes.size()).toUtf8();
+            return QStringLiteral("%1|%2|%3|%4|%5")
+                .arg(found)
+                .arg(collected)
+                .arg(elapsed)
+                .arg(growth)
+                .arg(bytes.size())
+                .toUtf8();
         });
         QVERIFY(report.finished);
         const QStringList parts = QString::fromUtf8(report.text).split(u'|');
@@ -145,8 +152,7 @@ private slots:
         for (int i = 0; i < 3000; ++i) {
             const QString path = folder + QStringLiteral("/f%1.cfg").arg(i, 4, 10, QLatin1Char('0'));
             Write(path, i % 3 == 0 ? QByteArray() : i % 3 == 1 ? binary : QByteArray("Name = Locked\r\n"));
-            if (i % 3 == 2)
-                QFile::setPermissions(path, QFileDevice::Permissions());
+            if (i % 3 == 2) QFile::setPermissions(path, QFileDevice::Permissions());
         }
         Write(folder + QStringLiteral("/Sol.cfg"), "Name = Sol\r\nStar1 = Sun\r\n");
         QElapsedTimer timer;

@@ -11,25 +11,31 @@
 #include <limits>
 
 namespace {
-QByteArray Crlf(const QStringList& lines) { return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1(); }
+QByteArray Crlf(const QStringList& lines) {
+    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1();
+}
 } // namespace
 
 class NamesThatLookLikeKeysTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void environmentSurvivesSaving_data() {
         QTest::addColumn<QByteArray>("file");
-        const QStringList environment = {"BEGIN_DESC", "System failure on board", "END_DESC",
-                                         "BEGIN_ENVIRONMENT", "  System Sol", "  Date MJD 51981.5", "END_ENVIRONMENT",
-                                         "BEGIN_FOCUS", "  Ship Kite", "END_FOCUS"};
+        const QStringList environment = {"BEGIN_DESC",      "System failure on board",
+                                         "END_DESC",        "BEGIN_ENVIRONMENT",
+                                         "  System Sol",    "  Date MJD 51981.5",
+                                         "END_ENVIRONMENT", "BEGIN_FOCUS",
+                                         "  Ship Kite",     "END_FOCUS"};
         QTest::newRow("ship called Dateline")
-            << Crlf(environment + QStringList{"BEGIN_SHIPS", "Dateline:Heron", "END", "Kite:Kestrel", "END", "END_SHIPS"});
+            << Crlf(environment +
+                    QStringList{"BEGIN_SHIPS", "Dateline:Heron", "END", "Kite:Kestrel", "END", "END_SHIPS"});
         QTest::newRow("ship called Shipwright")
-            << Crlf(environment + QStringList{"BEGIN_SHIPS", "Kite:Kestrel", "END", "Shipwright:Heron", "END", "END_SHIPS"});
-        QTest::newRow("station called Systema")
-            << Crlf(environment + QStringList{"BEGIN_STATIONS", "Systema:Dock", "  REF Earth", "  EL_MJD 51981.5",
-                                              "  ELEMENTS 1 0 0 0 0 0", "  AROT 0 0 0", "END", "END_STATIONS",
-                                              "BEGIN_SHIPS", "Kite:Kestrel", "END", "END_SHIPS"});
+            << Crlf(environment + QStringList{"BEGIN_SHIPS", "Kite:Kestrel", "END", "Shipwright:Heron", "END",
+                                              "END_SHIPS"});
+        QTest::newRow("station called Systema") << Crlf(
+            environment + QStringList{"BEGIN_STATIONS", "Systema:Dock", "  REF Earth", "  EL_MJD 51981.5",
+                                      "  ELEMENTS 1 0 0 0 0 0", "  AROT 0 0 0", "END", "END_STATIONS",
+                                      "BEGIN_SHIPS", "Kite:Kestrel", "END", "END_SHIPS"});
     }
     void environmentSurvivesSaving() {
         QFETCH(QByteArray, file);
@@ -48,7 +54,8 @@ private slots:
 
     // A file that states a key nowhere else still finds it where it stands.
     void keyOnlyInsideASection() {
-        const ScenarioReadResult r = ReadScenario(Crlf({"BEGIN_SHIPS", "Kite:Kestrel", "  Ship Gull", "END", "END_SHIPS"}));
+        const ScenarioReadResult r =
+            ReadScenario(Crlf({"BEGIN_SHIPS", "Kite:Kestrel", "  Ship Gull", "END", "END_SHIPS"}));
         QCOMPARE(r.document.FocusShip, QStringLiteral("Gull"));
     }
 

@@ -17,18 +17,19 @@ class RegionalSettingsTest : public QObject {
     std::string saved_;
     bool comma_ = false;
 
-private slots:
+  private slots:
     void initTestCase() {
         saved_ = std::setlocale(LC_ALL, nullptr);
         // A locale with a decimal comma, compiled into a private folder so the test does not
         // depend on what the machine has installed.
         if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) {
             QProcess::execute(QStringLiteral("localedef"),
-                              {QStringLiteral("-i"), QStringLiteral("de_DE"), QStringLiteral("-f"), QStringLiteral("UTF-8"),
-                               locales_.filePath(QStringLiteral("de_DE.UTF-8"))});
+                              {QStringLiteral("-i"), QStringLiteral("de_DE"), QStringLiteral("-f"),
+                               QStringLiteral("UTF-8"), locales_.filePath(QStringLiteral("de_DE.UTF-8"))});
             qputenv("LOCPATH", locales_.path().toLocal8Bit());
         }
-        comma_ = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr && std::localeconv()->decimal_point == std::string(",");
+        comma_ = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr &&
+                 std::localeconv()->decimal_point == std::string(",");
     }
     void cleanupTestCase() {
         std::setlocale(LC_ALL, saved_.c_str());
@@ -46,8 +47,7 @@ private slots:
         QTest::newRow("comma is no decimal point") << "1,5" << 1.0 << " 1";
     }
     void underDecimalComma() {
-        if (!comma_)
-            QSKIP("no locale with a decimal comma can be set up on this machine");
+        if (!comma_) QSKIP("no locale with a decimal comma can be set up on this machine");
         QFETCH(QString, text);
         QFETCH(double, value);
         QFETCH(QString, written);

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QTest>
 
-
 MessageScript::MessageScript() {
     SetMessageResponder([this](const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon) {
         ++shown_;
@@ -17,22 +16,26 @@ MessageScript::MessageScript() {
         const ExpectedBox box = expected_.front();
         expected_.pop_front();
         if (box.text != text || box.title != title || box.buttons != buttons || box.icon != icon) {
-            QTest::qFail(qPrintable("message box differs: got [" + title + "] [" + text + "], expected [" + box.title +
-                                    "] [" + box.text + "]"),
+            QTest::qFail(qPrintable("message box differs: got [" + title + "] [" + text + "], expected [" +
+                                    box.title + "] [" + box.text + "]"),
                          __FILE__, __LINE__);
         }
         return box.answer;
     });
 }
 
-MessageScript::~MessageScript() { SetMessageResponder({}); }
+MessageScript::~MessageScript() {
+    SetMessageResponder({});
+}
 
 ShipWindow::ShipWindow() {
     folders_.CopyTree(QStringLiteral(SKELVAN_TEST_DATA) + "/ships/Config", folders_.ConfigFolder());
     tyx_ = std::make_unique<TYX>();
 }
 
-ShipWindow::~ShipWindow() { tyx_.reset(); }
+ShipWindow::~ShipWindow() {
+    tyx_.reset();
+}
 
 void ShipWindow::LoadShips(const std::vector<ShipRow>& rows, const QString& focus) {
     TYX& w = *tyx_;
@@ -46,8 +49,7 @@ void ShipWindow::LoadShips(const std::vector<ShipRow>& rows, const QString& focu
         w.PossibleShipFocus->addItem(row.Name + ":" + row.ClassName);
     }
     w.ShipFocus->setText(focus);
-    if (!rows.empty())
-        Select(w.ShipName, 0);
+    if (!rows.empty()) Select(w.ShipName, 0);
 }
 
 namespace {

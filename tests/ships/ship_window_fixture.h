@@ -18,7 +18,7 @@ struct ExpectedBox {
 };
 
 class MessageScript {
-public:
+  public:
     MessageScript();
     ~MessageScript();
     void Expect(const ExpectedBox& box) { expected_.push_back(box); }
@@ -26,13 +26,13 @@ public:
     bool Done() const { return expected_.empty(); }
     int Shown() const { return shown_; }
 
-private:
+  private:
     std::deque<ExpectedBox> expected_;
     int shown_ = 0;
 };
 
 class ShipWindow {
-public:
+  public:
     ShipWindow();
     ~ShipWindow();
     TYX& tyx() { return *tyx_; }
@@ -42,7 +42,7 @@ public:
     void LoadShips(const std::vector<ShipRow>& rows, const QString& focus);
     MessageScript script;
 
-private:
+  private:
     SimulatorFixture folders_;
     std::unique_ptr<TYX> tyx_;
 };
@@ -56,6 +56,6 @@ ShipRow OrbitingShip(const QString& name, const QString& cls, const QString& pla
                      const QString& mainEngine, const QString& hoverEngine);
 
 // Messages of the ship tab.
-inline const QString kFocusChanged = QStringLiteral(
-    "As the user-controled ship was no longer valid in the scenario, it has been set to the first possible ship !");
+inline const QString kFocusChanged = QStringLiteral("As the user-controled ship was no longer valid in the "
+                                                    "scenario, it has been set to the first possible ship !");
 inline const QString kDeleteQuestion = QStringLiteral("Are you sure you want to delete the ship ?");

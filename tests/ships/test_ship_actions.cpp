@@ -22,7 +22,9 @@ QStringList Items(const QComboBox* box) {
 ExpectedBox Confirm(MsgResult answer) {
     return {kDeleteQuestion, "Deleting confirmation", MsgButtons::OkCancel, MsgIcon::None, answer};
 }
-ExpectedBox FocusMoved() { return {kFocusChanged, "Warning", MsgButtons::Ok, MsgIcon::Information, MsgResult::Ok}; }
+ExpectedBox FocusMoved() {
+    return {kFocusChanged, "Warning", MsgButtons::Ok, MsgIcon::Information, MsgResult::Ok};
+}
 
 std::vector<ShipRow> ThreeShips() {
     std::vector<ShipRow> rows{LandedShip("S0", "C0", "Earth", " Habana", "1", "10", "0.1"),
@@ -36,7 +38,7 @@ std::vector<ShipRow> ThreeShips() {
 
 class ShipActionsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void addTwiceWithoutValidating() {
         ShipWindow sw;
         TYX& w = sw.tyx();
@@ -98,14 +100,18 @@ private slots:
         QTest::addColumn<int>("shown");
         QTest::addColumn<QString>("shipIndex");
         QTest::addColumn<QString>("focusAfter");
-        QTest::newRow("last") << 2 << "S0" << QStringList{"S0", "S1"} << QStringList{"X0", "X1", "X2"} << 1 << "1"
+        QTest::newRow("last") << 2 << "S0" << QStringList{"S0", "S1"} << QStringList{"X0", "X1", "X2"} << 1
+                              << "1"
                               << "S0";
-        QTest::newRow("first") << 0 << "S1" << QStringList{"S1", "S2"} << QStringList{"X1", "X2", "X2"} << 0 << "0"
+        QTest::newRow("first") << 0 << "S1" << QStringList{"S1", "S2"} << QStringList{"X1", "X2", "X2"} << 0
+                               << "0"
                                << "S1";
-        QTest::newRow("middle") << 1 << "S2" << QStringList{"S0", "S2"} << QStringList{"X0", "X2", "X2"} << 0 << "0"
+        QTest::newRow("middle") << 1 << "S2" << QStringList{"S0", "S2"} << QStringList{"X0", "X2", "X2"} << 0
+                                << "0"
                                 << "S2";
-        QTest::newRow("the user-controlled ship") << 1 << "S1" << QStringList{"S0", "S2"}
-                                                  << QStringList{"X0", "X2", "X2"} << 0 << "0" << "S0";
+        QTest::newRow("the user-controlled ship")
+            << 1 << "S1" << QStringList{"S0", "S2"} << QStringList{"X0", "X2", "X2"} << 0 << "0"
+            << "S0";
     }
     void deleteShip() {
         QFETCH(int, current);
@@ -120,13 +126,12 @@ private slots:
         sw.LoadShips(ThreeShips(), focus);
         Select(w.ShipName, current);
         sw.script.Expect(Confirm(MsgResult::Ok));
-        if (focusAfter != focus)
-            sw.script.Expect(FocusMoved());
+        if (focusAfter != focus) sw.script.Expect(FocusMoved());
         w.Command6->click();
         QVERIFY(sw.script.Done());
         QCOMPARE(Items(w.ShipName), names);
-        QCOMPARE(Items(w.PossibleShipFocus), QStringList({names[0] + ":C" + names[0].mid(1),
-                                                          names[1] + ":C" + names[1].mid(1)}));
+        QCOMPARE(Items(w.PossibleShipFocus),
+                 QStringList({names[0] + ":C" + names[0].mid(1), names[1] + ":C" + names[1].mid(1)}));
         QCOMPARE(int(w.Document.ShipTable.size()), 3);
         for (int k = 0; k < 3; ++k)
             QCOMPARE(w.Document.ShipTable[std::size_t(k)].OtherLines, otherLines[k]);
@@ -156,8 +161,8 @@ private slots:
         sw.LoadShips({LandedShip("Solo", "DG", "Earth", " Habana", "1", "10", "0.5")}, "Solo");
         w.ShipLandedHeading->setText("123");
         sw.script.Expect(Confirm(MsgResult::Ok));
-        sw.script.Expect({"You may not delete this ship : the scenario must keep at least one ship !", "Warning",
-                          MsgButtons::Ok, MsgIcon::Information, MsgResult::Ok});
+        sw.script.Expect({"You may not delete this ship : the scenario must keep at least one ship !",
+                          "Warning", MsgButtons::Ok, MsgIcon::Information, MsgResult::Ok});
         w.Command6Click();
         QVERIFY(sw.script.Done());
         QCOMPARE(Items(w.ShipName), QStringList({"Solo"}));
@@ -175,9 +180,10 @@ private slots:
         w.ShipClass->setText("leftover");
         w.ShipFuel->setText(" 50 %");
         sw.script.Expect(Confirm(MsgResult::Ok));
-        sw.script.Expect({"You have deleted all the ships : the ship focus is also deleted. Do not save this scenario "
-                          "until a new ship is created !",
-                          "Warning", MsgButtons::Ok, MsgIcon::Exclamation, MsgResult::Ok});
+        sw.script.Expect(
+            {"You have deleted all the ships : the ship focus is also deleted. Do not save this scenario "
+             "until a new ship is created !",
+             "Warning", MsgButtons::Ok, MsgIcon::Exclamation, MsgResult::Ok});
         w.Command6Click();
         QVERIFY(sw.script.Done());
         QCOMPARE(w.ShipClass->text(), QString()); // the tab was reset

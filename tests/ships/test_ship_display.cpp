@@ -14,30 +14,24 @@
 namespace {
 QString ShownFrame(TYX& w) {
     QStringList shown;
-    if (!w.Landed->isHidden())
-        shown << "Landed";
-    if (!w.Orbiting->isHidden())
-        shown << "Orbiting";
-    if (!w.Docked->isHidden())
-        shown << "Docked";
+    if (!w.Landed->isHidden()) shown << "Landed";
+    if (!w.Orbiting->isHidden()) shown << "Orbiting";
+    if (!w.Docked->isHidden()) shown << "Docked";
     return shown.join(',');
 }
 
 QString SelectedOption(TYX& w) {
     QStringList selected;
-    if (w.LandedShipOption->isChecked())
-        selected << "Landed";
-    if (w.OrbitingShipOption->isChecked())
-        selected << "Orbiting";
-    if (w.DockedShipOption->isChecked())
-        selected << "Docked";
+    if (w.LandedShipOption->isChecked()) selected << "Landed";
+    if (w.OrbitingShipOption->isChecked()) selected << "Orbiting";
+    if (w.DockedShipOption->isChecked()) selected << "Docked";
     return selected.join(',');
 }
 } // namespace
 
 class ShipDisplayTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void statusAndLevels_data() {
         QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("fuel");
@@ -49,20 +43,57 @@ private slots:
         QTest::addColumn<QString>("mainText");
         QTest::addColumn<QString>("hoverText");
         QTest::addColumn<bool>("enginesEnabled");
-        QTest::addColumn<int>("mainPosition"); // the engine sliders of a landed or docked ship stay at 12 and 38
+        QTest::addColumn<int>(
+            "mainPosition"); // the engine sliders of a landed or docked ship stay at 12 and 38
         QTest::addColumn<int>("hoverPosition");
-        QTest::newRow("landed") << "Landed" << "0.75" << "0.3" << "0.3" << "Landed" << " 75 %" << 75 << "0" << "0"
-                                << false << 12 << 38;
-        QTest::newRow("landed in lower case with a blank")
-            << "landed " << " .5" << "0" << "0" << "Landed" << " 50 %" << 50 << "0" << "0" << false << 12 << 38;
-        QTest::newRow("docked") << "Docked" << "1" << "0.5" << "0.5" << "Docked" << " 100 %" << 100 << "0" << "0"
-                                << false << 12 << 38;
-        QTest::newRow("orbiting") << "Orbiting" << "0.25" << "-0.5" << "0.25" << "Orbiting" << " 25 %" << 25
-                                  << "-50 %" << " 25 %" << true << -50 << 25;
-        QTest::newRow("ORBITING in capitals") << " ORBITING" << "0" << "1" << "0" << "Orbiting" << " 0 %" << 0
-                                              << " 100 %" << " 0 %" << true << 100 << 0;
-        QTest::newRow("no status yet") << "" << "" << "" << "" << "" << " 0 %" << 0 << "0 %" << "0 %" << true << 12 << 38;
-        QTest::newRow("unknown status") << "Flying" << "0.1" << "0.2" << "0.2" << "" << " 10 %" << 10 << "0 %"
+        QTest::newRow("landed") << "Landed"
+                                << "0.75"
+                                << "0.3"
+                                << "0.3"
+                                << "Landed"
+                                << " 75 %" << 75 << "0"
+                                << "0" << false << 12 << 38;
+        QTest::newRow("landed in lower case with a blank") << "landed "
+                                                           << " .5"
+                                                           << "0"
+                                                           << "0"
+                                                           << "Landed"
+                                                           << " 50 %" << 50 << "0"
+                                                           << "0" << false << 12 << 38;
+        QTest::newRow("docked") << "Docked"
+                                << "1"
+                                << "0.5"
+                                << "0.5"
+                                << "Docked"
+                                << " 100 %" << 100 << "0"
+                                << "0" << false << 12 << 38;
+        QTest::newRow("orbiting") << "Orbiting"
+                                  << "0.25"
+                                  << "-0.5"
+                                  << "0.25"
+                                  << "Orbiting"
+                                  << " 25 %" << 25 << "-50 %"
+                                  << " 25 %" << true << -50 << 25;
+        QTest::newRow("ORBITING in capitals") << " ORBITING"
+                                              << "0"
+                                              << "1"
+                                              << "0"
+                                              << "Orbiting"
+                                              << " 0 %" << 0 << " 100 %"
+                                              << " 0 %" << true << 100 << 0;
+        QTest::newRow("no status yet") << ""
+                                       << ""
+                                       << ""
+                                       << ""
+                                       << ""
+                                       << " 0 %" << 0 << "0 %"
+                                       << "0 %" << true << 12 << 38;
+        QTest::newRow("unknown status") << "Flying"
+                                        << "0.1"
+                                        << "0.2"
+                                        << "0.2"
+                                        << ""
+                                        << " 10 %" << 10 << "0 %"
                                         << "0 %" << true << 12 << 38;
     }
     void statusAndLevels() {
@@ -132,11 +163,16 @@ private slots:
     void orbitValues_data() {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("whole number") << "42" << " 42";
-        QTest::newRow("exponent") << "6.7e6" << " 6700000";
-        QTest::newRow("letters") << "abc" << " 0";
-        QTest::newRow("negative fraction") << "-0.25" << "-.25";
-        QTest::newRow("empty") << "" << " 0";
+        QTest::newRow("whole number") << "42"
+                                      << " 42";
+        QTest::newRow("exponent") << "6.7e6"
+                                  << " 6700000";
+        QTest::newRow("letters") << "abc"
+                                 << " 0";
+        QTest::newRow("negative fraction") << "-0.25"
+                                           << "-.25";
+        QTest::newRow("empty") << ""
+                               << " 0";
     }
     void orbitValues() {
         QFETCH(QString, stored);
@@ -147,9 +183,10 @@ private slots:
         row.RposX = row.RposY = row.RposZ = row.RvelX = row.RvelY = row.RvelZ = stored;
         row.ArotX = row.ArotY = row.ArotZ = row.Vrot = stored;
         sw.LoadShips({row}, "O");
-        for (QLineEdit* box : {w.ShipOrbitingRposX, w.ShipOrbitingRposY, w.ShipOrbitingRposZ, w.ShipOrbitingRvelX,
-                               w.ShipOrbitingRvelY, w.ShipOrbitingRvelZ, w.ShipOrbitingArotX, w.ShipOrbitingArotY,
-                               w.ShipOrbitingArotZ, w.ShipOrbitingAngularVelocity})
+        for (QLineEdit* box :
+             {w.ShipOrbitingRposX, w.ShipOrbitingRposY, w.ShipOrbitingRposZ, w.ShipOrbitingRvelX,
+              w.ShipOrbitingRvelY, w.ShipOrbitingRvelZ, w.ShipOrbitingArotX, w.ShipOrbitingArotY,
+              w.ShipOrbitingArotZ, w.ShipOrbitingAngularVelocity})
             QCOMPARE(box->text(), shown);
     }
 
@@ -205,7 +242,8 @@ private slots:
         w.ShipTabReset();
         QCOMPARE(SelectedOption(w), QString());
         QCOMPARE(ShownFrame(w), QString());
-        for (QLabel* label : {w.ShipClass, w.ShipFuel, w.MainEngineStatus, w.HoverEngineStatus, w.ShipOrbitingPlanet})
+        for (QLabel* label :
+             {w.ShipClass, w.ShipFuel, w.MainEngineStatus, w.HoverEngineStatus, w.ShipOrbitingPlanet})
             QCOMPARE(label->text(), QString());
         QCOMPARE(w.ShipOrbitingRposX->text(), QString());
         QCOMPARE(w.ShipFuelSlider->value(), 50);

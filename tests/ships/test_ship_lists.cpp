@@ -4,20 +4,31 @@
 
 #include <QTest>
 
-
 class ShipListsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void entryName_data() {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("name and class") << "Ship1:DeltaGlider" << "Ship1" << "Ship1";
-        QTest::newRow("no colon") << "Lonely" << "Lonely" << "Lonely";
-        QTest::newRow("empty name") << ":DG" << "" << "";
-        QTest::newRow("first colon only") << "a:b:c" << "a" << "a";
-        QTest::newRow("blanks kept in the list, trimmed for the focus") << "  Ship 2 :DG  " << "  Ship 2 " << "Ship 2 ";
-        QTest::newRow("nothing picked") << "" << "" << "";
+        QTest::newRow("name and class") << "Ship1:DeltaGlider"
+                                        << "Ship1"
+                                        << "Ship1";
+        QTest::newRow("no colon") << "Lonely"
+                                  << "Lonely"
+                                  << "Lonely";
+        QTest::newRow("empty name") << ":DG"
+                                    << ""
+                                    << "";
+        QTest::newRow("first colon only") << "a:b:c"
+                                          << "a"
+                                          << "a";
+        QTest::newRow("blanks kept in the list, trimmed for the focus") << "  Ship 2 :DG  "
+                                                                        << "  Ship 2 "
+                                                                        << "Ship 2 ";
+        QTest::newRow("nothing picked") << ""
+                                        << ""
+                                        << "";
     }
     void entryName() {
         QFETCH(QString, entry);
@@ -136,10 +147,8 @@ private slots:
         QFETCH(int, levelsAbove);
         QFETCH(QString, number);
         PickNode node{text, image, children, std::nullopt, std::nullopt};
-        if (levelsAbove >= 1)
-            node.parentText = " Alpha";
-        if (levelsAbove >= 2)
-            node.grandparentText = "   Moon";
+        if (levelsAbove >= 1) node.parentText = " Alpha";
+        if (levelsAbove >= 2) node.grandparentText = "   Moon";
         const auto result = pad ? PadPick(node) : PortPick(node);
         QCOMPARE(result.has_value(), !number.isEmpty());
         if (result) {

@@ -1,11 +1,11 @@
 // A whole editing session through the real handlers: load a scenario, add a ship and land it
 // on a free pad, dock another at a free port, set an orbiting ship's levels with the sliders,
 // delete a ship, choose the user-controlled ship, save, and load the saved file again.
-#include "ship_window_fixture.h"
 #include "core/text/text_rules.h"
+#include "ship_window_fixture.h"
 #include "simulator_fixture.h"
-#include "widgets/common/location_trees_view.h"
 #include "test_registry.h"
+#include "widgets/common/location_trees_view.h"
 #include "widgets/common/selection.h"
 
 #include <QComboBox>
@@ -17,7 +17,9 @@
 #include <QTreeWidget>
 
 namespace {
-QString Data() { return QStringLiteral(SKELVAN_TEST_DATA) + "/ships/session"; }
+QString Data() {
+    return QStringLiteral(SKELVAN_TEST_DATA) + "/ships/session";
+}
 
 QStringList Items(const QComboBox* box) {
     QStringList items;
@@ -50,7 +52,7 @@ QStringList ShipsAt(QTreeWidget* tree, const QString& place, const QString& node
 
 class ShipSessionTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void wholeSession() {
         MessageScript script;
         SimulatorFixture folders;
@@ -101,7 +103,8 @@ private slots:
 
         // Spare is deleted; its port is free again.
         Select(w.ShipName, 3);
-        script.Expect({kDeleteQuestion, "Deleting confirmation", MsgButtons::OkCancel, MsgIcon::None, MsgResult::Ok});
+        script.Expect(
+            {kDeleteQuestion, "Deleting confirmation", MsgButtons::OkCancel, MsgIcon::None, MsgResult::Ok});
         w.Command6Click();
         QVERIFY(script.Done());
         QCOMPARE(Items(w.ShipName), QStringList({"Horizon", "Dart", "Comet", "Rover"}));

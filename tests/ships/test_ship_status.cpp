@@ -58,11 +58,9 @@ QTreeWidgetItem* Find(QTreeWidget* tree, const QStringList& path) {
         const int count = item ? item->childCount() : tree->topLevelItemCount();
         for (int k = 0; k < count && !next; ++k) {
             QTreeWidgetItem* child = item ? item->child(k) : tree->topLevelItem(k);
-            if (child->text(0) == text)
-                next = child;
+            if (child->text(0) == text) next = child;
         }
-        if (!next)
-            return nullptr;
+        if (!next) return nullptr;
         item = next;
     }
     return item;
@@ -71,7 +69,7 @@ QTreeWidgetItem* Find(QTreeWidget* tree, const QStringList& path) {
 
 class ShipStatusTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void landedToOrbiting() {
         ShipWindow sw;
         TYX& w = sw.tyx();
@@ -135,12 +133,18 @@ private slots:
         QTest::addColumn<int>("value");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("fuel 75") << "ShipFuelSlider" << 75 << " 75 %" << " .75";
-        QTest::newRow("fuel 0") << "ShipFuelSlider" << 0 << " 0 %" << " 0";
-        QTest::newRow("main -100") << "MainEngineStatusSlider" << -100 << "-100 %" << "-1";
-        QTest::newRow("main -50") << "MainEngineStatusSlider" << -50 << "-50 %" << "-.5";
-        QTest::newRow("hover 100") << "HoverEngineStatusSlider" << 100 << " 100 %" << " 1";
-        QTest::newRow("hover 1") << "HoverEngineStatusSlider" << 1 << " 1 %" << " .01";
+        QTest::newRow("fuel 75") << "ShipFuelSlider" << 75 << " 75 %"
+                                 << " .75";
+        QTest::newRow("fuel 0") << "ShipFuelSlider" << 0 << " 0 %"
+                                << " 0";
+        QTest::newRow("main -100") << "MainEngineStatusSlider" << -100 << "-100 %"
+                                   << "-1";
+        QTest::newRow("main -50") << "MainEngineStatusSlider" << -50 << "-50 %"
+                                  << "-.5";
+        QTest::newRow("hover 100") << "HoverEngineStatusSlider" << 100 << " 100 %"
+                                   << " 1";
+        QTest::newRow("hover 1") << "HoverEngineStatusSlider" << 1 << " 1 %"
+                                 << " .01";
     }
     void slidersDriveTheirLabels() {
         QFETCH(QString, slider);
@@ -153,15 +157,16 @@ private slots:
         auto* s = w.findChild<QSlider*>(slider);
         QVERIFY(s);
         s->setSliderPosition(value); // as a drag of the thumb does
-        QLabel* label = s == w.ShipFuelSlider ? w.ShipFuel
+        QLabel* label = s == w.ShipFuelSlider           ? w.ShipFuel
                         : s == w.MainEngineStatusSlider ? w.MainEngineStatus
                                                         : w.HoverEngineStatus;
         QCOMPARE(label->text(), caption);
         w.Command4Click();
         QVERIFY(sw.script.Done());
         const ShipRow& row = w.Document.ShipTable[0];
-        const QString got = s == w.ShipFuelSlider ? row.Fuel : s == w.MainEngineStatusSlider ? row.MainEngine
-                                                                                              : row.HoverEngine;
+        const QString got = s == w.ShipFuelSlider           ? row.Fuel
+                            : s == w.MainEngineStatusSlider ? row.MainEngine
+                                                            : row.HoverEngine;
         QCOMPARE(got, stored);
         QCOMPARE(label->text(), caption); // redisplayed from the stored fraction
     }
@@ -199,14 +204,27 @@ private slots:
         QTest::addColumn<QString>("base");
         QTest::addColumn<QString>("planet");
         // An empty expected pad: the labels keep the ship's own values.
-        QTest::newRow("free pad") << QStringList{"Earth", " Habana", "Landing pad  3"} << "3" << " Habana" << "Earth";
+        QTest::newRow("free pad") << QStringList{"Earth", " Habana", "Landing pad  3"} << "3"
+                                  << " Habana"
+                                  << "Earth";
         QTest::newRow("pad on a moon") << QStringList{"Earth", "   Moon", " Alpha", "Landing pad  1"} << "1"
-                                       << " Alpha" << "   Moon";
-        QTest::newRow("pad taken") << QStringList{"Earth", " Habana", "Landing pad  1"} << "" << "" << "";
-        QTest::newRow("landed ship") << QStringList{"Earth", " Habana", "Landing pad  1", "Lander"} << "" << "" << "";
-        QTest::newRow("base") << QStringList{"Earth", " Habana"} << "" << "" << "";
-        QTest::newRow("planet") << QStringList{"Earth"} << "" << "" << "";
-        QTest::newRow("planet without bases") << QStringList{"Mars"} << "" << "" << "";
+                                       << " Alpha"
+                                       << "   Moon";
+        QTest::newRow("pad taken") << QStringList{"Earth", " Habana", "Landing pad  1"} << ""
+                                   << ""
+                                   << "";
+        QTest::newRow("landed ship") << QStringList{"Earth", " Habana", "Landing pad  1", "Lander"} << ""
+                                     << ""
+                                     << "";
+        QTest::newRow("base") << QStringList{"Earth", " Habana"} << ""
+                              << ""
+                              << "";
+        QTest::newRow("planet") << QStringList{"Earth"} << ""
+                                << ""
+                                << "";
+        QTest::newRow("planet without bases") << QStringList{"Mars"} << ""
+                                              << ""
+                                              << "";
     }
     void padPick() {
         QFETCH(QStringList, path);

@@ -16,47 +16,68 @@
 
 class ShipTabControlsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void toolTips_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("tip");
-        QTest::newRow("ShipName") << "ShipName" << "List of the ship integrated in the scenario";
-        QTest::newRow("ShipClass") << "ShipClass" << "Class of the ship selected in the Ship name combo box";
-        QTest::newRow("Spacecraft") << "Spacecraft"
-                                    << "List of all the available ship class, according to the Skelvan configuration "
-                                       "including the add-ons";
-        QTest::newRow("Command10") << "Command10"
-                                   << "Sets the Ship class to the class selected in the \"Possible Ship Class\" combo box";
-        QTest::newRow("LandedShipOption") << "LandedShipOption" << "Sets the ship status to \"Landed\"";
-        QTest::newRow("OrbitingShipOption") << "OrbitingShipOption" << "Sets the ship status to Orbiting\"";
-        QTest::newRow("DockedShipOption") << "DockedShipOption" << "Sets the ship status to \"Docked\"";
-        QTest::newRow("ShipFuel") << "ShipFuel" << "Defines the ship tank fuel level (percentage from 0 to 1)";
-        QTest::newRow("MainEngineStatus") << "MainEngineStatus"
-                                          << "Main/retro engine power percentage in action (percentage from -1 to 1). "
-                                             "This value must be set to zero when landed or docked";
-        QTest::newRow("HoverEngineStatus") << "HoverEngineStatus"
-                                           << "Hover engine power percentage in action (from 0 to 1). This value must "
-                                              "be set to zero when landed or docked";
-        QTest::newRow("Command4") << "Command4"
-                                  << "Validates all ship parameters. If the values are not validated, they are not "
-                                     "memorized and lost and the former values taken into account when passing to "
-                                     "another ship.";
-        QTest::newRow("Command5") << "Command5" << "To create a new ship within the scenario";
-        QTest::newRow("Command6") << "Command6"
-                                  << "Deletes the ship from the scenario (the ship file in the configuration is not "
-                                     "removed)";
-        QTest::newRow("ShipLandedPlanet") << "ShipLandedPlanet" << "Planet of the base where the ship is parked";
-        QTest::newRow("ShipLandedBase") << "ShipLandedBase" << "Name of the base where the ship is parked";
-        QTest::newRow("ShipLandedPad") << "ShipLandedPad" << "Pad number where the is is parked";
-        QTest::newRow("ShipLandedHeading") << "ShipLandedHeading" << QString::fromUtf8("Ship orientation (in \u00b0) at the landing pad");
-        QTest::newRow("ShipLandingTree") << "ShipLandingTree"
-                                         << "Base (with their landing pads) list within the planetary system; double "
-                                            "click on a pad to select it for the ship";
-        QTest::newRow("ShipOrbitingPlanet") << "ShipOrbitingPlanet" << "Displays the planet the ship orbits around";
-        QTest::newRow("OrbitingRef") << "OrbitingRef" << "List of the planets within the planetary system";
-        QTest::newRow("Command11") << "Command11"
-                                   << "Changes the planet the ships orbits around by choosing it from the \"Possible "
-                                      "Planet\" list";
+        QTest::newRow("ShipName") << "ShipName"
+                                  << "List of the ship integrated in the scenario";
+        QTest::newRow("ShipClass") << "ShipClass"
+                                   << "Class of the ship selected in the Ship name combo box";
+        QTest::newRow("Spacecraft")
+            << "Spacecraft"
+            << "List of all the available ship class, according to the Skelvan configuration "
+               "including the add-ons";
+        QTest::newRow("Command10")
+            << "Command10"
+            << "Sets the Ship class to the class selected in the \"Possible Ship Class\" combo box";
+        QTest::newRow("LandedShipOption") << "LandedShipOption"
+                                          << "Sets the ship status to \"Landed\"";
+        QTest::newRow("OrbitingShipOption") << "OrbitingShipOption"
+                                            << "Sets the ship status to Orbiting\"";
+        QTest::newRow("DockedShipOption") << "DockedShipOption"
+                                          << "Sets the ship status to \"Docked\"";
+        QTest::newRow("ShipFuel") << "ShipFuel"
+                                  << "Defines the ship tank fuel level (percentage from 0 to 1)";
+        QTest::newRow("MainEngineStatus")
+            << "MainEngineStatus"
+            << "Main/retro engine power percentage in action (percentage from -1 to 1). "
+               "This value must be set to zero when landed or docked";
+        QTest::newRow("HoverEngineStatus")
+            << "HoverEngineStatus"
+            << "Hover engine power percentage in action (from 0 to 1). This value must "
+               "be set to zero when landed or docked";
+        QTest::newRow("Command4")
+            << "Command4"
+            << "Validates all ship parameters. If the values are not validated, they are not "
+               "memorized and lost and the former values taken into account when passing to "
+               "another ship.";
+        QTest::newRow("Command5") << "Command5"
+                                  << "To create a new ship within the scenario";
+        QTest::newRow("Command6")
+            << "Command6"
+            << "Deletes the ship from the scenario (the ship file in the configuration is not "
+               "removed)";
+        QTest::newRow("ShipLandedPlanet") << "ShipLandedPlanet"
+                                          << "Planet of the base where the ship is parked";
+        QTest::newRow("ShipLandedBase") << "ShipLandedBase"
+                                        << "Name of the base where the ship is parked";
+        QTest::newRow("ShipLandedPad") << "ShipLandedPad"
+                                       << "Pad number where the is is parked";
+        QTest::newRow("ShipLandedHeading")
+            << "ShipLandedHeading" << QString::fromUtf8("Ship orientation (in \u00b0) at the landing pad");
+        QTest::newRow("ShipLandingTree")
+            << "ShipLandingTree"
+            << "Base (with their landing pads) list within the planetary system; double "
+               "click on a pad to select it for the ship";
+        QTest::newRow("ShipOrbitingPlanet") << "ShipOrbitingPlanet"
+                                            << "Displays the planet the ship orbits around";
+        QTest::newRow("OrbitingRef") << "OrbitingRef"
+                                     << "List of the planets within the planetary system";
+        QTest::newRow("Command11")
+            << "Command11"
+            << "Changes the planet the ships orbits around by choosing it from the \"Possible "
+               "Planet\" list";
         QTest::newRow("ShipOrbitingRposZ") << "ShipOrbitingRposZ"
                                            << "Displays the ship position relative to reference on axis Z";
         QTest::newRow("ShipOrbitingRvelY") << "ShipOrbitingRvelY"
@@ -65,13 +86,18 @@ private slots:
                                            << "Object frame rotation angle orientation on axis X";
         QTest::newRow("ShipOrbitingAngularVelocity") << "ShipOrbitingAngularVelocity"
                                                      << "Displays the ship orbiting angular velocity";
-        QTest::newRow("ShipDockedPlanet") << "ShipDockedPlanet" << "Planet the station orbits around";
-        QTest::newRow("ShipDockedStation") << "ShipDockedStation" << "Name of the Station where the ship is docked";
-        QTest::newRow("ShipDockedPort") << "ShipDockedPort" << "Station dock port number where the ship is docked";
-        QTest::newRow("ShipDockedTree") << "ShipDockedTree"
-                                        << "Station (with their dock ports) list within the planetary system; double "
-                                           "click on a dock to select it for the ship";
-        QTest::newRow("PossibleShipFocus") << "PossibleShipFocus" << "List of the ships available in the scenario";
+        QTest::newRow("ShipDockedPlanet") << "ShipDockedPlanet"
+                                          << "Planet the station orbits around";
+        QTest::newRow("ShipDockedStation") << "ShipDockedStation"
+                                           << "Name of the Station where the ship is docked";
+        QTest::newRow("ShipDockedPort") << "ShipDockedPort"
+                                        << "Station dock port number where the ship is docked";
+        QTest::newRow("ShipDockedTree")
+            << "ShipDockedTree"
+            << "Station (with their dock ports) list within the planetary system; double "
+               "click on a dock to select it for the ship";
+        QTest::newRow("PossibleShipFocus") << "PossibleShipFocus"
+                                           << "List of the ships available in the scenario";
     }
     void toolTips() {
         QFETCH(QString, name);
@@ -85,10 +111,14 @@ private slots:
     void captions() {
         ShipWindow sw;
         TYX& w = sw.tyx();
-        const std::pair<QAbstractButton*, const char*> buttons[] = {
-            {w.Command4, "Ship parameter validation"}, {w.Command5, "Add a new ship"}, {w.Command6, "Delete ship"},
-            {w.Command10, "Change class"},             {w.Command11, "Change planet"}, {w.LandedShipOption, "Landed"},
-            {w.OrbitingShipOption, "Orbiting"},        {w.DockedShipOption, "Docked"}};
+        const std::pair<QAbstractButton*, const char*> buttons[] = {{w.Command4, "Ship parameter validation"},
+                                                                    {w.Command5, "Add a new ship"},
+                                                                    {w.Command6, "Delete ship"},
+                                                                    {w.Command10, "Change class"},
+                                                                    {w.Command11, "Change planet"},
+                                                                    {w.LandedShipOption, "Landed"},
+                                                                    {w.OrbitingShipOption, "Orbiting"},
+                                                                    {w.DockedShipOption, "Docked"}};
         for (const auto& [button, caption] : buttons)
             QCOMPARE(button->text(), QString(caption));
         QCOMPARE(w.Landed->title(), QString("Landed ship parameters"));
@@ -97,11 +127,12 @@ private slots:
         QStringList texts;
         for (const QLabel* label : w.findChildren<QLabel*>())
             texts << label->text();
-        for (const QString& caption : {QString("Ship name"), QString("Ship Class"), QString("Possible Ship Class"),
-                                       QString("Select the ship status"), QString("Fuel level"),
-                                       QString("Engine status"), QString("Hover engine status"), QString("Landed pad"),
-                                       QString("Heading"), QString("Possible planet"), QString("Dock port"),
-                                       QString::fromUtf8("Angular velocity (\u00b0/s)")})
+        for (const QString& caption :
+             {QString("Ship name"), QString("Ship Class"), QString("Possible Ship Class"),
+              QString("Select the ship status"), QString("Fuel level"), QString("Engine status"),
+              QString("Hover engine status"), QString("Landed pad"), QString("Heading"),
+              QString("Possible planet"), QString("Dock port"),
+              QString::fromUtf8("Angular velocity (\u00b0/s)")})
             QVERIFY2(texts.contains(caption), qPrintable(caption));
         QStringList frames;
         for (const QGroupBox* box : w.findChildren<QGroupBox*>())

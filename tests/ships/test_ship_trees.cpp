@@ -1,9 +1,9 @@
 // The location trees follow the ships: validation and delete mark the pad or port a ship takes
 // and free the one it leaves; the pickers work on the trees as the station side builds them.
 #include "ship_window_fixture.h"
-#include "widgets/common/location_trees_view.h"
 #include "stations/tree_text.h"
 #include "test_registry.h"
+#include "widgets/common/location_trees_view.h"
 #include "widgets/common/selection.h"
 
 #include <QComboBox>
@@ -14,14 +14,15 @@
 #include <QTreeWidget>
 
 namespace {
-QStringList Lines(const QTreeWidget* tree) { return TreeLines(ReadLocationTree(tree)); }
+QStringList Lines(const QTreeWidget* tree) {
+    return TreeLines(ReadLocationTree(tree));
+}
 
 QTreeWidgetItem* ItemAt(QTreeWidget* tree, const QString& parentText, const QString& text) {
     std::vector<QTreeWidgetItem*> items;
     ReadLocationTree(tree, &items);
     for (QTreeWidgetItem* item : items) {
-        if (item->text(0) == text && item->parent() && item->parent()->text(0) == parentText)
-            return item;
+        if (item->text(0) == text && item->parent() && item->parent()->text(0) == parentText) return item;
     }
     return nullptr;
 }
@@ -54,8 +55,7 @@ QStringList LandingTree(const QString& pad1, const QString& pad2, const QString&
     const QString* ships[3] = {&pad1, &pad2, &pad3};
     for (int n = 1; n <= 3; ++n) {
         lines << QString("    [Landing pad  %1] 5").arg(n);
-        if (!ships[n - 1]->isEmpty())
-            lines << "      [" + *ships[n - 1] + "] 7";
+        if (!ships[n - 1]->isEmpty()) lines << "      [" + *ships[n - 1] + "] 7";
     }
     return lines;
 }
@@ -64,8 +64,7 @@ QStringList DockTree(const QStringList& shipsPerPort) {
     QStringList lines{"[Earth] 1", "  [   Moon] 2", "  [Station1] 3"};
     for (int n = 1; n <= 4; ++n) {
         lines << QString("    [Dock  %1] 6").arg(n);
-        if (!shipsPerPort[n - 1].isEmpty())
-            lines << "      [" + shipsPerPort[n - 1] + "] 7";
+        if (!shipsPerPort[n - 1].isEmpty()) lines << "      [" + shipsPerPort[n - 1] + "] 7";
     }
     return lines;
 }
@@ -73,7 +72,7 @@ QStringList DockTree(const QStringList& shipsPerPort) {
 
 class ShipTreesTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void landedShipMovesToAnotherPad() {
         ShipWindow sw;
         TYX& w = sw.tyx();
@@ -116,9 +115,9 @@ private slots:
         Select(w.ShipName, 0);
         w.OrbitingShipOption->click();
         w.ShipOrbitingPlanet->setText("Earth");
-        for (QLineEdit* box : {w.ShipOrbitingRposY, w.ShipOrbitingRposZ, w.ShipOrbitingRvelX, w.ShipOrbitingRvelY,
-                               w.ShipOrbitingRvelZ, w.ShipOrbitingArotX, w.ShipOrbitingArotY, w.ShipOrbitingArotZ,
-                               w.ShipOrbitingAngularVelocity})
+        for (QLineEdit* box : {w.ShipOrbitingRposY, w.ShipOrbitingRposZ, w.ShipOrbitingRvelX,
+                               w.ShipOrbitingRvelY, w.ShipOrbitingRvelZ, w.ShipOrbitingArotX,
+                               w.ShipOrbitingArotY, w.ShipOrbitingArotZ, w.ShipOrbitingAngularVelocity})
             box->setText("0");
         w.ShipOrbitingRposX->setText("6800000");
         w.Command4Click();
@@ -138,7 +137,8 @@ private slots:
         QCOMPARE(Lines(w.ShipLandingTree), LandingTree("", "L1", "L2"));
         QCOMPARE(Lines(w.ShipDockedTree), DockTree({"D1", "", "", ""}));
         Select(w.ShipName, 1);
-        sw.script.Expect({kDeleteQuestion, "Deleting confirmation", MsgButtons::OkCancel, MsgIcon::None, MsgResult::Ok});
+        sw.script.Expect(
+            {kDeleteQuestion, "Deleting confirmation", MsgButtons::OkCancel, MsgIcon::None, MsgResult::Ok});
         sw.script.Expect({kFocusChanged, "Warning", MsgButtons::Ok, MsgIcon::Information, MsgResult::Ok});
         w.Command6Click();
         QVERIFY(sw.script.Done());
@@ -146,7 +146,8 @@ private slots:
         QCOMPARE(Lines(w.ShipDockedTree), DockTree({"", "", "", ""}));
         QCOMPARE(Lines(w.ShipLandingTree), LandingTree("", "L1", "L2"));
         Select(w.ShipName, 1);
-        sw.script.Expect({kDeleteQuestion, "Deleting confirmation", MsgButtons::OkCancel, MsgIcon::None, MsgResult::Ok});
+        sw.script.Expect(
+            {kDeleteQuestion, "Deleting confirmation", MsgButtons::OkCancel, MsgIcon::None, MsgResult::Ok});
         w.Command6Click();
         QVERIFY(sw.script.Done());
         QCOMPARE(Lines(w.ShipLandingTree), LandingTree("", "L1", ""));
@@ -158,8 +159,9 @@ private slots:
         SetUpSystem(sw, {LandedShip("Lander", "", "Earth", "Habana", "1", "45", "0.5")}, "Lander");
         w.ShipLandingTree->setCurrentItem(ItemAt(w.ShipLandingTree, " Habana", "Landing pad  2"));
         w.ShipLandingTreeDblClick();
-        sw.script.Expect({"You must assign a class to the ship.\r", "Ship parameter validation not accepted !",
-                          MsgButtons::Ok, MsgIcon::None, MsgResult::Ok});
+        sw.script.Expect({"You must assign a class to the ship.\r",
+                          "Ship parameter validation not accepted !", MsgButtons::Ok, MsgIcon::None,
+                          MsgResult::Ok});
         w.Command4Click();
         QVERIFY(sw.script.Done());
         QCOMPARE(Lines(w.ShipLandingTree), LandingTree("Lander", "", ""));

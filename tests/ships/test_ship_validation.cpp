@@ -15,7 +15,8 @@ const QString kVelZ = "The velocity relative to reference on axis Z is not corre
 const QString kRotX = "The object frame rotation angle orientation on axis X is not correct.";
 const QString kRotY = "The object frame rotation angle orientation on axis Y is not correct.";
 const QString kRotZ = "The object frame rotation angle orientation on axis Z is not correct.";
-const QString kInside = "The ship is located inside the planet; adjust the position parameters relative to reference.";
+const QString kInside =
+    "The ship is located inside the planet; adjust the position parameters relative to reference.";
 const QString kPad = "You must assign the ship to a base pad.";
 const QString kClass = "You must assign a class to the ship.";
 const QString kHeading = "You must must enter a correct heading.";
@@ -51,13 +52,16 @@ ShipEditorTexts GoodShip(ShipStatusChoice status) {
 
 QString* Field(ShipEditorTexts& t, const QString& name) {
     const std::pair<const char*, QString*> fields[] = {
-        {"class", &t.className},  {"base", &t.landedBase}, {"heading", &t.heading}, {"station", &t.dockedStation},
-        {"vrot", &t.angularVelocity}, {"rposX", &t.rposX}, {"rposY", &t.rposY},   {"rposZ", &t.rposZ},
-        {"rvelX", &t.rvelX},      {"rvelY", &t.rvelY},     {"rvelZ", &t.rvelZ},     {"arotX", &t.arotX},
-        {"arotY", &t.arotY},      {"arotZ", &t.arotZ},     {"planet", &t.orbitingPlanet}, {"name", &t.name}};
+        {"class", &t.className},       {"base", &t.landedBase},
+        {"heading", &t.heading},       {"station", &t.dockedStation},
+        {"vrot", &t.angularVelocity},  {"rposX", &t.rposX},
+        {"rposY", &t.rposY},           {"rposZ", &t.rposZ},
+        {"rvelX", &t.rvelX},           {"rvelY", &t.rvelY},
+        {"rvelZ", &t.rvelZ},           {"arotX", &t.arotX},
+        {"arotY", &t.arotY},           {"arotZ", &t.arotZ},
+        {"planet", &t.orbitingPlanet}, {"name", &t.name}};
     for (const auto& [key, field] : fields) {
-        if (name == QLatin1String(key))
-            return field;
+        if (name == QLatin1String(key)) return field;
     }
     return nullptr;
 }
@@ -65,7 +69,7 @@ QString* Field(ShipEditorTexts& t, const QString& name) {
 
 class ShipValidationTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void validate_data() {
         QTest::addColumn<int>("status");
         QTest::addColumn<QStringList>("changes"); // "field=value"
@@ -78,15 +82,16 @@ private slots:
         const double r = 6371000;
         QTest::newRow("orbiting passes") << orbiting << QStringList{} << r << "";
         QTest::newRow("orbiting without class passes") << orbiting << QStringList{"class="} << r << "";
-        QTest::newRow("angular velocity letters") << orbiting << QStringList{"vrot=fast"} << r << kAngular + "\r";
+        QTest::newRow("angular velocity letters")
+            << orbiting << QStringList{"vrot=fast"} << r << kAngular + "\r";
         QTest::newRow("angular velocity has no range") << orbiting << QStringList{"vrot=-5000"} << r << "";
         QTest::newRow("exponent is not a number")
             << orbiting << QStringList{"rposX=6.7e6"} << r << kPosX + "\r"; // 6.7e6 is outside the planet
         QTest::newRow("all positions zero") << orbiting << QStringList{"rposX=0"} << r << kInside;
-        QTest::newRow("positions not numbers")
-            << orbiting << QStringList{"rposX=", "rposY=y", "rposZ=+1"} << r
-            << kPosX + "\r" + kPosY + "\r" + kPosZ + "\r" + kInside;
-        QTest::newRow("on the mean radius") << orbiting << QStringList{"rposX=" + kEarthRadius} << r << kInside;
+        QTest::newRow("positions not numbers") << orbiting << QStringList{"rposX=", "rposY=y", "rposZ=+1"}
+                                               << r << kPosX + "\r" + kPosY + "\r" + kPosZ + "\r" + kInside;
+        QTest::newRow("on the mean radius")
+            << orbiting << QStringList{"rposX=" + kEarthRadius} << r << kInside;
         QTest::newRow("one metre above") << orbiting << QStringList{"rposX=6371001"} << r << "";
         QTest::newRow("below on the diagonal")
             << orbiting << QStringList{"rposX=3000000", "rposY=-3000000", "rposZ=4000000"} << r << kInside;
@@ -94,19 +99,21 @@ private slots:
             << orbiting << QStringList{"rposX=4000000", "rposY=-4000000", "rposZ=4000000"} << r << "";
         QTest::newRow("velocities") << orbiting << QStringList{"rvelX=1,5", "rvelY=--1", "rvelZ=1.2.3"} << r
                                     << kVelX + "\r" + kVelY + "\r" + kVelZ + "\r";
-        QTest::newRow("angles just inside") << orbiting << QStringList{"arotX=359.99", "arotY=-359.99", "arotZ=0"}
-                                            << r << "";
-        QTest::newRow("angles on the limit") << orbiting << QStringList{"arotX=360", "arotY=-360", "arotZ=abc"} << r
-                                             << kRotX + "\r" + kRotY + "\r" + kRotZ + "\r";
+        QTest::newRow("angles just inside")
+            << orbiting << QStringList{"arotX=359.99", "arotY=-359.99", "arotZ=0"} << r << "";
+        QTest::newRow("angles on the limit")
+            << orbiting << QStringList{"arotX=360", "arotY=-360", "arotZ=abc"} << r
+            << kRotX + "\r" + kRotY + "\r" + kRotZ + "\r";
         QTest::newRow("every orbiting check fails")
-            << orbiting
-            << QStringList{"vrot=", "rposX=a", "rposY=b", "rposZ=c", "rvelX=d", "rvelY=e", "rvelZ=f",
-                           "arotX=720", "arotY=g", "arotZ=-400"}
+            << orbiting << QStringList{"vrot=",   "rposX=a", "rposY=b",   "rposZ=c", "rvelX=d",
+                                       "rvelY=e", "rvelZ=f", "arotX=720", "arotY=g", "arotZ=-400"}
             << r
-            << kAngular + "\r" + kPosX + "\r" + kPosY + "\r" + kPosZ + "\r" + kVelX + "\r" + kVelY + "\r" + kVelZ +
-                   "\r" + kRotX + "\r" + kRotY + "\r" + kRotZ + "\r" + kInside;
-        QTest::newRow("no Size record: only the centre fails") << orbiting << QStringList{"rposX=1"} << 0.0 << "";
-        QTest::newRow("no Size record, at the centre") << orbiting << QStringList{"rposX=0"} << 0.0 << kInside;
+            << kAngular + "\r" + kPosX + "\r" + kPosY + "\r" + kPosZ + "\r" + kVelX + "\r" + kVelY + "\r" +
+                   kVelZ + "\r" + kRotX + "\r" + kRotY + "\r" + kRotZ + "\r" + kInside;
+        QTest::newRow("no Size record: only the centre fails")
+            << orbiting << QStringList{"rposX=1"} << 0.0 << "";
+        QTest::newRow("no Size record, at the centre")
+            << orbiting << QStringList{"rposX=0"} << 0.0 << kInside;
 
         QTest::newRow("landed passes") << landed << QStringList{} << r << "";
         QTest::newRow("landed heading -90") << landed << QStringList{"heading=-90"} << r << "";
@@ -116,23 +123,25 @@ private slots:
         QTest::newRow("landed without pad") << landed << QStringList{"base="} << r << kPad + "\r";
         QTest::newRow("landed base of blanks is not empty") << landed << QStringList{"base=  "} << r << "";
         QTest::newRow("landed without class") << landed << QStringList{"class="} << r << kClass + "\r";
-        QTest::newRow("landed, every check fails") << landed << QStringList{"base=", "class=", "heading=Toto"} << r
-                                                   << kPad + "\r" + kClass + "\r" + kHeading;
+        QTest::newRow("landed, every check fails") << landed << QStringList{"base=", "class=", "heading=Toto"}
+                                                   << r << kPad + "\r" + kClass + "\r" + kHeading;
         QTest::newRow("landed ignores orbit fields") << landed << QStringList{"rposX=", "vrot=x"} << r << "";
 
         QTest::newRow("docked passes") << docked << QStringList{} << r << "";
         QTest::newRow("docked without dock") << docked << QStringList{"station="} << r << kDock + "\r";
         QTest::newRow("docked without class") << docked << QStringList{"class="} << r << kClass;
-        QTest::newRow("docked, both fail") << docked << QStringList{"station=", "class="} << r << kDock + "\r" + kClass;
+        QTest::newRow("docked, both fail")
+            << docked << QStringList{"station=", "class="} << r << kDock + "\r" + kClass;
 
         // A ":" in the name would split it at the next load; the check comes first.
-        const QString colon =
-            "The ship name may not hold a \":\", which separates the name from the class in the scenario file.";
+        const QString colon = "The ship name may not hold a \":\", which separates the name from the class "
+                              "in the scenario file.";
         QTest::newRow("name with a colon") << landed << QStringList{"name=Kite:2"} << r << colon + "\r";
         QTest::newRow("name with a colon, among others")
             << docked << QStringList{"name=:Kite", "station="} << r << colon + "\r" + kDock + "\r";
         QTest::newRow("name with a colon, no status") << none << QStringList{"name=Kite:"} << r << colon;
-        QTest::newRow("name with a comma passes") << orbiting << QStringList{"name=Kite, the first"} << r << "";
+        QTest::newRow("name with a comma passes")
+            << orbiting << QStringList{"name=Kite, the first"} << r << "";
         QTest::newRow("no status: no check")
             << none << QStringList{"class=", "base=", "station=", "heading=", "rposX=", "vrot=x"} << r << "";
     }
@@ -199,9 +208,12 @@ private slots:
     void planetFileName_data() {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("file");
-        QTest::newRow("planet") << "Earth" << "C:\\Skelvan\\Config\\Earth.cfg";
-        QTest::newRow("moon keeps no blanks") << "   Moon" << "C:\\Skelvan\\Config\\Moon.cfg";
-        QTest::newRow("no planet yet") << "" << "C:\\Skelvan\\Config\\.cfg";
+        QTest::newRow("planet") << "Earth"
+                                << "C:\\Skelvan\\Config\\Earth.cfg";
+        QTest::newRow("moon keeps no blanks") << "   Moon"
+                                              << "C:\\Skelvan\\Config\\Moon.cfg";
+        QTest::newRow("no planet yet") << ""
+                                       << "C:\\Skelvan\\Config\\.cfg";
     }
     void planetFileName() {
         QFETCH(QString, caption);
@@ -213,10 +225,14 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("statusWord");
         QTest::addColumn<QString>("statusRef");
-        QTest::newRow("landed") << int(ShipStatusChoice::Landed) << "Landed" << "Earth L";
-        QTest::newRow("orbiting") << int(ShipStatusChoice::Orbiting) << "Orbiting" << "   Moon";
-        QTest::newRow("docked") << int(ShipStatusChoice::Docked) << "Docked" << "Earth D";
-        QTest::newRow("no status keeps both") << int(ShipStatusChoice::None) << "landed " << "Old";
+        QTest::newRow("landed") << int(ShipStatusChoice::Landed) << "Landed"
+                                << "Earth L";
+        QTest::newRow("orbiting") << int(ShipStatusChoice::Orbiting) << "Orbiting"
+                                  << "   Moon";
+        QTest::newRow("docked") << int(ShipStatusChoice::Docked) << "Docked"
+                                << "Earth D";
+        QTest::newRow("no status keeps both") << int(ShipStatusChoice::None) << "landed "
+                                              << "Old";
     }
     void storedRow() {
         QFETCH(int, status);

@@ -22,13 +22,17 @@ QStringList Items(const QComboBox* box) {
     return items;
 }
 
-ExpectedBox Refusal(const QString& text) { return {text, kTitle, MsgButtons::Ok, MsgIcon::None, MsgResult::Ok}; }
-ExpectedBox FocusMoved() { return {kFocusChanged, "Warning", MsgButtons::Ok, MsgIcon::Information, MsgResult::Ok}; }
+ExpectedBox Refusal(const QString& text) {
+    return {text, kTitle, MsgButtons::Ok, MsgIcon::None, MsgResult::Ok};
+}
+ExpectedBox FocusMoved() {
+    return {kFocusChanged, "Warning", MsgButtons::Ok, MsgIcon::Information, MsgResult::Ok};
+}
 } // namespace
 
 class ShipValidationWindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void refusedLandedShipKeepsEverything() {
         ShipWindow sw;
         TYX& w = sw.tyx();
@@ -37,8 +41,9 @@ private slots:
         sw.LoadShips({lander, OrbitingShip("O", "DG", "Earth", "0", "0", "0")}, "O");
         w.ShipName->setEditText("Renamed");
         w.ShipLandedHeading->setText("Toto");
-        sw.script.Expect(Refusal("You must assign the ship to a base pad.\rYou must assign a class to the ship.\r"
-                                 "You must must enter a correct heading."));
+        sw.script.Expect(
+            Refusal("You must assign the ship to a base pad.\rYou must assign a class to the ship.\r"
+                    "You must must enter a correct heading."));
         w.Command4->click();
         QVERIFY(sw.script.Done());
         QCOMPARE(w.Document.ShipTable[0].Name, QString("L"));
@@ -55,9 +60,9 @@ private slots:
         sw.LoadShips({OrbitingShip("O", "DG", "Earth", "0.5", "0", "0")}, "O");
         w.ShipOrbitingRposX->setText(" 6371000"); // exactly on Earth's mean radius
         w.ShipOrbitingArotY->setText("360");
-        sw.script.Expect(Refusal(
-            "The object frame rotation angle orientation on axis Y is not correct.\rThe ship is located inside the "
-            "planet; adjust the position parameters relative to reference."));
+        sw.script.Expect(Refusal("The object frame rotation angle orientation on axis Y is not correct.\rThe "
+                                 "ship is located inside the "
+                                 "planet; adjust the position parameters relative to reference."));
         w.Command4Click();
         QVERIFY(sw.script.Done());
         QCOMPARE(w.Document.ShipTable[0].RposX, QString("7000000"));
@@ -103,10 +108,12 @@ private slots:
         const QString config = w.CfgDir->text();
         // The ship stands outside the planet whatever its radius: the file message alone, ended
         // like the messages that other checks follow.
-        QCOMPARE(texts[0], kTitle + "|The planet file \"" + config + "Pluto.cfg\" cannot be read: choose the "
-                                    "planet the ship orbits around.\r");
-        QCOMPARE(texts[1], kTitle + "|The planet file \"" + config + ".cfg\" cannot be read: choose the "
-                                    "planet the ship orbits around.\r");
+        QCOMPARE(texts[0], kTitle + "|The planet file \"" + config +
+                               "Pluto.cfg\" cannot be read: choose the "
+                               "planet the ship orbits around.\r");
+        QCOMPARE(texts[1], kTitle + "|The planet file \"" + config +
+                               ".cfg\" cannot be read: choose the "
+                               "planet the ship orbits around.\r");
         QCOMPARE(w.Document.ShipTable[0].RposX, QString("7000000"));
         QCOMPARE(w.Document.ShipTable[0].StatusRef, QString("Pluto"));
     }
@@ -158,12 +165,12 @@ private slots:
         QFETCH(bool, returnPressed);
         ShipWindow sw;
         TYX& w = sw.tyx();
-        sw.LoadShips({OrbitingShip("A", "DG", "Earth", "0", "0", "0"), OrbitingShip("B", "DG", "Earth", "0", "0", "0")},
+        sw.LoadShips({OrbitingShip("A", "DG", "Earth", "0", "0", "0"),
+                      OrbitingShip("B", "DG", "Earth", "0", "0", "0")},
                      "B");
         w.ShipName->setEditText("B");
         w.ShipOrbitingRposX->setText("8000000");
-        if (returnPressed)
-            QTest::keyClick(w.ShipName->lineEdit(), Qt::Key_Return);
+        if (returnPressed) QTest::keyClick(w.ShipName->lineEdit(), Qt::Key_Return);
         emit w.ShipName->lineEdit()->editingFinished();
         QCOMPARE(w.ShipName->currentIndex(), 0);
         QCOMPARE(w.ShipIndex->text(), QString("0"));
@@ -180,7 +187,8 @@ private slots:
     void renamingTheFocusShipMovesTheFocus() {
         ShipWindow sw;
         TYX& w = sw.tyx();
-        sw.LoadShips({OrbitingShip("A", "DG", "Earth", "0", "0", "0"), OrbitingShip("B", "DG", "Earth", "0", "0", "0")},
+        sw.LoadShips({OrbitingShip("A", "DG", "Earth", "0", "0", "0"),
+                      OrbitingShip("B", "DG", "Earth", "0", "0", "0")},
                      "A");
         w.ShipName->setEditText("Alpha");
         sw.script.Expect(FocusMoved());

@@ -13,13 +13,11 @@ std::vector<ConfigFile> FolderFiles(const QString& folder) {
     std::vector<ConfigFile> files;
     QDir dir(folder);
     QStringList names = dir.entryList({"*.cfg"}, QDir::Files);
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    });
+    std::sort(names.begin(), names.end(),
+              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     for (const QString& name : names) {
         QFile file(dir.filePath(name));
-        if (file.open(QIODevice::ReadOnly))
-            files.push_back({name, file.readAll()});
+        if (file.open(QIODevice::ReadOnly)) files.push_back({name, file.readAll()});
     }
     return files;
 }
@@ -27,40 +25,41 @@ std::vector<ConfigFile> FolderFiles(const QString& folder) {
 
 class ClassCatalogsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void findData_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("key1");
         QTest::addColumn<QString>("key2");
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QStringList>("values");
-        QTest::newRow("system and name") << QByteArray("Star1 = Sun\r\nName = Sol\r\n") << "Star1" << "Name"
-                                         << QStringList{"f.cfg"} << QStringList{"Sol"};
+        QTest::newRow("system and name") << QByteArray("Star1 = Sun\r\nName = Sol\r\n") << "Star1"
+                                         << "Name" << QStringList{"f.cfg"} << QStringList{"Sol"};
         QTest::newRow("no blanks around the equals sign lose two characters")
-            << QByteArray("ClassName=Tight\r\n") << "ClassName" << "ClassName" << QStringList{"f.cfg"}
-            << QStringList{"ght"};
-        QTest::newRow("indented key is found") << QByteArray("    ClassName = Indent\r\n") << "ClassName"
-                                               << "ClassName" << QStringList{"f.cfg"} << QStringList{"Indent"};
+            << QByteArray("ClassName=Tight\r\n") << "ClassName"
+            << "ClassName" << QStringList{"f.cfg"} << QStringList{"ght"};
+        QTest::newRow("indented key is found")
+            << QByteArray("    ClassName = Indent\r\n") << "ClassName"
+            << "ClassName" << QStringList{"f.cfg"} << QStringList{"Indent"};
         QTest::newRow("other letter case is not found") << QByteArray("classname = Lower\r\n") << "ClassName"
                                                         << "ClassName" << QStringList{} << QStringList{};
         QTest::newRow("two key records list the file twice and its values twice")
-            << QByteArray("ClassName = A\r\nClassName = B\r\n") << "ClassName" << "ClassName"
-            << QStringList{"f.cfg", "f.cfg"} << QStringList{"A", "B", "A", "B"};
+            << QByteArray("ClassName = A\r\nClassName = B\r\n") << "ClassName"
+            << "ClassName" << QStringList{"f.cfg", "f.cfg"} << QStringList{"A", "B", "A", "B"};
         QTest::newRow("comma starts a record") << QByteArray("Module = M, ClassName = C\r\n") << "ClassName"
                                                << "ClassName" << QStringList{"f.cfg"} << QStringList{"C"};
         QTest::newRow("quoted record keeps its comma")
-            << QByteArray("\"ClassName = Q, R\" dropped, x = 1\r\n") << "ClassName" << "ClassName"
-            << QStringList{"f.cfg"} << QStringList{"Q, R"};
+            << QByteArray("\"ClassName = Q, R\" dropped, x = 1\r\n") << "ClassName"
+            << "ClassName" << QStringList{"f.cfg"} << QStringList{"Q, R"};
         QTest::newRow("lone CR and lone LF end lines")
-            << QByteArray("Star1 = S\rName = N1\nName = N2") << "Star1" << "Name" << QStringList{"f.cfg"}
-            << QStringList{"N1", "N2"};
+            << QByteArray("Star1 = S\rName = N1\nName = N2") << "Star1"
+            << "Name" << QStringList{"f.cfg"} << QStringList{"N1", "N2"};
         // The value is cut by count: the key and three more characters go.
         QTest::newRow("a key that begins a longer key matches")
-            << QByteArray("Star10 = S\r\nNameless = X\r\n") << "Star1" << "Name" << QStringList{"f.cfg"}
-            << QStringList{"s = X"};
-        QTest::newRow("key record alone has an empty value") << QByteArray("ClassName\r\n") << "ClassName"
-                                                             << "ClassName" << QStringList{"f.cfg"}
-                                                             << QStringList{""};
+            << QByteArray("Star10 = S\r\nNameless = X\r\n") << "Star1"
+            << "Name" << QStringList{"f.cfg"} << QStringList{"s = X"};
+        QTest::newRow("key record alone has an empty value")
+            << QByteArray("ClassName\r\n") << "ClassName"
+            << "ClassName" << QStringList{"f.cfg"} << QStringList{""};
     }
     void findData() {
         QFETCH(QByteArray, bytes);
@@ -79,8 +78,9 @@ private slots:
         // first name; Gamma has no name and is listed under its file name.
         QCOMPARE(c.planetarySystems, (QStringList{"Alpha", "Beta", "Gamma", "Hybrid"}));
         QCOMPARE(c.planetarySystemFiles, (QStringList{"Alpha.cfg", "Beta.cfg", "Gamma.cfg", "Hybrid.cfg"}));
-        QCOMPARE(c.spacecraftClasses, (QStringList{"Comma", "Hybrid Ship", "Indent", "Kite", "Quoted, with comma",
-                                                   "ght", "Twin A", "Twin B", "Twin A", "Twin B"}));
+        QCOMPARE(c.spacecraftClasses,
+                 (QStringList{"Comma", "Hybrid Ship", "Indent", "Kite", "Quoted, with comma", "ght", "Twin A",
+                              "Twin B", "Twin A", "Twin B"}));
         QCOMPARE(c.stationClassFiles, (QStringList{"Dock2.cfg", "Double.cfg", "Double.cfg"}));
         QCOMPARE(c.stationClasses, (QStringList{"Dock2", "Double", "Double"}));
         QCOMPARE(c.stationMeshNames, (QStringList{"Dock2Mesh", "DoubleMesh", "DoubleMesh"}));
@@ -97,11 +97,26 @@ private slots:
     // The one-pass catalogs are those of the separate key scans, where the scans cannot break
     // the pairing: random files built from key records, blanks, commas, quotes and line ends.
     void onePassEqualsKeyScans() {
-        const QList<QByteArray> pieces = {"Star1 = S",  "Name = N",  "Name=M",         "ClassName = C",
-                                          "ClassName",  "BEGIN_DOCKLIST", "END_DOCKLIST", "Meshname = X",
-                                          "  ",         ",",         "\"",             "\r\n",
-                                          "\r",         "\n",        "Star",           "Class Name = Z",
-                                          "\xe9\x80",   "Meshname=Y", "  ClassName = D ", "Nam"};
+        const QList<QByteArray> pieces = {"Star1 = S",
+                                          "Name = N",
+                                          "Name=M",
+                                          "ClassName = C",
+                                          "ClassName",
+                                          "BEGIN_DOCKLIST",
+                                          "END_DOCKLIST",
+                                          "Meshname = X",
+                                          "  ",
+                                          ",",
+                                          "\"",
+                                          "\r\n",
+                                          "\r",
+                                          "\n",
+                                          "Star",
+                                          "Class Name = Z",
+                                          "\xe9\x80",
+                                          "Meshname=Y",
+                                          "  ClassName = D ",
+                                          "Nam"};
         QRandomGenerator random(20261208);
         for (int round = 0; round < 300; ++round) {
             std::vector<ConfigFile> files;
@@ -125,7 +140,8 @@ private slots:
                 const FileKeys keys = KeysOfFile(file.bytes, "Star1", "Name");
                 if (keys.key1Count > 0) {
                     systemFiles.append(file.name);
-                    systems.append(keys.key2Values.isEmpty() ? file.name.chopped(4) : keys.key2Values.first());
+                    systems.append(keys.key2Values.isEmpty() ? file.name.chopped(4)
+                                                             : keys.key2Values.first());
                 }
             }
             QCOMPARE(c.planetarySystems, systems);

@@ -1,8 +1,8 @@
 // The planetary system information window: its controls, the body shown, "Close".
 #include "app/tyx.h"
-#include "widgets/dialogs/planetary_system_information.h"
 #include "test_registry.h"
 #include "tyx_fixture.h"
+#include "widgets/dialogs/planetary_system_information.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -12,7 +12,7 @@
 
 class InformationWindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
@@ -46,10 +46,8 @@ private slots:
             QCOMPARE(c.widget->objectName(), QString(c.name));
             QCOMPARE(w.findChild<QWidget*>(c.name), c.widget);
             QCOMPARE(c.widget->toolTip(), c.tip);
-            if (auto* label = qobject_cast<QLabel*>(c.widget))
-                QCOMPARE(label->text(), c.caption);
-            if (auto* button = qobject_cast<QPushButton*>(c.widget))
-                QCOMPARE(button->text(), c.caption);
+            if (auto* label = qobject_cast<QLabel*>(c.widget)) QCOMPARE(label->text(), c.caption);
+            if (auto* button = qobject_cast<QPushButton*>(c.widget)) QCOMPARE(button->text(), c.caption);
         }
     }
 
@@ -61,7 +59,8 @@ private slots:
             << "   Cone" << QStringList{" 7e22 kg", "0 m", "23h56min4sec", "0 m"};
         QTest::newRow("negative period shown without sign")
             << "Birch" << QStringList{" 5.97e24 kg", "124 m", "0h12min5sec", "120,001 m"};
-        QTest::newRow("body without a file") << "Dune" << QStringList{"No data", "No data", "No data", "No data"};
+        QTest::newRow("body without a file")
+            << "Dune" << QStringList{"No data", "No data", "No data", "No data"};
     }
     void pickShowsTheBody() {
         QFETCH(QString, entry);
@@ -81,8 +80,8 @@ private slots:
             QTest::keyClick(w.Planet, Qt::Key_Up);
         }
         QCOMPARE(w.Planet->currentText(), entry);
-        QCOMPARE((QStringList{w.PlanetMass->text(), w.PlanetMeanRadius->text(), w.PlanetSideralRotationPeriod->text(),
-                              w.PlanetAtmosphereLimit->text()}),
+        QCOMPARE((QStringList{w.PlanetMass->text(), w.PlanetMeanRadius->text(),
+                              w.PlanetSideralRotationPeriod->text(), w.PlanetAtmosphereLimit->text()}),
                  texts);
     }
 

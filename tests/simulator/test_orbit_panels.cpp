@@ -1,8 +1,8 @@
 // The orbit panels on their own, fed by controls made here as the tabs make theirs, and the
 // planet files of tests/data/orbit (Earth: 6371.01 km, 200 km atmosphere; Moon: 1737.4 km).
+#include "test_registry.h"
 #include "widgets/orbit/orbit_drawing.h"
 #include "widgets/orbit/orbit_panels.h"
-#include "test_registry.h"
 
 #include <QLabel>
 #include <QLineEdit>

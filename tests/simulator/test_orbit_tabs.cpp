@@ -3,12 +3,12 @@
 // read and shown as loading a scenario does. No message box is expected anywhere.
 #include "app/tyx.h"
 #include "core/scenario/scenario_reader.h"
-#include "widgets/orbit/orbit_drawing.h"
-#include "widgets/orbit/orbit_panels.h"
 #include "simulator_fixture.h"
 #include "test_registry.h"
 #include "widgets/common/message_box.h"
 #include "widgets/common/selection.h"
+#include "widgets/orbit/orbit_drawing.h"
+#include "widgets/orbit/orbit_panels.h"
 
 #include <QComboBox>
 #include <QFile>

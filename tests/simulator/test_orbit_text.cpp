@@ -1,9 +1,9 @@
 // The texts of the orbit panels, the "From periapsis and apoapsis" helper and the geometry of
 // the orbit drawing.
-#include "core/text/text_rules.h"
 #include "core/orbit/apsides_helper.h"
 #include "core/orbit/orbit_outline.h"
 #include "core/orbit/orbit_text.h"
+#include "core/text/text_rules.h"
 #include "test_registry.h"
 
 #include <QTest>

@@ -9,15 +9,14 @@
 namespace {
 std::optional<QByteArray> ReadTestFile(const QString& relative) {
     QFile file(TestData(relative));
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     return file.readAll();
 }
 } // namespace
 
 class PlanetarySystemDataTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void bodyList_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("bodies");
@@ -40,8 +39,9 @@ private slots:
             << QByteArray("Planet1 = Planet1\r\n") << QStringList{"Planet1", "   Planet1"};
         QTest::newRow("nameless planet takes no moons")
             << QByteArray("Planet1 =\r\nAnything = X\r\n\r\n") << QStringList{""};
-        QTest::newRow("LF line ends") << QByteArray("Planet1 = Mars\nMars:Moon1 = Phobos\nMars:Moon2 = Deimos")
-                                      << QStringList{"Mars", "   Phobos", "   Deimos"};
+        QTest::newRow("LF line ends")
+            << QByteArray("Planet1 = Mars\nMars:Moon1 = Phobos\nMars:Moon2 = Deimos")
+            << QStringList{"Mars", "   Phobos", "   Deimos"};
         QTest::newRow("no planet lines") << QByteArray("Star1 = Sun\r\n") << QStringList{};
     }
     void bodyList() {
@@ -54,8 +54,8 @@ private slots:
         QFile file(QStringLiteral(SKELVAN_DEMO_DIR) + "/Config/Sol.cfg");
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(BodyList(file.readAll()),
-                 (QStringList{"Mercury", "Venus", "Earth", "   Moon", "Mars", "   Phobos", "   Deimos", "Jupiter",
-                              "   Io", "   Europa", "   Ganymede", "   Callisto"}));
+                 (QStringList{"Mercury", "Venus", "Earth", "   Moon", "Mars", "   Phobos", "   Deimos",
+                              "Jupiter", "   Io", "   Europa", "   Ganymede", "   Callisto"}));
     }
 
     void groupedWholeNumber_data() {
@@ -121,7 +121,8 @@ private slots:
     void planetData() {
         QFETCH(QString, file);
         QFETCH(QStringList, texts);
-        const PlanetDataTexts got = PlanetData(ReadTestFile(file), QLocale(QLocale::English, QLocale::UnitedStates));
+        const PlanetDataTexts got =
+            PlanetData(ReadTestFile(file), QLocale(QLocale::English, QLocale::UnitedStates));
         QCOMPARE((QStringList{got.mass, got.meanRadius, got.rotationPeriod, got.atmosphereLimit}), texts);
     }
 

@@ -1,7 +1,7 @@
 // Files kept in memory for the rest of the start-up, and the progress shown on a long one.
 #include "core/io/file_access.h"
-#include "widgets/dialogs/start_up_progress.h"
 #include "test_registry.h"
+#include "widgets/dialogs/start_up_progress.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +10,7 @@
 
 class ReadOnceTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void keptFileIsNotReadAgain() {
         QTemporaryDir dir;
         const QString folder = dir.path() + "\\";
@@ -50,8 +50,7 @@ private slots:
     }
 
     void failedReadIsNoFile() {
-        if (!QFile::exists("/proc/self/mem"))
-            QSKIP("needs a file whose reading fails");
+        if (!QFile::exists("/proc/self/mem")) QSKIP("needs a file whose reading fails");
         QVERIFY(!ReadWholeFile("/proc/self/mem"));
     }
 

@@ -5,7 +5,7 @@
 
 class SettingsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void simulatorFolder_data() {
         QTest::addColumn<QByteArray>("setting");
         QTest::addColumn<QString>("folder");
@@ -31,18 +31,25 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("configDir");
         QTest::addColumn<QString>("scenarioDir");
-        QTest::newRow("standard") << QByteArray("; c\r\nConfigDir = .\\Config\\\r\nScenarioDir = .\\Scenarios\\\r\n")
-                                  << "\\Config\\" << "\\Scenarios\\";
+        QTest::newRow("standard") << QByteArray(
+                                         "; c\r\nConfigDir = .\\Config\\\r\nScenarioDir = .\\Scenarios\\\r\n")
+                                  << "\\Config\\"
+                                  << "\\Scenarios\\";
         QTest::newRow("later record wins")
-            << QByteArray("ScenarioDir = .\\A\\\r\nScenarioDir = .\\B\\\r\nConfigDir = .\\C\\\r\n") << "\\C\\" << "\\B\\";
-        QTest::newRow("comma gives two records") << QByteArray("ConfigDir = .\\C\\, ScenarioDir = .\\S\\\r\n")
-                                                 << "\\C\\" << "\\S\\";
-        QTest::newRow("comment after value") << QByteArray("ConfigDir = .\\Cfg\\ ; folder\r\nScenarioDir = .\\S\\\r\n")
-                                             << "\\Cfg\\" << "\\S\\";
-        QTest::newRow("key case counts") << QByteArray("configdir = .\\X\\\r\nScenarioDir = .\\S\\\r\n")
-                                         << "\\Config\\" << "\\S\\";
-        QTest::newRow("missing records use the standard folders") << QByteArray("MeshDir = .\\Meshes\\\r\n")
-                                                                  << "\\Config\\" << "\\Scenarios\\";
+            << QByteArray("ScenarioDir = .\\A\\\r\nScenarioDir = .\\B\\\r\nConfigDir = .\\C\\\r\n") << "\\C\\"
+            << "\\B\\";
+        QTest::newRow("comma gives two records")
+            << QByteArray("ConfigDir = .\\C\\, ScenarioDir = .\\S\\\r\n") << "\\C\\"
+            << "\\S\\";
+        QTest::newRow("comment after value")
+            << QByteArray("ConfigDir = .\\Cfg\\ ; folder\r\nScenarioDir = .\\S\\\r\n") << "\\Cfg\\"
+            << "\\S\\";
+        QTest::newRow("key case counts")
+            << QByteArray("configdir = .\\X\\\r\nScenarioDir = .\\S\\\r\n") << "\\Config\\"
+            << "\\S\\";
+        QTest::newRow("missing records use the standard folders")
+            << QByteArray("MeshDir = .\\Meshes\\\r\n") << "\\Config\\"
+            << "\\Scenarios\\";
     }
     void skelvanCfg() {
         QFETCH(QByteArray, bytes);

@@ -1,9 +1,9 @@
 // The main window's start-up catalogs, the lock and the change of planetary system, driven
 // offscreen on a test installation.
 #include "app/tyx.h"
-#include "widgets/dialogs/planetary_system_information.h"
 #include "test_registry.h"
 #include "tyx_fixture.h"
+#include "widgets/dialogs/planetary_system_information.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,7 +15,9 @@
 namespace {
 const QString kWarning = "As soon as you select a planetary system, all the stations and ships are reset !";
 
-int IndexOf(QComboBox* box, const QString& text) { return box->findText(text, Qt::MatchExactly); }
+int IndexOf(QComboBox* box, const QString& text) {
+    return box->findText(text, Qt::MatchExactly);
+}
 
 // A user's choice in the list: keyboard steps from the entry shown to the wanted one.
 void UserChooses(QComboBox* box, int index) {
@@ -28,7 +30,7 @@ void UserChooses(QComboBox* box, int index) {
 
 class StartUpCatalogsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
@@ -117,14 +119,10 @@ private slots:
         QCOMPARE(w.Description->toPlainText(), QString());
         QCOMPARE(w.ShipFocus->text(), QString());
         QCOMPARE(w.PossibleShipFocus->count(), 0);
-        if (w.StationIndex)
-            QCOMPARE(w.StationIndex->text(), QString("0"));
-        if (w.ShipIndex)
-            QCOMPARE(w.ShipIndex->text(), QString("0"));
-        if (w.StationRef)
-            QCOMPARE(w.StationRef->count(), 4);
-        if (w.OrbitingRef)
-            QCOMPARE(w.OrbitingRef->itemText(2), QString("   Cone"));
+        if (w.StationIndex) QCOMPARE(w.StationIndex->text(), QString("0"));
+        if (w.ShipIndex) QCOMPARE(w.ShipIndex->text(), QString("0"));
+        if (w.StationRef) QCOMPARE(w.StationRef->count(), 4);
+        if (w.OrbitingRef) QCOMPARE(w.OrbitingRef->itemText(2), QString("   Cone"));
         // The information window is filled, not shown, and shows the third body, a moon read
         // from its own file under its name without the blanks.
         PlanetarySystemInformation* info = w.InformationWindow();
@@ -182,14 +180,15 @@ private slots:
         ScriptedBoxes boxes;
         TyxInTemp run(TestData("sim"), false);
         // A file that opens but whose reading fails: this process's memory seen from offset 0.
-        if (!QFile::exists("/proc/self/mem"))
-            QSKIP("needs a file whose reading fails");
+        if (!QFile::exists("/proc/self/mem")) QSKIP("needs a file whose reading fails");
         QVERIFY(QFile::link("/proc/self/mem", run.ConfigFolder() + "Broken.cfg"));
-        boxes.Expect("These configuration files could not be read and are left out of the catalogs:\rBroken.cfg",
-                     "Warning", MsgIcon::Exclamation);
+        boxes.Expect(
+            "These configuration files could not be read and are left out of the catalogs:\rBroken.cfg",
+            "Warning", MsgIcon::Exclamation);
         run.Start();
         QVERIFY(boxes.AllShown());
-        QCOMPARE(run.window->PlanetarySystemFile, (QStringList{"Alpha.cfg", "Beta.cfg", "Gamma.cfg", "Hybrid.cfg"}));
+        QCOMPARE(run.window->PlanetarySystemFile,
+                 (QStringList{"Alpha.cfg", "Beta.cfg", "Gamma.cfg", "Hybrid.cfg"}));
         QCOMPARE(run.window->Buffer.size(), 3);
     }
 
@@ -198,7 +197,8 @@ private slots:
         TyxInTemp run(TestData("sim"));
         TYX& w = *run.window;
         const QString path = w.CfgDir->text() + "Nowhere.cfg";
-        boxes.Expect("The planetary system file \"" + path + "\" cannot be read.", "Warning", MsgIcon::Exclamation);
+        boxes.Expect("The planetary system file \"" + path + "\" cannot be read.", "Warning",
+                     MsgIcon::Exclamation);
         w.Buffer = QStringList{"stale"};
         w.ExtractPlanet(path);
         QVERIFY(boxes.AllShown());

@@ -1,11 +1,11 @@
 #include "app/tyx.h"
-#include "core/io/file_access.h"
 #include "core/installation/settings.h"
-#include "widgets/dialogs/skelvan_folder_search.h"
+#include "core/io/file_access.h"
 #include "simulator_fixture.h"
 #include "test_registry.h"
 #include "widgets/common/message_box.h"
 #include "widgets/common/modal.h"
+#include "widgets/dialogs/skelvan_folder_search.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -39,7 +39,7 @@ struct ModalScript {
 
 class StartupFoldersTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void validSettingNeedsNoSearch() {
         SimulatorFixture sim;
         MessageLog messages;
@@ -133,7 +133,8 @@ private slots:
         search.Command1->click();
         QVERIFY(search.Validated());
         // Written as "TYX.cfg", read as "tyx.cfg": one file, whatever the platform's case rules.
-        QCOMPARE(SimulatorFolderFromSetting(sim.Read("start/tyx.cfg")), QDir::toNativeSeparators(sim.SimulatorFolder()));
+        QCOMPARE(SimulatorFolderFromSetting(sim.Read("start/tyx.cfg")),
+                 QDir::toNativeSeparators(sim.SimulatorFolder()));
         QCOMPARE(QDir(sim.StartFolder()).entryList({"*.cfg"}, QDir::Files, QDir::IgnoreCase).size(), 1);
     }
 
@@ -147,8 +148,9 @@ private slots:
         MessageLog messages;
         tyx.RewriteSetting();
         QCOMPARE(messages.texts.size(), 1);
-        QVERIFY2(messages.texts.first().startsWith("Warning: The setting file \"tyx.cfg\" could not be written: "),
-                 qPrintable(messages.texts.first()));
+        QVERIFY2(
+            messages.texts.first().startsWith("Warning: The setting file \"tyx.cfg\" could not be written: "),
+            qPrintable(messages.texts.first()));
         QVERIFY(QFileInfo(sim.StartFolder() + "/tyx.cfg").isDir());
         QCOMPARE(tyx.SimulatorFolder, sim.SimulatorFolder());
     }
@@ -161,8 +163,9 @@ private slots:
         ModalScript modal([](QDialog* dialog) { dialog->reject(); });
         tyx.Menu32->trigger();
         QCOMPARE(modal.shown, 1);
-        QCOMPARE(messages.texts,
-                 QStringList{"Information: You must restart the program to take into account the modification."});
+        QCOMPARE(
+            messages.texts,
+            QStringList{"Information: You must restart the program to take into account the modification."});
         QCOMPARE(tyx.SimulatorFolder, sim.SimulatorFolder());
     }
 };

@@ -13,14 +13,16 @@ ScriptedBoxes::ScriptedBoxes() {
         }
         const Box want = expected_.takeFirst();
         if (want.text != text || want.title != title || want.icon != icon || want.buttons != buttons)
-            QTest::qFail(qPrintable("Message box differs: got " + title + ": " + text + " / expected " + want.title +
-                                    ": " + want.text),
+            QTest::qFail(qPrintable("Message box differs: got " + title + ": " + text + " / expected " +
+                                    want.title + ": " + want.text),
                          __FILE__, __LINE__);
         return MsgResult::Ok;
     });
 }
 
-ScriptedBoxes::~ScriptedBoxes() { SetMessageResponder({}); }
+ScriptedBoxes::~ScriptedBoxes() {
+    SetMessageResponder({});
+}
 
 void ScriptedBoxes::Expect(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons) {
     expected_.append({text, title, icon, buttons});
@@ -28,8 +30,7 @@ void ScriptedBoxes::Expect(const QString& text, const QString& title, MsgIcon ic
 
 bool CopyFolder(const QString& from, const QString& to) {
     QDir source(from);
-    if (!QDir().mkpath(to))
-        return false;
+    if (!QDir().mkpath(to)) return false;
     for (const QFileInfo& info : source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
         const QString target = to + "/" + info.fileName();
         if (info.isDir() ? !CopyFolder(info.filePath(), target) : !QFile::copy(info.filePath(), target))
@@ -38,7 +39,9 @@ bool CopyFolder(const QString& from, const QString& to) {
     return true;
 }
 
-QString TestData(const QString& relative) { return QStringLiteral(SKELVAN_TEST_DATA) + "/simulator/" + relative; }
+QString TestData(const QString& relative) {
+    return QStringLiteral(SKELVAN_TEST_DATA) + "/simulator/" + relative;
+}
 
 TyxInTemp::TyxInTemp(const QString& installation, bool start) : oldFolder_(QDir::currentPath()) {
     temp.setAutoRemove(true);
@@ -47,10 +50,8 @@ TyxInTemp::TyxInTemp(const QString& installation, bool start) : oldFolder_(QDir:
     const bool written = setting.open(QIODevice::WriteOnly) &&
                          setting.write(QDir::toNativeSeparators(Installation()).toLocal8Bit() + "\r\n") > 0;
     setting.close();
-    if (!copied || !written)
-        QTest::qFail("The test installation could not be prepared", __FILE__, __LINE__);
-    if (start)
-        Start();
+    if (!copied || !written) QTest::qFail("The test installation could not be prepared", __FILE__, __LINE__);
+    if (start) Start();
 }
 
 void TyxInTemp::Start() {
@@ -63,4 +64,6 @@ TyxInTemp::~TyxInTemp() {
     QDir::setCurrent(oldFolder_);
 }
 
-QString TyxInTemp::Installation() const { return temp.path() + "/sim"; }
+QString TyxInTemp::Installation() const {
+    return temp.path() + "/sim";
+}

@@ -11,7 +11,7 @@
 
 // Answers the boxes a test expects, in order; any other box fails the test.
 class ScriptedBoxes {
-public:
+  public:
     struct Box {
         QString text;
         QString title;
@@ -25,14 +25,14 @@ public:
     bool AllShown() const { return expected_.isEmpty(); }
     QList<Box> shown;
 
-private:
+  private:
     QList<Box> expected_;
 };
 
 // Copies the installation folder to a temporary folder, writes the setting "tyx.cfg" of a
 // start folder beside it, and creates the main window from there.
 class TyxInTemp {
-public:
+  public:
     explicit TyxInTemp(const QString& installation, bool start = true);
     ~TyxInTemp();
     void Start();
@@ -41,7 +41,7 @@ public:
     std::unique_ptr<TYX> window;
     QTemporaryDir temp;
 
-private:
+  private:
     QString oldFolder_;
 };
 

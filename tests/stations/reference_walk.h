@@ -2,8 +2,8 @@
 // The location trees built the plain way: every station, base and ship compared with every
 // node, nodes numbered in the order they are added, ship nodes removed one by one. The fast
 // builders must give exactly these nodes.
-#include "core/text/text_rules.h"
 #include "core/editing/location_trees.h"
+#include "core/text/text_rules.h"
 
 #include <utility>
 #include <vector>
@@ -28,20 +28,18 @@ inline TreeNodes Bodies(const QStringList& bodies) {
 inline int DockNumber(const std::vector<std::pair<QString, int>>& classes, const QString& className) {
     int result = 0;
     for (const auto& [name, count] : classes) {
-        if (Trim(UCase(name)) == Trim(UCase(className)))
-            result = count;
+        if (Trim(UCase(name)) == Trim(UCase(className))) result = count;
     }
     return result;
 }
 
 inline TreeNodes StationTree(const QStringList& bodies, const std::vector<StationPlace>& stations,
-                                 const std::vector<std::pair<QString, int>>& classes) {
+                             const std::vector<std::pair<QString, int>>& classes) {
     TreeNodes nodes = Bodies(bodies);
     for (const StationPlace& station : stations) {
         const int n = static_cast<int>(nodes.size());
         for (int k = 1; k <= n; ++k) {
-            if (Trim(nodes[k - 1].text) != Trim(station.ref))
-                continue;
+            if (Trim(nodes[k - 1].text) != Trim(station.ref)) continue;
             nodes.push_back({station.name, 3, k - 1});
             const int stationNode = static_cast<int>(nodes.size());
             const int d = DockNumber(classes, station.className);
@@ -62,8 +60,7 @@ inline TreeNodes BaseTree(const QStringList& bodies, const QStringList& catalog,
         const QString body = rest.mid(rest.indexOf(':') + 1);
         const int n = static_cast<int>(nodes.size());
         for (int k = 1; k <= n; ++k) {
-            if (Trim(UCase(nodes[k - 1].text)) != Trim(UCase(body)))
-                continue;
+            if (Trim(UCase(nodes[k - 1].text)) != Trim(UCase(body))) continue;
             nodes.push_back({name, 4, k - 1});
             const int baseNode = static_cast<int>(nodes.size());
             if (LeadingNumber(pads) > 0)
@@ -79,13 +76,11 @@ inline void RemoveNode(TreeNodes& nodes, int k) {
     std::vector<char> gone(nodes.size(), 0);
     gone[k - 1] = 1;
     for (size_t i = 0; i < nodes.size(); ++i)
-        if (nodes[i].parent >= 0 && gone[nodes[i].parent])
-            gone[i] = 1;
+        if (nodes[i].parent >= 0 && gone[nodes[i].parent]) gone[i] = 1;
     TreeNodes kept;
     std::vector<int> renumber(nodes.size(), -1);
     for (size_t i = 0; i < nodes.size(); ++i) {
-        if (gone[i])
-            continue;
+        if (gone[i]) continue;
         renumber[i] = static_cast<int>(kept.size());
         TreeNode node = nodes[i];
         node.parent = node.parent < 0 ? -1 : renumber[node.parent];
@@ -98,13 +93,11 @@ inline void PlaceShips(TreeNodes& nodes, const std::vector<ShipPlace>& ships, co
     for (int k = 1; k <= static_cast<int>(nodes.size()); ++k) {
         if (nodes[k - 1].image == 7) {
             RemoveNode(nodes, k);
-            if (k > 1)
-                --k;
+            if (k > 1) --k;
         }
     }
     for (const ShipPlace& ship : ships) {
-        if (Trim(UCase(ship.status)) != UCase(status))
-            continue;
+        if (Trim(UCase(ship.status)) != UCase(status)) continue;
         const int n = static_cast<int>(nodes.size());
         for (int k = 1; k <= n; ++k) {
             const TreeNode node = nodes[k - 1];

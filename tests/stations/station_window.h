@@ -25,14 +25,15 @@ struct MessageScript {
     QList<MsgResult> answers;
     int unexpected = 0;
     MessageScript() {
-        SetMessageResponder([this](const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon) {
-            shown << ShownBox{text, title, buttons, icon};
-            if (answers.isEmpty()) {
-                ++unexpected;
-                return MsgResult::Cancel;
-            }
-            return answers.takeFirst();
-        });
+        SetMessageResponder(
+            [this](const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon) {
+                shown << ShownBox{text, title, buttons, icon};
+                if (answers.isEmpty()) {
+                    ++unexpected;
+                    return MsgResult::Cancel;
+                }
+                return answers.takeFirst();
+            });
     }
     ~MessageScript() { SetMessageResponder({}); }
     void Reset() {
@@ -42,8 +43,8 @@ struct MessageScript {
     }
 };
 
-inline StationRow Station(const QString& name, const QString& className, const QString& ref, bool classRotation,
-                          const QString& frequency) {
+inline StationRow Station(const QString& name, const QString& className, const QString& ref,
+                          bool classRotation, const QString& frequency) {
     StationRow row;
     row.Name = name;
     row.ClassName = className;
@@ -65,8 +66,9 @@ inline StationRow Station(const QString& name, const QString& className, const Q
     return row;
 }
 
-inline ShipRow Ship(const QString& name, const QString& status, const QString& statusRef, const QString& station,
-                    const QString& port, const QString& base = QString(), const QString& pad = QString()) {
+inline ShipRow Ship(const QString& name, const QString& status, const QString& statusRef,
+                    const QString& station, const QString& port, const QString& base = QString(),
+                    const QString& pad = QString()) {
     ShipRow row;
     row.Name = name;
     row.Status = status;
@@ -79,7 +81,7 @@ inline ShipRow Ship(const QString& name, const QString& status, const QString& s
 }
 
 class StationWindow {
-public:
+  public:
     SimulatorFixture sim;
     MessageScript messages;
     std::unique_ptr<TYX> tyx;
@@ -110,8 +112,7 @@ public:
             const QSignalBlocker block(tyx->StationName);
             tyx->StationName->addItem(stations[s].Name);
         }
-        if (n > 0)
-            Select(tyx->StationName, 0);
+        if (n > 0) Select(tyx->StationName, 0);
         const int m = static_cast<int>(ships.size());
         tyx->Document.ShipTableRedim(m);
         {
@@ -130,11 +131,13 @@ public:
 
     // The standard scenario: three stations and ships docked, landed and orbiting.
     void LoadStandard() {
-        Load({Station("Orion", "Wheel", "Earth", true, "0.05"), Station("Selene", "Ring", "   Moon", false, "0.1"),
-              Station("Ares", "Plain", "Mars", false, "")},
-             {Ship("Dart", "Docked", "Earth", "Orion", "2"), Ship("Kite", "DOCKED", "   Moon", "Selene", "1"),
-              Ship("Moth", "docked", "   Moon", "selene", "2"), Ship("Gnat", "Docked", "Earth", "Orion", "02"),
-              Ship("Hawk", "Landed", "Earth", "", "", "Alpha Base", "3"), Ship("Wasp", "Orbiting", "Mars", "Ares", "")});
+        Load(
+            {Station("Orion", "Wheel", "Earth", true, "0.05"),
+             Station("Selene", "Ring", "   Moon", false, "0.1"), Station("Ares", "Plain", "Mars", false, "")},
+            {Ship("Dart", "Docked", "Earth", "Orion", "2"), Ship("Kite", "DOCKED", "   Moon", "Selene", "1"),
+             Ship("Moth", "docked", "   Moon", "selene", "2"), Ship("Gnat", "Docked", "Earth", "Orion", "02"),
+             Ship("Hawk", "Landed", "Earth", "", "", "Alpha Base", "3"),
+             Ship("Wasp", "Orbiting", "Mars", "Ares", "")});
     }
 };
 

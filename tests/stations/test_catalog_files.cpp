@@ -18,7 +18,7 @@ QByteArray ConfigFile(const QString& name) {
 
 class CatalogFilesTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void dockListCount_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("expected");
@@ -48,10 +48,12 @@ private slots:
             << QByteArray("NumBases = 2\r\nBase1 = A x y\r\nBase2 = B x y\r\n") << QStringList({"A", "B"});
         QTest::newRow("blank lines skipped, any key read")
             << QByteArray("Size = 1\r\nNUMBASES 1\r\n\r\n   \r\nAnything = C\r\n") << QStringList({"C"});
-        QTest::newRow("no equals sign: the whole line") << QByteArray("NumBases\r\n  D 1 2\r\n") << QStringList({"D"});
+        QTest::newRow("no equals sign: the whole line")
+            << QByteArray("NumBases\r\n  D 1 2\r\n") << QStringList({"D"});
         QTest::newRow("comment only line is blank")
             << QByteArray("NumBases = 1\r\n; comment\r\nBase = E ; here\r\n") << QStringList({"E"});
-        QTest::newRow("indented NumBases not seen") << QByteArray("  NumBases = 1\r\nBase = F\r\n") << QStringList();
+        QTest::newRow("indented NumBases not seen")
+            << QByteArray("  NumBases = 1\r\nBase = F\r\n") << QStringList();
         QTest::newRow("no NumBases") << QByteArray("Base = G\r\n") << QStringList();
     }
     void baseFilesOfBody() {
@@ -64,13 +66,14 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("pads");
-        QTest::newRow("three pads, unindented name") << QByteArray("Name = X\r\nLPAD 1\r\nLPAD 2\r\nLpad 3\r\n")
-                                                     << " X" << 3;
+        QTest::newRow("three pads, unindented name")
+            << QByteArray("Name = X\r\nLPAD 1\r\nLPAD 2\r\nLpad 3\r\n") << " X" << 3;
         QTest::newRow("no name: the file name") << QByteArray("LPAD 1\r\n") << "Base" << 1;
         QTest::newRow("indented name keeps more") << QByteArray("  Name = X\r\n") << " = X" << 0;
         QTest::newRow("later name wins") << QByteArray("Name = X\r\nNAMES = YY\r\n") << "= YY" << 0;
         QTest::newRow("name too short") << QByteArray("Name\r\n") << "" << 0;
-        QTest::newRow("comment after the name") << QByteArray("Name = Port Royal ; old\r\n") << " Port Royal" << 0;
+        QTest::newRow("comment after the name")
+            << QByteArray("Name = Port Royal ; old\r\n") << " Port Royal" << 0;
     }
     void baseFile() {
         QFETCH(QByteArray, file);
@@ -84,8 +87,7 @@ private slots:
         auto readFile = [&reads](const QString& name) -> std::optional<QByteArray> {
             ++reads[name];
             QFile file(kConfig + name);
-            if (!file.open(QIODevice::ReadOnly))
-                return std::nullopt;
+            if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
             return file.readAll();
         };
         // Venus has no file: it is skipped and the bodies after it are still read.
@@ -99,10 +101,8 @@ private slots:
 
     void catalogSkipsBaseFilesThatCannotBeRead() {
         auto readFile = [](const QString& name) -> std::optional<QByteArray> {
-            if (name == "P.cfg")
-                return QByteArray("NumBases = 2\r\nB1 = Lost\r\nB2 = Kept\r\n");
-            if (name == "Kept.cfg")
-                return QByteArray("LPAD\r\nLPAD\r\n");
+            if (name == "P.cfg") return QByteArray("NumBases = 2\r\nB1 = Lost\r\nB2 = Kept\r\n");
+            if (name == "Kept.cfg") return QByteArray("LPAD\r\nLPAD\r\n");
             return std::nullopt;
         };
         QCOMPARE(BuildBaseCatalog({"P"}, readFile), QStringList({"Kept: 2:P"}));

@@ -1,5 +1,5 @@
-#include "reference_walk.h"
 #include "core/editing/location_trees.h"
+#include "reference_walk.h"
 #include "test_registry.h"
 #include "tree_text.h"
 
@@ -19,10 +19,10 @@ const QStringList kBodies{"Earth", "   Moon", "Mars", "   Phobos", "   Deimos"};
 
 class LocationTreesTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void bodies() {
-        QCOMPARE(TreeLines(BodyNodes(kBodies)),
-                 QStringList({"[Earth] 1", "  [   Moon] 2", "[Mars] 1", "  [   Phobos] 2", "  [   Deimos] 2"}));
+        QCOMPARE(TreeLines(BodyNodes(kBodies)), QStringList({"[Earth] 1", "  [   Moon] 2", "[Mars] 1",
+                                                             "  [   Phobos] 2", "  [   Deimos] 2"}));
         // A name with a blank at its end is no planet either: it goes under the last planet.
         QCOMPARE(TreeLines(BodyNodes({"Earth", "Moon "})), QStringList({"[Earth] 1", "  [Moon ] 2"}));
         // A moon before any planet has nothing to hang under and stays a root.
@@ -47,26 +47,17 @@ private slots:
 
     void stationTree() {
         const std::vector<StationPlace> stations{
-            {"Alpha", "Earth", "Ring"},       // two ports
-            {"Beta", "   Moon", "Plain"},     // trimmed Ref matches the moon; no dock list, no ports
-            {"Gamma", "earth", "Ring"},       // letter case counts for the planet: no node
-            {"Delta", "Alpha", "Unknown"},    // hangs under the earlier station Alpha; unknown class
+            {"Alpha", "Earth", "Ring"},    // two ports
+            {"Beta", "   Moon", "Plain"},  // trimmed Ref matches the moon; no dock list, no ports
+            {"Gamma", "earth", "Ring"},    // letter case counts for the planet: no node
+            {"Delta", "Alpha", "Unknown"}, // hangs under the earlier station Alpha; unknown class
             {"Epsilon", " Mars ", "Ring"},
         };
         const TreeNodes nodes = StationTreeNodes(kBodies, stations, Docks({{"Ring", 2}, {"Plain", -1}}));
-        QCOMPARE(TreeLines(nodes), QStringList({"[Earth] 1",
-                                                "  [   Moon] 2",
-                                                "    [Beta] 3",
-                                                "  [Alpha] 3",
-                                                "    [Dock  1] 6",
-                                                "    [Dock  2] 6",
-                                                "    [Delta] 3",
-                                                "[Mars] 1",
-                                                "  [   Phobos] 2",
-                                                "  [   Deimos] 2",
-                                                "  [Epsilon] 3",
-                                                "    [Dock  1] 6",
-                                                "    [Dock  2] 6"}));
+        QCOMPARE(TreeLines(nodes),
+                 QStringList({"[Earth] 1", "  [   Moon] 2", "    [Beta] 3", "  [Alpha] 3", "    [Dock  1] 6",
+                              "    [Dock  2] 6", "    [Delta] 3", "[Mars] 1", "  [   Phobos] 2",
+                              "  [   Deimos] 2", "  [Epsilon] 3", "    [Dock  1] 6", "    [Dock  2] 6"}));
     }
 
     void dockedShips_data() {
@@ -74,35 +65,54 @@ private slots:
         QTest::addColumn<QString>("station");
         QTest::addColumn<QString>("port");
         QTest::addColumn<QStringList>("expected");
-        const QStringList free{"[Earth] 1", "  [Alpha] 3", "    [Dock  1] 6", "    [Dock  2] 6", "    [Dock  3] 6"};
+        const QStringList free{"[Earth] 1", "  [Alpha] 3", "    [Dock  1] 6", "    [Dock  2] 6",
+                               "    [Dock  3] 6"};
         QStringList onThree = free;
         onThree << "      [Ship] 7";
         QStringList onOne = free;
         onOne.insert(3, "      [Ship] 7");
-        QTest::newRow("port 3") << "Docked" << "Alpha" << "3" << onThree;
-        QTest::newRow("status with other case and blanks") << " dOCKED " << "Alpha" << "1" << onOne;
-        QTest::newRow("station name case ignored") << "Docked" << "ALPHA" << "3" << onThree;
-        QTest::newRow("port with blanks") << "Docked" << "Alpha" << " 3 " << onThree;
-        QTest::newRow("port 03 is not port 3") << "Docked" << "Alpha" << "03" << free;
-        QTest::newRow("landed ship not in the dock tree") << "Landed" << "Alpha" << "3" << free;
-        QTest::newRow("unknown station") << "Docked" << "Omega" << "3" << free;
-        QTest::newRow("port that does not exist") << "Docked" << "Alpha" << "4" << free;
+        QTest::newRow("port 3") << "Docked"
+                                << "Alpha"
+                                << "3" << onThree;
+        QTest::newRow("status with other case and blanks") << " dOCKED "
+                                                           << "Alpha"
+                                                           << "1" << onOne;
+        QTest::newRow("station name case ignored") << "Docked"
+                                                   << "ALPHA"
+                                                   << "3" << onThree;
+        QTest::newRow("port with blanks") << "Docked"
+                                          << "Alpha"
+                                          << " 3 " << onThree;
+        QTest::newRow("port 03 is not port 3") << "Docked"
+                                               << "Alpha"
+                                               << "03" << free;
+        QTest::newRow("landed ship not in the dock tree") << "Landed"
+                                                          << "Alpha"
+                                                          << "3" << free;
+        QTest::newRow("unknown station") << "Docked"
+                                         << "Omega"
+                                         << "3" << free;
+        QTest::newRow("port that does not exist") << "Docked"
+                                                  << "Alpha"
+                                                  << "4" << free;
     }
     void dockedShips() {
         QFETCH(QString, status);
         QFETCH(QString, station);
         QFETCH(QString, port);
         QFETCH(QStringList, expected);
-        const TreeNodes tree = StationTreeNodes({"Earth"}, {{"Alpha", "Earth", "Ring"}}, Docks({{"Ring", 3}}));
+        const TreeNodes tree =
+            StationTreeNodes({"Earth"}, {{"Alpha", "Earth", "Ring"}}, Docks({{"Ring", 3}}));
         const TreeNodes withShip = WithShips(tree, {{"Ship", status, station, port}}, "Docked");
         QCOMPARE(TreeLines(withShip), expected);
     }
 
     void twoShipsOnOnePortAndRedoing() {
-        const TreeNodes tree = StationTreeNodes({"Earth"}, {{"Alpha", "Earth", "Ring"}}, Docks({{"Ring", 2}}));
+        const TreeNodes tree =
+            StationTreeNodes({"Earth"}, {{"Alpha", "Earth", "Ring"}}, Docks({{"Ring", 2}}));
         const std::vector<ShipPlace> ships{{"A", "Docked", "Alpha", "2"}, {"B", "Docked", "Alpha", "2"}};
         const TreeNodes once = WithShips(tree, ships, "Docked");
-        const QStringList expected{"[Earth] 1",      "  [Alpha] 3",   "    [Dock  1] 6",
+        const QStringList expected{"[Earth] 1",       "  [Alpha] 3", "    [Dock  1] 6",
                                    "    [Dock  2] 6", "      [A] 7", "      [B] 7"};
         QCOMPARE(TreeLines(once), expected);
         // Taking the ships off and placing them again gives the same tree, not twice the ships.
@@ -119,7 +129,8 @@ private slots:
         const TreeNodes withShip = WithShips(tree, {{"S", "Docked", "Alpha", "1"}}, "Docked");
         QCOMPARE(NodesToExpand(withShip), (std::vector<int>{0, 1, 2, 3}));
         // A branch shorter than three levels above the ship opens what there is.
-        TreeNodes shallow{{"Earth", PlanetNodeImage, -1}, {"Dock  1", DockPortNodeImage, 0}, {"S", ShipNodeImage, 1}};
+        TreeNodes shallow{
+            {"Earth", PlanetNodeImage, -1}, {"Dock  1", DockPortNodeImage, 0}, {"S", ShipNodeImage, 1}};
         QCOMPARE(NodesToExpand(shallow), (std::vector<int>{0, 1}));
     }
 
@@ -128,10 +139,22 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("pads");
         QTest::addColumn<QString>("body");
-        QTest::newRow("usual") << " Alpha: 2:Gamma" << " Alpha" << " 2" << "Gamma";
-        QTest::newRow("colon in the body") << "A: 1:B:C" << "A" << " 1" << "B:C";
-        QTest::newRow("no colon") << "Alone" << "Alone" << "" << "";
-        QTest::newRow("one colon") << "A: 3" << "A" << " 3" << "";
+        QTest::newRow("usual") << " Alpha: 2:Gamma"
+                               << " Alpha"
+                               << " 2"
+                               << "Gamma";
+        QTest::newRow("colon in the body") << "A: 1:B:C"
+                                           << "A"
+                                           << " 1"
+                                           << "B:C";
+        QTest::newRow("no colon") << "Alone"
+                                  << "Alone"
+                                  << ""
+                                  << "";
+        QTest::newRow("one colon") << "A: 3"
+                                   << "A"
+                                   << " 3"
+                                   << "";
     }
     void baseCatalogEntryParts() {
         QFETCH(QString, entry);
@@ -142,16 +165,12 @@ private slots:
     }
 
     void baseTree() {
-        const QStringList catalog{" Alpha: 2:Gamma", " Bare: 0:Gamma", " Low: 1:GAMMA", " Far: 1:Nowhere", ""};
+        const QStringList catalog{" Alpha: 2:Gamma", " Bare: 0:Gamma", " Low: 1:GAMMA", " Far: 1:Nowhere",
+                                  ""};
         const TreeNodes nodes = BaseTreeNodes({"Gamma", "   Delta"}, catalog, 4);
-        QCOMPARE(TreeLines(nodes), QStringList({"[Gamma] 1",
-                                                "  [   Delta] 2",
-                                                "  [ Alpha] 4",
-                                                "    [Landing pad  1] 5",
-                                                "    [Landing pad  2] 5",
-                                                "  [ Bare] 4",
-                                                "  [ Low] 4",
-                                                "    [Landing pad  1] 5"}));
+        QCOMPARE(TreeLines(nodes), QStringList({"[Gamma] 1", "  [   Delta] 2", "  [ Alpha] 4",
+                                                "    [Landing pad  1] 5", "    [Landing pad  2] 5",
+                                                "  [ Bare] 4", "  [ Low] 4", "    [Landing pad  1] 5"}));
         // The count limits the entries read; a count beyond the catalog reads what there is.
         QCOMPARE(BaseTreeNodes({"Gamma"}, catalog, 1).size(), size_t(4));
         QCOMPARE(BaseTreeNodes({"Gamma"}, catalog, 99).size(), size_t(7));
@@ -163,15 +182,10 @@ private slots:
         const std::vector<ShipPlace> ships{{"L1", "Landed", "Beta", "2"},
                                            {"L2", "LANDED", "alpha", "1"},
                                            {"Docked", "Docked", "Alpha", "2"}};
-        QCOMPARE(TreeLines(WithShips(tree, ships, "Landed")), QStringList({"[Gamma] 1",
-                                                                           "  [ Alpha] 4",
-                                                                           "    [Landing pad  1] 5",
-                                                                           "      [L2] 7",
-                                                                           "    [Landing pad  2] 5",
-                                                                           "  [ Beta] 4",
-                                                                           "    [Landing pad  1] 5",
-                                                                           "    [Landing pad  2] 5",
-                                                                           "      [L1] 7"}));
+        QCOMPARE(TreeLines(WithShips(tree, ships, "Landed")),
+                 QStringList({"[Gamma] 1", "  [ Alpha] 4", "    [Landing pad  1] 5", "      [L2] 7",
+                              "    [Landing pad  2] 5", "  [ Beta] 4", "    [Landing pad  1] 5",
+                              "    [Landing pad  2] 5", "      [L1] 7"}));
     }
 
     // Small random inputs with many name clashes: the indexed builders must give exactly the

@@ -1,7 +1,7 @@
+#include "core/scenario/day_dates.h"
 #include "core/text/text_rules.h"
 #include "station_window.h"
 #include "test_registry.h"
-#include "core/scenario/day_dates.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -16,8 +16,7 @@ const QString kDeleteQuestion = "Are you sure you want to delete the station ?";
 
 QGroupBox* FrameOf(QWidget* control) {
     for (QWidget* w = control->parentWidget(); w; w = w->parentWidget()) {
-        if (auto* frame = qobject_cast<QGroupBox*>(w))
-            return frame;
+        if (auto* frame = qobject_cast<QGroupBox*>(w)) return frame;
     }
     return nullptr;
 }
@@ -25,50 +24,62 @@ QGroupBox* FrameOf(QWidget* control) {
 
 class StationTabTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void controls_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("toolTip");
         QTest::addColumn<QString>("frame");
-        QTest::newRow("StationName") << "StationName" << "Displays all the stations integrated in the scenario file" << "";
-        QTest::newRow("StationClass") << "StationClass"
-                                      << "Defines the station class, from the station class files available in the "
-                                         "Skelvan configuration"
-                                      << "";
-        QTest::newRow("Command9") << "Command9"
-                                  << "Sets the Station class to thestation class selected in the \"Possible station "
-                                     "class\" combo box"
-                                  << "";
-        QTest::newRow("StationInclination") << "StationInclination" << "Defines the station orbit  inclination"
+        QTest::newRow("StationName") << "StationName"
+                                     << "Displays all the stations integrated in the scenario file"
+                                     << "";
+        QTest::newRow("StationClass")
+            << "StationClass"
+            << "Defines the station class, from the station class files available in the "
+               "Skelvan configuration"
+            << "";
+        QTest::newRow("Command9")
+            << "Command9"
+            << "Sets the Station class to thestation class selected in the \"Possible station "
+               "class\" combo box"
+            << "";
+        QTest::newRow("StationInclination") << "StationInclination"
+                                            << "Defines the station orbit  inclination"
                                             << "Orbital element references";
         QTest::newRow("StationAscendingNodeLongitude")
-            << "StationAscendingNodeLongitude" << "Defines the station orbit  ascending node longitude"
+            << "StationAscendingNodeLongitude"
+            << "Defines the station orbit  ascending node longitude"
             << "Orbital element references";
         QTest::newRow("StationOrbitalRefTime")
-            << "StationOrbitalRefTime" << "Defines the date for which the orbital element parameters are valid"
+            << "StationOrbitalRefTime"
+            << "Defines the date for which the orbital element parameters are valid"
             << "Orbital element references";
         QTest::newRow("StationOrbitalRefMin")
-            << "StationOrbitalRefMin" << "Defines the time minutes for which the orbital element parameters are valid"
+            << "StationOrbitalRefMin"
+            << "Defines the time minutes for which the orbital element parameters are valid"
             << "Orbital element references";
         QTest::newRow("StationRotationFrequency")
             << "StationRotationFrequency"
             << "Rotation frequency for spinning stations; if not specified, the class value is used"
             << "Rotation frequency (Hz)";
-        QTest::newRow("Check1") << "Check1"
-                                << "Select the option either to enter a customised spinning frequency, or to use the "
-                                   "spinning frequency of the station class value"
-                                << "Rotation frequency (Hz)";
-        QTest::newRow("StationZAngle") << "StationZAngle" << "Station frame rotation angle around Z axis"
+        QTest::newRow("Check1")
+            << "Check1"
+            << "Select the option either to enter a customised spinning frequency, or to use the "
+               "spinning frequency of the station class value"
+            << "Rotation frequency (Hz)";
+        QTest::newRow("StationZAngle") << "StationZAngle"
+                                       << "Station frame rotation angle around Z axis"
                                        << "Station frame rotation angles";
-        QTest::newRow("Command1") << "Command1"
-                                  << "Validates all station parameters. If the values are not validated, they are not "
-                                     "memorized and lost and the former values taken into account when passing to "
-                                     "another station."
-                                  << "Actions";
-        QTest::newRow("Command2") << "Command2"
-                                  << "Deletes the station from the scenario (the station file in the configuration is "
-                                     "not removed)"
-                                  << "Actions";
+        QTest::newRow("Command1")
+            << "Command1"
+            << "Validates all station parameters. If the values are not validated, they are not "
+               "memorized and lost and the former values taken into account when passing to "
+               "another station."
+            << "Actions";
+        QTest::newRow("Command2")
+            << "Command2"
+            << "Deletes the station from the scenario (the station file in the configuration is "
+               "not removed)"
+            << "Actions";
     }
     void controls() {
         QFETCH(QString, name);
@@ -89,13 +100,14 @@ private slots:
         QStringList texts;
         for (auto* label : w.tyx->SSTab1->widget(1)->findChildren<QLabel*>())
             texts << label->text();
-        for (const char* caption : {"Station name", "Station Class", "Possible station class", "Station Ref Planet",
-                                    "Possible planet", "Semi-major axis (m)", "Excentricity", "Orbital element reference time",
-                                    "h", "mn"})
+        for (const char* caption : {"Station name", "Station Class", "Possible station class",
+                                    "Station Ref Planet", "Possible planet", "Semi-major axis (m)",
+                                    "Excentricity", "Orbital element reference time", "h", "mn"})
             QVERIFY2(texts.contains(caption), caption);
-        for (const QString caption : {QString("Inclination (\u00B0)"), QString("Ascending node longitude (\u00B0)"),
-                                      QString("Periapsis longitude (\u00B0)"), QString("Mean longitude (\u00B0)"),
-                                      QString("X angle (\u00B0)"), QString("Y angle (\u00B0)"), QString("Z angle (\u00B0)")})
+        for (const QString caption :
+             {QString("Inclination (\u00B0)"), QString("Ascending node longitude (\u00B0)"),
+              QString("Periapsis longitude (\u00B0)"), QString("Mean longitude (\u00B0)"),
+              QString("X angle (\u00B0)"), QString("Y angle (\u00B0)"), QString("Z angle (\u00B0)")})
             QVERIFY2(texts.contains(caption), qPrintable(caption));
         QCOMPARE(w.tyx->Command3->text(), QString("Add a new station"));
         QCOMPARE(w.tyx->Command8->text(), QString("Change Planet"));
@@ -178,7 +190,8 @@ private slots:
         QTest::addColumn<QString>("axis");
         QTest::addColumn<QString>("excentricity");
         QTest::addColumn<QString>("boxText");
-        QTest::newRow("fields") << "far" << "1"
+        QTest::newRow("fields") << "far"
+                                << "1"
                                 << "The station rotation frequency is not correct.\r"
                                    "The station frame rotation angle around X axis is not correct.\r"
                                    "The station frame rotation angle around Y axis is not correct.\r"
@@ -197,16 +210,20 @@ private slots:
                                "The station orbit ascending node longitude is not correct.\r"
                                "The station orbit periapsis longitude is not correct.\r"
                                "The station orbit mean longitude is not correct.\r";
-        QTest::newRow("periapsis") << "7000000" << "0.1"
-                                   << fields +
-                                          "The station orbit crosses the planet atmosphere or the planet surface; "
-                                          "check the excentricity or the semi-major axis.\r" +
-                                          angles;
-        QTest::newRow("radius") << "6000000" << "0.1"
-                                << fields +
-                                       "The station orbit semi-major axis is equal to  6000000 m although the mean "
-                                       "radius of Earth is equal to  6371000m\r" +
-                                       angles;
+        QTest::newRow("periapsis")
+            << "7000000"
+            << "0.1"
+            << fields +
+                   "The station orbit crosses the planet atmosphere or the planet surface; "
+                   "check the excentricity or the semi-major axis.\r" +
+                   angles;
+        QTest::newRow("radius")
+            << "6000000"
+            << "0.1"
+            << fields +
+                   "The station orbit semi-major axis is equal to  6000000 m although the mean "
+                   "radius of Earth is equal to  6371000m\r" +
+                   angles;
     }
     void validationFailures() {
         QFETCH(QString, axis);
@@ -224,8 +241,8 @@ private slots:
         t.StationZAngle->setText("");
         t.StationSemiMajorAxis->setText(axis);
         t.StationExcentricity->setText(excentricity);
-        for (QLineEdit* box : {t.StationInclination, t.StationAscendingNodeLongitude, t.StationPeriapsisLongitude,
-                               t.StationMeanLongitude})
+        for (QLineEdit* box : {t.StationInclination, t.StationAscendingNodeLongitude,
+                               t.StationPeriapsisLongitude, t.StationMeanLongitude})
             box->setText("n/a");
         t.StationRefPlanet->setText("Earth");
         const QStringList treeBefore = TreeItemLines(t.ShipDockedTree);
@@ -257,7 +274,8 @@ private slots:
         w.messages.answers = {MsgResult::Ok};
         t.Command1->click();
         QCOMPARE(w.messages.shown.size(), 1);
-        QCOMPARE(w.messages.shown[0].text, "The planet file \"" + t.CfgDir->text() + ".cfg\" cannot be read.\r");
+        QCOMPARE(w.messages.shown[0].text,
+                 "The planet file \"" + t.CfgDir->text() + ".cfg\" cannot be read.\r");
         QCOMPARE(t.Document.StationTable[0].Ref, QString("Earth"));
     }
 
@@ -309,8 +327,8 @@ private slots:
         // docked at the old name no longer find it.
         const QStringList tree = TreeItemLines(t.ShipDockedTree);
         QCOMPARE(tree.mid(tree.indexOf("[Mars] 1")),
-                 QStringList({"[Mars] 1", "  [Selene II] 3", "    [Dock  1] 6", "    [Dock  2] 6", "    [Dock  3] 6",
-                              "    [Dock  4] 6", "    [Dock  5] 6", "  [Ares] 3"}));
+                 QStringList({"[Mars] 1", "  [Selene II] 3", "    [Dock  1] 6", "    [Dock  2] 6",
+                              "    [Dock  3] 6", "    [Dock  4] 6", "    [Dock  5] 6", "  [Ares] 3"}));
     }
 
     void validationIntoAnEmptyList() {
@@ -322,9 +340,9 @@ private slots:
         t.StationRefPlanet->setText("Earth");
         t.StationClassName->setText("Ring");
         t.StationRotationFrequency->setText("0");
-        for (QLineEdit* box : {t.StationXAngle, t.StationYAngle, t.StationZAngle, t.StationExcentricity,
-                               t.StationInclination, t.StationAscendingNodeLongitude, t.StationPeriapsisLongitude,
-                               t.StationMeanLongitude})
+        for (QLineEdit* box :
+             {t.StationXAngle, t.StationYAngle, t.StationZAngle, t.StationExcentricity, t.StationInclination,
+              t.StationAscendingNodeLongitude, t.StationPeriapsisLongitude, t.StationMeanLongitude})
             box->setText("0");
         t.StationSemiMajorAxis->setText("7000000");
         t.Command1->click();
@@ -383,9 +401,12 @@ private slots:
         QTest::addColumn<int>("shownAfter");
         QTest::addColumn<QString>("classShown");
         QTest::addColumn<QString>("dockedAt");
-        QTest::newRow("middle") << 1 << QStringList({"Orion", "Ares"}) << 0 << "Wheel" << "Orion";
-        QTest::newRow("first") << 0 << QStringList({"Selene", "Ares"}) << 0 << "Ring" << "Selene";
-        QTest::newRow("last") << 2 << QStringList({"Orion", "Selene"}) << 1 << "Ring" << "Orion";
+        QTest::newRow("middle") << 1 << QStringList({"Orion", "Ares"}) << 0 << "Wheel"
+                                << "Orion";
+        QTest::newRow("first") << 0 << QStringList({"Selene", "Ares"}) << 0 << "Ring"
+                               << "Selene";
+        QTest::newRow("last") << 2 << QStringList({"Orion", "Selene"}) << 1 << "Ring"
+                              << "Orion";
     }
     void deleteStation() {
         QFETCH(int, selected);
@@ -394,7 +415,8 @@ private slots:
         QFETCH(QString, classShown);
         QFETCH(QString, dockedAt);
         StationWindow w;
-        w.Load({Station("Orion", "Wheel", "Earth", true, "0.05"), Station("Selene", "Ring", "   Moon", false, "0.1"),
+        w.Load({Station("Orion", "Wheel", "Earth", true, "0.05"),
+                Station("Selene", "Ring", "   Moon", false, "0.1"),
                 Station("Ares", "Plain", "Mars", false, "")},
                {Ship("Dart", "Docked", "Earth", dockedAt, "2")});
         TYX& t = *w.tyx;
@@ -476,7 +498,8 @@ private slots:
         if (cancel) {
             QCOMPARE(w.messages.shown[0].text, kDeleteQuestion);
         } else {
-            QCOMPARE(w.messages.shown[0].text, QString("You may not withdraw a station with a docked ship !"));
+            QCOMPARE(w.messages.shown[0].text,
+                     QString("You may not withdraw a station with a docked ship !"));
             QCOMPARE(w.messages.shown[0].title, QString("Forbidden action"));
             QCOMPARE(w.messages.shown[0].buttons, MsgButtons::Ok);
             QCOMPARE(w.messages.shown[0].icon, MsgIcon::Exclamation);
@@ -491,27 +514,18 @@ private slots:
         StationWindow w;
         w.LoadStandard();
         TYX& t = *w.tyx;
-        QCOMPARE(TreeItemLines(t.ShipDockedTree), QStringList({"[Earth] 1 +",
-                                                               "  [   Moon] 2 +",
-                                                               "    [Selene] 3 +",
-                                                               "      [Dock  1] 6 +",
-                                                               "        [Kite] 7",
-                                                               "      [Dock  2] 6 +",
-                                                               "        [Moth] 7",
-                                                               "  [Orion] 3 +",
-                                                               "    [Dock  1] 6",
-                                                               "    [Dock  2] 6 +",
-                                                               "      [Dart] 7",
-                                                               "    [Dock  3] 6",
-                                                               "    [Dock  4] 6",
-                                                               "    [Dock  5] 6",
-                                                               "[Mars] 1",
-                                                               "  [Ares] 3"}));
+        QCOMPARE(TreeItemLines(t.ShipDockedTree),
+                 QStringList({"[Earth] 1 +", "  [   Moon] 2 +", "    [Selene] 3 +", "      [Dock  1] 6 +",
+                              "        [Kite] 7", "      [Dock  2] 6 +", "        [Moth] 7", "  [Orion] 3 +",
+                              "    [Dock  1] 6", "    [Dock  2] 6 +", "      [Dart] 7", "    [Dock  3] 6",
+                              "    [Dock  4] 6", "    [Dock  5] 6", "[Mars] 1", "  [Ares] 3"}));
         // Walking the bodies leaves the last one picked.
         QCOMPARE(t.StationRef->currentIndex(), 2);
-        QCOMPARE(t.ShipDockedTree->toolTip(),
-                 QString("Station (with their dock ports) list within the planetary system; double click on a dock "
-                         "to select it for the ship"));
+        QCOMPARE(
+            t.ShipDockedTree->toolTip(),
+            QString(
+                "Station (with their dock ports) list within the planetary system; double click on a dock "
+                "to select it for the ship"));
         QVERIFY(!t.ShipDockedTree->topLevelItem(0)->icon(0).isNull());
 
         // A ship leaves its port: the update takes every ship off and places the others again.
@@ -547,21 +561,17 @@ private slots:
         w.LoadStandard();
         TYX& t = *w.tyx;
         QCOMPARE(t.BaseCount, 3);
-        QCOMPARE(t.BaseCatalog, QStringList({" Alpha Base: 3:Earth", "Beta: 1:Earth", " = Gamma: 0:Moon", ""}));
-        QCOMPARE(TreeItemLines(t.ShipLandingTree), QStringList({"[Earth] 1 +",
-                                                                "  [   Moon] 2",
-                                                                "    [ = Gamma] 4",
-                                                                "  [ Alpha Base] 4 +",
-                                                                "    [Landing pad  1] 5",
-                                                                "    [Landing pad  2] 5",
-                                                                "    [Landing pad  3] 5 +",
-                                                                "      [Hawk] 7",
-                                                                "  [Beta] 4",
-                                                                "    [Landing pad  1] 5",
-                                                                "[Mars] 1"}));
-        QCOMPARE(t.ShipLandingTree->toolTip(),
-                 QString("Base (with their landing pads) list within the planetary system; double click on a pad to "
-                         "select it for the ship"));
+        QCOMPARE(t.BaseCatalog,
+                 QStringList({" Alpha Base: 3:Earth", "Beta: 1:Earth", " = Gamma: 0:Moon", ""}));
+        QCOMPARE(TreeItemLines(t.ShipLandingTree),
+                 QStringList({"[Earth] 1 +", "  [   Moon] 2", "    [ = Gamma] 4", "  [ Alpha Base] 4 +",
+                              "    [Landing pad  1] 5", "    [Landing pad  2] 5", "    [Landing pad  3] 5 +",
+                              "      [Hawk] 7", "  [Beta] 4", "    [Landing pad  1] 5", "[Mars] 1"}));
+        QCOMPARE(
+            t.ShipLandingTree->toolTip(),
+            QString(
+                "Base (with their landing pads) list within the planetary system; double click on a pad to "
+                "select it for the ship"));
         // The ship moves to Beta's pad: one update shows it there and nowhere else.
         t.Document.ShipTable[4].Base = "BETA";
         t.Document.ShipTable[4].Pad = "1";

@@ -41,7 +41,7 @@ Q_DECLARE_METATYPE(StationControlTexts)
 
 class StationValidationTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void messages_data() {
         QTest::addColumn<StationControlTexts>("texts");
         QTest::addColumn<QStringList>("expected");
@@ -54,76 +54,102 @@ private slots:
         row("name with a colon", [](StationControlTexts& t) { t.name = "Lantern:2"; },
             {"The station name may not hold a \":\", which separates the name from the class in the scenario "
              "file."});
-        row("name with a colon, among others", [](StationControlTexts& t) {
-            t.name = ":";
-            t.xAngle = "360";
-        }, {"The station name may not hold a \":\", which separates the name from the class in the scenario file.",
-            kX});
+        row("name with a colon, among others",
+            [](StationControlTexts& t) {
+                t.name = ":";
+                t.xAngle = "360";
+            },
+            {"The station name may not hold a \":\", which separates the name from the class in the scenario "
+             "file.",
+             kX});
         row("name with a comma passes", [](StationControlTexts& t) { t.name = "Lantern, old"; }, {});
-        row("frequency not a number", [](StationControlTexts& t) { t.rotationFrequency = "0,5"; }, {kFrequency});
-        row("frequency of the class not checked", [](StationControlTexts& t) {
-            t.classRotation = true;
-            t.rotationFrequency = "Class value";
-        }, {});
+        row("frequency not a number", [](StationControlTexts& t) { t.rotationFrequency = "0,5"; },
+            {kFrequency});
+        row("frequency of the class not checked",
+            [](StationControlTexts& t) {
+                t.classRotation = true;
+                t.rotationFrequency = "Class value";
+            },
+            {});
         row("frequency has no range", [](StationControlTexts& t) { t.rotationFrequency = "-1000"; }, {});
         row("angle 359.99", [](StationControlTexts& t) { t.xAngle = "359.99"; }, {});
         row("angle -359.99", [](StationControlTexts& t) { t.yAngle = "-359.99"; }, {});
         row("angle 360", [](StationControlTexts& t) { t.xAngle = "360"; }, {kX});
         row("angle -360", [](StationControlTexts& t) { t.yAngle = "-360"; }, {kY});
         row("angle with exponent", [](StationControlTexts& t) { t.zAngle = "1e2"; }, {kZ});
-        row("periapsis in the atmosphere", [](StationControlTexts& t) { t.excentricity = "0.1"; }, {kPeriapsis});
-        row("periapsis on the limit", [](StationControlTexts& t) {
-            t.semiMajorAxis = "13142000";
-            t.excentricity = "0.5";
-        }, {kPeriapsis});
+        row("periapsis in the atmosphere", [](StationControlTexts& t) { t.excentricity = "0.1"; },
+            {kPeriapsis});
+        row("periapsis on the limit",
+            [](StationControlTexts& t) {
+                t.semiMajorAxis = "13142000";
+                t.excentricity = "0.5";
+            },
+            {kPeriapsis});
         row("axis below the radius", [](StationControlTexts& t) { t.semiMajorAxis = "6000000"; },
-            {"The station orbit semi-major axis is equal to  6000000 m although the mean radius of Earth is equal "
+            {"The station orbit semi-major axis is equal to  6000000 m although the mean radius of Earth is "
+             "equal "
              "to  6371000m"});
-        row("axis between radius and atmosphere", [](StationControlTexts& t) {
-            t.semiMajorAxis = "6500000";
-            t.excentricity = "0.5";
-        }, {});
-        row("axis on the atmosphere limit", [](StationControlTexts& t) {
-            t.semiMajorAxis = "6571000";
-            t.excentricity = "0.9";
-        }, {});
+        row("axis between radius and atmosphere",
+            [](StationControlTexts& t) {
+                t.semiMajorAxis = "6500000";
+                t.excentricity = "0.5";
+            },
+            {});
+        row("axis on the atmosphere limit",
+            [](StationControlTexts& t) {
+                t.semiMajorAxis = "6571000";
+                t.excentricity = "0.9";
+            },
+            {});
         row("axis equal to the radius", [](StationControlTexts& t) { t.semiMajorAxis = "6371000"; }, {});
         row("axis not a number", [](StationControlTexts& t) { t.semiMajorAxis = "7e6"; }, {kAxis});
-        row("excentricity 0.9999", [](StationControlTexts& t) {
-            t.semiMajorAxis = "100000000000";
-            t.excentricity = "0.9999";
-        }, {});
+        row("excentricity 0.9999",
+            [](StationControlTexts& t) {
+                t.semiMajorAxis = "100000000000";
+                t.excentricity = "0.9999";
+            },
+            {});
         row("excentricity 1", [](StationControlTexts& t) { t.excentricity = "1"; }, {kExcentricity});
         row("excentricity 1.5", [](StationControlTexts& t) { t.excentricity = "1.5"; }, {kExcentricity});
         row("excentricity -0.1", [](StationControlTexts& t) { t.excentricity = "-0.1"; }, {kExcentricity});
-        row("excentricity not a number", [](StationControlTexts& t) { t.excentricity = "abc"; }, {kExcentricity});
-        row("angles of the orbit have no range", [](StationControlTexts& t) {
-            t.inclination = "720";
-            t.ascendingNodeLongitude = "-400";
-        }, {});
-        row("orbit angles not numbers", [](StationControlTexts& t) {
-            t.inclination = "";
-            t.ascendingNodeLongitude = "+1";
-            t.periapsisLongitude = "1.2.3";
-            t.meanLongitude = "x";
-        }, {kInclination, kNode, kPeriapsisLongitude, kMean});
-        row("everything wrong, in check order", [](StationControlTexts& t) {
-            t.rotationFrequency = "";
-            t.xAngle = "a";
-            t.yAngle = "400";
-            t.zAngle = "-";
-            t.semiMajorAxis = "big";
-            t.excentricity = "2";
-            t.inclination = "i";
-            t.ascendingNodeLongitude = "n";
-            t.periapsisLongitude = "p";
-            t.meanLongitude = "m";
-        }, {kFrequency, kX, kY, kZ, kAxis, kExcentricity, kInclination, kNode, kPeriapsisLongitude, kMean});
-        row("moon caption kept in the message", [](StationControlTexts& t) {
-            t.refPlanet = "   Moon";
-            t.semiMajorAxis = "1000";
-        }, {"The station orbit semi-major axis is equal to  1000 m although the mean radius of    Moon is equal to "
-            " 6371000m"});
+        row("excentricity not a number", [](StationControlTexts& t) { t.excentricity = "abc"; },
+            {kExcentricity});
+        row("angles of the orbit have no range",
+            [](StationControlTexts& t) {
+                t.inclination = "720";
+                t.ascendingNodeLongitude = "-400";
+            },
+            {});
+        row("orbit angles not numbers",
+            [](StationControlTexts& t) {
+                t.inclination = "";
+                t.ascendingNodeLongitude = "+1";
+                t.periapsisLongitude = "1.2.3";
+                t.meanLongitude = "x";
+            },
+            {kInclination, kNode, kPeriapsisLongitude, kMean});
+        row("everything wrong, in check order",
+            [](StationControlTexts& t) {
+                t.rotationFrequency = "";
+                t.xAngle = "a";
+                t.yAngle = "400";
+                t.zAngle = "-";
+                t.semiMajorAxis = "big";
+                t.excentricity = "2";
+                t.inclination = "i";
+                t.ascendingNodeLongitude = "n";
+                t.periapsisLongitude = "p";
+                t.meanLongitude = "m";
+            },
+            {kFrequency, kX, kY, kZ, kAxis, kExcentricity, kInclination, kNode, kPeriapsisLongitude, kMean});
+        row("moon caption kept in the message",
+            [](StationControlTexts& t) {
+                t.refPlanet = "   Moon";
+                t.semiMajorAxis = "1000";
+            },
+            {"The station orbit semi-major axis is equal to  1000 m although the mean radius of    Moon is "
+             "equal to "
+             " 6371000m"});
     }
     void messages() {
         QFETCH(StationControlTexts, texts);
@@ -139,8 +165,9 @@ private slots:
         StationControlTexts t = GoodStation();
         t.semiMajorAxis = "-5";
         QCOMPARE(StationValidationMessages(t, none, "x"),
-                 QStringList({"The station orbit semi-major axis is equal to -5 m although the mean radius of Earth "
-                              "is equal to  0m"}));
+                 QStringList(
+                     {"The station orbit semi-major axis is equal to -5 m although the mean radius of Earth "
+                      "is equal to  0m"}));
     }
 
     void planetFileThatCannotBeRead() {
@@ -156,10 +183,13 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<double>("radius");
         QTest::addColumn<double>("limit");
-        QTest::newRow("both") << QByteArray("Size = 6371000\r\nAtmAltLimit = 200000\r\n") << 6371000.0 << 200000.0;
-        QTest::newRow("letter case of keys") << QByteArray("size = 1.5E3\r\natmaltlimit = 20\r\n") << 1500.0 << 20.0;
+        QTest::newRow("both") << QByteArray("Size = 6371000\r\nAtmAltLimit = 200000\r\n") << 6371000.0
+                              << 200000.0;
+        QTest::newRow("letter case of keys")
+            << QByteArray("size = 1.5E3\r\natmaltlimit = 20\r\n") << 1500.0 << 20.0;
         QTest::newRow("last record wins") << QByteArray("Size = 1\r\nSize = 2\r\n") << 2.0 << 0.0;
-        QTest::newRow("comment after the value") << QByteArray("Size = 3389500 ; mean\r\n") << 3389500.0 << 0.0;
+        QTest::newRow("comment after the value")
+            << QByteArray("Size = 3389500 ; mean\r\n") << 3389500.0 << 0.0;
         QTest::newRow("empty file") << QByteArray() << 0.0 << 0.0;
     }
     void planetSizeFromFile() {

@@ -7,7 +7,7 @@
 
 class TreeImagesTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void sevenDistinctPictures_data() {
         QTest::addColumn<int>("size");
         QTest::newRow("16 px") << 16;

@@ -10,8 +10,7 @@ inline QStringList TreeLines(const TreeNodes& nodes) {
     QStringList lines;
     std::function<void(int, int)> visit = [&](int parent, int depth) {
         for (int k = 0; k < static_cast<int>(nodes.size()); ++k) {
-            if (nodes[k].parent != parent)
-                continue;
+            if (nodes[k].parent != parent) continue;
             lines << QString(depth * 2, u' ') + "[" + nodes[k].text + "] " + QString::number(nodes[k].image);
             visit(k, depth + 1);
         }

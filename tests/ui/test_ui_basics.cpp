@@ -1,5 +1,5 @@
-#include "test_registry.h"
 #include "core/scenario/day_dates.h"
+#include "test_registry.h"
 #include "widgets/common/message_box.h"
 #include "widgets/common/modal.h"
 #include "widgets/common/selection.h"
@@ -13,7 +13,7 @@
 
 class UiBasicsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void dayCounts_data() {
         QTest::addColumn<double>("day");
         QTest::addColumn<QDate>("date");

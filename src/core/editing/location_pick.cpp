@@ -9,8 +9,7 @@ namespace {
 std::optional<LocationPick> Pick(const PickNode& node, const QString& prefix, int image, int numberFrom) {
     if (node.text.left(prefix.size()) != prefix || node.childCount > 0 || node.image != image)
         return std::nullopt;
-    if (!node.parentText || !node.grandparentText)
-        return std::nullopt;
+    if (!node.parentText || !node.grandparentText) return std::nullopt;
     return LocationPick{Trim(node.text.mid(numberFrom)), *node.parentText, *node.grandparentText};
 }
 } // namespace

@@ -22,7 +22,7 @@ int AddNode(TreeNodes& nodes, const QString& text, int image, int parent) {
 
 // Numbered texts ("Dock  1", "Dock  2", ...) made once per build.
 class NumberedTexts {
-public:
+  public:
     explicit NumberedTexts(QString word) : word_(std::move(word)) {}
     const QString& Text(int n) {
         while (static_cast<int>(texts_.size()) < n)
@@ -30,7 +30,7 @@ public:
         return texts_[n - 1];
     }
 
-private:
+  private:
     QString word_;
     std::vector<QString> texts_;
 };
@@ -41,19 +41,23 @@ private:
 QString NumberKey(const QString& text) {
     QString digits;
     for (QChar c : text) {
-        if (c >= u'0' && c <= u'9' && !(c == u'0' && digits.isEmpty()))
-            digits += c;
+        if (c >= u'0' && c <= u'9' && !(c == u'0' && digits.isEmpty())) digits += c;
     }
-    if (digits.size() < 15)
-        return digits.isEmpty() ? QStringLiteral("0") : digits;
+    if (digits.size() < 15) return digits.isEmpty() ? QStringLiteral("0") : digits;
     return Trim(GetNumberValue(text));
 }
 
-QString UpperTrim(const QString& text) { return Trim(UCase(text)); }
+QString UpperTrim(const QString& text) {
+    return Trim(UCase(text));
+}
 } // namespace
 
-QString DockPortText(int number) { return QStringLiteral("Dock ") + NumberText(number); }
-QString LandingPadText(int number) { return QStringLiteral("Landing pad ") + NumberText(number); }
+QString DockPortText(int number) {
+    return QStringLiteral("Dock ") + NumberText(number);
+}
+QString LandingPadText(int number) {
+    return QStringLiteral("Landing pad ") + NumberText(number);
+}
 
 TreeNodes BodyNodes(const QStringList& bodies) {
     TreeNodes nodes;
@@ -62,8 +66,7 @@ TreeNodes BodyNodes(const QStringList& bodies) {
     for (const QString& body : bodies) {
         const bool planet = Trim(body).size() == body.size();
         const int self = static_cast<int>(nodes.size());
-        if (planet)
-            lastPlanet = self;
+        if (planet) lastPlanet = self;
         // A moon listed before any planet has no planet to hang under; it stays a root.
         const int parent = planet || lastPlanet >= self ? -1 : lastPlanet;
         AddNode(nodes, body, planet ? PlanetNodeImage : MoonNodeImage, parent);
@@ -71,12 +74,16 @@ TreeNodes BodyNodes(const QStringList& bodies) {
     return nodes;
 }
 
-void DockCounts::Add(const QString& className, int dockCount) { counts_.insert(UpperTrim(className), dockCount); }
+void DockCounts::Add(const QString& className, int dockCount) {
+    counts_.insert(UpperTrim(className), dockCount);
+}
 
-int DockCounts::Count(const QString& className) const { return counts_.value(UpperTrim(className), 0); }
+int DockCounts::Count(const QString& className) const {
+    return counts_.value(UpperTrim(className), 0);
+}
 
 TreeNodes StationTreeNodes(const QStringList& bodies, const std::vector<StationPlace>& stations,
-                               const DockCounts& docks) {
+                           const DockCounts& docks) {
     TreeNodes nodes = BodyNodes(bodies);
     NodeIndex byText;
     for (int k = 0; k < static_cast<int>(nodes.size()); ++k)
@@ -84,8 +91,7 @@ TreeNodes StationTreeNodes(const QStringList& bodies, const std::vector<StationP
     NumberedTexts ports(QStringLiteral("Dock "));
     for (const StationPlace& station : stations) {
         const auto found = byText.constFind(Trim(station.ref));
-        if (found == byText.constEnd())
-            continue;
+        if (found == byText.constEnd()) continue;
         // Nodes added for this station are not candidates for it, so take the matches first.
         const std::vector<int> matches = *found;
         const int dockCount = docks.Count(station.className);
@@ -124,11 +130,11 @@ TreeNodes BaseTreeNodes(const QStringList& bodies, const QStringList& baseCatalo
     for (int b = 0; b < count; ++b) {
         const BaseCatalogParts parts = SplitBaseCatalogEntry(baseCatalog[b]);
         const auto found = byText.constFind(UpperTrim(parts.body));
-        if (found == byText.constEnd())
-            continue;
+        if (found == byText.constEnd()) continue;
         const std::vector<int> matches = *found;
         const double padValue = LeadingNumber(parts.pads);
-        const int padCount = padValue > 0 ? static_cast<int>(std::min<double>(std::floor(padValue), kMostPads)) : 0;
+        const int padCount =
+            padValue > 0 ? static_cast<int>(std::min<double>(std::floor(padValue), kMostPads)) : 0;
         for (int k : matches) {
             const int baseNode = AddNode(nodes, parts.name, BaseNodeImage, k);
             byText[UpperTrim(parts.name)].push_back(baseNode);
@@ -146,9 +152,9 @@ TreeNodes WithoutShips(const TreeNodes& nodes) {
     std::vector<int> newIndex(nodes.size(), -1);
     for (size_t k = 0; k < nodes.size(); ++k) {
         const TreeNode& node = nodes[k];
-        const bool parentKept = node.parent < 0 || (node.parent < static_cast<int>(k) && newIndex[node.parent] >= 0);
-        if (node.image == ShipNodeImage || !parentKept)
-            continue;
+        const bool parentKept =
+            node.parent < 0 || (node.parent < static_cast<int>(k) && newIndex[node.parent] >= 0);
+        if (node.image == ShipNodeImage || !parentKept) continue;
         newIndex[k] = static_cast<int>(kept.size());
         kept.push_back(TreeNode{node.text, node.image, node.parent < 0 ? -1 : newIndex[node.parent]});
     }
@@ -161,11 +167,9 @@ TreeNodes WithShips(TreeNodes nodes, const std::vector<ShipPlace>& ships, const 
     // the digits of the other nodes are never worked out.
     QHash<QString, bool> wantedPlaces;
     for (const ShipPlace& ship : ships) {
-        if (UpperTrim(ship.status) == status)
-            wantedPlaces.insert(UpperTrim(ship.place), true);
+        if (UpperTrim(ship.status) == status) wantedPlaces.insert(UpperTrim(ship.place), true);
     }
-    if (wantedPlaces.isEmpty())
-        return nodes;
+    if (wantedPlaces.isEmpty()) return nodes;
 
     std::vector<QString> upperText;
     upperText.reserve(nodes.size() + ships.size());
@@ -175,19 +179,16 @@ TreeNodes WithShips(TreeNodes nodes, const std::vector<ShipPlace>& ships, const 
     NodeIndex byPlaceAndNumber;
     auto indexNode = [&](int k) {
         const int parent = nodes[k].parent;
-        if (parent < 0 || !wantedPlaces.contains(upperText[parent]))
-            return;
+        if (parent < 0 || !wantedPlaces.contains(upperText[parent])) return;
         byPlaceAndNumber[upperText[parent] + QChar(0) + NumberKey(nodes[k].text)].push_back(k);
     };
     for (int k = 0; k < static_cast<int>(nodes.size()); ++k)
         indexNode(k);
 
     for (const ShipPlace& ship : ships) {
-        if (UpperTrim(ship.status) != status)
-            continue;
+        if (UpperTrim(ship.status) != status) continue;
         const auto found = byPlaceAndNumber.constFind(UpperTrim(ship.place) + QChar(0) + Trim(ship.number));
-        if (found == byPlaceAndNumber.constEnd())
-            continue;
+        if (found == byPlaceAndNumber.constEnd()) continue;
         const std::vector<int> matches = *found;
         for (int k : matches) {
             const int shipNode = AddNode(nodes, ship.name, ShipNodeImage, k);
@@ -203,8 +204,7 @@ std::vector<int> NodesToExpand(const TreeNodes& nodes) {
     const int size = static_cast<int>(nodes.size());
     auto parentOf = [&](int k) { return k >= 0 && k < size ? nodes[k].parent : -1; };
     for (int k = 0; k < size; ++k) {
-        if (nodes[k].image != ShipNodeImage)
-            continue;
+        if (nodes[k].image != ShipNodeImage) continue;
         // Port or pad, station or base, the body, each only where the branch is that deep.
         int up = nodes[k].parent;
         for (int level = 0; level < 3 && up >= 0 && up < size; ++level) {
@@ -215,13 +215,11 @@ std::vector<int> NodesToExpand(const TreeNodes& nodes) {
         int root = nodes[k].parent;
         for (int steps = 0; parentOf(root) >= 0 && steps < size; ++steps)
             root = parentOf(root);
-        if (root >= 0 && root < size)
-            expand[root] = 1;
+        if (root >= 0 && root < size) expand[root] = 1;
     }
     std::vector<int> result;
     for (int k = 0; k < size; ++k) {
-        if (expand[k])
-            result.push_back(k);
+        if (expand[k]) result.push_back(k);
     }
     return result;
 }

@@ -47,19 +47,19 @@ TreeNodes BodyNodes(const QStringList& bodies);
 
 // Port counts by station class; the last entry of a class name wins, as the catalog is read.
 class DockCounts {
-public:
+  public:
     void Add(const QString& className, int dockCount);
     // The port count of the class; 0 for a class that is not known.
     int Count(const QString& className) const;
 
-private:
+  private:
     QHash<QString, int> counts_; // by trimmed, upper-cased class name
 };
 
 // The dock tree without ships: bodies, each station under every node whose trimmed text is
 // the station's trimmed planet (case counts), and its numbered ports.
 TreeNodes StationTreeNodes(const QStringList& bodies, const std::vector<StationPlace>& stations,
-                               const DockCounts& docks);
+                           const DockCounts& docks);
 
 // The base tree without ships: bodies, and each base of the catalog under every node whose
 // text is the base's body (trimmed, letter case ignored), with its numbered pads.

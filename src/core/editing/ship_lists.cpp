@@ -1,12 +1,11 @@
 #include "core/editing/ship_lists.h"
 
-#include "core/text/text_rules.h"
 #include "core/editing/ship_percent.h"
+#include "core/text/text_rules.h"
 
 int ShipRowNumber(const QString& shipIndexText) {
     const double value = LeadingNumber(shipIndexText);
-    if (!(value > -0.5) || value >= 1e9)
-        return -1;
+    if (!(value > -0.5) || value >= 1e9) return -1;
     return RoundHalfEven(value);
 }
 
@@ -15,7 +14,9 @@ QString ShipNameOfEntry(const QString& entry) {
     return colon < 0 ? entry : entry.left(colon);
 }
 
-QString FocusFromPick(const QString& pickedText) { return ShipNameOfEntry(Trim(pickedText)); }
+QString FocusFromPick(const QString& pickedText) {
+    return ShipNameOfEntry(Trim(pickedText));
+}
 
 namespace {
 int ExistingRows(const std::vector<ShipRow>& table, int count) {
@@ -39,16 +40,14 @@ QStringList ShipNameEntries(const std::vector<ShipRow>& table, int count) {
 
 bool FocusShipFound(const QStringList& possibleShipFocus, const QString& focusShip) {
     for (const QString& entry : possibleShipFocus) {
-        if (ShipNameOfEntry(entry) == focusShip)
-            return true;
+        if (ShipNameOfEntry(entry) == focusShip) return true;
     }
     return false;
 }
 
 bool RemoveShipRow(ScenarioDocument& document, int i, int count) {
     auto& table = document.ShipTable;
-    if (i < 0 || i >= count || count > static_cast<int>(table.size()))
-        return false;
+    if (i < 0 || i >= count || count > static_cast<int>(table.size())) return false;
     for (int k = i; k <= count - 2; ++k)
         table[std::size_t(k)] = table[std::size_t(k) + 1];
     document.ShipTableRedimPreserve(count - 1);

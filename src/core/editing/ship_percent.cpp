@@ -5,16 +5,15 @@
 #include <climits>
 #include <cmath>
 
-QString PercentText(const QString& fraction) { return NumberText(LeadingNumber(fraction) * 100) + QStringLiteral(" %"); }
+QString PercentText(const QString& fraction) {
+    return NumberText(LeadingNumber(fraction) * 100) + QStringLiteral(" %");
+}
 
 int RoundHalfEven(double value) {
     // A stored level far out of range must not overflow the slider's integer.
-    if (std::isnan(value))
-        return 0;
-    if (value >= double(INT_MAX))
-        return INT_MAX;
-    if (value <= double(INT_MIN))
-        return INT_MIN;
+    if (std::isnan(value)) return 0;
+    if (value >= double(INT_MAX)) return INT_MAX;
+    if (value <= double(INT_MIN)) return INT_MIN;
     const double below = std::floor(value);
     const double rest = value - below;
     double rounded = below;
@@ -25,8 +24,14 @@ int RoundHalfEven(double value) {
     return static_cast<int>(rounded);
 }
 
-int PercentPosition(const QString& fraction) { return RoundHalfEven(LeadingNumber(fraction) * 100); }
+int PercentPosition(const QString& fraction) {
+    return RoundHalfEven(LeadingNumber(fraction) * 100);
+}
 
-QString SliderText(int position) { return NumberText(position) + QStringLiteral(" %"); }
+QString SliderText(int position) {
+    return NumberText(position) + QStringLiteral(" %");
+}
 
-QString FractionText(const QString& caption) { return NumberText(LeadingNumber(caption) / 100); }
+QString FractionText(const QString& caption) {
+    return NumberText(LeadingNumber(caption) / 100);
+}

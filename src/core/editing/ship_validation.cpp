@@ -1,8 +1,8 @@
 #include "core/editing/ship_validation.h"
 
 #include "core/scenario/scenario_document.h"
-#include "core/text/text_rules.h"
 #include "core/text/record_lookup.h"
+#include "core/text/text_rules.h"
 
 #include <cmath>
 
@@ -24,36 +24,38 @@ ShipPlanetData PlanetDataFromFile(const QString& planetFile, const std::optional
 
 namespace {
 class Collector {
-public:
+  public:
     explicit Collector(ShipValidation& result) : result_(result) {}
     // A failed check's message; the last check of a group is not followed by a carriage return.
     void Fail(const QString& message, bool endsGroup = false) {
         result_.failed.append(message);
         result_.Messages += message;
-        if (!endsGroup)
-            result_.Messages += u'\r';
+        if (!endsGroup) result_.Messages += u'\r';
     }
 
-private:
+  private:
     ShipValidation& result_;
 };
 
-bool IsAngle(const QString& text) { return IsANumber(text) && std::fabs(LeadingNumber(text)) < 360; }
+bool IsAngle(const QString& text) {
+    return IsANumber(text) && std::fabs(LeadingNumber(text)) < 360;
+}
 
 void OrbitingChecks(const ShipEditorTexts& t, const ShipPlanetData& planet, Collector& c) {
-    if (!IsANumber(t.angularVelocity))
-        c.Fail(QStringLiteral("The angular velocity value is not correct."));
+    if (!IsANumber(t.angularVelocity)) c.Fail(QStringLiteral("The angular velocity value is not correct."));
     const QString axes[3] = {QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")};
     const QString* positions[3] = {&t.rposX, &t.rposY, &t.rposZ};
     const QString* velocities[3] = {&t.rvelX, &t.rvelY, &t.rvelZ};
     const QString* angles[3] = {&t.arotX, &t.arotY, &t.arotZ};
     for (int a = 0; a < 3; ++a) {
         if (!IsANumber(*positions[a]))
-            c.Fail(QStringLiteral("The position relative to the reference on axis %1 is not correct.").arg(axes[a]));
+            c.Fail(QStringLiteral("The position relative to the reference on axis %1 is not correct.")
+                       .arg(axes[a]));
     }
     for (int a = 0; a < 3; ++a) {
         if (!IsANumber(*velocities[a]))
-            c.Fail(QStringLiteral("The velocity relative to reference on axis %1 is not correct.").arg(axes[a]));
+            c.Fail(
+                QStringLiteral("The velocity relative to reference on axis %1 is not correct.").arg(axes[a]));
     }
     for (int a = 0; a < 3; ++a) {
         if (!IsAngle(*angles[a]))
@@ -63,20 +65,21 @@ void OrbitingChecks(const ShipEditorTexts& t, const ShipPlanetData& planet, Coll
     // Without its planet file the ship cannot be placed against the planet: the user is told
     // which file is missing, and nothing is stored.
     if (!planet.readable)
-        c.Fail(QStringLiteral("The planet file \"%1\" cannot be read: choose the planet the ship orbits around.")
-                   .arg(planet.planetFile));
+        c.Fail(
+            QStringLiteral("The planet file \"%1\" cannot be read: choose the planet the ship orbits around.")
+                .arg(planet.planetFile));
     const double x = LeadingNumber(t.rposX);
     const double y = LeadingNumber(t.rposY);
     const double z = LeadingNumber(t.rposZ);
     if (std::sqrt(x * x + y * y + z * z) <= planet.meanRadius)
-        c.Fail(QStringLiteral("The ship is located inside the planet; adjust the position parameters relative to "
-                              "reference."),
+        c.Fail(QStringLiteral(
+                   "The ship is located inside the planet; adjust the position parameters relative to "
+                   "reference."),
                true);
 }
 
 void ClassCheck(const ShipEditorTexts& t, Collector& c, bool endsGroup) {
-    if (t.className.isEmpty())
-        c.Fail(QStringLiteral("You must assign a class to the ship."), endsGroup);
+    if (t.className.isEmpty()) c.Fail(QStringLiteral("You must assign a class to the ship."), endsGroup);
 }
 } // namespace
 
@@ -92,15 +95,13 @@ ShipValidation ValidateShip(const ShipEditorTexts& t, const ShipPlanetData& plan
         OrbitingChecks(t, planet, c);
         break;
     case ShipStatusChoice::Landed:
-        if (t.landedBase.isEmpty())
-            c.Fail(QStringLiteral("You must assign the ship to a base pad."));
+        if (t.landedBase.isEmpty()) c.Fail(QStringLiteral("You must assign the ship to a base pad."));
         ClassCheck(t, c, false);
         if (t.heading.isEmpty() || !IsANumber(t.heading))
             c.Fail(QStringLiteral("You must must enter a correct heading."), true);
         break;
     case ShipStatusChoice::Docked:
-        if (t.dockedStation.isEmpty())
-            c.Fail(QStringLiteral("You must assign the ship to a station dock."));
+        if (t.dockedStation.isEmpty()) c.Fail(QStringLiteral("You must assign the ship to a station dock."));
         ClassCheck(t, c, true);
         break;
     case ShipStatusChoice::None:

@@ -10,9 +10,9 @@
 
 // What the orbiting checks need from the planet's configuration file.
 struct ShipPlanetData {
-    QString planetFile;      // the file the data come from
-    bool readable = true;    // false: the file is missing or could not be read
-    double meanRadius = 0;   // metres; 0 when the file has no "Size" record
+    QString planetFile;    // the file the data come from
+    bool readable = true;  // false: the file is missing or could not be read
+    double meanRadius = 0; // metres; 0 when the file has no "Size" record
 };
 
 // The planet file of an orbiting ship: the configuration folder text, the trimmed planet

@@ -1,13 +1,15 @@
 #include "core/editing/station_validation.h"
 
 #include "core/scenario/scenario_document.h"
-#include "core/text/text_rules.h"
 #include "core/text/record_lookup.h"
+#include "core/text/text_rules.h"
 
 #include <cmath>
 
 namespace {
-bool IsAngle(const QString& text) { return IsANumber(text) && std::abs(LeadingNumber(text)) < 360; }
+bool IsAngle(const QString& text) {
+    return IsANumber(text) && std::abs(LeadingNumber(text)) < 360;
+}
 
 double RecordValue(const QByteArray& file, const QString& key, int keyLength) {
     const QString record = GetData(file, key);
@@ -15,7 +17,9 @@ double RecordValue(const QByteArray& file, const QString& key, int keyLength) {
 }
 } // namespace
 
-QString StationPlanetFileName(const QString& refPlanet) { return Trim(refPlanet) + ".cfg"; }
+QString StationPlanetFileName(const QString& refPlanet) {
+    return Trim(refPlanet) + ".cfg";
+}
 
 PlanetSize ReadPlanetSize(const QByteArray& planetFile) {
     // The records read "Size = value" and "AtmAltLimit = value"; the value follows the key
@@ -23,23 +27,19 @@ PlanetSize ReadPlanetSize(const QByteArray& planetFile) {
     return PlanetSize{RecordValue(planetFile, "Size", 6), RecordValue(planetFile, "AtmAltLimit", 13)};
 }
 
-QStringList StationValidationMessages(const StationControlTexts& texts, const std::optional<PlanetSize>& planet,
+QStringList StationValidationMessages(const StationControlTexts& texts,
+                                      const std::optional<PlanetSize>& planet,
                                       const QString& planetFilePath) {
     QStringList messages;
     // The header line of a station block is "<name>:<class>": a name holding ":" would come
     // back from the saved file cut there, with the rest glued to the class.
-    if (texts.name.contains(u':'))
-        messages << kNameWithColon.arg(QStringLiteral("station"));
+    if (texts.name.contains(u':')) messages << kNameWithColon.arg(QStringLiteral("station"));
     if (!texts.classRotation && !IsANumber(texts.rotationFrequency))
         messages << "The station rotation frequency is not correct.";
-    if (!IsAngle(texts.xAngle))
-        messages << "The station frame rotation angle around X axis is not correct.";
-    if (!IsAngle(texts.yAngle))
-        messages << "The station frame rotation angle around Y axis is not correct.";
-    if (!IsAngle(texts.zAngle))
-        messages << "The station frame rotation angle around Z axis is not correct.";
-    if (!planet)
-        messages << "The planet file \"" + planetFilePath + "\" cannot be read.";
+    if (!IsAngle(texts.xAngle)) messages << "The station frame rotation angle around X axis is not correct.";
+    if (!IsAngle(texts.yAngle)) messages << "The station frame rotation angle around Y axis is not correct.";
+    if (!IsAngle(texts.zAngle)) messages << "The station frame rotation angle around Z axis is not correct.";
+    if (!planet) messages << "The planet file \"" + planetFilePath + "\" cannot be read.";
 
     const bool axisIsNumber = IsANumber(texts.semiMajorAxis);
     const bool excentricityIsNumber = IsANumber(texts.excentricity);
@@ -52,21 +52,18 @@ QStringList StationValidationMessages(const StationControlTexts& texts, const st
             messages << "The station orbit crosses the planet atmosphere or the planet surface; check the "
                         "excentricity or the semi-major axis.";
     }
-    if (!axisIsNumber)
-        messages << "The station orbit semi-major axis is not correct.";
+    if (!axisIsNumber) messages << "The station orbit semi-major axis is not correct.";
     if (planet && axisIsNumber && a < planet->meanRadius)
-        messages << "The station orbit semi-major axis is equal to " + NumberText(a) + " m although the mean radius of " +
-                        texts.refPlanet + " is equal to " + NumberText(planet->meanRadius) + "m";
-    if (!excentricityIsNumber || e >= 1 || e < 0)
-        messages << "The station excentricity is not correct.";
-    if (!IsANumber(texts.inclination))
-        messages << "The station orbit inclination is not correct.";
+        messages << "The station orbit semi-major axis is equal to " + NumberText(a) +
+                        " m although the mean radius of " + texts.refPlanet + " is equal to " +
+                        NumberText(planet->meanRadius) + "m";
+    if (!excentricityIsNumber || e >= 1 || e < 0) messages << "The station excentricity is not correct.";
+    if (!IsANumber(texts.inclination)) messages << "The station orbit inclination is not correct.";
     if (!IsANumber(texts.ascendingNodeLongitude))
         messages << "The station orbit ascending node longitude is not correct.";
     if (!IsANumber(texts.periapsisLongitude))
         messages << "The station orbit periapsis longitude is not correct.";
-    if (!IsANumber(texts.meanLongitude))
-        messages << "The station orbit mean longitude is not correct.";
+    if (!IsANumber(texts.meanLongitude)) messages << "The station orbit mean longitude is not correct.";
     return messages;
 }
 

@@ -7,7 +7,7 @@
 #include <optional>
 
 struct StationControlTexts {
-    QString name; // the edit text of the station list
+    QString name;               // the edit text of the station list
     bool classRotation = false; // "Refered to station class" ticked
     QString rotationFrequency;
     QString xAngle, yAngle, zAngle;
@@ -29,8 +29,8 @@ PlanetSize ReadPlanetSize(const QByteArray& planetFile);
 // The failed checks' messages in check order; empty when the station may be stored. Without
 // planet data (the file could not be read) the orbit is not checked against the planet and a
 // message names the file instead.
-QStringList StationValidationMessages(const StationControlTexts& texts, const std::optional<PlanetSize>& planet,
-                                      const QString& planetFilePath);
+QStringList StationValidationMessages(const StationControlTexts& texts,
+                                      const std::optional<PlanetSize>& planet, const QString& planetFilePath);
 
 // The box text: every message followed by a carriage return.
 QString ValidationBoxText(const QStringList& messages);

@@ -15,8 +15,7 @@ QStringList CleanLines(const QByteArray& bytes) {
 QString BaseFileOfLine(const QString& line) {
     QString value = Trim(line);
     const qsizetype equals = value.indexOf(u'=');
-    if (equals >= 0)
-        value = value.mid(equals + 1);
+    if (equals >= 0) value = value.mid(equals + 1);
     value = Trim(value);
     const qsizetype blank = value.indexOf(u' ');
     return blank < 0 ? value : value.left(blank);
@@ -27,11 +26,9 @@ QStringList BaseFilesOfBody(const QByteArray& bodyFile) {
     QStringList files;
     bool inBaseList = false;
     for (const QString& line : CleanLines(bodyFile)) {
-        if (inBaseList && !Trim(line).isEmpty())
-            files << BaseFileOfLine(line);
+        if (inBaseList && !Trim(line).isEmpty()) files << BaseFileOfLine(line);
         // Only the first eight characters count, so an indented "NumBases" is not seen.
-        if (UCase(Trim(line.left(8))) == u"NUMBASES")
-            inBaseList = true;
+        if (UCase(Trim(line.left(8))) == u"NUMBASES") inBaseList = true;
     }
     return files;
 }
@@ -41,8 +38,7 @@ BaseFileContents ReadBaseFile(const QByteArray& baseFile, const QString& baseFil
     for (const QString& line : CleanLines(baseFile)) {
         const QString trimmed = Trim(line);
         const QString key = UCase(trimmed).left(4);
-        if (key == u"LPAD")
-            ++contents.padCount;
+        if (key == u"LPAD") ++contents.padCount;
         if (key == u"NAME") {
             // The name is cut by the length of the whole line less "Name =": one blank before
             // the name on an unindented line. A line too short for that gives an empty name.
@@ -62,12 +58,10 @@ QStringList BuildBaseCatalog(const QStringList& bodies, const ConfigFileReader& 
     for (const QString& entry : bodies) {
         const QString body = Trim(entry);
         const std::optional<QByteArray> bodyFile = readFile(body + ".cfg");
-        if (!bodyFile)
-            continue;
+        if (!bodyFile) continue;
         for (const QString& baseFileName : BaseFilesOfBody(*bodyFile)) {
             const std::optional<QByteArray> baseFile = readFile(baseFileName + ".cfg");
-            if (!baseFile)
-                continue;
+            if (!baseFile) continue;
             const BaseFileContents base = ReadBaseFile(*baseFile, baseFileName);
             catalog << BaseCatalogEntry(base.name, base.padCount, body);
         }

@@ -1,19 +1,25 @@
 #include "core/installation/class_catalogs.h"
 
 #include "core/text/codepage.h"
-#include "core/text/text_rules.h"
 #include "core/text/record_lookup.h"
+#include "core/text/text_rules.h"
 
 #include <cstring>
 
 namespace {
 // A record matches a key when its first characters, as many as the key has, are the key.
-bool BeginsWith(const QString& record, const QString& key) { return record.left(key.size()) == Trim(key); }
+bool BeginsWith(const QString& record, const QString& key) {
+    return record.left(key.size()) == Trim(key);
+}
 
 // What follows the key and " = ".
-QString ValueAfter(const QString& record, const QString& key) { return record.mid(key.size() + 3); }
+QString ValueAfter(const QString& record, const QString& key) {
+    return record.mid(key.size() + 3);
+}
 
-QString LessExtension(const QString& fileName) { return fileName.left(qMax<qsizetype>(0, fileName.size() - 4)); }
+QString LessExtension(const QString& fileName) {
+    return fileName.left(qMax<qsizetype>(0, fileName.size() - 4));
+}
 
 void AppendRepeated(QStringList& list, const QString& entry, int times) {
     for (int i = 0; i < times; ++i)
@@ -30,17 +36,16 @@ void AppendRepeated(QStringList& list, const QStringList& entries, int times) {
 // The next CR or LF at or after p, or end; the positions found are kept, so that every byte is
 // searched once whatever the length of the lines.
 class LineEnds {
-public:
-    LineEnds(const char* begin, const char* end) : end_(end), cr_(Find(begin, '\r')), lf_(Find(begin, '\n')) {}
+  public:
+    LineEnds(const char* begin, const char* end)
+        : end_(end), cr_(Find(begin, '\r')), lf_(Find(begin, '\n')) {}
     const char* From(const char* p) {
-        if (cr_ < p)
-            cr_ = Find(p, '\r');
-        if (lf_ < p)
-            lf_ = Find(p, '\n');
+        if (cr_ < p) cr_ = Find(p, '\r');
+        if (lf_ < p) lf_ = Find(p, '\n');
         return cr_ < lf_ ? cr_ : lf_;
     }
 
-private:
+  private:
     const char* Find(const char* p, char c) const {
         const void* found = std::memchr(p, c, static_cast<size_t>(end_ - p));
         return found ? static_cast<const char*>(found) : end_;
@@ -50,8 +55,7 @@ private:
     const char* lf_;
 };
 
-template <class Visit>
-void ForEachRecord(const char* p, const char* end, Visit&& visit) {
+template <class Visit> void ForEachRecord(const char* p, const char* end, Visit&& visit) {
     LineEnds lineEnds(p, end);
     for (;;) {
         const char* lineEnd = lineEnds.From(p);
@@ -66,9 +70,9 @@ void ForEachRecord(const char* p, const char* end, Visit&& visit) {
                     break;
                 }
                 visit(i + 1, close);
-                const char* comma = static_cast<const char*>(std::memchr(close + 1, ',', lineEnd - close - 1));
-                if (!comma)
-                    break;
+                const char* comma =
+                    static_cast<const char*>(std::memchr(close + 1, ',', lineEnd - close - 1));
+                if (!comma) break;
                 i = comma + 1;
             } else {
                 const char* comma = static_cast<const char*>(std::memchr(i, ',', lineEnd - i));
@@ -80,11 +84,9 @@ void ForEachRecord(const char* p, const char* end, Visit&& visit) {
                 i = comma + 1;
             }
         }
-        if (lineEnd == end)
-            return;
+        if (lineEnd == end) return;
         p = lineEnd + ((*lineEnd == '\r' && lineEnd + 1 < end && lineEnd[1] == '\n') ? 2 : 1);
-        if (p == end)
-            return; // a final line end does not start another line
+        if (p == end) return; // a final line end does not start another line
     }
 }
 
@@ -112,10 +114,8 @@ FileKeys KeysOfFile(const QByteArray& bytes, const QString& key1, const QString&
     FileKeys keys;
     for (const QString& record : ReadConfigRecord(bytes)) {
         const QString t = Trim(record);
-        if (BeginsWith(t, key1))
-            ++keys.key1Count;
-        if (BeginsWith(t, key2))
-            keys.key2Values.append(ValueAfter(t, key2));
+        if (BeginsWith(t, key1)) ++keys.key1Count;
+        if (BeginsWith(t, key2)) keys.key2Values.append(ValueAfter(t, key2));
     }
     return keys;
 }
@@ -143,12 +143,10 @@ void CatalogBuilder::Add(const QString& fileName, const QByteArray& bytes) {
             ++b;
         while (e > b && e[-1] == ' ')
             --e;
-        if (e == b)
-            return;
+        if (e == b) return;
         switch (*b) {
         case 'S':
-            if (BeginsWith(b, e, kStarBytes))
-                ++stars;
+            if (BeginsWith(b, e, kStarBytes)) ++stars;
             break;
         case 'N':
             if (!named && BeginsWith(b, e, kNameBytes)) {
@@ -163,12 +161,10 @@ void CatalogBuilder::Add(const QString& fileName, const QByteArray& bytes) {
             }
             break;
         case 'B':
-            if (BeginsWith(b, e, kDockBytes))
-                ++dockLists;
+            if (BeginsWith(b, e, kDockBytes)) ++dockLists;
             break;
         case 'M':
-            if (BeginsWith(b, e, kMeshBytes))
-                meshNames.append(ValueAfter(b, e, kMeshBytes));
+            if (BeginsWith(b, e, kMeshBytes)) meshNames.append(ValueAfter(b, e, kMeshBytes));
             break;
         default:
             break;

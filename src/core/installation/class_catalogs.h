@@ -50,13 +50,13 @@ struct ClassCatalogs {
 // Builds the three catalogs in one pass, each file read once, in the order the files are added
 // (the folder listing, sorted by name).
 class CatalogBuilder {
-public:
+  public:
     void Add(const QString& fileName, const QByteArray& bytes);
     // True when the file last added is a station class file (its dock list is read again later).
     bool LastWasStationClass() const { return lastWasStationClass_; }
     ClassCatalogs Take();
 
-private:
+  private:
     ClassCatalogs catalogs_;
     bool lastWasStationClass_ = false;
 };

@@ -11,10 +11,8 @@ int DockListCount(const QByteArray& classFile) {
     for (const QString& raw : SplitLines(DecodeText(classFile))) {
         const QString line = UCase(Trim(ClearComments(raw)));
         lines += inside;
-        if (line == u"BEGIN_DOCKLIST")
-            inside = 1;
-        if (line == u"END_DOCKLIST")
-            inside = 0;
+        if (line == u"BEGIN_DOCKLIST") inside = 1;
+        if (line == u"END_DOCKLIST") inside = 0;
     }
     return lines - 1;
 }

@@ -1,8 +1,8 @@
 #include "core/installation/planetary_system_data.h"
 
 #include "core/text/codepage.h"
-#include "core/text/text_rules.h"
 #include "core/text/record_lookup.h"
+#include "core/text/text_rules.h"
 
 #include <cmath>
 
@@ -18,8 +18,7 @@ QString NameAfterEquals(const QString& line) {
 // A whole number as plain digits. NumberText turns to exponent form from 1E15 on, which
 // would make "5E+304h" of an absurd period; past that the digits are written out in full.
 QString WholeText(double value) {
-    if (std::fabs(value) < 1e15)
-        return Trim(NumberText(value));
+    if (std::fabs(value) < 1e15) return Trim(NumberText(value));
     return QString::number(value, 'f', 0);
 }
 } // namespace
@@ -45,10 +44,8 @@ QString GroupedWholeNumber(double value, const QLocale& locale) {
     QLocale grouped = locale;
     grouped.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
     double rounded = std::round(value);
-    if (rounded == 0)
-        rounded = 0; // no "-0"
-    if (std::fabs(rounded) < 1e18)
-        return grouped.toString(static_cast<qlonglong>(rounded));
+    if (rounded == 0) rounded = 0; // no "-0"
+    if (std::fabs(rounded) < 1e18) return grouped.toString(static_cast<qlonglong>(rounded));
     return grouped.toString(rounded, 'f', 0);
 }
 
@@ -66,19 +63,21 @@ QString RotationPeriodText(double seconds) {
 }
 
 PlanetDataTexts PlanetData(const std::optional<QByteArray>& bodyFile, const QLocale& locale) {
-    if (!bodyFile)
-        return {kNoBodyData, kNoBodyData, kNoBodyData, kNoBodyData};
+    if (!bodyFile) return {kNoBodyData, kNoBodyData, kNoBodyData, kNoBodyData};
     PlanetDataTexts texts;
     const QString mass = GetData(*bodyFile, QStringLiteral("Mass"));
     texts.mass = mass == kNoData ? kNoBodyData : mass.mid(6) + QStringLiteral(" kg");
     const QString size = GetData(*bodyFile, QStringLiteral("Size"));
-    texts.meanRadius =
-        size == kNoData ? kNoBodyData : GroupedWholeNumber(LeadingNumber(size.mid(6)), locale) + QStringLiteral(" m");
+    texts.meanRadius = size == kNoData
+                           ? kNoBodyData
+                           : GroupedWholeNumber(LeadingNumber(size.mid(6)), locale) + QStringLiteral(" m");
     const QString period = GetData(*bodyFile, QStringLiteral("SidRotPeriod"));
-    texts.rotationPeriod = period == kNoData ? kNoBodyData : RotationPeriodText(LeadingNumber(period.mid(14)));
+    texts.rotationPeriod =
+        period == kNoData ? kNoBodyData : RotationPeriodText(LeadingNumber(period.mid(14)));
     const QString atmosphere = GetData(*bodyFile, QStringLiteral("AtmAltLimit"));
-    texts.atmosphereLimit = atmosphere == kNoData
-                                ? QStringLiteral("0 m")
-                                : GroupedWholeNumber(LeadingNumber(atmosphere.mid(13)), locale) + QStringLiteral(" m");
+    texts.atmosphereLimit =
+        atmosphere == kNoData
+            ? QStringLiteral("0 m")
+            : GroupedWholeNumber(LeadingNumber(atmosphere.mid(13)), locale) + QStringLiteral(" m");
     return texts;
 }

@@ -1,15 +1,17 @@
 #include "core/installation/settings.h"
 
 #include "core/text/codepage.h"
-#include "core/text/text_rules.h"
 #include "core/text/record_lookup.h"
+#include "core/text/text_rules.h"
 
 QString SimulatorFolderFromSetting(const QByteArray& setting) {
     const QStringList lines = SplitLines(DecodeText(setting));
     return lines.isEmpty() ? QString() : ClearComments(lines.first());
 }
 
-QByteArray SettingFileBytes(const QString& simulatorFolder) { return EncodeText(simulatorFolder + "\r\n"); }
+QByteArray SettingFileBytes(const QString& simulatorFolder) {
+    return EncodeText(simulatorFolder + "\r\n");
+}
 
 SkelvanFolders ReadSkelvanCfg(const QByteArray& bytes) {
     SkelvanFolders folders;
@@ -26,9 +28,7 @@ SkelvanFolders ReadSkelvanCfg(const QByteArray& bytes) {
     }
     // Without a record the simulator uses its standard folders; appending nothing would give
     // paths that run the folder name and the file name together.
-    if (!folders.hasConfigDir)
-        folders.configDir = kDefaultConfigDir;
-    if (!folders.hasScenarioDir)
-        folders.scenarioDir = kDefaultScenarioDir;
+    if (!folders.hasConfigDir) folders.configDir = kDefaultConfigDir;
+    if (!folders.hasScenarioDir) folders.scenarioDir = kDefaultScenarioDir;
     return folders;
 }

@@ -13,18 +13,17 @@
 namespace {
 QString Separators(const QString& path) {
     QString p = path;
-    if (QDir::separator() != u'\\')
-        p.replace(u'\\', u'/');
+    if (QDir::separator() != u'\\') p.replace(u'\\', u'/');
     return QDir::fromNativeSeparators(p);
 }
 
 // Finds, in an existing folder, the entry whose name equals name without regard to case.
 QString CaseMatch(const QString& folder, const QString& name) {
     QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
-    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QStringList entries =
+        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return entry;
+        if (entry.compare(name, Qt::CaseInsensitive) == 0) return entry;
     }
     return QString();
 }
@@ -34,26 +33,22 @@ QHash<QString, QByteArray>* keptFiles = nullptr;
 } // namespace
 
 ReadOnceScope::ReadOnceScope() : outermost_(keptFiles == nullptr) {
-    if (outermost_)
-        keptFiles = new QHash<QString, QByteArray>;
+    if (outermost_) keptFiles = new QHash<QString, QByteArray>;
 }
 
 ReadOnceScope::~ReadOnceScope() {
-    if (!outermost_)
-        return;
+    if (!outermost_) return;
     delete keptFiles;
     keptFiles = nullptr;
 }
 
 void ReadOnceScope::Keep(const QString& path, const QByteArray& bytes) {
-    if (keptFiles)
-        keptFiles->insert(Separators(path), bytes);
+    if (keptFiles) keptFiles->insert(Separators(path), bytes);
 }
 
 QString PlatformPath(const QString& path) {
     const QString p = Separators(path);
-    if (p.isEmpty() || QFileInfo::exists(p))
-        return p;
+    if (p.isEmpty() || QFileInfo::exists(p)) return p;
     // Walk the components and repair the letter case of those that do not exist as written.
     const bool absolute = p.startsWith(u'/');
     QStringList parts = p.split(u'/');
@@ -83,8 +78,7 @@ QString PlatformPath(const QString& path) {
             }
         }
         built += next;
-        if (i + 1 < parts.size() && !built.endsWith(u'/'))
-            built += u'/';
+        if (i + 1 < parts.size() && !built.endsWith(u'/')) built += u'/';
     }
     return built;
 }
@@ -102,11 +96,9 @@ bool FolderExists(const QString& path) {
 namespace {
 // A read that fails part way is a file that cannot be read, not a shorter file.
 std::optional<QByteArray> ReadOpened(QFile& file) {
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
+    if (file.error() != QFileDevice::NoError) return std::nullopt;
     return bytes;
 }
 } // namespace
@@ -114,16 +106,14 @@ std::optional<QByteArray> ReadOpened(QFile& file) {
 std::optional<QByteArray> ReadWholeFile(const QString& path) {
     if (keptFiles) {
         const auto kept = keptFiles->constFind(Separators(path));
-        if (kept != keptFiles->constEnd())
-            return *kept;
+        if (kept != keptFiles->constEnd()) return *kept;
     }
     // The name as written is tried first: it is the usual case, and costs no folder search.
     // Only a regular file is opened: a named pipe would block the open.
     QFile file(Separators(path));
     if (!QFileInfo(file).isFile()) {
         file.setFileName(PlatformPath(path));
-        if (!QFileInfo(file).isFile())
-            return std::nullopt;
+        if (!QFileInfo(file).isFile()) return std::nullopt;
     }
     return ReadOpened(file);
 }
@@ -140,10 +130,8 @@ namespace {
 // error", which tells the user nothing; the system's own reason does.
 QString WriteFailure(const QFileDevice& file, int systemError) {
     const QString reason = file.errorString();
-    if (!reason.isEmpty() && reason != QLatin1String("Unknown error"))
-        return reason;
-    if (systemError != 0)
-        return QString::fromLocal8Bit(std::strerror(systemError));
+    if (!reason.isEmpty() && reason != QLatin1String("Unknown error")) return reason;
+    if (systemError != 0) return QString::fromLocal8Bit(std::strerror(systemError));
     return QStringLiteral("The file could not be written whole (the disk may be full)");
 }
 } // namespace
@@ -169,27 +157,25 @@ bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error
             failure = WriteFailure(file, errno);
         }
     }
-    if (failure.isEmpty())
-        return true;
-    if (error)
-        *error = failure;
+    if (failure.isEmpty()) return true;
+    if (error) *error = failure;
     return false;
 }
 
-bool DeleteFile(const QString& path) { return QFile::remove(PlatformPath(path)); }
+bool DeleteFile(const QString& path) {
+    return QFile::remove(PlatformPath(path));
+}
 
 QStringList ListFiles(const QString& folder, const QString& pattern) {
     QDir dir(PlatformPath(folder));
-    if (!dir.exists())
-        return {};
+    if (!dir.exists()) return {};
     const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern),
                                 QRegularExpression::CaseInsensitiveOption);
     QStringList names;
     // Regular files only: a named pipe, a socket or a dangling link listed here would be
     // offered to the user as a scenario and could block the first read.
     for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden)) {
-        if (re.match(name).hasMatch())
-            names.append(name);
+        if (re.match(name).hasMatch()) names.append(name);
     }
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
         const int c = a.compare(b, Qt::CaseInsensitive);

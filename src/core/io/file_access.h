@@ -27,14 +27,14 @@ std::optional<QByteArray> ReadListedFile(const QString& platformFolder, const QS
 // a file the start-up has read once is not read from disk again by the next step. The
 // contents are released with the scope; an inner scope shares the outer one's files.
 class ReadOnceScope {
-public:
+  public:
     ReadOnceScope();
     ~ReadOnceScope();
     ReadOnceScope(const ReadOnceScope&) = delete;
     ReadOnceScope& operator=(const ReadOnceScope&) = delete;
     void Keep(const QString& path, const QByteArray& bytes);
 
-private:
+  private:
     bool outermost_ = false;
 };
 

@@ -1,7 +1,7 @@
 #include "core/orbit/apsides_helper.h"
 
-#include "core/text/text_rules.h"
 #include "core/orbit/orbit_text.h"
+#include "core/text/text_rules.h"
 
 #include <cmath>
 #include <utility>

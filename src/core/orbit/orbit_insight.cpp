@@ -1,8 +1,8 @@
 #include "core/orbit/orbit_insight.h"
 
-#include "core/text/text_rules.h"
 #include "core/io/file_access.h"
 #include "core/text/record_lookup.h"
+#include "core/text/text_rules.h"
 
 #include <algorithm>
 #include <cmath>

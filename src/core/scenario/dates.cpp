@@ -24,19 +24,18 @@ double MjdFromCalendar(double day, double hour, double minute) {
     return ((day + kMjdOfDayZero) + hour / 24) + (minute / 24) / 60;
 }
 
-QString MjdText(double day, double hour, double minute) { return Trim(NumberText(MjdFromCalendar(day, hour, minute))); }
+QString MjdText(double day, double hour, double minute) {
+    return Trim(NumberText(MjdFromCalendar(day, hour, minute)));
+}
 
 CalendarTime CalendarFromMjd(double mjd) {
-    if (!std::isfinite(mjd))
-        mjd = 0;
+    if (!std::isfinite(mjd)) mjd = 0;
     const double d = mjd - kMjdOfDayZero + std::max(kToleranceDays, std::fabs(mjd) * kToleranceRelative);
     CalendarTime result;
     // The calendar offers the days from its first to 31 December 9999; a time beyond them is
     // held at the nearest end, where a day count keeps its minutes through a save.
-    if (!(d < kLastDay + 1))
-        return CalendarTime{kLastDay, 23, 59};
-    if (d < kFirstDay)
-        return CalendarTime{kFirstDay, 0, 0};
+    if (!(d < kLastDay + 1)) return CalendarTime{kLastDay, 23, 59};
+    if (d < kFirstDay) return CalendarTime{kFirstDay, 0, 0};
     result.day = std::floor(d);
     double f = d - result.day;
     if (f < 0) // rounding can leave a hair below zero for huge counts
@@ -45,19 +44,14 @@ CalendarTime CalendarFromMjd(double mjd) {
     result.hour = static_cast<int>(std::floor(hours));
     result.minute = static_cast<int>(std::floor((hours - result.hour) * 60));
     // Guard against an arithmetic edge landing on 24 h or 60 min.
-    if (result.hour > 23)
-        result.hour = 23;
-    if (result.minute > 59)
-        result.minute = 59;
-    if (result.minute < 0)
-        result.minute = 0;
+    if (result.hour > 23) result.hour = 23;
+    if (result.minute > 59) result.minute = 59;
+    if (result.minute < 0) result.minute = 0;
     return result;
 }
 
 double MjdFromTimeForm(const QString& form, double value) {
-    if (form == u"JD")
-        return value - 2400000.5;
-    if (form == u"JE")
-        return (value - 2000) * 365.25 + 51544.5;
+    if (form == u"JD") return value - 2400000.5;
+    if (form == u"JE") return (value - 2000) * 365.25 + 51544.5;
     return value;
 }

@@ -8,8 +8,7 @@ const QDate kDayZero(1899, 12, 30);
 }
 
 QDate DateFromDayCount(double day) {
-    if (!std::isfinite(day))
-        return kDayZero;
+    if (!std::isfinite(day)) return kDayZero;
     // QDate covers far more than any scenario needs; clamp so that absurd counts stay valid dates.
     const double limit = 1.0e9;
     day = std::clamp(std::floor(day), -limit, limit);
@@ -17,7 +16,6 @@ QDate DateFromDayCount(double day) {
 }
 
 double DayCountFromDate(const QDate& date) {
-    if (!date.isValid())
-        return 0;
+    if (!date.isValid()) return 0;
     return static_cast<double>(kDayZero.daysTo(date));
 }

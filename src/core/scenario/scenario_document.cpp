@@ -3,22 +3,29 @@
 #include <algorithm>
 
 namespace {
-std::size_t RowCount(int t) { return static_cast<std::size_t>(std::max(t, -1) + 1); }
+std::size_t RowCount(int t) {
+    return static_cast<std::size_t>(std::max(t, -1) + 1);
+}
 } // namespace
 
 void ScenarioDocument::StationTableRedim(int t) {
     StationTable.assign(RowCount(t), StationRow{});
 }
 
-void ScenarioDocument::StationTableRedimPreserve(int t) { StationTable.resize(RowCount(t)); }
+void ScenarioDocument::StationTableRedimPreserve(int t) {
+    StationTable.resize(RowCount(t));
+}
 
-void ScenarioDocument::ShipTableRedim(int t) { ShipTable.assign(RowCount(t), ShipRow{}); }
+void ScenarioDocument::ShipTableRedim(int t) {
+    ShipTable.assign(RowCount(t), ShipRow{});
+}
 
-void ScenarioDocument::ShipTableRedimPreserve(int t) { ShipTable.resize(RowCount(t)); }
+void ScenarioDocument::ShipTableRedimPreserve(int t) {
+    ShipTable.resize(RowCount(t));
+}
 
 void ScenarioDocument::ShipTableBlanking(int i) {
-    if (i < 0 || static_cast<std::size_t>(i) >= ShipTable.size())
-        return;
+    if (i < 0 || static_cast<std::size_t>(i) >= ShipTable.size()) return;
     ShipRow& row = ShipTable[static_cast<std::size_t>(i)];
     row.ClassName.clear();
     row.Status.clear();

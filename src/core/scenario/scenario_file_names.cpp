@@ -4,8 +4,7 @@
 
 QString CompletedScenarioName(const QString& typed) {
     QString name = Trim(typed);
-    if (name.right(4).compare(QLatin1String(".scn"), Qt::CaseInsensitive) != 0)
-        name += QLatin1String(".scn");
+    if (name.right(4).compare(QLatin1String(".scn"), Qt::CaseInsensitive) != 0) name += QLatin1String(".scn");
     return name;
 }
 

@@ -1,9 +1,9 @@
 #include "core/scenario/scenario_reader.h"
 
-#include "core/text/codepage.h"
 #include "core/scenario/dates.h"
-#include "core/text/line_views.h"
 #include "core/scenario/scenario_sections.h"
+#include "core/text/codepage.h"
+#include "core/text/line_views.h"
 #include "core/text/text_rules.h"
 
 #include <array>
@@ -16,7 +16,7 @@ namespace {
 // their records run to the end of the line, which is how the writer puts them, so that a
 // saved name reads back whole; nothing after them on that line is a record.
 class KeyRecords {
-public:
+  public:
     static constexpr std::array<QLatin1StringView, 3> kKeys = {
         QLatin1StringView("DATE"), QLatin1StringView("SHIP"), QLatin1StringView("SYSTEM")};
     static constexpr std::size_t kShip = 1;
@@ -27,8 +27,7 @@ public:
     void Line(QStringView line) {
         // The camera's target line repeats the focus ship's name, commas and all: what follows
         // a comma there is part of the name, not a record of its own.
-        if (UpperStartsWith(TrimView(line), QLatin1StringView("TARGET")))
-            return;
+        if (UpperStartsWith(TrimView(line), QLatin1StringView("TARGET"))) return;
         qsizetype i = 0;
         const qsizetype n = line.size();
         while (true) {
@@ -60,20 +59,17 @@ public:
                 next = comma < 0 ? -1 : comma + 1;
             }
             Record(TrimView(record));
-            if (next < 0)
-                return;
+            if (next < 0) return;
             i = next;
         }
     }
 
-private:
+  private:
     void Record(QStringView t) {
         // Most records begin with a letter no key begins with.
-        if (t.isEmpty())
-            return;
+        if (t.isEmpty()) return;
         const char16_t first = t[0].unicode();
-        if (first < 0x80 && first != u'D' && first != u'd' && first != u'S' && first != u's')
-            return;
+        if (first < 0x80 && first != u'D' && first != u'd' && first != u'S' && first != u's') return;
         for (std::size_t k = 0; k < kKeys.size(); ++k) {
             if (UpperStartsWith(t, kKeys[k])) {
                 found[k] = t;
@@ -99,8 +95,7 @@ DescriptionSection FindDescription(QStringView text) {
     int lines = 0;
     QString collected;
     ForEachLine(text, [&](QStringView line) {
-        if (state == State::Done)
-            return false;
+        if (state == State::Done) return false;
         if (state == State::Before) {
             if (TrimView(line) == u"BEGIN_DESC") {
                 state = State::Inside;
@@ -113,8 +108,7 @@ DescriptionSection FindDescription(QStringView text) {
                 section.end = line.data() - text.data() + line.size();
                 section.text = collected;
             } else {
-                if (lines > 0)
-                    collected += QStringLiteral("\r\n");
+                if (lines > 0) collected += QStringLiteral("\r\n");
                 collected += line;
                 ++lines;
             }
@@ -184,12 +178,10 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
             break;
         }
         case Section::Stations:
-            if (!stations.Line(line))
-                section = Section::Outside;
+            if (!stations.Line(line)) section = Section::Outside;
             break;
         case Section::Ships:
-            if (!ships.Line(line))
-                section = Section::Outside;
+            if (!ships.Line(line)) section = Section::Outside;
             break;
         }
     });
@@ -208,10 +200,8 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
     result.hasFocusShip = keys.has[1];
     result.hasSystem = keys.has[2];
     ReadStartTime(document, result.hasDate ? keys.found[0] : QStringView());
-    if (result.hasFocusShip)
-        document.FocusShip = TrimView(CutFront(keys.found[1], 4)).toString();
-    if (result.hasSystem)
-        document.SystemName = TrimView(CutFront(keys.found[2], 7)).toString();
+    if (result.hasFocusShip) document.FocusShip = TrimView(CutFront(keys.found[1], 4)).toString();
+    if (result.hasSystem) document.SystemName = TrimView(CutFront(keys.found[2], 7)).toString();
 
     // Stations: one spare row after the last, and the epochs as day, hour and minute.
     std::vector<StationRow>& stationRows = document.StationTable;
@@ -241,8 +231,7 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
     }
     shipRows.emplace_back();
     shipRows.shrink_to_fit();
-    if (shipCount > 0 && ships.CurrentRow() == shipCount)
-        document.ShipTableBlanking(shipCount);
+    if (shipCount > 0 && ships.CurrentRow() == shipCount) document.ShipTableBlanking(shipCount);
     result.shipIndexText = NumberText(ships.CurrentRow()) + u':' + NumberText(shipCount);
     return result;
 }

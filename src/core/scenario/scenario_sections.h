@@ -10,7 +10,7 @@
 // BEGIN_STATIONS .. END_STATIONS. A block is read by position: header, REF, EL_MJD,
 // ELEMENTS, an optional ZROT_FREQ line, AROT, END.
 class StationSectionReader {
-public:
+  public:
     StationSectionReader(std::vector<StationRow>& rows, ValuePool& pool) : rows_(rows), pool_(pool) {}
     // Starts a section; a second section adds its stations after those already read.
     void Begin() { step_ = Step::Header; }
@@ -19,7 +19,7 @@ public:
     // The epoch MJD texts of the rows read, in row order.
     const std::vector<QStringView>& EpochTexts() const { return epochs_; }
 
-private:
+  private:
     enum class Step { Header, Ref, Epoch, Elements, Rotation, ArotOrEnd, End };
     std::vector<StationRow>& rows_;
     ValuePool& pool_;
@@ -30,14 +30,14 @@ private:
 // BEGIN_SHIPS .. END_SHIPS. A block starts at its header and ends at END; the other lines
 // are recognised by keyword, and the unknown ones kept for writing back.
 class ShipSectionReader {
-public:
+  public:
     ShipSectionReader(ScenarioDocument& document, ValuePool& pool) : document_(document), pool_(pool) {}
     void Begin() { inBlock_ = false; }
     bool Line(QStringView line);
     // The row lines go to now: past the last ship once its block is closed by END.
     int CurrentRow() const { return currentRow_; }
 
-private:
+  private:
     void Header(QStringView header);
     void BlockLine(QStringView line, QStringView trimmed);
     ScenarioDocument& document_;

@@ -1,10 +1,10 @@
 #include "core/scenario/scenario_writer.h"
 
-#include "core/text/codepage.h"
+#include "core/io/file_access.h"
 #include "core/scenario/dates.h"
+#include "core/text/codepage.h"
 #include "core/text/line_views.h"
 #include "core/text/text_rules.h"
-#include "core/io/file_access.h"
 
 #include <QHashFunctions>
 #include <algorithm>
@@ -15,41 +15,43 @@ namespace {
 // The camera, HUD and MFD sections are always written the same way; only the camera target
 // carries a value and stands apart.
 const char* const kCameraRest = "  MODE Extern\r\n"
-                                 "  POS 40 -115.88 -24.15\r\n"
-                                 "  TRACKMODE TargetRelative\r\n"
-                                 "  FOV 20#\r\n"
-                                 "END_CAMERA\r\n"
-                                 "\r\n"
-                                 "BEGIN_HUD\r\n"
-                                 "  Type Surface\r\n"
-                                 "END_HUD\r\n"
-                                 "\r\n"
-                                 "BEGIN_MFD Left\r\n"
-                                 "  Type Surface\r\n"
-                                 "END_MFD\r\n"
-                                 "\r\n"
-                                 "BEGIN_MFD Right\r\n"
-                                 "  Type Launch\r\n"
-                                 "END_MFD\r\n"
-                                 "\r\n";
+                                "  POS 40 -115.88 -24.15\r\n"
+                                "  TRACKMODE TargetRelative\r\n"
+                                "  FOV 20#\r\n"
+                                "END_CAMERA\r\n"
+                                "\r\n"
+                                "BEGIN_HUD\r\n"
+                                "  Type Surface\r\n"
+                                "END_HUD\r\n"
+                                "\r\n"
+                                "BEGIN_MFD Left\r\n"
+                                "  Type Surface\r\n"
+                                "END_MFD\r\n"
+                                "\r\n"
+                                "BEGIN_MFD Right\r\n"
+                                "  Type Launch\r\n"
+                                "END_MFD\r\n"
+                                "\r\n";
 
 // The file is built as bytes at once, into a buffer that grows by doubling: literal parts
 // are ASCII, values are encoded as they are appended.
 class Lines {
-public:
+  public:
     explicit Lines(qsizetype expected) { bytes_.resize(std::max<qsizetype>(expected, 256)); }
 
     template <class... Parts> void Add(const Parts&... parts) {
         (Append(parts), ...);
         Append(QLatin1StringView("\r\n"));
     }
-    void Append(QLatin1StringView ascii) { std::memcpy(Room(ascii.size()), ascii.data(), std::size_t(ascii.size())); }
+    void Append(QLatin1StringView ascii) {
+        std::memcpy(Room(ascii.size()), ascii.data(), std::size_t(ascii.size()));
+    }
     QByteArray Take() {
         bytes_.truncate(used_);
         return std::move(bytes_);
     }
 
-private:
+  private:
     void Append(const char* ascii) { Append(QLatin1StringView(ascii)); }
     void Append(const QString& text) { Append(QStringView(text)); }
     void Append(QStringView text) {
@@ -62,8 +64,7 @@ private:
     }
     // Space for count more bytes; the returned pointer stays valid until the next call.
     char* Room(qsizetype count) {
-        if (used_ + count > bytes_.size())
-            bytes_.resize(std::max(bytes_.size() * 2, used_ + count));
+        if (used_ + count > bytes_.size()) bytes_.resize(std::max(bytes_.size() * 2, used_ + count));
         char* at = bytes_.data() + used_;
         used_ += count;
         return at;
@@ -72,7 +73,9 @@ private:
     qsizetype used_ = 0;
 };
 
-QStringView V(const QString& value) { return TrimView(value); }
+QStringView V(const QString& value) {
+    return TrimView(value);
+}
 
 // The value that ends a line, also without the control characters at its end: the reader
 // drops those from every line it reads, so a line that ended in them would come back
@@ -88,7 +91,7 @@ QStringView Last(const QString& value) {
 // The number columns written through NumberText, leading blank kept. Ships share a handful
 // of such values ("0" above all), so recent conversions are kept instead of redone.
 class NumberTexts {
-public:
+  public:
     const QString& operator()(const QString& value) {
         Slot& slot = slots_[qHash(value) & (kSlots - 1)];
         if (!slot.used || slot.value != value) {
@@ -99,7 +102,7 @@ public:
         return slot.text;
     }
 
-private:
+  private:
     struct Slot {
         QString value;
         QString text;
@@ -118,8 +121,7 @@ void AddDescription(Lines& out, const QString& description) {
         const QChar c = text[i];
         if (c == u'\r' || c == u'\n') {
             out.Add(text.mid(start, i - start));
-            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-                ++i;
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
             start = i + 1;
         }
     }
@@ -129,7 +131,8 @@ void AddDescription(Lines& out, const QString& description) {
 void AddStation(Lines& out, const StationRow& row) {
     out.Add(V(row.Name), ":", Last(row.ClassName));
     out.Add("  REF ", Last(row.Ref));
-    out.Add("  EL_MJD ", MjdText(row.EpochDate, LeadingNumber(row.EpochHour), LeadingNumber(row.EpochMinute)));
+    out.Add("  EL_MJD ",
+            MjdText(row.EpochDate, LeadingNumber(row.EpochHour), LeadingNumber(row.EpochMinute)));
     out.Add("  ELEMENTS ", V(row.SemiMajorAxis), " ", V(row.Excentricity), " ", V(row.Inclination), " ",
             V(row.AscendingNodeLongitude), " ", V(row.PeriapsisLongitude), " ", Last(row.MeanLongitude));
     if (row.ClassRotation)
@@ -157,11 +160,11 @@ void AddShip(Lines& out, const ShipRow& row, NumberTexts& numbers) {
         out.Add("  ENGINE_MAIN ", numbers(row.MainEngine));
         out.Add("  HOVER_MAIN ", numbers(row.HoverEngine));
     } else if (UpperEquals(status, QLatin1StringView("DOCKED"))) {
-        out.Add("  STATUS ", status, " ", V(row.StatusRef), ":", V(row.DockedStation), ":", Last(row.DockedPort));
+        out.Add("  STATUS ", status, " ", V(row.StatusRef), ":", V(row.DockedStation), ":",
+                Last(row.DockedPort));
         out.Add("  FUEL ", Last(row.Fuel));
     }
-    if (!row.OtherLines.isEmpty())
-        out.Add(row.OtherLines);
+    if (!row.OtherLines.isEmpty()) out.Add(row.OtherLines);
     out.Add("END");
 }
 } // namespace
@@ -214,9 +217,7 @@ QByteArray ScenarioFileBytes(const ScenarioDocument& document, int stationCount,
 bool WriteScenarioFile(const QString& path, const ScenarioDocument& document, int stationCount, int shipCount,
                        QString* error) {
     QString reason;
-    if (WriteWholeFile(path, ScenarioFileBytes(document, stationCount, shipCount), &reason))
-        return true;
-    if (error)
-        *error = QStringLiteral("The scenario could not be saved to \"%1\": %2").arg(path, reason);
+    if (WriteWholeFile(path, ScenarioFileBytes(document, stationCount, shipCount), &reason)) return true;
+    if (error) *error = QStringLiteral("The scenario could not be saved to \"%1\": %2").arg(path, reason);
     return false;
 }

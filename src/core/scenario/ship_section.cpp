@@ -1,5 +1,5 @@
-#include "core/text/line_views.h"
 #include "core/scenario/scenario_sections.h"
+#include "core/text/line_views.h"
 #include "core/text/text_rules.h"
 
 namespace {
@@ -41,8 +41,7 @@ bool ShipSectionReader::Line(QStringView line) {
         // Between blocks: the first line with anything on it is the next ship's header,
         // indented or not, with a class or not, so that every ship gets its own row. A
         // stray END or a closing marker in another spelling is no ship.
-        if (closes)
-            return false;
+        if (closes) return false;
         if (trimmed.isEmpty() || UpperEquals(trimmed, QLatin1StringView("END")) ||
             UpperEquals(trimmed, QLatin1StringView("END_SHIPS")))
             return true;

@@ -1,5 +1,5 @@
-#include "core/text/line_views.h"
 #include "core/scenario/scenario_sections.h"
+#include "core/text/line_views.h"
 
 #include <array>
 
@@ -33,8 +33,7 @@ bool StationSectionReader::Line(QStringView line) {
         return false;
     }
     // A blank line is never a value of a block: skipping it keeps the blocks in step.
-    if (trimmed.isEmpty())
-        return true;
+    if (trimmed.isEmpty()) return true;
     if (UpperEquals(trimmed, QLatin1StringView("END"))) {
         // END closes the block wherever it stands: a block cut short keeps empty values, a
         // block with extra lines passes them over, and the next block stays in step. An

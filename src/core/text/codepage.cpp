@@ -5,10 +5,10 @@
 namespace {
 // 0x80..0x9F; the five bytes the code page leaves undefined map to the C1 control of the
 // same value so that they survive a round trip.
-constexpr std::array<char16_t, 32> kHigh = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char16_t, 32> kHigh = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                            0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                            0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                            0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 } // namespace
 
 QString DecodeText(const QByteArray& bytes) {
@@ -23,11 +23,9 @@ QString DecodeText(const QByteArray& bytes) {
 
 namespace {
 char EncodeChar(char16_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return static_cast<char>(c);
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
     for (std::size_t k = 0; k < kHigh.size(); ++k) {
-        if (kHigh[k] == c)
-            return static_cast<char>(0x80 + k);
+        if (kHigh[k] == c) return static_cast<char>(0x80 + k);
     }
     return '?';
 }
@@ -58,12 +56,10 @@ QStringList SplitLines(const QString& text) {
         const QChar c = text.at(i);
         if (c == u'\r' || c == u'\n') {
             lines.append(text.mid(start, i - start));
-            if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
-                ++i;
+            if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n') ++i;
             start = i + 1;
         }
     }
-    if (start < n)
-        lines.append(text.mid(start));
+    if (start < n) lines.append(text.mid(start));
     return lines;
 }

@@ -15,11 +15,9 @@ QStringView TrimView(QStringView text) {
 }
 
 QStringView ClearCommentsView(QStringView line) {
-    if (line.isEmpty())
-        return line;
+    if (line.isEmpty()) return line;
     const qsizetype semicolon = line.indexOf(u';');
-    if (semicolon >= 0)
-        line = TrimView(line.left(semicolon));
+    if (semicolon >= 0) line = TrimView(line.left(semicolon));
     while (!line.isEmpty() && line.back().unicode() < 32)
         line.chop(1);
     return line;
@@ -33,36 +31,34 @@ template <class Key> bool StartsWith(QStringView text, Key upperKey) {
     const qsizetype common = std::min(n, text.size());
     for (qsizetype i = 0; i < common; ++i) {
         const char16_t c = text[i].unicode();
-        if (c >= 0x80)
-            return UCase(text.toString()).startsWith(upperKey);
+        if (c >= 0x80) return UCase(text.toString()).startsWith(upperKey);
         const char16_t upper = (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c;
-        if (upper != QChar(upperKey[i]).unicode())
-            return false;
+        if (upper != QChar(upperKey[i]).unicode()) return false;
     }
-    if (text.size() >= n)
-        return true;
+    if (text.size() >= n) return true;
     for (qsizetype i = common; i < text.size(); ++i) {
-        if (text[i].unicode() >= 0x80)
-            return UCase(text.toString()).startsWith(upperKey);
+        if (text[i].unicode() >= 0x80) return UCase(text.toString()).startsWith(upperKey);
     }
     return false;
 }
 } // namespace
 
-bool UpperStartsWith(QStringView text, QStringView upperKey) { return StartsWith(text, upperKey); }
-bool UpperStartsWith(QStringView text, QLatin1StringView upperKey) { return StartsWith(text, upperKey); }
+bool UpperStartsWith(QStringView text, QStringView upperKey) {
+    return StartsWith(text, upperKey);
+}
+bool UpperStartsWith(QStringView text, QLatin1StringView upperKey) {
+    return StartsWith(text, upperKey);
+}
 
 bool UpperEquals(QStringView text, QLatin1StringView upperKey) {
     for (QChar c : text) {
-        if (c.unicode() >= 0x80)
-            return UCase(text.toString()) == upperKey;
+        if (c.unicode() >= 0x80) return UCase(text.toString()) == upperKey;
     }
     return text.size() == upperKey.size() && StartsWith(text, upperKey);
 }
 
 SplitPair SplitAtFirst(QStringView text, QChar separator) {
     const qsizetype at = text.indexOf(separator);
-    if (at < 0)
-        return {text, QStringView()};
+    if (at < 0) return {text, QStringView()};
     return {text.left(at), text.mid(at + 1)};
 }

@@ -39,16 +39,13 @@ template <class F> void ForEachLine(QStringView text, F&& f) {
         const char16_t c = data[i].unicode();
         if (c == u'\r' || c == u'\n') {
             if constexpr (std::is_same_v<decltype(f(QStringView())), bool>) {
-                if (!f(QStringView(data + start, i - start)))
-                    return;
+                if (!f(QStringView(data + start, i - start))) return;
             } else {
                 f(QStringView(data + start, i - start));
             }
-            if (c == u'\r' && i + 1 < n && data[i + 1] == u'\n')
-                ++i;
+            if (c == u'\r' && i + 1 < n && data[i + 1] == u'\n') ++i;
             start = i + 1;
         }
     }
-    if (start < n)
-        f(QStringView(data + start, n - start));
+    if (start < n) f(QStringView(data + start, n - start));
 }

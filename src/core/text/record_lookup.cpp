@@ -1,8 +1,8 @@
 #include "core/text/record_lookup.h"
 
+#include "core/io/file_access.h"
 #include "core/text/codepage.h"
 #include "core/text/text_rules.h"
-#include "core/io/file_access.h"
 
 namespace {
 // Calls visit(record) for every record of one line, in order.
@@ -20,8 +20,7 @@ template <class Visit> void RecordsOfLine(QStringView line, Visit&& visit) {
             }
             visit(line.mid(i + 1, close - i - 1));
             const qsizetype comma = line.indexOf(u',', close + 1);
-            if (comma < 0)
-                return;
+            if (comma < 0) return;
             i = comma + 1;
         } else {
             const qsizetype comma = line.indexOf(u',', i);
@@ -48,13 +47,11 @@ template <class Visit> void ForEachRecord(const QByteArray& bytes, Visit&& visit
         const QChar c = all.at(i);
         if (c == u'\r' || c == u'\n') {
             RecordsOfLine(all.mid(start, i - start), visit);
-            if (c == u'\r' && i + 1 < n && all.at(i + 1) == u'\n')
-                ++i;
+            if (c == u'\r' && i + 1 < n && all.at(i + 1) == u'\n') ++i;
             start = i + 1;
         }
     }
-    if (start < n)
-        RecordsOfLine(all.mid(start), visit);
+    if (start < n) RecordsOfLine(all.mid(start), visit);
 }
 
 QStringView TrimView(QStringView text) {
@@ -79,8 +76,7 @@ QString GetData(const QByteArray& bytes, const QString& flag) {
     const QString key = UCase(flag);
     ForEachRecord(bytes, [&](QStringView record) {
         const QStringView t = TrimView(record);
-        if (UCase(t.left(flag.size()).toString()) == key)
-            result = t.toString();
+        if (UCase(t.left(flag.size()).toString()) == key) result = t.toString();
     });
     return result;
 }
@@ -90,12 +86,9 @@ QStringList ExtractData(const QByteArray& bytes, const QString& startFlag, const
     bool collecting = false;
     ForEachRecord(bytes, [&](QStringView record) {
         const QStringView t = TrimView(record);
-        if (t == startFlag)
-            collecting = true;
-        if (t == endFlag)
-            collecting = false;
-        if (collecting && t != startFlag && t != endFlag)
-            collected.append(t.toString());
+        if (t == startFlag) collecting = true;
+        if (t == endFlag) collecting = false;
+        if (collecting && t != startFlag && t != endFlag) collected.append(t.toString());
     });
     return collected;
 }

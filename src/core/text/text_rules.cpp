@@ -17,15 +17,15 @@ QString Trim(const QString& text) {
     return text.mid(begin, end - begin);
 }
 
-QString UCase(const QString& text) { return text.toUpper(); }
+QString UCase(const QString& text) {
+    return text.toUpper();
+}
 
 QString ClearComments(const QString& line) {
-    if (line.isEmpty())
-        return line;
+    if (line.isEmpty()) return line;
     QString result = line;
     const qsizetype semicolon = result.indexOf(u';');
-    if (semicolon >= 0)
-        result = Trim(result.left(semicolon));
+    if (semicolon >= 0) result = Trim(result.left(semicolon));
     while (!result.isEmpty() && result.at(result.size() - 1).unicode() < 32)
         result.chop(1);
     return result;
@@ -34,18 +34,15 @@ QString ClearComments(const QString& line) {
 QString GetNumberValue(const QString& label) {
     QString digits;
     for (QChar c : label) {
-        if (c >= u'0' && c <= u'9')
-            digits += c;
+        if (c >= u'0' && c <= u'9') digits += c;
     }
     return NumberText(LeadingNumber(digits));
 }
 
 bool IsANumber(const QString& value) {
     QString copy = Trim(value);
-    if (copy.startsWith(u'-'))
-        copy.remove(0, 1);
-    if (copy.isEmpty())
-        return false;
+    if (copy.startsWith(u'-')) copy.remove(0, 1);
+    if (copy.isEmpty()) return false;
     int points = 0;
     for (QChar c : copy) {
         if (c == u'.')
@@ -57,12 +54,13 @@ bool IsANumber(const QString& value) {
 }
 
 namespace {
-bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool IsDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 double Saturate(double v) {
     // Numbers too large for a double come back as the largest finite one, never as infinity.
-    if (std::isinf(v))
-        return v > 0 ? DBL_MAX : -DBL_MAX;
+    if (std::isinf(v)) return v > 0 ? DBL_MAX : -DBL_MAX;
     return v;
 }
 
@@ -75,19 +73,17 @@ long long DecimalOrder(const std::string& number) {
     if (e != std::string::npos) {
         std::size_t k = e + 1;
         const bool negative = k < number.size() && number[k] == '-';
-        if (k < number.size() && (number[k] == '-' || number[k] == '+'))
-            ++k;
+        if (k < number.size() && (number[k] == '-' || number[k] == '+')) ++k;
         for (; k < number.size() && exponent < 100000000; ++k)
             exponent = exponent * 10 + (number[k] - '0');
-        if (negative)
-            exponent = -exponent;
+        if (negative) exponent = -exponent;
     }
     const std::size_t point = mantissa.find('.');
     const std::size_t first = mantissa.find_first_of("123456789");
-    if (first == std::string::npos)
-        return 0;
+    if (first == std::string::npos) return 0;
     const long long pointAt = point == std::string::npos ? (long long)mantissa.size() : (long long)point;
-    const long long order = (long long)first < pointAt ? pointAt - (long long)first - 1 : pointAt - (long long)first;
+    const long long order =
+        (long long)first < pointAt ? pointAt - (long long)first - 1 : pointAt - (long long)first;
     return order + exponent;
 }
 
@@ -118,8 +114,7 @@ double RadixNumber(const QString& s, int start, int radix) {
             d = 10 + (c - u'a');
         else if (c >= u'A' && c <= u'F')
             d = 10 + (c - u'A');
-        if (d >= radix)
-            break;
+        if (d >= radix) break;
         value = value * radix + d;
     }
     return Saturate(value);
@@ -130,20 +125,16 @@ double LeadingNumber(const QString& text) {
     QString s;
     s.reserve(text.size());
     for (QChar c : text) {
-        if (c != u' ' && c != u'\t' && c != u'\n')
-            s += c;
+        if (c != u' ' && c != u'\t' && c != u'\n') s += c;
     }
     if (s.size() >= 2 && s.at(0) == u'&') {
         const QChar k = s.at(1).toUpper();
-        if (k == u'H')
-            return RadixNumber(s, 2, 16);
-        if (k == u'O')
-            return RadixNumber(s, 2, 8);
+        if (k == u'H') return RadixNumber(s, 2, 16);
+        if (k == u'O') return RadixNumber(s, 2, 8);
     }
     std::string prefix;
     qsizetype i = 0;
-    if (i < s.size() && (s.at(i) == u'+' || s.at(i) == u'-'))
-        prefix += char(s.at(i++).unicode());
+    if (i < s.size() && (s.at(i) == u'+' || s.at(i) == u'-')) prefix += char(s.at(i++).unicode());
     bool digits = false;
     bool point = false;
     while (i < s.size()) {
@@ -158,33 +149,30 @@ double LeadingNumber(const QString& text) {
         prefix += char(c.unicode());
         ++i;
     }
-    if (!digits)
-        return 0;
+    if (!digits) return 0;
     if (i < s.size() && QString("EeDd").contains(s.at(i))) {
         qsizetype j = i + 1;
         std::string exponent = "e";
-        if (j < s.size() && (s.at(j) == u'+' || s.at(j) == u'-'))
-            exponent += char(s.at(j++).unicode());
+        if (j < s.size() && (s.at(j) == u'+' || s.at(j) == u'-')) exponent += char(s.at(j++).unicode());
         bool expDigits = false;
         while (j < s.size() && IsDigit(s.at(j))) {
             exponent += char(s.at(j++).unicode());
             expDigits = true;
         }
-        if (expDigits)
-            prefix += exponent;
+        if (expDigits) prefix += exponent;
     }
     return Saturate(DecimalNumber(prefix));
 }
 
 QString NumberText(double value) {
-    if (std::isnan(value) || value == 0)
-        return QStringLiteral(" 0");
+    if (std::isnan(value) || value == 0) return QStringLiteral(" 0");
     value = Saturate(value);
     // Scientific form with 14 decimals rounds to 15 significant digits; the digits and the
     // decimal exponent are then laid out by hand so that no locale and no binary artefact
     // enters the text.
     char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
     const std::string formatted(buffer, written.ptr);
     const std::size_t e = formatted.find('e');
     std::string digits = formatted.substr(0, 1) + formatted.substr(2, e - 2);
@@ -195,8 +183,7 @@ QString NumberText(double value) {
     std::string body;
     if (exponent >= 15 || exponent < -4) {
         body = digits.substr(0, 1);
-        if (digits.size() > 1)
-            body += "." + digits.substr(1);
+        if (digits.size() > 1) body += "." + digits.substr(1);
         char exp[16];
         std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
         body += exp;

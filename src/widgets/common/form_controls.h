@@ -10,12 +10,13 @@
 template <typename Control>
 Control* Named(Control* control, const char* name, const QString& toolTip = QString()) {
     control->setObjectName(QLatin1String(name));
-    if (!toolTip.isEmpty())
-        control->setToolTip(toolTip);
+    if (!toolTip.isEmpty()) control->setToolTip(toolTip);
     return control;
 }
 
-inline QLabel* Caption(const QString& text, QWidget* parent) { return new QLabel(text, parent); }
+inline QLabel* Caption(const QString& text, QWidget* parent) {
+    return new QLabel(text, parent);
+}
 
 // A label that shows a value looks like a read-only field, so that an empty one still shows
 // its place; its text can be selected and copied.

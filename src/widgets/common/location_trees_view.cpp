@@ -30,8 +30,7 @@ void AddItems(QTreeWidget* tree, const TreeNodes& nodes, size_t first, std::vect
 void ReadItem(QTreeWidgetItem* item, int parent, TreeNodes& nodes, std::vector<QTreeWidgetItem*>* items) {
     const int self = static_cast<int>(nodes.size());
     nodes.push_back(TreeNode{item->text(0), item->data(0, Qt::UserRole).toInt(), parent});
-    if (items)
-        items->push_back(item);
+    if (items) items->push_back(item);
     for (int c = 0; c < item->childCount(); ++c)
         ReadItem(item->child(c), self, nodes, items);
 }
@@ -46,17 +45,18 @@ QTreeWidget* MakeLocationTree(QWidget* parent, const QString& objectName) {
     tree->setIconSize(QSize(16, 16));
     tree->setUniformRowHeights(true);
     if (objectName == u"ShipLandingTree")
-        tree->setToolTip("Base (with their landing pads) list within the planetary system; double click on a pad "
-                         "to select it for the ship");
+        tree->setToolTip(
+            "Base (with their landing pads) list within the planetary system; double click on a pad "
+            "to select it for the ship");
     else if (objectName == u"ShipDockedTree")
-        tree->setToolTip("Station (with their dock ports) list within the planetary system; double click on a dock "
-                         "to select it for the ship");
+        tree->setToolTip(
+            "Station (with their dock ports) list within the planetary system; double click on a dock "
+            "to select it for the ship");
     return tree;
 }
 
 void FillLocationTree(QTreeWidget* tree, const TreeNodes& nodes) {
-    if (!tree)
-        return;
+    if (!tree) return;
     tree->setUpdatesEnabled(false);
     tree->clear();
     std::vector<QTreeWidgetItem*> items;
@@ -67,16 +67,14 @@ void FillLocationTree(QTreeWidget* tree, const TreeNodes& nodes) {
 
 TreeNodes ReadLocationTree(const QTreeWidget* tree, std::vector<QTreeWidgetItem*>* items) {
     TreeNodes nodes;
-    if (!tree)
-        return nodes;
+    if (!tree) return nodes;
     for (int r = 0; r < tree->topLevelItemCount(); ++r)
         ReadItem(tree->topLevelItem(r), -1, nodes, items);
     return nodes;
 }
 
 void ShowShipsInTree(QTreeWidget* tree, const std::vector<ShipPlace>& ships, const QString& status) {
-    if (!tree)
-        return;
+    if (!tree) return;
     tree->setUpdatesEnabled(false);
     std::vector<QTreeWidgetItem*> items;
     const TreeNodes before = ReadLocationTree(tree, &items);
@@ -86,8 +84,7 @@ void ShowShipsInTree(QTreeWidget* tree, const std::vector<ShipPlace>& ships, con
         const int parent = before[k].parent;
         const bool parentGone = parent >= 0 && gone[parent];
         gone[k] = before[k].image == ShipNodeImage || parentGone;
-        if (gone[k] && !parentGone)
-            delete items[k];
+        if (gone[k] && !parentGone) delete items[k];
     }
     items.clear();
     const TreeNodes base = ReadLocationTree(tree, &items);

@@ -9,11 +9,12 @@ ModalDriver& Driver() {
 }
 } // namespace
 
-void SetModalDriver(ModalDriver driver) { Driver() = std::move(driver); }
+void SetModalDriver(ModalDriver driver) {
+    Driver() = std::move(driver);
+}
 
 int ExecModal(QDialog* dialog) {
-    if (!Driver())
-        return dialog->exec();
+    if (!Driver()) return dialog->exec();
     dialog->setModal(true);
     dialog->show();
     Driver()(dialog);

@@ -31,15 +31,15 @@ void RunPickHandler(const QObject* widget) {
 void OnPick(QComboBox* box, PickHandler handler) {
     bool first = !Handlers().contains(box);
     Attach(box, std::move(handler));
-    if (first)
-        QObject::connect(box, &QComboBox::activated, box, [box](int) { RunPickHandler(box); });
+    if (first) QObject::connect(box, &QComboBox::activated, box, [box](int) { RunPickHandler(box); });
 }
 
 void OnPick(QListWidget* list, PickHandler handler) {
     bool first = !Handlers().contains(list);
     Attach(list, std::move(handler));
     if (first)
-        QObject::connect(list, &QListWidget::itemClicked, list, [list](QListWidgetItem*) { RunPickHandler(list); });
+        QObject::connect(list, &QListWidget::itemClicked, list,
+                         [list](QListWidgetItem*) { RunPickHandler(list); });
 }
 
 void OnPick(QRadioButton* option, PickHandler handler) {
@@ -52,8 +52,7 @@ void OnPick(QRadioButton* option, PickHandler handler) {
 void OnPick(QCheckBox* check, PickHandler handler) {
     bool first = !Handlers().contains(check);
     Attach(check, std::move(handler));
-    if (first)
-        QObject::connect(check, &QCheckBox::clicked, check, [check](bool) { RunPickHandler(check); });
+    if (first) QObject::connect(check, &QCheckBox::clicked, check, [check](bool) { RunPickHandler(check); });
 }
 
 void Select(QComboBox* box, int index) {
@@ -86,6 +85,5 @@ void SetChecked(QCheckBox* check, bool checked) {
         QSignalBlocker block(check);
         check->setChecked(checked);
     }
-    if (changed)
-        RunPickHandler(check);
+    if (changed) RunPickHandler(check);
 }

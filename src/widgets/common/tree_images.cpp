@@ -38,7 +38,7 @@ void DrawMoon(QPainter& p) {
 void DrawStation(QPainter& p) {
     p.setPen(QPen(QColor(30, 30, 60), 1.2));
     p.setBrush(QColor(60, 110, 200));
-    p.drawRect(QRectF(2, 11, 9, 10));  // solar panels
+    p.drawRect(QRectF(2, 11, 9, 10)); // solar panels
     p.drawRect(QRectF(21, 11, 9, 10));
     p.setPen(QPen(QColor(60, 60, 60), 2));
     p.drawLine(QPointF(11, 16), QPointF(21, 16));
@@ -96,7 +96,7 @@ void DrawShip(QPainter& p) {
 
 using Drawing = void (*)(QPainter&);
 constexpr std::array<Drawing, 7> kDrawings = {DrawPlanet,     DrawMoon,     DrawStation, DrawBase,
-                                               DrawLandingPad, DrawDockPort, DrawShip};
+                                              DrawLandingPad, DrawDockPort, DrawShip};
 
 QPixmap Picture(int number, int size) {
     QPixmap pixmap(size, size);
@@ -111,8 +111,7 @@ QPixmap Picture(int number, int size) {
 } // namespace
 
 QIcon TreeImage(int number) {
-    if (number < 1 || number > 7)
-        return QIcon();
+    if (number < 1 || number > 7) return QIcon();
     // Kept for the whole run: pixmaps must not outlive the application object at exit.
     static auto* icons = new std::array<QIcon, 7>;
     QIcon& icon = (*icons)[number - 1];

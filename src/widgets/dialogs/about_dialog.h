@@ -7,7 +7,7 @@ class QPushButton;
 
 class AboutDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit AboutDialog(QWidget* parent = nullptr);
 
     QLabel* Picture = nullptr;

@@ -11,17 +11,16 @@ QStringList CalculatorCandidates() {
 #elif defined(Q_OS_MACOS)
     return {QStringLiteral("open")};
 #else
-    return {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),         QStringLiteral("galculator"),
-            QStringLiteral("qalculate-gtk"),    QStringLiteral("qalculate-qt"),  QStringLiteral("mate-calc"),
-            QStringLiteral("xfce4-calculator"), QStringLiteral("speedcrunch"),   QStringLiteral("xcalc")};
+    return {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),        QStringLiteral("galculator"),
+            QStringLiteral("qalculate-gtk"),    QStringLiteral("qalculate-qt"), QStringLiteral("mate-calc"),
+            QStringLiteral("xfce4-calculator"), QStringLiteral("speedcrunch"),  QStringLiteral("xcalc")};
 #endif
 }
 
 QString FindCalculator() {
     for (const QString& name : CalculatorCandidates()) {
         const QString path = QStandardPaths::findExecutable(name);
-        if (!path.isEmpty())
-            return path;
+        if (!path.isEmpty()) return path;
     }
     return QString();
 }
@@ -30,8 +29,8 @@ void StartCalculator(QWidget* parent) {
     const QString program = FindCalculator();
     if (program.isEmpty()) {
         ShowMessage(parent,
-                    "No calculator was found on this computer (looked for " + CalculatorCandidates().join(", ") +
-                        ").",
+                    "No calculator was found on this computer (looked for " +
+                        CalculatorCandidates().join(", ") + ").",
                     "Calculator", MsgButtons::Ok, MsgIcon::Information);
         return;
     }
@@ -40,6 +39,6 @@ void StartCalculator(QWidget* parent) {
     arguments << QStringLiteral("-a") << QStringLiteral("Calculator");
 #endif
     if (!QProcess::startDetached(program, arguments))
-        ShowMessage(parent, "The calculator " + program + " could not be started.", "Calculator", MsgButtons::Ok,
-                    MsgIcon::Information);
+        ShowMessage(parent, "The calculator " + program + " could not be started.", "Calculator",
+                    MsgButtons::Ok, MsgIcon::Information);
 }

@@ -1,12 +1,12 @@
 #include "widgets/dialogs/delete_dialog.h"
 
-#include "core/scenario/description_text.h"
-#include "core/scenario/scenario_file_names.h"
-#include "widgets/dialogs/scenario_picker_form.h"
-#include "widgets/dialogs/scenario_preview.h"
 #include "app/tyx.h"
 #include "core/io/file_access.h"
+#include "core/scenario/description_text.h"
+#include "core/scenario/scenario_file_names.h"
 #include "widgets/common/message_box.h"
+#include "widgets/dialogs/scenario_picker_form.h"
+#include "widgets/dialogs/scenario_preview.h"
 
 #include <QFile>
 #include <QKeyEvent>
@@ -17,12 +17,9 @@
 bool RemoveScenarioFile(const QString& path, QString* error) {
     const QString platformPath = PlatformPath(path);
     QFile file(platformPath);
-    if (file.moveToTrash())
-        return true;
-    if (file.remove())
-        return true;
-    if (error)
-        *error = file.errorString();
+    if (file.moveToTrash()) return true;
+    if (file.remove()) return true;
+    if (error) *error = file.errorString();
     return false;
 }
 
@@ -41,12 +38,14 @@ DeleteFileDialog::DeleteFileDialog(TYX* main) : QDialog(main), main_(main) {
 
     Command1 = new QPushButton("Delete", this);
     Command1->setObjectName("Command1");
-    Command1->setToolTip("Delete the selected scenario file. Both standard scenario files (Current save and quick "
-                         "save) are protected from deleting in order to ensure to keep at least a scenario when "
-                         "starting Skelvan");
+    Command1->setToolTip(
+        "Delete the selected scenario file. Both standard scenario files (Current save and quick "
+        "save) are protected from deleting in order to ensure to keep at least a scenario when "
+        "starting Skelvan");
     Command2 = new QPushButton("Cancel", this);
     Command2->setObjectName("Command2");
-    Command2->setToolTip("Return to the Skelvan Scenario Editor main windows without deleting the selected scenario");
+    Command2->setToolTip(
+        "Return to the Skelvan Scenario Editor main windows without deleting the selected scenario");
 
     LayOutScenarioPicker(this, Label1, FileListtoDelete, Label3, preview, Command1, Command2);
 
@@ -74,14 +73,14 @@ QString DeleteFileDialog::SelectedName() const {
 void DeleteFileDialog::ShowPreview() {
     const QString name = SelectedName();
     FileDeleteDescription->setText(
-        name.isEmpty() ? QString() : DescriptionForDisplay(ScenarioFileDescription(main_->ScnDir->text() + name)));
+        name.isEmpty() ? QString()
+                       : DescriptionForDisplay(ScenarioFileDescription(main_->ScnDir->text() + name)));
 }
 
 // The scenario being edited stays as it is, even when its own file goes: "&Save" writes it again.
 void DeleteFileDialog::Command1Click() {
     const QString name = SelectedName();
-    if (name.isEmpty())
-        return;
+    if (name.isEmpty()) return;
     if (IsProtectedScenarioName(name)) {
         ShowMessage(this, "This file must not be deleted !", "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
         return;
@@ -96,8 +95,7 @@ void DeleteFileDialog::Command1Click() {
         return;
     }
     RefreshList();
-    if (FileListtoDelete->count() > 0)
-        FileListtoDelete->setCurrentRow(0);
+    if (FileListtoDelete->count() > 0) FileListtoDelete->setCurrentRow(0);
     ShowPreview();
 }
 

@@ -11,7 +11,7 @@ class TYX;
 
 class DeleteFileDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit DeleteFileDialog(TYX* main);
 
     QListWidget* FileListtoDelete = nullptr;
@@ -23,10 +23,10 @@ public:
 
     void Command1Click();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QString SelectedName() const;
     void ShowPreview();
     void RefreshList();

@@ -6,7 +6,7 @@ class QTextBrowser;
 
 class UserGuideWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit UserGuideWindow(QWidget* parent = nullptr);
 
     QTextBrowser* Guide = nullptr;

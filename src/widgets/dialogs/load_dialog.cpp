@@ -1,10 +1,10 @@
 #include "widgets/dialogs/load_dialog.h"
 
+#include "app/tyx.h"
+#include "core/io/file_access.h"
 #include "core/scenario/description_text.h"
 #include "widgets/dialogs/scenario_picker_form.h"
 #include "widgets/dialogs/scenario_preview.h"
-#include "app/tyx.h"
-#include "core/io/file_access.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -58,18 +58,22 @@ void LoadFileDialog::ShowPreview() {
 
 void LoadFileDialog::Load(bool viaLoadButton) {
     const QString name = SelectedName();
-    if (name.isEmpty())
-        return;
+    if (name.isEmpty()) return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const bool loaded = main_->TyxSetting(name, description_, viaLoadButton);
     QGuiApplication::restoreOverrideCursor();
-    if (loaded)
-        accept();
+    if (loaded) accept();
 }
 
-void LoadFileDialog::Command1Click() { Load(true); }
-void LoadFileDialog::FileDoubleClick() { Load(false); }
-void LoadFileDialog::FileEnterKey() { Load(false); }
+void LoadFileDialog::Command1Click() {
+    Load(true);
+}
+void LoadFileDialog::FileDoubleClick() {
+    Load(false);
+}
+void LoadFileDialog::FileEnterKey() {
+    Load(false);
+}
 
 // Enter in the list loads the file itself; it must not reach the dialog's default button,
 // which would load it a second way.

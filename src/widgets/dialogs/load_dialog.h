@@ -12,7 +12,7 @@ class TYX;
 
 class LoadFileDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit LoadFileDialog(TYX* main);
 
     QListWidget* FilelisttoLoad = nullptr;
@@ -26,10 +26,10 @@ public:
     void FileDoubleClick();
     void FileEnterKey();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QString SelectedName() const;
     void ShowPreview();
     void Load(bool viaLoadButton);

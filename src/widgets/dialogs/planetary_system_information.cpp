@@ -1,8 +1,8 @@
 #include "widgets/dialogs/planetary_system_information.h"
 
-#include "core/text/text_rules.h"
-#include "core/io/file_access.h"
 #include "core/installation/planetary_system_data.h"
+#include "core/io/file_access.h"
+#include "core/text/text_rules.h"
 #include "widgets/common/selection.h"
 
 #include <QComboBox>
@@ -44,9 +44,9 @@ PlanetarySystemInformation::PlanetarySystemInformation(QWidget* parent) : QWidge
     auto* grid = new QGridLayout(this);
     grid->addWidget(Planet, 0, 0, 1, 2);
     int row = 1;
-    for (auto [caption, value] : {std::pair{Label1, PlanetMass}, std::pair{Label2, PlanetMeanRadius},
-                                  std::pair{Label3, PlanetSideralRotationPeriod},
-                                  std::pair{Label5, PlanetAtmosphereLimit}}) {
+    for (auto [caption, value] :
+         {std::pair{Label1, PlanetMass}, std::pair{Label2, PlanetMeanRadius},
+          std::pair{Label3, PlanetSideralRotationPeriod}, std::pair{Label5, PlanetAtmosphereLimit}}) {
         grid->addWidget(caption, row, 0);
         grid->addWidget(value, row, 1);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -62,7 +62,8 @@ PlanetarySystemInformation::PlanetarySystemInformation(QWidget* parent) : QWidge
 
 void PlanetarySystemInformation::PlanetClick() {
     if (Planet->currentIndex() < 0) {
-        for (QLabel* value : {PlanetMass, PlanetMeanRadius, PlanetSideralRotationPeriod, PlanetAtmosphereLimit})
+        for (QLabel* value :
+             {PlanetMass, PlanetMeanRadius, PlanetSideralRotationPeriod, PlanetAtmosphereLimit})
             value->clear();
         return;
     }

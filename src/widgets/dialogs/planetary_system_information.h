@@ -11,7 +11,7 @@ class QPushButton;
 
 class PlanetarySystemInformation : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PlanetarySystemInformation(QWidget* parent = nullptr);
 
     // The configuration folder text; a body's file is this text, the trimmed body name and ".cfg".

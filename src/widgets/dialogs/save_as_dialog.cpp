@@ -1,9 +1,9 @@
 #include "widgets/dialogs/save_as_dialog.h"
 
-#include "core/scenario/scenario_file_names.h"
 #include "app/tyx.h"
-#include "core/text/text_rules.h"
 #include "core/io/file_access.h"
+#include "core/scenario/scenario_file_names.h"
+#include "core/text/text_rules.h"
 #include "widgets/common/message_box.h"
 
 #include <QGridLayout>
@@ -48,8 +48,7 @@ SaveAsDialog::SaveAsDialog(TYX* main) : QDialog(main), main_(main) {
 
     connect(ScenarioFileList, &QListWidget::itemSelectionChanged, this, [this] {
         const QList<QListWidgetItem*> selected = ScenarioFileList->selectedItems();
-        if (!selected.isEmpty())
-            FileToSave->setText(selected.first()->text());
+        if (!selected.isEmpty()) FileToSave->setText(selected.first()->text());
     });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { reject(); });
@@ -67,26 +66,23 @@ bool SaveAsDialog::SaveUnderTypedName() {
     // system ignores case; either way it is never replaced without the user's OK.
     const bool exists = ListFiles(main_->ScnDir->text(), "*.scn").contains(name) || FileExists(target);
     if (exists) {
-        if (ShowMessage(this, "Do you want to overwrite it ?", "This file already exists.", MsgButtons::OkCancel,
-                        MsgIcon::Question) != MsgResult::Ok)
+        if (ShowMessage(this, "Do you want to overwrite it ?", "This file already exists.",
+                        MsgButtons::OkCancel, MsgIcon::Question) != MsgResult::Ok)
             return false;
     }
-    if (!main_->ScenarioFileSaving(target))
-        return false;
+    if (!main_->ScenarioFileSaving(target)) return false;
     main_->scnfile->setText(name);
     return true;
 }
 
 void SaveAsDialog::Command1Click() {
     // A blank name leaves the dialog open; otherwise the button closes it whatever came of it.
-    if (!SaveUnderTypedName() && Trim(FileToSave->text()).isEmpty())
-        return;
+    if (!SaveUnderTypedName() && Trim(FileToSave->text()).isEmpty()) return;
     accept();
 }
 
 void SaveAsDialog::FileToSaveEnterKey() {
-    if (SaveUnderTypedName())
-        accept();
+    if (SaveUnderTypedName()) accept();
 }
 
 // Enter in the name box saves by itself; it must not also press the dialog's default button.

@@ -11,7 +11,7 @@ class TYX;
 
 class SaveAsDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit SaveAsDialog(TYX* main);
 
     QListWidget* ScenarioFileList = nullptr;
@@ -22,10 +22,10 @@ public:
     void Command1Click();
     void FileToSaveEnterKey();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     // True when the file was written.
     bool SaveUnderTypedName();
 

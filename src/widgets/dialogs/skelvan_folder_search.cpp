@@ -1,7 +1,7 @@
 #include "widgets/dialogs/skelvan_folder_search.h"
 
-#include "core/io/file_access.h"
 #include "core/installation/settings.h"
+#include "core/io/file_access.h"
 #include "widgets/common/message_box.h"
 
 #include <QComboBox>
@@ -59,16 +59,16 @@ SkelvanFolderSearch::SkelvanFolderSearch(const QString& startFolder, QWidget* pa
             [this](const QModelIndex&, const QModelIndex&) { FolderChanged(); });
     connect(Command1, &QPushButton::clicked, this, &SkelvanFolderSearch::Validate);
     // The model reads folders in the background; keep the open folder in sight as they arrive.
-    connect(model_, &QFileSystemModel::directoryLoaded, this,
-            [this](const QString&) { Dir1->scrollTo(Dir1->currentIndex(), QAbstractItemView::PositionAtCenter); });
+    connect(model_, &QFileSystemModel::directoryLoaded, this, [this](const QString&) {
+        Dir1->scrollTo(Dir1->currentIndex(), QAbstractItemView::PositionAtCenter);
+    });
 
     OpenFolder(QDir::currentPath());
 }
 
 void SkelvanFolderSearch::OpenFolder(const QString& folder) {
     const QModelIndex index = model_->index(QDir::cleanPath(folder));
-    if (!index.isValid())
-        return;
+    if (!index.isValid()) return;
     Dir1->setCurrentIndex(index);
     Dir1->scrollTo(index);
     Dir1->expand(index);

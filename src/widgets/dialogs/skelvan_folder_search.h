@@ -11,7 +11,7 @@ class QTreeView;
 
 class SkelvanFolderSearch : public QDialog {
     Q_OBJECT
-public:
+  public:
     // startFolder: the folder text (ending in a separator) where "TYX.cfg" is written.
     explicit SkelvanFolderSearch(const QString& startFolder, QWidget* parent = nullptr);
 
@@ -25,7 +25,7 @@ public:
     QPushButton* Command1;
     QLabel* Label1;
 
-private:
+  private:
     void DriveChanged();
     void FolderChanged();
     void Validate();

@@ -5,16 +5,18 @@
 #include <QProgressBar>
 #include <QSplashScreen>
 
-StartUpProgress::StartUpProgress(qsizetype total, int thresholdMs) : total_(total), thresholdMs_(thresholdMs) {
+StartUpProgress::StartUpProgress(qsizetype total, int thresholdMs)
+    : total_(total), thresholdMs_(thresholdMs) {
     timer_.start();
 }
 
 StartUpProgress::~StartUpProgress() {
-    if (splash_)
-        splash_->close();
+    if (splash_) splash_->close();
 }
 
-int StartUpProgress::Percent() const { return total_ > 0 ? static_cast<int>(done_ * 100 / total_) : 100; }
+int StartUpProgress::Percent() const {
+    return total_ > 0 ? static_cast<int>(done_ * 100 / total_) : 100;
+}
 
 void StartUpProgress::Show() {
     QPixmap picture(QStringLiteral(":/app/splash.png"));
@@ -36,13 +38,11 @@ void StartUpProgress::Show() {
 void StartUpProgress::Advance() {
     ++done_;
     if (!splash_) {
-        if (timer_.elapsed() <= thresholdMs_)
-            return;
+        if (timer_.elapsed() <= thresholdMs_) return;
         Show();
     }
     const int percent = Percent();
-    if (percent == shownPercent_)
-        return;
+    if (percent == shownPercent_) return;
     shownPercent_ = percent;
     bar_->setValue(percent);
     splash_->repaint();

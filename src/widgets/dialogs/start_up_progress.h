@@ -8,7 +8,7 @@ class QProgressBar;
 class QSplashScreen;
 
 class StartUpProgress {
-public:
+  public:
     explicit StartUpProgress(qsizetype total, int thresholdMs = 500);
     ~StartUpProgress();
     StartUpProgress(const StartUpProgress&) = delete;
@@ -19,7 +19,7 @@ public:
     bool Shown() const { return splash_ != nullptr; }
     int Percent() const;
 
-private:
+  private:
     void Show();
 
     qsizetype total_;

@@ -1,7 +1,7 @@
 #include "widgets/orbit/orbit_panel.h"
 
-#include "widgets/orbit/orbit_drawing.h"
 #include "core/orbit/orbit_outline.h"
+#include "widgets/orbit/orbit_drawing.h"
 
 #include "core/text/text_rules.h"
 
