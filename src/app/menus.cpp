@@ -1,5 +1,6 @@
 // The menu bar and its commands, the save prompt and the exit.
 #include "app/tyx.h"
+#include "core/editing/editor_session.h"
 #include "widgets/common/message_box.h"
 #include "widgets/common/modal.h"
 #include "widgets/dialogs/about_dialog.h"
@@ -11,129 +12,129 @@
 #include "widgets/dialogs/save_as_dialog.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QKeySequence>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 
-namespace {
-int EntryCount(const QComboBox* list) {
-    return list ? list->count() : 0;
-}
-} // namespace
-
-void TYX::BuildMenus() {
+void TYX::buildMenus() {
     auto item = [this](QMenu* menu, const char* name, const QString& caption, bool enabled,
                        void (TYX::*slot)()) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(name);
         action->setEnabled(enabled);
-        connect(action, &QAction::triggered, this, [this, slot] { (this->*slot)(); });
+        connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    Menu1 = menuBar()->addMenu("&Files");
-    Menu1->setObjectName("Menu1");
-    Menu12 = item(Menu1, "Menu12", "&Open", true, &TYX::Menu12Click);
-    Menu13 = item(Menu1, "Menu13", "&Save", false, &TYX::Menu13Click);
-    Menu14 = item(Menu1, "Menu14", "S&ave as", false, &TYX::Menu14Click);
-    Menu11 = item(Menu1, "Menu11", "&Delete a scenario file", true, &TYX::Menu11Click);
-    Menu15 = Menu1->addSeparator();
-    Menu15->setObjectName("Menu15");
-    Menu16 = item(Menu1, "Menu16", "&Exit", true, &TYX::Menu16Click);
+    QMenu* files = menuBar()->addMenu("&Files");
+    files->setObjectName("Menu1");
+    openAction_ = item(files, "Menu12", "&Open", true, &TYX::openFromDialog);
+    saveAction_ = item(files, "Menu13", "&Save", false, &TYX::save);
+    saveAsAction_ = item(files, "Menu14", "S&ave as", false, &TYX::saveAs);
+    deleteAction_ = item(files, "Menu11", "&Delete a scenario file", true, &TYX::deleteScenarioFiles);
+    files->addSeparator()->setObjectName("Menu15");
+    exitAction_ = item(files, "Menu16", "&Exit", true, &TYX::exit);
     // The platform's usual keys work beside the access keys of the captions.
-    Menu12->setShortcuts(QKeySequence::Open);
-    Menu13->setShortcuts(QKeySequence::Save);
-    Menu14->setShortcuts(QKeySequence::SaveAs);
-    Menu16->setShortcuts(QKeySequence::Quit);
+    openAction_->setShortcuts(QKeySequence::Open);
+    saveAction_->setShortcuts(QKeySequence::Save);
+    saveAsAction_->setShortcuts(QKeySequence::SaveAs);
+    exitAction_->setShortcuts(QKeySequence::Quit);
 
-    Menu30 = menuBar()->addMenu("&Tools");
-    Menu30->setObjectName("Menu30");
-    Menu31 = item(Menu30, "Menu31", "&Planetary system information", false, &TYX::Menu31Click);
-    Menu33 = item(Menu30, "Menu33", "&Windows Calculator", true, &TYX::Menu33Click);
-    Menu32 = item(Menu30, "Menu32", "&Skelvan Folder Search", true, &TYX::Menu32Click);
+    QMenu* tools = menuBar()->addMenu("&Tools");
+    tools->setObjectName("Menu30");
+    informationAction_ = item(tools, "Menu31", "&Planetary system information", false, &TYX::showInformation);
+    calculatorAction_ = tools->addAction("&Windows Calculator");
+    calculatorAction_->setObjectName("Menu33");
+    connect(calculatorAction_, &QAction::triggered, this, [this] { StartCalculator(this); });
+    folderSearchAction_ = item(tools, "Menu32", "&Skelvan Folder Search", true, &TYX::searchSimulatorFolder);
 
-    Menu2 = menuBar()->addMenu("&?");
-    Menu2->setObjectName("Menu2");
-    Menu21 = item(Menu2, "Menu21", "&Help", true, &TYX::Menu21Click);
-    Menu22 = item(Menu2, "Menu22", "&About", true, &TYX::Menu22Click);
-    Menu21->setShortcuts(QKeySequence::HelpContents);
+    QMenu* help = menuBar()->addMenu("&?");
+    help->setObjectName("Menu2");
+    helpAction_ = item(help, "Menu21", "&Help", true, &TYX::showHelp);
+    aboutAction_ = item(help, "Menu22", "&About", true, &TYX::showAbout);
+    helpAction_->setShortcuts(QKeySequence::HelpContents);
 }
 
 // Offers to save the open scenario under a name of the user's choice; it never saves by
 // itself and, unlike the menu commands, lets a scenario without ships be saved.
-void TYX::SavePrompt() {
-    if (scnfile->text().isEmpty()) return;
-    if (ShowMessage(this, "Do you wish to save " + scnfile->text() + " ?", "Skelvan Scenario Editor",
+void TYX::offerToSave() {
+    const QString name = session_->fileName();
+    if (name.isEmpty()) return;
+    if (ShowMessage(this, "Do you wish to save " + name + " ?", "Skelvan Scenario Editor",
                     MsgButtons::OkCancel, MsgIcon::None) != MsgResult::Ok)
         return;
-    SaveAsDialog dialog(this);
+    runSaveAsDialog();
+}
+
+void TYX::openFromDialog() {
+    offerToSave();
+    LoadFileDialog dialog(
+        session_->folders().scenario,
+        [this](const QString& name, const QString& description, bool viaLoadButton) {
+            return openScenario(name, description, viaLoadButton);
+        },
+        this);
     ExecModal(&dialog);
 }
 
-void TYX::Menu12Click() {
-    SavePrompt();
-    LoadFileDialog dialog(this);
-    ExecModal(&dialog);
-}
-
-void TYX::Menu13Click() {
-    if (EntryCount(ShipName) < 1) {
+void TYX::save() {
+    if (session_->shipCount() < 1) {
         ShowMessage(this, "You must have at least one ship in the scenario !", "Forbidden action",
                     MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
-    ScenarioFileSaving(ScnDir->text() + scnfile->text());
+    saveScenario(session_->filePath());
 }
 
-void TYX::Menu14Click() {
-    if (EntryCount(ShipName) < 1) {
+void TYX::saveAs() {
+    if (session_->shipCount() < 1) {
         ShowMessage(this, "You must have at least one ship in the scenario !", "Forbidden action",
                     MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
-    SaveAsDialog dialog(this);
+    runSaveAsDialog();
+}
+
+void TYX::runSaveAsDialog() {
+    SaveAsDialog dialog(
+        session_->folders().scenario,
+        [this](const QString& name) {
+            if (!saveScenario(session_->folders().scenario + name)) return false;
+            session_->setFileName(name);
+            return true;
+        },
+        this);
     ExecModal(&dialog);
 }
 
-void TYX::Menu11Click() {
-    DeleteFileDialog dialog(this);
+void TYX::deleteScenarioFiles() {
+    DeleteFileDialog dialog(session_->folders().scenario, this);
     ExecModal(&dialog);
 }
 
-void TYX::Menu16Click() {
+void TYX::exit() {
     if (ShowMessage(this, "Are you sure you want to leave Skelvan Scenario Editor?", "Exit confirmation",
                     MsgButtons::OkCancel, MsgIcon::None) != MsgResult::Ok)
         return;
-    SavePrompt();
+    offerToSave();
     close();
 }
 
 // The information window stays modeless: the main window remains usable beside it.
-void TYX::Menu31Click() {
-    PlanetarySystemInformation* window = InformationWindow();
+void TYX::showInformation() {
+    PlanetarySystemInformation* window = informationWindow();
     window->show();
     window->raise();
     window->activateWindow();
 }
 
-void TYX::Menu33Click() {
-    StartCalculator(this);
-}
-
-void TYX::Menu21Click() {
-    QWidget* window = HelpWindow();
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
-QWidget* TYX::HelpWindow() {
+void TYX::showHelp() {
     if (!helpWindow_) helpWindow_ = new UserGuideWindow(this);
-    return helpWindow_;
+    helpWindow_->show();
+    helpWindow_->raise();
+    helpWindow_->activateWindow();
 }
 
-void TYX::Menu22Click() {
+void TYX::showAbout() {
     AboutDialog about(this);
     ExecModal(&about);
 }

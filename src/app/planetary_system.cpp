@@ -1,81 +1,71 @@
-// The bodies of the current planetary system in the main window's lists, the emptying of the
-// scenario when the system changes, and the planetary system information window.
+// The bodies and bases of the current planetary system, the change of planetary system that
+// empties the scenario, and the planetary system information window.
 #include "app/tyx.h"
+#include "core/editing/editor_session.h"
+#include "core/installation/base_catalog.h"
 #include "core/installation/planetary_system_data.h"
 #include "core/io/file_access.h"
 #include "widgets/common/message_box.h"
-#include "widgets/common/selection.h"
 #include "widgets/dialogs/planetary_system_information.h"
+#include "widgets/tabs/environment_tab.h"
+#include "widgets/tabs/ship_tab.h"
+#include "widgets/tabs/station_tab.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QSignalBlocker>
+#include <QApplication>
 
 namespace {
-void FillBodies(QComboBox* box, const QStringList& bodies, int selected) {
-    QSignalBlocker block(box);
-    box->clear();
-    box->addItems(bodies);
-    box->setCurrentIndex(selected);
-}
-
-void Empty(QComboBox* box) {
-    QSignalBlocker block(box);
-    box->clear();
-}
+// The pointer is restored on every way out.
+struct BusyPointer {
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
 } // namespace
 
-void TYX::ExtractPlanet(const QString& fileName) {
-    Buffer.clear();
-    NBuffer.clear();
-    if (const auto bytes = ReadWholeFile(fileName))
-        Buffer = BodyList(*bytes);
+void TYX::readPlanetarySystem(const QString& systemFile) {
+    QStringList bodies;
+    if (const auto bytes = ReadWholeFile(systemFile))
+        bodies = BodyList(*bytes);
     else
-        ShowMessage(this, "The planetary system file \"" + fileName + "\" cannot be read.", "Warning",
+        ShowMessage(this, "The planetary system file \"" + systemFile + "\" cannot be read.", "Warning",
                     MsgButtons::Ok, MsgIcon::Exclamation);
-
-    FillBodies(StationRef, Buffer, -1);
-    FillBodies(OrbitingRef, Buffer, -1);
-    PlanetarySystemInformation* information = InformationWindow();
-    FillBodies(information->Planet, Buffer, -1);
+    session_->setBodies(bodies);
+    stationTab_->showBodies();
+    shipTab_->showBodies();
     // The third body is shown, usually the first with a moon; a smaller system shows its first.
-    const int shown = Buffer.size() >= 3 ? 2 : (Buffer.isEmpty() ? -1 : 0);
-    Select(information->Planet, shown);
+    const int shown = bodies.size() >= 3 ? 2 : (bodies.isEmpty() ? -1 : 0);
+    informationWindow()->showBodies(bodies, shown, session_->folders().config);
 }
 
-void TYX::PlanetarySystemUpdate() {
-    Document.StationTableRedim(0);
-    Document.ShipTableRedim(0);
-    StationTabReset();
-    ShipTabReset();
-    Empty(StationName);
-    Empty(ShipName);
-    ShipFocus->clear();
-    Description->clear();
-    Document.FocusShip.clear();
-    Document.Description.clear();
-    StationTreeUpdate();
-    Empty(PossibleShipFocus);
-    BaseTreeUpdate();
-    StationIndex->setText("0");
-    ShipIndex->setText("0");
+void TYX::readBases() {
+    const QString folder = session_->folders().config;
+    session_->setBases(BuildBaseCatalog(
+        session_->bodies(), [&folder](const QString& fileName) { return ReadWholeFile(folder + fileName); }));
+    shipTab_->showBaseTree();
 }
 
-PlanetarySystemInformation* TYX::InformationWindow() {
-    if (!informationWindow_) {
-        informationWindow_ = new PlanetarySystemInformation(this);
-        informationWindow_->ConfigFolder = CfgDir->text();
-        // Opened after a scenario was loaded: the window takes the bodies the station tab offers.
-        if (Menu31 && Menu31->isEnabled() && StationRef) {
-            QStringList bodies;
-            for (int i = 0; i < StationRef->count(); ++i)
-                bodies.append(StationRef->itemText(i));
-            FillBodies(informationWindow_->Planet, bodies, -1);
-            Select(informationWindow_->Planet, bodies.isEmpty() ? -1 : 0);
-        }
-    }
-    informationWindow_->ConfigFolder = CfgDir->text();
+void TYX::changePlanetarySystem(int entry) {
+    const auto& systems = session_->planetarySystems();
+    if (entry < 0 || entry >= static_cast<int>(systems.size()) || !systems[std::size_t(entry)].installed)
+        return; // an entry that no system file made
+    BusyPointer busy;
+    readPlanetarySystem(session_->folders().config + systems[std::size_t(entry)].file);
+    emptyScenario();
+}
+
+void TYX::emptyScenario() {
+    ScenarioDocument& document = session_->document();
+    document.StationTableRedim(0);
+    document.ShipTableRedim(0);
+    stationTab_->clearStations();
+    shipTab_->clearShips();
+    environmentTab_->clearScenario();
+    shipTab_->showStationTree();
+    shipTab_->showBaseTree();
+}
+
+PlanetarySystemInformation* TYX::informationWindow() {
+    if (!informationWindow_) informationWindow_ = new PlanetarySystemInformation(this);
     return informationWindow_;
 }

@@ -1,11 +1,15 @@
-// The main window's frame: the file name line, the picture shown until a scenario is
-// loaded, the three tabs, and the start-up order.
+// The main window's frame: the file name line, the picture shown until a scenario is loaded,
+// the three tabs and how they answer each other, and the start-up order.
 #include "app/tyx.h"
 
+#include "core/editing/editor_session.h"
+#include "widgets/common/selection.h"
 #include "widgets/dialogs/planetary_system_information.h"
+#include "widgets/tabs/environment_tab.h"
+#include "widgets/tabs/ship_tab.h"
+#include "widgets/tabs/station_tab.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -19,84 +23,91 @@ static void InitEditorResources() {
     Q_INIT_RESOURCE(app);
 }
 
-TYX::TYX(QWidget* parent) : QMainWindow(parent) {
+TYX::TYX(QWidget* parent) : QMainWindow(parent), session_(new EditorSession(this)) {
     InitEditorResources();
     setObjectName("TYX");
     setWindowTitle("Skelvan Scenario Editor v1.06");
     setWindowIcon(QIcon(":/app/skelvan-scenario-editor.png"));
 
-    CfgDir = new QLabel(this);
-    CfgDir->setObjectName("CfgDir");
-    CfgDir->hide();
-    ScnDir = new QLabel(this);
-    ScnDir->setObjectName("ScnDir");
-    ScnDir->hide();
+    configMirror_ = new QLabel(this);
+    configMirror_->setObjectName("CfgDir");
+    configMirror_->hide();
+    scenarioMirror_ = new QLabel(this);
+    scenarioMirror_->setObjectName("ScnDir");
+    scenarioMirror_->hide();
 
-    BuildMenus();
+    buildMenus();
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     auto* fileRow = new QHBoxLayout;
-    Label9 = new QLabel(central);
-    Label9->setObjectName("Label9");
-    scnfile = new QLabel(central);
-    scnfile->setObjectName("scnfile");
-    scnfile->setToolTip("Edited scenario file name");
-    scnfile->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    scnfile->hide();
-    fileRow->addWidget(Label9);
-    fileRow->addWidget(scnfile, 1);
+    fileCaption_ = new QLabel(central);
+    fileCaption_->setObjectName("Label9");
+    fileNameMirror_ = new QLabel(central);
+    fileNameMirror_->setObjectName("scnfile");
+    fileNameMirror_->setToolTip("Edited scenario file name");
+    fileNameMirror_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    fileNameMirror_->hide();
+    fileRow->addWidget(fileCaption_);
+    fileRow->addWidget(fileNameMirror_, 1);
     layout->addLayout(fileRow);
 
     // Until a scenario is loaded there is nothing to edit: a picture stands in for the tabs.
-    Image5 = new QLabel(central);
-    Image5->setObjectName("Image5");
-    Image5->setAlignment(Qt::AlignCenter);
-    Image5->setPixmap(QPixmap(":/app/splash.png"));
-    layout->addWidget(Image5, 1);
+    splash_ = new QLabel(central);
+    splash_->setObjectName("Image5");
+    splash_->setAlignment(Qt::AlignCenter);
+    splash_->setPixmap(QPixmap(":/app/splash.png"));
+    layout->addWidget(splash_, 1);
 
-    SSTab1 = new QTabWidget(central);
-    SSTab1->setObjectName("SSTab1");
-    auto* environmentPage = new QWidget;
-    auto* stationPage = new QWidget;
-    auto* shipPage = new QWidget;
-    SSTab1->addTab(environmentPage, "Description, environment and focus");
-    SSTab1->addTab(stationPage, "Orbital station list");
-    SSTab1->addTab(shipPage, "Ship list");
-    SSTab1->hide();
-    layout->addWidget(SSTab1, 1);
+    tabs_ = new QTabWidget(central);
+    tabs_->setObjectName("SSTab1");
+    environmentTab_ = new EnvironmentTab(*session_);
+    stationTab_ = new StationTab(*session_);
+    shipTab_ = new ShipTab(*session_);
+    tabs_->addTab(environmentTab_, "Description, environment and focus");
+    tabs_->addTab(stationTab_, "Orbital station list");
+    tabs_->addTab(shipTab_, "Ship list");
+    tabs_->hide();
+    layout->addWidget(tabs_, 1);
     setCentralWidget(central);
-
-    BuildEnvironmentTab(environmentPage);
-    BuildStationTab(stationPage);
-    BuildShipTab(shipPage);
     resize(1100, 760);
+    wireTabs();
 
-    // Start-up: the start folder, the time pickers, the simulator folders, the catalogs.
-    StartFolder = QDir::toNativeSeparators(QDir::currentPath());
-    if (!StartFolder.endsWith(QDir::separator())) StartFolder += QDir::separator();
-    for (QComboBox* box : {Hour, StationOrbitalRefHour}) {
-        box->clear();
-        for (int h = 0; h < 24; ++h)
-            box->addItem(QString::number(h));
+    // Start-up: the simulator folders, the setting, the catalogs.
+    SessionFolders folders;
+    folders.start = QDir::toNativeSeparators(QDir::currentPath());
+    if (!folders.start.endsWith(QDir::separator())) folders.start += QDir::separator();
+    session_->setFolders(folders);
+    if (!locateSimulator()) {
+        startedUp_ = false;
+        return;
     }
-    for (QComboBox* box : {Minute, StationOrbitalRefMin}) {
-        box->clear();
-        for (int m = 0; m < 60; ++m)
-            box->addItem(QString::number(m));
-    }
-    SkelvanFolderLocation();
-    if (!startedUp_) return;
-    ReadSkelvanConfiguration();
-    RewriteSetting();
-    StartUpCatalogs();
+    readSkelvanConfiguration();
+    rewriteSetting();
+    readCatalogs();
 }
 
 TYX::~TYX() = default;
 
+void TYX::wireTabs() {
+    // The hidden labels show the session's folders and file name to other programs.
+    connect(session_, &EditorSession::foldersChanged, this, [this] {
+        configMirror_->setText(session_->folders().config);
+        scenarioMirror_->setText(session_->folders().scenario);
+    });
+    connect(session_, &EditorSession::fileNameChanged, fileNameMirror_, &QLabel::setText);
+
+    connect(environmentTab_, &EnvironmentTab::planetarySystemChosen, this, &TYX::changePlanetarySystem);
+    connect(stationTab_, &StationTab::stationStored, shipTab_, &ShipTab::stationStored);
+    connect(stationTab_, &StationTab::stationDeleted, shipTab_, &ShipTab::showStationTree);
+    connect(shipTab_, &ShipTab::possibleFocusChanged, environmentTab_, &EnvironmentTab::showFocusEntries);
+    connect(shipTab_, &ShipTab::focusShipReplaced, environmentTab_, &EnvironmentTab::setFocusShip);
+    connect(shipTab_, &ShipTab::bodiesWalked, stationTab_, &StationTab::selectLastBody);
+}
+
 // The close box asks nothing; "&Exit" has asked before it gets here.
 void TYX::closeEvent(QCloseEvent* event) {
-    QDir::setCurrent(QDir::fromNativeSeparators(StartFolder));
+    QDir::setCurrent(QDir::fromNativeSeparators(session_->folders().start));
     if (informationWindow_) informationWindow_->close();
     if (helpWindow_) helpWindow_->close();
     event->accept();

@@ -3,6 +3,7 @@
 // found by their object names, as other programs find them, and the open scenario is read
 // through one accessor, so that the window's inner members can change without the tests.
 #include "app/tyx.h"
+#include "core/editing/editor_session.h"
 
 #include <QTest>
 #include <QWidget>
@@ -17,4 +18,4 @@ template <class T> T* FindControl(const QObject& window, const char* name) {
 }
 
 // The scenario as the main window holds it between loading and saving.
-inline const ScenarioDocument& DocumentOf(const TYX& window) { return window.Document; }
+inline const ScenarioDocument& DocumentOf(const TYX& window) { return window.session().document(); }

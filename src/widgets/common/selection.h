@@ -1,29 +1,18 @@
 #pragma once
-// Program-driven selection. A list's handler is attached once with OnPick; it runs for
-// every user pick (also of the entry already selected) and exactly once for every
-// Select() from code, while clearing and refilling a list never runs it.
-#include <functional>
+// Lists and options set from code run no handler by themselves: Qt would run one only when
+// the index changes, and also while a list is cleared and refilled. A class that sets its own
+// list from code calls its handler itself, exactly where a user's pick would have run it.
+#include <QStringList>
 
+class QAbstractButton;
 class QComboBox;
-class QListWidget;
-class QRadioButton;
-class QCheckBox;
-class QObject;
 
-using PickHandler = std::function<void()>;
-
-void OnPick(QComboBox* box, PickHandler handler);
-void OnPick(QListWidget* list, PickHandler handler);
-void OnPick(QRadioButton* option, PickHandler handler);
-void OnPick(QCheckBox* check, PickHandler handler);
-
-// Selects entry index (or none for -1) without signals, then runs the attached handler once.
-void Select(QComboBox* box, int index);
-void Select(QListWidget* list, int index);
-// Sets the option and runs its click handler once.
-void Select(QRadioButton* option);
-// Sets the check box; its handler runs once when the value changed.
-void SetChecked(QCheckBox* check, bool checked);
-
-// Runs the handler attached to the widget, if any.
-void RunPickHandler(const QObject* widget);
+// Selects entry index (or none for -1) without any signal.
+void SetIndexQuietly(QComboBox* box, int index);
+// Replaces the entries and selects entry current (or none for -1) without any signal.
+void FillQuietly(QComboBox* box, const QStringList& entries, int current = -1);
+// Checks or clears an option or check box without any signal; an option of an exclusive group
+// can be cleared too, so that none of the group is checked.
+void SetCheckedQuietly(QAbstractButton* button, bool checked);
+// The entries of a list, in order.
+QStringList Entries(const QComboBox* box);

@@ -1,9 +1,9 @@
 #include "widgets/dialogs/delete_dialog.h"
 
-#include "app/tyx.h"
 #include "core/io/file_access.h"
 #include "core/scenario/description_text.h"
 #include "core/scenario/scenario_file_names.h"
+#include "widgets/common/enter_key.h"
 #include "widgets/common/message_box.h"
 #include "widgets/dialogs/scenario_picker_form.h"
 #include "widgets/dialogs/scenario_preview.h"
@@ -23,7 +23,8 @@ bool RemoveScenarioFile(const QString& path, QString* error) {
     return false;
 }
 
-DeleteFileDialog::DeleteFileDialog(TYX* main) : QDialog(main), main_(main) {
+DeleteFileDialog::DeleteFileDialog(const QString& scenarioFolder, QWidget* parent)
+    : QDialog(parent), folder_(scenarioFolder) {
     setObjectName("DeleteFile");
     setWindowTitle("Delete a scenario file");
 
@@ -50,17 +51,17 @@ DeleteFileDialog::DeleteFileDialog(TYX* main) : QDialog(main), main_(main) {
     LayOutScenarioPicker(this, Label1, FileListtoDelete, Label3, preview, Command1, Command2);
 
     RefreshList();
-    FileListtoDelete->installEventFilter(this);
+    OnEnterKey(FileListtoDelete, [this] { deleteSelected(); });
 
     connect(FileListtoDelete, &QListWidget::itemSelectionChanged, this, [this] { ShowPreview(); });
-    connect(FileListtoDelete, &QListWidget::itemDoubleClicked, this, [this] { Command1Click(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1Click(); });
+    connect(FileListtoDelete, &QListWidget::itemDoubleClicked, this, [this] { deleteSelected(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { deleteSelected(); });
     connect(Command2, &QPushButton::clicked, this, [this] { reject(); });
 }
 
 void DeleteFileDialog::RefreshList() {
     FileListtoDelete->clear();
-    FileListtoDelete->addItems(ListFiles(main_->ScnDir->text(), "*.scn"));
+    FileListtoDelete->addItems(ListFiles(folder_, "*.scn"));
     FileListtoDelete->setCurrentRow(-1);
     FileListtoDelete->clearSelection();
 }
@@ -73,12 +74,11 @@ QString DeleteFileDialog::SelectedName() const {
 void DeleteFileDialog::ShowPreview() {
     const QString name = SelectedName();
     FileDeleteDescription->setText(
-        name.isEmpty() ? QString()
-                       : DescriptionForDisplay(ScenarioFileDescription(main_->ScnDir->text() + name)));
+        name.isEmpty() ? QString() : DescriptionForDisplay(ScenarioFileDescription(folder_ + name)));
 }
 
 // The scenario being edited stays as it is, even when its own file goes: "&Save" writes it again.
-void DeleteFileDialog::Command1Click() {
+void DeleteFileDialog::deleteSelected() {
     const QString name = SelectedName();
     if (name.isEmpty()) return;
     if (IsProtectedScenarioName(name)) {
@@ -89,7 +89,7 @@ void DeleteFileDialog::Command1Click() {
                     MsgIcon::Question) != MsgResult::Ok)
         return;
     QString error;
-    if (!RemoveScenarioFile(main_->ScnDir->text() + name, &error)) {
+    if (!RemoveScenarioFile(folder_ + name, &error)) {
         ShowMessage(this, "The file " + name + " could not be deleted: " + error, "Warning", MsgButtons::Ok,
                     MsgIcon::Exclamation);
         return;
@@ -97,15 +97,4 @@ void DeleteFileDialog::Command1Click() {
     RefreshList();
     if (FileListtoDelete->count() > 0) FileListtoDelete->setCurrentRow(0);
     ShowPreview();
-}
-
-bool DeleteFileDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == FileListtoDelete && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            Command1Click();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }

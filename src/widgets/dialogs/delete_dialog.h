@@ -7,12 +7,11 @@
 class QLabel;
 class QListWidget;
 class QPushButton;
-class TYX;
 
 class DeleteFileDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit DeleteFileDialog(TYX* main);
+    explicit DeleteFileDialog(const QString& scenarioFolder, QWidget* parent = nullptr);
 
     QListWidget* FileListtoDelete = nullptr;
     QLabel* Label1 = nullptr;
@@ -21,17 +20,15 @@ class DeleteFileDialog : public QDialog {
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
 
-    void Command1Click();
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Deletes the selected file after the user's OK; the list is then read again.
+    void deleteSelected();
 
   private:
     QString SelectedName() const;
     void ShowPreview();
     void RefreshList();
 
-    TYX* main_;
+    QString folder_;
 };
 
 // Moves the file to the desktop's trash where there is one, so that a mistake can be undone,

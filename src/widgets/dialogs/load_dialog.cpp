@@ -1,8 +1,8 @@
 #include "widgets/dialogs/load_dialog.h"
 
-#include "app/tyx.h"
 #include "core/io/file_access.h"
 #include "core/scenario/description_text.h"
+#include "widgets/common/enter_key.h"
 #include "widgets/dialogs/scenario_picker_form.h"
 #include "widgets/dialogs/scenario_preview.h"
 
@@ -12,7 +12,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
-LoadFileDialog::LoadFileDialog(TYX* main) : QDialog(main), main_(main) {
+LoadFileDialog::LoadFileDialog(const QString& scenarioFolder, Opener open, QWidget* parent)
+    : QDialog(parent), folder_(scenarioFolder), open_(std::move(open)) {
     setObjectName("LoadFile");
     setWindowTitle("Load a scenery");
 
@@ -35,13 +36,13 @@ LoadFileDialog::LoadFileDialog(TYX* main) : QDialog(main), main_(main) {
     LayOutScenarioPicker(this, Label2, FilelisttoLoad, Label1, preview, Command1, Command2);
 
     // The files of the scenario folder; nothing is selected at first.
-    FilelisttoLoad->addItems(ListFiles(main_->ScnDir->text(), "*.scn"));
+    FilelisttoLoad->addItems(ListFiles(folder_, "*.scn"));
     FilelisttoLoad->setCurrentRow(-1);
-    FilelisttoLoad->installEventFilter(this);
+    OnEnterKey(FilelisttoLoad, [this] { fileEnterKey(); });
 
     connect(FilelisttoLoad, &QListWidget::itemSelectionChanged, this, [this] { ShowPreview(); });
-    connect(FilelisttoLoad, &QListWidget::itemDoubleClicked, this, [this] { FileDoubleClick(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1Click(); });
+    connect(FilelisttoLoad, &QListWidget::itemDoubleClicked, this, [this] { fileDoubleClicked(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { loadPressed(); });
     connect(Command2, &QPushButton::clicked, this, [this] { reject(); });
 }
 
@@ -52,7 +53,7 @@ QString LoadFileDialog::SelectedName() const {
 
 void LoadFileDialog::ShowPreview() {
     const QString name = SelectedName();
-    description_ = name.isEmpty() ? QString() : ScenarioFileDescription(main_->ScnDir->text() + name);
+    description_ = name.isEmpty() ? QString() : ScenarioFileDescription(folder_ + name);
     Label3->setText(DescriptionForDisplay(description_));
 }
 
@@ -60,30 +61,17 @@ void LoadFileDialog::Load(bool viaLoadButton) {
     const QString name = SelectedName();
     if (name.isEmpty()) return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool loaded = main_->TyxSetting(name, description_, viaLoadButton);
+    const bool loaded = open_(name, description_, viaLoadButton);
     QGuiApplication::restoreOverrideCursor();
     if (loaded) accept();
 }
 
-void LoadFileDialog::Command1Click() {
+void LoadFileDialog::loadPressed() {
     Load(true);
 }
-void LoadFileDialog::FileDoubleClick() {
+void LoadFileDialog::fileDoubleClicked() {
     Load(false);
 }
-void LoadFileDialog::FileEnterKey() {
+void LoadFileDialog::fileEnterKey() {
     Load(false);
-}
-
-// Enter in the list loads the file itself; it must not reach the dialog's default button,
-// which would load it a second way.
-bool LoadFileDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == FilelisttoLoad && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            FileEnterKey();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }

@@ -3,17 +3,20 @@
 // one's description. The Load button, a double click and the Enter key all load, but only
 // the button also unlocks the planetary system information.
 #include <QDialog>
+#include <functional>
 
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
-class TYX;
 
 class LoadFileDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit LoadFileDialog(TYX* main);
+    // Opens the scenario of that name and returns whether it could (a box has said why not);
+    // viaLoadButton tells whether the Load button did it.
+    using Opener = std::function<bool(const QString& name, const QString& description, bool viaLoadButton)>;
+    LoadFileDialog(const QString& scenarioFolder, Opener open, QWidget* parent = nullptr);
 
     QListWidget* FilelisttoLoad = nullptr;
     QLabel* Label2 = nullptr;
@@ -22,18 +25,17 @@ class LoadFileDialog : public QDialog {
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
 
-    void Command1Click();
-    void FileDoubleClick();
-    void FileEnterKey();
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The Load button loads and unlocks the information window; a double click or Enter loads.
+    void loadPressed();
+    void fileDoubleClicked();
+    void fileEnterKey();
 
   private:
     QString SelectedName() const;
     void ShowPreview();
     void Load(bool viaLoadButton);
 
-    TYX* main_;
+    QString folder_;
+    Opener open_;
     QString description_; // the previewed description, as the file holds it
 };

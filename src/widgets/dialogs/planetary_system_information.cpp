@@ -55,12 +55,19 @@ PlanetarySystemInformation::PlanetarySystemInformation(QWidget* parent) : QWidge
     }
     grid->addWidget(Command1, row, 1, Qt::AlignRight);
 
-    OnPick(Planet, [this] { PlanetClick(); });
+    connect(Planet, &QComboBox::activated, this, &PlanetarySystemInformation::showSelectedBody);
     // Hidden, not destroyed: showing the window again shows the same body.
     connect(Command1, &QPushButton::clicked, this, &QWidget::hide);
 }
 
-void PlanetarySystemInformation::PlanetClick() {
+void PlanetarySystemInformation::showBodies(const QStringList& bodies, int shown,
+                                            const QString& configFolder) {
+    configFolder_ = configFolder;
+    FillQuietly(Planet, bodies, shown);
+    showSelectedBody();
+}
+
+void PlanetarySystemInformation::showSelectedBody() {
     if (Planet->currentIndex() < 0) {
         for (QLabel* value :
              {PlanetMass, PlanetMeanRadius, PlanetSideralRotationPeriod, PlanetAtmosphereLimit})
@@ -68,7 +75,7 @@ void PlanetarySystemInformation::PlanetClick() {
         return;
     }
     const QString body = Trim(Planet->currentText());
-    const PlanetDataTexts texts = PlanetData(ReadWholeFile(ConfigFolder + body + ".cfg"), QLocale());
+    const PlanetDataTexts texts = PlanetData(ReadWholeFile(configFolder_ + body + ".cfg"), QLocale());
     PlanetMass->setText(texts.mass);
     PlanetMeanRadius->setText(texts.meanRadius);
     PlanetSideralRotationPeriod->setText(texts.rotationPeriod);

@@ -3,9 +3,11 @@
 // planetary system. It is filled by the main window's ExtractPlanet, hidden by "Close", and
 // stays loaded with its list and selection until the main window closes.
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class QComboBox;
+
 class QLabel;
 class QPushButton;
 
@@ -14,11 +16,13 @@ class PlanetarySystemInformation : public QWidget {
   public:
     explicit PlanetarySystemInformation(QWidget* parent = nullptr);
 
-    // The configuration folder text; a body's file is this text, the trimmed body name and ".cfg".
-    QString ConfigFolder;
+    // The bodies of the current planetary system, with the entry shown (-1: none), and the
+    // configuration folder their files are in (a body's file is the folder, the trimmed body
+    // name and ".cfg").
+    void showBodies(const QStringList& bodies, int shown, const QString& configFolder);
 
     // Shows the data of the body selected in Planet; the four values are emptied when none is.
-    void PlanetClick();
+    void showSelectedBody();
 
     QComboBox* Planet = nullptr;
     QLabel* Label1 = nullptr;
@@ -30,4 +34,7 @@ class PlanetarySystemInformation : public QWidget {
     QLabel* Label5 = nullptr;
     QLabel* PlanetAtmosphereLimit = nullptr;
     QPushButton* Command1 = nullptr;
+
+  private:
+    QString configFolder_;
 };

@@ -1,9 +1,9 @@
 #include "widgets/dialogs/save_as_dialog.h"
 
-#include "app/tyx.h"
 #include "core/io/file_access.h"
 #include "core/scenario/scenario_file_names.h"
 #include "core/text/text_rules.h"
+#include "widgets/common/enter_key.h"
 #include "widgets/common/message_box.h"
 
 #include <QGridLayout>
@@ -14,7 +14,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
-SaveAsDialog::SaveAsDialog(TYX* main) : QDialog(main), main_(main) {
+SaveAsDialog::SaveAsDialog(const QString& scenarioFolder, Saver save, QWidget* parent)
+    : QDialog(parent), folder_(scenarioFolder), save_(std::move(save)) {
     setObjectName("SaveAs");
     setWindowTitle("Save the scenario file as ...");
 
@@ -40,9 +41,9 @@ SaveAsDialog::SaveAsDialog(TYX* main) : QDialog(main), main_(main) {
     grid->setColumnStretch(0, 1);
     resize(480, 380);
 
-    ScenarioFileList->addItems(ListFiles(main_->ScnDir->text(), "*.scn"));
+    ScenarioFileList->addItems(ListFiles(folder_, "*.scn"));
     ScenarioFileList->setCurrentRow(-1);
-    FileToSave->installEventFilter(this);
+    OnEnterKey(FileToSave, [this] { nameEnterKey(); });
     FileToSave->setFocus();
     FileToSave->selectAll();
 
@@ -50,7 +51,7 @@ SaveAsDialog::SaveAsDialog(TYX* main) : QDialog(main), main_(main) {
         const QList<QListWidgetItem*> selected = ScenarioFileList->selectedItems();
         if (!selected.isEmpty()) FileToSave->setText(selected.first()->text());
     });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { savePressed(); });
     connect(Command2, &QPushButton::clicked, this, [this] { reject(); });
 }
 
@@ -61,38 +62,24 @@ bool SaveAsDialog::SaveUnderTypedName() {
         return false;
     }
     const QString name = CompletedScenarioName(FileToSave->text());
-    const QString target = main_->ScnDir->text() + name;
+    const QString target = folder_ + name;
     // A file that differs from the name only in letter case is the same file where the file
     // system ignores case; either way it is never replaced without the user's OK.
-    const bool exists = ListFiles(main_->ScnDir->text(), "*.scn").contains(name) || FileExists(target);
+    const bool exists = ListFiles(folder_, "*.scn").contains(name) || FileExists(target);
     if (exists) {
         if (ShowMessage(this, "Do you want to overwrite it ?", "This file already exists.",
                         MsgButtons::OkCancel, MsgIcon::Question) != MsgResult::Ok)
             return false;
     }
-    if (!main_->ScenarioFileSaving(target)) return false;
-    main_->scnfile->setText(name);
-    return true;
+    return save_(name);
 }
 
-void SaveAsDialog::Command1Click() {
+void SaveAsDialog::savePressed() {
     // A blank name leaves the dialog open; otherwise the button closes it whatever came of it.
     if (!SaveUnderTypedName() && Trim(FileToSave->text()).isEmpty()) return;
     accept();
 }
 
-void SaveAsDialog::FileToSaveEnterKey() {
+void SaveAsDialog::nameEnterKey() {
     if (SaveUnderTypedName()) accept();
-}
-
-// Enter in the name box saves by itself; it must not also press the dialog's default button.
-bool SaveAsDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == FileToSave && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            FileToSaveEnterKey();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }

@@ -3,31 +3,34 @@
 // folder and makes that name the one "&Save" writes to. The button closes the dialog in every
 // case; the Enter key closes it only after a save, so another name can be tried.
 #include <QDialog>
+#include <functional>
 
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class TYX;
 
 class SaveAsDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit SaveAsDialog(TYX* main);
+    // Saves the scenario under that name (within the scenario folder) and returns whether it
+    // could (a box has said why not).
+    using Saver = std::function<bool(const QString& name)>;
+    SaveAsDialog(const QString& scenarioFolder, Saver save, QWidget* parent = nullptr);
 
     QListWidget* ScenarioFileList = nullptr;
     QLineEdit* FileToSave = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
 
-    void Command1Click();
-    void FileToSaveEnterKey();
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The button saves and closes (a blank name leaves the dialog open); Enter in the name box
+    // closes only after a save.
+    void savePressed();
+    void nameEnterKey();
 
   private:
     // True when the file was written.
     bool SaveUnderTypedName();
 
-    TYX* main_;
+    QString folder_;
+    Saver save_;
 };

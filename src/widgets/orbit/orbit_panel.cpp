@@ -91,35 +91,26 @@ void OrbitPanel::Show(const OrbitPanelTexts& texts, const std::optional<OrbitOut
     Drawing->SetOrbit(outline, texts.Place);
 }
 
-void OrbitPanel::Watch(const QList<QLineEdit*>& boxes, QLabel* planet, QLabel* cfgDir,
-                       QAbstractButton* changePlanet) {
+void OrbitPanel::Watch(const QList<QLineEdit*>& boxes) {
     for (QLineEdit* box : boxes) {
         if (box) connect(box, &QLineEdit::textChanged, this, [this] { Refresh(); });
     }
-    // Connected after the tab's own handler, so the caption has already changed.
-    if (changePlanet) connect(changePlanet, &QAbstractButton::clicked, this, [this] { Refresh(); });
-    planet_ = planet;
-    cfgDir_ = cfgDir;
-    if (planet_) planet_->installEventFilter(this);
+}
+
+void OrbitPanel::SetPlanet(const QString& configFolder, const QString& body) {
+    configFolder_ = configFolder;
+    body_ = Trim(body);
+    Refresh();
 }
 
 const PlanetOrbitData& OrbitPanel::Planet() {
-    const QString body = planet_ ? Trim(planet_->text()) : QString();
-    const QString file = (cfgDir_ ? cfgDir_->text() : QString()) + QChar(0) + body;
+    const QString file = configFolder_ + QChar(0) + body_;
     if (!planetRead_ || file != planetFile_) {
-        planetData_ = PlanetOrbitDataOfBody(cfgDir_ ? cfgDir_->text() : QString(), body);
+        planetData_ = PlanetOrbitDataOfBody(configFolder_, body_);
         planetFile_ = file;
         planetRead_ = true;
     }
     return planetData_;
-}
-
-bool OrbitPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == planet_ && event->type() == QEvent::Paint && planetRead_) {
-        const QString file = (cfgDir_ ? cfgDir_->text() : QString()) + QChar(0) + Trim(planet_->text());
-        if (file != planetFile_) Refresh();
-    }
-    return QGroupBox::eventFilter(watched, event);
 }
 
 void OrbitPanel::showEvent(QShowEvent* event) {

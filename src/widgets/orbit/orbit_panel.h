@@ -35,14 +35,15 @@ class OrbitPanel : public QGroupBox {
 
     // Works the figures out again from the watched controls.
     virtual void Refresh() {}
+    // The body the orbit is around (a moon's name may keep its leading blanks) and the folder of
+    // its planet file; the tab tells every change of its planet caption.
+    void SetPlanet(const QString& configFolder, const QString& body);
 
   protected:
-    // Refreshes whenever a box's text changes, the planet button is pressed, or the planet
-    // caption shows another body (a label announces no change, so its repaint is watched).
-    void Watch(const QList<QLineEdit*>& boxes, QLabel* planet, QLabel* cfgDir, QAbstractButton* changePlanet);
-    // The data of the watched planet, read again only when the planet or folder changed.
+    // Refreshes whenever a box's text changes.
+    void Watch(const QList<QLineEdit*>& boxes);
+    // The data of the planet, read again only when the planet or folder changed.
     const PlanetOrbitData& Planet();
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
     // The column of the figures; a tab's panel inserts its own controls before its last
@@ -50,8 +51,8 @@ class OrbitPanel : public QGroupBox {
     QVBoxLayout* Body = nullptr;
 
   private:
-    QLabel* planet_ = nullptr;
-    QLabel* cfgDir_ = nullptr;
+    QString body_;
+    QString configFolder_;
     QString planetFile_;
     bool planetRead_ = false;
     PlanetOrbitData planetData_;

@@ -53,8 +53,7 @@ StationOrbitPanel::StationOrbitPanel(const StationOrbitControls& controls, QWidg
     connect(Fill, &QPushButton::clicked, this, [this] { FillClick(); });
 
     Watch({c_.SemiMajorAxis, c_.Excentricity, c_.Inclination, c_.AscendingNodeLongitude,
-           c_.PeriapsisLongitude, c_.MeanLongitude},
-          c_.RefPlanet, c_.CfgDir, c_.ChangePlanet);
+           c_.PeriapsisLongitude, c_.MeanLongitude});
     Refresh();
 }
 
@@ -79,8 +78,7 @@ void StationOrbitPanel::FillClick() {
 ShipOrbitPanel::ShipOrbitPanel(const ShipOrbitControls& controls, QWidget* parent)
     : OrbitPanel(ShipOrbitCaptions(), parent), c_(controls) {
     setObjectName(QStringLiteral("ShipOrbitPanel"));
-    Watch({c_.RposX, c_.RposY, c_.RposZ, c_.RvelX, c_.RvelY, c_.RvelZ}, c_.Planet, c_.CfgDir,
-          c_.ChangePlanet);
+    Watch({c_.RposX, c_.RposY, c_.RposZ, c_.RvelX, c_.RvelY, c_.RvelZ});
     Refresh();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The orbit panels of the station tab and of the orbiting frame of the ship tab. Each reads
 // the texts of the tab's controls as the user types (never the table) and the planet file of
-// the body in the tab's planet caption; neither changes a control of the tab, except that the
+// the body the tab names (SetPlanet); neither changes a control of the tab, except that the
 // station's "From periapsis and apoapsis" helper fills the semi-major axis and excentricity
 // boxes as the user could have typed them.
 #include "widgets/orbit/orbit_panel.h"
@@ -16,9 +16,6 @@ struct StationOrbitControls {
     QLineEdit* AscendingNodeLongitude = nullptr;
     QLineEdit* PeriapsisLongitude = nullptr;
     QLineEdit* MeanLongitude = nullptr;
-    QLabel* RefPlanet = nullptr; // the body, possibly with the blanks of a moon
-    QLabel* CfgDir = nullptr;    // the configuration folder with its separator
-    QAbstractButton* ChangePlanet = nullptr;
 };
 
 // objectName "StationOrbitPanel".
@@ -47,9 +44,6 @@ struct ShipOrbitControls {
     QLineEdit* RvelX = nullptr;
     QLineEdit* RvelY = nullptr;
     QLineEdit* RvelZ = nullptr;
-    QLabel* Planet = nullptr;
-    QLabel* CfgDir = nullptr;
-    QAbstractButton* ChangePlanet = nullptr;
 };
 
 // objectName "ShipOrbitPanel".

@@ -1,0 +1,225 @@
+#include "widgets/tabs/environment_tab.h"
+
+#include "core/editing/editor_session.h"
+#include "core/editing/ship_lists.h"
+#include "core/scenario/day_dates.h"
+#include "core/scenario/description_text.h"
+#include "core/text/text_rules.h"
+#include "widgets/common/form_controls.h"
+#include "widgets/common/message_box.h"
+#include "widgets/common/selection.h"
+
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+QStringList Numbers(int count) {
+    QStringList numbers;
+    for (int i = 0; i < count; ++i)
+        numbers.append(QString::number(i));
+    return numbers;
+}
+} // namespace
+
+EnvironmentTab::EnvironmentTab(EditorSession& session, QWidget* parent) : QWidget(parent), session_(session) {
+    buildDescription();
+    buildEnvironment();
+    buildStartTime();
+    buildFocus();
+
+    auto* grid = new QGridLayout(this);
+    auto* left = new QVBoxLayout;
+    left->addWidget(environmentFrame_);
+    left->addWidget(focusFrame_);
+    left->addStretch(1);
+    // The description takes the room the window has to spare; the pickers keep their size.
+    grid->addWidget(descriptionFrame_, 0, 0, 1, 3);
+    grid->addLayout(left, 1, 0);
+    grid->addWidget(timeFrame_, 1, 1);
+    grid->setRowStretch(0, 1);
+    grid->setColumnStretch(2, 1);
+
+    // Tab order follows the reading order of the page.
+    QWidget::setTabOrder(description_, systemList_);
+    QWidget::setTabOrder(systemList_, lock_);
+    QWidget::setTabOrder(lock_, possibleFocus_);
+    QWidget::setTabOrder(possibleFocus_, changeFocusButton_);
+    QWidget::setTabOrder(changeFocusButton_, calendar_);
+    QWidget::setTabOrder(calendar_, hour_);
+    QWidget::setTabOrder(hour_, minute_);
+}
+
+void EnvironmentTab::buildDescription() {
+    auto* frame = Named(new QGroupBox("Description of the scenario", this), "Frame4");
+    description_ = Named(new QPlainTextEdit(frame), "Description",
+                         "Contains the scenario description that will be displayed to summarize the scenario "
+                         "at its selection");
+    description_->setTabChangesFocus(true);
+    (new QVBoxLayout(frame))->addWidget(description_);
+    connect(description_, &QPlainTextEdit::textChanged, this, [this] {
+        session_.document().Description = DescriptionFromEditor(description_->document()->toRawText());
+    });
+    descriptionFrame_ = frame;
+}
+
+void EnvironmentTab::buildEnvironment() {
+    auto* frame = Named(new QGroupBox("Environment", this), "Frame5");
+    auto* grid = new QGridLayout(frame);
+    systemList_ = Named(new QComboBox(frame), "PlanetarySystem",
+                        "Allows to select a planetary system from the ones installed in the skelvan "
+                        "configuration, and then only the planets and moons of the selected palentary system "
+                        "will be available for (coherent scenario) settings.");
+    systemList_->setMinimumContentsLength(24);
+    lock_ = Named(new QCheckBox("Lock security", frame), "Check2",
+                  "Forbids to change the planetary system to avoid to reset the scenario by mystake");
+    lock_->setChecked(true);
+    systemList_->setEnabled(false);
+    auto* caption = new QLabel("Planetary System", frame);
+    caption->setBuddy(systemList_);
+    grid->addWidget(caption, 0, 0);
+    grid->addWidget(systemList_, 0, 1);
+    grid->addWidget(lock_, 1, 1);
+    grid->setColumnStretch(1, 1);
+
+    // The scenario names the system shown, whatever chose it.
+    connect(systemList_, &QComboBox::currentTextChanged, this,
+            [this](const QString& name) { session_.document().SystemName = name; });
+    // Only the user's own choice empties the scenario; the reader naming the system of a file
+    // selects its entry without this.
+    connect(systemList_, &QComboBox::activated, this, [this](int index) {
+        if (!lock_->isChecked()) emit planetarySystemChosen(index);
+    });
+    connect(lock_, &QCheckBox::clicked, this, &EnvironmentTab::toggleLock);
+    environmentFrame_ = frame;
+}
+
+void EnvironmentTab::buildStartTime() {
+    auto* frame = Named(new QGroupBox("Scenario start time", this), "Frame2");
+    auto* column = new QVBoxLayout(frame);
+    calendar_ = Named(new QCalendarWidget(frame), "Calendar", "Defines the scenario start time date");
+    // The calendar holds the start date between loading and saving, so it must take every
+    // day the date conversions give: from Julian day 1 to 31 December 9999. A narrower range
+    // would quietly move an early start date when the scenario is saved.
+    calendar_->setMinimumDate(QDate::fromJulianDay(1));
+    calendar_->setMaximumDate(QDate(9999, 12, 31));
+    hour_ = Named(new QComboBox(frame), "Hour", "Defines the scenario start time hour");
+    minute_ = Named(new QComboBox(frame), "Minute", "Defines the scenario start time minutes");
+    FillQuietly(hour_, Numbers(24));
+    FillQuietly(minute_, Numbers(60));
+    auto* row = new QHBoxLayout;
+    auto* caption = new QLabel("Hour", frame);
+    caption->setBuddy(hour_);
+    row->addWidget(caption);
+    row->addWidget(hour_);
+    row->addWidget(minute_);
+    row->addStretch(1);
+    column->addWidget(calendar_);
+    column->addLayout(row);
+
+    connect(calendar_, &QCalendarWidget::selectionChanged, this, &EnvironmentTab::storeStartTime);
+    connect(hour_, &QComboBox::currentIndexChanged, this, &EnvironmentTab::storeStartTime);
+    connect(minute_, &QComboBox::currentIndexChanged, this, &EnvironmentTab::storeStartTime);
+    timeFrame_ = frame;
+}
+
+void EnvironmentTab::buildFocus() {
+    auto* frame = Named(new QGroupBox(this), "FocusFrame");
+    auto* grid = new QGridLayout(frame);
+    focusShip_ = Named(new QLabel(frame), "ShipFocus",
+                       "Displays the user-controlled ship. It can be selected from the \"possible ships\" "
+                       "list, that can be updated at the Ship list tab");
+    focusShip_->setFrameShape(QFrame::StyledPanel);
+    focusShip_->setMinimumWidth(160);
+    possibleFocus_ =
+        Named(new QComboBox(frame), "PossibleShipFocus", "List of the ships available in the scenario");
+    possibleFocus_->setMinimumContentsLength(24);
+    changeFocusButton_ =
+        Named(new QPushButton("Change user-controled ship", frame), "Command7",
+              "Replace the user-controlled ship by the ship displayed at the \"Possible ships\" combo box");
+    auto* caption = new QLabel("Possible ships", frame);
+    caption->setBuddy(possibleFocus_);
+    grid->addWidget(new QLabel("User-controlled ship", frame), 0, 0);
+    grid->addWidget(focusShip_, 0, 1);
+    grid->addWidget(caption, 1, 0);
+    grid->addWidget(possibleFocus_, 1, 1);
+    grid->addWidget(changeFocusButton_, 2, 1);
+    grid->setColumnStretch(1, 1);
+    connect(changeFocusButton_, &QPushButton::clicked, this, &EnvironmentTab::changeFocusShip);
+    focusFrame_ = frame;
+}
+
+void EnvironmentTab::storeStartTime() {
+    ScenarioDocument& document = session_.document();
+    document.StartDate = DayCountFromDate(calendar_->selectedDate());
+    document.StartHour = static_cast<int>(LeadingNumber(hour_->currentText()));
+    document.StartMinute = static_cast<int>(LeadingNumber(minute_->currentText()));
+}
+
+void EnvironmentTab::toggleLock() {
+    if (!lock_->isChecked())
+        ShowMessage(this, "As soon as you select a planetary system, all the stations and ships are reset !",
+                    "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
+    systemList_->setEnabled(!lock_->isChecked());
+}
+
+void EnvironmentTab::changeFocusShip() {
+    setFocusShip(FocusFromPick(possibleFocus_->currentText()));
+}
+
+void EnvironmentTab::showPlanetarySystems() {
+    {
+        const QSignalBlocker block(systemList_);
+        systemList_->clear();
+        for (const PlanetarySystemEntry& system : session_.planetarySystems())
+            systemList_->addItem(system.name);
+        systemList_->setCurrentIndex(-1);
+    }
+    SetCheckedQuietly(lock_, true);
+    systemList_->setEnabled(false);
+}
+
+void EnvironmentTab::showScenario(const QString& description) {
+    description_->setPlainText(DescriptionForDisplay(description));
+    ScenarioDocument& document = session_.document();
+    document.Description = DescriptionFromEditor(description_->document()->toRawText());
+    calendar_->setSelectedDate(DateFromDayCount(document.StartDate));
+    SetIndexQuietly(hour_, std::clamp(document.StartHour, 0, hour_->count() - 1));
+    SetIndexQuietly(minute_, std::clamp(document.StartMinute, 0, minute_->count() - 1));
+    // From here on the scenario holds the start time as the controls show it.
+    storeStartTime();
+    setFocusShip(document.FocusShip);
+
+    // The planetary system: the last entry of that name, or a new one. The entry is set without
+    // the change of system, which would empty the scenario.
+    const int entry = session_.planetarySystemIndex(document.SystemName);
+    const QSignalBlocker block(systemList_);
+    while (systemList_->count() < static_cast<int>(session_.planetarySystems().size()))
+        systemList_->addItem(session_.planetarySystems()[std::size_t(systemList_->count())].name);
+    systemList_->setCurrentIndex(entry);
+}
+
+void EnvironmentTab::showFocusEntries(const QStringList& entries) {
+    FillQuietly(possibleFocus_, entries, entries.isEmpty() ? -1 : 0);
+}
+
+void EnvironmentTab::setFocusShip(const QString& name) {
+    focusShip_->setText(name);
+    session_.document().FocusShip = name;
+}
+
+void EnvironmentTab::clearScenario() {
+    setFocusShip(QString());
+    description_->clear();
+    session_.document().Description.clear();
+    FillQuietly(possibleFocus_, {});
+}

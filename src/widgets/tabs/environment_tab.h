@@ -1,0 +1,61 @@
+#pragma once
+// The first tab, "Description, environment and focus": the description, the planetary system
+// with its lock, the start date and time, and the user-controlled ship. What the user changes
+// here goes straight into the session's scenario; the choice of another planetary system is
+// only announced, as it empties the whole scenario.
+#include <QStringList>
+#include <QWidget>
+
+class EditorSession;
+class QCalendarWidget;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+class EnvironmentTab : public QWidget {
+    Q_OBJECT
+  public:
+    explicit EnvironmentTab(EditorSession& session, QWidget* parent = nullptr);
+
+    // The planetary systems of the session, none selected, the choice locked.
+    void showPlanetarySystems();
+    // The scenario just read: its description (as the load dialog showed it), start time,
+    // user-controlled ship and planetary system (selected without emptying anything).
+    void showScenario(const QString& description);
+    // The ships offered as user-controlled ship, the first one selected.
+    void showFocusEntries(const QStringList& entries);
+    // The user-controlled ship, in the label and in the scenario.
+    void setFocusShip(const QString& name);
+    // After a change of planetary system: no description, no user-controlled ship, no ships.
+    void clearScenario();
+
+  signals:
+    // The user picked the planetary system of that entry while the choice was unlocked.
+    void planetarySystemChosen(int index);
+
+  private:
+    void buildDescription();
+    void buildEnvironment();
+    void buildStartTime();
+    void buildFocus();
+    void toggleLock();
+    void changeFocusShip();
+    void storeStartTime();
+
+    EditorSession& session_;
+    QPlainTextEdit* description_ = nullptr;
+    QComboBox* systemList_ = nullptr;
+    QCheckBox* lock_ = nullptr;
+    QCalendarWidget* calendar_ = nullptr;
+    QComboBox* hour_ = nullptr;
+    QComboBox* minute_ = nullptr;
+    QLabel* focusShip_ = nullptr;
+    QComboBox* possibleFocus_ = nullptr;
+    QPushButton* changeFocusButton_ = nullptr;
+    QWidget* descriptionFrame_ = nullptr;
+    QWidget* environmentFrame_ = nullptr;
+    QWidget* timeFrame_ = nullptr;
+    QWidget* focusFrame_ = nullptr;
+};

@@ -1,0 +1,298 @@
+#include "widgets/tabs/ship_frames.h"
+
+#include "core/editing/editor_session.h"
+#include "core/editing/location_pick.h"
+#include "core/editing/ship_editor_texts.h"
+#include "core/text/text_rules.h"
+#include "widgets/common/form_controls.h"
+#include "widgets/common/location_trees_view.h"
+#include "widgets/common/selection.h"
+#include "widgets/orbit/orbit_panels.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <algorithm>
+#include <initializer_list>
+#include <utility>
+
+namespace {
+// The rows of a status frame: each control beside its caption, then the location tree,
+// which takes the height that is left.
+void PlaceUnderCaptions(QGridLayout* grid, std::initializer_list<std::pair<const char*, QWidget*>> rows,
+                        QTreeWidget* tree) {
+    QWidget* frame = grid->parentWidget();
+    int row = 0;
+    for (const auto& [caption, control] : rows) {
+        grid->addWidget(Caption(QLatin1String(caption), frame), row, 0);
+        grid->addWidget(control, row, 1);
+        ++row;
+    }
+    grid->addWidget(tree, row, 0, 1, 2);
+    grid->setRowStretch(row, 1);
+    grid->setColumnStretch(1, 1);
+}
+
+// Three text boxes X, Y, Z in their own frame.
+void AxisFrame(QWidget* parent, QGridLayout* into, int row, const QString& title, const QString& tipPattern,
+               std::initializer_list<std::pair<QLineEdit**, const char*>> boxes) {
+    auto* frame = new QGroupBox(title, parent);
+    auto* grid = new QGridLayout(frame);
+    const char* axes[3] = {"X", "Y", "Z"};
+    int a = 0;
+    for (const auto& [box, name] : boxes) {
+        *box = Named(new QLineEdit(frame), name, tipPattern.arg(QLatin1String(axes[a])));
+        grid->addWidget(Caption(QLatin1String(axes[a]), frame), 0, 2 * a);
+        grid->addWidget(*box, 0, 2 * a + 1);
+        ++a;
+    }
+    into->addWidget(frame, row, 0, 1, 3);
+}
+
+PickNode NodeOf(const QTreeWidgetItem* item) {
+    PickNode node;
+    node.text = item->text(0);
+    node.image = item->data(0, Qt::UserRole).toInt();
+    node.childCount = item->childCount();
+    if (const QTreeWidgetItem* parent = item->parent()) {
+        node.parentText = parent->text(0);
+        if (const QTreeWidgetItem* grandparent = parent->parent())
+            node.grandparentText = grandparent->text(0);
+    }
+    return node;
+}
+
+QString OrbitText(const QString& column) {
+    return NumberText(LeadingNumber(column));
+}
+} // namespace
+
+std::vector<ShipPlace> ShipPlaces(const EditorSession& session, bool landed) {
+    const auto& table = session.document().ShipTable;
+    const int count = std::min(session.shipCount(), static_cast<int>(table.size()));
+    std::vector<ShipPlace> ships;
+    ships.reserve(std::size_t(std::max(count, 0)));
+    for (int j = 0; j < count; ++j) {
+        const ShipRow& row = table[std::size_t(j)];
+        ships.push_back(landed ? ShipPlace{row.Name, row.Status, row.Base, row.Pad}
+                               : ShipPlace{row.Name, row.Status, row.DockedStation, row.DockedPort});
+    }
+    return ships;
+}
+
+// ---- Landed ----------------------------------------------------------------------------------
+
+LandedFrame::LandedFrame(EditorSession& session, QWidget* parent)
+    : QGroupBox("Landed ship parameters", parent), session_(session) {
+    setObjectName("Landed");
+    auto* grid = new QGridLayout(this);
+    planet_ = ValueLabel(this, "ShipLandedPlanet", "Planet of the base where the ship is parked");
+    base_ = ValueLabel(this, "ShipLandedBase", "Name of the base where the ship is parked");
+    pad_ = ValueLabel(this, "ShipLandedPad", "Pad number where the is is parked");
+    heading_ = Named(new QLineEdit(this), "ShipLandedHeading",
+                     QString::fromUtf8("Ship orientation (in °) at the landing pad"));
+    tree_ = MakeLocationTree(this, "ShipLandingTree");
+    PlaceUnderCaptions(
+        grid, {{"Planet", planet_}, {"Base", base_}, {"Landed pad", pad_}, {"Heading", heading_}}, tree_);
+    connect(tree_, &QTreeWidget::itemDoubleClicked, this, &LandedFrame::pickPad);
+}
+
+void LandedFrame::showRow(const ShipRow& row) {
+    planet_->setText(row.StatusRef);
+    base_->setText(row.Base);
+    pad_->setText(row.Pad);
+    heading_->setText(row.Heading);
+}
+
+void LandedFrame::clear() {
+    for (QLabel* label : {planet_, base_, pad_})
+        label->clear();
+    heading_->clear();
+}
+
+void LandedFrame::readTexts(ShipEditorTexts& texts) const {
+    texts.landedPlanet = planet_->text();
+    texts.landedBase = base_->text();
+    texts.landedPad = pad_->text();
+    texts.heading = heading_->text();
+}
+
+void LandedFrame::showBases() {
+    QStringList bases = session_.bases();
+    const int count = static_cast<int>(bases.size());
+    bases << QString(); // the spare entry
+    FillLocationTree(tree_, BaseTreeNodes(session_.bodies(), bases, count));
+}
+
+void LandedFrame::showLandedShips() {
+    ShowShipsInTree(tree_, ShipPlaces(session_, true), "Landed");
+}
+
+void LandedFrame::pickPad() {
+    const QTreeWidgetItem* item = tree_->currentItem();
+    if (!item) return;
+    if (const auto pick = PadPick(NodeOf(item))) {
+        pad_->setText(pick->number);
+        base_->setText(pick->place);
+        planet_->setText(pick->planet);
+    }
+}
+
+// ---- Orbiting --------------------------------------------------------------------------------
+
+OrbitingFrame::OrbitingFrame(EditorSession& session, QWidget* parent)
+    : QGroupBox("Orbiting ship parameters", parent), session_(session) {
+    setObjectName("Orbiting");
+    auto* grid = new QGridLayout(this);
+    planet_ = ValueLabel(this, "ShipOrbitingPlanet", "Displays the planet the ship orbits around");
+    planetList_ =
+        Named(new QComboBox(this), "OrbitingRef", "List of the planets within the planetary system");
+    changePlanetButton_ =
+        Named(new QPushButton("Change planet", this), "Command11",
+              "Changes the planet the ships orbits around by choosing it from the \"Possible Planet\" list");
+    grid->addWidget(Caption("Planet", this), 0, 0);
+    grid->addWidget(planet_, 0, 1, 1, 2);
+    grid->addWidget(Caption("Possible planet", this), 1, 0);
+    grid->addWidget(planetList_, 1, 1);
+    grid->addWidget(changePlanetButton_, 1, 2);
+    AxisFrame(
+        this, grid, 2, "Position rel. to reference",
+        "Displays the ship position relative to reference on axis %1",
+        {{&rposX_, "ShipOrbitingRposX"}, {&rposY_, "ShipOrbitingRposY"}, {&rposZ_, "ShipOrbitingRposZ"}});
+    AxisFrame(
+        this, grid, 3, "Velocity rel. to reference",
+        "Displays the ship velocity relative to reference on axis %1",
+        {{&rvelX_, "ShipOrbitingRvelX"}, {&rvelY_, "ShipOrbitingRvelY"}, {&rvelZ_, "ShipOrbitingRvelZ"}});
+    AxisFrame(
+        this, grid, 4, "Rot. angles orientation", "Object frame rotation angle orientation on axis %1",
+        {{&arotX_, "ShipOrbitingArotX"}, {&arotY_, "ShipOrbitingArotY"}, {&arotZ_, "ShipOrbitingArotZ"}});
+    angularVelocity_ = Named(new QLineEdit(this), "ShipOrbitingAngularVelocity",
+                             "Displays the ship orbiting angular velocity");
+    grid->addWidget(Caption(QString::fromUtf8("Angular velocity (°/s)"), this), 5, 0);
+    grid->addWidget(angularVelocity_, 5, 1);
+    grid->setRowStretch(6, 1);
+    grid->setColumnStretch(1, 1);
+
+    ShipOrbitControls controls;
+    controls.RposX = rposX_;
+    controls.RposY = rposY_;
+    controls.RposZ = rposZ_;
+    controls.RvelX = rvelX_;
+    controls.RvelY = rvelY_;
+    controls.RvelZ = rvelZ_;
+    orbitPanel_ = new ShipOrbitPanel(controls, this);
+    grid->addWidget(orbitPanel_, 6, 0, 1, 3);
+    connect(changePlanetButton_, &QPushButton::clicked, this, &OrbitingFrame::changePlanet);
+    connect(&session_, &EditorSession::foldersChanged, this, [this] { setPlanet(planet_->text()); });
+}
+
+void OrbitingFrame::setPlanet(const QString& body) {
+    planet_->setText(body);
+    orbitPanel_->SetPlanet(session_.folders().config, body);
+}
+
+void OrbitingFrame::changePlanet() {
+    setPlanet(planetList_->currentText());
+}
+
+void OrbitingFrame::showRow(const ShipRow& row) {
+    setPlanet(row.StatusRef);
+    angularVelocity_->setText(OrbitText(row.Vrot));
+    rposX_->setText(OrbitText(row.RposX));
+    rposY_->setText(OrbitText(row.RposY));
+    rposZ_->setText(OrbitText(row.RposZ));
+    arotX_->setText(OrbitText(row.ArotX));
+    arotY_->setText(OrbitText(row.ArotY));
+    arotZ_->setText(OrbitText(row.ArotZ));
+    rvelX_->setText(OrbitText(row.RvelX));
+    rvelY_->setText(OrbitText(row.RvelY));
+    rvelZ_->setText(OrbitText(row.RvelZ));
+}
+
+void OrbitingFrame::clear() {
+    setPlanet(QString());
+    for (QLineEdit* box :
+         {angularVelocity_, arotX_, arotY_, arotZ_, rposX_, rposY_, rposZ_, rvelX_, rvelY_, rvelZ_})
+        box->clear();
+}
+
+void OrbitingFrame::readTexts(ShipEditorTexts& texts) const {
+    texts.orbitingPlanet = planet_->text();
+    texts.rposX = rposX_->text();
+    texts.rposY = rposY_->text();
+    texts.rposZ = rposZ_->text();
+    texts.rvelX = rvelX_->text();
+    texts.rvelY = rvelY_->text();
+    texts.rvelZ = rvelZ_->text();
+    texts.arotX = arotX_->text();
+    texts.arotY = arotY_->text();
+    texts.arotZ = arotZ_->text();
+    texts.angularVelocity = angularVelocity_->text();
+}
+
+void OrbitingFrame::showBodies(int selected) {
+    FillQuietly(planetList_, session_.bodies(), selected);
+}
+
+// ---- Docked ----------------------------------------------------------------------------------
+
+DockedFrame::DockedFrame(EditorSession& session, QWidget* parent)
+    : QGroupBox("Docked ship parameters", parent), session_(session) {
+    setObjectName("Docked");
+    auto* grid = new QGridLayout(this);
+    planet_ = ValueLabel(this, "ShipDockedPlanet", "Planet the station orbits around");
+    station_ = ValueLabel(this, "ShipDockedStation", "Name of the Station where the ship is docked");
+    port_ = ValueLabel(this, "ShipDockedPort", "Station dock port number where the ship is docked");
+    tree_ = MakeLocationTree(this, "ShipDockedTree");
+    PlaceUnderCaptions(grid, {{"Planet", planet_}, {"Station", station_}, {"Dock port", port_}}, tree_);
+    connect(tree_, &QTreeWidget::itemDoubleClicked, this, &DockedFrame::pickPort);
+}
+
+void DockedFrame::showRow(const ShipRow& row) {
+    station_->setText(row.DockedStation);
+    port_->setText(row.DockedPort);
+    planet_->setText(row.StatusRef);
+}
+
+void DockedFrame::clear() {
+    for (QLabel* label : {station_, port_, planet_})
+        label->clear();
+}
+
+void DockedFrame::readTexts(ShipEditorTexts& texts) const {
+    texts.dockedPlanet = planet_->text();
+    texts.dockedStation = station_->text();
+    texts.dockedPort = port_->text();
+}
+
+void DockedFrame::showStations() {
+    DockCounts docks;
+    for (const StationClassDock& dock : session_.stationClassDocks())
+        docks.Add(dock.className, dock.dockCount);
+    const auto& table = session_.document().StationTable;
+    const int count = std::min(session_.stationCount(), static_cast<int>(table.size()));
+    std::vector<StationPlace> stations;
+    stations.reserve(std::size_t(std::max(count, 0)));
+    for (int s = 0; s < count; ++s) {
+        const StationRow& row = table[std::size_t(s)];
+        stations.push_back(StationPlace{row.Name, row.Ref, row.ClassName});
+    }
+    FillLocationTree(tree_, StationTreeNodes(session_.bodies(), stations, docks));
+}
+
+void DockedFrame::showDockedShips() {
+    ShowShipsInTree(tree_, ShipPlaces(session_, false), "Docked");
+}
+
+void DockedFrame::pickPort() {
+    const QTreeWidgetItem* item = tree_->currentItem();
+    if (!item) return;
+    if (const auto pick = PortPick(NodeOf(item))) {
+        port_->setText(pick->number);
+        station_->setText(pick->place);
+        planet_->setText(pick->planet);
+    }
+}

@@ -1,0 +1,97 @@
+#pragma once
+// The three status frames of the ship tab, one shown at a time in the same place: a landed
+// ship's base and pad with the base tree, an orbiting ship's planet and state vectors with the
+// orbit panel, a docked ship's station and port with the dock tree. Each shows a row, reads
+// back its texts for validation, and fills its tree from the session.
+#include "core/editing/location_trees.h"
+
+#include <QGroupBox>
+
+class EditorSession;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+class ShipOrbitPanel;
+struct ShipEditorTexts;
+struct ShipRow;
+
+class LandedFrame : public QGroupBox {
+    Q_OBJECT
+  public:
+    explicit LandedFrame(EditorSession& session, QWidget* parent = nullptr);
+    void showRow(const ShipRow& row);
+    void clear();
+    void readTexts(ShipEditorTexts& texts) const;
+    // The bases of the session's bodies, with their pads.
+    void showBases();
+    // The ships landed on the pads, under them.
+    void showLandedShips();
+
+  private:
+    void pickPad();
+
+    EditorSession& session_;
+    QLabel* planet_ = nullptr;
+    QLabel* base_ = nullptr;
+    QLabel* pad_ = nullptr;
+    QLineEdit* heading_ = nullptr;
+    QTreeWidget* tree_ = nullptr;
+};
+
+class OrbitingFrame : public QGroupBox {
+    Q_OBJECT
+  public:
+    explicit OrbitingFrame(EditorSession& session, QWidget* parent = nullptr);
+    void showRow(const ShipRow& row);
+    void clear();
+    void readTexts(ShipEditorTexts& texts) const;
+    // The bodies of the session's planetary system, the entry given selected.
+    void showBodies(int selected);
+    void setPlanet(const QString& body);
+
+  private:
+    void changePlanet();
+
+    EditorSession& session_;
+    QLabel* planet_ = nullptr;
+    QComboBox* planetList_ = nullptr;
+    QPushButton* changePlanetButton_ = nullptr;
+    QLineEdit* rposX_ = nullptr;
+    QLineEdit* rposY_ = nullptr;
+    QLineEdit* rposZ_ = nullptr;
+    QLineEdit* rvelX_ = nullptr;
+    QLineEdit* rvelY_ = nullptr;
+    QLineEdit* rvelZ_ = nullptr;
+    QLineEdit* arotX_ = nullptr;
+    QLineEdit* arotY_ = nullptr;
+    QLineEdit* arotZ_ = nullptr;
+    QLineEdit* angularVelocity_ = nullptr;
+    ShipOrbitPanel* orbitPanel_ = nullptr;
+};
+
+class DockedFrame : public QGroupBox {
+    Q_OBJECT
+  public:
+    explicit DockedFrame(EditorSession& session, QWidget* parent = nullptr);
+    void showRow(const ShipRow& row);
+    void clear();
+    void readTexts(ShipEditorTexts& texts) const;
+    // The stations of the scenario around their bodies, with their ports.
+    void showStations();
+    // The ships docked at the ports, under them.
+    void showDockedShips();
+
+  private:
+    void pickPort();
+
+    EditorSession& session_;
+    QLabel* planet_ = nullptr;
+    QLabel* station_ = nullptr;
+    QLabel* port_ = nullptr;
+    QTreeWidget* tree_ = nullptr;
+};
+
+// The places of the listed ships: their status and, for the status given, where they are.
+std::vector<ShipPlace> ShipPlaces(const EditorSession& session, bool landed);

@@ -1,0 +1,98 @@
+#pragma once
+// The ship tab, "Ship list": one row of the ship table at a time, its status frame, its levels,
+// and the buttons that validate it into the table, add a ship and delete one. The rows, the
+// ship count and the current row are the session's; the user-controlled ship on the first tab
+// follows the ship list through the signals.
+#include <QStringList>
+#include <QWidget>
+
+class DockedFrame;
+class EditorSession;
+class LandedFrame;
+class OrbitingFrame;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+
+class ShipTab : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ShipTab(EditorSession& session, QWidget* parent = nullptr);
+
+    // The spacecraft classes of the session, none selected.
+    void showClasses();
+    // The bodies of the session's planetary system in the orbiting frame's list.
+    void showBodies();
+    // The ships of a scenario just read: the list, the first ship shown. indexText is what
+    // the hidden row label shows first.
+    void showShips(const QStringList& names, const QString& indexText, bool hasShips);
+    // The first ship shown, the first class and body picked, the ships hung in the trees.
+    void showFirstShip();
+    // No ship at all, as after a change of planetary system.
+    void clearShips();
+    // The location trees: stations with their ports, bases with their pads, and the ships on them.
+    void showStationTree();
+    void showBaseTree();
+    void showDockedShips();
+    void showLandedShips();
+    // A station was validated: its tree, the ship shown and its docked ships again.
+    void stationStored();
+
+  signals:
+    // The entries offered as user-controlled ship changed; the first is selected.
+    void possibleFocusChanged(const QStringList& entries);
+    // The user-controlled ship had to change with the ship list.
+    void focusShipReplaced(const QString& name);
+    // The bodies were read one after the other for a tree; the last one stays picked in the
+    // station tab's list of possible planets.
+    void bodiesWalked();
+
+  private:
+    QWidget* buildIdentity();
+    QWidget* buildStatus();
+    QWidget* buildEngines();
+    QWidget* buildActions();
+    void connectControls();
+
+    void pickShip(int index);
+    void selectRow(int row);
+    void showShip();
+    void reset();
+    void setCurrentRow(int row, const QString& mirrorText);
+    void refillNames(const QStringList& names, int current);
+    void showStatusFrame(QWidget* frame);
+    void chooseLanded();
+    void chooseOrbiting();
+    void chooseDocked();
+    void validateShip();
+    void addShip();
+    void deleteShip();
+    void changeClass();
+    void rebuildLists(int count, int row);
+    void checkFocusShip();
+
+    EditorSession& session_;
+    QStringList names_; // the entries of the ship list
+    QComboBox* nameList_ = nullptr;
+    QLabel* indexMirror_ = nullptr;
+    QLabel* className_ = nullptr;
+    QComboBox* classList_ = nullptr;
+    QPushButton* changeClassButton_ = nullptr;
+    QRadioButton* landedOption_ = nullptr;
+    QRadioButton* orbitingOption_ = nullptr;
+    QRadioButton* dockedOption_ = nullptr;
+    QLabel* fuel_ = nullptr;
+    QSlider* fuelSlider_ = nullptr;
+    QLabel* mainEngine_ = nullptr;
+    QSlider* mainEngineSlider_ = nullptr;
+    QLabel* hoverEngine_ = nullptr;
+    QSlider* hoverEngineSlider_ = nullptr;
+    QPushButton* validateButton_ = nullptr;
+    QPushButton* addButton_ = nullptr;
+    QPushButton* deleteButton_ = nullptr;
+    LandedFrame* landed_ = nullptr;
+    OrbitingFrame* orbiting_ = nullptr;
+    DockedFrame* docked_ = nullptr;
+};

@@ -1,0 +1,295 @@
+// What the ship tab does: show a row, reset, the status options, and the buttons that
+// validate a ship into the table, add one and delete one; the user-controlled ship follows.
+#include "core/editing/editor_session.h"
+#include "core/editing/ship_editor_texts.h"
+#include "core/editing/ship_lists.h"
+#include "core/editing/ship_percent.h"
+#include "core/editing/ship_validation.h"
+#include "core/io/file_access.h"
+#include "core/text/text_rules.h"
+#include "widgets/common/message_box.h"
+#include "widgets/common/selection.h"
+#include "widgets/tabs/ship_frames.h"
+#include "widgets/tabs/ship_tab.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <algorithm>
+
+namespace {
+// The display places the sliders; only a user's movement writes their labels.
+void PlaceSlider(QSlider* slider, int position) {
+    const QSignalBlocker block(slider);
+    slider->setValue(position);
+}
+
+// A landed or docked ship has its engines off; the labels say so and validation stores 0.
+void EnginesOff(QLabel* mainEngine, QLabel* hoverEngine) {
+    for (QLabel* label : {mainEngine, hoverEngine}) {
+        label->setEnabled(false);
+        label->setText(QStringLiteral("0"));
+    }
+}
+} // namespace
+
+void ShipTab::setCurrentRow(int row, const QString& mirrorText) {
+    session_.setCurrentShip(row);
+    indexMirror_->setText(mirrorText);
+}
+
+void ShipTab::refillNames(const QStringList& names, int current) {
+    names_ = names;
+    FillQuietly(nameList_, names, current);
+    session_.setShipCount(static_cast<int>(names.size()));
+}
+
+void ShipTab::pickShip(int index) {
+    setCurrentRow(index, QString::number(index));
+    reset();
+    showShip();
+}
+
+void ShipTab::selectRow(int row) {
+    SetIndexQuietly(nameList_, row);
+    pickShip(row);
+}
+
+void ShipTab::showStatusFrame(QWidget* frame) {
+    for (QWidget* each :
+         {static_cast<QWidget*>(landed_), static_cast<QWidget*>(orbiting_), static_cast<QWidget*>(docked_)})
+        each->setVisible(each == frame);
+}
+
+void ShipTab::showShip() {
+    // The row the list shows; none for an empty list or a name typed over the entry.
+    int r = nameList_->currentIndex();
+    if (r >= 0 && nameList_->currentText() != nameList_->itemText(r)) r = -1;
+    // Without a selected ship, or without its row, the controls keep what they show.
+    if (r < 0 || r >= static_cast<int>(session_.document().ShipTable.size())) return;
+    const ShipRow row = session_.document().ShipTable[std::size_t(r)];
+
+    setCurrentRow(r, QString::number(r));
+    className_->setText(row.ClassName);
+    fuel_->setText(PercentText(row.Fuel));
+    PlaceSlider(fuelSlider_, PercentPosition(row.Fuel));
+    mainEngine_->setText(QStringLiteral("0 %"));
+    hoverEngine_->setText(QStringLiteral("0 %"));
+
+    const QString s = UCase(Trim(row.Status));
+    if (s == QLatin1String("DOCKED")) {
+        SetCheckedQuietly(dockedOption_, true);
+        chooseDocked();
+        docked_->showRow(row);
+        mainEngine_->setEnabled(false);
+        hoverEngine_->setEnabled(false);
+    }
+    if (s == QLatin1String("LANDED")) {
+        SetCheckedQuietly(landedOption_, true);
+        chooseLanded();
+        landed_->showRow(row);
+        mainEngine_->setEnabled(false);
+        hoverEngine_->setEnabled(false);
+    }
+    if (s == QLatin1String("ORBITING")) {
+        SetCheckedQuietly(orbitingOption_, true);
+        chooseOrbiting();
+        orbiting_->showRow(row);
+        mainEngine_->setText(PercentText(row.MainEngine));
+        PlaceSlider(mainEngineSlider_, PercentPosition(row.MainEngine));
+        hoverEngine_->setText(PercentText(row.HoverEngine));
+        PlaceSlider(hoverEngineSlider_, PercentPosition(row.HoverEngine));
+    }
+}
+
+void ShipTab::reset() {
+    className_->clear();
+    // Option buttons of one frame keep one of them checked; the reset checks none.
+    for (QRadioButton* option : {landedOption_, dockedOption_, orbitingOption_})
+        SetCheckedQuietly(option, false);
+    showStatusFrame(nullptr);
+    for (QLabel* label : {fuel_, mainEngine_, hoverEngine_})
+        label->clear();
+    landed_->clear();
+    docked_->clear();
+    orbiting_->clear();
+}
+
+void ShipTab::chooseLanded() {
+    if (landedOption_->isChecked()) showStatusFrame(landed_);
+    EnginesOff(mainEngine_, hoverEngine_);
+}
+
+void ShipTab::chooseDocked() {
+    if (dockedOption_->isChecked()) showStatusFrame(docked_);
+    EnginesOff(mainEngine_, hoverEngine_);
+}
+
+void ShipTab::chooseOrbiting() {
+    if (orbitingOption_->isChecked()) showStatusFrame(orbiting_);
+    mainEngine_->setEnabled(true);
+    hoverEngine_->setEnabled(true);
+}
+
+void ShipTab::validateShip() {
+    ShipEditorTexts texts;
+    texts.name = nameList_->currentText();
+    texts.className = className_->text();
+    texts.status = orbitingOption_->isChecked() ? ShipStatusChoice::Orbiting
+                   : landedOption_->isChecked() ? ShipStatusChoice::Landed
+                   : dockedOption_->isChecked() ? ShipStatusChoice::Docked
+                                                : ShipStatusChoice::None;
+    landed_->readTexts(texts);
+    orbiting_->readTexts(texts);
+    docked_->readTexts(texts);
+    texts.fuel = fuel_->text();
+    texts.mainEngine = mainEngine_->text();
+    texts.hoverEngine = hoverEngine_->text();
+
+    ShipPlanetData planet;
+    if (texts.status == ShipStatusChoice::Orbiting) {
+        const QString planetFile = PlanetFileName(session_.folders().config, texts.orbitingPlanet);
+        planet = PlanetDataFromFile(planetFile, ReadWholeFile(planetFile));
+    }
+    const ShipValidation validation = ValidateShip(texts, planet);
+    if (!validation.Valid()) {
+        ShowMessage(this, validation.Messages, kShipValidationTitle, MsgButtons::Ok, MsgIcon::None);
+        return;
+    }
+
+    const int i = session_.currentShip();
+    const int n = session_.shipCount();
+    // The current row is one of the listed ships (row 0 for a ship typed into an empty list);
+    // any other row would be stored where no list entry shows it.
+    const int last = std::max(n - 1, 0);
+    if (i < 0 || i > last) return;
+    ScenarioDocument& document = session_.document();
+    // A table shorter than its list is grown rather than overrun.
+    if (static_cast<int>(document.ShipTable.size()) <= last) document.ShipTableRedimPreserve(last);
+    document.ShipTable[std::size_t(i)] = StoredShipRow(document.ShipTable[std::size_t(i)], texts);
+
+    rebuildLists(n, i);
+    selectRow(i);
+    checkFocusShip();
+    docked_->showDockedShips();
+    landed_->showLandedShips();
+}
+
+void ShipTab::rebuildLists(int n, int row) {
+    const auto& table = session_.document().ShipTable;
+    if (n > 0) {
+        emit possibleFocusChanged(PossibleShipFocusEntries(table, n));
+        refillNames(ShipNameEntries(table, n), -1);
+    } else if (row >= 0 && row < static_cast<int>(table.size())) {
+        // A ship typed into the empty list: the name just stored, and row 0 for the focus list.
+        emit possibleFocusChanged(PossibleShipFocusEntries(table, 1));
+        refillNames({table[std::size_t(row)].Name}, -1);
+    } else {
+        emit possibleFocusChanged({});
+        refillNames({}, -1);
+    }
+}
+
+void ShipTab::checkFocusShip() {
+    const QStringList entries = PossibleShipFocusEntries(session_.document().ShipTable, session_.shipCount());
+    const bool found = FocusShipFound(entries, session_.document().FocusShip);
+    emit possibleFocusChanged(entries);
+    if (!found) {
+        emit focusShipReplaced(entries.isEmpty() ? QString() : ShipNameOfEntry(entries.first()));
+        ShowMessage(this,
+                    "As the user-controled ship was no longer valid in the scenario, it has been set to the "
+                    "first possible ship !",
+                    "Warning", MsgButtons::Ok, MsgIcon::Information);
+    }
+}
+
+void ShipTab::addShip() {
+    const int n = session_.shipCount();
+    ScenarioDocument& document = session_.document();
+    document.ShipTableRedimPreserve(n + 1);
+    // The row brought into use may still hold a deleted ship's values (delete leaves them in
+    // the spare row): a new ship starts blank, without another ship's unknown lines.
+    document.ShipTableBlanking(n);
+    document.ShipTable[std::size_t(n)].Name.clear();
+    document.ShipTable[std::size_t(n)].OtherLines.clear();
+    refillNames(names_ + QStringList{QStringLiteral("New Ship")}, n);
+    selectRow(n);
+    showShip();
+}
+
+void ShipTab::deleteShip() {
+    if (ShowMessage(this, "Are you sure you want to delete the ship ?", "Deleting confirmation",
+                    MsgButtons::OkCancel, MsgIcon::None) != MsgResult::Ok)
+        return;
+    const int n = session_.shipCount();
+    if (n <= 0) {
+        reset();
+    } else if (n == 1) {
+        ShowMessage(this, "You may not delete this ship : the scenario must keep at least one ship !",
+                    "Warning", MsgButtons::Ok, MsgIcon::Information);
+    } else {
+        const int i = session_.currentShip();
+        // A row number that names no ship deletes nothing; the rebuild below still runs.
+        if (RemoveShipRow(session_.document(), i, n)) {
+            QStringList names = names_;
+            names.removeAt(i);
+            refillNames(names, -1);
+            if (i > 0) setCurrentRow(i - 1, NumberText(i - 1));
+            selectRow(session_.currentShip());
+        }
+    }
+
+    if (session_.shipCount() == 0) {
+        ShowMessage(
+            this,
+            "You have deleted all the ships : the ship focus is also deleted. Do not save this scenario "
+            "until a new ship is created !",
+            "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
+        emit possibleFocusChanged({});
+        emit focusShipReplaced(QString());
+    } else {
+        rebuildLists(session_.shipCount(), 0);
+        selectRow(session_.currentShip());
+        checkFocusShip();
+    }
+    docked_->showDockedShips();
+    landed_->showLandedShips();
+}
+
+void ShipTab::showShips(const QStringList& names, const QString& indexText, bool hasShips) {
+    if (hasShips) {
+        refillNames(names, names.isEmpty() ? -1 : 0);
+        setCurrentRow(ShipRowNumber(indexText), indexText);
+    } else {
+        session_.document().ShipTableRedim(0);
+        refillNames({}, -1);
+        reset();
+        setCurrentRow(0, QStringLiteral("0"));
+    }
+}
+
+void ShipTab::showFirstShip() {
+    if (session_.shipCount() > 0) selectRow(0);
+    if (classList_->count() > 0) SetIndexQuietly(classList_, 0);
+    if (session_.shipCount() > 0) {
+        showShip();
+        selectRow(0);
+    }
+    if (!session_.bodies().isEmpty()) orbiting_->showBodies(0);
+    docked_->showDockedShips();
+    landed_->showLandedShips();
+}
+
+void ShipTab::clearShips() {
+    reset();
+    refillNames({}, -1);
+    setCurrentRow(0, QStringLiteral("0"));
+}
+
+void ShipTab::stationStored() {
+    showStationTree();
+    showShip();
+    docked_->showDockedShips();
+}

@@ -1,0 +1,256 @@
+// What the station tab does: show a row, reset, and the buttons that validate a station into
+// the table, add one, delete one, and change its class, planet and rotation choice.
+#include "core/editing/editor_session.h"
+#include "core/editing/station_validation.h"
+#include "core/io/file_access.h"
+#include "core/scenario/day_dates.h"
+#include "core/text/text_rules.h"
+#include "widgets/common/message_box.h"
+#include "widgets/common/selection.h"
+#include "widgets/orbit/orbit_panels.h"
+#include "widgets/tabs/station_tab.h"
+
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// The entry whose number the text holds; a number outside the list gives the nearest end.
+int NumberIndex(const QComboBox* box, const QString& text) {
+    const double value = std::nearbyint(LeadingNumber(text));
+    const double last = box->count() - 1;
+    return static_cast<int>(std::clamp(std::isfinite(value) ? value : 0.0, 0.0, last));
+}
+
+// The current row kept within the rows the list shows.
+int ListedRow(int current, int listed) {
+    return listed <= 0 ? 0 : std::clamp(current, 0, listed - 1);
+}
+} // namespace
+
+void StationTab::setPlanet(const QString& body) {
+    planet_->setText(body);
+    orbitPanel_->SetPlanet(session_.folders().config, body);
+}
+
+void StationTab::setCurrentRow(int row, const QString& mirrorText) {
+    session_.setCurrentStation(row);
+    indexMirror_->setText(mirrorText);
+}
+
+void StationTab::refillNames(const QStringList& names, int current) {
+    names_ = names;
+    FillQuietly(nameList_, names, current);
+    session_.setStationCount(static_cast<int>(names.size()));
+}
+
+void StationTab::pickStation(int index) {
+    showRow(index);
+}
+
+void StationTab::selectRow(int row) {
+    SetIndexQuietly(nameList_, row);
+    showRow(row);
+}
+
+void StationTab::showRow(int i) {
+    const auto& table = session_.document().StationTable;
+    if (i < 0 || i >= static_cast<int>(table.size()) || i >= session_.stationCount())
+        return; // no station picked (an empty list or a typed name): nothing to show
+    const StationRow& row = table[std::size_t(i)];
+    setCurrentRow(i, Trim(NumberText(i)));
+    setPlanet(row.Ref);
+    className_->setText(row.ClassName);
+    epochDate_->setSelectedDate(DateFromDayCount(row.EpochDate));
+    SetIndexQuietly(epochHour_, NumberIndex(epochHour_, row.EpochHour));
+    SetIndexQuietly(epochMinute_, NumberIndex(epochMinute_, row.EpochMinute));
+    semiMajorAxis_->setText(row.SemiMajorAxis);
+    excentricity_->setText(row.Excentricity);
+    inclination_->setText(row.Inclination);
+    ascendingNodeLongitude_->setText(row.AscendingNodeLongitude);
+    periapsisLongitude_->setText(row.PeriapsisLongitude);
+    meanLongitude_->setText(row.MeanLongitude);
+    SetCheckedQuietly(classRotation_, row.ClassRotation);
+    rotationFrequency_->setEnabled(!row.ClassRotation);
+    rotationFrequency_->setText(row.ClassRotation ? QStringLiteral("Class value") : row.ZrotFrequency);
+    xAngle_->setText(row.ArotX);
+    yAngle_->setText(row.ArotY);
+    zAngle_->setText(row.ArotZ);
+}
+
+void StationTab::reset() {
+    {
+        const QSignalBlocker block(nameList_);
+        nameList_->clear();
+        nameList_->clearEditText();
+    }
+    names_.clear();
+    session_.setStationCount(0);
+    setPlanet(QString());
+    className_->clear();
+    for (QLineEdit* box : {rotationFrequency_, xAngle_, yAngle_, zAngle_, semiMajorAxis_, excentricity_,
+                           inclination_, ascendingNodeLongitude_, periapsisLongitude_, meanLongitude_})
+        box->clear();
+    epochDate_->setSelectedDate(DateFromDayCount(0));
+    SetIndexQuietly(epochHour_, 0);
+    SetIndexQuietly(epochMinute_, 0);
+}
+
+void StationTab::clearStations() {
+    reset();
+    setCurrentRow(0, QStringLiteral("0"));
+}
+
+void StationTab::showStations(const QStringList& names) {
+    reset();
+    const auto& table = session_.document().StationTable;
+    if (names.isEmpty() || table.empty()) return;
+    refillNames(names, 0);
+    selectRow(0);
+    // The first station's epoch time is rounded as the file's numbers are.
+    const StationRow& first = table.front();
+    SetIndexQuietly(epochHour_,
+                    std::clamp(qRound(LeadingNumber(first.EpochHour)), 0, epochHour_->count() - 1));
+    SetIndexQuietly(epochMinute_,
+                    std::clamp(qRound(LeadingNumber(first.EpochMinute)), 0, epochMinute_->count() - 1));
+}
+
+void StationTab::toggleClassRotation() {
+    const bool classValue = classRotation_->isChecked();
+    rotationFrequency_->setEnabled(!classValue);
+    rotationFrequency_->setText(classValue ? QStringLiteral("Station class") : QStringLiteral("0"));
+}
+
+void StationTab::changeClass() {
+    className_->setText(classList_->currentText());
+}
+
+void StationTab::changePlanet() {
+    setPlanet(planetList_->currentText());
+}
+
+void StationTab::validateStation() {
+    StationControlTexts texts;
+    texts.name = nameList_->currentText();
+    texts.classRotation = classRotation_->isChecked();
+    texts.rotationFrequency = rotationFrequency_->text();
+    texts.xAngle = xAngle_->text();
+    texts.yAngle = yAngle_->text();
+    texts.zAngle = zAngle_->text();
+    texts.semiMajorAxis = semiMajorAxis_->text();
+    texts.excentricity = excentricity_->text();
+    texts.inclination = inclination_->text();
+    texts.ascendingNodeLongitude = ascendingNodeLongitude_->text();
+    texts.periapsisLongitude = periapsisLongitude_->text();
+    texts.meanLongitude = meanLongitude_->text();
+    texts.refPlanet = planet_->text();
+
+    const QString planetFile = session_.folders().config + StationPlanetFileName(texts.refPlanet);
+    const auto bytes = ReadWholeFile(planetFile);
+    const std::optional<PlanetSize> planet = bytes ? std::optional(ReadPlanetSize(*bytes)) : std::nullopt;
+    const QStringList messages = StationValidationMessages(texts, planet, planetFile);
+    if (!messages.isEmpty()) {
+        ShowMessage(this, ValidationBoxText(messages), kStationValidationTitle, MsgButtons::Ok,
+                    MsgIcon::None);
+        return;
+    }
+
+    // A station typed into an empty list becomes row 0, whatever row was shown before.
+    ScenarioDocument& document = session_.document();
+    const int listed = session_.stationCount();
+    const int i = ListedRow(session_.currentStation(), listed);
+    if (i >= static_cast<int>(document.StationTable.size())) document.StationTableRedimPreserve(i);
+    StationRow& row = document.StationTable[std::size_t(i)];
+
+    // Ships docked at the station move with it to its new planet; they are found by the name
+    // stored before this validation.
+    if (texts.refPlanet != row.Ref) {
+        const int ships = std::min(session_.shipCount(), static_cast<int>(document.ShipTable.size()));
+        for (int j = 0; j < ships; ++j) {
+            ShipRow& ship = document.ShipTable[std::size_t(j)];
+            if (UCase(ship.Status) == u"DOCKED" && row.Name == ship.DockedStation)
+                ship.StatusRef = texts.refPlanet;
+        }
+    }
+
+    row.Name = texts.name;
+    row.ClassName = className_->text();
+    row.Ref = texts.refPlanet;
+    row.ZrotFrequency = texts.rotationFrequency;
+    row.ArotX = texts.xAngle;
+    row.ArotY = texts.yAngle;
+    row.ArotZ = texts.zAngle;
+    row.ClassRotation = texts.classRotation;
+    row.SemiMajorAxis = texts.semiMajorAxis;
+    row.Excentricity = texts.excentricity;
+    row.Inclination = texts.inclination;
+    row.AscendingNodeLongitude = texts.ascendingNodeLongitude;
+    row.PeriapsisLongitude = texts.periapsisLongitude;
+    row.MeanLongitude = texts.meanLongitude;
+    row.EpochDate = DayCountFromDate(epochDate_->selectedDate());
+    row.EpochHour = epochHour_->currentText();
+    row.EpochMinute = epochMinute_->currentText();
+
+    QStringList names;
+    if (listed > 0) {
+        const int rows = std::min(listed, static_cast<int>(document.StationTable.size()));
+        for (int k = 0; k < rows; ++k)
+            names.append(document.StationTable[std::size_t(k)].Name);
+    } else {
+        names.append(document.StationTable[std::size_t(i)].Name);
+    }
+    refillNames(names, i);
+    selectRow(i);
+    emit stationStored();
+}
+
+void StationTab::addStation() {
+    const int n = session_.stationCount();
+    session_.document().StationTableRedimPreserve(n + 1);
+    refillNames(names_ + QStringList{QStringLiteral("New Station")}, n);
+    selectRow(n);
+    if (!classRotation_->isChecked()) {
+        SetCheckedQuietly(classRotation_, true);
+        toggleClassRotation();
+    }
+}
+
+void StationTab::deleteStation() {
+    const QString name = nameList_->currentText();
+    ScenarioDocument& document = session_.document();
+    const int ships = std::min(session_.shipCount(), static_cast<int>(document.ShipTable.size()));
+    for (int j = 0; j < ships; ++j) {
+        if (document.ShipTable[std::size_t(j)].DockedStation == name) {
+            ShowMessage(this, "You may not withdraw a station with a docked ship !", "Forbidden action",
+                        MsgButtons::Ok, MsgIcon::Exclamation);
+            return;
+        }
+    }
+    if (ShowMessage(this, "Are you sure you want to delete the station ?", "Deleting confirmation",
+                    MsgButtons::OkCancel, MsgIcon::None) != MsgResult::Ok)
+        return;
+
+    const int n = session_.stationCount();
+    if (n <= 1) {
+        reset();
+        emit stationDeleted();
+        return;
+    }
+    const int i = ListedRow(session_.currentStation(), n);
+    auto& table = document.StationTable;
+    // The rows after the deleted one move up; the last row stays as it was and becomes the spare.
+    for (int k = i; k <= n - 2 && k + 1 < static_cast<int>(table.size()); ++k)
+        table[std::size_t(k)] = table[std::size_t(k) + 1];
+    document.StationTableRedimPreserve(n - 1);
+    QStringList names = names_;
+    names.removeAt(i);
+    refillNames(names, -1);
+    if (i > 0) setCurrentRow(i - 1, NumberText(i - 1));
+    selectRow(ListedRow(session_.currentStation(), session_.stationCount()));
+    emit stationDeleted();
+}
