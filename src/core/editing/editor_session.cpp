@@ -1,7 +1,5 @@
 #include "core/editing/editor_session.h"
 
-#include "core/text/text_rules.h"
-
 EditorSession::EditorSession(QObject* parent) : QObject(parent) {}
 
 void EditorSession::setFolders(const SessionFolders& folders) {
@@ -30,15 +28,6 @@ int EditorSession::planetarySystemIndex(const QString& name) {
 void EditorSession::setClasses(const QStringList& spacecraft, const QStringList& stations) {
     spacecraftClasses_ = spacecraft;
     stationClasses_ = stations;
-}
-
-int EditorSession::dockCountOf(const QString& className) const {
-    int result = 0;
-    const QString wanted = Trim(UCase(className));
-    for (const StationClassDock& dock : docks_) {
-        if (Trim(UCase(dock.className)) == wanted) result = dock.dockCount;
-    }
-    return result;
 }
 
 void EditorSession::setBodies(const QStringList& bodies) {

@@ -51,8 +51,6 @@ class EditorSession : public QObject {
     // The dock ports of each station class: one entry per station class file.
     const std::vector<StationClassDock>& stationClassDocks() const { return docks_; }
     void setStationClassDocks(std::vector<StationClassDock> docks) { docks_ = std::move(docks); }
-    // The port count of a station class; 0 for a class not in the catalog, -1 without a dock list.
-    int dockCountOf(const QString& className) const;
 
     // ---- The current planetary system -----------------------------------------------------
     // Its bodies, in the order of the system file.

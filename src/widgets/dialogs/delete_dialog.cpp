@@ -24,7 +24,7 @@ bool RemoveScenarioFile(const QString& path, QString* error) {
 }
 
 DeleteFileDialog::DeleteFileDialog(const QString& scenarioFolder, QWidget* parent)
-    : QDialog(parent), folder_(scenarioFolder) {
+    : ScenarioListDialog(scenarioFolder, parent) {
     setObjectName("DeleteFile");
     setWindowTitle("Delete a scenario file");
 
@@ -60,26 +60,18 @@ DeleteFileDialog::DeleteFileDialog(const QString& scenarioFolder, QWidget* paren
 }
 
 void DeleteFileDialog::RefreshList() {
-    FileListtoDelete->clear();
-    FileListtoDelete->addItems(ListFiles(folder_, "*.scn"));
-    FileListtoDelete->setCurrentRow(-1);
-    FileListtoDelete->clearSelection();
-}
-
-QString DeleteFileDialog::SelectedName() const {
-    const QList<QListWidgetItem*> selected = FileListtoDelete->selectedItems();
-    return selected.isEmpty() ? QString() : selected.first()->text();
+    listFiles(FileListtoDelete);
 }
 
 void DeleteFileDialog::ShowPreview() {
-    const QString name = SelectedName();
+    const QString name = selectedName(FileListtoDelete);
     FileDeleteDescription->setText(
-        name.isEmpty() ? QString() : DescriptionForDisplay(ScenarioFileDescription(folder_ + name)));
+        name.isEmpty() ? QString() : DescriptionForDisplay(ScenarioFileDescription(folder() + name)));
 }
 
 // The scenario being edited stays as it is, even when its own file goes: "&Save" writes it again.
 void DeleteFileDialog::deleteSelected() {
-    const QString name = SelectedName();
+    const QString name = selectedName(FileListtoDelete);
     if (name.isEmpty()) return;
     if (IsProtectedScenarioName(name)) {
         ShowMessage(this, "This file must not be deleted !", "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
@@ -89,7 +81,7 @@ void DeleteFileDialog::deleteSelected() {
                     MsgIcon::Question) != MsgResult::Ok)
         return;
     QString error;
-    if (!RemoveScenarioFile(folder_ + name, &error)) {
+    if (!RemoveScenarioFile(folder() + name, &error)) {
         ShowMessage(this, "The file " + name + " could not be deleted: " + error, "Warning", MsgButtons::Ok,
                     MsgIcon::Exclamation);
         return;

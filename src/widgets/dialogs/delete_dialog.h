@@ -2,13 +2,15 @@
 // The delete dialog: removes scenario files of the scenario folder after confirmation, with
 // a preview of the selected one's description. The button, a double click and the Enter key
 // all do the same; the dialog stays open so that several files can go in turn.
+#include "widgets/dialogs/scenario_list_dialog.h"
+
 #include <QDialog>
 
 class QLabel;
 class QListWidget;
 class QPushButton;
 
-class DeleteFileDialog : public QDialog {
+class DeleteFileDialog : public ScenarioListDialog {
     Q_OBJECT
   public:
     explicit DeleteFileDialog(const QString& scenarioFolder, QWidget* parent = nullptr);
@@ -24,11 +26,8 @@ class DeleteFileDialog : public QDialog {
     void deleteSelected();
 
   private:
-    QString SelectedName() const;
     void ShowPreview();
     void RefreshList();
-
-    QString folder_;
 };
 
 // Moves the file to the desktop's trash where there is one, so that a mistake can be undone,

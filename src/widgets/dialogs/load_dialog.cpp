@@ -13,7 +13,7 @@
 #include <QPushButton>
 
 LoadFileDialog::LoadFileDialog(const QString& scenarioFolder, Opener open, QWidget* parent)
-    : QDialog(parent), folder_(scenarioFolder), open_(std::move(open)) {
+    : ScenarioListDialog(scenarioFolder, parent), open_(std::move(open)) {
     setObjectName("LoadFile");
     setWindowTitle("Load a scenery");
 
@@ -36,8 +36,7 @@ LoadFileDialog::LoadFileDialog(const QString& scenarioFolder, Opener open, QWidg
     LayOutScenarioPicker(this, Label2, FilelisttoLoad, Label1, preview, Command1, Command2);
 
     // The files of the scenario folder; nothing is selected at first.
-    FilelisttoLoad->addItems(ListFiles(folder_, "*.scn"));
-    FilelisttoLoad->setCurrentRow(-1);
+    listFiles(FilelisttoLoad);
     OnEnterKey(FilelisttoLoad, [this] { fileEnterKey(); });
 
     connect(FilelisttoLoad, &QListWidget::itemSelectionChanged, this, [this] { ShowPreview(); });
@@ -46,19 +45,14 @@ LoadFileDialog::LoadFileDialog(const QString& scenarioFolder, Opener open, QWidg
     connect(Command2, &QPushButton::clicked, this, [this] { reject(); });
 }
 
-QString LoadFileDialog::SelectedName() const {
-    const QList<QListWidgetItem*> selected = FilelisttoLoad->selectedItems();
-    return selected.isEmpty() ? QString() : selected.first()->text();
-}
-
 void LoadFileDialog::ShowPreview() {
-    const QString name = SelectedName();
-    description_ = name.isEmpty() ? QString() : ScenarioFileDescription(folder_ + name);
+    const QString name = selectedName(FilelisttoLoad);
+    description_ = name.isEmpty() ? QString() : ScenarioFileDescription(folder() + name);
     Label3->setText(DescriptionForDisplay(description_));
 }
 
 void LoadFileDialog::Load(bool viaLoadButton) {
-    const QString name = SelectedName();
+    const QString name = selectedName(FilelisttoLoad);
     if (name.isEmpty()) return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const bool loaded = open_(name, description_, viaLoadButton);

@@ -2,6 +2,8 @@
 // The load dialog: the scenario files of the scenario folder with a preview of the selected
 // one's description. The Load button, a double click and the Enter key all load, but only
 // the button also unlocks the planetary system information.
+#include "widgets/dialogs/scenario_list_dialog.h"
+
 #include <QDialog>
 #include <functional>
 
@@ -10,7 +12,7 @@ class QListWidget;
 class QListWidgetItem;
 class QPushButton;
 
-class LoadFileDialog : public QDialog {
+class LoadFileDialog : public ScenarioListDialog {
     Q_OBJECT
   public:
     // Opens the scenario of that name and returns whether it could (a box has said why not);
@@ -31,11 +33,9 @@ class LoadFileDialog : public QDialog {
     void fileEnterKey();
 
   private:
-    QString SelectedName() const;
     void ShowPreview();
     void Load(bool viaLoadButton);
 
-    QString folder_;
     Opener open_;
     QString description_; // the previewed description, as the file holds it
 };

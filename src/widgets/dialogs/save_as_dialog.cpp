@@ -15,7 +15,7 @@
 #include <QPushButton>
 
 SaveAsDialog::SaveAsDialog(const QString& scenarioFolder, Saver save, QWidget* parent)
-    : QDialog(parent), folder_(scenarioFolder), save_(std::move(save)) {
+    : ScenarioListDialog(scenarioFolder, parent), save_(std::move(save)) {
     setObjectName("SaveAs");
     setWindowTitle("Save the scenario file as ...");
 
@@ -41,8 +41,7 @@ SaveAsDialog::SaveAsDialog(const QString& scenarioFolder, Saver save, QWidget* p
     grid->setColumnStretch(0, 1);
     resize(480, 380);
 
-    ScenarioFileList->addItems(ListFiles(folder_, "*.scn"));
-    ScenarioFileList->setCurrentRow(-1);
+    listFiles(ScenarioFileList);
     OnEnterKey(FileToSave, [this] { nameEnterKey(); });
     FileToSave->setFocus();
     FileToSave->selectAll();
@@ -62,10 +61,10 @@ bool SaveAsDialog::SaveUnderTypedName() {
         return false;
     }
     const QString name = CompletedScenarioName(FileToSave->text());
-    const QString target = folder_ + name;
+    const QString target = folder() + name;
     // A file that differs from the name only in letter case is the same file where the file
     // system ignores case; either way it is never replaced without the user's OK.
-    const bool exists = ListFiles(folder_, "*.scn").contains(name) || FileExists(target);
+    const bool exists = ListFiles(folder(), "*.scn").contains(name) || FileExists(target);
     if (exists) {
         if (ShowMessage(this, "Do you want to overwrite it ?", "This file already exists.",
                         MsgButtons::OkCancel, MsgIcon::Question) != MsgResult::Ok)

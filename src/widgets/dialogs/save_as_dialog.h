@@ -2,6 +2,8 @@
 // The save-as dialog: writes the scenario under a typed or picked name of the scenario
 // folder and makes that name the one "&Save" writes to. The button closes the dialog in every
 // case; the Enter key closes it only after a save, so another name can be tried.
+#include "widgets/dialogs/scenario_list_dialog.h"
+
 #include <QDialog>
 #include <functional>
 
@@ -9,7 +11,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-class SaveAsDialog : public QDialog {
+class SaveAsDialog : public ScenarioListDialog {
     Q_OBJECT
   public:
     // Saves the scenario under that name (within the scenario folder) and returns whether it
@@ -31,6 +33,5 @@ class SaveAsDialog : public QDialog {
     // True when the file was written.
     bool SaveUnderTypedName();
 
-    QString folder_;
     Saver save_;
 };
