@@ -213,7 +213,7 @@ void LoadScenario(TYX& w, const QString& name, QString* preview) {
         if (preview) *preview = d->findChild<QLabel*>("Label3")->text();
         d->findChild<QPushButton*>("Command1")->click();
     });
-    w.Menu12->trigger();
+    w.findChild<QAction*>("Menu12")->trigger();
     QVERIFY(dialogs.done());
 }
 

@@ -35,3 +35,10 @@ QStringList Entries(const QComboBox* box) {
         entries.append(box->itemText(i));
     return entries;
 }
+
+QStringList NumberEntries(int count) {
+    QStringList numbers;
+    for (int i = 0; i < count; ++i)
+        numbers.append(QString::number(i));
+    return numbers;
+}

@@ -14,5 +14,7 @@ void FillQuietly(QComboBox* box, const QStringList& entries, int current = -1);
 // Checks or clears an option or check box without any signal; an option of an exclusive group
 // can be cleared too, so that none of the group is checked.
 void SetCheckedQuietly(QAbstractButton* button, bool checked);
+// "0", "1", ... up to count - 1: the entries of the hour and minute lists.
+QStringList NumberEntries(int count);
 // The entries of a list, in order.
 QStringList Entries(const QComboBox* box);

@@ -22,15 +22,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-namespace {
-QStringList Numbers(int count) {
-    QStringList numbers;
-    for (int i = 0; i < count; ++i)
-        numbers.append(QString::number(i));
-    return numbers;
-}
-} // namespace
-
 EnvironmentTab::EnvironmentTab(EditorSession& session, QWidget* parent) : QWidget(parent), session_(session) {
     buildDescription();
     buildEnvironment();
@@ -114,8 +105,8 @@ void EnvironmentTab::buildStartTime() {
     calendar_->setMaximumDate(QDate(9999, 12, 31));
     hour_ = Named(new QComboBox(frame), "Hour", "Defines the scenario start time hour");
     minute_ = Named(new QComboBox(frame), "Minute", "Defines the scenario start time minutes");
-    FillQuietly(hour_, Numbers(24));
-    FillQuietly(minute_, Numbers(60));
+    FillQuietly(hour_, NumberEntries(24));
+    FillQuietly(minute_, NumberEntries(60));
     auto* row = new QHBoxLayout;
     auto* caption = new QLabel("Hour", frame);
     caption->setBuddy(hour_);

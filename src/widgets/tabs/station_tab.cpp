@@ -23,13 +23,6 @@ struct Element {
     const char* caption;
     const char* toolTip;
 };
-
-QStringList Numbers(int count) {
-    QStringList numbers;
-    for (int i = 0; i < count; ++i)
-        numbers.append(QString::number(i));
-    return numbers;
-}
 } // namespace
 
 StationTab::StationTab(EditorSession& session, QWidget* parent) : QWidget(parent), session_(session) {
@@ -137,8 +130,8 @@ QWidget* StationTab::buildOrbit() {
                        "Defines the time hour for which the orbital element parameters are valid");
     epochMinute_ = Named(new QComboBox(frame), "StationOrbitalRefMin",
                          "Defines the time minutes for which the orbital element parameters are valid");
-    FillQuietly(epochHour_, Numbers(24));
-    FillQuietly(epochMinute_, Numbers(60));
+    FillQuietly(epochHour_, NumberEntries(24));
+    FillQuietly(epochMinute_, NumberEntries(60));
     epochDate_->setMaximumHeight(260);
     auto* time = new QHBoxLayout;
     time->addWidget(epochHour_);
