@@ -43,7 +43,13 @@ MessageScript::~MessageScript() {
 }
 
 namespace {
-const QString kLineEnd = QStringLiteral("\r\n");
+// Lines as a scenario file holds them, each ended by CR LF.
+QString Lines(const QStringList& lines) {
+    QString text;
+    for (const QString& line : lines)
+        text += line + QStringLiteral("\r\n");
+    return text;
+}
 
 // Runs the one dialog that the action opens through the given steps; any other dialog, or none,
 // fails the test.
@@ -92,14 +98,12 @@ ShipWindow::~ShipWindow() {
 }
 
 void ShipWindow::OpenShips(const QStringList& ships, const QString& focus, const QStringList& stations) {
-    QString text = "BEGIN_DESC" + kLineEnd + "Ship tab test" + kLineEnd + "END_DESC" + kLineEnd + kLineEnd;
-    text += "BEGIN_ENVIRONMENT" + kLineEnd + "  System Sol" + kLineEnd + "  Date MJD 51981.5" + kLineEnd +
-            "END_ENVIRONMENT" + kLineEnd + kLineEnd;
-    if (!focus.isEmpty())
-        text += "BEGIN_FOCUS" + kLineEnd + "  Ship " + focus + kLineEnd + "END_FOCUS" + kLineEnd + kLineEnd;
+    QString text = Lines({"BEGIN_DESC", "Ship tab test", "END_DESC", "", "BEGIN_ENVIRONMENT", "  System Sol",
+                          "  Date MJD 51981.5", "END_ENVIRONMENT", ""});
+    if (!focus.isEmpty()) text += Lines({"BEGIN_FOCUS", "  Ship " + focus, "END_FOCUS", ""});
     if (!stations.isEmpty())
-        text += "BEGIN_STATIONS" + kLineEnd + stations.join(QString()) + "END_STATIONS" + kLineEnd + kLineEnd;
-    if (!ships.isEmpty()) text += "BEGIN_SHIPS" + kLineEnd + ships.join(QString()) + "END_SHIPS" + kLineEnd;
+        text += Lines({"BEGIN_STATIONS"}) + stations.join(QString()) + Lines({"END_STATIONS", ""});
+    if (!ships.isEmpty()) text += Lines({"BEGIN_SHIPS"}) + ships.join(QString()) + Lines({"END_SHIPS"});
     folders_.Write("sim/Scenarios/Test.scn", text.toLatin1());
     Open("Test.scn");
     ShowTab(Tab::Ships);
@@ -157,35 +161,31 @@ void ShipWindow::ShowTab(Tab tab) {
 
 QString LandedShip(const QString& name, const QString& cls, const QString& planet, const QString& base,
                    const QString& pad, const QString& heading, const QString& fuel) {
-    return name + ":" + cls + kLineEnd + "  STATUS Landed " + planet + kLineEnd + "  BASE " + base + ":" +
-           pad + kLineEnd + "  HEADING " + heading + kLineEnd + "  FUEL " + fuel + kLineEnd + "END" +
-           kLineEnd;
+    return Lines({name + ":" + cls, "  STATUS Landed " + planet, "  BASE " + base + ":" + pad,
+                  "  HEADING " + heading, "  FUEL " + fuel, "END"});
 }
 
 QString DockedShip(const QString& name, const QString& cls, const QString& planet, const QString& station,
                    const QString& port, const QString& fuel) {
-    return name + ":" + cls + kLineEnd + "  STATUS Docked " + planet + ":" + station + ":" + port + kLineEnd +
-           "  FUEL " + fuel + kLineEnd + "END" + kLineEnd;
+    return Lines({name + ":" + cls, "  STATUS Docked " + planet + ":" + station + ":" + port,
+                  "  FUEL " + fuel, "END"});
 }
 
 QString OrbitingShip(const QString& name, const QString& cls, const QString& planet, const QString& fuel,
                      const QString& mainEngine, const QString& hoverEngine) {
-    return name + ":" + cls + kLineEnd + "  STATUS Orbiting " + planet + kLineEnd + "  RPOS 7000000 0 0" +
-           kLineEnd + "  RVEL 0 7546.05 0" + kLineEnd + "  AROT 0 0 0" + kLineEnd + "  VROT 0" + kLineEnd +
-           "  FUEL " + fuel + kLineEnd + "  ENGINE_MAIN " + mainEngine + kLineEnd + "  ENGINE_HOVR " +
-           hoverEngine + kLineEnd + "END" + kLineEnd;
+    return Lines({name + ":" + cls, "  STATUS Orbiting " + planet, "  RPOS 7000000 0 0", "  RVEL 0 7546.05 0",
+                  "  AROT 0 0 0", "  VROT 0", "  FUEL " + fuel, "  ENGINE_MAIN " + mainEngine,
+                  "  ENGINE_HOVR " + hoverEngine, "END"});
 }
 
 QString WithLines(const QString& block, const QStringList& lines) {
-    QString extra;
-    for (const QString& line : lines)
-        extra += line + kLineEnd;
-    return block.left(block.size() - 5) + extra + "END" + kLineEnd;
+    const QString end = Lines({"END"});
+    return block.left(block.size() - end.size()) + Lines(lines) + end;
 }
 
 QString Station(const QString& name, const QString& cls, const QString& planet) {
-    return name + ":" + cls + kLineEnd + "  REF " + planet + kLineEnd + "  EL_MJD 51981.5" + kLineEnd +
-           "  ELEMENTS 6778137 0 51.6 0 0 0" + kLineEnd + "  AROT 0 0 0" + kLineEnd + "END" + kLineEnd;
+    return Lines({name + ":" + cls, "  REF " + planet, "  EL_MJD 51981.5", "  ELEMENTS 6778137 0 51.6 0 0 0",
+                  "  AROT 0 0 0", "END"});
 }
 
 // ---- User actions ------------------------------------------------------------------------------

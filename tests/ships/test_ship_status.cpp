@@ -15,9 +15,15 @@
 namespace {
 // The ship Lander takes pad 1 of the base Habana; the ship Docker takes port 1 of the station
 // ISS, whose class has twelve ports.
-const QString kLander = LandedShip("Lander", "DG", "Earth", "Habana", "1", "0", "1");
-const QString kDocker = DockedShip("Docker", "DG", "Earth", "ISS", "1", "1");
-const QStringList kStations = {Station("ISS", "Ring", "Earth")};
+QString Lander() {
+    return LandedShip("Lander", "DG", "Earth", "Habana", "1", "0", "1");
+}
+QString Docker() {
+    return DockedShip("Docker", "DG", "Earth", "ISS", "1", "1");
+}
+QStringList Stations() {
+    return {Station("ISS", "Ring", "Earth")};
+}
 
 // A point of the tree where no node is.
 QPoint EmptySpot(const QTreeWidget* tree) {
@@ -49,7 +55,7 @@ class ShipStatusTest : public QObject {
 
     void orbitingToDockedStoresEnginesOff() {
         ShipWindow sw;
-        sw.OpenShips({OrbitingShip("O", "DG", "Earth", "0.5", "0.5", "0.5")}, "O", kStations);
+        sw.OpenShips({OrbitingShip("O", "DG", "Earth", "0.5", "0.5", "0.5")}, "O", Stations());
         auto* mainEngine = sw.Get<QLabel>("MainEngineStatus");
         auto* hoverEngine = sw.Get<QLabel>("HoverEngineStatus");
         QCOMPARE(mainEngine->text(), QString(" 50 %"));
@@ -78,7 +84,7 @@ class ShipStatusTest : public QObject {
 
     void landedOptionHidesOthers() {
         ShipWindow sw;
-        sw.OpenShips({DockedShip("D", "DG", "Earth", "ISS", "1", "0.5")}, "D", kStations);
+        sw.OpenShips({DockedShip("D", "DG", "Earth", "ISS", "1", "0.5")}, "D", Stations());
         Click(sw.Get<QRadioButton>("LandedShipOption"));
         QVERIFY(!sw.Get<QGroupBox>("Landed")->isHidden());
         QVERIFY(sw.Get<QGroupBox>("Docked")->isHidden());
@@ -189,7 +195,7 @@ class ShipStatusTest : public QObject {
         QFETCH(QString, base);
         QFETCH(QString, planet);
         ShipWindow sw;
-        sw.OpenShips({LandedShip("L", "DG", "Venus", "Old base", "9", "45", "0.5"), kLander}, "L");
+        sw.OpenShips({LandedShip("L", "DG", "Venus", "Old base", "9", "45", "0.5"), Lander()}, "L");
         auto* pads = sw.Get<QTreeWidget>("ShipLandingTree");
         QTreeWidgetItem* node = TreeItem(pads, path);
         QVERIFY(node);
@@ -216,7 +222,7 @@ class ShipStatusTest : public QObject {
         QFETCH(QStringList, path);
         QFETCH(QString, port);
         ShipWindow sw;
-        sw.OpenShips({DockedShip("D", "DG", "Mars", "Old station", "7", "0.5"), kDocker}, "D", kStations);
+        sw.OpenShips({DockedShip("D", "DG", "Mars", "Old station", "7", "0.5"), Docker()}, "D", Stations());
         auto* ports = sw.Get<QTreeWidget>("ShipDockedTree");
         QTreeWidgetItem* node = TreeItem(ports, path);
         QVERIFY(node);
@@ -231,7 +237,7 @@ class ShipStatusTest : public QObject {
 
     void pickWithoutSelectedNode() {
         ShipWindow sw;
-        sw.OpenShips({DockedShip("D", "DG", "Mars", "Old station", "7", "0.5")}, "D", kStations);
+        sw.OpenShips({DockedShip("D", "DG", "Mars", "Old station", "7", "0.5")}, "D", Stations());
         // A double click where no node is picks nothing, in either tree.
         auto* ports = sw.Get<QTreeWidget>("ShipDockedTree");
         QVERIFY(!ports->itemAt(EmptySpot(ports)));
@@ -248,7 +254,7 @@ class ShipStatusTest : public QObject {
 
     void doubleClickWithTheMouse() {
         ShipWindow sw;
-        sw.OpenShips({LandedShip("L", "DG", "Venus", "Old base", "9", "45", "0.5"), kLander}, "L");
+        sw.OpenShips({LandedShip("L", "DG", "Venus", "Old base", "9", "45", "0.5"), Lander()}, "L");
         auto* pads = sw.Get<QTreeWidget>("ShipLandingTree");
         QTreeWidgetItem* pad = TreeItem(pads, {"Earth", " Habana", "Landing pad  2"});
         QVERIFY(pad);

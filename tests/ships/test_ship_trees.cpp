@@ -14,7 +14,9 @@
 
 namespace {
 // The station Station1 of class Hub (four ports) around the Earth.
-const QStringList kStations = {Station("Station1", "Hub", "Earth")};
+QStringList Stations() {
+    return {Station("Station1", "Hub", "Earth")};
+}
 
 // The base Alpha of the Moon has one pad, the base Habana of the Earth three; Mars has none.
 QStringList LandingTree(const QString& pad1, const QString& pad2, const QString& pad3) {
@@ -47,7 +49,7 @@ class ShipTreesTest : public QObject {
   private slots:
     void landedShipMovesToAnotherPad() {
         ShipWindow sw;
-        sw.OpenShips({LandedShip("Lander", "DG", "Earth", "Habana", "1", "45", "0.5")}, "Lander", kStations);
+        sw.OpenShips({LandedShip("Lander", "DG", "Earth", "Habana", "1", "45", "0.5")}, "Lander", Stations());
         auto* pads = sw.Get<QTreeWidget>("ShipLandingTree");
         QCOMPARE(TreeText(pads), LandingTree("Lander", "", ""));
         // The pad taken by the ship cannot be picked; a free one can.
@@ -69,7 +71,7 @@ class ShipTreesTest : public QObject {
         ShipWindow sw;
         sw.OpenShips({DockedShip("D1", "DG", "Earth", "Station1", "2", "0.5"),
                       OrbitingShip("O1", "DG", "Earth", "0.5", "0", "0")},
-                     "D1", kStations);
+                     "D1", Stations());
         auto* ports = sw.Get<QTreeWidget>("ShipDockedTree");
         QCOMPARE(TreeText(ports), DockTree({"", "D1", "", ""}));
         // The orbiting ship docks at port 4.
@@ -100,7 +102,7 @@ class ShipTreesTest : public QObject {
         sw.OpenShips({LandedShip("L1", "DG", "Earth", "Habana", "2", "0", "0.5"),
                       DockedShip("D1", "DG", "Earth", "Station1", "1", "0.5"),
                       LandedShip("L2", "DG", "Earth", "habana", "3", "0", "0.5")},
-                     "D1", kStations);
+                     "D1", Stations());
         auto* pads = sw.Get<QTreeWidget>("ShipLandingTree");
         auto* ports = sw.Get<QTreeWidget>("ShipDockedTree");
         QCOMPARE(TreeText(pads), LandingTree("", "L1", "L2"));
@@ -122,7 +124,7 @@ class ShipTreesTest : public QObject {
 
     void refusedValidationLeavesTheTrees() {
         ShipWindow sw;
-        sw.OpenShips({LandedShip("Lander", "", "Earth", "Habana", "1", "45", "0.5")}, "Lander", kStations);
+        sw.OpenShips({LandedShip("Lander", "", "Earth", "Habana", "1", "45", "0.5")}, "Lander", Stations());
         auto* pads = sw.Get<QTreeWidget>("ShipLandingTree");
         DoubleClick(pads, TreeItem(pads, {"Earth", " Habana", "Landing pad  2"}));
         sw.script.Expect({"You must assign a class to the ship.\r",
