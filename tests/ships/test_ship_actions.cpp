@@ -1,7 +1,6 @@
 // Add, delete, change class, change planet and the user-controlled ship.
 #include "ship_window_fixture.h"
 #include "test_registry.h"
-#include "widgets/common/selection.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -9,16 +8,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QTest>
 
 namespace {
-QStringList Items(const QComboBox* box) {
-    QStringList items;
-    for (int k = 0; k < box->count(); ++k)
-        items << box->itemText(k);
-    return items;
-}
-
 ExpectedBox Confirm(MsgResult answer) {
     return {kDeleteQuestion, "Deleting confirmation", MsgButtons::OkCancel, MsgIcon::None, answer};
 }
@@ -26,13 +19,11 @@ ExpectedBox FocusMoved() {
     return {kFocusChanged, "Warning", MsgButtons::Ok, MsgIcon::Information, MsgResult::Ok};
 }
 
-std::vector<ShipRow> ThreeShips() {
-    std::vector<ShipRow> rows{LandedShip("S0", "C0", "Earth", " Habana", "1", "10", "0.1"),
-                              DockedShip("S1", "C1", "Earth", "ISS", "2", "0.2"),
-                              OrbitingShip("S2", "C2", "Earth", "0.3", "0", "0")};
-    for (int k = 0; k < 3; ++k)
-        rows[std::size_t(k)].OtherLines = QString("X%1").arg(k);
-    return rows;
+// Three ships, each with a line of its own that the program does not know.
+QStringList ThreeShips() {
+    return {WithLines(LandedShip("S0", "C0", "Earth", "Habana", "1", "10", "0.1"), {"X0"}),
+            WithLines(DockedShip("S1", "C1", "Earth", "ISS", "2", "0.2"), {"X1"}),
+            WithLines(OrbitingShip("S2", "C2", "Earth", "0.3", "0", "0"), {"X2"})};
 }
 } // namespace
 
@@ -41,55 +32,58 @@ class ShipActionsTest : public QObject {
   private slots:
     void addTwiceWithoutValidating() {
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        sw.LoadShips(ThreeShips(), "S0");
-        w.Command5->click();
-        w.Command5->click();
+        sw.OpenShips(ThreeShips(), "S0");
+        Click(sw.Get<QPushButton>("Command5"));
+        Click(sw.Get<QPushButton>("Command5"));
         QVERIFY(sw.script.Done());
-        QCOMPARE(Items(w.ShipName), QStringList({"S0", "S1", "S2", "New Ship", "New Ship"}));
-        QCOMPARE(int(w.Document.ShipTable.size()), 6); // upper bound 5: one spare row
-        QCOMPARE(Items(w.PossibleShipFocus), QStringList({"S0:C0", "S1:C1", "S2:C2"}));
-        QCOMPARE(w.ShipName->currentIndex(), 4);
-        QCOMPARE(w.ShipIndex->text(), QString("4"));
+        auto* names = sw.Get<QComboBox>("ShipName");
+        QCOMPARE(Items(names), QStringList({"S0", "S1", "S2", "New Ship", "New Ship"}));
+        QCOMPARE(int(sw.Scenario().ShipTable.size()), 6); // upper bound 5: one spare row
+        QCOMPARE(Items(sw.Get<QComboBox>("PossibleShipFocus")), QStringList({"S0:C0", "S1:C1", "S2:C2"}));
+        QCOMPARE(names->currentIndex(), 4);
+        QCOMPARE(sw.Get<QLabel>("ShipIndex")->text(), QString("4"));
         // A new ship shows no status, no class, an empty fuel tank and engines at "0 %".
-        QVERIFY(w.Landed->isHidden() && w.Orbiting->isHidden() && w.Docked->isHidden());
-        QVERIFY(!w.LandedShipOption->isChecked() && !w.OrbitingShipOption->isChecked() &&
-                !w.DockedShipOption->isChecked());
-        QCOMPARE(w.ShipClass->text(), QString());
-        QCOMPARE(w.ShipFuel->text(), QString(" 0 %"));
-        QCOMPARE(w.ShipFuelSlider->value(), 0);
-        QCOMPARE(w.MainEngineStatus->text(), QString("0 %"));
-        QCOMPARE(w.HoverEngineStatus->text(), QString("0 %"));
+        for (const char* frame : {"Landed", "Orbiting", "Docked"})
+            QVERIFY2(sw.Get<QGroupBox>(frame)->isHidden(), frame);
+        for (const char* option : {"LandedShipOption", "OrbitingShipOption", "DockedShipOption"})
+            QVERIFY2(!sw.Get<QRadioButton>(option)->isChecked(), option);
+        QCOMPARE(sw.Get<QLabel>("ShipClass")->text(), QString());
+        QCOMPARE(sw.Get<QLabel>("ShipFuel")->text(), QString(" 0 %"));
+        QCOMPARE(sw.Get<QSlider>("ShipFuelSlider")->value(), 0);
+        QCOMPARE(sw.Get<QLabel>("MainEngineStatus")->text(), QString("0 %"));
+        QCOMPARE(sw.Get<QLabel>("HoverEngineStatus")->text(), QString("0 %"));
     }
 
     void addAfterDeleteStartsBlank() {
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        sw.LoadShips(ThreeShips(), "S0");
-        Select(w.ShipName, 2);
+        sw.OpenShips(ThreeShips(), "S0");
+        const ScenarioDocument& document = sw.Scenario();
+        Pick(sw.Get<QComboBox>("ShipName"), 2);
         sw.script.Expect(Confirm(MsgResult::Ok));
-        w.Command6Click();
+        Click(sw.Get<QPushButton>("Command6"));
         QVERIFY(sw.script.Done());
         // The deleted last ship's values wait in the spare row...
-        QCOMPARE(w.Document.ShipTable[2].OtherLines, QString("X2"));
-        w.Command5Click();
+        QCOMPARE(document.ShipTable[2].OtherLines, QString("X2"));
+        Click(sw.Get<QPushButton>("Command5"));
         // ...and none of them reaches the new ship.
-        const ShipRow& row = w.Document.ShipTable[2];
+        const ShipRow& row = document.ShipTable[2];
         QCOMPARE(row.Name, QString());
         QCOMPARE(row.OtherLines, QString());
         QCOMPARE(row.ClassName, QString());
         QCOMPARE(row.Status, QString());
         QCOMPARE(row.Fuel, QString("0"));
-        QCOMPARE(w.ShipClass->text(), QString());
-        QVERIFY(w.Orbiting->isHidden());
-        // Validated with a class and a status, it becomes a ship of its own.
-        w.ShipName->setEditText("Fresh");
-        w.ShipClass->setText("C9");
-        w.Command4Click();
+        QCOMPARE(sw.Get<QLabel>("ShipClass")->text(), QString());
+        QVERIFY(sw.Get<QGroupBox>("Orbiting")->isHidden());
+        // Validated with a name and a class, it becomes a ship of its own.
+        Type(sw.Get<QComboBox>("ShipName"), "Fresh");
+        Pick(sw.Get<QComboBox>("Spacecraft"), "ShuttleA");
+        Click(sw.Get<QPushButton>("Command10"));
+        Click(sw.Get<QPushButton>("Command4"));
         QVERIFY(sw.script.Done());
-        QCOMPARE(Items(w.ShipName), QStringList({"S0", "S1", "Fresh"}));
-        QCOMPARE(Items(w.PossibleShipFocus), QStringList({"S0:C0", "S1:C1", "Fresh:C9"}));
-        QCOMPARE(w.Document.ShipTable[2].OtherLines, QString());
+        QCOMPARE(Items(sw.Get<QComboBox>("ShipName")), QStringList({"S0", "S1", "Fresh"}));
+        QCOMPARE(Items(sw.Get<QComboBox>("PossibleShipFocus")),
+                 QStringList({"S0:C0", "S1:C1", "Fresh:ShuttleA"}));
+        QCOMPARE(document.ShipTable[2].OtherLines, QString());
     }
 
     void deleteShip_data() {
@@ -122,95 +116,101 @@ class ShipActionsTest : public QObject {
         QFETCH(QString, shipIndex);
         QFETCH(QString, focusAfter);
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        sw.LoadShips(ThreeShips(), focus);
-        Select(w.ShipName, current);
+        sw.OpenShips(ThreeShips(), focus);
+        auto* shipNames = sw.Get<QComboBox>("ShipName");
+        Pick(shipNames, current);
         sw.script.Expect(Confirm(MsgResult::Ok));
         if (focusAfter != focus) sw.script.Expect(FocusMoved());
-        w.Command6->click();
+        Click(sw.Get<QPushButton>("Command6"));
         QVERIFY(sw.script.Done());
-        QCOMPARE(Items(w.ShipName), names);
-        QCOMPARE(Items(w.PossibleShipFocus),
+        QCOMPARE(Items(shipNames), names);
+        QCOMPARE(Items(sw.Get<QComboBox>("PossibleShipFocus")),
                  QStringList({names[0] + ":C" + names[0].mid(1), names[1] + ":C" + names[1].mid(1)}));
-        QCOMPARE(int(w.Document.ShipTable.size()), 3);
+        const ScenarioDocument& document = sw.Scenario();
+        QCOMPARE(int(document.ShipTable.size()), 3);
         for (int k = 0; k < 3; ++k)
-            QCOMPARE(w.Document.ShipTable[std::size_t(k)].OtherLines, otherLines[k]);
-        QCOMPARE(w.ShipName->currentIndex(), shown);
-        QCOMPARE(w.ShipIndex->text(), shipIndex);
-        QCOMPARE(w.ShipName->currentText(), names[shown]);
-        QCOMPARE(w.ShipClass->text(), "C" + names[shown].mid(1));
-        QCOMPARE(w.ShipFocus->text(), focusAfter);
+            QCOMPARE(document.ShipTable[std::size_t(k)].OtherLines, otherLines[k]);
+        QCOMPARE(shipNames->currentIndex(), shown);
+        QCOMPARE(sw.Get<QLabel>("ShipIndex")->text(), shipIndex);
+        QCOMPARE(shipNames->currentText(), names[shown]);
+        QCOMPARE(sw.Get<QLabel>("ShipClass")->text(), "C" + names[shown].mid(1));
+        QCOMPARE(sw.Get<QLabel>("ShipFocus")->text(), focusAfter);
     }
 
     void cancelChangesNothing() {
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        sw.LoadShips(ThreeShips(), "S0");
-        w.ShipLandedHeading->setText("123");
+        sw.OpenShips(ThreeShips(), "S0");
+        Type(sw.Get<QLineEdit>("ShipLandedHeading"), "123");
         sw.script.Expect(Confirm(MsgResult::Cancel));
-        w.Command6Click();
+        Click(sw.Get<QPushButton>("Command6"));
         QVERIFY(sw.script.Done());
-        QCOMPARE(Items(w.ShipName), QStringList({"S0", "S1", "S2"}));
-        QCOMPARE(int(w.Document.ShipTable.size()), 4);
-        QCOMPARE(w.ShipLandedHeading->text(), QString("123")); // not even the edits are lost
+        QCOMPARE(Items(sw.Get<QComboBox>("ShipName")), QStringList({"S0", "S1", "S2"}));
+        QCOMPARE(int(sw.Scenario().ShipTable.size()), 4);
+        QCOMPARE(sw.Get<QLineEdit>("ShipLandedHeading")->text(),
+                 QString("123")); // not even the edits are lost
     }
 
     void onlyShipIsKept() {
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        sw.LoadShips({LandedShip("Solo", "DG", "Earth", " Habana", "1", "10", "0.5")}, "Solo");
-        w.ShipLandedHeading->setText("123");
+        sw.OpenShips({LandedShip("Solo", "DG", "Earth", "Habana", "1", "10", "0.5")}, "Solo");
+        Type(sw.Get<QLineEdit>("ShipLandedHeading"), "123");
         sw.script.Expect(Confirm(MsgResult::Ok));
         sw.script.Expect({"You may not delete this ship : the scenario must keep at least one ship !",
                           "Warning", MsgButtons::Ok, MsgIcon::Information, MsgResult::Ok});
-        w.Command6Click();
+        Click(sw.Get<QPushButton>("Command6"));
         QVERIFY(sw.script.Done());
-        QCOMPARE(Items(w.ShipName), QStringList({"Solo"}));
-        QCOMPARE(Items(w.PossibleShipFocus), QStringList({"Solo:DG"}));
-        QCOMPARE(w.ShipLandedHeading->text(), QString("10")); // redisplayed: the edit is discarded
-        QCOMPARE(w.ShipFocus->text(), QString("Solo"));
+        QCOMPARE(Items(sw.Get<QComboBox>("ShipName")), QStringList({"Solo"}));
+        QCOMPARE(Items(sw.Get<QComboBox>("PossibleShipFocus")), QStringList({"Solo:DG"}));
+        QCOMPARE(sw.Get<QLineEdit>("ShipLandedHeading")->text(),
+                 QString("10")); // redisplayed: the edit is discarded
+        QCOMPARE(sw.Get<QLabel>("ShipFocus")->text(), QString("Solo"));
     }
 
     void deleteWithAnEmptyList() {
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        w.Document.ShipTableRedim(0);
-        w.PossibleShipFocus->addItem("Gone:DG");
-        w.ShipFocus->setText("Gone");
-        w.ShipClass->setText("leftover");
-        w.ShipFuel->setText(" 50 %");
+        // A scenario whose ships are all gone still names the user-controlled ship.
+        sw.OpenShips({}, "Gone");
+        QCOMPARE(sw.Get<QLabel>("ShipFocus")->text(), QString("Gone"));
+        Pick(sw.Get<QComboBox>("Spacecraft"), "DG");
+        Click(sw.Get<QPushButton>("Command10"));
+        Slide(sw.Get<QSlider>("ShipFuelSlider"), 50);
+        QCOMPARE(sw.Get<QLabel>("ShipClass")->text(), QString("DG"));
+        QCOMPARE(sw.Get<QLabel>("ShipFuel")->text(), QString(" 50 %"));
         sw.script.Expect(Confirm(MsgResult::Ok));
         sw.script.Expect(
             {"You have deleted all the ships : the ship focus is also deleted. Do not save this scenario "
              "until a new ship is created !",
              "Warning", MsgButtons::Ok, MsgIcon::Exclamation, MsgResult::Ok});
-        w.Command6Click();
+        Click(sw.Get<QPushButton>("Command6"));
         QVERIFY(sw.script.Done());
-        QCOMPARE(w.ShipClass->text(), QString()); // the tab was reset
-        QCOMPARE(w.ShipFuel->text(), QString());
-        QCOMPARE(w.PossibleShipFocus->count(), 0);
-        QCOMPARE(w.ShipFocus->text(), QString());
+        QCOMPARE(sw.Get<QLabel>("ShipClass")->text(), QString()); // the tab was reset
+        QCOMPARE(sw.Get<QLabel>("ShipFuel")->text(), QString());
+        QCOMPARE(sw.Get<QComboBox>("PossibleShipFocus")->count(), 0);
+        QCOMPARE(sw.Get<QLabel>("ShipFocus")->text(), QString());
     }
 
     void changeClassAndPlanet() {
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        sw.LoadShips({OrbitingShip("O", "DG", "Earth", "0.5", "0", "0")}, "O");
-        w.Spacecraft->clear();
-        w.Spacecraft->addItems({"DeltaGlider", "ShuttleA"});
-        w.Spacecraft->setCurrentIndex(1);
-        w.Command10->click();
-        QCOMPARE(w.ShipClass->text(), QString("ShuttleA"));
-        w.Spacecraft->setCurrentIndex(-1);
-        w.Command10Click();
-        QCOMPARE(w.ShipClass->text(), QString()); // nothing picked
-        w.OrbitingRef->clear();
-        w.OrbitingRef->addItems({"Earth", "   Moon", "Mars"});
-        w.OrbitingRef->setCurrentIndex(1);
-        w.Command11->click();
-        QCOMPARE(w.ShipOrbitingPlanet->text(), QString("   Moon"));
-        QCOMPARE(w.Document.ShipTable[0].StatusRef, QString("Earth")); // only validation stores it
-        QCOMPARE(w.Document.ShipTable[0].ClassName, QString("DG"));
+        sw.OpenShips({OrbitingShip("O", "DG", "Earth", "0.5", "0", "0")}, "O");
+        auto* classes = sw.Get<QComboBox>("Spacecraft");
+        auto* shipClass = sw.Get<QLabel>("ShipClass");
+        QCOMPARE(Items(classes), QStringList({"DG", "ShuttleA"}));
+        Pick(classes, 1);
+        Click(sw.Get<QPushButton>("Command10"));
+        QCOMPARE(shipClass->text(), QString("ShuttleA"));
+        // Nothing picked: the list always has an entry selected once a scenario is open, so the
+        // test takes the selection away itself.
+        classes->setCurrentIndex(-1);
+        Click(sw.Get<QPushButton>("Command10"));
+        QCOMPARE(shipClass->text(), QString());
+        auto* planets = sw.Get<QComboBox>("OrbitingRef");
+        QCOMPARE(Items(planets), QStringList({"Earth", "   Moon", "Mars"}));
+        Pick(planets, 1);
+        Click(sw.Get<QPushButton>("Command11"));
+        QCOMPARE(sw.Get<QLabel>("ShipOrbitingPlanet")->text(), QString("   Moon"));
+        const ScenarioDocument& document = sw.Scenario();
+        QCOMPARE(document.ShipTable[0].StatusRef, QString("Earth")); // only validation stores it
+        QCOMPARE(document.ShipTable[0].ClassName, QString("DG"));
     }
 
     void userControlledShip_data() {
@@ -227,12 +227,22 @@ class ShipActionsTest : public QObject {
         QFETCH(int, picked);
         QFETCH(QString, focus);
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        w.ShipFocus->setText("Previous");
-        w.PossibleShipFocus->addItems(entries);
-        w.PossibleShipFocus->setCurrentIndex(picked);
-        w.Command7->click();
-        QCOMPARE(w.ShipFocus->text(), focus);
+        QStringList ships;
+        for (const QString& entry : entries) {
+            const qsizetype colon = entry.indexOf(':');
+            ships << OrbitingShip(entry.left(colon), entry.mid(colon + 1), "Earth", "0", "0", "0");
+        }
+        sw.OpenShips(ships, "Previous");
+        QCOMPARE(sw.Get<QLabel>("ShipFocus")->text(), QString("Previous"));
+        sw.ShowTab(Tab::Environment);
+        auto* possible = sw.Get<QComboBox>("PossibleShipFocus");
+        QCOMPARE(Items(possible), entries);
+        if (picked >= 0)
+            Pick(possible, picked);
+        else if (possible->count() > 0)
+            possible->setCurrentIndex(-1); // no user can take the selection away from a filled list
+        Click(sw.Get<QPushButton>("Command7"));
+        QCOMPARE(sw.Get<QLabel>("ShipFocus")->text(), focus);
         QVERIFY(sw.script.Done());
     }
 };

@@ -1,31 +1,39 @@
-// The ship tab shows the row picked in the ship list.
+// The ship tab shows the ship picked in the ship list.
 #include "ship_window_fixture.h"
 #include "test_registry.h"
-#include "widgets/common/selection.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTest>
 
 namespace {
-QString ShownFrame(TYX& w) {
+QString ShownFrame(ShipWindow& sw) {
     QStringList shown;
-    if (!w.Landed->isHidden()) shown << "Landed";
-    if (!w.Orbiting->isHidden()) shown << "Orbiting";
-    if (!w.Docked->isHidden()) shown << "Docked";
+    for (const char* frame : {"Landed", "Orbiting", "Docked"}) {
+        if (!sw.Get<QGroupBox>(frame)->isHidden()) shown << frame;
+    }
     return shown.join(',');
 }
 
-QString SelectedOption(TYX& w) {
+QString SelectedOption(ShipWindow& sw) {
     QStringList selected;
-    if (w.LandedShipOption->isChecked()) selected << "Landed";
-    if (w.OrbitingShipOption->isChecked()) selected << "Orbiting";
-    if (w.DockedShipOption->isChecked()) selected << "Docked";
+    if (sw.Get<QRadioButton>("LandedShipOption")->isChecked()) selected << "Landed";
+    if (sw.Get<QRadioButton>("OrbitingShipOption")->isChecked()) selected << "Orbiting";
+    if (sw.Get<QRadioButton>("DockedShipOption")->isChecked()) selected << "Docked";
     return selected.join(',');
+}
+
+// An orbiting ship whose status line says the given status; none at all for an empty one.
+QString ShipWithStatus(const QString& status, const QString& fuel, const QString& mainEngine,
+                       const QString& hoverEngine) {
+    QString block = OrbitingShip("Ship", "DG", "Earth", fuel, mainEngine, hoverEngine);
+    return status.isEmpty() ? block.remove("  STATUS Orbiting Earth\r\n")
+                            : block.replace("STATUS Orbiting", "STATUS " + status);
 }
 } // namespace
 
@@ -53,13 +61,13 @@ class ShipDisplayTest : public QObject {
                                 << "Landed"
                                 << " 75 %" << 75 << "0"
                                 << "0" << false << 12 << 38;
-        QTest::newRow("landed in lower case with a blank") << "landed "
-                                                           << " .5"
-                                                           << "0"
-                                                           << "0"
-                                                           << "Landed"
-                                                           << " 50 %" << 50 << "0"
-                                                           << "0" << false << 12 << 38;
+        QTest::newRow("landed in lower case") << "landed"
+                                              << " .5"
+                                              << "0"
+                                              << "0"
+                                              << "Landed"
+                                              << " 50 %" << 50 << "0"
+                                              << "0" << false << 12 << 38;
         QTest::newRow("docked") << "Docked"
                                 << "1"
                                 << "0.5"
@@ -74,7 +82,7 @@ class ShipDisplayTest : public QObject {
                                   << "Orbiting"
                                   << " 25 %" << 25 << "-50 %"
                                   << " 25 %" << true << -50 << 25;
-        QTest::newRow("ORBITING in capitals") << " ORBITING"
+        QTest::newRow("ORBITING in capitals") << "ORBITING"
                                               << "0"
                                               << "1"
                                               << "0"
@@ -110,54 +118,54 @@ class ShipDisplayTest : public QObject {
         QFETCH(int, mainPosition);
         QFETCH(int, hoverPosition);
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        ShipRow first = OrbitingShip("First", "DG", "Earth", "0.5", "0.125", "0.375");
-        ShipRow row = OrbitingShip("Ship", "DG", "Earth", fuel, mainEngine, hoverEngine);
-        row.Status = status;
-        sw.LoadShips({first, row}, "First");
-        QCOMPARE(w.MainEngineStatusSlider->value(), 12); // 12.5 goes to the even neighbour
-        QCOMPARE(w.HoverEngineStatusSlider->value(), 38);
-        Select(w.ShipName, 1);
-        QCOMPARE(w.ShipIndex->text(), QString("1"));
-        QCOMPARE(ShownFrame(w), frame);
-        QCOMPARE(SelectedOption(w), frame);
-        QCOMPARE(w.ShipFuel->text(), fuelText);
-        QCOMPARE(w.ShipFuelSlider->value(), fuelPosition);
-        QCOMPARE(w.MainEngineStatus->text(), mainText);
-        QCOMPARE(w.HoverEngineStatus->text(), hoverText);
-        QCOMPARE(w.MainEngineStatus->isEnabled(), enginesEnabled);
-        QCOMPARE(w.HoverEngineStatus->isEnabled(), enginesEnabled);
-        QCOMPARE(w.MainEngineStatusSlider->value(), mainPosition);
-        QCOMPARE(w.HoverEngineStatusSlider->value(), hoverPosition);
+        sw.OpenShips({OrbitingShip("First", "DG", "Earth", "0.5", "0.125", "0.375"),
+                      ShipWithStatus(status, fuel, mainEngine, hoverEngine)},
+                     "First");
+        auto* mainSlider = sw.Get<QSlider>("MainEngineStatusSlider");
+        auto* hoverSlider = sw.Get<QSlider>("HoverEngineStatusSlider");
+        QCOMPARE(mainSlider->value(), 12); // 12.5 goes to the even neighbour
+        QCOMPARE(hoverSlider->value(), 38);
+        Pick(sw.Get<QComboBox>("ShipName"), 1);
+        QCOMPARE(sw.Get<QLabel>("ShipIndex")->text(), QString("1"));
+        QCOMPARE(ShownFrame(sw), frame);
+        QCOMPARE(SelectedOption(sw), frame);
+        QCOMPARE(sw.Get<QLabel>("ShipFuel")->text(), fuelText);
+        QCOMPARE(sw.Get<QSlider>("ShipFuelSlider")->value(), fuelPosition);
+        QCOMPARE(sw.Get<QLabel>("MainEngineStatus")->text(), mainText);
+        QCOMPARE(sw.Get<QLabel>("HoverEngineStatus")->text(), hoverText);
+        QCOMPARE(sw.Get<QLabel>("MainEngineStatus")->isEnabled(), enginesEnabled);
+        QCOMPARE(sw.Get<QLabel>("HoverEngineStatus")->isEnabled(), enginesEnabled);
+        QCOMPARE(mainSlider->value(), mainPosition);
+        QCOMPARE(hoverSlider->value(), hoverPosition);
         QVERIFY(sw.script.Done());
     }
 
     void locationLabels() {
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        sw.LoadShips({LandedShip("L", "DG", "Earth", " Habana", "2", "45.5", "0.75"),
+        sw.OpenShips({LandedShip("L", "DG", "Earth", "Habana", "2", "45.5", "0.75"),
                       DockedShip("D", "Shuttle", "   Moon", "ISS", "12", "0.5"),
                       OrbitingShip("O", "", "Earth", "0", "0", "0")},
                      "L");
-        QCOMPARE(w.ShipClass->text(), QString("DG"));
-        QCOMPARE(w.ShipLandedPlanet->text(), QString("Earth"));
-        QCOMPARE(w.ShipLandedBase->text(), QString(" Habana")); // as stored
-        QCOMPARE(w.ShipLandedPad->text(), QString("2"));
-        QCOMPARE(w.ShipLandedHeading->text(), QString("45.5"));
+        auto* shipClass = sw.Get<QLabel>("ShipClass");
+        QCOMPARE(shipClass->text(), QString("DG"));
+        QCOMPARE(sw.Get<QLabel>("ShipLandedPlanet")->text(), QString("Earth"));
+        QCOMPARE(sw.Get<QLabel>("ShipLandedBase")->text(), QString("Habana")); // as stored
+        QCOMPARE(sw.Get<QLabel>("ShipLandedPad")->text(), QString("2"));
+        QCOMPARE(sw.Get<QLineEdit>("ShipLandedHeading")->text(), QString("45.5"));
 
-        Select(w.ShipName, 1);
-        QCOMPARE(w.ShipClass->text(), QString("Shuttle"));
-        QCOMPARE(w.ShipDockedPlanet->text(), QString("   Moon"));
-        QCOMPARE(w.ShipDockedStation->text(), QString("ISS"));
-        QCOMPARE(w.ShipDockedPort->text(), QString("12"));
+        Pick(sw.Get<QComboBox>("ShipName"), 1);
+        QCOMPARE(shipClass->text(), QString("Shuttle"));
+        QCOMPARE(sw.Get<QLabel>("ShipDockedPlanet")->text(), QString("   Moon"));
+        QCOMPARE(sw.Get<QLabel>("ShipDockedStation")->text(), QString("ISS"));
+        QCOMPARE(sw.Get<QLabel>("ShipDockedPort")->text(), QString("12"));
         // nothing of the landed ship stays after the reset
-        QCOMPARE(w.ShipLandedBase->text(), QString());
-        QCOMPARE(w.ShipLandedHeading->text(), QString());
+        QCOMPARE(sw.Get<QLabel>("ShipLandedBase")->text(), QString());
+        QCOMPARE(sw.Get<QLineEdit>("ShipLandedHeading")->text(), QString());
 
-        Select(w.ShipName, 2);
-        QCOMPARE(w.ShipClass->text(), QString());
-        QCOMPARE(w.ShipDockedStation->text(), QString());
-        QCOMPARE(w.ShipOrbitingPlanet->text(), QString("Earth"));
+        Pick(sw.Get<QComboBox>("ShipName"), 2);
+        QCOMPARE(shipClass->text(), QString());
+        QCOMPARE(sw.Get<QLabel>("ShipDockedStation")->text(), QString());
+        QCOMPARE(sw.Get<QLabel>("ShipOrbitingPlanet")->text(), QString("Earth"));
     }
 
     void orbitValues_data() {
@@ -178,79 +186,81 @@ class ShipDisplayTest : public QObject {
         QFETCH(QString, stored);
         QFETCH(QString, shown);
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        ShipRow row = OrbitingShip("O", "DG", "Earth", "0", "0", "0");
-        row.RposX = row.RposY = row.RposZ = row.RvelX = row.RvelY = row.RvelZ = stored;
-        row.ArotX = row.ArotY = row.ArotZ = row.Vrot = stored;
-        sw.LoadShips({row}, "O");
-        for (QLineEdit* box :
-             {w.ShipOrbitingRposX, w.ShipOrbitingRposY, w.ShipOrbitingRposZ, w.ShipOrbitingRvelX,
-              w.ShipOrbitingRvelY, w.ShipOrbitingRvelZ, w.ShipOrbitingArotX, w.ShipOrbitingArotY,
-              w.ShipOrbitingArotZ, w.ShipOrbitingAngularVelocity})
-            QCOMPARE(box->text(), shown);
+        const QString three = stored + " " + stored + " " + stored;
+        sw.OpenShips({"O:DG\r\n  STATUS Orbiting Earth\r\n  RPOS " + three + "\r\n  RVEL " + three +
+                      "\r\n  AROT " + three + "\r\n  VROT " + stored + "\r\n  FUEL 0\r\nEND\r\n"},
+                     "O");
+        for (const char* box :
+             {"ShipOrbitingRposX", "ShipOrbitingRposY", "ShipOrbitingRposZ", "ShipOrbitingRvelX",
+              "ShipOrbitingRvelY", "ShipOrbitingRvelZ", "ShipOrbitingArotX", "ShipOrbitingArotY",
+              "ShipOrbitingArotZ", "ShipOrbitingAngularVelocity"})
+            QCOMPARE(sw.Get<QLineEdit>(box)->text(), shown);
     }
 
     void pickInTheListDiscardsEdits() {
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        sw.LoadShips({LandedShip("A", "DG", "Earth", "Habana", "1", "10", "0.5"),
+        sw.OpenShips({LandedShip("A", "DG", "Earth", "Habana", "1", "10", "0.5"),
                       LandedShip("B", "DG", "Earth", "Habana", "2", "20", "0.5")},
                      "A");
-        w.ShipLandedHeading->setText("99");
-        w.ShipClass->setText("Other");
+        auto* names = sw.Get<QComboBox>("ShipName");
+        auto* heading = sw.Get<QLineEdit>("ShipLandedHeading");
+        Type(heading, "99");
+        Pick(sw.Get<QComboBox>("Spacecraft"), "ShuttleA");
+        Click(sw.Get<QPushButton>("Command10"));
+        QCOMPARE(sw.Get<QLabel>("ShipClass")->text(), QString("ShuttleA"));
         // A user's pick of the entry already selected runs the handler too.
-        w.ShipName->activated(0);
-        QCOMPARE(w.ShipLandedHeading->text(), QString("10"));
-        QCOMPARE(w.ShipClass->text(), QString("DG"));
-        w.ShipName->setCurrentIndex(1);
-        w.ShipName->activated(1);
-        QCOMPARE(w.ShipIndex->text(), QString("1"));
-        QCOMPARE(w.ShipLandedHeading->text(), QString("20"));
-        QCOMPARE(w.Document.ShipTable[0].Heading, QString("10")); // the table is untouched
-        // Selecting from code the entry that a typed name hides brings the entry's name back.
-        w.ShipName->setEditText("Typed");
-        Select(w.ShipName, 1);
-        QCOMPARE(w.ShipName->currentText(), QString("B"));
-        QCOMPARE(w.ShipLandedHeading->text(), QString("20"));
+        Pick(names, 0);
+        QCOMPARE(heading->text(), QString("10"));
+        QCOMPARE(sw.Get<QLabel>("ShipClass")->text(), QString("DG"));
+        Pick(names, 1);
+        QCOMPARE(sw.Get<QLabel>("ShipIndex")->text(), QString("1"));
+        QCOMPARE(heading->text(), QString("20"));
+        QCOMPARE(sw.Scenario().ShipTable[0].Heading, QString("10")); // the table is untouched
+        // Picking the entry that a typed name hides brings the entry's name back.
+        Type(names, "Typed");
+        Pick(names, 1);
+        QCOMPARE(names->currentText(), QString("B"));
+        QCOMPARE(heading->text(), QString("20"));
     }
 
     void displayWithoutSelectedShip() {
         ShipWindow sw;
-        TYX& w = sw.tyx();
         // An empty list: nothing to show, nothing read.
-        w.ShipParameterDisplay();
-        QCOMPARE(w.ShipClass->text(), QString());
-        sw.LoadShips({LandedShip("A", "DG", "Earth", "Habana", "1", "10", "0.5")}, "A");
-        // A name typed over the entry leaves no entry selected: the controls keep the edits.
-        w.ShipName->setEditText("Renamed");
-        w.ShipLandedHeading->setText("77");
-        w.ShipParameterDisplay();
-        QCOMPARE(w.ShipLandedHeading->text(), QString("77"));
-        QCOMPARE(w.ShipName->currentText(), QString("Renamed"));
-        // A list longer than the table never reads past its rows.
-        w.ShipName->addItem("Ghost");
-        w.Document.ShipTableRedimPreserve(0);
-        Select(w.ShipName, 1);
-        QCOMPARE(w.ShipIndex->text(), QString("1"));
-        QCOMPARE(ShownFrame(w), QString());
+        sw.OpenShips({}, "");
+        QCOMPARE(sw.Get<QLabel>("ShipClass")->text(), QString());
+        QCOMPARE(ShownFrame(sw), QString());
+        sw.OpenShips({LandedShip("A", "DG", "Earth", "Habana", "1", "10", "0.5")}, "A");
+        // A name typed over the entry leaves no entry selected: moving on to another box keeps
+        // the edits.
+        auto* names = sw.Get<QComboBox>("ShipName");
+        Type(names, "Renamed");
+        Type(sw.Get<QLineEdit>("ShipLandedHeading"), "77");
+        QCOMPARE(sw.Get<QLineEdit>("ShipLandedHeading")->text(), QString("77"));
+        QCOMPARE(names->currentText(), QString("Renamed"));
+        QCOMPARE(sw.Get<QLabel>("ShipIndex")->text(), QString("0"));
+        // A row that holds no ship yet shows no status.
+        Click(sw.Get<QPushButton>("Command5"));
+        Pick(names, 1);
+        QCOMPARE(sw.Get<QLabel>("ShipIndex")->text(), QString("1"));
+        QCOMPARE(ShownFrame(sw), QString());
     }
 
     void resetLeavesSlidersAndList() {
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        sw.LoadShips({OrbitingShip("O", "DG", "Earth", "0.5", "-0.5", "0.25")}, "O");
-        w.ShipTabReset();
-        QCOMPARE(SelectedOption(w), QString());
-        QCOMPARE(ShownFrame(w), QString());
-        for (QLabel* label :
-             {w.ShipClass, w.ShipFuel, w.MainEngineStatus, w.HoverEngineStatus, w.ShipOrbitingPlanet})
-            QCOMPARE(label->text(), QString());
-        QCOMPARE(w.ShipOrbitingRposX->text(), QString());
-        QCOMPARE(w.ShipFuelSlider->value(), 50);
-        QCOMPARE(w.MainEngineStatusSlider->value(), -50);
-        QVERIFY(w.MainEngineStatus->isEnabled());
-        QCOMPARE(w.ShipName->currentText(), QString("O"));
-        QCOMPARE(w.ShipIndex->text(), QString("0"));
+        sw.OpenShips({OrbitingShip("O", "DG", "Earth", "0.5", "-0.5", "0.25")}, "O");
+        // A scenario without ships empties the tab; the sliders stay where they were.
+        sw.OpenShips({}, "");
+        QCOMPARE(SelectedOption(sw), QString());
+        QCOMPARE(ShownFrame(sw), QString());
+        for (const char* label :
+             {"ShipClass", "ShipFuel", "MainEngineStatus", "HoverEngineStatus", "ShipOrbitingPlanet"})
+            QCOMPARE(sw.Get<QLabel>(label)->text(), QString());
+        QCOMPARE(sw.Get<QLineEdit>("ShipOrbitingRposX")->text(), QString());
+        QCOMPARE(sw.Get<QSlider>("ShipFuelSlider")->value(), 50);
+        QCOMPARE(sw.Get<QSlider>("MainEngineStatusSlider")->value(), -50);
+        QVERIFY(sw.Get<QLabel>("MainEngineStatus")->isEnabled());
+        QCOMPARE(Items(sw.Get<QComboBox>("ShipName")), QStringList());
+        QCOMPARE(sw.Get<QLabel>("ShipIndex")->text(), QString("0"));
     }
 };
 SKELVAN_TEST(ShipDisplayTest);

@@ -1,38 +1,31 @@
-// A whole editing session through the real handlers: load a scenario, add a ship and land it
+// A whole editing session as a user goes through it: open a scenario, add a ship and land it
 // on a free pad, dock another at a free port, set an orbiting ship's levels with the sliders,
-// delete a ship, choose the user-controlled ship, save, and load the saved file again.
+// delete a ship, choose the user-controlled ship, save under a new name, and open the saved
+// file again.
 #include "core/text/text_rules.h"
 #include "ship_window_fixture.h"
-#include "simulator_fixture.h"
 #include "test_registry.h"
-#include "widgets/common/location_trees_view.h"
-#include "widgets/common/selection.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTest>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 namespace {
 QString Data() {
     return QStringLiteral(SKELVAN_TEST_DATA) + "/ships/session";
 }
 
-QStringList Items(const QComboBox* box) {
-    QStringList items;
-    for (int k = 0; k < box->count(); ++k)
-        items << box->itemText(k);
-    return items;
-}
-
 // The node of that text under the base or station whose trimmed name is given.
 QTreeWidgetItem* Place(QTreeWidget* tree, const QString& place, const QString& nodeText) {
-    std::vector<QTreeWidgetItem*> items;
-    ReadLocationTree(tree, &items);
-    for (QTreeWidgetItem* item : items) {
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+        QTreeWidgetItem* item = *it;
         if (item->text(0) == nodeText && item->parent() && Trim(item->parent()->text(0)) == place)
             return item;
     }
@@ -54,87 +47,89 @@ class ShipSessionTest : public QObject {
     Q_OBJECT
   private slots:
     void wholeSession() {
-        MessageScript script;
-        SimulatorFixture folders;
-        folders.CopyTree(Data() + "/Config", folders.ConfigFolder());
-        folders.CopyTree(Data() + "/Scenarios", folders.ScenarioFolder());
-        TYX w;
-        QVERIFY(w.TyxSetting("Session.scn", "Ship session", true));
-        QCOMPARE(Items(w.ShipName), QStringList({"Horizon", "Dart", "Comet", "Spare"}));
-        QCOMPARE(w.ShipFocus->text(), QString("Horizon"));
-        QCOMPARE(ShipsAt(w.ShipLandingTree, "BaseS", "Landing pad  1"), QStringList({"Horizon"}));
-        QCOMPARE(ShipsAt(w.ShipDockedTree, "Orbiter", "Dock  1"), QStringList({"Spare"}));
+        ShipWindow sw(Data());
+        MessageScript& script = sw.script;
+        sw.Open("Session.scn");
+        sw.ShowTab(Tab::Ships);
+        auto* names = sw.Get<QComboBox>("ShipName");
+        auto* pads = sw.Get<QTreeWidget>("ShipLandingTree");
+        auto* ports = sw.Get<QTreeWidget>("ShipDockedTree");
+        auto* validate = sw.Get<QPushButton>("Command4");
+        QCOMPARE(Items(names), QStringList({"Horizon", "Dart", "Comet", "Spare"}));
+        QCOMPARE(sw.Get<QLabel>("ShipFocus")->text(), QString("Horizon"));
+        QCOMPARE(ShipsAt(pads, "BaseS", "Landing pad  1"), QStringList({"Horizon"}));
+        QCOMPARE(ShipsAt(ports, "Orbiter", "Dock  1"), QStringList({"Spare"}));
 
         // A new ship, landed on the free pad 2.
-        w.Command5Click();
-        QCOMPARE(w.ShipName->currentText(), QString("New Ship"));
-        w.ShipName->setEditText("Rover");
-        w.Spacecraft->setCurrentIndex(w.Spacecraft->findText("ShipClassA"));
-        w.Command10Click();
-        w.LandedShipOption->click();
-        w.ShipLandingTree->setCurrentItem(Place(w.ShipLandingTree, "BaseS", "Landing pad  1"));
-        w.ShipLandingTreeDblClick(); // taken by Horizon: nothing
-        QCOMPARE(w.ShipLandedPad->text(), QString());
-        w.ShipLandingTree->setCurrentItem(Place(w.ShipLandingTree, "BaseS", "Landing pad  2"));
-        w.ShipLandingTreeDblClick();
-        w.ShipLandedHeading->setText("90");
-        w.ShipFuelSlider->setSliderPosition(60);
-        w.Command4Click();
+        Click(sw.Get<QPushButton>("Command5"));
+        QCOMPARE(names->currentText(), QString("New Ship"));
+        Type(names, "Rover");
+        Pick(sw.Get<QComboBox>("Spacecraft"), "ShipClassA");
+        Click(sw.Get<QPushButton>("Command10"));
+        Click(sw.Get<QRadioButton>("LandedShipOption"));
+        DoubleClick(pads, Place(pads, "BaseS", "Landing pad  1")); // taken by Horizon: nothing
+        QCOMPARE(sw.Get<QLabel>("ShipLandedPad")->text(), QString());
+        DoubleClick(pads, Place(pads, "BaseS", "Landing pad  2"));
+        Type(sw.Get<QLineEdit>("ShipLandedHeading"), "90");
+        Slide(sw.Get<QSlider>("ShipFuelSlider"), 60);
+        Click(validate);
         QVERIFY(script.Done());
-        QCOMPARE(Items(w.ShipName), QStringList({"Horizon", "Dart", "Comet", "Spare", "Rover"}));
-        QCOMPARE(ShipsAt(w.ShipLandingTree, "BaseS", "Landing pad  2"), QStringList({"Rover"}));
+        QCOMPARE(Items(names), QStringList({"Horizon", "Dart", "Comet", "Spare", "Rover"}));
+        QCOMPARE(ShipsAt(pads, "BaseS", "Landing pad  2"), QStringList({"Rover"}));
 
         // Comet leaves its orbit for the free port 2.
-        Select(w.ShipName, 2);
-        w.DockedShipOption->click();
-        w.ShipDockedTree->setCurrentItem(Place(w.ShipDockedTree, "Orbiter", "Dock  2"));
-        w.ShipDockedTreeDblClick();
-        w.Command4Click();
+        Pick(names, 2);
+        Click(sw.Get<QRadioButton>("DockedShipOption"));
+        DoubleClick(ports, Place(ports, "Orbiter", "Dock  2"));
+        Click(validate);
         QVERIFY(script.Done());
-        QCOMPARE(ShipsAt(w.ShipDockedTree, "Orbiter", "Dock  2"), QStringList({"Comet"}));
+        QCOMPARE(ShipsAt(ports, "Orbiter", "Dock  2"), QStringList({"Comet"}));
 
         // Dart fires its retro engine fully, hovers at half power, and has three quarters of its fuel.
-        Select(w.ShipName, 1);
-        w.MainEngineStatusSlider->setSliderPosition(-100);
-        w.HoverEngineStatusSlider->setSliderPosition(50);
-        w.ShipFuelSlider->setSliderPosition(75);
-        w.Command4Click();
+        Pick(names, 1);
+        Slide(sw.Get<QSlider>("MainEngineStatusSlider"), -100);
+        Slide(sw.Get<QSlider>("HoverEngineStatusSlider"), 50);
+        Slide(sw.Get<QSlider>("ShipFuelSlider"), 75);
+        Click(validate);
         QVERIFY(script.Done());
 
         // Spare is deleted; its port is free again.
-        Select(w.ShipName, 3);
+        Pick(names, 3);
         script.Expect(
             {kDeleteQuestion, "Deleting confirmation", MsgButtons::OkCancel, MsgIcon::None, MsgResult::Ok});
-        w.Command6Click();
+        Click(sw.Get<QPushButton>("Command6"));
         QVERIFY(script.Done());
-        QCOMPARE(Items(w.ShipName), QStringList({"Horizon", "Dart", "Comet", "Rover"}));
-        QCOMPARE(ShipsAt(w.ShipDockedTree, "Orbiter", "Dock  1"), QStringList());
+        QCOMPARE(Items(names), QStringList({"Horizon", "Dart", "Comet", "Rover"}));
+        QCOMPARE(ShipsAt(ports, "Orbiter", "Dock  1"), QStringList());
 
         // Rover becomes the user-controlled ship.
-        w.PossibleShipFocus->setCurrentIndex(w.PossibleShipFocus->findText("Rover:ShipClassA"));
-        w.Command7Click();
-        QCOMPARE(w.ShipFocus->text(), QString("Rover"));
+        sw.ShowTab(Tab::Environment);
+        Pick(sw.Get<QComboBox>("PossibleShipFocus"), "Rover:ShipClassA");
+        Click(sw.Get<QPushButton>("Command7"));
+        QCOMPARE(sw.Get<QLabel>("ShipFocus")->text(), QString("Rover"));
 
-        QVERIFY(w.ScenarioFileSaving(w.ScnDir->text() + "Saved.scn"));
+        sw.SaveAs("Saved.scn");
+        QVERIFY(script.Done());
         QFile expected(Data() + "/Session-saved.scn");
         QVERIFY(expected.open(QIODevice::ReadOnly));
-        const QByteArray saved = folders.Read("sim/Scenarios/Saved.scn");
+        const QByteArray saved = sw.folders().Read("sim/Scenarios/Saved.scn");
         QCOMPARE(QString::fromLatin1(saved), QString::fromLatin1(expected.readAll()));
 
-        // Loaded again, everything is in place.
-        QVERIFY(w.TyxSetting("Saved.scn", "Ship session", true));
+        // Opened again, everything is in place.
+        sw.Open("Saved.scn");
         QVERIFY(script.Done());
-        QCOMPARE(Items(w.ShipName), QStringList({"Horizon", "Dart", "Comet", "Rover"}));
-        QCOMPARE(w.ShipFocus->text(), QString("Rover"));
-        QCOMPARE(ShipsAt(w.ShipLandingTree, "BaseS", "Landing pad  2"), QStringList({"Rover"}));
-        QCOMPARE(ShipsAt(w.ShipDockedTree, "Orbiter", "Dock  2"), QStringList({"Comet"}));
-        Select(w.ShipName, 1);
-        QCOMPARE(w.ShipFuel->text(), QString(" 75 %"));
-        QCOMPARE(w.MainEngineStatus->text(), QString("-100 %"));
-        QCOMPARE(w.MainEngineStatusSlider->value(), -100);
-        Select(w.ShipName, 3);
-        QCOMPARE(w.ShipLandedHeading->text(), QString("90"));
-        QCOMPARE(w.ShipFuel->text(), QString(" 60 %"));
+        sw.ShowTab(Tab::Ships);
+        QCOMPARE(Items(names), QStringList({"Horizon", "Dart", "Comet", "Rover"}));
+        QCOMPARE(sw.Get<QLabel>("ShipFocus")->text(), QString("Rover"));
+        QCOMPARE(ShipsAt(pads, "BaseS", "Landing pad  2"), QStringList({"Rover"}));
+        QCOMPARE(ShipsAt(ports, "Orbiter", "Dock  2"), QStringList({"Comet"}));
+        Pick(names, 1);
+        QCOMPARE(sw.Get<QLabel>("ShipFuel")->text(), QString(" 75 %"));
+        QCOMPARE(sw.Get<QLabel>("MainEngineStatus")->text(), QString("-100 %"));
+        QCOMPARE(sw.Get<QSlider>("MainEngineStatusSlider")->value(), -100);
+        Pick(names, 3);
+        QCOMPARE(sw.Get<QLineEdit>("ShipLandedHeading")->text(), QString("90"));
+        QCOMPARE(sw.Get<QLabel>("ShipFuel")->text(), QString(" 60 %"));
     }
 };
 SKELVAN_TEST(ShipSessionTest);

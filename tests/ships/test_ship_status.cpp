@@ -1,69 +1,33 @@
 // Status options, level sliders and the pad and dock pickers of the ship tab.
 #include "ship_window_fixture.h"
 #include "test_registry.h"
-#include "widgets/common/selection.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
-#include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
 
 namespace {
-QTreeWidgetItem* Node(QTreeWidgetItem* parent, const QString& text, int image) {
-    auto* item = new QTreeWidgetItem(parent, QStringList{text});
-    item->setData(0, Qt::UserRole, image);
-    return item;
+// The ship Lander takes pad 1 of the base Habana; the ship Docker takes port 1 of the station
+// ISS, whose class has twelve ports.
+QString Lander() {
+    return LandedShip("Lander", "DG", "Earth", "Habana", "1", "0", "1");
 }
-QTreeWidgetItem* Root(QTreeWidget* tree, const QString& text) {
-    auto* item = new QTreeWidgetItem(tree, QStringList{text});
-    item->setData(0, Qt::UserRole, 1);
-    return item;
+QString Docker() {
+    return DockedShip("Docker", "DG", "Earth", "ISS", "1", "1");
 }
-
-// The landing tree as the base catalog lays it out: Earth with the base Habana (pad 1 taken by
-// Lander), and its moon with the base Alpha.
-void FillLandingTree(QTreeWidget* tree) {
-    tree->clear();
-    QTreeWidgetItem* earth = Root(tree, "Earth");
-    QTreeWidgetItem* moon = Node(earth, "   Moon", 2);
-    QTreeWidgetItem* habana = Node(earth, " Habana", 4);
-    Node(Node(habana, "Landing pad  1", 5), "Lander", 7);
-    Node(habana, "Landing pad  2", 5);
-    Node(habana, "Landing pad  3", 5);
-    QTreeWidgetItem* alpha = Node(moon, " Alpha", 4);
-    Node(alpha, "Landing pad  1", 5);
-    Root(tree, "Mars");
-    tree->expandAll();
+QStringList Stations() {
+    return {Station("ISS", "Ring", "Earth")};
 }
 
-void FillDockTree(QTreeWidget* tree) {
-    tree->clear();
-    QTreeWidgetItem* earth = Root(tree, "Earth");
-    QTreeWidgetItem* iss = Node(earth, "ISS", 3);
-    Node(Node(iss, "Dock  1", 6), "Docker", 7);
-    for (int n = 2; n <= 12; ++n)
-        Node(iss, QString("Dock  %1").arg(n), 6);
-    tree->expandAll();
-}
-
-QTreeWidgetItem* Find(QTreeWidget* tree, const QStringList& path) {
-    QTreeWidgetItem* item = nullptr;
-    for (const QString& text : path) {
-        QTreeWidgetItem* next = nullptr;
-        const int count = item ? item->childCount() : tree->topLevelItemCount();
-        for (int k = 0; k < count && !next; ++k) {
-            QTreeWidgetItem* child = item ? item->child(k) : tree->topLevelItem(k);
-            if (child->text(0) == text) next = child;
-        }
-        if (!next) return nullptr;
-        item = next;
-    }
-    return item;
+// A point of the tree where no node is.
+QPoint EmptySpot(const QTreeWidget* tree) {
+    return QPoint(4, tree->viewport()->height() - 4);
 }
 } // namespace
 
@@ -72,41 +36,42 @@ class ShipStatusTest : public QObject {
   private slots:
     void landedToOrbiting() {
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        sw.LoadShips({LandedShip("L", "DG", "Earth", " Habana", "2", "45", "0.5")}, "L");
-        w.OrbitingShipOption->click();
-        QVERIFY(!w.Orbiting->isHidden());
-        QVERIFY(w.Landed->isHidden());
-        QVERIFY(w.Docked->isHidden());
-        QCOMPARE(w.ShipOrbitingRposX->text(), QString()); // emptied by the reset before the display
-        QVERIFY(w.MainEngineStatus->isEnabled());
-        QVERIFY(w.HoverEngineStatus->isEnabled());
-        QCOMPARE(w.MainEngineStatus->text(), QString("0")); // captions not changed
-        QCOMPARE(w.HoverEngineStatus->text(), QString("0"));
-        QCOMPARE(w.ShipLandedBase->text(), QString(" Habana")); // the hidden frame keeps its labels
-        QCOMPARE(w.ShipLandedPad->text(), QString("2"));
-        QCOMPARE(w.ShipFuel->text(), QString(" 50 %"));
+        sw.OpenShips({LandedShip("L", "DG", "Earth", "Habana", "2", "45", "0.5")}, "L");
+        Click(sw.Get<QRadioButton>("OrbitingShipOption"));
+        QVERIFY(!sw.Get<QGroupBox>("Orbiting")->isHidden());
+        QVERIFY(sw.Get<QGroupBox>("Landed")->isHidden());
+        QVERIFY(sw.Get<QGroupBox>("Docked")->isHidden());
+        QCOMPARE(sw.Get<QLineEdit>("ShipOrbitingRposX")->text(),
+                 QString()); // emptied by the reset before the display
+        QVERIFY(sw.Get<QLabel>("MainEngineStatus")->isEnabled());
+        QVERIFY(sw.Get<QLabel>("HoverEngineStatus")->isEnabled());
+        QCOMPARE(sw.Get<QLabel>("MainEngineStatus")->text(), QString("0")); // captions not changed
+        QCOMPARE(sw.Get<QLabel>("HoverEngineStatus")->text(), QString("0"));
+        QCOMPARE(sw.Get<QLabel>("ShipLandedBase")->text(),
+                 QString("Habana")); // the hidden frame keeps its labels
+        QCOMPARE(sw.Get<QLabel>("ShipLandedPad")->text(), QString("2"));
+        QCOMPARE(sw.Get<QLabel>("ShipFuel")->text(), QString(" 50 %"));
     }
 
     void orbitingToDockedStoresEnginesOff() {
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        sw.LoadShips({OrbitingShip("O", "DG", "Earth", "0.5", "0.5", "0.5")}, "O");
-        QCOMPARE(w.MainEngineStatus->text(), QString(" 50 %"));
-        w.DockedShipOption->click();
-        QVERIFY(!w.Docked->isHidden());
-        QVERIFY(w.Orbiting->isHidden());
-        QCOMPARE(w.MainEngineStatus->text(), QString("0"));
-        QCOMPARE(w.HoverEngineStatus->text(), QString("0"));
-        QVERIFY(!w.MainEngineStatus->isEnabled());
-        QVERIFY(!w.HoverEngineStatus->isEnabled());
-        QCOMPARE(w.ShipFuel->text(), QString(" 50 %")); // the fuel is not touched
-        FillDockTree(w.ShipDockedTree);
-        w.ShipDockedTree->setCurrentItem(Find(w.ShipDockedTree, {"Earth", "ISS", "Dock  12"}));
-        w.ShipDockedTreeDblClick();
-        w.Command4Click();
+        sw.OpenShips({OrbitingShip("O", "DG", "Earth", "0.5", "0.5", "0.5")}, "O", Stations());
+        auto* mainEngine = sw.Get<QLabel>("MainEngineStatus");
+        auto* hoverEngine = sw.Get<QLabel>("HoverEngineStatus");
+        QCOMPARE(mainEngine->text(), QString(" 50 %"));
+        Click(sw.Get<QRadioButton>("DockedShipOption"));
+        QVERIFY(!sw.Get<QGroupBox>("Docked")->isHidden());
+        QVERIFY(sw.Get<QGroupBox>("Orbiting")->isHidden());
+        QCOMPARE(mainEngine->text(), QString("0"));
+        QCOMPARE(hoverEngine->text(), QString("0"));
+        QVERIFY(!mainEngine->isEnabled());
+        QVERIFY(!hoverEngine->isEnabled());
+        QCOMPARE(sw.Get<QLabel>("ShipFuel")->text(), QString(" 50 %")); // the fuel is not touched
+        auto* docks = sw.Get<QTreeWidget>("ShipDockedTree");
+        DoubleClick(docks, TreeItem(docks, {"Earth", "ISS", "Dock  12"}));
+        Click(sw.Get<QPushButton>("Command4"));
         QVERIFY(sw.script.Done());
-        const ShipRow& row = w.Document.ShipTable[0];
+        const ShipRow& row = sw.Scenario().ShipTable[0];
         QCOMPARE(row.Status, QString("Docked"));
         QCOMPARE(row.StatusRef, QString("Earth"));
         QCOMPARE(row.DockedStation, QString("ISS"));
@@ -119,13 +84,12 @@ class ShipStatusTest : public QObject {
 
     void landedOptionHidesOthers() {
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        sw.LoadShips({DockedShip("D", "DG", "Earth", "ISS", "1", "0.5")}, "D");
-        w.LandedShipOption->click();
-        QVERIFY(!w.Landed->isHidden());
-        QVERIFY(w.Docked->isHidden());
-        QVERIFY(!w.DockedShipOption->isChecked());
-        QCOMPARE(w.ShipDockedStation->text(), QString("ISS"));
+        sw.OpenShips({DockedShip("D", "DG", "Earth", "ISS", "1", "0.5")}, "D", Stations());
+        Click(sw.Get<QRadioButton>("LandedShipOption"));
+        QVERIFY(!sw.Get<QGroupBox>("Landed")->isHidden());
+        QVERIFY(sw.Get<QGroupBox>("Docked")->isHidden());
+        QVERIFY(!sw.Get<QRadioButton>("DockedShipOption")->isChecked());
+        QCOMPARE(sw.Get<QLabel>("ShipDockedStation")->text(), QString("ISS"));
     }
 
     void slidersDriveTheirLabels_data() {
@@ -152,49 +116,48 @@ class ShipStatusTest : public QObject {
         QFETCH(QString, caption);
         QFETCH(QString, stored);
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        sw.LoadShips({OrbitingShip("O", "DG", "Earth", "0.3", "0.3", "0.3")}, "O");
-        auto* s = w.findChild<QSlider*>(slider);
-        QVERIFY(s);
-        s->setSliderPosition(value); // as a drag of the thumb does
-        QLabel* label = s == w.ShipFuelSlider           ? w.ShipFuel
-                        : s == w.MainEngineStatusSlider ? w.MainEngineStatus
-                                                        : w.HoverEngineStatus;
+        sw.OpenShips({OrbitingShip("O", "DG", "Earth", "0.3", "0.3", "0.3")}, "O");
+        auto* s = sw.Get<QSlider>(qPrintable(slider));
+        Slide(s, value);
+        const char* labelName = slider == "ShipFuelSlider"           ? "ShipFuel"
+                                : slider == "MainEngineStatusSlider" ? "MainEngineStatus"
+                                                                     : "HoverEngineStatus";
+        auto* label = sw.Get<QLabel>(labelName);
         QCOMPARE(label->text(), caption);
-        w.Command4Click();
+        Click(sw.Get<QPushButton>("Command4"));
         QVERIFY(sw.script.Done());
-        const ShipRow& row = w.Document.ShipTable[0];
-        const QString got = s == w.ShipFuelSlider           ? row.Fuel
-                            : s == w.MainEngineStatusSlider ? row.MainEngine
-                                                            : row.HoverEngine;
+        const ShipRow& row = sw.Scenario().ShipTable[0];
+        const QString got = slider == "ShipFuelSlider"           ? row.Fuel
+                            : slider == "MainEngineStatusSlider" ? row.MainEngine
+                                                                 : row.HoverEngine;
         QCOMPARE(got, stored);
         QCOMPARE(label->text(), caption); // redisplayed from the stored fraction
     }
 
     void keyboardMovesSliders() {
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        sw.LoadShips({OrbitingShip("O", "DG", "Earth", "0.5", "0", "0")}, "O");
-        QTest::keyClick(w.ShipFuelSlider, Qt::Key_Right);
-        QCOMPARE(w.ShipFuel->text(), QString(" 51 %"));
-        QTest::keyClick(w.ShipFuelSlider, Qt::Key_PageDown);
-        QCOMPARE(w.ShipFuel->text(), QString(" 41 %"));
-        QTest::keyClick(w.MainEngineStatusSlider, Qt::Key_Home);
-        QCOMPARE(w.MainEngineStatus->text(), QString("-100 %"));
-        QTest::keyClick(w.HoverEngineStatusSlider, Qt::Key_End);
-        QCOMPARE(w.HoverEngineStatus->text(), QString(" 100 %"));
+        sw.OpenShips({OrbitingShip("O", "DG", "Earth", "0.5", "0", "0")}, "O");
+        auto* fuel = sw.Get<QLabel>("ShipFuel");
+        QTest::keyClick(sw.Get<QSlider>("ShipFuelSlider"), Qt::Key_Right);
+        QCOMPARE(fuel->text(), QString(" 51 %"));
+        QTest::keyClick(sw.Get<QSlider>("ShipFuelSlider"), Qt::Key_PageDown);
+        QCOMPARE(fuel->text(), QString(" 41 %"));
+        QTest::keyClick(sw.Get<QSlider>("MainEngineStatusSlider"), Qt::Key_Home);
+        QCOMPARE(sw.Get<QLabel>("MainEngineStatus")->text(), QString("-100 %"));
+        QTest::keyClick(sw.Get<QSlider>("HoverEngineStatusSlider"), Qt::Key_End);
+        QCOMPARE(sw.Get<QLabel>("HoverEngineStatus")->text(), QString(" 100 %"));
     }
 
     void sliderMovedWhileLandedIsStored() {
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        sw.LoadShips({LandedShip("L", "DG", "Earth", " Habana", "2", "45", "0.5")}, "L");
-        QVERIFY(!w.MainEngineStatus->isEnabled());
-        w.MainEngineStatusSlider->setSliderPosition(30);
-        QCOMPARE(w.MainEngineStatus->text(), QString(" 30 %"));
-        QVERIFY(!w.MainEngineStatus->isEnabled()); // sliders never enable their label
-        w.Command4Click();
-        QCOMPARE(w.Document.ShipTable[0].MainEngine, QString(" .3"));
+        sw.OpenShips({LandedShip("L", "DG", "Earth", "Habana", "2", "45", "0.5")}, "L");
+        auto* mainEngine = sw.Get<QLabel>("MainEngineStatus");
+        QVERIFY(!mainEngine->isEnabled());
+        Slide(sw.Get<QSlider>("MainEngineStatusSlider"), 30);
+        QCOMPARE(mainEngine->text(), QString(" 30 %"));
+        QVERIFY(!mainEngine->isEnabled()); // sliders never enable their label
+        Click(sw.Get<QPushButton>("Command4"));
+        QCOMPARE(sw.Scenario().ShipTable[0].MainEngine, QString(" .3"));
         QVERIFY(sw.script.Done());
     }
 
@@ -232,17 +195,17 @@ class ShipStatusTest : public QObject {
         QFETCH(QString, base);
         QFETCH(QString, planet);
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        sw.LoadShips({LandedShip("L", "DG", "Venus", "Old base", "9", "45", "0.5")}, "L");
-        FillLandingTree(w.ShipLandingTree);
-        w.ShipLandingTree->setCurrentItem(Find(w.ShipLandingTree, path));
-        QVERIFY(w.ShipLandingTree->currentItem());
-        w.ShipLandingTreeDblClick();
-        QCOMPARE(w.ShipLandedPad->text(), pad.isEmpty() ? QString("9") : pad);
-        QCOMPARE(w.ShipLandedBase->text(), pad.isEmpty() ? QString("Old base") : base);
-        QCOMPARE(w.ShipLandedPlanet->text(), pad.isEmpty() ? QString("Venus") : planet);
-        QVERIFY(w.LandedShipOption->isChecked());
-        QCOMPARE(w.ShipDockedStation->text(), QString()); // a pick fills its own frame only
+        sw.OpenShips({LandedShip("L", "DG", "Venus", "Old base", "9", "45", "0.5"), Lander()}, "L");
+        auto* pads = sw.Get<QTreeWidget>("ShipLandingTree");
+        QTreeWidgetItem* node = TreeItem(pads, path);
+        QVERIFY(node);
+        DoubleClick(pads, node);
+        QCOMPARE(pads->currentItem(), node);
+        QCOMPARE(sw.Get<QLabel>("ShipLandedPad")->text(), pad.isEmpty() ? QString("9") : pad);
+        QCOMPARE(sw.Get<QLabel>("ShipLandedBase")->text(), pad.isEmpty() ? QString("Old base") : base);
+        QCOMPARE(sw.Get<QLabel>("ShipLandedPlanet")->text(), pad.isEmpty() ? QString("Venus") : planet);
+        QVERIFY(sw.Get<QRadioButton>("LandedShipOption")->isChecked());
+        QCOMPARE(sw.Get<QLabel>("ShipDockedStation")->text(), QString()); // a pick fills its own frame only
     }
 
     void portPick_data() {
@@ -259,46 +222,49 @@ class ShipStatusTest : public QObject {
         QFETCH(QStringList, path);
         QFETCH(QString, port);
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        sw.LoadShips({DockedShip("D", "DG", "Mars", "Old station", "7", "0.5")}, "D");
-        FillDockTree(w.ShipDockedTree);
-        w.ShipDockedTree->setCurrentItem(Find(w.ShipDockedTree, path));
-        w.ShipDockedTreeDblClick();
-        QCOMPARE(w.ShipDockedPort->text(), port.isEmpty() ? QString("7") : port);
-        QCOMPARE(w.ShipDockedStation->text(), port.isEmpty() ? QString("Old station") : QString("ISS"));
-        QCOMPARE(w.ShipDockedPlanet->text(), port.isEmpty() ? QString("Mars") : QString("Earth"));
+        sw.OpenShips({DockedShip("D", "DG", "Mars", "Old station", "7", "0.5"), Docker()}, "D", Stations());
+        auto* ports = sw.Get<QTreeWidget>("ShipDockedTree");
+        QTreeWidgetItem* node = TreeItem(ports, path);
+        QVERIFY(node);
+        DoubleClick(ports, node);
+        QCOMPARE(ports->currentItem(), node);
+        QCOMPARE(sw.Get<QLabel>("ShipDockedPort")->text(), port.isEmpty() ? QString("7") : port);
+        QCOMPARE(sw.Get<QLabel>("ShipDockedStation")->text(),
+                 port.isEmpty() ? QString("Old station") : QString("ISS"));
+        QCOMPARE(sw.Get<QLabel>("ShipDockedPlanet")->text(),
+                 port.isEmpty() ? QString("Mars") : QString("Earth"));
     }
 
     void pickWithoutSelectedNode() {
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        sw.LoadShips({DockedShip("D", "DG", "Mars", "Old station", "7", "0.5")}, "D");
-        w.ShipDockedTree->clear();
-        w.ShipLandingTree->clear();
-        w.ShipDockedTreeDblClick();
-        w.ShipLandingTreeDblClick();
-        QCOMPARE(w.ShipDockedPort->text(), QString("7"));
+        sw.OpenShips({DockedShip("D", "DG", "Mars", "Old station", "7", "0.5")}, "D", Stations());
+        // A double click where no node is picks nothing, in either tree.
+        auto* ports = sw.Get<QTreeWidget>("ShipDockedTree");
+        QVERIFY(!ports->itemAt(EmptySpot(ports)));
+        QTest::mouseDClick(ports->viewport(), Qt::LeftButton, {}, EmptySpot(ports));
+        QCOMPARE(sw.Get<QLabel>("ShipDockedPort")->text(), QString("7"));
+        Click(sw.Get<QRadioButton>("LandedShipOption"));
+        auto* pads = sw.Get<QTreeWidget>("ShipLandingTree");
+        QVERIFY(pads->isVisible());
+        QVERIFY(!pads->itemAt(EmptySpot(pads)));
+        QTest::mouseDClick(pads->viewport(), Qt::LeftButton, {}, EmptySpot(pads));
+        QCOMPARE(sw.Get<QLabel>("ShipLandedPad")->text(), QString());
+        QCOMPARE(sw.Get<QLabel>("ShipDockedPort")->text(), QString("7"));
     }
 
     void doubleClickWithTheMouse() {
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        sw.LoadShips({LandedShip("L", "DG", "Venus", "Old base", "9", "45", "0.5")}, "L");
-        w.SSTab1->show();
-        w.SSTab1->setCurrentIndex(2);
-        w.resize(1280, 800);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        FillLandingTree(w.ShipLandingTree);
-        QTreeWidgetItem* pad = Find(w.ShipLandingTree, {"Earth", " Habana", "Landing pad  2"});
-        w.ShipLandingTree->scrollToItem(pad);
-        const QPoint at = w.ShipLandingTree->visualItemRect(pad).center();
-        QTest::mouseClick(w.ShipLandingTree->viewport(), Qt::LeftButton, {}, at);
-        QCOMPARE(w.ShipLandedPad->text(), QString("9")); // one click picks nothing
-        QTest::mouseDClick(w.ShipLandingTree->viewport(), Qt::LeftButton, {}, at);
-        QCOMPARE(w.ShipLandedPad->text(), QString("2"));
-        QCOMPARE(w.ShipLandedBase->text(), QString(" Habana"));
-        QCOMPARE(w.ShipLandedPlanet->text(), QString("Earth"));
+        sw.OpenShips({LandedShip("L", "DG", "Venus", "Old base", "9", "45", "0.5"), Lander()}, "L");
+        auto* pads = sw.Get<QTreeWidget>("ShipLandingTree");
+        QTreeWidgetItem* pad = TreeItem(pads, {"Earth", " Habana", "Landing pad  2"});
+        QVERIFY(pad);
+        pads->scrollToItem(pad);
+        QTest::mouseClick(pads->viewport(), Qt::LeftButton, {}, pads->visualItemRect(pad).center());
+        QCOMPARE(sw.Get<QLabel>("ShipLandedPad")->text(), QString("9")); // one click picks nothing
+        DoubleClick(pads, pad);
+        QCOMPARE(sw.Get<QLabel>("ShipLandedPad")->text(), QString("2"));
+        QCOMPARE(sw.Get<QLabel>("ShipLandedBase")->text(), QString(" Habana"));
+        QCOMPARE(sw.Get<QLabel>("ShipLandedPlanet")->text(), QString("Earth"));
     }
 };
 SKELVAN_TEST(ShipStatusTest);

@@ -13,6 +13,7 @@
 #include <QSlider>
 #include <QTest>
 #include <QTreeWidget>
+#include <tuple>
 
 class ShipTabControlsTest : public QObject {
     Q_OBJECT
@@ -110,22 +111,21 @@ class ShipTabControlsTest : public QObject {
 
     void captions() {
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        const std::pair<QAbstractButton*, const char*> buttons[] = {{w.Command4, "Ship parameter validation"},
-                                                                    {w.Command5, "Add a new ship"},
-                                                                    {w.Command6, "Delete ship"},
-                                                                    {w.Command10, "Change class"},
-                                                                    {w.Command11, "Change planet"},
-                                                                    {w.LandedShipOption, "Landed"},
-                                                                    {w.OrbitingShipOption, "Orbiting"},
-                                                                    {w.DockedShipOption, "Docked"}};
-        for (const auto& [button, caption] : buttons)
-            QCOMPARE(button->text(), QString(caption));
-        QCOMPARE(w.Landed->title(), QString("Landed ship parameters"));
-        QCOMPARE(w.Orbiting->title(), QString("Orbiting ship parameters"));
-        QCOMPARE(w.Docked->title(), QString("Docked ship parameters"));
+        const std::pair<const char*, const char*> buttons[] = {{"Command4", "Ship parameter validation"},
+                                                               {"Command5", "Add a new ship"},
+                                                               {"Command6", "Delete ship"},
+                                                               {"Command10", "Change class"},
+                                                               {"Command11", "Change planet"},
+                                                               {"LandedShipOption", "Landed"},
+                                                               {"OrbitingShipOption", "Orbiting"},
+                                                               {"DockedShipOption", "Docked"}};
+        for (const auto& [name, caption] : buttons)
+            QCOMPARE(sw.Get<QAbstractButton>(name)->text(), QString(caption));
+        QCOMPARE(sw.Get<QGroupBox>("Landed")->title(), QString("Landed ship parameters"));
+        QCOMPARE(sw.Get<QGroupBox>("Orbiting")->title(), QString("Orbiting ship parameters"));
+        QCOMPARE(sw.Get<QGroupBox>("Docked")->title(), QString("Docked ship parameters"));
         QStringList texts;
-        for (const QLabel* label : w.findChildren<QLabel*>())
+        for (const QLabel* label : sw.tyx().findChildren<QLabel*>())
             texts << label->text();
         for (const QString& caption :
              {QString("Ship name"), QString("Ship Class"), QString("Possible Ship Class"),
@@ -135,7 +135,7 @@ class ShipTabControlsTest : public QObject {
               QString::fromUtf8("Angular velocity (\u00b0/s)")})
             QVERIFY2(texts.contains(caption), qPrintable(caption));
         QStringList frames;
-        for (const QGroupBox* box : w.findChildren<QGroupBox*>())
+        for (const QGroupBox* box : sw.tyx().findChildren<QGroupBox*>())
             frames << box->title();
         for (const char* frame : {"Status", "Engine settings", "Actions", "Position rel. to reference",
                                   "Velocity rel. to reference", "Rot. angles orientation"})
@@ -144,24 +144,25 @@ class ShipTabControlsTest : public QObject {
 
     void kindsAndRanges() {
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        QVERIFY(w.ShipName->isEditable());
-        QVERIFY(!w.Spacecraft->isEditable());
-        QVERIFY(!w.OrbitingRef->isEditable());
-        QVERIFY(w.ShipIndex->isHidden());
-        QCOMPARE(w.ShipFuelSlider->minimum(), 0);
-        QCOMPARE(w.ShipFuelSlider->maximum(), 100);
-        QCOMPARE(w.MainEngineStatusSlider->minimum(), -100);
-        QCOMPARE(w.MainEngineStatusSlider->maximum(), 100);
-        QCOMPARE(w.HoverEngineStatusSlider->minimum(), 0);
-        QCOMPARE(w.HoverEngineStatusSlider->maximum(), 100);
-        QCOMPARE(w.ShipLandingTree->objectName(), QString("ShipLandingTree"));
-        QCOMPARE(w.ShipDockedTree->objectName(), QString("ShipDockedTree"));
-        QVERIFY(w.Landed->isAncestorOf(w.ShipLandingTree));
-        QVERIFY(w.Docked->isAncestorOf(w.ShipDockedTree));
-        QVERIFY(w.Orbiting->isAncestorOf(w.ShipOrbitingRvelZ));
+        QVERIFY(sw.Get<QComboBox>("ShipName")->isEditable());
+        QVERIFY(!sw.Get<QComboBox>("Spacecraft")->isEditable());
+        QVERIFY(!sw.Get<QComboBox>("OrbitingRef")->isEditable());
+        QVERIFY(sw.Get<QLabel>("ShipIndex")->isHidden());
+        const std::tuple<const char*, int, int> sliders[] = {{"ShipFuelSlider", 0, 100},
+                                                             {"MainEngineStatusSlider", -100, 100},
+                                                             {"HoverEngineStatusSlider", 0, 100}};
+        for (const auto& [name, minimum, maximum] : sliders) {
+            QCOMPARE(sw.Get<QSlider>(name)->minimum(), minimum);
+            QCOMPARE(sw.Get<QSlider>(name)->maximum(), maximum);
+        }
+        auto* landed = sw.Get<QGroupBox>("Landed");
+        auto* orbiting = sw.Get<QGroupBox>("Orbiting");
+        auto* docked = sw.Get<QGroupBox>("Docked");
+        QVERIFY(landed->isAncestorOf(sw.Get<QTreeWidget>("ShipLandingTree")));
+        QVERIFY(docked->isAncestorOf(sw.Get<QTreeWidget>("ShipDockedTree")));
+        QVERIFY(orbiting->isAncestorOf(sw.Get<QLineEdit>("ShipOrbitingRvelZ")));
         // Until a ship is shown no status frame is.
-        QVERIFY(w.Landed->isHidden() && w.Orbiting->isHidden() && w.Docked->isHidden());
+        QVERIFY(landed->isHidden() && orbiting->isHidden() && docked->isHidden());
     }
 };
 SKELVAN_TEST(ShipTabControlsTest);

@@ -2,25 +2,17 @@
 // lists and the user-controlled ship.
 #include "ship_window_fixture.h"
 #include "test_registry.h"
-#include "widgets/common/selection.h"
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QTest>
 
 namespace {
 const QString kTitle = "Ship parameter validation not accepted !";
-
-QStringList Items(const QComboBox* box) {
-    QStringList items;
-    for (int k = 0; k < box->count(); ++k)
-        items << box->itemText(k);
-    return items;
-}
 
 ExpectedBox Refusal(const QString& text) {
     return {text, kTitle, MsgButtons::Ok, MsgIcon::None, MsgResult::Ok};
@@ -35,77 +27,83 @@ class ShipValidationWindowTest : public QObject {
   private slots:
     void refusedLandedShipKeepsEverything() {
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        ShipRow lander = LandedShip("L", "", "Earth", "", "", "Toto", "0.5");
-        lander.OtherLines = "XPDR 7";
-        sw.LoadShips({lander, OrbitingShip("O", "DG", "Earth", "0", "0", "0")}, "O");
-        w.ShipName->setEditText("Renamed");
-        w.ShipLandedHeading->setText("Toto");
+        sw.OpenShips({WithLines(LandedShip("L", "", "Earth", "", "", "Toto", "0.5"), {"XPDR 7"}),
+                      OrbitingShip("O", "DG", "Earth", "0", "0", "0")},
+                     "O");
+        auto* names = sw.Get<QComboBox>("ShipName");
+        Type(names, "Renamed");
+        Type(sw.Get<QLineEdit>("ShipLandedHeading"), "Toto");
         sw.script.Expect(
             Refusal("You must assign the ship to a base pad.\rYou must assign a class to the ship.\r"
                     "You must must enter a correct heading."));
-        w.Command4->click();
+        Click(sw.Get<QPushButton>("Command4"));
         QVERIFY(sw.script.Done());
-        QCOMPARE(w.Document.ShipTable[0].Name, QString("L"));
-        QCOMPARE(w.Document.ShipTable[0].Heading, QString("Toto"));
-        QCOMPARE(Items(w.ShipName), QStringList({"L", "O"}));
-        QCOMPARE(Items(w.PossibleShipFocus), QStringList({"L:", "O:DG"}));
-        QCOMPARE(w.ShipName->currentText(), QString("Renamed")); // what the user typed stays
-        QCOMPARE(w.ShipFocus->text(), QString("O"));
+        const ScenarioDocument& document = sw.Scenario();
+        QCOMPARE(document.ShipTable[0].Name, QString("L"));
+        QCOMPARE(document.ShipTable[0].Heading, QString("Toto"));
+        QCOMPARE(document.ShipTable[0].OtherLines, QString("XPDR 7"));
+        QCOMPARE(Items(names), QStringList({"L", "O"}));
+        QCOMPARE(Items(sw.Get<QComboBox>("PossibleShipFocus")), QStringList({"L:", "O:DG"}));
+        QCOMPARE(names->currentText(), QString("Renamed")); // what the user typed stays
+        QCOMPARE(sw.Get<QLabel>("ShipFocus")->text(), QString("O"));
     }
 
     void refusedOrbitingShip() {
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        sw.LoadShips({OrbitingShip("O", "DG", "Earth", "0.5", "0", "0")}, "O");
-        w.ShipOrbitingRposX->setText(" 6371000"); // exactly on Earth's mean radius
-        w.ShipOrbitingArotY->setText("360");
+        sw.OpenShips({OrbitingShip("O", "DG", "Earth", "0.5", "0", "0")}, "O");
+        auto* rposX = sw.Get<QLineEdit>("ShipOrbitingRposX");
+        Type(rposX, " 6371000"); // exactly on Earth's mean radius
+        Type(sw.Get<QLineEdit>("ShipOrbitingArotY"), "360");
         sw.script.Expect(Refusal("The object frame rotation angle orientation on axis Y is not correct.\rThe "
                                  "ship is located inside the "
                                  "planet; adjust the position parameters relative to reference."));
-        w.Command4Click();
+        Click(sw.Get<QPushButton>("Command4"));
         QVERIFY(sw.script.Done());
-        QCOMPARE(w.Document.ShipTable[0].RposX, QString("7000000"));
+        const ScenarioDocument& document = sw.Scenario();
+        QCOMPARE(document.ShipTable[0].RposX, QString("7000000"));
         // One metre higher and a valid angle: stored as typed.
-        w.ShipOrbitingRposX->setText("6371001");
-        w.ShipOrbitingArotY->setText("-359.99");
-        w.Command4Click();
+        Type(rposX, "6371001");
+        Type(sw.Get<QLineEdit>("ShipOrbitingArotY"), "-359.99");
+        Click(sw.Get<QPushButton>("Command4"));
         QVERIFY(sw.script.Done());
-        QCOMPARE(w.Document.ShipTable[0].RposX, QString("6371001"));
-        QCOMPARE(w.Document.ShipTable[0].ArotY, QString("-359.99"));
-        QCOMPARE(w.ShipOrbitingRposX->text(), QString(" 6371001")); // redisplayed through the number rules
+        QCOMPARE(document.ShipTable[0].RposX, QString("6371001"));
+        QCOMPARE(document.ShipTable[0].ArotY, QString("-359.99"));
+        QCOMPARE(rposX->text(), QString(" 6371001")); // redisplayed through the number rules
     }
 
     void moonFileNameIsTrimmed() {
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        sw.LoadShips({OrbitingShip("O", "DG", "   Moon", "0.5", "0", "0")}, "O");
-        w.ShipOrbitingRposX->setText("1737100"); // the Moon's radius, well outside the Earth's
+        sw.OpenShips({OrbitingShip("O", "DG", "   Moon", "0.5", "0", "0")}, "O");
+        auto* rposX = sw.Get<QLineEdit>("ShipOrbitingRposX");
+        Type(rposX, "1737100"); // the Moon's radius, well outside the Earth's
         sw.script.Expect(Refusal(
             "The ship is located inside the planet; adjust the position parameters relative to reference."));
-        w.Command4Click();
+        Click(sw.Get<QPushButton>("Command4"));
         QVERIFY(sw.script.Done());
-        w.ShipOrbitingRposX->setText("1737101");
-        w.Command4Click();
+        Type(rposX, "1737101");
+        Click(sw.Get<QPushButton>("Command4"));
         QVERIFY(sw.script.Done());
-        QCOMPARE(w.Document.ShipTable[0].StatusRef, QString("   Moon")); // stored unchanged
+        QCOMPARE(sw.Scenario().ShipTable[0].StatusRef, QString("   Moon")); // stored unchanged
     }
 
     void unreadablePlanetFile() {
-        ShipWindow sw;
-        TYX& w = sw.tyx();
-        sw.LoadShips({OrbitingShip("O", "DG", "Pluto", "0.5", "0", "0")}, "O");
         QStringList texts;
+        ShipWindow sw;
+        // The second ship's file names no planet at all.
+        QString nowhere = OrbitingShip("N", "DG", "", "0.5", "0", "0");
+        nowhere.replace("STATUS Orbiting ", "STATUS Orbiting");
+        sw.OpenShips({OrbitingShip("O", "DG", "Pluto", "0.5", "0", "0"), nowhere}, "O");
         SetMessageResponder([&](const QString& text, const QString& title, MsgButtons, MsgIcon) {
             texts << title + "|" + text;
             return MsgResult::Ok;
         });
-        w.Command4Click();
+        Click(sw.Get<QPushButton>("Command4"));
         // No planet chosen at all: the file name is ".cfg" in the configuration folder.
-        w.ShipOrbitingPlanet->clear();
-        w.Command4Click();
+        Pick(sw.Get<QComboBox>("ShipName"), 1);
+        QCOMPARE(sw.Get<QLabel>("ShipOrbitingPlanet")->text(), QString());
+        Click(sw.Get<QPushButton>("Command4"));
         QCOMPARE(texts.size(), 2);
-        const QString config = w.CfgDir->text();
+        const QString config = sw.Get<QLabel>("CfgDir")->text();
         // The ship stands outside the planet whatever its radius: the file message alone, ended
         // like the messages that other checks follow.
         QCOMPARE(texts[0], kTitle + "|The planet file \"" + config +
@@ -114,29 +112,33 @@ class ShipValidationWindowTest : public QObject {
         QCOMPARE(texts[1], kTitle + "|The planet file \"" + config +
                                ".cfg\" cannot be read: choose the "
                                "planet the ship orbits around.\r");
-        QCOMPARE(w.Document.ShipTable[0].RposX, QString("7000000"));
-        QCOMPARE(w.Document.ShipTable[0].StatusRef, QString("Pluto"));
+        const ScenarioDocument& document = sw.Scenario();
+        QCOMPARE(document.ShipTable[0].RposX, QString("7000000"));
+        QCOMPARE(document.ShipTable[0].StatusRef, QString("Pluto"));
+        QCOMPARE(document.ShipTable[1].RposX, QString("7000000"));
     }
 
     void storedRowAndRebuiltLists() {
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        ShipRow second = LandedShip("B", "DG", "Earth", " Habana", "1", "10", "0.5");
-        second.OtherLines = "XPDR 466";
-        sw.LoadShips({OrbitingShip("A", "DG", "Earth", "0", "0", "0"), second}, "A");
-        Select(w.ShipName, 1);
-        w.ShipName->setEditText("Bravo");
-        w.ShipClass->setText("Shuttle");
-        w.ShipLandedHeading->setText("-90");
-        w.ShipFuelSlider->setSliderPosition(75);
-        w.Command4Click();
+        sw.OpenShips({OrbitingShip("A", "DG", "Earth", "0", "0", "0"),
+                      WithLines(LandedShip("B", "DG", "Earth", "Habana", "1", "10", "0.5"), {"XPDR 466"})},
+                     "A");
+        auto* names = sw.Get<QComboBox>("ShipName");
+        Pick(names, 1);
+        Type(names, "Bravo");
+        Pick(sw.Get<QComboBox>("Spacecraft"), "ShuttleA");
+        Click(sw.Get<QPushButton>("Command10"));
+        Type(sw.Get<QLineEdit>("ShipLandedHeading"), "-90");
+        Slide(sw.Get<QSlider>("ShipFuelSlider"), 75);
+        Click(sw.Get<QPushButton>("Command4"));
         QVERIFY(sw.script.Done()); // the focus ship A is still there: no message
-        const ShipRow& row = w.Document.ShipTable[1];
+        const ScenarioDocument& document = sw.Scenario();
+        const ShipRow& row = document.ShipTable[1];
         QCOMPARE(row.Name, QString("Bravo"));
-        QCOMPARE(row.ClassName, QString("Shuttle"));
+        QCOMPARE(row.ClassName, QString("ShuttleA"));
         QCOMPARE(row.Status, QString("Landed"));
         QCOMPARE(row.StatusRef, QString("Earth"));
-        QCOMPARE(row.Base, QString(" Habana"));
+        QCOMPARE(row.Base, QString("Habana"));
         QCOMPARE(row.Pad, QString("1"));
         QCOMPARE(row.Heading, QString("-90"));
         QCOMPARE(row.Fuel, QString(" .75"));
@@ -144,14 +146,15 @@ class ShipValidationWindowTest : public QObject {
         QCOMPARE(row.DockedStation, QString());
         QCOMPARE(row.RposX, QString()); // the hidden orbit boxes were empty
         QCOMPARE(row.OtherLines, QString("XPDR 466"));
-        QCOMPARE(Items(w.ShipName), QStringList({"A", "Bravo"}));
-        QCOMPARE(Items(w.PossibleShipFocus), QStringList({"A:DG", "Bravo:Shuttle"}));
-        QCOMPARE(w.PossibleShipFocus->currentIndex(), 0);
-        QCOMPARE(w.ShipName->currentIndex(), 1);
-        QCOMPARE(w.ShipIndex->text(), QString("1"));
-        QCOMPARE(w.ShipFuel->text(), QString(" 75 %"));
-        QCOMPARE(w.ShipFocus->text(), QString("A"));
-        QCOMPARE(int(w.Document.ShipTable.size()), 3);
+        QCOMPARE(Items(names), QStringList({"A", "Bravo"}));
+        auto* possible = sw.Get<QComboBox>("PossibleShipFocus");
+        QCOMPARE(Items(possible), QStringList({"A:DG", "Bravo:ShuttleA"}));
+        QCOMPARE(possible->currentIndex(), 0);
+        QCOMPARE(names->currentIndex(), 1);
+        QCOMPARE(sw.Get<QLabel>("ShipIndex")->text(), QString("1"));
+        QCOMPARE(sw.Get<QLabel>("ShipFuel")->text(), QString(" 75 %"));
+        QCOMPARE(sw.Get<QLabel>("ShipFocus")->text(), QString("A"));
+        QCOMPARE(int(document.ShipTable.size()), 3);
     }
 
     // The user types the name of another ship over this one and then presses Return or moves to
@@ -164,74 +167,76 @@ class ShipValidationWindowTest : public QObject {
     void typingAnotherShipsNameRenamesThisShip() {
         QFETCH(bool, returnPressed);
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        sw.LoadShips({OrbitingShip("A", "DG", "Earth", "0", "0", "0"),
+        sw.OpenShips({OrbitingShip("A", "DG", "Earth", "0", "0", "0"),
                       OrbitingShip("B", "DG", "Earth", "0", "0", "0")},
                      "B");
-        w.ShipName->setEditText("B");
-        w.ShipOrbitingRposX->setText("8000000");
-        if (returnPressed) QTest::keyClick(w.ShipName->lineEdit(), Qt::Key_Return);
-        emit w.ShipName->lineEdit()->editingFinished();
-        QCOMPARE(w.ShipName->currentIndex(), 0);
-        QCOMPARE(w.ShipIndex->text(), QString("0"));
-        QCOMPARE(w.ShipOrbitingRposX->text(), QString("8000000"));
-        w.Command4->click();
+        auto* names = sw.Get<QComboBox>("ShipName");
+        Type(names, "B");
+        if (returnPressed) QTest::keyClick(names->lineEdit(), Qt::Key_Return);
+        // The click into the next box takes the focus away from the list.
+        Type(sw.Get<QLineEdit>("ShipOrbitingRposX"), "8000000");
+        QVERIFY(!names->lineEdit()->hasFocus());
+        QCOMPARE(names->currentIndex(), 0);
+        QCOMPARE(sw.Get<QLabel>("ShipIndex")->text(), QString("0"));
+        QCOMPARE(sw.Get<QLineEdit>("ShipOrbitingRposX")->text(), QString("8000000"));
+        Click(sw.Get<QPushButton>("Command4"));
         QVERIFY(sw.script.Done());
-        QCOMPARE(w.Document.ShipTable[0].Name, QString("B"));
-        QCOMPARE(w.Document.ShipTable[0].RposX, QString("8000000"));
-        QCOMPARE(w.Document.ShipTable[1].RposX, QString("7000000"));
-        QCOMPARE(Items(w.ShipName), QStringList({"B", "B"}));
-        QCOMPARE(w.ShipName->currentIndex(), 0);
+        const ScenarioDocument& document = sw.Scenario();
+        QCOMPARE(document.ShipTable[0].Name, QString("B"));
+        QCOMPARE(document.ShipTable[0].RposX, QString("8000000"));
+        QCOMPARE(document.ShipTable[1].RposX, QString("7000000"));
+        QCOMPARE(Items(names), QStringList({"B", "B"}));
+        QCOMPARE(names->currentIndex(), 0);
     }
 
     void renamingTheFocusShipMovesTheFocus() {
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        sw.LoadShips({OrbitingShip("A", "DG", "Earth", "0", "0", "0"),
+        sw.OpenShips({OrbitingShip("A", "DG", "Earth", "0", "0", "0"),
                       OrbitingShip("B", "DG", "Earth", "0", "0", "0")},
                      "A");
-        w.ShipName->setEditText("Alpha");
+        Type(sw.Get<QComboBox>("ShipName"), "Alpha");
         sw.script.Expect(FocusMoved());
-        w.Command4Click();
+        Click(sw.Get<QPushButton>("Command4"));
         QVERIFY(sw.script.Done());
         // Even though the renamed ship is the first one, the user is told.
-        QCOMPARE(w.ShipFocus->text(), QString("Alpha"));
+        QCOMPARE(sw.Get<QLabel>("ShipFocus")->text(), QString("Alpha"));
     }
 
     void noStatusStoresWithoutChecks() {
         ShipWindow sw;
-        TYX& w = sw.tyx();
-        ShipRow odd = LandedShip("X", "", "Earth", "", "", "Toto", "0");
-        odd.Status = "Hovering";
-        odd.StatusRef = "Somewhere";
-        sw.LoadShips({odd}, "X");
-        QVERIFY(!w.LandedShipOption->isChecked());
-        w.ShipOrbitingRposX->setText("not a number");
-        w.Command4Click();
+        // A status the program does not know, no class, no base and a heading that is no number:
+        // a landed ship would be refused three times.
+        sw.OpenShips({"X:\r\n  STATUS Hovering\r\n  RPOS 1 2 3\r\n  HEADING Toto\r\n  FUEL 0\r\nEND\r\n"},
+                     "X");
+        QVERIFY(!sw.Get<QRadioButton>("LandedShipOption")->isChecked());
+        Click(sw.Get<QPushButton>("Command4"));
         QVERIFY(sw.script.Done());
-        const ShipRow& row = w.Document.ShipTable[0];
+        const ShipRow& row = sw.Scenario().ShipTable[0];
         QCOMPARE(row.Status, QString("Hovering"));
-        QCOMPARE(row.StatusRef, QString("Somewhere"));
-        QCOMPARE(row.RposX, QString("not a number"));
+        QCOMPARE(row.StatusRef, QString());
+        QCOMPARE(row.ClassName, QString());
+        QCOMPARE(row.RposX,
+                 QString()); // the hidden orbit boxes, emptied by the reset, are stored as they read
         QCOMPARE(row.Heading, QString()); // the heading box was emptied by the reset
     }
 
     void firstShipTypedIntoAnEmptyList() {
         ShipWindow sw;
-        TYX& w = sw.tyx();
         // As after a change of planetary system: one empty row, an empty list, row 0 current.
-        w.Document.ShipTableRedim(0);
-        w.ShipIndex->setText("0");
-        w.ShipName->setEditText("Solo");
-        w.ShipClass->setText("DG");
+        sw.OpenShips({}, "");
+        QCOMPARE(sw.Get<QLabel>("ShipIndex")->text(), QString("0"));
+        auto* names = sw.Get<QComboBox>("ShipName");
+        Type(names, "Solo");
+        Pick(sw.Get<QComboBox>("Spacecraft"), "DG");
+        Click(sw.Get<QPushButton>("Command10"));
         sw.script.Expect(FocusMoved());
-        w.Command4Click();
+        Click(sw.Get<QPushButton>("Command4"));
         QVERIFY(sw.script.Done());
-        QCOMPARE(Items(w.ShipName), QStringList({"Solo"}));
-        QCOMPARE(Items(w.PossibleShipFocus), QStringList({"Solo:DG"}));
-        QCOMPARE(w.ShipFocus->text(), QString("Solo"));
-        QCOMPARE(w.Document.ShipTable[0].Name, QString("Solo"));
-        QCOMPARE(w.ShipName->currentIndex(), 0);
+        QCOMPARE(Items(names), QStringList({"Solo"}));
+        QCOMPARE(Items(sw.Get<QComboBox>("PossibleShipFocus")), QStringList({"Solo:DG"}));
+        QCOMPARE(sw.Get<QLabel>("ShipFocus")->text(), QString("Solo"));
+        QCOMPARE(sw.Scenario().ShipTable[0].Name, QString("Solo"));
+        QCOMPARE(names->currentIndex(), 0);
     }
 };
 SKELVAN_TEST(ShipValidationWindowTest);
