@@ -183,9 +183,13 @@ void EnvironmentTab::showScenario(const QString& description) {
     description_->setPlainText(DescriptionForDisplay(description));
     ScenarioDocument& document = session_.document();
     document.Description = DescriptionFromEditor(description_->document()->toRawText());
-    calendar_->setSelectedDate(DateFromDayCount(document.StartDate));
-    SetIndexQuietly(hour_, std::clamp(document.StartHour, 0, hour_->count() - 1));
-    SetIndexQuietly(minute_, std::clamp(document.StartMinute, 0, minute_->count() - 1));
+    // Each control stores the start time when it changes: the values are taken first.
+    const double day = document.StartDate;
+    const int hour = document.StartHour;
+    const int minute = document.StartMinute;
+    SetIndexQuietly(hour_, std::clamp(hour, 0, hour_->count() - 1));
+    SetIndexQuietly(minute_, std::clamp(minute, 0, minute_->count() - 1));
+    calendar_->setSelectedDate(DateFromDayCount(day));
     // From here on the scenario holds the start time as the controls show it.
     storeStartTime();
     setFocusShip(document.FocusShip);
