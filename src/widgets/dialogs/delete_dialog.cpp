@@ -1,6 +1,7 @@
 #include "widgets/dialogs/delete_dialog.h"
 
 #include "core/io/file_access.h"
+#include "core/io/trash.h"
 #include "core/scenario/description_text.h"
 #include "core/scenario/scenario_file_names.h"
 #include "widgets/common/enter_key.h"
@@ -8,19 +9,15 @@
 #include "widgets/dialogs/scenario_picker_form.h"
 #include "widgets/dialogs/scenario_preview.h"
 
-#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
 bool RemoveScenarioFile(const QString& path, QString* error) {
-    const QString platformPath = PlatformPath(path);
-    QFile file(platformPath);
-    if (file.moveToTrash()) return true;
-    if (file.remove()) return true;
-    if (error) *error = file.errorString();
-    return false;
+    const RemovalResult result = RemoveToTrash(PlatformPath(path));
+    if (!result.removed && error) *error = result.error;
+    return result.removed;
 }
 
 DeleteFileDialog::DeleteFileDialog(const QString& scenarioFolder, QWidget* parent)
