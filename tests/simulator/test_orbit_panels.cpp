@@ -1,6 +1,5 @@
 // The orbit panels on their own, fed by controls made here as the tabs make theirs, and the
 // planet files of tests/data/orbit (Earth: 6371.01 km, 200 km atmosphere; Moon: 1737.4 km).
-#include "test_registry.h"
 #include "widgets/orbit/orbit_drawing.h"
 #include "widgets/orbit/orbit_panels.h"
 
@@ -249,5 +248,5 @@ class OrbitPanelsTest : public QObject {
     }
 };
 
-SKELVAN_TEST(OrbitPanelsTest);
+QTEST_MAIN(OrbitPanelsTest)
 #include "test_orbit_panels.moc"

@@ -1,5 +1,4 @@
 #include "core/scenario/day_dates.h"
-#include "test_registry.h"
 #include "widgets/common/message_box.h"
 #include "widgets/common/modal.h"
 #include "widgets/common/selection.h"
@@ -129,5 +128,5 @@ class UiBasicsTest : public QObject {
     }
 };
 
-SKELVAN_TEST(UiBasicsTest);
+QTEST_MAIN(UiBasicsTest)
 #include "test_ui_basics.moc"
