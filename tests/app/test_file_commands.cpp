@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -26,9 +27,58 @@ QByteArray LineStarting(const QByteArray& file, const QByteArray& start) {
 }
 } // namespace
 
+Q_DECLARE_METATYPE(QKeySequence::StandardKey)
+
 class FileCommandsTest : public QObject {
     Q_OBJECT
   private slots:
+    // The platform's usual keys reach the same commands as the menu items.
+    void platformKeysChooseTheirItems_data() {
+        QTest::addColumn<QKeySequence::StandardKey>("key");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("open") << QKeySequence::Open << "LoadFile"
+                              << "Do you wish to save Plain.scn ?";
+        QTest::newRow("save as") << QKeySequence::SaveAs << "SaveAs" << QString();
+        QTest::newRow("quit") << QKeySequence::Quit << QString()
+                              << "Are you sure you want to leave Skelvan Scenario Editor?";
+    }
+    void platformKeysChooseTheirItems() {
+        QFETCH(QKeySequence::StandardKey, key);
+        QFETCH(QString, dialog);
+        QFETCH(QString, box);
+        if (QKeySequence::keyBindings(key).isEmpty()) QSKIP("this platform has no key for the command");
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
+        DialogScript dialogs;
+        auto w = sim.MakeWindow();
+        LoadScenario(*w, "Plain.scn");
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        if (!box.isEmpty())
+            boxes.Expect(box, box.startsWith("Are") ? "Exit confirmation" : "Skelvan Scenario Editor",
+                         MsgButtons::OkCancel, MsgIcon::None, MsgResult::Cancel);
+        if (!dialog.isEmpty())
+            dialogs.Expect(dialog, [](QDialog* d) { Click(FindControl<QPushButton>(*d, "Command2")); });
+        QTest::keySequence(w.get(), QKeySequence(key));
+        VERIFY_SCRIPT_DONE(boxes);
+        VERIFY_SCRIPT_DONE(dialogs);
+        QVERIFY(w->isVisible());
+        QCOMPARE(LabelText(*w, "scnfile"), QString("Plain.scn"));
+    }
+
+    void saveKeyWrites() {
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
+        LoadScenario(*w, "Plain.scn");
+        sim.WriteScenario("Plain.scn", "stale\r\n");
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QTest::keySequence(w.get(), QKeySequence(QKeySequence::Save));
+        QVERIFY(sim.ScenarioBytes("Plain.scn").startsWith("BEGIN_DESC\r\n"));
+    }
+
     void exitCancelledLeavesEverything() {
         SimulatorFixture sim(AppInstallation());
         MessageBoxScript boxes;
