@@ -2,10 +2,8 @@
 // README and for checking by eye that every caption fits. Run it on a 1280x800 screen:
 //   xvfb-run -s "-screen 0 1280x800x24" build/tests/app/app_screenshots docs/screenshots
 #include "app_fixture.h"
-#include "widgets/common/modal.h"
 #include "widgets/dialogs/about_dialog.h"
 #include "widgets/dialogs/delete_dialog.h"
-#include "widgets/dialogs/help_window.h"
 #include "widgets/dialogs/save_as_dialog.h"
 
 #include <QApplication>
@@ -32,8 +30,8 @@ int main(int argc, char** argv) {
     QDir().mkpath(folder);
     bool ok = true;
     {
-        SimulatorFixture sim;
-        MessageScript boxes;
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
         DialogScript dialogs;
         TYX w;
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -41,27 +39,29 @@ int main(int argc, char** argv) {
         w.show();
         QApplication::processEvents();
         ok &= Save(&w, folder, "main_window_start.png");
-        dialogs.expect("LoadFile", [&](QDialog* d) {
-            ClickEntry(d->findChild<QListWidget*>("FilelisttoLoad"), "Mission.scn");
+        dialogs.Expect("LoadFile", [&](QDialog* d) {
+            ClickEntry(FindControl<QListWidget>(*d, "FilelisttoLoad"), "Mission.scn");
             ok &= Save(d, folder, "load_dialog.png");
-            d->findChild<QPushButton*>("Command1")->click();
+            Click(FindControl<QPushButton>(*d, "Command1"));
         });
-        w.Menu12->trigger();
-        const char* tabs[] = {"main_window.png", "main_window_stations.png", "main_window_ships.png"};
+        ChooseMenuItem(w, "Menu12");
+        auto* tabs = FindControl<QTabWidget>(w, "SSTab1");
+        const char* pictures[] = {"main_window.png", "main_window_stations.png", "main_window_ships.png"};
         for (int i = 0; i < 3; ++i) {
-            w.SSTab1->setCurrentIndex(i);
-            ok &= Save(&w, folder, tabs[i]);
+            tabs->setCurrentIndex(i);
+            ok &= Save(&w, folder, pictures[i]);
         }
-        w.SSTab1->setCurrentIndex(0);
+        tabs->setCurrentIndex(0);
 
-        SaveAsDialog saveAs(&w);
+        SaveAsDialog saveAs(
+            LabelText(w, "ScnDir"), [](const QString&) { return false; }, &w);
         saveAs.show();
         ok &= Save(&saveAs, folder, "save_as_dialog.png");
         saveAs.hide();
 
-        DeleteFileDialog deleteFile(&w);
+        DeleteFileDialog deleteFile(LabelText(w, "ScnDir"), &w);
         deleteFile.show();
-        ClickEntry(deleteFile.FileListtoDelete, "Mission.scn");
+        ClickEntry(FindControl<QListWidget>(deleteFile, "FileListtoDelete"), "Mission.scn");
         ok &= Save(&deleteFile, folder, "delete_dialog.png");
         deleteFile.hide();
 
@@ -70,9 +70,10 @@ int main(int argc, char** argv) {
         ok &= Save(&about, folder, "about_dialog.png");
         about.hide();
 
-        w.Menu21->trigger();
-        ok &= Save(w.HelpWindow(), folder, "help_window.png");
-        w.HelpWindow()->hide();
+        ChooseMenuItem(w, "Menu21");
+        QWidget* help = FindControl<QWidget>(w, "HelpWindow");
+        ok &= Save(help, folder, "help_window.png");
+        help->hide();
     }
     return ok ? 0 : 1;
 }

@@ -1,32 +1,36 @@
 // The delete dialog: protected names, the confirmation, the three equal ways to delete, the
 // refresh of the list, and the trash that keeps a deleted file recoverable.
 #include "app_fixture.h"
-#include "test_registry.h"
 #include "widgets/dialogs/delete_dialog.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
 namespace {
 enum class DeleteWay { Button, DoubleClick, Enter };
 
-void DeleteBy(DeleteFileDialog& d, const QString& name, DeleteWay way) {
+QListWidget* FileList(QDialog& d) {
+    return FindControl<QListWidget>(d, "FileListtoDelete");
+}
+
+void DeleteBy(QDialog& d, const QString& name, DeleteWay way) {
     switch (way) {
     case DeleteWay::Button:
-        QVERIFY(ClickEntry(d.FileListtoDelete, name));
-        d.Command1->click();
+        QVERIFY(ClickEntry(FileList(d), name));
+        Click(FindControl<QPushButton>(d, "Command1"));
         break;
     case DeleteWay::DoubleClick:
-        QVERIFY(DoubleClickEntry(d.FileListtoDelete, name));
+        QVERIFY(DoubleClickEntry(FileList(d), name));
         break;
     case DeleteWay::Enter:
-        QVERIFY(ClickEntry(d.FileListtoDelete, name));
-        d.FileListtoDelete->setFocus();
-        PressEnter(d.FileListtoDelete);
+        QVERIFY(ClickEntry(FileList(d), name));
+        FileList(d)->setFocus();
+        PressEnter(FileList(d));
         break;
     }
 }
@@ -39,34 +43,36 @@ class DeleteDialogTest : public QObject {
     Q_OBJECT
   private slots:
     void controls() {
-        SimulatorFixture sim;
-        MessageScript boxes;
-        auto w = sim.makeWindow();
-        DeleteFileDialog d(w.get());
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
+        DeleteFileDialog d(LabelText(*w, "ScnDir"), w.get());
         QCOMPARE(d.objectName(), QString("DeleteFile"));
         QCOMPARE(d.windowTitle(), QString("Delete a scenario file"));
-        QCOMPARE(d.FileListtoDelete->objectName(), QString("FileListtoDelete"));
-        QCOMPARE(d.FileListtoDelete->toolTip(),
+        QCOMPARE(FileList(d)->objectName(), QString("FileListtoDelete"));
+        QCOMPARE(FileList(d)->toolTip(),
                  QString("List of the scenario files installed in the Skelvan configuration"));
-        QCOMPARE(d.Label1->text(), QString("Scenario file to delete"));
-        QCOMPARE(d.Label3->text(), QString("Scenario descripton"));
-        QCOMPARE(d.FileDeleteDescription->objectName(), QString("FileDeleteDescription"));
-        QCOMPARE(d.FileDeleteDescription->text(), QString());
-        QCOMPARE(d.FileDeleteDescription->toolTip(), QString("Selected scenario description"));
-        QCOMPARE(d.Command1->text(), QString("Delete"));
+        QCOMPARE(FindControl<QLabel>(d, "Label1")->text(), QString("Scenario file to delete"));
+        QCOMPARE(FindControl<QLabel>(d, "Label3")->text(), QString("Scenario descripton"));
+        QCOMPARE(FindControl<QLabel>(d, "FileDeleteDescription")->objectName(),
+                 QString("FileDeleteDescription"));
+        QCOMPARE(FindControl<QLabel>(d, "FileDeleteDescription")->text(), QString());
+        QCOMPARE(FindControl<QLabel>(d, "FileDeleteDescription")->toolTip(),
+                 QString("Selected scenario description"));
+        QCOMPARE(FindControl<QPushButton>(d, "Command1")->text(), QString("Delete"));
         QCOMPARE(
-            d.Command1->toolTip(),
+            FindControl<QPushButton>(d, "Command1")->toolTip(),
             QString("Delete the selected scenario file. Both standard scenario files (Current save and quick "
                     "save) are protected from deleting in order to ensure to keep at least a scenario when "
                     "starting Skelvan"));
-        QCOMPARE(d.Command2->text(), QString("Cancel"));
+        QCOMPARE(FindControl<QPushButton>(d, "Command2")->text(), QString("Cancel"));
         QCOMPARE(
-            d.Command2->toolTip(),
+            FindControl<QPushButton>(d, "Command2")->toolTip(),
             QString(
                 "Return to the Skelvan Scenario Editor main windows without deleting the selected scenario"));
-        QCOMPARE(Entries(d.FileListtoDelete), QStringList({"(Current state).scn", "(Quicksave state).scn",
-                                                           "Mission.scn", "NoShips.scn", "Plain.scn"}));
-        QVERIFY(d.FileListtoDelete->selectedItems().isEmpty());
+        QCOMPARE(Entries(FileList(d)), QStringList({"(Current state).scn", "(Quicksave state).scn",
+                                                    "Mission.scn", "NoShips.scn", "Plain.scn"}));
+        QVERIFY(FileList(d)->selectedItems().isEmpty());
     }
 
     void protectedNamesAreRefused_data() {
@@ -79,16 +85,16 @@ class DeleteDialogTest : public QObject {
     void protectedNamesAreRefused() {
         QFETCH(QString, name);
         QFETCH(DeleteWay, way);
-        SimulatorFixture sim;
-        MessageScript boxes;
-        auto w = sim.makeWindow();
-        DeleteFileDialog d(w.get());
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
+        DeleteFileDialog d(LabelText(*w, "ScnDir"), w.get());
         d.show();
-        boxes.expect("This file must not be deleted !", "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
+        boxes.Expect("This file must not be deleted !", "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
         DeleteBy(d, name, way);
-        QVERIFY(boxes.done());
-        QVERIFY(QFile::exists(sim.scenarioPath(name)));
-        QVERIFY(Entries(d.FileListtoDelete).contains(name));
+        VERIFY_SCRIPT_DONE(boxes);
+        QVERIFY(QFile::exists(sim.ScenarioPath(name)));
+        QVERIFY(Entries(FileList(d)).contains(name));
         QVERIFY(d.isVisible());
     }
 
@@ -100,123 +106,125 @@ class DeleteDialogTest : public QObject {
     }
     void deleteWays() {
         QFETCH(DeleteWay, way);
-        SimulatorFixture sim;
-        TrashInTemp trash(sim.tempPath() + "/data");
-        MessageScript boxes;
-        auto w = sim.makeWindow();
-        DeleteFileDialog d(w.get());
+        SimulatorFixture sim(AppInstallation());
+        TrashInTemp trash(sim.Root() + "/data");
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
+        DeleteFileDialog d(LabelText(*w, "ScnDir"), w.get());
         d.show();
         // Cancel on the confirmation deletes nothing.
-        boxes.expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
+        boxes.Expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
                      MsgIcon::Question, MsgResult::Cancel);
         DeleteBy(d, "Mission.scn", way);
-        QVERIFY(boxes.done());
-        QVERIFY(QFile::exists(sim.scenarioPath("Mission.scn")));
-        const QByteArray bytes = sim.scenarioBytes("Mission.scn");
+        VERIFY_SCRIPT_DONE(boxes);
+        QVERIFY(QFile::exists(sim.ScenarioPath("Mission.scn")));
+        const QByteArray bytes = sim.ScenarioBytes("Mission.scn");
 
-        boxes.expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
+        boxes.Expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
                      MsgIcon::Question, MsgResult::Ok);
         DeleteBy(d, "Mission.scn", way);
-        QVERIFY(boxes.done());
-        QVERIFY(!QFile::exists(sim.scenarioPath("Mission.scn")));
+        VERIFY_SCRIPT_DONE(boxes);
+        QVERIFY(!QFile::exists(sim.ScenarioPath("Mission.scn")));
         // The dialog stays open, the list is read again and its first entry is selected.
         QVERIFY(d.isVisible());
-        QCOMPARE(Entries(d.FileListtoDelete),
+        QCOMPARE(Entries(FileList(d)),
                  QStringList({"(Current state).scn", "(Quicksave state).scn", "NoShips.scn", "Plain.scn"}));
-        QCOMPARE(d.FileListtoDelete->selectedItems().size(), 1);
-        QCOMPARE(d.FileListtoDelete->selectedItems().first()->text(), QString("(Current state).scn"));
-        QCOMPARE(d.FileDeleteDescription->text(), QString("Current state"));
+        QCOMPARE(FileList(d)->selectedItems().size(), 1);
+        QCOMPARE(FileList(d)->selectedItems().first()->text(), QString("(Current state).scn"));
+        QCOMPARE(FindControl<QLabel>(d, "FileDeleteDescription")->text(), QString("Current state"));
         // The file went to the trash and can be recovered from there.
-        QCOMPARE(ReadTestFile(sim.tempPath() + "/data/Trash/files/Mission.scn"), bytes);
+        QCOMPARE(ReadTestFile(sim.Root() + "/data/Trash/files/Mission.scn"), bytes);
     }
 
     void protectionIsCaseSensitive() {
-        SimulatorFixture sim;
-        TrashInTemp trash(sim.tempPath() + "/data");
-        sim.writeScenario("(current state).scn", "BEGIN_DESC\r\nlower case\r\nEND_DESC\r\n");
-        MessageScript boxes;
-        auto w = sim.makeWindow();
-        DeleteFileDialog d(w.get());
+        SimulatorFixture sim(AppInstallation());
+        TrashInTemp trash(sim.Root() + "/data");
+        sim.WriteScenario("(current state).scn", "BEGIN_DESC\r\nlower case\r\nEND_DESC\r\n");
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
+        DeleteFileDialog d(LabelText(*w, "ScnDir"), w.get());
         d.show();
-        boxes.expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
+        boxes.Expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
                      MsgIcon::Question, MsgResult::Ok);
         DeleteBy(d, "(current state).scn", DeleteWay::Button);
-        QVERIFY(boxes.done());
-        QVERIFY(!QFile::exists(sim.scenarioPath("(current state).scn")));
-        QVERIFY(QFile::exists(sim.scenarioPath("(Current state).scn")));
+        VERIFY_SCRIPT_DONE(boxes);
+        QVERIFY(!QFile::exists(sim.ScenarioPath("(current state).scn")));
+        QVERIFY(QFile::exists(sim.ScenarioPath("(Current state).scn")));
     }
 
     void lastFileAndNoSelection() {
-        SimulatorFixture sim;
-        TrashInTemp trash(sim.tempPath() + "/data");
+        SimulatorFixture sim(AppInstallation());
+        TrashInTemp trash(sim.Root() + "/data");
         for (const char* name :
              {"(Current state).scn", "(Quicksave state).scn", "Mission.scn", "NoShips.scn"})
-            QVERIFY(QFile::remove(sim.scenarioPath(name)));
-        MessageScript boxes;
-        auto w = sim.makeWindow();
-        DeleteFileDialog d(w.get());
+            QVERIFY(QFile::remove(sim.ScenarioPath(name)));
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
+        DeleteFileDialog d(LabelText(*w, "ScnDir"), w.get());
         d.show();
         // Nothing selected: every way does nothing, and no box comes.
-        d.Command1->click();
-        d.FileListtoDelete->setFocus();
-        PressEnter(d.FileListtoDelete);
-        QVERIFY(boxes.shown.isEmpty());
-        boxes.expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
+        Click(FindControl<QPushButton>(d, "Command1"));
+        FileList(d)->setFocus();
+        PressEnter(FileList(d));
+        QCOMPARE(boxes.ShownTexts(), QStringList());
+        boxes.Expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
                      MsgIcon::Question, MsgResult::Ok);
         DeleteBy(d, "Plain.scn", DeleteWay::Button);
-        QVERIFY(boxes.done());
-        QCOMPARE(d.FileListtoDelete->count(), 0);
-        QCOMPARE(d.FileDeleteDescription->text(), QString());
-        d.Command1->click();
-        PressEnter(d.FileListtoDelete);
-        QCOMPARE(boxes.shown.size(), 1);
+        VERIFY_SCRIPT_DONE(boxes);
+        QCOMPARE(FileList(d)->count(), 0);
+        QCOMPARE(FindControl<QLabel>(d, "FileDeleteDescription")->text(), QString());
+        Click(FindControl<QPushButton>(d, "Command1"));
+        PressEnter(FileList(d));
+        QCOMPARE(boxes.shown.size(), qsizetype(1));
         QVERIFY(d.isVisible());
-        d.Command2->click();
+        Click(FindControl<QPushButton>(d, "Command2"));
         QVERIFY(!d.isVisible());
     }
 
     void fileThatCannotBeRemovedStaysListed() {
-        SimulatorFixture sim;
-        TrashInTemp trash(sim.tempPath() + "/data");
-        MessageScript boxes;
-        auto w = sim.makeWindow();
-        DeleteFileDialog d(w.get());
+        SimulatorFixture sim(AppInstallation());
+        TrashInTemp trash(sim.Root() + "/data");
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
+        DeleteFileDialog d(LabelText(*w, "ScnDir"), w.get());
         d.show();
-        QVERIFY(ClickEntry(d.FileListtoDelete, "Plain.scn"));
+        QVERIFY(ClickEntry(FileList(d), "Plain.scn"));
         // Another program removed it after the list was read.
-        QVERIFY(QFile::remove(sim.scenarioPath("Plain.scn")));
-        boxes.expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
+        QVERIFY(QFile::remove(sim.ScenarioPath("Plain.scn")));
+        boxes.Expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
                      MsgIcon::Question, MsgResult::Ok);
-        boxes.expectStart("The file Plain.scn could not be deleted", "Warning", MsgButtons::Ok,
+        boxes.ExpectStart("The file Plain.scn could not be deleted", "Warning", MsgButtons::Ok,
                           MsgIcon::Exclamation);
-        d.Command1->click();
-        QVERIFY(boxes.done());
-        QVERIFY(Entries(d.FileListtoDelete).contains("Plain.scn"));
+        Click(FindControl<QPushButton>(d, "Command1"));
+        VERIFY_SCRIPT_DONE(boxes);
+        QVERIFY(Entries(FileList(d)).contains("Plain.scn"));
     }
 
     void openScenarioSurvivesItsFile() {
-        SimulatorFixture sim;
-        TrashInTemp trash(sim.tempPath() + "/data");
-        MessageScript boxes;
+        SimulatorFixture sim(AppInstallation());
+        TrashInTemp trash(sim.Root() + "/data");
+        MessageBoxScript boxes;
         DialogScript dialogs;
-        auto w = sim.makeWindow();
+        auto w = sim.MakeWindow();
         LoadScenario(*w, "Mission.scn");
-        const QString description = w->DescriptionText();
-        dialogs.expect("DeleteFile", [](QDialog* dialog) {
-            auto* list = dialog->findChild<QListWidget*>("FileListtoDelete");
+        const QString description = FindControl<QPlainTextEdit>(*w, "Description")->toPlainText();
+        dialogs.Expect("DeleteFile", [](QDialog* dialog) {
+            auto* list = FindControl<QListWidget>(*dialog, "FileListtoDelete");
             QVERIFY(DoubleClickEntry(list, "Mission.scn"));
-            dialog->findChild<QPushButton*>("Command2")->click();
+            Click(FindControl<QPushButton>(*dialog, "Command2"));
         });
-        boxes.expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
+        boxes.Expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
                      MsgIcon::Question, MsgResult::Ok);
-        w->Menu11->trigger();
-        QVERIFY(dialogs.done());
-        QVERIFY(boxes.done());
-        QVERIFY(!QFile::exists(sim.scenarioPath("Mission.scn")));
-        QCOMPARE(w->scnfile->text(), QString("Mission.scn"));
-        QCOMPARE(w->DescriptionText(), description);
+        ChooseMenuItem(*w, "Menu11");
+        VERIFY_SCRIPT_DONE(dialogs);
+        VERIFY_SCRIPT_DONE(boxes);
+        QVERIFY(!QFile::exists(sim.ScenarioPath("Mission.scn")));
+        QCOMPARE(LabelText(*w, "scnfile"), QString("Mission.scn"));
+        QCOMPARE(FindControl<QPlainTextEdit>(*w, "Description")->toPlainText(), description);
+        QCOMPARE(DocumentOf(*w).Description,
+                 QString("A training flight, with a comma\r\n  around PlanetA ; twice"));
     }
 };
 
-SKELVAN_TEST(DeleteDialogTest);
+QTEST_MAIN(DeleteDialogTest)
 #include "test_delete_dialog.moc"

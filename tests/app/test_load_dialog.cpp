@@ -1,7 +1,5 @@
 // The load dialog, driven as a user would: its controls, the preview, and the three ways to load.
 #include "app_fixture.h"
-#include "test_registry.h"
-#include "widgets/dialogs/load_dialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,11 +16,11 @@ namespace {
 enum class LoadWay { Button, DoubleClick, Enter };
 
 void LoadBy(QDialog* d, const QString& name, LoadWay way) {
-    auto* list = d->findChild<QListWidget*>("FilelisttoLoad");
+    auto* list = FindControl<QListWidget>(*d, "FilelisttoLoad");
     switch (way) {
     case LoadWay::Button:
         QVERIFY(ClickEntry(list, name));
-        d->findChild<QPushButton*>("Command1")->click();
+        Click(FindControl<QPushButton>(*d, "Command1"));
         break;
     case LoadWay::DoubleClick:
         QVERIFY(DoubleClickEntry(list, name));
@@ -42,27 +40,27 @@ class LoadDialogTest : public QObject {
     Q_OBJECT
   private slots:
     void controls() {
-        SimulatorFixture sim;
-        MessageScript boxes;
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
         DialogScript dialogs;
-        auto w = sim.makeWindow();
+        auto w = sim.MakeWindow();
         bool checked = false;
-        dialogs.expect("LoadFile", [&](QDialog* d) {
+        dialogs.Expect("LoadFile", [&](QDialog* d) {
             QCOMPARE(d->windowTitle(), QString("Load a scenery"));
             QVERIFY(d->isModal());
             QCOMPARE(QApplication::activeModalWidget(), d);
-            auto* list = d->findChild<QListWidget*>("FilelisttoLoad");
+            auto* list = FindControl<QListWidget>(*d, "FilelisttoLoad");
             QCOMPARE(list->toolTip(),
                      QString("List of the scenario files installed in the Skelvan configuration"));
-            QCOMPARE(d->findChild<QLabel*>("Label2")->text(), QString("Scenario file to load"));
-            QCOMPARE(d->findChild<QLabel*>("Label1")->text(), QString("Scenario description"));
-            auto* preview = d->findChild<QLabel*>("Label3");
+            QCOMPARE(FindControl<QLabel>(*d, "Label2")->text(), QString("Scenario file to load"));
+            QCOMPARE(FindControl<QLabel>(*d, "Label1")->text(), QString("Scenario description"));
+            auto* preview = FindControl<QLabel>(*d, "Label3");
             QCOMPARE(preview->text(), QString());
             QCOMPARE(preview->toolTip(), QString("Selected scenario description"));
-            auto* load = d->findChild<QPushButton*>("Command1");
+            auto* load = FindControl<QPushButton>(*d, "Command1");
             QCOMPARE(load->text(), QString("Load"));
             QCOMPARE(load->toolTip(), QString("Load the selected scenario"));
-            auto* cancel = d->findChild<QPushButton*>("Command2");
+            auto* cancel = FindControl<QPushButton>(*d, "Command2");
             QCOMPARE(cancel->text(), QString("Cancel"));
             QCOMPARE(
                 cancel->toolTip(),
@@ -71,18 +69,18 @@ class LoadDialogTest : public QObject {
             QCOMPARE(Entries(list), QStringList({"(Current state).scn", "(Quicksave state).scn",
                                                  "Mission.scn", "NoShips.scn", "Plain.scn"}));
             QVERIFY(list->selectedItems().isEmpty());
-            cancel->click();
+            Click(cancel);
             QVERIFY(!d->isVisible());
             checked = true;
         });
-        w->Menu12->trigger();
+        ChooseMenuItem(*w, "Menu12");
         QVERIFY(checked);
-        QVERIFY(dialogs.done());
+        VERIFY_SCRIPT_DONE(dialogs);
         // Cancel changes nothing.
-        QCOMPARE(w->scnfile->text(), QString());
-        QVERIFY(w->SSTab1->isHidden());
-        QVERIFY(!w->Menu13->isEnabled());
-        QVERIFY(boxes.shown.isEmpty());
+        QCOMPARE(LabelText(*w, "scnfile"), QString());
+        QVERIFY(FindControl<QTabWidget>(*w, "SSTab1")->isHidden());
+        QVERIFY(!FindControl<QAction>(*w, "Menu13")->isEnabled());
+        QCOMPARE(boxes.ShownTexts(), QStringList());
     }
 
     void loadWays_data() {
@@ -95,47 +93,47 @@ class LoadDialogTest : public QObject {
     void loadWays() {
         QFETCH(LoadWay, way);
         QFETCH(bool, informationEnabled);
-        SimulatorFixture sim;
-        MessageScript boxes;
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
         DialogScript dialogs;
-        auto w = sim.makeWindow();
-        dialogs.expect("LoadFile", [&](QDialog* d) {
+        auto w = sim.MakeWindow();
+        dialogs.Expect("LoadFile", [&](QDialog* d) {
             LoadBy(d, "Mission.scn", way);
             QVERIFY(!d->isVisible());
             QCOMPARE(d->result(), int(QDialog::Accepted));
         });
-        w->Menu12->trigger();
-        QVERIFY(dialogs.done());
-        QVERIFY(boxes.shown.isEmpty());
-        QCOMPARE(w->scnfile->text(), QString("Mission.scn"));
-        QVERIFY(!w->scnfile->isHidden());
-        QCOMPARE(w->Label9->text(), QString("Scenario file"));
-        QVERIFY(w->Image5->isHidden());
-        QVERIFY(!w->SSTab1->isHidden());
-        QVERIFY(w->Menu13->isEnabled());
-        QVERIFY(w->Menu14->isEnabled());
-        QCOMPARE(w->Menu31->isEnabled(), informationEnabled);
+        ChooseMenuItem(*w, "Menu12");
+        VERIFY_SCRIPT_DONE(dialogs);
+        QCOMPARE(boxes.ShownTexts(), QStringList());
+        QCOMPARE(LabelText(*w, "scnfile"), QString("Mission.scn"));
+        QVERIFY(!FindControl<QLabel>(*w, "scnfile")->isHidden());
+        QCOMPARE(LabelText(*w, "Label9"), QString("Scenario file"));
+        QVERIFY(FindControl<QLabel>(*w, "Image5")->isHidden());
+        QVERIFY(!FindControl<QTabWidget>(*w, "SSTab1")->isHidden());
+        QVERIFY(FindControl<QAction>(*w, "Menu13")->isEnabled());
+        QVERIFY(FindControl<QAction>(*w, "Menu14")->isEnabled());
+        QCOMPARE(FindControl<QAction>(*w, "Menu31")->isEnabled(), informationEnabled);
         QVERIFY(!QGuiApplication::overrideCursor());
     }
 
     void informationStaysEnabledOnceUnlocked() {
-        SimulatorFixture sim;
-        MessageScript boxes;
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
         DialogScript dialogs;
-        auto w = sim.makeWindow();
-        dialogs.expect("LoadFile", [](QDialog* d) { LoadBy(d, "Plain.scn", LoadWay::Button); });
-        w->Menu12->trigger();
-        QVERIFY(w->Menu31->isEnabled());
-        boxes.expect("Do you wish to save Plain.scn ?", "Skelvan Scenario Editor", MsgButtons::OkCancel,
+        auto w = sim.MakeWindow();
+        dialogs.Expect("LoadFile", [](QDialog* d) { LoadBy(d, "Plain.scn", LoadWay::Button); });
+        ChooseMenuItem(*w, "Menu12");
+        QVERIFY(FindControl<QAction>(*w, "Menu31")->isEnabled());
+        boxes.Expect("Do you wish to save Plain.scn ?", "Skelvan Scenario Editor", MsgButtons::OkCancel,
                      MsgIcon::None, MsgResult::Cancel);
-        dialogs.expect("LoadFile", [](QDialog* d) { LoadBy(d, "Mission.scn", LoadWay::DoubleClick); });
-        w->Menu12->trigger();
-        QVERIFY(dialogs.done());
-        QVERIFY(boxes.done());
+        dialogs.Expect("LoadFile", [](QDialog* d) { LoadBy(d, "Mission.scn", LoadWay::DoubleClick); });
+        ChooseMenuItem(*w, "Menu12");
+        VERIFY_SCRIPT_DONE(dialogs);
+        VERIFY_SCRIPT_DONE(boxes);
         // Loading replaces the file name; nothing disables the items again.
-        QCOMPARE(w->scnfile->text(), QString("Mission.scn"));
-        QVERIFY(w->Menu31->isEnabled());
-        QVERIFY(w->Menu13->isEnabled());
+        QCOMPARE(LabelText(*w, "scnfile"), QString("Mission.scn"));
+        QVERIFY(FindControl<QAction>(*w, "Menu31")->isEnabled());
+        QVERIFY(FindControl<QAction>(*w, "Menu13")->isEnabled());
     }
 
     void nothingSelectedLoadsNothing_data() {
@@ -145,58 +143,58 @@ class LoadDialogTest : public QObject {
     }
     void nothingSelectedLoadsNothing() {
         QFETCH(LoadWay, way);
-        SimulatorFixture sim;
-        MessageScript boxes;
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
         DialogScript dialogs;
-        auto w = sim.makeWindow();
-        dialogs.expect("LoadFile", [&](QDialog* d) {
-            auto* list = d->findChild<QListWidget*>("FilelisttoLoad");
+        auto w = sim.MakeWindow();
+        dialogs.Expect("LoadFile", [&](QDialog* d) {
+            auto* list = FindControl<QListWidget>(*d, "FilelisttoLoad");
             list->setFocus();
             if (way == LoadWay::Button)
-                d->findChild<QPushButton*>("Command1")->click();
+                Click(FindControl<QPushButton>(*d, "Command1"));
             else
                 PressEnter(list);
             QVERIFY(d->isVisible());
-            QCOMPARE(d->findChild<QLabel*>("Label3")->text(), QString());
+            QCOMPARE(FindControl<QLabel>(*d, "Label3")->text(), QString());
             d->reject();
         });
-        w->Menu12->trigger();
-        QVERIFY(dialogs.done());
-        QCOMPARE(w->scnfile->text(), QString());
-        QVERIFY(w->SSTab1->isHidden());
+        ChooseMenuItem(*w, "Menu12");
+        VERIFY_SCRIPT_DONE(dialogs);
+        QCOMPARE(LabelText(*w, "scnfile"), QString());
+        QVERIFY(FindControl<QTabWidget>(*w, "SSTab1")->isHidden());
         QVERIFY(!QGuiApplication::overrideCursor());
     }
 
     void vanishedFileIsReported() {
-        SimulatorFixture sim;
-        MessageScript boxes;
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
         DialogScript dialogs;
-        auto w = sim.makeWindow();
-        dialogs.expect("LoadFile", [&](QDialog* d) {
-            auto* list = d->findChild<QListWidget*>("FilelisttoLoad");
+        auto w = sim.MakeWindow();
+        dialogs.Expect("LoadFile", [&](QDialog* d) {
+            auto* list = FindControl<QListWidget>(*d, "FilelisttoLoad");
             QVERIFY(ClickEntry(list, "Plain.scn"));
-            QVERIFY(QFile::remove(sim.scenarioPath("Plain.scn")));
-            boxes.expect("The scenario file Plain.scn could not be read.", "Load a scenery", MsgButtons::Ok,
+            QVERIFY(QFile::remove(sim.ScenarioPath("Plain.scn")));
+            boxes.Expect("The scenario file Plain.scn could not be read.", "Load a scenery", MsgButtons::Ok,
                          MsgIcon::Exclamation);
-            d->findChild<QPushButton*>("Command1")->click();
+            Click(FindControl<QPushButton>(*d, "Command1"));
             QVERIFY(d->isVisible());
             d->reject();
         });
-        w->Menu12->trigger();
-        QVERIFY(boxes.done());
-        QCOMPARE(w->scnfile->text(), QString());
-        QVERIFY(!w->Menu13->isEnabled());
+        ChooseMenuItem(*w, "Menu12");
+        VERIFY_SCRIPT_DONE(boxes);
+        QCOMPARE(LabelText(*w, "scnfile"), QString());
+        QVERIFY(!FindControl<QAction>(*w, "Menu13")->isEnabled());
         QVERIFY(!QGuiApplication::overrideCursor());
     }
 
     void previewOfAFileWithoutDescriptionIsEmpty() {
-        SimulatorFixture sim;
-        MessageScript boxes;
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
         DialogScript dialogs;
-        auto w = sim.makeWindow();
-        dialogs.expect("LoadFile", [&](QDialog* d) {
-            auto* list = d->findChild<QListWidget*>("FilelisttoLoad");
-            auto* preview = d->findChild<QLabel*>("Label3");
+        auto w = sim.MakeWindow();
+        dialogs.Expect("LoadFile", [&](QDialog* d) {
+            auto* list = FindControl<QListWidget>(*d, "FilelisttoLoad");
+            auto* preview = FindControl<QLabel>(*d, "Label3");
             QVERIFY(ClickEntry(list, "Plain.scn"));
             QCOMPARE(preview->text(), QString());
             QVERIFY(ClickEntry(list, "NoShips.scn"));
@@ -208,11 +206,11 @@ class LoadDialogTest : public QObject {
             QCOMPARE(preview->text(), QString());
             d->reject();
         });
-        w->Menu12->trigger();
-        QVERIFY(dialogs.done());
-        QVERIFY(boxes.shown.isEmpty());
+        ChooseMenuItem(*w, "Menu12");
+        VERIFY_SCRIPT_DONE(dialogs);
+        QCOMPARE(boxes.ShownTexts(), QStringList());
     }
 };
 
-SKELVAN_TEST(LoadDialogTest);
+QTEST_MAIN(LoadDialogTest)
 #include "test_load_dialog.moc"

@@ -1,9 +1,5 @@
-// The main window's frame, its menus, the save prompt, the exit and the small windows.
+// The main window's frame, its menus and the small windows.
 #include "app_fixture.h"
-#include "test_registry.h"
-#include "widgets/dialogs/about_dialog.h"
-#include "widgets/dialogs/help_window.h"
-#include "widgets/dialogs/planetary_system_information.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,48 +8,46 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
 
-namespace {
-// "&Save" only needs one entry in the ship list.
-void EnsureOneShip(TYX& w) {
-    if (w.ShipName->count() == 0) w.ShipName->addItem("Horizon");
-}
-} // namespace
-
 class MainWindowTest : public QObject {
     Q_OBJECT
   private slots:
     void frameBeforeLoading() {
-        SimulatorFixture sim;
-        QVERIFY(sim.ok());
-        MessageScript boxes;
-        auto w = sim.makeWindow();
+        SimulatorFixture sim(AppInstallation());
+        QVERIFY(sim.Ok());
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
         QVERIFY(w->StartedUp());
         QCOMPARE(w->windowTitle(), QString("Skelvan Scenario Editor v1.06"));
         QCOMPARE(w->objectName(), QString("TYX"));
-        QVERIFY(w->SSTab1->isHidden());
-        QVERIFY(!w->Image5->isHidden());
-        QVERIFY(!w->Image5->pixmap().isNull());
-        QCOMPARE(w->Label9->text(), QString());
-        QVERIFY(w->scnfile->isHidden());
-        QCOMPARE(w->scnfile->text(), QString());
-        QCOMPARE(w->scnfile->toolTip(), QString("Edited scenario file name"));
-        QCOMPARE(w->SSTab1->count(), 3);
-        QCOMPARE(w->SSTab1->tabText(0), QString("Description, environment and focus"));
-        QCOMPARE(w->SSTab1->tabText(1), QString("Orbital station list"));
-        QCOMPARE(w->SSTab1->tabText(2), QString("Ship list"));
+        auto* tabs = FindControl<QTabWidget>(*w, "SSTab1");
+        auto* picture = FindControl<QLabel>(*w, "Image5");
+        auto* fileName = FindControl<QLabel>(*w, "scnfile");
+        QVERIFY(tabs->isHidden());
+        QVERIFY(!picture->isHidden());
+        QVERIFY(!picture->pixmap().isNull());
+        QCOMPARE(LabelText(*w, "Label9"), QString());
+        QVERIFY(fileName->isHidden());
+        QCOMPARE(fileName->text(), QString());
+        QCOMPARE(fileName->toolTip(), QString("Edited scenario file name"));
+        QCOMPARE(tabs->count(), 3);
+        QCOMPARE(tabs->tabText(0), QString("Description, environment and focus"));
+        QCOMPARE(tabs->tabText(1), QString("Orbital station list"));
+        QCOMPARE(tabs->tabText(2), QString("Ship list"));
         QVERIFY(!w->windowIcon().isNull());
-        QVERIFY(boxes.done());
+        VERIFY_SCRIPT_DONE(boxes);
     }
 
     void menus_data() {
@@ -97,39 +91,40 @@ class MainWindowTest : public QObject {
         QFETCH(QString, menu);
         QFETCH(QString, caption);
         QFETCH(bool, enabled);
-        SimulatorFixture sim;
-        MessageScript boxes;
-        auto w = sim.makeWindow();
-        auto* action = w->findChild<QAction*>(name);
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
+        auto* action = FindControl<QAction>(*w, qPrintable(name));
         QVERIFY(action);
         QCOMPARE(action->text(), caption);
         QCOMPARE(action->isEnabled(), enabled);
-        auto* owner = w->findChild<QMenu*>(menu);
+        auto* owner = FindControl<QMenu>(*w, qPrintable(menu));
         QVERIFY(owner);
         QVERIFY(owner->actions().contains(action));
     }
 
     void menuOrder() {
-        SimulatorFixture sim;
-        MessageScript boxes;
-        auto w = sim.makeWindow();
-        QCOMPARE(w->Menu1->title(), QString("&Files"));
-        QCOMPARE(w->Menu30->title(), QString("&Tools"));
-        QCOMPARE(w->Menu2->title(), QString("&?"));
-        const QList<QAction*> files = w->Menu1->actions();
-        QCOMPARE(files.size(), 6);
-        QCOMPARE(files[0], w->Menu12);
-        QCOMPARE(files[1], w->Menu13);
-        QCOMPARE(files[2], w->Menu14);
-        QCOMPARE(files[3], w->Menu11);
-        QVERIFY(files[4]->isSeparator());
-        QCOMPARE(files[4]->objectName(), QString("Menu15"));
-        QCOMPARE(files[5], w->Menu16);
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
+        // The menu bar shows the three menus in this order.
+        QStringList bar;
+        for (QAction* title : w->menuBar()->actions())
+            bar.append(title->menu() ? title->menu()->objectName() + " " + title->text() : title->text());
+        QCOMPARE(bar, QStringList({"Menu1 &Files", "Menu30 &Tools", "Menu2 &?"}));
+        QStringList files;
+        for (QAction* item : FindControl<QMenu>(*w, "Menu1")->actions())
+            files.append(item->objectName() + (item->isSeparator() ? " separator" : ""));
+        QCOMPARE(files, QStringList({"Menu12", "Menu13", "Menu14", "Menu11", "Menu15 separator", "Menu16"}));
         // The platform's own keys for the file commands.
-        QCOMPARE(w->Menu12->shortcuts(), QKeySequence::keyBindings(QKeySequence::Open));
-        QCOMPARE(w->Menu13->shortcuts(), QKeySequence::keyBindings(QKeySequence::Save));
-        QCOMPARE(w->Menu14->shortcuts(), QKeySequence::keyBindings(QKeySequence::SaveAs));
-        QCOMPARE(w->Menu16->shortcuts(), QKeySequence::keyBindings(QKeySequence::Quit));
+        QCOMPARE(FindControl<QAction>(*w, "Menu12")->shortcuts(),
+                 QKeySequence::keyBindings(QKeySequence::Open));
+        QCOMPARE(FindControl<QAction>(*w, "Menu13")->shortcuts(),
+                 QKeySequence::keyBindings(QKeySequence::Save));
+        QCOMPARE(FindControl<QAction>(*w, "Menu14")->shortcuts(),
+                 QKeySequence::keyBindings(QKeySequence::SaveAs));
+        QCOMPARE(FindControl<QAction>(*w, "Menu16")->shortcuts(),
+                 QKeySequence::keyBindings(QKeySequence::Quit));
     }
 
     void firstTab_data() {
@@ -167,43 +162,45 @@ class MainWindowTest : public QObject {
     void firstTab() {
         QFETCH(QString, name);
         QFETCH(QString, toolTip);
-        SimulatorFixture sim;
-        MessageScript boxes;
-        auto w = sim.makeWindow();
-        QWidget* page = w->SSTab1->widget(0);
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
+        QWidget* page = FindControl<QTabWidget>(*w, "SSTab1")->widget(0);
         auto* control = page->findChild<QWidget*>(name);
         QVERIFY2(control, qPrintable(name));
         QCOMPARE(control->toolTip(), toolTip);
     }
 
     void firstTabCaptions() {
-        SimulatorFixture sim;
-        MessageScript boxes;
-        auto w = sim.makeWindow();
-        QCOMPARE(w->Frame4->title(), QString("Description of the scenario"));
-        QCOMPARE(w->Frame5->title(), QString("Environment"));
-        QCOMPARE(w->Frame2->title(), QString("Scenario start time"));
-        QCOMPARE(w->Check2->text(), QString("Lock security"));
-        QVERIFY(w->Check2->isChecked());
-        QCOMPARE(w->Command7->text(), QString("Change user-controled ship"));
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
+        QCOMPARE(FindControl<QGroupBox>(*w, "Frame4")->title(), QString("Description of the scenario"));
+        QCOMPARE(FindControl<QGroupBox>(*w, "Frame5")->title(), QString("Environment"));
+        QCOMPARE(FindControl<QGroupBox>(*w, "Frame2")->title(), QString("Scenario start time"));
+        QCOMPARE(FindControl<QCheckBox>(*w, "Check2")->text(), QString("Lock security"));
+        QVERIFY(FindControl<QCheckBox>(*w, "Check2")->isChecked());
+        QCOMPARE(FindControl<QPushButton>(*w, "Command7")->text(), QString("Change user-controled ship"));
         QStringList labels;
-        for (QLabel* label : w->SSTab1->widget(0)->findChildren<QLabel*>())
+        for (QLabel* label : FindControl<QTabWidget>(*w, "SSTab1")->widget(0)->findChildren<QLabel*>())
             labels.append(label->text());
         for (const char* caption : {"Planetary System", "Hour", "User-controlled ship", "Possible ships"})
             QVERIFY2(labels.contains(caption), caption);
-        QCOMPARE(w->Hour->count(), 24);
-        QCOMPARE(w->Hour->itemText(0), QString("0"));
-        QCOMPARE(w->Minute->count(), 60);
-        QCOMPARE(w->Minute->itemText(59), QString("59"));
+        auto* hour = FindControl<QComboBox>(*w, "Hour");
+        auto* minute = FindControl<QComboBox>(*w, "Minute");
+        QCOMPARE(hour->count(), 24);
+        QCOMPARE(hour->itemText(0), QString("0"));
+        QCOMPARE(minute->count(), 60);
+        QCOMPARE(minute->itemText(59), QString("59"));
     }
 
     void aboutWindow() {
-        SimulatorFixture sim;
-        MessageScript boxes;
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
         DialogScript dialogs;
-        auto w = sim.makeWindow();
+        auto w = sim.MakeWindow();
         bool checked = false;
-        dialogs.expect("About", [&](QDialog* d) {
+        dialogs.Expect("About", [&](QDialog* d) {
             QCOMPARE(d->windowTitle(), QString("About..."));
             QVERIFY(d->isModal());
             QCOMPARE(QApplication::activeModalWidget(), d);
@@ -212,62 +209,66 @@ class MainWindowTest : public QObject {
                 texts.append(label->text());
             QVERIFY(texts.contains("Skelvan Scenario Editor"));
             QVERIFY(texts.contains("Version v1.06"));
-            QVERIFY(!d->findChild<QLabel*>("Picture")->pixmap().isNull());
-            auto* ok = d->findChild<QPushButton*>("Command2");
+            QVERIFY(!FindControl<QLabel>(*d, "Picture")->pixmap().isNull());
+            auto* ok = FindControl<QPushButton>(*d, "Command2");
             QCOMPARE(ok->text(), QString("OK"));
-            ok->click();
+            Click(ok);
             QVERIFY(!d->isVisible());
             QCOMPARE(d->result(), int(QDialog::Accepted));
             checked = true;
         });
-        w->Menu22->trigger();
+        ChooseMenuItem(*w, "Menu22");
         QVERIFY(checked);
-        QVERIFY(dialogs.done());
+        VERIFY_SCRIPT_DONE(dialogs);
         QVERIFY(w->isEnabled());
         QVERIFY(!QApplication::activeModalWidget());
     }
 
     void helpWindowShowsTheGuide() {
-        SimulatorFixture sim;
-        MessageScript boxes;
-        auto w = sim.makeWindow();
-        w->Menu21->trigger();
-        auto* help = w->findChild<UserGuideWindow*>("HelpWindow");
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
+        ChooseMenuItem(*w, "Menu21");
+        auto* help = FindControl<QWidget>(*w, "HelpWindow");
         QVERIFY(help);
         QVERIFY(help->isVisible());
-        const QString text = help->Guide->toPlainText();
+        const QString text = FindControl<QTextBrowser>(*help, "Guide")->toPlainText();
         for (const char* topic :
              {"Pointing the editor at the simulator", "Loading a scenario", "Editing orbital stations",
               "Editing ships", "Validating your edits", "Saving"})
             QVERIFY2(text.contains(topic), topic);
         // A second call shows the same window again.
-        w->Menu21->trigger();
-        QCOMPARE(w->findChildren<UserGuideWindow*>().size(), 1);
+        help->close();
+        ChooseMenuItem(*w, "Menu21");
+        QVERIFY(help->isVisible());
+        QCOMPARE(w->findChildren<QWidget*>("HelpWindow").size(), 1);
         QVERIFY(w->isEnabled());
     }
 
     void informationWindowStaysModeless() {
-        SimulatorFixture sim;
-        MessageScript boxes;
-        auto w = sim.makeWindow();
-        w->Menu31->setEnabled(true);
-        w->Menu31->trigger();
-        auto* info = w->findChild<PlanetarySystemInformation*>("PlanetarySystemInformation");
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
+        // The item is there once a scenario was opened with the Load button.
+        LoadScenario(*w, "Plain.scn");
+        ChooseMenuItem(*w, "Menu31");
+        auto* info = FindControl<QWidget>(*w, "PlanetarySystemInformation");
         QVERIFY(info);
         QVERIFY(info->isVisible());
         QVERIFY(!info->isModal());
+        QVERIFY(info->isWindow());
         QVERIFY(w->isEnabled());
         QVERIFY(!QApplication::activeModalWidget());
     }
 
 #ifndef Q_OS_WIN
     void calculatorStartsTheFirstFound() {
-        SimulatorFixture sim;
-        MessageScript boxes;
-        auto w = sim.makeWindow();
-        const QString bin = sim.tempPath() + "/bin";
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
+        const QString bin = sim.Root() + "/bin";
         QVERIFY(QDir().mkpath(bin));
-        const QString marker = sim.tempPath() + "/calculator-started";
+        const QString marker = sim.Root() + "/calculator-started";
         // Only kcalc and xcalc exist here: kcalc comes first in the order of preference.
         for (const QString& name : {QString("kcalc"), QString("xcalc")}) {
             QFile script(bin + "/" + name);
@@ -278,208 +279,30 @@ class MainWindowTest : public QObject {
         }
         const QByteArray oldPath = qgetenv("PATH");
         qputenv("PATH", bin.toLocal8Bit());
-        w->Menu33->trigger();
+        ChooseMenuItem(*w, "Menu33");
         qputenv("PATH", oldPath);
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker) && ReadTestFile(marker).size() > 0, 10000);
         QCOMPARE(ReadTestFile(marker).trimmed(), QByteArray("kcalc"));
-        QVERIFY(boxes.done());
+        VERIFY_SCRIPT_DONE(boxes);
     }
 
     void noCalculatorIsReported() {
-        SimulatorFixture sim;
-        MessageScript boxes;
-        auto w = sim.makeWindow();
-        const QString empty = sim.tempPath() + "/empty-bin";
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
+        const QString empty = sim.Root() + "/empty-bin";
         QVERIFY(QDir().mkpath(empty));
-        boxes.expectStart("No calculator was found on this computer", "Calculator", MsgButtons::Ok,
+        boxes.ExpectStart("No calculator was found on this computer", "Calculator", MsgButtons::Ok,
                           MsgIcon::Information);
         const QByteArray oldPath = qgetenv("PATH");
         qputenv("PATH", empty.toLocal8Bit());
-        w->Menu33->trigger();
+        ChooseMenuItem(*w, "Menu33");
         qputenv("PATH", oldPath);
-        QVERIFY(boxes.done());
+        VERIFY_SCRIPT_DONE(boxes);
         QVERIFY(w->isVisible());
     }
 #endif
-
-    void exitCancelledLeavesEverything() {
-        SimulatorFixture sim;
-        MessageScript boxes;
-        auto w = sim.makeWindow();
-        boxes.expect("Are you sure you want to leave Skelvan Scenario Editor?", "Exit confirmation",
-                     MsgButtons::OkCancel, MsgIcon::None, MsgResult::Cancel);
-        w->Menu16->trigger();
-        QVERIFY(boxes.done());
-        QVERIFY(w->isVisible());
-    }
-
-    void exitWithoutScenarioAsksOnce() {
-        SimulatorFixture sim;
-        MessageScript boxes;
-        auto w = sim.makeWindow();
-        // The start-up made the simulator's folder the working folder.
-        QCOMPARE(QDir::currentPath(), sim.simulatorFolder());
-        boxes.expect("Are you sure you want to leave Skelvan Scenario Editor?", "Exit confirmation",
-                     MsgButtons::OkCancel, MsgIcon::None, MsgResult::Ok);
-        w->Menu16->trigger();
-        QVERIFY(boxes.done());
-        QVERIFY(!w->isVisible());
-        // Closing returns to the start folder.
-        QCOMPARE(QDir::currentPath(), sim.tempPath() + "/start");
-    }
-
-    void exitOffersToSave_data() {
-        QTest::addColumn<bool>("save");
-        QTest::newRow("cancel on the prompt") << false;
-        QTest::newRow("save under a new name") << true;
-    }
-    void exitOffersToSave() {
-        QFETCH(bool, save);
-        SimulatorFixture sim;
-        MessageScript boxes;
-        DialogScript dialogs;
-        auto w = sim.makeWindow();
-        LoadScenario(*w, "Mission.scn");
-        QCOMPARE(w->scnfile->text(), QString("Mission.scn"));
-        boxes.expect("Are you sure you want to leave Skelvan Scenario Editor?", "Exit confirmation",
-                     MsgButtons::OkCancel, MsgIcon::None, MsgResult::Ok);
-        boxes.expect("Do you wish to save Mission.scn ?", "Skelvan Scenario Editor", MsgButtons::OkCancel,
-                     MsgIcon::None, save ? MsgResult::Ok : MsgResult::Cancel);
-        if (save) {
-            dialogs.expect("SaveAs", SaveAsTyped("Leaving"));
-        }
-        w->Menu16->trigger();
-        QVERIFY(boxes.done());
-        QVERIFY(dialogs.done());
-        QVERIFY(!w->isVisible());
-        QCOMPARE(QFile::exists(sim.scenarioPath("Leaving.scn")), save);
-    }
-
-    void closeBoxAsksNothing() {
-        SimulatorFixture sim;
-        MessageScript boxes;
-        auto w = sim.makeWindow();
-        LoadScenario(*w, "Mission.scn");
-        QVERIFY(w->close());
-        QVERIFY(!w->isVisible());
-        QVERIFY(boxes.shown.isEmpty());
-    }
-
-    void openWithoutScenarioHasNoPrompt() {
-        SimulatorFixture sim;
-        MessageScript boxes;
-        DialogScript dialogs;
-        auto w = sim.makeWindow();
-        dialogs.expect("LoadFile", [](QDialog* d) { d->findChild<QPushButton*>("Command2")->click(); });
-        w->Menu12->trigger();
-        QVERIFY(dialogs.done());
-        QVERIFY(boxes.shown.isEmpty());
-    }
-
-    void openOffersToSaveFirst_data() {
-        QTest::addColumn<bool>("save");
-        QTest::newRow("cancel goes straight to the load dialog") << false;
-        QTest::newRow("OK shows the save-as dialog first") << true;
-    }
-    void openOffersToSaveFirst() {
-        QFETCH(bool, save);
-        SimulatorFixture sim;
-        MessageScript boxes;
-        DialogScript dialogs;
-        auto w = sim.makeWindow();
-        LoadScenario(*w, "NoShips.scn");
-        const QByteArray before = sim.scenarioBytes("NoShips.scn");
-        boxes.expect("Do you wish to save NoShips.scn ?", "Skelvan Scenario Editor", MsgButtons::OkCancel,
-                     MsgIcon::None, save ? MsgResult::Ok : MsgResult::Cancel);
-        // From the prompt a scenario without ships is saved as well.
-        if (save) {
-            dialogs.expect("SaveAs", SaveAsTyped("Kept"));
-        }
-        dialogs.expect("LoadFile", [](QDialog* d) { d->findChild<QPushButton*>("Command2")->click(); });
-        w->Menu12->trigger();
-        QVERIFY(boxes.done());
-        QVERIFY(dialogs.done());
-        QCOMPARE(QFile::exists(sim.scenarioPath("Kept.scn")), save);
-        QCOMPARE(w->scnfile->text(), QString(save ? "Kept.scn" : "NoShips.scn"));
-        QCOMPARE(sim.scenarioBytes("NoShips.scn"), before);
-    }
-
-    void saveRefusedWithoutShips_data() {
-        QTest::addColumn<QString>("menu");
-        QTest::newRow("save") << "Menu13";
-        QTest::newRow("save as") << "Menu14";
-    }
-    void saveRefusedWithoutShips() {
-        QFETCH(QString, menu);
-        SimulatorFixture sim;
-        MessageScript boxes;
-        DialogScript dialogs;
-        auto w = sim.makeWindow();
-        LoadScenario(*w, "NoShips.scn");
-        const QByteArray before = sim.scenarioBytes("NoShips.scn");
-        boxes.expect("You must have at least one ship in the scenario !", "Forbidden action", MsgButtons::Ok,
-                     MsgIcon::Exclamation);
-        w->findChild<QAction*>(menu)->trigger();
-        QVERIFY(boxes.done());
-        QVERIFY(dialogs.done());
-        QCOMPARE(sim.scenarioBytes("NoShips.scn"), before);
-        QCOMPARE(w->scnfile->text(), QString("NoShips.scn"));
-        QCOMPARE(QDir(sim.scenarioFolder()).entryList(QDir::Files).size(), 6);
-    }
-
-    void saveOverwritesWithoutAsking() {
-        SimulatorFixture sim;
-        MessageScript boxes;
-        auto w = sim.makeWindow();
-        LoadScenario(*w, "Plain.scn");
-        EnsureOneShip(*w);
-        sim.writeScenario("Plain.scn", "stale\r\n");
-        w->Menu13->trigger();
-        QVERIFY(boxes.shown.isEmpty());
-        QVERIFY(sim.scenarioBytes("Plain.scn") != QByteArray("stale\r\n"));
-        QCOMPARE(w->scnfile->text(), QString("Plain.scn"));
-    }
-
-    void failedSaveIsReported() {
-        SimulatorFixture sim;
-        MessageScript boxes;
-        auto w = sim.makeWindow();
-        LoadScenario(*w, "Plain.scn");
-        EnsureOneShip(*w);
-        const QByteArray before = sim.scenarioBytes("Plain.scn");
-        // The scenario folder has gone since the file was loaded.
-        w->ScnDir->setText(w->ScnDir->text() + "Gone\\");
-        boxes.expectStart("The scenario could not be saved to ", "Saving failed", MsgButtons::Ok,
-                          MsgIcon::Exclamation);
-        w->Menu13->trigger();
-        QVERIFY(boxes.done());
-        QVERIFY(boxes.shown.value(0).contains("Gone"));
-        QCOMPARE(w->scnfile->text(), QString("Plain.scn"));
-        QCOMPARE(sim.scenarioBytes("Plain.scn"), before);
-    }
-
-    void snapshotTakesTheControls() {
-        SimulatorFixture sim;
-        MessageScript boxes;
-        auto w = sim.makeWindow();
-        LoadScenario(*w, "Plain.scn");
-        w->Description->setPlainText("First line, with a comma\n  second ; line");
-        w->PlanetarySystem->addItem("SystemB");
-        w->PlanetarySystem->setCurrentIndex(w->PlanetarySystem->count() - 1);
-        w->Calendar->setSelectedDate(QDate(2001, 3, 13));
-        w->Hour->setCurrentIndex(12);
-        w->Minute->setCurrentIndex(30);
-        w->ShipFocus->setText("Dart");
-        const ScenarioDocument doc = w->DocumentSnapshot();
-        QCOMPARE(doc.Description, QString("First line, with a comma\r\n  second ; line"));
-        QCOMPARE(doc.SystemName, QString("SystemB"));
-        // 13 March 2001 is day 36963 counted from 30 December 1899.
-        QCOMPARE(doc.StartDate, 36963.0);
-        QCOMPARE(doc.StartHour, 12);
-        QCOMPARE(doc.StartMinute, 30);
-        QCOMPARE(doc.FocusShip, QString("Dart"));
-    }
 };
 
-SKELVAN_TEST(MainWindowTest);
+QTEST_MAIN(MainWindowTest)
 #include "test_main_window.moc"

@@ -3,7 +3,6 @@
 // the list with the one kept in tests/data, so that a rework of the windows cannot drop or
 // retype a name unnoticed.
 #include "app_fixture.h"
-#include "test_registry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -70,10 +69,10 @@ class ObjectNamesTest : public QObject {
     Q_OBJECT
   private slots:
     void everyNamedObjectIsKept() {
-        SimulatorFixture sim;
-        QVERIFY(sim.ok());
-        MessageScript boxes;
-        auto w = sim.makeWindow();
+        SimulatorFixture sim(AppInstallation());
+        QVERIFY(sim.Ok());
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
         QVERIFY(w->StartedUp());
         LoadScenario(*w, "Mission.scn");
         QStringList found = NamedObjects(w.get());
@@ -86,36 +85,34 @@ class ObjectNamesTest : public QObject {
         for (const Opened& open : {Opened{"Menu12", "LoadFile"}, Opened{"Menu14", "SaveAs"},
                                    Opened{"Menu11", "DeleteFile"}, Opened{"Menu22", "About"}}) {
             DialogScript dialogs;
-            dialogs.expect(open.dialog, [&found](QDialog* dialog) {
+            dialogs.Expect(open.dialog, [&found](QDialog* dialog) {
                 found += NamedObjects(dialog);
                 dialog->reject();
             });
-            MessageScript prompt;
+            MessageBoxScript prompt;
             if (QLatin1String(open.action) == QLatin1String("Menu12"))
-                prompt.expectStart("Do you wish to save", "Skelvan Scenario Editor", MsgButtons::OkCancel,
+                prompt.ExpectStart("Do you wish to save", "Skelvan Scenario Editor", MsgButtons::OkCancel,
                                    MsgIcon::None, MsgResult::Cancel);
-            auto* action = w->findChild<QAction*>(open.action);
-            QVERIFY2(action, open.action);
-            action->trigger();
-            QVERIFY2(dialogs.done(), open.dialog);
-            QVERIFY2(prompt.done(), open.action);
+            QVERIFY2(ChooseMenuItem(*w, open.action), open.action);
+            VERIFY_SCRIPT_DONE(dialogs);
+            VERIFY_SCRIPT_DONE(prompt);
         }
         {
             DialogScript dialogs;
-            dialogs.expect("SkelvanFolderSearch", [&found](QDialog* dialog) {
+            dialogs.Expect("SkelvanFolderSearch", [&found](QDialog* dialog) {
                 found += NamedObjects(dialog);
                 dialog->reject();
             });
-            MessageScript restart;
-            restart.expect("You must restart the program to take into account the modification.",
+            MessageBoxScript restart;
+            restart.Expect("You must restart the program to take into account the modification.",
                            "Information", MsgButtons::Ok, MsgIcon::Information);
-            w->findChild<QAction*>("Menu32")->trigger();
-            QVERIFY(dialogs.done());
-            QVERIFY(restart.done());
+            ChooseMenuItem(*w, "Menu32");
+            VERIFY_SCRIPT_DONE(dialogs);
+            VERIFY_SCRIPT_DONE(restart);
         }
         // The windows that stay open beside the main window.
         for (const char* action : {"Menu31", "Menu21"})
-            w->findChild<QAction*>(action)->trigger();
+            ChooseMenuItem(*w, action);
         for (const char* window : {"PlanetarySystemInformation", "HelpWindow"}) {
             QWidget* shown = TopLevel(window);
             QVERIFY2(shown, window);
@@ -124,7 +121,7 @@ class ObjectNamesTest : public QObject {
         }
         std::sort(found.begin(), found.end());
 
-        const QString listPath = TestDataPath(kListFile);
+        const QString listPath = TestDataFile(QStringLiteral("app/") + kListFile);
         if (qEnvironmentVariableIsSet("SKELVAN_WRITE_OBJECT_NAMES")) {
             QFile out(listPath);
             QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -142,5 +139,5 @@ class ObjectNamesTest : public QObject {
     }
 };
 
-SKELVAN_TEST(ObjectNamesTest);
+QTEST_MAIN(ObjectNamesTest)
 #include "test_object_names.moc"

@@ -3,9 +3,7 @@
 // the reason, the file on disk is byte for byte what it was, and the document in the
 // editor is unchanged.
 #include "app_fixture.h"
-#include "core/scenario/scenario_writer.h"
-#include "refused_storage.h"
-#include "test_registry.h"
+#include "support/refused_storage.h"
 #include "widgets/dialogs/delete_dialog.h"
 #include "widgets/dialogs/skelvan_folder_search.h"
 
@@ -41,10 +39,25 @@ constexpr qint64 kWriteBuffer = 16384;
 // Room left on the full disk: less than either document.
 constexpr qint64 kFullDiskRoom = 512;
 
-// What a save would write now: the document as the editor holds it.
-QByteArray DocumentBytes(const TYX& w) {
-    return ScenarioFileBytes(w.DocumentSnapshot(), w.StationName ? w.StationName->count() : 0,
-                             w.ShipName ? w.ShipName->count() : 0);
+// Mission.scn opened and its description replaced, as the user edits it.
+std::unique_ptr<TYX> EditedMission(const SimulatorFixture& sim, const QString& description) {
+    auto w = sim.MakeWindow();
+    LoadScenario(*w, "Mission.scn");
+    Paste(FindControl<QPlainTextEdit>(*w, "Description"), description);
+    return w;
+}
+
+// What a save of that edit writes where the storage lets it: saved under another name by a
+// window of its own, read, and removed again.
+QByteArray SavedEdit(const SimulatorFixture& sim, const QString& description) {
+    QByteArray bytes;
+    {
+        auto w = EditedMission(sim, description);
+        SaveAs(*w, "Reference");
+        bytes = sim.ScenarioBytes("Reference.scn");
+    }
+    QFile::remove(sim.ScenarioPath("Reference.scn"));
+    return bytes;
 }
 
 // Every file and folder under a folder with its bytes, to see that nothing was added,
@@ -70,10 +83,10 @@ QString ReasonOf(const QString& message) {
 // that what refuses is the one thing each case makes refuse.
 void OpenInstallation(const SimulatorFixture& sim) {
 #ifdef Q_OS_UNIX
-    for (const QString& folder : {sim.tempPath(), sim.simulatorFolder(), sim.scenarioFolder()})
+    for (const QString& folder : {sim.Root(), sim.SimulatorFolder(), sim.ScenarioFolder()})
         OpenToEveryone(folder);
-    for (const QString& name : QDir(sim.scenarioFolder()).entryList(QDir::Files))
-        QFile::setPermissions(sim.scenarioPath(name), QFile::permissions(sim.scenarioPath(name)) |
+    for (const QString& name : QDir(sim.ScenarioFolder()).entryList(QDir::Files))
+        QFile::setPermissions(sim.ScenarioPath(name), QFile::permissions(sim.ScenarioPath(name)) |
                                                           QFileDevice::ReadOther | QFileDevice::WriteOther);
 #else
     Q_UNUSED(sim);
@@ -112,16 +125,15 @@ class RefusedStorageTest : public QObject {
         QFETCH(SaveWay, way);
         QFETCH(Refusal, refusal);
         QFETCH(DocumentSize, size);
-        SimulatorFixture sim;
-        MessageScript boxes;
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
         DialogScript dialogs;
-        auto w = sim.makeWindow();
-        LoadScenario(*w, "Mission.scn");
-        QCOMPARE(w->scnfile->text(), QString("Mission.scn"));
-        QVERIFY(w->ShipName && w->ShipName->count() > 0);
         // An edit not saved yet, which makes the document the size the row is about.
-        w->Description->setPlainText(QString(size == DocumentSize::Small ? 300 : 20000, u'd'));
-        const QByteArray document = DocumentBytes(*w);
+        const QString description(size == DocumentSize::Small ? 300 : 20000, u'd');
+        const QByteArray document = SavedEdit(sim, description);
+        auto w = EditedMission(sim, description);
+        QCOMPARE(LabelText(*w, "scnfile"), QString("Mission.scn"));
+        QVERIFY(FindControl<QComboBox>(*w, "ShipName")->count() > 0);
         if (size == DocumentSize::Small)
             QVERIFY2(document.size() > kFullDiskRoom && document.size() < kWriteBuffer / 8,
                      qPrintable(QString::number(document.size())));
@@ -129,37 +141,40 @@ class RefusedStorageTest : public QObject {
             QVERIFY2(document.size() > kWriteBuffer, qPrintable(QString::number(document.size())));
 
         OpenInstallation(sim);
-        QString folder = sim.scenarioFolder();
+        const QString folder = sim.ScenarioFolder();
+        // Where the scenario folder's files are looked at afterwards.
+        QString kept = folder;
         bool asked = true; // save-as asks before it replaces an existing file
         switch (refusal) {
         case Refusal::MissingFolder:
-            folder = sim.tempPath() + "/Gone";
-            w->ScnDir->setText(QDir::toNativeSeparators(folder) + QDir::separator());
+            // The scenario folder has gone since the file was loaded.
+            kept = sim.Root() + "/Gone";
+            QVERIFY(QDir().rename(folder, kept));
             asked = false;
             break;
         case Refusal::ReadOnlyFolder:
             MakeReadOnly(folder);
             break;
         case Refusal::ReadOnlyFile:
-            MakeReadOnly(sim.scenarioPath("Mission.scn"));
+            MakeReadOnly(sim.ScenarioPath("Mission.scn"));
             break;
         case Refusal::FolderAsTarget:
-            QVERIFY(QFile::remove(sim.scenarioPath("Mission.scn")));
-            QVERIFY(QDir().mkdir(sim.scenarioPath("Mission.scn")));
+            QVERIFY(QFile::remove(sim.ScenarioPath("Mission.scn")));
+            QVERIFY(QDir().mkdir(sim.ScenarioPath("Mission.scn")));
             asked = false;
             break;
         case Refusal::DiskFull:
             break;
         }
-        const QMap<QString, QByteArray> before = FolderState(sim.scenarioFolder());
+        const QMap<QString, QByteArray> before = FolderState(kept);
 
         if (way == SaveWay::SaveAs) {
-            dialogs.expect("SaveAs", SaveAsTyped("Mission"));
+            dialogs.Expect("SaveAs", SaveAsTyped("Mission"));
             if (asked)
-                boxes.expect("Do you want to overwrite it ?", "This file already exists.",
+                boxes.Expect("Do you want to overwrite it ?", "This file already exists.",
                              MsgButtons::OkCancel, MsgIcon::Question, MsgResult::Ok);
         }
-        boxes.expectStart("The scenario could not be saved to " + QDir::toNativeSeparators(folder),
+        boxes.ExpectStart("The scenario could not be saved to " + QDir::toNativeSeparators(folder),
                           "Saving failed", MsgButtons::Ok, MsgIcon::Exclamation);
         {
             std::optional<FileSizeLimit> limit;
@@ -168,19 +183,26 @@ class RefusedStorageTest : public QObject {
             std::optional<OrdinaryUser> user;
             if (refusal == Refusal::ReadOnlyFolder || refusal == Refusal::ReadOnlyFile) user.emplace();
             if (user && !user->ok()) QSKIP(kNoOrdinaryUser);
-            (way == SaveWay::Save ? w->Menu13 : w->Menu14)->trigger();
+            ChooseMenuItem(*w, way == SaveWay::Save ? "Menu13" : "Menu14");
         }
-        OpenToEveryone(sim.scenarioFolder());
-        QVERIFY(dialogs.done());
-        QVERIFY(boxes.done());
-        const QString reason = ReasonOf(boxes.shown.last());
-        QVERIFY2(!reason.isEmpty() && reason != "Unknown error", qPrintable(boxes.shown.last()));
+        OpenToEveryone(kept);
+        VERIFY_SCRIPT_DONE(dialogs);
+        VERIFY_SCRIPT_DONE(boxes);
+        const QString message = boxes.shown.last().text;
+        const QString reason = ReasonOf(message);
+        QVERIFY2(!reason.isEmpty() && reason != "Unknown error", qPrintable(message));
         if (refusal == Refusal::DiskFull) // the system's reason for a write past the file size limit
             QCOMPARE(reason, QString::fromLocal8Bit(std::strerror(EFBIG)));
-        QCOMPARE(FolderState(sim.scenarioFolder()), before);
-        QVERIFY(!QFileInfo::exists(sim.tempPath() + "/Gone"));
-        QCOMPARE(DocumentBytes(*w), document);
-        QCOMPARE(w->scnfile->text(), QString("Mission.scn"));
+        QCOMPARE(FolderState(kept), before);
+        QCOMPARE(LabelText(*w, "scnfile"), QString("Mission.scn"));
+        // Nothing made the missing folder again.
+        if (refusal == Refusal::MissingFolder) {
+            QVERIFY(!QFileInfo::exists(folder));
+            QVERIFY(QDir().rename(kept, folder));
+        }
+        // The edit is still the editor's: saved where the storage lets it, it gives the same bytes.
+        SaveAs(*w, "After");
+        QCOMPARE(sim.ScenarioBytes("After.scn"), document);
 #endif
     }
 
@@ -190,21 +212,21 @@ class RefusedStorageTest : public QObject {
 #ifndef Q_OS_UNIX
         QSKIP("refused storage is made with POSIX file limits and user ids");
 #else
-        SimulatorFixture sim;
-        MessageScript boxes;
-        auto w = sim.makeWindow();
-        LoadScenario(*w, "Mission.scn");
-        w->Description->setPlainText(QString(20000, u'd'));
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
+        const QString description(20000, u'd');
+        const QByteArray document = SavedEdit(sim, description);
+        auto w = EditedMission(sim, description);
         OpenInstallation(sim);
         {
             FileSizeLimit limit(1 << 20);
             QVERIFY(limit.ok());
             OrdinaryUser user;
             if (!user.ok()) QSKIP(kNoOrdinaryUser);
-            w->Menu13->trigger();
+            ChooseMenuItem(*w, "Menu13");
         }
-        QVERIFY(boxes.shown.isEmpty());
-        QCOMPARE(sim.scenarioBytes("Mission.scn"), DocumentBytes(*w));
+        QCOMPARE(boxes.ShownTexts(), QStringList());
+        QCOMPARE(sim.ScenarioBytes("Mission.scn"), document);
 #endif
     }
 
@@ -220,16 +242,16 @@ class RefusedStorageTest : public QObject {
         QSKIP("a full disk is made with the POSIX file size limit");
 #else
         QFETCH(SettingWrite, writer);
-        SimulatorFixture sim;
-        QVERIFY(sim.ok());
+        SimulatorFixture sim(AppInstallation());
+        QVERIFY(sim.Ok());
         // An installation in folders with long names, so that the setting's line is longer than
         // the room left on the disk.
         const QString deep =
-            sim.tempPath() + "/" + QString(200, u'a') + "/" + QString(200, u'b') + "/" + QString(200, u'c');
+            sim.Root() + "/" + QString(200, u'a') + "/" + QString(200, u'b') + "/" + QString(200, u'c');
         QVERIFY(QDir().mkpath(deep));
         const QString installation = deep + "/sim";
-        QVERIFY(QDir().rename(sim.simulatorFolder(), installation));
-        const QString start = sim.tempPath() + "/start";
+        QVERIFY(QDir().rename(sim.SimulatorFolder(), installation));
+        const QString start = sim.Root() + "/start";
         // The setting as the user left it, with a comment: the rewrite would drop the comment.
         const QByteArray setting = (QDir::toNativeSeparators(installation) + " ; Skelvan\r\n").toLocal8Bit();
         const auto writeSetting = [&] {
@@ -240,44 +262,45 @@ class RefusedStorageTest : public QObject {
         writeSetting();
         QVERIFY2(setting.size() > kFullDiskRoom + 16, qPrintable(QString::number(setting.size())));
 
-        MessageScript boxes;
+        MessageBoxScript boxes;
         DialogScript dialogs;
         std::unique_ptr<TYX> w;
         QMap<QString, QByteArray> before;
         if (writer == SettingWrite::StartUp) {
             before = FolderState(start);
-            boxes.expectStart("The setting file \"tyx.cfg\" could not be written: ", "Warning",
+            boxes.ExpectStart("The setting file \"tyx.cfg\" could not be written: ", "Warning",
                               MsgButtons::Ok, MsgIcon::Exclamation);
             FileSizeLimit limit(kFullDiskRoom);
             QVERIFY(limit.ok());
-            w = sim.makeWindow();
+            w = sim.MakeWindow();
         } else {
-            w = sim.makeWindow();
+            w = sim.MakeWindow();
             writeSetting();
             before = FolderState(start);
-            dialogs.expect("SkelvanFolderSearch", [&](QDialog* dialog) {
+            dialogs.Expect("SkelvanFolderSearch", [&](QDialog* dialog) {
                 auto* search = qobject_cast<SkelvanFolderSearch*>(dialog);
                 QVERIFY(search);
                 search->OpenFolder(installation);
-                QVERIFY(search->Command1->isEnabled());
-                search->Command1->click();
+                auto* validate = FindControl<QPushButton>(*search, "Command1");
+                QVERIFY(validate->isEnabled());
+                Click(validate);
                 // A refused write leaves the window open for another try; the user gives up.
                 QVERIFY(search->isVisible());
                 search->reject();
             });
-            boxes.expectStart("The setting file could not be written: ", "Error", MsgButtons::Ok,
+            boxes.ExpectStart("The setting file could not be written: ", "Error", MsgButtons::Ok,
                               MsgIcon::Exclamation);
-            boxes.expect("You must restart the program to take into account the modification.", "Information",
+            boxes.Expect("You must restart the program to take into account the modification.", "Information",
                          MsgButtons::Ok, MsgIcon::Information);
             FileSizeLimit limit(kFullDiskRoom);
             QVERIFY(limit.ok());
-            w->Menu32->trigger();
+            ChooseMenuItem(*w, "Menu32");
         }
-        QVERIFY(dialogs.done());
-        QVERIFY(boxes.done());
+        VERIFY_SCRIPT_DONE(dialogs);
+        VERIFY_SCRIPT_DONE(boxes);
         QVERIFY(w->StartedUp());
         // The system's reason for a write past the file size limit.
-        QCOMPARE(boxes.shown.first().section(": ", 1), QString::fromLocal8Bit(std::strerror(EFBIG)));
+        QCOMPARE(boxes.shown.first().text.section(": ", 1), QString::fromLocal8Bit(std::strerror(EFBIG)));
         QCOMPARE(FolderState(start), before);
         QCOMPARE(FolderState(start).keys(), QStringList{"tyx.cfg"});
 #endif
@@ -293,39 +316,40 @@ class RefusedStorageTest : public QObject {
         QSKIP("refused storage is made with POSIX file limits and user ids");
 #else
         QFETCH(Refusal, refusal);
-        SimulatorFixture sim;
-        MessageScript boxes;
-        auto w = sim.makeWindow();
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
         OpenInstallation(sim);
-        TrashInTemp trash(sim.tempPath() + "/data");
-        const QString gone = sim.tempPath() + "/Moved";
-        DeleteFileDialog d(w.get());
+        TrashInTemp trash(sim.Root() + "/data");
+        const QString gone = sim.Root() + "/Moved";
+        DeleteFileDialog d(LabelText(*w, "ScnDir"), w.get());
         d.show();
-        QVERIFY(ClickEntry(d.FileListtoDelete, "Mission.scn"));
+        QVERIFY(ClickEntry(FindControl<QListWidget>(d, "FileListtoDelete"), "Mission.scn"));
         if (refusal == Refusal::MissingFolder)
-            QVERIFY(QDir().rename(sim.scenarioFolder(), gone));
+            QVERIFY(QDir().rename(sim.ScenarioFolder(), gone));
         else
-            MakeReadOnly(sim.scenarioFolder());
-        const QString kept = refusal == Refusal::MissingFolder ? gone : sim.scenarioFolder();
+            MakeReadOnly(sim.ScenarioFolder());
+        const QString kept = refusal == Refusal::MissingFolder ? gone : sim.ScenarioFolder();
         const QMap<QString, QByteArray> before = FolderState(kept);
-        boxes.expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
+        boxes.Expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
                      MsgIcon::Question, MsgResult::Ok);
-        boxes.expectStart("The file Mission.scn could not be deleted: ", "Warning", MsgButtons::Ok,
+        boxes.ExpectStart("The file Mission.scn could not be deleted: ", "Warning", MsgButtons::Ok,
                           MsgIcon::Exclamation);
         {
             std::optional<OrdinaryUser> user;
             if (refusal == Refusal::ReadOnlyFolder) user.emplace();
             if (user && !user->ok()) QSKIP(kNoOrdinaryUser);
-            d.Command1->click();
+            Click(FindControl<QPushButton>(d, "Command1"));
         }
         OpenToEveryone(kept);
-        QVERIFY(boxes.done());
-        QVERIFY2(!boxes.shown.last().section(": ", 1).trimmed().isEmpty(), qPrintable(boxes.shown.last()));
+        VERIFY_SCRIPT_DONE(boxes);
+        const QString message = boxes.shown.last().text;
+        QVERIFY2(!message.section(": ", 1).trimmed().isEmpty(), qPrintable(message));
         QCOMPARE(FolderState(kept), before);
         QVERIFY(d.isVisible());
 #endif
     }
 };
 
-SKELVAN_TEST(RefusedStorageTest);
+QTEST_MAIN(RefusedStorageTest)
 #include "test_refused_storage.moc"

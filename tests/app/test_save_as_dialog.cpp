@@ -1,8 +1,6 @@
 // The save-as dialog: name completion, the overwrite question, and the difference between
 // the button (closes in every case) and the Enter key (closes only after a save).
 #include "app_fixture.h"
-#include "test_registry.h"
-#include "widgets/common/modal.h"
 #include "widgets/dialogs/save_as_dialog.h"
 
 #include <QComboBox>
@@ -17,26 +15,29 @@
 namespace {
 void LoadPlain(TYX& w) {
     LoadScenario(w, "Plain.scn");
-    QCOMPARE(w.scnfile->text(), QString("Plain.scn"));
+    QCOMPARE(LabelText(w, "scnfile"), QString("Plain.scn"));
 }
 
-// Types a name and saves with the button or the Enter key; true when the dialog is still open.
-bool SaveAs(TYX& w, const QString& typed, bool withEnter) {
-    SaveAsDialog dialog(&w);
+QLineEdit* NameBox(QDialog& d) {
+    return FindControl<QLineEdit>(d, "FileToSave");
+}
+
+// "S&ave as", a name typed and saved with the button or the Enter key; true when the dialog
+// was still open after it.
+bool SaveAsWith(TYX& w, const QString& typed, bool withEnter) {
     bool open = false;
     DialogScript dialogs;
-    dialogs.expect("SaveAs", [&](QDialog*) {
-        dialog.FileToSave->setText(typed);
-        if (withEnter) {
-            dialog.FileToSave->setFocus();
-            PressEnter(dialog.FileToSave);
-        } else {
-            dialog.Command1->click();
-        }
-        open = dialog.isVisible();
-        if (open) QCOMPARE(dialog.FileToSave->text(), typed);
+    dialogs.Expect("SaveAs", [&](QDialog* dialog) {
+        Type(NameBox(*dialog), typed);
+        if (withEnter)
+            PressEnter(NameBox(*dialog));
+        else
+            Click(FindControl<QPushButton>(*dialog, "Command1"));
+        open = dialog->isVisible();
+        if (open) QCOMPARE(NameBox(*dialog)->text(), typed);
     });
-    ExecModal(&dialog);
+    ChooseMenuItem(w, "Menu14");
+    if (!dialogs.Done()) QTest::qFail(qPrintable(dialogs.Missing()), __FILE__, __LINE__);
     return open;
 }
 } // namespace
@@ -45,26 +46,30 @@ class SaveAsDialogTest : public QObject {
     Q_OBJECT
   private slots:
     void controls() {
-        SimulatorFixture sim;
-        MessageScript boxes;
-        auto w = sim.makeWindow();
-        SaveAsDialog d(w.get());
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
+        SaveAsDialog d(
+            LabelText(*w, "ScnDir"), [](const QString&) { return false; }, w.get());
         QCOMPARE(d.objectName(), QString("SaveAs"));
         QCOMPARE(d.windowTitle(), QString("Save the scenario file as ..."));
-        QCOMPARE(d.ScenarioFileList->objectName(), QString("ScenarioFileList"));
-        QCOMPARE(d.ScenarioFileList->toolTip(), QString("List of the scenario files already installed"));
-        QCOMPARE(Entries(d.ScenarioFileList), QStringList({"(Current state).scn", "(Quicksave state).scn",
-                                                           "Mission.scn", "NoShips.scn", "Plain.scn"}));
-        QCOMPARE(d.FileToSave->objectName(), QString("FileToSave"));
-        QCOMPARE(d.FileToSave->text(), QString("NewScenario"));
-        QCOMPARE(d.FileToSave->toolTip(), QString("Name of the scenario file to save"));
-        QCOMPARE(d.Command1->text(), QString("Save as"));
-        QCOMPARE(d.Command1->toolTip(), QString("Save the file"));
-        QCOMPARE(d.Command2->text(), QString("Cancel"));
-        QCOMPARE(d.Command2->toolTip(), QString("Cancel the saving and close the windows"));
+        QCOMPARE(FindControl<QListWidget>(d, "ScenarioFileList")->objectName(), QString("ScenarioFileList"));
+        QCOMPARE(FindControl<QListWidget>(d, "ScenarioFileList")->toolTip(),
+                 QString("List of the scenario files already installed"));
+        QCOMPARE(Entries(FindControl<QListWidget>(d, "ScenarioFileList")),
+                 QStringList({"(Current state).scn", "(Quicksave state).scn", "Mission.scn", "NoShips.scn",
+                              "Plain.scn"}));
+        QCOMPARE(NameBox(d)->objectName(), QString("FileToSave"));
+        QCOMPARE(NameBox(d)->text(), QString("NewScenario"));
+        QCOMPARE(NameBox(d)->toolTip(), QString("Name of the scenario file to save"));
+        QCOMPARE(FindControl<QPushButton>(d, "Command1")->text(), QString("Save as"));
+        QCOMPARE(FindControl<QPushButton>(d, "Command1")->toolTip(), QString("Save the file"));
+        QCOMPARE(FindControl<QPushButton>(d, "Command2")->text(), QString("Cancel"));
+        QCOMPARE(FindControl<QPushButton>(d, "Command2")->toolTip(),
+                 QString("Cancel the saving and close the windows"));
         d.show();
-        QVERIFY(ClickEntry(d.ScenarioFileList, "Mission.scn"));
-        QCOMPARE(d.FileToSave->text(), QString("Mission.scn"));
+        QVERIFY(ClickEntry(FindControl<QListWidget>(d, "ScenarioFileList"), "Mission.scn"));
+        QCOMPARE(NameBox(d)->text(), QString("Mission.scn"));
     }
 
     void newNames_data() {
@@ -80,16 +85,16 @@ class SaveAsDialogTest : public QObject {
         QFETCH(QString, typed);
         QFETCH(bool, withEnter);
         QFETCH(QString, file);
-        SimulatorFixture sim;
-        MessageScript boxes;
-        auto w = sim.makeWindow();
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
         LoadPlain(*w);
-        QVERIFY(!SaveAs(*w, typed, withEnter));
-        QVERIFY(boxes.shown.isEmpty());
-        QVERIFY(QFile::exists(sim.scenarioPath(file)));
-        QCOMPARE(w->scnfile->text(), file);
+        QVERIFY(!SaveAsWith(*w, typed, withEnter));
+        QCOMPARE(boxes.ShownTexts(), QStringList());
+        QVERIFY(QFile::exists(sim.ScenarioPath(file)));
+        QCOMPARE(LabelText(*w, "scnfile"), file);
         // No second extension and no other new file.
-        QCOMPARE(QDir(sim.scenarioFolder()).entryList(QDir::Files).size(), 7);
+        QCOMPARE(QDir(sim.ScenarioFolder()).entryList(QDir::Files).size(), 7);
     }
 
     void overwriteQuestion_data() {
@@ -109,20 +114,20 @@ class SaveAsDialogTest : public QObject {
         QFETCH(bool, withEnter);
         QFETCH(bool, answerOk);
         QFETCH(bool, stillOpen);
-        SimulatorFixture sim;
-        MessageScript boxes;
-        auto w = sim.makeWindow();
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
         LoadPlain(*w);
-        sim.writeScenario("Mission.scn", "kept\r\n");
-        boxes.expect("Do you want to overwrite it ?", "This file already exists.", MsgButtons::OkCancel,
+        sim.WriteScenario("Mission.scn", "kept\r\n");
+        boxes.Expect("Do you want to overwrite it ?", "This file already exists.", MsgButtons::OkCancel,
                      MsgIcon::Question, answerOk ? MsgResult::Ok : MsgResult::Cancel);
-        QCOMPARE(SaveAs(*w, typed, withEnter), stillOpen);
-        QVERIFY(boxes.done());
+        QCOMPARE(SaveAsWith(*w, typed, withEnter), stillOpen);
+        VERIFY_SCRIPT_DONE(boxes);
         // The existing file is the one written, never a second file of another letter case.
-        QCOMPARE(QDir(sim.scenarioFolder()).entryList(QDir::Files).size(), 6);
-        QCOMPARE(sim.scenarioBytes("Mission.scn") == QByteArray("kept\r\n"), !answerOk);
+        QCOMPARE(QDir(sim.ScenarioFolder()).entryList(QDir::Files).size(), 6);
+        QCOMPARE(sim.ScenarioBytes("Mission.scn") == QByteArray("kept\r\n"), !answerOk);
         const QString completed = typed.endsWith(".scn", Qt::CaseInsensitive) ? typed : typed + ".scn";
-        QCOMPARE(w->scnfile->text(), answerOk ? completed : QString("Plain.scn"));
+        QCOMPARE(LabelText(*w, "scnfile"), answerOk ? completed : QString("Plain.scn"));
     }
 
     void blankNameSavesNothing_data() {
@@ -134,16 +139,16 @@ class SaveAsDialogTest : public QObject {
     void blankNameSavesNothing() {
         QFETCH(QString, typed);
         QFETCH(bool, withEnter);
-        SimulatorFixture sim;
-        MessageScript boxes;
-        auto w = sim.makeWindow();
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
         LoadPlain(*w);
-        boxes.expect("A file name is needed to save the scenario.", "Save the scenario file as ...",
+        boxes.Expect("A file name is needed to save the scenario.", "Save the scenario file as ...",
                      MsgButtons::Ok, MsgIcon::Exclamation);
-        QVERIFY(SaveAs(*w, typed, withEnter));
-        QVERIFY(boxes.done());
-        QVERIFY(!QFile::exists(sim.scenarioPath(".scn")));
-        QCOMPARE(w->scnfile->text(), QString("Plain.scn"));
+        QVERIFY(SaveAsWith(*w, typed, withEnter));
+        VERIFY_SCRIPT_DONE(boxes);
+        QVERIFY(!QFile::exists(sim.ScenarioPath(".scn")));
+        QCOMPARE(LabelText(*w, "scnfile"), QString("Plain.scn"));
     }
 
     void failedSave_data() {
@@ -153,53 +158,59 @@ class SaveAsDialogTest : public QObject {
     }
     void failedSave() {
         QFETCH(bool, withEnter);
-        SimulatorFixture sim;
-        MessageScript boxes;
-        auto w = sim.makeWindow();
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
         LoadPlain(*w);
         // A folder where the file would go: the file cannot be written.
-        QVERIFY(QDir().mkpath(sim.scenarioPath("Blocked.scn")));
-        boxes.expectStart("The scenario could not be saved to ", "Saving failed", MsgButtons::Ok,
+        QVERIFY(QDir().mkpath(sim.ScenarioPath("Blocked.scn")));
+        boxes.ExpectStart("The scenario could not be saved to ", "Saving failed", MsgButtons::Ok,
                           MsgIcon::Exclamation);
-        QCOMPARE(SaveAs(*w, "Blocked", withEnter), withEnter);
-        QVERIFY(boxes.done());
-        QCOMPARE(w->scnfile->text(), QString("Plain.scn"));
-        QVERIFY(QFileInfo(sim.scenarioPath("Blocked.scn")).isDir());
+        QCOMPARE(SaveAsWith(*w, "Blocked", withEnter), withEnter);
+        VERIFY_SCRIPT_DONE(boxes);
+        QCOMPARE(LabelText(*w, "scnfile"), QString("Plain.scn"));
+        QVERIFY(QFileInfo(sim.ScenarioPath("Blocked.scn")).isDir());
     }
 
     void cancelSavesNothing() {
-        SimulatorFixture sim;
-        MessageScript boxes;
-        auto w = sim.makeWindow();
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
         LoadPlain(*w);
-        SaveAsDialog dialog(w.get());
         DialogScript dialogs;
-        dialogs.expect("SaveAs", [&](QDialog*) { dialog.Command2->click(); });
-        QCOMPARE(ExecModal(&dialog), int(QDialog::Rejected));
-        QVERIFY(!QFile::exists(sim.scenarioPath("NewScenario.scn")));
-        QCOMPARE(w->scnfile->text(), QString("Plain.scn"));
+        int result = -1;
+        dialogs.Expect("SaveAs", [&](QDialog* dialog) {
+            Click(FindControl<QPushButton>(*dialog, "Command2"));
+            QVERIFY(!dialog->isVisible());
+            result = dialog->result();
+        });
+        ChooseMenuItem(*w, "Menu14");
+        VERIFY_SCRIPT_DONE(dialogs);
+        QCOMPARE(result, int(QDialog::Rejected));
+        QVERIFY(!QFile::exists(sim.ScenarioPath("NewScenario.scn")));
+        QCOMPARE(LabelText(*w, "scnfile"), QString("Plain.scn"));
     }
 
     void saveAsFromTheMenu() {
-        SimulatorFixture sim;
-        MessageScript boxes;
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
         DialogScript dialogs;
-        auto w = sim.makeWindow();
+        auto w = sim.MakeWindow();
         LoadPlain(*w);
-        if (w->ShipName->count() == 0) w->ShipName->addItem("Horizon");
-        dialogs.expect("SaveAs", [](QDialog* d) {
-            auto* list = d->findChild<QListWidget*>("ScenarioFileList");
+        QVERIFY(FindControl<QComboBox>(*w, "ShipName")->count() > 0); // "S&ave as" needs a ship
+        dialogs.Expect("SaveAs", [](QDialog* d) {
+            auto* list = FindControl<QListWidget>(*d, "ScenarioFileList");
             QVERIFY(ClickEntry(list, "NoShips.scn"));
-            d->findChild<QPushButton*>("Command1")->click();
+            Click(FindControl<QPushButton>(*d, "Command1"));
         });
-        boxes.expect("Do you want to overwrite it ?", "This file already exists.", MsgButtons::OkCancel,
+        boxes.Expect("Do you want to overwrite it ?", "This file already exists.", MsgButtons::OkCancel,
                      MsgIcon::Question, MsgResult::Ok);
-        w->Menu14->trigger();
-        QVERIFY(dialogs.done());
-        QVERIFY(boxes.done());
-        QCOMPARE(w->scnfile->text(), QString("NoShips.scn"));
+        ChooseMenuItem(*w, "Menu14");
+        VERIFY_SCRIPT_DONE(dialogs);
+        VERIFY_SCRIPT_DONE(boxes);
+        QCOMPARE(LabelText(*w, "scnfile"), QString("NoShips.scn"));
     }
 };
 
-SKELVAN_TEST(SaveAsDialogTest);
+QTEST_MAIN(SaveAsDialogTest)
 #include "test_save_as_dialog.moc"

@@ -1,7 +1,6 @@
 // A scenario loaded through the dialog and saved again: the first tab shows the file, the
 // description comes through whole, and the bytes written are the simulator's format.
 #include "app_fixture.h"
-#include "test_registry.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -27,58 +26,59 @@ class ScenarioRoundTripTest : public QObject {
     Q_OBJECT
   private slots:
     void firstTabShowsTheFile() {
-        SimulatorFixture sim;
-        MessageScript boxes;
-        auto w = sim.makeWindow();
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
         QString preview;
         LoadScenario(*w, "Mission.scn", &preview);
-        QVERIFY(boxes.shown.isEmpty());
+        QCOMPARE(boxes.ShownTexts(), QStringList());
         QCOMPARE(preview, QString("A training flight, with a comma\n  around PlanetA ; twice"));
-        QCOMPARE(w->Description->toPlainText(),
+        QCOMPARE(FindControl<QPlainTextEdit>(*w, "Description")->toPlainText(),
                  QString("A training flight, with a comma\n  around PlanetA ; twice"));
-        QCOMPARE(w->PlanetarySystem->currentText(), QString("SystemA"));
-        QCOMPARE(w->Calendar->selectedDate(), QDate(2001, 3, 13));
-        QCOMPARE(w->Hour->currentIndex(), 12);
-        QCOMPARE(w->Minute->currentIndex(), 0);
-        QCOMPARE(w->ShipFocus->text(), QString("Horizon"));
-        QCOMPARE(w->PossibleShipFocus->count(), 2);
-        QCOMPARE(w->PossibleShipFocus->itemText(0), QString("Horizon:ShipClassA"));
-        QCOMPARE(w->PossibleShipFocus->itemText(1), QString("Dart:ShipClassA"));
-        QCOMPARE(w->PossibleShipFocus->currentIndex(), 0);
-        QVERIFY(w->Description->isVisible());
-        QCOMPARE(w->ShipName->count(), 2);
-        QCOMPARE(w->ShipName->currentIndex(), 0);
-        QCOMPARE(w->StationName->count(), 1);
-        QCOMPARE(w->StationName->itemText(0), QString("Orbiter"));
+        QCOMPARE(FindControl<QComboBox>(*w, "PlanetarySystem")->currentText(), QString("SystemA"));
+        QCOMPARE(FindControl<QCalendarWidget>(*w, "Calendar")->selectedDate(), QDate(2001, 3, 13));
+        QCOMPARE(FindControl<QComboBox>(*w, "Hour")->currentIndex(), 12);
+        QCOMPARE(FindControl<QComboBox>(*w, "Minute")->currentIndex(), 0);
+        QCOMPARE(FindControl<QLabel>(*w, "ShipFocus")->text(), QString("Horizon"));
+        QCOMPARE(FindControl<QComboBox>(*w, "PossibleShipFocus")->count(), 2);
+        QCOMPARE(FindControl<QComboBox>(*w, "PossibleShipFocus")->itemText(0), QString("Horizon:ShipClassA"));
+        QCOMPARE(FindControl<QComboBox>(*w, "PossibleShipFocus")->itemText(1), QString("Dart:ShipClassA"));
+        QCOMPARE(FindControl<QComboBox>(*w, "PossibleShipFocus")->currentIndex(), 0);
+        QVERIFY(FindControl<QPlainTextEdit>(*w, "Description")->isVisible());
+        QCOMPARE(FindControl<QComboBox>(*w, "ShipName")->count(), 2);
+        QCOMPARE(FindControl<QComboBox>(*w, "ShipName")->currentIndex(), 0);
+        QCOMPARE(FindControl<QComboBox>(*w, "StationName")->count(), 1);
+        QCOMPARE(FindControl<QComboBox>(*w, "StationName")->itemText(0), QString("Orbiter"));
     }
 
     void savedUnchangedGivesTheSimulatorFormat() {
-        SimulatorFixture sim;
-        MessageScript boxes;
-        auto w = sim.makeWindow();
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
         LoadScenario(*w, "Mission.scn");
-        w->Menu13->trigger();
-        QVERIFY(boxes.shown.isEmpty());
-        QCOMPARE(sim.scenarioBytes("Mission.scn"), ReadTestFile(TestDataPath("expected/Mission.saved.scn")));
+        ChooseMenuItem(*w, "Menu13");
+        QCOMPARE(boxes.ShownTexts(), QStringList());
+        QCOMPARE(sim.ScenarioBytes("Mission.scn"),
+                 ReadTestFile(TestDataFile("app/expected/Mission.saved.scn")));
     }
 
     void saveAsWritesTheSameBytes() {
-        SimulatorFixture sim;
-        MessageScript boxes;
-        auto w = sim.makeWindow();
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
         LoadScenario(*w, "Mission.scn");
         DialogScript dialogs;
-        dialogs.expect("SaveAs", SaveAsTyped(" Copy of mission "));
-        w->Menu14->trigger();
-        QVERIFY(dialogs.done());
-        QVERIFY(boxes.shown.isEmpty());
-        QCOMPARE(w->scnfile->text(), QString("Copy of mission.scn"));
-        const QByteArray expected = ReadTestFile(TestDataPath("expected/Mission.saved.scn"));
-        QCOMPARE(sim.scenarioBytes("Copy of mission.scn"), expected);
+        dialogs.Expect("SaveAs", SaveAsTyped(" Copy of mission "));
+        ChooseMenuItem(*w, "Menu14");
+        VERIFY_SCRIPT_DONE(dialogs);
+        QCOMPARE(boxes.ShownTexts(), QStringList());
+        QCOMPARE(LabelText(*w, "scnfile"), QString("Copy of mission.scn"));
+        const QByteArray expected = ReadTestFile(TestDataFile("app/expected/Mission.saved.scn"));
+        QCOMPARE(sim.ScenarioBytes("Copy of mission.scn"), expected);
         // "&Save" now writes to the new name.
-        sim.writeScenario("Copy of mission.scn", "stale\r\n");
-        w->Menu13->trigger();
-        QCOMPARE(sim.scenarioBytes("Copy of mission.scn"), expected);
+        sim.WriteScenario("Copy of mission.scn", "stale\r\n");
+        ChooseMenuItem(*w, "Menu13");
+        QCOMPARE(sim.ScenarioBytes("Copy of mission.scn"), expected);
     }
 
     void descriptionComesThroughWhole_data() {
@@ -98,19 +98,19 @@ class ScenarioRoundTripTest : public QObject {
     void descriptionComesThroughWhole() {
         QFETCH(QByteArray, section);
         QFETCH(QString, shown);
-        SimulatorFixture sim;
-        MessageScript boxes;
-        QByteArray file = ReadTestFile(TestDataPath("sim/Scenarios/Plain.scn"));
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
+        QByteArray file = ReadTestFile(TestDataFile("app/sim/Scenarios/Plain.scn"));
         file.prepend("BEGIN_DESC\r\n" + section + "END_DESC\r\n\r\n");
-        sim.writeScenario("Described.scn", file);
-        auto w = sim.makeWindow();
+        sim.WriteScenario("Described.scn", file);
+        auto w = sim.MakeWindow();
         QString preview;
         LoadScenario(*w, "Described.scn", &preview);
         QCOMPARE(preview, shown);
-        QCOMPARE(w->Description->toPlainText(), shown);
-        w->Menu13->trigger();
-        QVERIFY(boxes.shown.isEmpty());
-        QCOMPARE(DescriptionSection(sim.scenarioBytes("Described.scn")), section);
+        QCOMPARE(FindControl<QPlainTextEdit>(*w, "Description")->toPlainText(), shown);
+        ChooseMenuItem(*w, "Menu13");
+        QCOMPARE(boxes.ShownTexts(), QStringList());
+        QCOMPARE(DescriptionSection(sim.ScenarioBytes("Described.scn")), section);
     }
 
     // The start date goes through the month calendar on loading and comes back from it on
@@ -128,33 +128,40 @@ class ScenarioRoundTripTest : public QObject {
     void startDateComesThroughASave() {
         QFETCH(QByteArray, dateLine);
         QFETCH(QByteArray, written);
-        SimulatorFixture sim;
-        MessageScript boxes;
-        QByteArray file = ReadTestFile(TestDataPath("sim/Scenarios/Plain.scn"));
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
+        QByteArray file = ReadTestFile(TestDataFile("app/sim/Scenarios/Plain.scn"));
         file.replace("  Date MJD 51981.5", dateLine);
-        sim.writeScenario("Dated.scn", file);
-        auto w = sim.makeWindow();
+        sim.WriteScenario("Dated.scn", file);
+        auto w = sim.MakeWindow();
         LoadScenario(*w, "Dated.scn");
-        w->Menu13->trigger();
-        QVERIFY(boxes.shown.isEmpty());
-        const QByteArray saved = sim.scenarioBytes("Dated.scn");
+        ChooseMenuItem(*w, "Menu13");
+        QCOMPARE(boxes.ShownTexts(), QStringList());
+        const QByteArray saved = sim.ScenarioBytes("Dated.scn");
         const qsizetype at = saved.indexOf("  Date ");
         QVERIFY(at >= 0);
         QCOMPARE(saved.mid(at, saved.indexOf("\r\n", at) + 2 - at), written);
     }
 
     void fileWithoutDescription() {
-        SimulatorFixture sim;
-        MessageScript boxes;
-        auto w = sim.makeWindow();
-        w->Description->setPlainText("left over from before");
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
+        LoadScenario(*w, "Mission.scn");
+        Paste(FindControl<QPlainTextEdit>(*w, "Description"), "left over from before");
+        boxes.Expect("Do you wish to save Mission.scn ?", "Skelvan Scenario Editor", MsgButtons::OkCancel,
+                     MsgIcon::None, MsgResult::Cancel);
         QString preview = "not set";
         LoadScenario(*w, "Plain.scn", &preview);
+        VERIFY_SCRIPT_DONE(boxes);
         QCOMPARE(preview, QString());
-        QCOMPARE(w->Description->toPlainText(), QString());
-        QCOMPARE(w->DescriptionText(), QString());
+        QCOMPARE(FindControl<QPlainTextEdit>(*w, "Description")->toPlainText(), QString());
+        QCOMPARE(DocumentOf(*w).Description, QString());
+        // Saved, the file has an empty description line.
+        ChooseMenuItem(*w, "Menu13");
+        QVERIFY(sim.ScenarioBytes("Plain.scn").startsWith("BEGIN_DESC\r\n\r\nEND_DESC\r\n"));
     }
 };
 
-SKELVAN_TEST(ScenarioRoundTripTest);
+QTEST_MAIN(ScenarioRoundTripTest)
 #include "test_scenario_round_trip.moc"

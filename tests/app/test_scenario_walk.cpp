@@ -6,7 +6,6 @@
 // SKELVAN_WALK_FOLDER names one more folder of .scn files to walk (a fuzz corpus, say).
 #include "app_fixture.h"
 #include "core/text/text_rules.h"
-#include "test_registry.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -17,23 +16,6 @@
 #include <QTreeWidgetItemIterator>
 
 namespace {
-// A user who agrees to every box: each validation message and each confirmation is OK.
-class AgreeToEverything {
-  public:
-    AgreeToEverything() {
-        SetMessageResponder([this](const QString& text, const QString&, MsgButtons, MsgIcon) {
-            ++shown;
-            last = text;
-            return MsgResult::Ok;
-        });
-    }
-    int shown = 0;
-    QString last;
-
-  private:
-    MessageScript script_; // puts the guards back when the walk ends
-};
-
 // The names of a list as a save writes them: without blanks at either end.
 QStringList WrittenNames(const QComboBox* box) {
     QStringList entries;
@@ -42,48 +24,58 @@ QStringList WrittenNames(const QComboBox* box) {
     return entries;
 }
 
-// Double-clicks the first few nodes without children (free pads or ports) of a tree.
-void PickLeaves(QTreeWidget* tree, const std::function<void()>& doubleClick, int most = 3) {
-    int picked = 0;
-    for (QTreeWidgetItemIterator it(tree); *it && picked < most; ++it) {
-        if ((*it)->childCount() > 0) continue;
-        tree->setCurrentItem(*it);
-        doubleClick();
-        ++picked;
+// The texts from the top item down to the item.
+QStringList PathOf(const QTreeWidgetItem* item) {
+    QStringList path;
+    for (; item; item = item->parent())
+        path.prepend(item->text(0));
+    return path;
+}
+
+// Double-clicks the first few nodes without children (free pads or ports) of a tree; each is
+// looked for again, since a pick may build the tree anew.
+void PickLeaves(QTreeWidget* tree, int most = 3) {
+    QList<QStringList> leaves;
+    for (QTreeWidgetItemIterator it(tree); *it && leaves.size() < most; ++it) {
+        if ((*it)->childCount() == 0) leaves.append(PathOf(*it));
+    }
+    for (const QStringList& path : leaves) {
+        if (QTreeWidgetItem* item = TreeItem(tree, path)) DoubleClickItem(item);
     }
 }
 
 void WalkStations(TYX& w) {
-    for (int i = 0; w.StationName && i < w.StationName->count(); ++i) {
-        w.StationName->setCurrentIndex(i);
-        w.Command1Click(); // validation, whatever the fields hold
-        w.Check1Click();
-        w.Check1Click();
+    auto* names = FindControl<QComboBox>(w, "StationName");
+    for (int i = 0; i < names->count(); ++i) {
+        Pick(names, i);
+        ClickNamed(w, "Command1"); // validation, whatever the fields hold
+        ClickNamed(w, "Check1");
+        ClickNamed(w, "Check1");
     }
-    w.Command3Click(); // add a station
-    w.Command1Click();
-    w.Command2Click(); // and delete it again
+    ClickNamed(w, "Command3"); // add a station
+    ClickNamed(w, "Command1");
+    ClickNamed(w, "Command2"); // and delete it again
 }
 
 void WalkShips(TYX& w) {
-    for (int i = 0; w.ShipName && i < w.ShipName->count(); ++i) {
-        w.ShipName->setCurrentIndex(i);
-        w.ShipNameClick();
-        w.Command4Click();
-        w.LandedShipOption->click();
-        PickLeaves(w.ShipLandingTree, [&] { w.ShipLandingTreeDblClick(); });
-        w.OrbitingShipOption->click();
-        w.Command11Click();
-        w.DockedShipOption->click();
-        PickLeaves(w.ShipDockedTree, [&] { w.ShipDockedTreeDblClick(); });
-        w.Command10Click();
+    auto* names = FindControl<QComboBox>(w, "ShipName");
+    for (int i = 0; i < names->count(); ++i) {
+        Pick(names, i);
+        ClickNamed(w, "Command4");
+        ClickNamed(w, "LandedShipOption");
+        PickLeaves(FindControl<QTreeWidget>(w, "ShipLandingTree"));
+        ClickNamed(w, "OrbitingShipOption");
+        ClickNamed(w, "Command11");
+        ClickNamed(w, "DockedShipOption");
+        PickLeaves(FindControl<QTreeWidget>(w, "ShipDockedTree"));
+        ClickNamed(w, "Command10");
         // The ship is shown again before validation: the walk leaves it as it was read.
-        w.ShipNameClick();
-        w.Command4Click();
+        Pick(names, i);
+        ClickNamed(w, "Command4");
     }
-    w.Command5Click(); // add a ship
-    w.Command4Click();
-    w.Command6Click(); // and delete it again
+    ClickNamed(w, "Command5"); // add a ship
+    ClickNamed(w, "Command4");
+    ClickNamed(w, "Command6"); // and delete it again
 }
 
 QStringList ScenarioFiles(const QString& folder) {
@@ -101,7 +93,7 @@ class ScenarioWalkTest : public QObject {
         QTest::addColumn<QString>("installation");
         QTest::addColumn<QString>("file");
         const QString demo = QStringLiteral(SKELVAN_DEMO_DIR);
-        const QString testSim = TestDataPath("sim");
+        const QString testSim = AppInstallation();
         for (const QString& file : ScenarioFiles(demo + "/Scenarios"))
             QTest::addRow("demo: %s", qPrintable(QFileInfo(file).fileName())) << demo << file;
         for (const QString& file : ScenarioFiles(testSim + "/Scenarios"))
@@ -119,37 +111,41 @@ class ScenarioWalkTest : public QObject {
         QFETCH(QString, installation);
         QFETCH(QString, file);
         SimulatorFixture sim(installation);
-        QVERIFY(sim.ok());
-        sim.writeScenario("Walk.scn", ReadTestFile(file));
+        QVERIFY(sim.Ok());
+        sim.WriteScenario("Walk.scn", ReadTestFile(file));
         QStringList stations;
         QStringList ships;
         {
-            AgreeToEverything user;
-            auto w = sim.makeWindow();
+            // A user who agrees to every box: each validation message and each confirmation is OK.
+            MessageBoxScript user;
+            user.AgreeToEveryBox();
+            auto w = sim.MakeWindow();
             LoadScenario(*w, "Walk.scn");
-            QCOMPARE(w->scnfile->text(), QString("Walk.scn"));
+            QCOMPARE(LabelText(*w, "scnfile"), QString("Walk.scn"));
             WalkStations(*w);
             WalkShips(*w);
-            if (!w->ShipName || w->ShipName->count() == 0) w->Command5Click(); // a save needs a ship
-            stations = WrittenNames(w->StationName);
-            ships = WrittenNames(w->ShipName);
-            QVERIFY(w->ScenarioFileSaving(w->ScnDir->text() + "Walked.scn"));
+            if (FindControl<QComboBox>(*w, "ShipName")->count() == 0)
+                ClickNamed(*w, "Command5"); // a save needs a ship
+            stations = WrittenNames(FindControl<QComboBox>(*w, "StationName"));
+            ships = WrittenNames(FindControl<QComboBox>(*w, "ShipName"));
+            SaveAs(*w, "Walked");
+            QCOMPARE(LabelText(*w, "scnfile"), QString("Walked.scn"));
         }
-        const QByteArray saved = sim.scenarioBytes("Walked.scn");
+        const QByteArray saved = sim.ScenarioBytes("Walked.scn");
         QVERIFY(!saved.isEmpty());
 
         // What was saved reads back to the same lists and is written the same again, in a new
         // start of the editor from the same folder.
-        QVERIFY(QDir::setCurrent(sim.tempPath() + "/start"));
-        AgreeToEverything user;
-        auto again = sim.makeWindow();
+        MessageBoxScript user;
+        user.AgreeToEveryBox();
+        auto again = sim.MakeWindow();
         LoadScenario(*again, "Walked.scn");
-        QCOMPARE(WrittenNames(again->StationName), stations);
-        QCOMPARE(WrittenNames(again->ShipName), ships);
-        QVERIFY(again->ScenarioFileSaving(again->ScnDir->text() + "Again.scn"));
-        QCOMPARE(sim.scenarioBytes("Again.scn"), saved);
+        QCOMPARE(WrittenNames(FindControl<QComboBox>(*again, "StationName")), stations);
+        QCOMPARE(WrittenNames(FindControl<QComboBox>(*again, "ShipName")), ships);
+        SaveAs(*again, "Again");
+        QCOMPARE(sim.ScenarioBytes("Again.scn"), saved);
     }
 };
 
-SKELVAN_TEST(ScenarioWalkTest);
+QTEST_MAIN(ScenarioWalkTest)
 #include "test_scenario_walk.moc"

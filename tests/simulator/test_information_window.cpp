@@ -1,14 +1,44 @@
 // The planetary system information window: its controls, the body shown, "Close".
-#include "app/tyx.h"
-#include "test_registry.h"
-#include "tyx_fixture.h"
+#include "support/scripted_answers.h"
+#include "support/simulator_fixture.h"
+#include "support/user_actions.h"
+#include "support/window_access.h"
 #include "widgets/dialogs/planetary_system_information.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+
+namespace {
+// A scenario of the planetary system Alpha (Ash, Birch and its moon Cone, Dune) or another one.
+QByteArray Scenario(const QByteArray& system) {
+    return "BEGIN_ENVIRONMENT\r\n  System " + system +
+           "\r\n  Date MJD 51981.5\r\nEND_ENVIRONMENT\r\n\r\n"
+           "BEGIN_SHIPS\r\nKite:Kite\r\n  STATUS Orbiting Ash\r\nEND\r\nEND_SHIPS\r\n";
+}
+
+// The main window over the test installation with a scenario of the system opened, and the
+// information window shown from its menu.
+struct InformationRun {
+    SimulatorFixture sim{TestDataFile("simulator/sim")};
+    MessageBoxScript boxes;
+    std::unique_ptr<TYX> main;
+    QWidget* window = nullptr;
+
+    explicit InformationRun(const QByteArray& system = "Alpha") {
+        sim.WriteScenario("System.scn", Scenario(system));
+        main = sim.MakeWindow();
+        LoadScenario(*main, "System.scn");
+        ChooseMenuItem(*main, "Menu31");
+        window = FindControl<QWidget>(*main, "PlanetarySystemInformation");
+    }
+    QComboBox* Bodies() const { return FindControl<QComboBox>(*window, "Planet"); }
+    QString Text(const char* name) const { return LabelText(*window, name); }
+};
+} // namespace
 
 class InformationWindowTest : public QObject {
     Q_OBJECT
@@ -23,31 +53,28 @@ class InformationWindowTest : public QObject {
         QVERIFY(w.isWindow());
         QCOMPARE(w.windowModality(), Qt::NonModal);
         struct Named {
-            QWidget* widget;
             const char* name;
             QString caption;
             QString tip;
         };
         const QList<Named> controls = {
-            {w.Planet, "Planet", "", "Displays the planetary system planet list."},
-            {w.Label1, "Label1", "Mass", ""},
-            {w.PlanetMass, "PlanetMass", "", "Displays the planet mass in kg."},
-            {w.Label2, "Label2", "Mean radius", ""},
-            {w.PlanetMeanRadius, "PlanetMeanRadius", "", "Displays the planet mean radius in m."},
-            {w.Label3, "Label3", "Sideral rotation period", ""},
-            {w.PlanetSideralRotationPeriod, "PlanetSideralRotationPeriod", "",
-             "Displays the planet sideral rotation period."},
-            {w.Label5, "Label5", "Atmosphere altitude limit", ""},
-            {w.PlanetAtmosphereLimit, "PlanetAtmosphereLimit", "", ""},
-            {w.Command1, "Command1", "Close", "Hide the Planetary System Information dialog box."},
+            {"Planet", "", "Displays the planetary system planet list."},
+            {"Label1", "Mass", ""},
+            {"PlanetMass", "", "Displays the planet mass in kg."},
+            {"Label2", "Mean radius", ""},
+            {"PlanetMeanRadius", "", "Displays the planet mean radius in m."},
+            {"Label3", "Sideral rotation period", ""},
+            {"PlanetSideralRotationPeriod", "", "Displays the planet sideral rotation period."},
+            {"Label5", "Atmosphere altitude limit", ""},
+            {"PlanetAtmosphereLimit", "", ""},
+            {"Command1", "Close", "Hide the Planetary System Information dialog box."},
         };
         for (const Named& c : controls) {
-            QVERIFY2(c.widget, c.name);
-            QCOMPARE(c.widget->objectName(), QString(c.name));
-            QCOMPARE(w.findChild<QWidget*>(c.name), c.widget);
-            QCOMPARE(c.widget->toolTip(), c.tip);
-            if (auto* label = qobject_cast<QLabel*>(c.widget)) QCOMPARE(label->text(), c.caption);
-            if (auto* button = qobject_cast<QPushButton*>(c.widget)) QCOMPARE(button->text(), c.caption);
+            auto* widget = FindControl<QWidget>(w, c.name);
+            QVERIFY2(widget, c.name);
+            QCOMPARE(widget->toolTip(), c.tip);
+            if (auto* label = qobject_cast<QLabel*>(widget)) QCOMPARE(label->text(), c.caption);
+            if (auto* button = qobject_cast<QPushButton*>(widget)) QCOMPARE(button->text(), c.caption);
         }
     }
 
@@ -65,71 +92,70 @@ class InformationWindowTest : public QObject {
     void pickShowsTheBody() {
         QFETCH(QString, entry);
         QFETCH(QStringList, texts);
-        PlanetarySystemInformation w;
-        w.ConfigFolder = TestData("sim/Config/");
-        w.Planet->addItems({"Ash", "Birch", "   Cone", "Dune"});
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        // A user's pick: keyboard steps to the entry.
-        w.Planet->setCurrentIndex(0);
-        const int target = w.Planet->findText(entry);
-        for (int i = 0; i < target; ++i)
-            QTest::keyClick(w.Planet, Qt::Key_Down);
-        if (target == 0) {
-            w.Planet->setCurrentIndex(1);
-            QTest::keyClick(w.Planet, Qt::Key_Up);
-        }
-        QCOMPARE(w.Planet->currentText(), entry);
-        QCOMPARE((QStringList{w.PlanetMass->text(), w.PlanetMeanRadius->text(),
-                              w.PlanetSideralRotationPeriod->text(), w.PlanetAtmosphereLimit->text()}),
+        InformationRun run;
+        QVERIFY(run.window->isVisible());
+        QCOMPARE(Items(run.Bodies()), (QStringList{"Ash", "Birch", "   Cone", "Dune"}));
+        QVERIFY(PickText(run.Bodies(), entry));
+        QCOMPARE(run.Bodies()->currentText(), entry);
+        QCOMPARE((QStringList{run.Text("PlanetMass"), run.Text("PlanetMeanRadius"),
+                              run.Text("PlanetSideralRotationPeriod"), run.Text("PlanetAtmosphereLimit")}),
                  texts);
+        VERIFY_SCRIPT_DONE(run.boxes);
     }
 
     void closeHidesAndKeepsTheBody() {
-        ScriptedBoxes boxes;
-        TyxInTemp run(TestData("sim"));
-        TYX& main = *run.window;
-        main.ExtractPlanet(main.CfgDir->text() + "Alpha.cfg");
-        PlanetarySystemInformation* info = main.InformationWindow();
-        QCOMPARE(info->parentWidget(), &main);
-        info->show();
+        InformationRun run;
+        QWidget* info = run.window;
+        QCOMPARE(info->parentWidget(), run.main.get());
         QVERIFY(QTest::qWaitForWindowExposed(info));
-        QTest::keyClick(info->Planet, Qt::Key_Down); // from the moon to Dune
-        QCOMPARE(info->Planet->currentText(), QString("Dune"));
-        QTest::mouseClick(info->Command1, Qt::LeftButton);
+        QCOMPARE(run.Bodies()->currentText(), QString("   Cone"));
+        QTest::keyClick(run.Bodies(), Qt::Key_Down); // from the moon to Dune
+        QCOMPARE(run.Bodies()->currentText(), QString("Dune"));
+        QTest::mouseClick(FindControl<QPushButton>(*info, "Command1"), Qt::LeftButton);
         QVERIFY(!info->isVisible());
-        QCOMPARE(main.InformationWindow(), info); // still loaded, the same window
-        info->show();
-        QCOMPARE(info->Planet->currentText(), QString("Dune"));
-        QCOMPARE(info->PlanetMass->text(), QString("No data"));
-        QVERIFY(main.isEnabled()); // modeless: the main window stays usable
+        ChooseMenuItem(*run.main, "Menu31");
+        // Still loaded: the same window, with the body the user left.
+        QCOMPARE(FindControl<QWidget>(*run.main, "PlanetarySystemInformation"), info);
+        QVERIFY(info->isVisible());
+        QCOMPARE(run.Bodies()->currentText(), QString("Dune"));
+        QCOMPARE(run.Text("PlanetMass"), QString("No data"));
+        QVERIFY(run.main->isEnabled()); // modeless: the main window stays usable
     }
 
+    // A system without bodies, picked after one with bodies, leaves nothing to show.
     void emptySystemLeavesNoValues() {
-        ScriptedBoxes boxes;
-        TyxInTemp run(TestData("sim"));
-        TYX& main = *run.window;
-        main.ExtractPlanet(main.CfgDir->text() + "Alpha.cfg");
-        main.ExtractPlanet(main.CfgDir->text() + "Gamma.cfg");
-        PlanetarySystemInformation* info = main.InformationWindow();
-        QCOMPARE(info->Planet->count(), 0);
-        QCOMPARE(info->PlanetMass->text(), QString());
-        QCOMPARE(info->PlanetAtmosphereLimit->text(), QString());
+        InformationRun run;
+        run.boxes.Expect("As soon as you select a planetary system, all the stations and ships are reset !",
+                         "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
+        ClickNamed(*run.main, "Check2");
+        QVERIFY(PickText(FindControl<QComboBox>(*run.main, "PlanetarySystem"), "Gamma"));
+        VERIFY_SCRIPT_DONE(run.boxes);
+        QCOMPARE(run.Bodies()->count(), 0);
+        QCOMPARE(run.Text("PlanetMass"), QString());
+        QCOMPARE(run.Text("PlanetAtmosphereLimit"), QString());
     }
 
+    // Opened after a scenario was read, the window lists the bodies the station tab offers, and
+    // leaves the station tab's choice alone.
     void createdAfterLoadTakesTheStationBodies() {
-        ScriptedBoxes boxes;
-        TyxInTemp run(TestData("sim"));
-        TYX& main = *run.window;
-        main.StationRef->addItems({"Frost", "Ember", "Ash"});
-        main.StationRef->setCurrentIndex(2);
-        main.Menu31->setEnabled(true);
-        PlanetarySystemInformation* info = main.InformationWindow();
-        QCOMPARE(info->Planet->count(), 3);
-        QCOMPARE(info->Planet->currentText(), QString("Frost"));
-        QCOMPARE(info->PlanetMeanRadius->text(), QString("1,000,000 m"));
-        QCOMPARE(main.StationRef->currentIndex(), 2);
+        SimulatorFixture sim(TestDataFile("simulator/sim"));
+        sim.WriteScenario("System.scn", Scenario("Beta"));
+        MessageBoxScript boxes;
+        auto main = sim.MakeWindow();
+        LoadScenario(*main, "System.scn");
+        auto* stationBodies = FindControl<QComboBox>(*main, "StationRef");
+        QVERIFY(PickText(stationBodies, "Frost"));
+        ChooseMenuItem(*main, "Menu31");
+        QWidget* info = FindControl<QWidget>(*main, "PlanetarySystemInformation");
+        auto* bodies = FindControl<QComboBox>(*info, "Planet");
+        QCOMPARE(Items(bodies), Items(stationBodies));
+        QCOMPARE(Items(bodies), (QStringList{"Ember", "Frost"}));
+        QVERIFY(PickText(bodies, "Frost"));
+        QCOMPARE(LabelText(*info, "PlanetMeanRadius"), QString("1,000,000 m"));
+        QCOMPARE(stationBodies->currentText(), QString("Frost"));
+        VERIFY_SCRIPT_DONE(boxes);
     }
 };
-SKELVAN_TEST(InformationWindowTest);
+
+QTEST_MAIN(InformationWindowTest)
 #include "test_information_window.moc"

@@ -1,14 +1,12 @@
 // The orbit panels in the main window, over the demo installation's planet files (Earth:
 // 6371 km, 200 km atmosphere; Moon: 1737.4 km) and the scenario tests/data/orbit/insight.scn,
-// read and shown as loading a scenario does. No message box is expected anywhere.
-#include "app/tyx.h"
-#include "core/scenario/scenario_reader.h"
-#include "simulator_fixture.h"
-#include "test_registry.h"
-#include "widgets/common/message_box.h"
-#include "widgets/common/selection.h"
+// opened through the load dialog. No message box is expected but the save prompt when a
+// scenario is opened over another.
+#include "support/scripted_answers.h"
+#include "support/simulator_fixture.h"
+#include "support/user_actions.h"
+#include "support/window_access.h"
 #include "widgets/orbit/orbit_drawing.h"
-#include "widgets/orbit/orbit_panels.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -16,50 +14,42 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
+#include <QTabWidget>
 #include <QTest>
 #include <memory>
 
 namespace {
+// The demo installation's planet files and insight.scn, opened as the user opens it.
 class OrbitWindow {
   public:
     SimulatorFixture sim;
+    MessageBoxScript boxes; // none expected
     std::unique_ptr<TYX> tyx;
-    int boxes = 0;
 
-    OrbitWindow() {
-        SetMessageResponder([this](const QString&, const QString&, MsgButtons, MsgIcon) {
-            ++boxes;
-            return MsgResult::Cancel;
-        });
+    explicit OrbitWindow(bool load = true) {
         sim.CopyTree(QStringLiteral(SKELVAN_DEMO_DIR "/Config"), sim.ConfigFolder());
-        tyx = std::make_unique<TYX>();
         QFile file(QStringLiteral(SKELVAN_TEST_DATA "/orbit/insight.scn"));
         if (!file.open(QIODevice::ReadOnly)) qFatal("missing insight.scn");
-        const ScenarioReadResult read = ReadScenario(file.readAll());
-        tyx->Document = read.document;
-        Fill(tyx->StationName, read.stationNames);
-        Fill(tyx->ShipName, read.shipNames);
-        Fill(tyx->OrbitingRef, {"Earth", "   Moon"});
-        Select(tyx->StationName, 0);
-        Select(tyx->ShipName, 0);
+        sim.WriteScenario("insight.scn", file.readAll());
+        tyx = sim.MakeWindow();
+        if (load) LoadScenario(*tyx, "insight.scn");
     }
-    ~OrbitWindow() {
-        tyx.reset();
-        SetMessageResponder({});
-    }
-    static void Fill(QComboBox* box, const QStringList& items) {
-        const QSignalBlocker block(box);
-        box->clear();
-        box->addItems(items);
-    }
-    StationOrbitPanel* Station() const { return tyx->findChild<StationOrbitPanel*>("StationOrbitPanel"); }
-    ShipOrbitPanel* Ship() const { return tyx->findChild<ShipOrbitPanel*>("ShipOrbitPanel"); }
+    QGroupBox* Station() const { return FindControl<QGroupBox>(*tyx, "StationOrbitPanel"); }
+    QGroupBox* Ship() const { return FindControl<QGroupBox>(*tyx, "ShipOrbitPanel"); }
+    template <class T> T* Control(const char* name) const { return FindControl<T>(*tyx, name); }
 };
 
-QString Figure(const OrbitPanel* panel, const char* caption) {
-    QLabel* label = panel ? panel->Value(QString::fromLatin1(caption)) : nullptr;
+// A figure of a panel by its caption: the label "Orbit" and the caption's words.
+QString Figure(const QWidget* panel, const char* caption) {
+    QString name = "Orbit";
+    for (const QString& word : QString::fromLatin1(caption).split(u' '))
+        name += word.left(1).toUpper() + word.mid(1);
+    auto* label = panel ? panel->findChild<QLabel*>(name) : nullptr;
     return label ? label->text() : QStringLiteral("(no label)");
+}
+
+QLabel* Warning(const QWidget* panel) {
+    return FindControl<QLabel>(*panel, "OrbitWarning");
 }
 } // namespace
 
@@ -72,9 +62,9 @@ class OrbitTabsTest : public QObject {
         QVERIFY(w.Ship());
         QCOMPARE(w.Station()->title(), QStringLiteral("Orbit"));
         // The ship's panel belongs to the orbiting frame, and is seen only with it.
-        QVERIFY(w.tyx->Orbiting->isAncestorOf(w.Ship()));
-        QVERIFY(w.tyx->SSTab1->widget(1)->isAncestorOf(w.Station()));
-        QCOMPARE(w.boxes, 0);
+        QVERIFY(w.Control<QGroupBox>("Orbiting")->isAncestorOf(w.Ship()));
+        QVERIFY(w.Control<QTabWidget>("SSTab1")->widget(1)->isAncestorOf(w.Station()));
+        VERIFY_SCRIPT_DONE(w.boxes);
     }
 
     void loadedStations_data() {
@@ -111,46 +101,47 @@ class OrbitTabsTest : public QObject {
         QFETCH(QString, periodStart);
         QFETCH(QString, warning);
         OrbitWindow w;
-        Select(w.tyx->StationName, row);
-        StationOrbitPanel* panel = w.Station();
+        Pick(w.Control<QComboBox>("StationName"), row);
+        QWidget* panel = w.Station();
         QCOMPARE(Figure(panel, "Periapsis altitude"), periapsis);
         QCOMPARE(Figure(panel, "Apoapsis altitude"), apoapsis);
         QVERIFY2(Figure(panel, "Period").startsWith(periodStart), qPrintable(Figure(panel, "Period")));
-        QCOMPARE(panel->Warning->text(), warning);
-        QCOMPARE(panel->Warning->isHidden(), warning.isEmpty());
-        QVERIFY(panel->Note->isHidden());
-        QVERIFY(panel->Drawing->Outline().has_value());
-        QCOMPARE(w.boxes, 0);
+        QCOMPARE(Warning(panel)->text(), warning);
+        QCOMPARE(Warning(panel)->isHidden(), warning.isEmpty());
+        QVERIFY(FindControl<QLabel>(*panel, "OrbitNote")->isHidden());
+        auto* drawing = qobject_cast<OrbitDrawing*>(FindControl<QWidget>(*panel, "OrbitDrawing"));
+        QVERIFY(drawing && drawing->Outline().has_value());
+        VERIFY_SCRIPT_DONE(w.boxes);
     }
 
     // Typing changes the figures at once, and only the controls: the row keeps its values.
     void typingLeavesTheTableAlone() {
         OrbitWindow w;
-        w.tyx->StationExcentricity->setText("0.1"); // periapsis 6093.9 km, under the surface
-        QCOMPARE(w.Station()->Warning->text(), QStringLiteral("The periapsis lies below the surface."));
-        QCOMPARE(w.tyx->Document.StationTable[0].Excentricity, QStringLiteral("0"));
+        Type(w.Control<QLineEdit>("StationExcentricity"), "0.1"); // periapsis 6093.9 km, under the surface
+        QCOMPARE(Warning(w.Station())->text(), QStringLiteral("The periapsis lies below the surface."));
+        QCOMPARE(DocumentOf(*w.tyx).StationTable[0].Excentricity, QStringLiteral("0"));
         // Another station and back: the edit is gone, and so is the warning.
-        Select(w.tyx->StationName, 3);
-        Select(w.tyx->StationName, 0);
-        QVERIFY(w.Station()->Warning->isHidden());
-        QCOMPARE(w.boxes, 0);
+        Pick(w.Control<QComboBox>("StationName"), 3);
+        Pick(w.Control<QComboBox>("StationName"), 0);
+        QVERIFY(Warning(w.Station())->isHidden());
+        VERIFY_SCRIPT_DONE(w.boxes);
     }
 
     void helperFillsTheBoxes() {
         OrbitWindow w;
-        StationOrbitPanel* panel = w.Station();
-        panel->PeriapsisKm->setText("35786");
-        panel->ApoapsisKm->setText("250");
-        panel->Fill->click();
+        QWidget* panel = w.Station();
+        Type(FindControl<QLineEdit>(*panel, "StationOrbitPeriapsisKm"), "35786");
+        Type(FindControl<QLineEdit>(*panel, "StationOrbitApoapsisKm"), "250");
+        Click(FindControl<QPushButton>(*panel, "StationOrbitFill"));
         // a = 6371 km + (250 + 35786) / 2 km, e = 35536 / (2 a).
-        QCOMPARE(w.tyx->StationSemiMajorAxis->text(), QStringLiteral("24389000"));
-        QCOMPARE(w.tyx->StationExcentricity->text(), QStringLiteral("0.7285251548"));
-        QCOMPARE(w.tyx->StationInclination->text(), QStringLiteral("51.6"));
+        QCOMPARE(w.Control<QLineEdit>("StationSemiMajorAxis")->text(), QStringLiteral("24389000"));
+        QCOMPARE(w.Control<QLineEdit>("StationExcentricity")->text(), QStringLiteral("0.7285251548"));
+        QCOMPARE(w.Control<QLineEdit>("StationInclination")->text(), QStringLiteral("51.6"));
         QCOMPARE(Figure(panel, "Periapsis altitude"), QStringLiteral("250.0 km"));
         QCOMPARE(Figure(panel, "Apoapsis altitude"), QStringLiteral("35786.0 km"));
         // Nothing is stored until the user validates.
-        QCOMPARE(w.tyx->Document.StationTable[0].SemiMajorAxis, QStringLiteral("6771000"));
-        QCOMPARE(w.boxes, 0);
+        QCOMPARE(DocumentOf(*w.tyx).StationTable[0].SemiMajorAxis, QStringLiteral("6771000"));
+        VERIFY_SCRIPT_DONE(w.boxes);
     }
 
     void loadedShips_data() {
@@ -175,45 +166,46 @@ class OrbitTabsTest : public QObject {
         QFETCH(QString, period);
         QFETCH(QString, warning);
         OrbitWindow w;
-        Select(w.tyx->ShipName, row);
-        ShipOrbitPanel* panel = w.Ship();
+        Pick(w.Control<QComboBox>("ShipName"), row);
+        QWidget* panel = w.Ship();
         QCOMPARE(Figure(panel, "Altitude"), altitude);
         QVERIFY2(Figure(panel, "Period").startsWith(period), qPrintable(Figure(panel, "Period")));
-        QCOMPARE(panel->Warning->text(), warning);
-        QCOMPARE(w.boxes, 0);
+        QCOMPARE(Warning(panel)->text(), warning);
+        VERIFY_SCRIPT_DONE(w.boxes);
     }
 
     // The planet button changes the caption first; the panel follows it.
     void shipChangesPlanet() {
         OrbitWindow w;
-        w.tyx->ShipOrbitingRposX->setText(" 1837400");
-        w.tyx->ShipOrbitingRvelY->setText(" 1633");
-        QCOMPARE(w.Ship()->Warning->text(), QStringLiteral("The periapsis lies below the surface."));
-        Select(w.tyx->OrbitingRef, 1);
-        w.tyx->Command11->click();
-        QCOMPARE(w.tyx->ShipOrbitingPlanet->text(), QStringLiteral("   Moon"));
+        Type(w.Control<QLineEdit>("ShipOrbitingRposX"), " 1837400");
+        Type(w.Control<QLineEdit>("ShipOrbitingRvelY"), " 1633");
+        QCOMPARE(Warning(w.Ship())->text(), QStringLiteral("The periapsis lies below the surface."));
+        QVERIFY(PickText(w.Control<QComboBox>("OrbitingRef"), "   Moon"));
+        ClickNamed(*w.tyx, "Command11");
+        QCOMPARE(LabelText(*w.tyx, "ShipOrbitingPlanet"), QStringLiteral("   Moon"));
         QCOMPARE(Figure(w.Ship(), "Altitude"), QStringLiteral("100.0 km"));
-        QVERIFY(w.Ship()->Warning->isHidden());
-        QCOMPARE(w.boxes, 0);
+        QVERIFY(Warning(w.Ship())->isHidden());
+        VERIFY_SCRIPT_DONE(w.boxes);
     }
 
     // Loading through the editor's own path shows the figures of the first station and ship.
     void loadedThroughTheEditor() {
         OrbitWindow w;
-        QFile file(QStringLiteral(SKELVAN_TEST_DATA "/orbit/insight.scn"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        w.sim.Write("sim/Scenarios/insight.scn", file.readAll());
-        w.tyx->StationExcentricity->setText("0.5"); // an edit of the previous scenario
-        QVERIFY(w.tyx->TyxSetting("insight.scn", "Orbit insight test", true));
+        Type(w.Control<QLineEdit>("StationExcentricity"), "0.5"); // an edit of the previous scenario
+        Pick(w.Control<QComboBox>("StationName"), 1);
+        Pick(w.Control<QComboBox>("ShipName"), 2);
+        w.boxes.Expect("Do you wish to save insight.scn ?", "Skelvan Scenario Editor", MsgButtons::OkCancel,
+                       MsgIcon::None, MsgResult::Cancel);
+        LoadScenario(*w.tyx, "insight.scn");
         QCOMPARE(Figure(w.Station(), "Periapsis altitude"), QStringLiteral("400.0 km"));
-        QVERIFY(w.Station()->Warning->isHidden());
+        QVERIFY(Warning(w.Station())->isHidden());
         QCOMPARE(Figure(w.Ship(), "Altitude"), QStringLiteral("400.0 km"));
-        QCOMPARE(w.boxes, 0);
+        VERIFY_SCRIPT_DONE(w.boxes);
     }
 
     // The user guide leads to the orbit page, and every picture of that page is there.
     void guidePage() {
-        OrbitWindow w; // registers the editor's resources
+        OrbitWindow w(false); // registers the editor's resources
         QFile guide(QStringLiteral(":/help/user_guide.html"));
         QVERIFY(guide.open(QIODevice::ReadOnly));
         QVERIFY(guide.readAll().contains("href=\"orbit_insight.html"));
@@ -233,14 +225,14 @@ class OrbitTabsTest : public QObject {
     // A landed ship hides the orbiting frame and its panel with it.
     void landedShipHidesPanel() {
         OrbitWindow w;
-        QWidget* page = w.tyx->SSTab1->widget(2);
-        Select(w.tyx->ShipName, 3);
+        QWidget* page = w.Control<QTabWidget>("SSTab1")->widget(2);
+        Pick(w.Control<QComboBox>("ShipName"), 3);
         QVERIFY(!w.Ship()->isVisibleTo(page));
-        Select(w.tyx->ShipName, 0);
+        Pick(w.Control<QComboBox>("ShipName"), 0);
         QVERIFY(w.Ship()->isVisibleTo(page));
-        QCOMPARE(w.boxes, 0);
+        VERIFY_SCRIPT_DONE(w.boxes);
     }
 };
 
-SKELVAN_TEST(OrbitTabsTest);
+QTEST_MAIN(OrbitTabsTest)
 #include "test_orbit_tabs.moc"

@@ -1,6 +1,5 @@
 // Files kept in memory for the rest of the start-up, and the progress shown on a long one.
 #include "core/io/file_access.h"
-#include "test_registry.h"
 #include "widgets/dialogs/start_up_progress.h"
 
 #include <QDir>
@@ -88,5 +87,5 @@ class ReadOnceTest : public QObject {
         QCOMPARE(slow.Percent(), 50);
     }
 };
-SKELVAN_TEST(ReadOnceTest);
+QTEST_MAIN(ReadOnceTest)
 #include "test_read_once.moc"

@@ -1,9 +1,9 @@
 // The main window's start-up catalogs, the lock and the change of planetary system, driven
-// offscreen on a test installation.
-#include "app/tyx.h"
-#include "test_registry.h"
-#include "tyx_fixture.h"
-#include "widgets/dialogs/planetary_system_information.h"
+// offscreen as a user drives them on a test installation.
+#include "support/scripted_answers.h"
+#include "support/simulator_fixture.h"
+#include "support/user_actions.h"
+#include "support/window_access.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,20 +11,83 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTreeWidget>
 
 namespace {
 const QString kWarning = "As soon as you select a planetary system, all the stations and ships are reset !";
 
-int IndexOf(QComboBox* box, const QString& text) {
-    return box->findText(text, Qt::MatchExactly);
+QString Installation() {
+    return TestDataFile("simulator/sim");
 }
 
-// A user's choice in the list: keyboard steps from the entry shown to the wanted one.
-void UserChooses(QComboBox* box, int index) {
-    QSignalBlocker block(box);
-    box->setCurrentIndex(index == 0 ? 1 : index - 1);
-    block.unblock();
-    QTest::keyClick(box, index == 0 ? Qt::Key_Up : Qt::Key_Down);
+// A scenario of the planetary system, with the blocks given (each line ends in CR LF).
+QByteArray Scenario(const QByteArray& system, const QByteArray& stations = QByteArray(),
+                    const QByteArray& ships = QByteArray(), const QByteArray& description = QByteArray(),
+                    const QByteArray& focus = QByteArray()) {
+    QByteArray file = "BEGIN_DESC\r\n" + description + "END_DESC\r\n\r\n";
+    file += "BEGIN_ENVIRONMENT\r\n  System " + system + "\r\n  Date MJD 51981.5\r\nEND_ENVIRONMENT\r\n\r\n";
+    if (!focus.isEmpty()) file += "BEGIN_FOCUS\r\n  Ship " + focus + "\r\nEND_FOCUS\r\n\r\n";
+    if (!stations.isEmpty()) file += "BEGIN_STATIONS\r\n" + stations + "END_STATIONS\r\n\r\n";
+    if (!ships.isEmpty()) file += "BEGIN_SHIPS\r\n" + ships + "END_SHIPS\r\n";
+    return file;
+}
+
+QByteArray Station(const QByteArray& name, const QByteArray& className, const QByteArray& body) {
+    return name + ":" + className + "\r\n  REF " + body +
+           "\r\n  EL_MJD 51981.5\r\n  ELEMENTS 7000000 0 0 0 0 0\r\n  AROT 0 0 0\r\nEND\r\n";
+}
+
+QByteArray Ship(const QByteArray& name, const QByteArray& body) {
+    return name + ":Kite\r\n  STATUS Orbiting " + body +
+           "\r\n  RPOS 7000000 0 0\r\n  RVEL 0 7500 0\r\nEND\r\n";
+}
+
+// A scenario of Gamma, a system without bodies, with a station, two ships and a description.
+QByteArray OldScenario() {
+    return Scenario("Gamma", Station("Old station", "Dock2", "Ash"),
+                    Ship("Old ship", "Ash") + Ship("Other ship", "Ash"), "An old scenario\r\n", "Old ship");
+}
+
+QComboBox* Systems(const TYX& w) {
+    return FindControl<QComboBox>(w, "PlanetarySystem");
+}
+
+// The information window, made by the main window once a system was read.
+QWidget* Information(const TYX& w) {
+    return FindControl<QWidget>(w, "PlanetarySystemInformation");
+}
+
+QString InformationText(const TYX& w, const char* name) {
+    QWidget* window = Information(w);
+    return window ? LabelText(*window, name) : QString();
+}
+
+QComboBox* InformationBodies(const TYX& w) {
+    return FindControl<QComboBox>(*Information(w), "Planet");
+}
+
+// The system list's entries as "name (file)".
+QStringList SystemEntries(const QComboBox* box) {
+    QStringList entries;
+    for (int i = 0; i < box->count(); ++i)
+        entries.append(box->itemText(i) + " (" + box->itemData(i).toString() + ")");
+    return entries;
+}
+
+// The lines of a tree without the marks of the open items.
+QStringList TreeShape(const QTreeWidget* tree) {
+    QStringList lines = TreeItemLines(tree);
+    for (QString& line : lines)
+        if (line.endsWith(" +")) line.chop(2);
+    return lines;
+}
+
+// Clears the lock as the user does: the warning, then the list can be used.
+void Unlock(TYX& w, MessageBoxScript& boxes) {
+    boxes.Expect(kWarning, "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
+    ClickNamed(w, "Check2");
+    VERIFY_SCRIPT_DONE(boxes);
+    QVERIFY(Systems(w)->isEnabled());
 }
 } // namespace
 
@@ -35,191 +98,218 @@ class StartUpCatalogsTest : public QObject {
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
     void catalogsAfterStartUp() {
-        ScriptedBoxes boxes;
-        TyxInTemp run(TestData("sim"));
-        TYX& w = *run.window;
-        QVERIFY(w.StartedUp());
-        QStringList systems;
-        QStringList files;
-        for (int i = 0; i < w.PlanetarySystem->count(); ++i) {
-            systems.append(w.PlanetarySystem->itemText(i));
-            files.append(w.PlanetarySystem->itemData(i).toString());
-        }
-        QCOMPARE(systems, (QStringList{"Alpha", "Beta", "Gamma", "Hybrid"}));
-        QCOMPARE(files, (QStringList{"Alpha.cfg", "Beta.cfg", "Gamma.cfg", "Hybrid.cfg"}));
-        QCOMPARE(w.PlanetarySystemFile, files);
-        QCOMPARE(w.PlanetarySystem->currentIndex(), -1); // no system before a scenario is read
-        // The station class files stay in Buffer for the dock ports, in the order of StationClass.
-        QCOMPARE(w.Buffer, (QStringList{"Dock2.cfg", "Double.cfg", "Double.cfg"}));
-        QCOMPARE(w.NBuffer, (QStringList{"Dock2Mesh", "DoubleMesh", "DoubleMesh"}));
-        QCOMPARE(w.BufferList.size(), 19);
-        if (w.Spacecraft) {
-            QCOMPARE(w.Spacecraft->count(), 10);
-            QCOMPARE(w.Spacecraft->itemText(5), QString("ght"));
-        }
-        if (w.StationClass) {
-            QCOMPARE(w.StationClass->count(), 3);
-            QCOMPARE(w.StationClass->currentIndex(), 0);
-            QCOMPARE(w.StationClass->currentText(), QString("Dock2"));
-        }
-        QVERIFY(w.Check2->isChecked());
-        QVERIFY(!w.PlanetarySystem->isEnabled());
-        QVERIFY(boxes.AllShown());
+        SimulatorFixture sim(Installation());
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
+        QVERIFY(w->StartedUp());
+        // Each entry carries its system file.
+        QCOMPARE(SystemEntries(Systems(*w)), (QStringList{"Alpha (Alpha.cfg)", "Beta (Beta.cfg)",
+                                                          "Gamma (Gamma.cfg)", "Hybrid (Hybrid.cfg)"}));
+        QCOMPARE(Systems(*w)->currentIndex(), -1); // no system before a scenario is read
+        auto* spacecraft = FindControl<QComboBox>(*w, "Spacecraft");
+        QCOMPARE(spacecraft->count(), 10);
+        QCOMPARE(spacecraft->itemText(5), QString("ght"));
+        // One station class per dock list: Double.cfg has two.
+        auto* stationClasses = FindControl<QComboBox>(*w, "StationClass");
+        QCOMPARE(Items(stationClasses), (QStringList{"Dock2", "Double", "Double"}));
+        QCOMPARE(stationClasses->currentIndex(), 0);
+        QVERIFY(FindControl<QCheckBox>(*w, "Check2")->isChecked());
+        QVERIFY(!Systems(*w)->isEnabled());
+        // The station class files were kept for their dock ports: stations of both classes
+        // show them once a scenario is read (two lists and the one between them for Double).
+        sim.WriteScenario(
+            "Docks.scn", Scenario("Alpha", Station("One", "Dock2", "Ash") + Station("Two", "Double", "Ash")));
+        LoadScenario(*w, "Docks.scn");
+        QCOMPARE(TreeShape(FindControl<QTreeWidget>(*w, "ShipDockedTree")),
+                 (QStringList{"[Ash] 1", "  [One] 3", "    [Dock  1] 6", "    [Dock  2] 6", "  [Two] 3",
+                              "    [Dock  1] 6", "    [Dock  2] 6", "    [Dock  3] 6", "[Birch] 1",
+                              "  [   Cone] 2", "[Dune] 1"}));
+        VERIFY_SCRIPT_DONE(boxes);
     }
 
+    // The spacecraft classes come from the class records of the files listed, each file's
+    // records repeated as often as the file holds them.
     void findDataReadsTheListedFiles() {
-        ScriptedBoxes boxes;
-        TyxInTemp run(TestData("sim"));
-        TYX& w = *run.window;
-        w.BufferList = QStringList{"Twin.cfg", "Kite.cfg", "Missing.cfg"};
-        w.FindData("ClassName", "ClassName");
-        QCOMPARE(w.Buffer, (QStringList{"Twin.cfg", "Twin.cfg", "Kite.cfg"}));
-        QCOMPARE(w.NBuffer, (QStringList{"Twin A", "Twin B", "Twin A", "Twin B", "Kite"}));
+        SimulatorFixture sim;
+        for (const char* name : {"Twin.cfg", "Kite.cfg"})
+            QVERIFY(QFile::copy(Installation() + "/Config/" + name, sim.ConfigFolder() + "/" + name));
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
+        QCOMPARE(Items(FindControl<QComboBox>(*w, "Spacecraft")),
+                 (QStringList{"Kite", "Twin A", "Twin B", "Twin A", "Twin B"}));
+        QCOMPARE(FindControl<QComboBox>(*w, "StationClass")->count(), 0);
     }
 
     void lockWarnsOnlyWhenCleared() {
-        ScriptedBoxes boxes;
-        TyxInTemp run(TestData("sim"));
-        TYX& w = *run.window;
+        SimulatorFixture sim(Installation());
+        sim.WriteScenario("Old.scn", OldScenario());
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
+        LoadScenario(*w, "Old.scn");
+        auto* lock = FindControl<QCheckBox>(*w, "Check2");
         for (int round = 0; round < 2; ++round) {
-            boxes.Expect(kWarning, "Warning", MsgIcon::Exclamation);
-            w.Check2->click();
-            QVERIFY(!w.Check2->isChecked());
-            QVERIFY(w.PlanetarySystem->isEnabled());
-            QVERIFY(boxes.AllShown());
-            w.Check2->click(); // setting the lock again says nothing
-            QVERIFY(w.Check2->isChecked());
-            QVERIFY(!w.PlanetarySystem->isEnabled());
+            boxes.Expect(kWarning, "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
+            Click(lock);
+            QVERIFY(!lock->isChecked());
+            QVERIFY(Systems(*w)->isEnabled());
+            VERIFY_SCRIPT_DONE(boxes);
+            Click(lock); // setting the lock again says nothing
+            QVERIFY(lock->isChecked());
+            QVERIFY(!Systems(*w)->isEnabled());
         }
-        QCOMPARE(boxes.shown.size(), 2);
+        QCOMPARE(boxes.shown.size(), qsizetype(2));
     }
 
     void userChoiceChangesTheSystem() {
-        ScriptedBoxes boxes;
-        TyxInTemp run(TestData("sim"));
-        TYX& w = *run.window;
+        SimulatorFixture sim(Installation());
         // A scenario in the window, to be emptied.
-        w.Document.StationTableRedim(2);
-        w.Document.StationTable[1].Name = "Old station";
-        w.Document.ShipTableRedim(3);
-        w.Document.ShipTable[2].Name = "Old ship";
-        w.Description->setPlainText("An old scenario");
-        w.ShipFocus->setText("Old ship");
-        w.PossibleShipFocus->addItems({"Old ship", "Other ship"});
+        sim.WriteScenario("Old.scn", OldScenario());
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
+        LoadScenario(*w, "Old.scn");
+        QCOMPARE(LabelText(*w, "ShipFocus"), QString("Old ship"));
+        QCOMPARE(FindControl<QComboBox>(*w, "PossibleShipFocus")->count(), 2);
 
-        boxes.Expect(kWarning, "Warning", MsgIcon::Exclamation);
-        w.Check2->click();
-        UserChooses(w.PlanetarySystem, IndexOf(w.PlanetarySystem, "Alpha"));
-        QCOMPARE(w.PlanetarySystem->currentText(), QString("Alpha"));
-        QCOMPARE(w.Buffer, (QStringList{"Ash", "Birch", "   Cone", "Dune"}));
-        QCOMPARE(w.Document.StationTable.size(), std::size_t(1));
-        QCOMPARE(w.Document.StationTable[0].Name, QString());
-        QCOMPARE(w.Document.ShipTable.size(), std::size_t(1));
-        QCOMPARE(w.Document.ShipTable[0].Name, QString());
-        QCOMPARE(w.Description->toPlainText(), QString());
-        QCOMPARE(w.ShipFocus->text(), QString());
-        QCOMPARE(w.PossibleShipFocus->count(), 0);
-        if (w.StationIndex) QCOMPARE(w.StationIndex->text(), QString("0"));
-        if (w.ShipIndex) QCOMPARE(w.ShipIndex->text(), QString("0"));
-        if (w.StationRef) QCOMPARE(w.StationRef->count(), 4);
-        if (w.OrbitingRef) QCOMPARE(w.OrbitingRef->itemText(2), QString("   Cone"));
+        Unlock(*w, boxes);
+        QVERIFY(PickText(Systems(*w), "Alpha"));
+        QCOMPARE(Systems(*w)->currentText(), QString("Alpha"));
+        QCOMPARE(Items(FindControl<QComboBox>(*w, "StationRef")),
+                 (QStringList{"Ash", "Birch", "   Cone", "Dune"}));
+        const ScenarioDocument& document = DocumentOf(*w);
+        QCOMPARE(document.StationTable.size(), std::size_t(1));
+        QCOMPARE(document.StationTable[0].Name, QString());
+        QCOMPARE(document.ShipTable.size(), std::size_t(1));
+        QCOMPARE(document.ShipTable[0].Name, QString());
+        QCOMPARE(FindControl<QPlainTextEdit>(*w, "Description")->toPlainText(), QString());
+        QCOMPARE(LabelText(*w, "ShipFocus"), QString());
+        QCOMPARE(FindControl<QComboBox>(*w, "PossibleShipFocus")->count(), 0);
+        QCOMPARE(FindControl<QComboBox>(*w, "StationName")->count(), 0);
+        QCOMPARE(FindControl<QComboBox>(*w, "ShipName")->count(), 0);
+        QCOMPARE(LabelText(*w, "StationIndex"), QString("0"));
+        QCOMPARE(LabelText(*w, "ShipIndex"), QString("0"));
+        QCOMPARE(FindControl<QComboBox>(*w, "OrbitingRef")->itemText(2), QString("   Cone"));
         // The information window is filled, not shown, and shows the third body, a moon read
         // from its own file under its name without the blanks.
-        PlanetarySystemInformation* info = w.InformationWindow();
-        QVERIFY(!info->isVisible());
-        QCOMPARE(info->Planet->count(), 4);
-        QCOMPARE(info->Planet->currentIndex(), 2);
-        QCOMPARE(info->PlanetSideralRotationPeriod->text(), QString("23h56min4sec"));
+        QVERIFY(!Information(*w)->isVisible());
+        QCOMPARE(InformationBodies(*w)->count(), 4);
+        QCOMPARE(InformationBodies(*w)->currentIndex(), 2);
+        QCOMPARE(InformationText(*w, "PlanetSideralRotationPeriod"), QString("23h56min4sec"));
 
         // Another choice runs on the system just chosen, not on the one chosen before.
-        UserChooses(w.PlanetarySystem, IndexOf(w.PlanetarySystem, "Beta"));
-        QCOMPARE(w.Buffer, (QStringList{"Ember", "Frost"}));
-        QCOMPARE(info->Planet->currentIndex(), 0); // fewer than three bodies: the first
-        QCOMPARE(info->PlanetAtmosphereLimit->text(), QString("50,000 m"));
-        QVERIFY(boxes.AllShown());
+        QVERIFY(PickText(Systems(*w), "Beta"));
+        QCOMPARE(Items(FindControl<QComboBox>(*w, "StationRef")), (QStringList{"Ember", "Frost"}));
+        QCOMPARE(InformationBodies(*w)->currentIndex(), 0); // fewer than three bodies: the first
+        QCOMPARE(InformationText(*w, "PlanetAtmosphereLimit"), QString("50,000 m"));
+        VERIFY_SCRIPT_DONE(boxes);
     }
 
+    // While the lock is set the list takes no pick.
     void lockedListChangesNothing() {
-        ScriptedBoxes boxes;
-        TyxInTemp run(TestData("sim"));
-        TYX& w = *run.window;
-        w.Buffer = QStringList{"untouched"};
-        w.PlanetarySystem->setEnabled(true); // even if the list could be reached
-        UserChooses(w.PlanetarySystem, IndexOf(w.PlanetarySystem, "Alpha"));
-        QCOMPARE(w.Buffer, QStringList{"untouched"});
+        SimulatorFixture sim(Installation());
+        sim.WriteScenario("Old.scn", Scenario("Beta", Station("Old station", "Dock2", "Ember")));
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
+        LoadScenario(*w, "Old.scn");
+        Pick(Systems(*w), Systems(*w)->findText("Alpha"));
+        QCOMPARE(Systems(*w)->currentText(), QString("Beta"));
+        QCOMPARE(Items(FindControl<QComboBox>(*w, "StationRef")), (QStringList{"Ember", "Frost"}));
+        QCOMPARE(Items(FindControl<QComboBox>(*w, "StationName")), QStringList{"Old station"});
     }
 
+    // Reading a scenario names the system of its file in the list: the scenario must stay.
     void choiceFromCodeChangesNothing() {
-        ScriptedBoxes boxes;
-        TyxInTemp run(TestData("sim"));
-        TYX& w = *run.window;
-        boxes.Expect(kWarning, "Warning", MsgIcon::Exclamation);
-        w.Check2->click();
-        w.Document.ShipTableRedim(2);
-        // The scenario reader names the system of its file: the scenario must stay.
-        w.PlanetarySystem->setCurrentIndex(IndexOf(w.PlanetarySystem, "Beta"));
-        QCOMPARE(w.Document.ShipTable.size(), std::size_t(3));
+        SimulatorFixture sim(Installation());
+        sim.WriteScenario("Old.scn", OldScenario());
+        sim.WriteScenario("Beta.scn",
+                          Scenario("Beta", QByteArray(), Ship("First", "Ember") + Ship("Second", "Frost")));
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
+        LoadScenario(*w, "Old.scn");
+        Unlock(*w, boxes);
+        boxes.Expect("Do you wish to save Old.scn ?", "Skelvan Scenario Editor", MsgButtons::OkCancel,
+                     MsgIcon::None, MsgResult::Cancel);
+        LoadScenario(*w, "Beta.scn");
+        VERIFY_SCRIPT_DONE(boxes);
+        QCOMPARE(Systems(*w)->currentText(), QString("Beta"));
+        QCOMPARE(Items(FindControl<QComboBox>(*w, "ShipName")), (QStringList{"First", "Second"}));
+        QCOMPARE(DocumentOf(*w).ShipTable.size(), std::size_t(3));
+        QCOMPARE(DocumentOf(*w).ShipTable[1].Name, QString("Second"));
     }
 
+    // A scenario of a system no file gave adds an entry without a file; picking it changes nothing.
     void entryWithoutFileChangesNothing() {
-        ScriptedBoxes boxes;
-        TyxInTemp run(TestData("sim"));
-        TYX& w = *run.window;
-        boxes.Expect(kWarning, "Warning", MsgIcon::Exclamation);
-        w.Check2->click();
-        w.PlanetarySystem->insertItem(0, "Unknown"); // a name that no system file gave
-        w.Document.ShipTableRedim(2);
-        UserChooses(w.PlanetarySystem, 0);
-        QCOMPARE(w.Document.ShipTable.size(), std::size_t(3));
+        SimulatorFixture sim(Installation());
+        sim.WriteScenario("Unknown.scn",
+                          Scenario("Unknown", QByteArray(), Ship("First", "Ash") + Ship("Second", "Ash")));
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
+        boxes.Expect("The planetary system file \"" + LabelText(*w, "CfgDir") +
+                         "Unknown.cfg\" cannot be read.",
+                     "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
+        LoadScenario(*w, "Unknown.scn");
+        VERIFY_SCRIPT_DONE(boxes);
+        QCOMPARE(Systems(*w)->currentText(), QString("Unknown"));
+        QCOMPARE(Systems(*w)->currentData().toString(), QString());
+        Unlock(*w, boxes);
+        QVERIFY(PickText(Systems(*w), "Unknown"));
+        QCOMPARE(DocumentOf(*w).ShipTable.size(), std::size_t(3));
+        QCOMPARE(FindControl<QComboBox>(*w, "ShipName")->count(), 2);
         // The entries after it still open their own files.
-        UserChooses(w.PlanetarySystem, IndexOf(w.PlanetarySystem, "Alpha"));
-        QCOMPARE(w.Buffer.first(), QString("Ash"));
+        QVERIFY(PickText(Systems(*w), "Alpha"));
+        QCOMPARE(FindControl<QComboBox>(*w, "StationRef")->itemText(0), QString("Ash"));
+        QCOMPARE(FindControl<QComboBox>(*w, "ShipName")->count(), 0);
     }
 
     void unreadableFileIsSkippedAndReported() {
-        ScriptedBoxes boxes;
-        TyxInTemp run(TestData("sim"), false);
+        SimulatorFixture sim(Installation());
         // A file that opens but whose reading fails: this process's memory seen from offset 0.
         if (!QFile::exists("/proc/self/mem")) QSKIP("needs a file whose reading fails");
-        QVERIFY(QFile::link("/proc/self/mem", run.ConfigFolder() + "Broken.cfg"));
+        QVERIFY(QFile::link("/proc/self/mem", sim.ConfigFolder() + "/Broken.cfg"));
+        MessageBoxScript boxes;
         boxes.Expect(
             "These configuration files could not be read and are left out of the catalogs:\rBroken.cfg",
-            "Warning", MsgIcon::Exclamation);
-        run.Start();
-        QVERIFY(boxes.AllShown());
-        QCOMPARE(run.window->PlanetarySystemFile,
-                 (QStringList{"Alpha.cfg", "Beta.cfg", "Gamma.cfg", "Hybrid.cfg"}));
-        QCOMPARE(run.window->Buffer.size(), 3);
+            "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
+        auto w = sim.MakeWindow();
+        VERIFY_SCRIPT_DONE(boxes);
+        QCOMPARE(SystemEntries(Systems(*w)), (QStringList{"Alpha (Alpha.cfg)", "Beta (Beta.cfg)",
+                                                          "Gamma (Gamma.cfg)", "Hybrid (Hybrid.cfg)"}));
+        QCOMPARE(FindControl<QComboBox>(*w, "StationClass")->count(), 3);
     }
 
+    // The system file went away after the start: picking the system says so and lists no body.
     void unreadableSystemFileIsReported() {
-        ScriptedBoxes boxes;
-        TyxInTemp run(TestData("sim"));
-        TYX& w = *run.window;
-        const QString path = w.CfgDir->text() + "Nowhere.cfg";
-        boxes.Expect("The planetary system file \"" + path + "\" cannot be read.", "Warning",
-                     MsgIcon::Exclamation);
-        w.Buffer = QStringList{"stale"};
-        w.ExtractPlanet(path);
-        QVERIFY(boxes.AllShown());
-        QVERIFY(w.Buffer.isEmpty());
-        QCOMPARE(w.InformationWindow()->Planet->count(), 0);
-        QCOMPARE(w.InformationWindow()->PlanetMass->text(), QString());
+        SimulatorFixture sim(Installation());
+        sim.WriteScenario("Old.scn", Scenario("Beta", Station("Old station", "Dock2", "Ember")));
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
+        LoadScenario(*w, "Old.scn");
+        QVERIFY(QFile::remove(sim.ConfigFolder() + "/Alpha.cfg"));
+        Unlock(*w, boxes);
+        boxes.Expect("The planetary system file \"" + LabelText(*w, "CfgDir") + "Alpha.cfg\" cannot be read.",
+                     "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
+        QVERIFY(PickText(Systems(*w), "Alpha"));
+        VERIFY_SCRIPT_DONE(boxes);
+        QCOMPARE(FindControl<QComboBox>(*w, "StationRef")->count(), 0);
+        QCOMPARE(InformationBodies(*w)->count(), 0);
+        QCOMPARE(InformationText(*w, "PlanetMass"), QString());
     }
 
     void demoInstallation() {
-        ScriptedBoxes boxes;
-        TyxInTemp run(QStringLiteral(SKELVAN_DEMO_DIR));
-        TYX& w = *run.window;
-        QCOMPARE(w.PlanetarySystemFile, (QStringList{"Corvus.cfg", "Sol.cfg"}));
-        QCOMPARE(w.Buffer, (QStringList{"Carousel.cfg", "Lantern.cfg", "Trellis.cfg"}));
-        w.ExtractPlanet(w.CfgDir->text() + "Sol.cfg");
-        PlanetarySystemInformation* info = w.InformationWindow();
-        QCOMPARE(info->Planet->currentText(), QString("Earth"));
-        QCOMPARE(info->PlanetMeanRadius->text(), QString("6,371,000 m"));
-        QCOMPARE(info->PlanetSideralRotationPeriod->text(), QString("23h56min4sec"));
-        QVERIFY(boxes.AllShown());
+        SimulatorFixture sim(QStringLiteral(SKELVAN_DEMO_DIR));
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
+        QCOMPARE(SystemEntries(Systems(*w)), (QStringList{"Corvus (Corvus.cfg)", "Sol (Sol.cfg)"}));
+        QCOMPARE(Items(FindControl<QComboBox>(*w, "StationClass")),
+                 (QStringList{"Carousel", "Lantern", "Trellis"}));
+        LoadScenario(*w, "Earth Orbit Rendezvous.scn");
+        ChooseMenuItem(*w, "Menu31");
+        QVERIFY(Information(*w)->isVisible());
+        QCOMPARE(InformationBodies(*w)->currentText(), QString("Earth"));
+        QCOMPARE(InformationText(*w, "PlanetMeanRadius"), QString("6,371,000 m"));
+        QCOMPARE(InformationText(*w, "PlanetSideralRotationPeriod"), QString("23h56min4sec"));
+        VERIFY_SCRIPT_DONE(boxes);
     }
 };
-SKELVAN_TEST(StartUpCatalogsTest);
+
+QTEST_MAIN(StartUpCatalogsTest)
 #include "test_start_up_catalogs.moc"

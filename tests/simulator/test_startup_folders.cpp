@@ -1,40 +1,22 @@
-#include "app/tyx.h"
+// Where the editor finds the simulator at start-up: the setting "tyx.cfg", the folder search
+// window when the setting names no installation, and the folders "skelvan.cfg" names.
 #include "core/installation/settings.h"
 #include "core/io/file_access.h"
-#include "simulator_fixture.h"
-#include "test_registry.h"
-#include "widgets/common/message_box.h"
-#include "widgets/common/modal.h"
+#include "support/refused_storage.h"
+#include "support/scripted_answers.h"
+#include "support/simulator_fixture.h"
+#include "support/user_actions.h"
+#include "support/window_access.h"
 #include "widgets/dialogs/skelvan_folder_search.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
 namespace {
-// Records every message box; answers OK. A test states which boxes it expects.
-struct MessageLog {
-    QStringList texts;
-    MessageLog() {
-        SetMessageResponder([this](const QString& text, const QString& title, MsgButtons, MsgIcon) {
-            texts << title + ": " + text;
-            return MsgResult::Ok;
-        });
-    }
-    ~MessageLog() { SetMessageResponder({}); }
-};
-
-struct ModalScript {
-    int shown = 0;
-    explicit ModalScript(std::function<void(QDialog*)> step) {
-        SetModalDriver([this, step](QDialog* dialog) {
-            ++shown;
-            step(dialog);
-        });
-    }
-    ~ModalScript() { SetModalDriver({}); }
-};
+const QString kRestart = "You must restart the program to take into account the modification.";
 } // namespace
 
 class StartupFoldersTest : public QObject {
@@ -42,19 +24,19 @@ class StartupFoldersTest : public QObject {
   private slots:
     void validSettingNeedsNoSearch() {
         SimulatorFixture sim;
-        MessageLog messages;
-        ModalScript modal([](QDialog*) { QFAIL("no dialog expected"); });
+        MessageBoxScript messages;
+        DialogScript modal; // none expected
         TYX tyx;
         QVERIFY(tyx.StartedUp());
-        QCOMPARE(modal.shown, 0);
-        QCOMPARE(messages.texts, QStringList());
-        QCOMPARE(tyx.SimulatorFolder, sim.SimulatorFolder());
-        QCOMPARE(tyx.CfgDir->text(), sim.SimulatorFolder() + "\\Config\\");
-        QCOMPARE(tyx.ScnDir->text(), sim.SimulatorFolder() + "\\Scenarios\\");
+        QCOMPARE(modal.shown, QStringList());
+        // The simulator folder is the working folder, and its two folders are named for others.
+        QCOMPARE(QDir::currentPath(), sim.SimulatorFolder());
+        QCOMPARE(LabelText(tyx, "CfgDir"), sim.SimulatorFolder() + "\\Config\\");
+        QCOMPARE(LabelText(tyx, "ScnDir"), sim.SimulatorFolder() + "\\Scenarios\\");
         // The setting is rewritten with the cleaned folder alone.
         QCOMPARE(sim.Read("start/tyx.cfg"), (sim.SimulatorFolder() + "\r\n").toUtf8());
-        QCOMPARE(tyx.findChild<QLabel*>("CfgDir"), tyx.CfgDir);
-        QVERIFY(tyx.CfgDir->isHidden());
+        QVERIFY(FindControl<QLabel>(tyx, "CfgDir")->isHidden());
+        QVERIFY(FindControl<QLabel>(tyx, "ScnDir")->isHidden());
     }
 
     void staleOrMissingSettingOpensSearch_data() {
@@ -72,21 +54,23 @@ class StartupFoldersTest : public QObject {
             sim.WriteSetting(sim.Root());
         else
             sim.Write("start/tyx.cfg", "");
-        MessageLog messages;
-        ModalScript modal([&](QDialog* dialog) {
+        MessageBoxScript messages;
+        DialogScript modal;
+        modal.Expect("SkelvanFolderSearch", [&](QDialog* dialog) {
             auto* search = qobject_cast<SkelvanFolderSearch*>(dialog);
             QVERIFY(search);
             QCOMPARE(search->windowTitle(), QString("Skelvan folder search"));
-            QVERIFY(!search->Command1->isEnabled());
+            auto* validate = FindControl<QPushButton>(*search, "Command1");
+            QVERIFY(!validate->isEnabled());
             search->OpenFolder(sim.SimulatorFolder());
-            QVERIFY(search->Command1->isEnabled());
-            search->Command1->click();
+            QVERIFY(validate->isEnabled());
+            Click(validate);
         });
         TYX tyx;
         QVERIFY(tyx.StartedUp());
-        QCOMPARE(modal.shown, 1);
-        QCOMPARE(messages.texts, QStringList());
-        QCOMPARE(tyx.SimulatorFolder, sim.SimulatorFolder());
+        VERIFY_SCRIPT_DONE(modal);
+        QCOMPARE(QDir::currentPath(), sim.SimulatorFolder());
+        QCOMPARE(LabelText(tyx, "CfgDir"), sim.SimulatorFolder() + "\\Config\\");
         // "TYX.cfg" written by the search window is the "tyx.cfg" read and rewritten at start-up.
         QCOMPARE(SimulatorFolderFromSetting(ReadWholeFile(sim.StartFolder() + "/tyx.cfg").value_or("")),
                  sim.SimulatorFolder());
@@ -96,12 +80,16 @@ class StartupFoldersTest : public QObject {
     void searchClosedWithoutFolderEndsCleanly() {
         SimulatorFixture sim;
         sim.RemoveSetting();
-        MessageLog messages;
-        ModalScript modal([](QDialog* dialog) { dialog->reject(); });
+        MessageBoxScript messages;
+        messages.Expect("Skelvan Scenario Editor cannot work without the folder where Skelvan is installed. "
+                        "The program ends now; start it again to choose the folder.",
+                        "Skelvan folder search", MsgButtons::Ok, MsgIcon::Exclamation);
+        DialogScript modal;
+        modal.Expect("SkelvanFolderSearch", [](QDialog* dialog) { dialog->reject(); });
         TYX tyx;
         QVERIFY(!tyx.StartedUp());
-        QCOMPARE(messages.texts.size(), 1);
-        QVERIFY(messages.texts.first().contains("cannot work without"));
+        VERIFY_SCRIPT_DONE(modal);
+        VERIFY_SCRIPT_DONE(messages);
         QVERIFY(!QFile::exists(sim.StartFolder() + "/tyx.cfg"));
         QVERIFY(!QFile::exists(sim.StartFolder() + "/TYX.cfg"));
     }
@@ -119,18 +107,20 @@ class StartupFoldersTest : public QObject {
         SimulatorFixture sim;
         sim.Write("other/" + fileName, "ConfigDir = .\\Config\\\r\n");
         SkelvanFolderSearch search(sim.StartFolder() + "/");
+        auto* validate = FindControl<QPushButton>(search, "Command1");
         search.OpenFolder(sim.Root() + "/other");
-        QCOMPARE(search.Command1->isEnabled(), enabled);
-        QCOMPARE(search.Label1->text(), QDir::toNativeSeparators(sim.Root() + "/other"));
+        QCOMPARE(validate->isEnabled(), enabled);
+        QCOMPARE(LabelText(search, "Label1"), QDir::toNativeSeparators(sim.Root() + "/other"));
         search.OpenFolder(sim.Root());
-        QVERIFY(!search.Command1->isEnabled());
+        QVERIFY(!validate->isEnabled());
     }
 
     void validateWritesTheSetting() {
         SimulatorFixture sim;
         SkelvanFolderSearch search(sim.StartFolder() + "/");
+        search.show();
         search.OpenFolder(sim.SimulatorFolder());
-        search.Command1->click();
+        Click(FindControl<QPushButton>(search, "Command1"));
         QVERIFY(search.Validated());
         // Written as "TYX.cfg", read as "tyx.cfg": one file, whatever the platform's case rules.
         QCOMPARE(SimulatorFolderFromSetting(sim.Read("start/tyx.cfg")),
@@ -138,37 +128,45 @@ class StartupFoldersTest : public QObject {
         QCOMPARE(QDir(sim.StartFolder()).entryList({"*.cfg"}, QDir::Files, QDir::IgnoreCase).size(), 1);
     }
 
+    // The start-up rewrites the setting; on storage that refuses the write it says why, goes
+    // on, and the setting stays as it was.
     void settingThatCannotBeWrittenIsReported() {
+#ifndef Q_OS_UNIX
+        QSKIP("a full disk is made with the POSIX file size limit");
+#else
         SimulatorFixture sim;
-        TYX tyx;
-        QVERIFY(tyx.StartedUp());
-        // A folder in the place of the setting file: the rewrite fails and says why.
-        QVERIFY(QFile::remove(sim.StartFolder() + "/tyx.cfg"));
-        QVERIFY(QDir(sim.StartFolder()).mkdir("tyx.cfg"));
-        MessageLog messages;
-        tyx.RewriteSetting();
-        QCOMPARE(messages.texts.size(), 1);
-        QVERIFY2(
-            messages.texts.first().startsWith("Warning: The setting file \"tyx.cfg\" could not be written: "),
-            qPrintable(messages.texts.first()));
-        QVERIFY(QFileInfo(sim.StartFolder() + "/tyx.cfg").isDir());
-        QCOMPARE(tyx.SimulatorFolder, sim.SimulatorFolder());
+        const QByteArray setting = sim.Read("start/tyx.cfg");
+        MessageBoxScript messages;
+        messages.ExpectStart("The setting file \"tyx.cfg\" could not be written: ", "Warning", MsgButtons::Ok,
+                             MsgIcon::Exclamation);
+        std::unique_ptr<TYX> tyx;
+        {
+            FileSizeLimit limit(4); // less than the setting's line
+            QVERIFY(limit.ok());
+            tyx = sim.MakeWindow();
+        }
+        VERIFY_SCRIPT_DONE(messages);
+        QVERIFY(tyx->StartedUp());
+        QCOMPARE(sim.Read("start/tyx.cfg"), setting);
+        QCOMPARE(QDir::currentPath(), sim.SimulatorFolder());
+#endif
     }
 
     void menuAsksForRestart() {
         SimulatorFixture sim;
-        TYX tyx;
-        QVERIFY(tyx.StartedUp());
-        MessageLog messages;
-        ModalScript modal([](QDialog* dialog) { dialog->reject(); });
-        tyx.Menu32->trigger();
-        QCOMPARE(modal.shown, 1);
-        QCOMPARE(
-            messages.texts,
-            QStringList{"Information: You must restart the program to take into account the modification."});
-        QCOMPARE(tyx.SimulatorFolder, sim.SimulatorFolder());
+        MessageBoxScript messages;
+        auto tyx = sim.MakeWindow();
+        QVERIFY(tyx->StartedUp());
+        DialogScript modal;
+        modal.Expect("SkelvanFolderSearch", [](QDialog* dialog) { dialog->reject(); });
+        messages.Expect(kRestart, "Information", MsgButtons::Ok, MsgIcon::Information);
+        ChooseMenuItem(*tyx, "Menu32");
+        VERIFY_SCRIPT_DONE(modal);
+        VERIFY_SCRIPT_DONE(messages);
+        // Closed without a folder: the simulator folder stays the working folder.
+        QCOMPARE(QDir::currentPath(), sim.SimulatorFolder());
     }
 };
 
-SKELVAN_TEST(StartupFoldersTest);
+QTEST_MAIN(StartupFoldersTest)
 #include "test_startup_folders.moc"

@@ -1,156 +1,80 @@
 #pragma once
-// A main window over a small simulator installation, with the station tab loaded the way the
-// scenario reader leaves it, and every message box answered from a script.
-#include "app/tyx.h"
-#include "simulator_fixture.h"
-#include "widgets/common/location_trees_view.h"
-#include "widgets/common/message_box.h"
-#include "widgets/common/selection.h"
+// The main window over the station tests' installation, tests/data/stations/sim: the planetary
+// system Home (Earth, its Moon, Mars), the bases Alpha Base (three pads) and Beta (one) on Earth
+// and Gamma on the Moon, the station classes Ring (two ports) and Wheel (five), and the class
+// Plain without a dock list. Scenarios are opened through the load dialog, and every message box
+// is answered from a script.
+#include "core/scenario/day_dates.h"
+#include "support/scripted_answers.h"
+#include "support/simulator_fixture.h"
+#include "support/user_actions.h"
+#include "support/window_access.h"
 
+#include <QCheckBox>
 #include <QComboBox>
-#include <QSignalBlocker>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTreeWidget>
 #include <memory>
 
-struct ShownBox {
-    QString text;
-    QString title;
-    MsgButtons buttons;
-    MsgIcon icon;
-};
-
-// Answers boxes in order from `answers`; a box beyond them counts as unexpected.
-struct MessageScript {
-    QList<ShownBox> shown;
-    QList<MsgResult> answers;
-    int unexpected = 0;
-    MessageScript() {
-        SetMessageResponder(
-            [this](const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon) {
-                shown << ShownBox{text, title, buttons, icon};
-                if (answers.isEmpty()) {
-                    ++unexpected;
-                    return MsgResult::Cancel;
-                }
-                return answers.takeFirst();
-            });
-    }
-    ~MessageScript() { SetMessageResponder({}); }
-    void Reset() {
-        shown.clear();
-        answers.clear();
-        unexpected = 0;
-    }
-};
-
-inline StationRow Station(const QString& name, const QString& className, const QString& ref,
-                          bool classRotation, const QString& frequency) {
-    StationRow row;
-    row.Name = name;
-    row.ClassName = className;
-    row.Ref = ref;
-    row.ClassRotation = classRotation;
-    row.ZrotFrequency = frequency;
-    row.SemiMajorAxis = "7000000";
-    row.Excentricity = "0.05";
-    row.Inclination = "51.6";
-    row.AscendingNodeLongitude = "10";
-    row.PeriapsisLongitude = "20";
-    row.MeanLongitude = "30";
-    row.ArotX = "1";
-    row.ArotY = "2";
-    row.ArotZ = "3";
-    row.EpochDate = 37000;
-    row.EpochHour = "13";
-    row.EpochMinute = "5";
-    return row;
+// A station block of a scenario: the orbit 7000 km (or the axis given), excentricity 0.05,
+// angles 51.6, 10, 20 and 30 degrees, frame angles 1, 2 and 3 degrees, the epoch day 37000 of
+// the editor's count (MJD 52018) at 13:05, and the rotation of its class or the frequency given.
+inline QByteArray StationBlock(const QByteArray& name, const QByteArray& className, const QByteArray& body,
+                               bool classRotation, const QByteArray& frequency = QByteArray(),
+                               const QByteArray& axis = "7000000") {
+    QByteArray block = name + ":" + className + "\r\n  REF " + body +
+                       "\r\n  EL_MJD 52018.5451388889\r\n  ELEMENTS " + axis + " 0.05 51.6 10 20 30\r\n";
+    if (!classRotation) block += "  ZROT_FREQUENCY " + frequency + "\r\n";
+    return block + "  AROT 1 2 3\r\nEND\r\n";
 }
 
-inline ShipRow Ship(const QString& name, const QString& status, const QString& statusRef,
-                    const QString& station, const QString& port, const QString& base = QString(),
-                    const QString& pad = QString()) {
-    ShipRow row;
-    row.Name = name;
-    row.Status = status;
-    row.StatusRef = statusRef;
-    row.DockedStation = station;
-    row.DockedPort = port;
-    row.Base = base;
-    row.Pad = pad;
-    return row;
+// A ship block of class Kite with its status line ("Docked Earth:Orion:2") and other lines.
+inline QByteArray ShipBlock(const QByteArray& name, const QByteArray& status,
+                            const QByteArray& more = QByteArray()) {
+    return name + ":Kite\r\n  STATUS " + status + "\r\n" + more + "  FUEL 1\r\nEND\r\n";
+}
+
+// A scenario of the system Home with the blocks given.
+inline QByteArray StationScenario(const QByteArray& stations, const QByteArray& ships) {
+    QByteArray file = "BEGIN_ENVIRONMENT\r\n  System Home\r\n  Date MJD 51981.5\r\nEND_ENVIRONMENT\r\n\r\n";
+    if (!stations.isEmpty()) file += "BEGIN_STATIONS\r\n" + stations + "END_STATIONS\r\n\r\n";
+    if (!ships.isEmpty()) file += "BEGIN_SHIPS\r\n" + ships + "END_SHIPS\r\n";
+    return file;
 }
 
 class StationWindow {
   public:
-    SimulatorFixture sim;
-    MessageScript messages;
+    SimulatorFixture sim{TestDataFile("stations/sim")};
+    MessageBoxScript messages;
     std::unique_ptr<TYX> tyx;
 
-    StationWindow() {
-        sim.CopyTree(QStringLiteral(SKELVAN_TEST_DATA "/stations/config"), sim.ConfigFolder());
-        tyx = std::make_unique<TYX>();
-        SetItems(tyx->StationRef, {"Earth", "   Moon", "Mars"});
-        SetItems(tyx->StationClass, {"Ring", "Plain", "Wheel"});
-        tyx->Buffer = QStringList{"Ring.cfg", "Plain.cfg", "Wheel.cfg", "Missing.cfg"};
-        tyx->StationDockScan();
-        messages.Reset();
-    }
+    StationWindow() : tyx(sim.MakeWindow()) {}
 
-    static void SetItems(QComboBox* box, const QStringList& items) {
-        const QSignalBlocker block(box);
-        box->clear();
-        box->addItems(items);
+    // Opens a scenario of the installation; over an open one the save prompt is answered Cancel.
+    void Open(const QString& name) {
+        if (!Text("scnfile").isEmpty())
+            messages.Expect("Do you wish to save " + Text("scnfile") + " ?", "Skelvan Scenario Editor",
+                            MsgButtons::OkCancel, MsgIcon::None, MsgResult::Cancel);
+        LoadScenario(*tyx, name);
+        VERIFY_SCRIPT_DONE(messages);
     }
+    // Writes the scenario for the test and opens it.
+    void Load(const QByteArray& scenario, const QString& name = "Test.scn") {
+        sim.WriteScenario(name, scenario);
+        Open(name);
+    }
+    // Three stations (Orion, Selene, Ares) and ships docked at them, landed and orbiting.
+    void LoadStandard() { Open("Standard.scn"); }
 
-    // Fills the document and the lists as reading a scenario does, and builds both trees.
-    void Load(const std::vector<StationRow>& stations, const std::vector<ShipRow>& ships) {
-        tyx->StationTabReset();
-        const int n = static_cast<int>(stations.size());
-        tyx->Document.StationTableRedim(n);
-        for (int s = 0; s < n; ++s) {
-            tyx->Document.StationTable[s] = stations[s];
-            const QSignalBlocker block(tyx->StationName);
-            tyx->StationName->addItem(stations[s].Name);
-        }
-        if (n > 0) Select(tyx->StationName, 0);
-        const int m = static_cast<int>(ships.size());
-        tyx->Document.ShipTableRedim(m);
-        {
-            const QSignalBlocker block(tyx->ShipName);
-            tyx->ShipName->clear();
-            for (int j = 0; j < m; ++j) {
-                tyx->Document.ShipTable[j] = ships[j];
-                tyx->ShipName->addItem(ships[j].Name);
-            }
-        }
-        tyx->BaseUpDate();
-        tyx->StationTreeUpdate();
-        tyx->StationDockTreeUpdate();
-        tyx->BasePadTreeUpdate();
-    }
-
-    // The standard scenario: three stations and ships docked, landed and orbiting.
-    void LoadStandard() {
-        Load(
-            {Station("Orion", "Wheel", "Earth", true, "0.05"),
-             Station("Selene", "Ring", "   Moon", false, "0.1"), Station("Ares", "Plain", "Mars", false, "")},
-            {Ship("Dart", "Docked", "Earth", "Orion", "2"), Ship("Kite", "DOCKED", "   Moon", "Selene", "1"),
-             Ship("Moth", "docked", "   Moon", "selene", "2"), Ship("Gnat", "Docked", "Earth", "Orion", "02"),
-             Ship("Hawk", "Landed", "Earth", "", "", "Alpha Base", "3"),
-             Ship("Wasp", "Orbiting", "Mars", "Ares", "")});
-    }
+    template <class T> T* Control(const char* name) const { return FindControl<T>(*tyx, name); }
+    QComboBox* List(const char* name) const { return Control<QComboBox>(name); }
+    QLineEdit* Box(const char* name) const { return Control<QLineEdit>(name); }
+    QString Text(const char* name) const { return LabelText(*tyx, name); }
+    QStringList DockTree() const { return TreeItemLines(Control<QTreeWidget>("ShipDockedTree")); }
+    QStringList LandingTree() const { return TreeItemLines(Control<QTreeWidget>("ShipLandingTree")); }
+    void Press(const char* name) const { ClickNamed(*tyx, name); }
+    // The open scenario as the window holds it.
+    const ScenarioDocument& Scenario() const { return DocumentOf(*tyx); }
 };
-
-// The items of a tree, parents before children, as "[text] image", a "+" for an open item.
-inline QStringList TreeItemLines(const QTreeWidget* tree) {
-    QStringList lines;
-    std::function<void(QTreeWidgetItem*, int)> visit = [&](QTreeWidgetItem* item, int depth) {
-        lines << QString(depth * 2, u' ') + "[" + item->text(0) + "] " +
-                     QString::number(item->data(0, Qt::UserRole).toInt()) + (item->isExpanded() ? " +" : "");
-        for (int c = 0; c < item->childCount(); ++c)
-            visit(item->child(c), depth + 1);
-    };
-    for (int r = 0; r < tree->topLevelItemCount(); ++r)
-        visit(tree->topLevelItem(r), 0);
-    return lines;
-}

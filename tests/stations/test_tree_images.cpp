@@ -1,4 +1,3 @@
-#include "test_registry.h"
 #include "widgets/common/tree_images.h"
 
 #include <QImage>
@@ -38,5 +37,5 @@ class TreeImagesTest : public QObject {
         QVERIFY(!TreeImage(7).isNull());
     }
 };
-SKELVAN_TEST(TreeImagesTest);
+QTEST_MAIN(TreeImagesTest)
 #include "test_tree_images.moc"

@@ -171,8 +171,9 @@ void EnvironmentTab::showPlanetarySystems() {
     {
         const QSignalBlocker block(systemList_);
         systemList_->clear();
+        // Each entry carries its file, as other programs read the list.
         for (const PlanetarySystemEntry& system : session_.planetarySystems())
-            systemList_->addItem(system.name);
+            systemList_->addItem(system.name, system.installed ? QVariant(system.file) : QVariant());
         systemList_->setCurrentIndex(-1);
     }
     SetCheckedQuietly(lock_, true);

@@ -1,4 +1,4 @@
-#include "refused_storage.h"
+#include "support/refused_storage.h"
 
 #ifdef Q_OS_UNIX
 #include <QFile>

@@ -1,0 +1,83 @@
+#include "support/simulator_fixture.h"
+
+#include "app/tyx.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+QString TestDataFile(const QString& relative) {
+    return QStringLiteral(SKELVAN_TEST_DATA) + "/" + relative;
+}
+
+SimulatorFixture::SimulatorFixture() : previousFolder_(QDir::currentPath()) {
+    if (!dir_.isValid()) return;
+    QDir root(dir_.path());
+    ok_ = root.mkpath("start") && root.mkpath("sim/Config") && root.mkpath("sim/Scenarios");
+    Write("sim/skelvan.cfg",
+          "; test installation\r\nConfigDir = .\\Config\\\r\nScenarioDir = .\\Scenarios\\\r\n");
+    WriteSetting(QDir::toNativeSeparators(SimulatorFolder()) + " ; the simulator");
+    ok_ = ok_ && QDir::setCurrent(StartFolder());
+}
+
+SimulatorFixture::SimulatorFixture(const QString& installation) : previousFolder_(QDir::currentPath()) {
+    if (!dir_.isValid()) return;
+    ok_ = QFileInfo(installation).isDir() && CopyTree(installation) && QDir().mkpath(StartFolder());
+    WriteSetting(QDir::toNativeSeparators(SimulatorFolder()));
+    ok_ = ok_ && QFile::exists(StartFolder() + "/tyx.cfg") && QDir::setCurrent(StartFolder());
+}
+
+SimulatorFixture::~SimulatorFixture() {
+    QDir::setCurrent(previousFolder_);
+}
+
+void SimulatorFixture::Write(const QString& relative, const QByteArray& bytes) const {
+    const QString path = dir_.path() + "/" + relative;
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(bytes);
+}
+
+QByteArray SimulatorFixture::Read(const QString& relative) const {
+    QFile file(dir_.path() + "/" + relative);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray SimulatorFixture::ScenarioBytes(const QString& name) const {
+    return Read("sim/Scenarios/" + name);
+}
+
+void SimulatorFixture::WriteScenario(const QString& name, const QByteArray& bytes) const {
+    Write("sim/Scenarios/" + name, bytes);
+}
+
+void SimulatorFixture::WriteSetting(const QString& firstLine) const {
+    Write("start/tyx.cfg", (firstLine + "\r\n").toLocal8Bit());
+}
+
+void SimulatorFixture::RemoveSetting() const {
+    QFile::remove(StartFolder() + "/tyx.cfg");
+}
+
+bool SimulatorFixture::CopyTree(const QString& from, const QString& to) const {
+    const QString target = to.isEmpty() ? SimulatorFolder() : to;
+    if (!QDir().mkpath(target)) return false;
+    bool copied = true;
+    for (const QFileInfo& info : QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString path = target + "/" + info.fileName();
+        if (info.isDir()) {
+            copied = CopyTree(info.filePath(), path) && copied;
+        } else {
+            QFile::remove(path);
+            copied = QFile::copy(info.filePath(), path) && copied;
+        }
+    }
+    return copied;
+}
+
+std::unique_ptr<TYX> SimulatorFixture::MakeWindow() const {
+    QDir::setCurrent(StartFolder());
+    auto window = std::make_unique<TYX>();
+    window->show();
+    return window;
+}
