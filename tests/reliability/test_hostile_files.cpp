@@ -5,7 +5,6 @@
 #include "core/io/file_access.h"
 #include "core/text/codepage.h"
 #include "core/text/record_lookup.h"
-#include "test_registry.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -168,5 +167,5 @@ class HostileFilesTest : public QObject {
         QVERIFY2(timer.elapsed() < 60000, qPrintable(QString::number(timer.elapsed())));
     }
 };
-SKELVAN_TEST(HostileFilesTest);
+QTEST_GUILESS_MAIN(HostileFilesTest)
 #include "test_hostile_files.moc"

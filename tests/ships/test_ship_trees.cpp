@@ -1,7 +1,7 @@
 // The location trees follow the ships: validation and delete mark the pad or port a ship takes
 // and free the one it leaves; the pickers work on the trees as the station side builds them.
 #include "ship_window_fixture.h"
-#include "stations/tree_text.h"
+#include "support/core/tree_text.h"
 #include "test_registry.h"
 #include "widgets/common/location_trees_view.h"
 #include "widgets/common/selection.h"

@@ -1,10 +1,8 @@
 // The three start-up catalogs built from a configuration folder's files.
 #include "core/installation/class_catalogs.h"
-#include "test_registry.h"
-#include "tyx_fixture.h"
+#include "test_files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -16,8 +14,7 @@ std::vector<ConfigFile> FolderFiles(const QString& folder) {
     std::sort(names.begin(), names.end(),
               [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     for (const QString& name : names) {
-        QFile file(dir.filePath(name));
-        if (file.open(QIODevice::ReadOnly)) files.push_back({name, file.readAll()});
+        if (const auto bytes = ReadFileBytes(dir.filePath(name))) files.push_back({name, *bytes});
     }
     return files;
 }
@@ -73,7 +70,7 @@ class ClassCatalogsTest : public QObject {
     }
 
     void catalogsOfTestFolder() {
-        const ClassCatalogs c = BuildClassCatalogs(FolderFiles(TestData("sim/Config")));
+        const ClassCatalogs c = BuildClassCatalogs(FolderFiles(TestDataPath("simulator/sim/Config")));
         // One entry per system file: Beta holds two "Star1" and two "Name" records and takes its
         // first name; Gamma has no name and is listed under its file name.
         QCOMPARE(c.planetarySystems, (QStringList{"Alpha", "Beta", "Gamma", "Hybrid"}));
@@ -87,7 +84,7 @@ class ClassCatalogsTest : public QObject {
     }
 
     void catalogsOfDemo() {
-        const ClassCatalogs c = BuildClassCatalogs(FolderFiles(QStringLiteral(SKELVAN_DEMO_DIR) + "/Config"));
+        const ClassCatalogs c = BuildClassCatalogs(FolderFiles(DemoPath("Config")));
         QCOMPARE(c.planetarySystems, (QStringList{"Corvus", "Sol"}));
         QCOMPARE(c.planetarySystemFiles, (QStringList{"Corvus.cfg", "Sol.cfg"}));
         QCOMPARE(c.spacecraftClasses, (QStringList{"Albatross", "Heron", "Kestrel", "Petrel"}));
@@ -164,5 +161,5 @@ class ClassCatalogsTest : public QObject {
         QVERIFY(!builder.LastWasStationClass());
     }
 };
-SKELVAN_TEST(ClassCatalogsTest);
+QTEST_GUILESS_MAIN(ClassCatalogsTest)
 #include "test_class_catalogs.moc"

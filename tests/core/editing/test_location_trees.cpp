@@ -1,6 +1,5 @@
 #include "core/editing/location_trees.h"
 #include "reference_walk.h"
-#include "test_registry.h"
 #include "tree_text.h"
 
 #include <QRandomGenerator>
@@ -236,5 +235,5 @@ class LocationTreesTest : public QObject {
         }
     }
 };
-SKELVAN_TEST(LocationTreesTest);
+QTEST_GUILESS_MAIN(LocationTreesTest)
 #include "test_location_trees.moc"

@@ -2,9 +2,8 @@
 // known orbits, a textbook example of elements from a state vector, and state vectors built
 // here from chosen elements with the perifocal rotation written out independently.
 #include "core/orbit/orbit_insight.h"
-#include "test_registry.h"
+#include "test_files.h"
 
-#include <QFile>
 #include <QTest>
 #include <cmath>
 
@@ -13,9 +12,7 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr double kRad = kPi / 180;
 
 QByteArray DataFile(const QString& name) {
-    QFile file(QStringLiteral(SKELVAN_TEST_DATA "/orbit/") + name);
-    if (!file.open(QIODevice::ReadOnly)) qFatal("missing test data %s", qPrintable(name));
-    return file.readAll();
+    return TestDataFile(QStringLiteral("orbit/") + name);
 }
 
 // The Earth as geodesy gives it: GM 398600.4418 km^3/s^2, equatorial radius 6378.137 km.
@@ -422,5 +419,5 @@ class OrbitInsightTest : public QObject {
     static double LeadingNumberOf(const QString& text) { return text.toDouble(); }
 };
 
-SKELVAN_TEST(OrbitInsightTest);
+QTEST_GUILESS_MAIN(OrbitInsightTest)
 #include "test_orbit_insight.moc"

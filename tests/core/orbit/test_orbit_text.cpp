@@ -4,7 +4,6 @@
 #include "core/orbit/orbit_outline.h"
 #include "core/orbit/orbit_text.h"
 #include "core/text/text_rules.h"
-#include "test_registry.h"
 
 #include <QTest>
 #include <cmath>
@@ -317,5 +316,5 @@ class OrbitTextTest : public QObject {
     }
 };
 
-SKELVAN_TEST(OrbitTextTest);
+QTEST_GUILESS_MAIN(OrbitTextTest)
 #include "test_orbit_text.moc"

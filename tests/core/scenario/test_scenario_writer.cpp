@@ -1,8 +1,7 @@
 #include "core/scenario/scenario_reader.h"
 #include "core/scenario/scenario_writer.h"
 #include "core/text/text_rules.h"
-#include "scenario_test_support.h"
-#include "test_registry.h"
+#include "scenario_columns.h"
 
 #include <QDir>
 #include <QFile>
@@ -326,5 +325,5 @@ class ScenarioWriterTest : public QObject {
         QCOMPARE(old.readAll(), QByteArray("old contents\r\n"));
     }
 };
-SKELVAN_TEST(ScenarioWriterTest);
+QTEST_GUILESS_MAIN(ScenarioWriterTest)
 #include "test_scenario_writer.moc"

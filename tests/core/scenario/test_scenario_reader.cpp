@@ -1,6 +1,5 @@
 #include "core/scenario/scenario_reader.h"
-#include "scenario_test_support.h"
-#include "test_registry.h"
+#include "scenario_columns.h"
 
 #include <QTest>
 
@@ -453,5 +452,5 @@ class ScenarioReaderTest : public QObject {
         }
     }
 };
-SKELVAN_TEST(ScenarioReaderTest);
+QTEST_GUILESS_MAIN(ScenarioReaderTest)
 #include "test_scenario_reader.moc"

@@ -1,5 +1,4 @@
 #include "core/text/record_lookup.h"
-#include "test_registry.h"
 
 #include <QDir>
 #include <QFile>
@@ -104,5 +103,5 @@ class RecordLookupTest : public QObject {
     }
 };
 
-SKELVAN_TEST(RecordLookupTest);
+QTEST_GUILESS_MAIN(RecordLookupTest)
 #include "test_record_lookup.moc"
