@@ -1,7 +1,7 @@
 #include "core/text/record_lookup.h"
 
-#include "core/io/file_access.h"
 #include "core/text/codepage.h"
+#include "core/text/line_views.h"
 #include "core/text/text_rules.h"
 
 namespace {
@@ -53,16 +53,6 @@ template <class Visit> void ForEachRecord(const QByteArray& bytes, Visit&& visit
     }
     if (start < n) RecordsOfLine(all.mid(start), visit);
 }
-
-QStringView TrimView(QStringView text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == u' ')
-        ++begin;
-    while (end > begin && text.at(end - 1) == u' ')
-        --end;
-    return text.mid(begin, end - begin);
-}
 } // namespace
 
 QStringList ReadConfigRecord(const QByteArray& bytes) {
@@ -79,26 +69,4 @@ QString GetData(const QByteArray& bytes, const QString& flag) {
         if (UCase(t.left(flag.size()).toString()) == key) result = t.toString();
     });
     return result;
-}
-
-QStringList ExtractData(const QByteArray& bytes, const QString& startFlag, const QString& endFlag) {
-    QStringList collected;
-    bool collecting = false;
-    ForEachRecord(bytes, [&](QStringView record) {
-        const QStringView t = TrimView(record);
-        if (t == startFlag) collecting = true;
-        if (t == endFlag) collecting = false;
-        if (collecting && t != startFlag && t != endFlag) collected.append(t.toString());
-    });
-    return collected;
-}
-
-QString GetDataFromFile(const QString& path, const QString& flag) {
-    const auto bytes = ReadWholeFile(path);
-    return bytes ? GetData(*bytes, flag) : kNoData;
-}
-
-QStringList ExtractDataFromFile(const QString& path, const QString& startFlag, const QString& endFlag) {
-    const auto bytes = ReadWholeFile(path);
-    return bytes ? ExtractData(*bytes, startFlag, endFlag) : QStringList();
 }

@@ -414,6 +414,14 @@ class ScenarioReaderTest : public QObject {
             << Crlf({"BEGIN_DESC", "a", "END_DESC", "BEGIN_DESC", "b", "END_DESC"}) << "a";
         QTest::newRow("trailing blanks and tab kept") << Crlf({"BEGIN_DESC", "a \t", "END_DESC"}) << "a \t";
         QTest::newRow("mixed line ends") << QByteArray("BEGIN_DESC\na\rb\r\nEND_DESC") << "a\r\nb";
+        // A comma ends a configuration record, never a description line.
+        QTest::newRow("comma in description") << Crlf({"BEGIN_DESC", "One, two", "END_DESC"}) << "One, two";
+        QTest::newRow("two sections in order")
+            << Crlf({"BEGIN_DESC", "a", "END_DESC", "x", "BEGIN_DESC", "b", "END_DESC"}) << "a";
+        QTest::newRow("no start marker") << Crlf({"a", "END_DESC"}) << "";
+        QTest::newRow("markers compare exactly") << Crlf({"begin_desc", "a", "END_DESC"}) << "";
+        QTest::newRow("indented markers are trimmed, the lines are not")
+            << Crlf({"  BEGIN_DESC  ", "  a  ", "END_DESC"}) << "  a  ";
     }
     void description() {
         QFETCH(QByteArray, bytes);
