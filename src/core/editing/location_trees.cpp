@@ -52,13 +52,6 @@ QString UpperTrim(const QString& text) {
 }
 } // namespace
 
-QString DockPortText(int number) {
-    return QStringLiteral("Dock ") + NumberText(number);
-}
-QString LandingPadText(int number) {
-    return QStringLiteral("Landing pad ") + NumberText(number);
-}
-
 TreeNodes BodyNodes(const QStringList& bodies) {
     TreeNodes nodes;
     nodes.reserve(bodies.size());
@@ -145,20 +138,6 @@ TreeNodes BaseTreeNodes(const QStringList& bodies, const QStringList& baseCatalo
         }
     }
     return nodes;
-}
-
-TreeNodes WithoutShips(const TreeNodes& nodes) {
-    TreeNodes kept;
-    std::vector<int> newIndex(nodes.size(), -1);
-    for (size_t k = 0; k < nodes.size(); ++k) {
-        const TreeNode& node = nodes[k];
-        const bool parentKept =
-            node.parent < 0 || (node.parent < static_cast<int>(k) && newIndex[node.parent] >= 0);
-        if (node.image == ShipNodeImage || !parentKept) continue;
-        newIndex[k] = static_cast<int>(kept.size());
-        kept.push_back(TreeNode{node.text, node.image, node.parent < 0 ? -1 : newIndex[node.parent]});
-    }
-    return kept;
 }
 
 TreeNodes WithShips(TreeNodes nodes, const std::vector<ShipPlace>& ships, const QString& wantedStatus) {

@@ -126,13 +126,6 @@ void AddToKeyScan(KeyScan& scan, const QString& fileName, const FileKeys& keys) 
     AppendRepeated(scan.values, keys.key2Values, keys.key1Count);
 }
 
-KeyScan FindData(const std::vector<ConfigFile>& files, const QString& key1, const QString& key2) {
-    KeyScan scan;
-    for (const ConfigFile& file : files)
-        AddToKeyScan(scan, file.name, KeysOfFile(file.bytes, key1, key2));
-    return scan;
-}
-
 void CatalogBuilder::Add(const QString& fileName, const QByteArray& bytes) {
     int stars = 0, classRecords = 0, dockLists = 0;
     QString systemName;
@@ -186,11 +179,4 @@ ClassCatalogs CatalogBuilder::Take() {
     catalogs_ = ClassCatalogs();
     lastWasStationClass_ = false;
     return taken;
-}
-
-ClassCatalogs BuildClassCatalogs(const std::vector<ConfigFile>& files) {
-    CatalogBuilder builder;
-    for (const ConfigFile& file : files)
-        builder.Add(file.name, file.bytes);
-    return builder.Take();
 }
