@@ -1,5 +1,7 @@
 #include "core/text/text_rules.h"
 
+#include "core/text/line_views.h"
+
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -8,13 +10,8 @@
 #include <string>
 
 QString Trim(const QString& text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == u' ')
-        ++begin;
-    while (end > begin && text.at(end - 1) == u' ')
-        --end;
-    return text.mid(begin, end - begin);
+    const QStringView trimmed = TrimView(text);
+    return trimmed.size() == text.size() ? text : trimmed.toString();
 }
 
 QString UCase(const QString& text) {
