@@ -7,10 +7,6 @@
 #include <cmath>
 
 namespace {
-bool IsAngle(const QString& text) {
-    return IsANumber(text) && std::abs(LeadingNumber(text)) < 360;
-}
-
 double RecordValue(const QByteArray& file, const QString& key, int keyLength) {
     const QString record = GetData(file, key);
     return record == kNoData ? 0 : LeadingNumber(record.mid(keyLength));
@@ -65,11 +61,4 @@ QStringList StationValidationMessages(const StationControlTexts& texts,
         messages << "The station orbit periapsis longitude is not correct.";
     if (!IsANumber(texts.meanLongitude)) messages << "The station orbit mean longitude is not correct.";
     return messages;
-}
-
-QString ValidationBoxText(const QStringList& messages) {
-    QString text;
-    for (const QString& message : messages)
-        text += message + u'\r';
-    return text;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The checks of the station tab before a station is stored: a function of the texts of the
 // tab's controls and of the reference planet's data to the messages of the failed checks.
+#include "core/editing/validation_report.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -31,8 +33,5 @@ PlanetSize ReadPlanetSize(const QByteArray& planetFile);
 // message names the file instead.
 QStringList StationValidationMessages(const StationControlTexts& texts,
                                       const std::optional<PlanetSize>& planet, const QString& planetFilePath);
-
-// The box text: every message followed by a carriage return.
-QString ValidationBoxText(const QStringList& messages);
 
 inline const QString kStationValidationTitle = QStringLiteral("Station parameter validation not accepted !");
