@@ -2,14 +2,9 @@
 
 #include "core/editing/validation_report.h"
 #include "core/scenario/scenario_document.h"
-#include "core/text/record_lookup.h"
 #include "core/text/text_rules.h"
 
 #include <cmath>
-
-QString PlanetFileName(const QString& cfgDir, const QString& orbitingPlanet) {
-    return cfgDir + Trim(orbitingPlanet) + QStringLiteral(".cfg");
-}
 
 ShipPlanetData PlanetDataFromFile(const QString& planetFile, const std::optional<QByteArray>& bytes) {
     ShipPlanetData planet;
@@ -18,8 +13,7 @@ ShipPlanetData PlanetDataFromFile(const QString& planetFile, const std::optional
         planet.readable = false;
         return planet;
     }
-    // The record reads "Size = <value>"; "No Data" leaves no number and so a radius of 0.
-    planet.meanRadius = LeadingNumber(GetData(*bytes, QStringLiteral("Size")).mid(6));
+    planet.meanRadius = ReadPlanetFile(*bytes).MeanRadius();
     return planet;
 }
 

@@ -25,7 +25,8 @@ struct PlanetSize {
 
 // The planet file's name in the configuration folder: the trimmed planet and ".cfg".
 QString StationPlanetFileName(const QString& refPlanet);
-// A key that the file lacks counts as 0.
+// The mean radius and atmosphere limit of a planet file (ReadPlanetFile); a key that the file
+// lacks counts as 0.
 PlanetSize ReadPlanetSize(const QByteArray& planetFile);
 
 // The failed checks' messages in check order; empty when the station may be stored. Without

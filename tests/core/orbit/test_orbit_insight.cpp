@@ -1,6 +1,7 @@
 // The orbit figures checked against facts from outside this program: the periods of well
 // known orbits, a textbook example of elements from a state vector, and state vectors built
 // here from chosen elements with the perifocal rotation written out independently.
+#include "core/editing/planet_orbit_data.h"
 #include "core/orbit/orbit_insight.h"
 #include "test_files.h"
 
@@ -13,6 +14,11 @@ constexpr double kRad = kPi / 180;
 
 QByteArray DataFile(const QString& name) {
     return TestDataFile(QStringLiteral("orbit/") + name);
+}
+
+// What the insight takes from the bytes of a planet file.
+PlanetOrbitData PlanetOf(const QByteArray& bytes) {
+    return PlanetOrbitDataOf(ReadPlanetFile(bytes));
 }
 
 // The Earth as geodesy gives it: GM 398600.4418 km^3/s^2, equatorial radius 6378.137 km.
@@ -77,7 +83,7 @@ class OrbitInsightTest : public QObject {
         QFETCH(double, mass);
         QFETCH(double, radius);
         QFETCH(double, atmosphere);
-        const PlanetOrbitData p = PlanetOrbitDataFromBytes(DataFile(file));
+        const PlanetOrbitData p = PlanetOf(DataFile(file));
         QCOMPARE(p.Known, known);
         QVERIFY(std::fabs(p.Mu - 6.67430e-11 * mass) <= 1e-9 * p.Mu);
         QCOMPARE(p.MeanRadius, radius);
@@ -95,7 +101,7 @@ class OrbitInsightTest : public QObject {
     void planetDataFromOddBytes() {
         QFETCH(QByteArray, bytes);
         QFETCH(bool, known);
-        QCOMPARE(PlanetOrbitDataFromBytes(bytes).Known, known);
+        QCOMPARE(PlanetOf(bytes).Known, known);
     }
 
     // Periods of circular station orbits that anyone can look up.
@@ -124,7 +130,7 @@ class OrbitInsightTest : public QObject {
 
     // The Earth file's own mass gives the same day for the geostationary radius.
     void geostationaryFromPlanetFile() {
-        const PlanetOrbitData earth = PlanetOrbitDataFromBytes(DataFile("Earth.cfg"));
+        const PlanetOrbitData earth = PlanetOf(DataFile("Earth.cfg"));
         StationElementTexts t{"42164000", "0", "0", "0", "0", "0"};
         const OrbitInsight insight = StationOrbitInsight(t, earth);
         QCOMPARE(insight.Problem, OrbitInsightProblem::None);
@@ -216,7 +222,7 @@ class OrbitInsightTest : public QObject {
     }
 
     void noPlanetData() {
-        const PlanetOrbitData none = PlanetOrbitDataFromBytes(DataFile("NoMass.cfg"));
+        const PlanetOrbitData none = PlanetOf(DataFile("NoMass.cfg"));
         QCOMPARE(StationOrbitInsight({"7e6", "0", "0", "0", "0", "0"}, none).Problem,
                  OrbitInsightProblem::NoPlanetData);
         QCOMPARE(ShipOrbitInsight({"7e6", "0", "0", "0", "7500", "0"}, none).Problem,
