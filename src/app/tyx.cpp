@@ -2,6 +2,7 @@
 // loaded, the three tabs, and the start-up order.
 #include "app/tyx.h"
 
+#include "skelvan_version.h"
 #include "widgets/dialogs/planetary_system_information.h"
 
 #include <QCloseEvent>
@@ -22,7 +23,7 @@ static void InitEditorResources() {
 TYX::TYX(QWidget* parent) : QMainWindow(parent) {
     InitEditorResources();
     setObjectName("TYX");
-    setWindowTitle("Skelvan Scenario Editor v1.06");
+    setWindowTitle("Skelvan Scenario Editor v" SKELVAN_VERSION);
     setWindowIcon(QIcon(":/app/skelvan-scenario-editor.png"));
 
     CfgDir = new QLabel(this);
