@@ -104,7 +104,7 @@ class StationTabTest : public QObject {
                                     "Station Ref Planet", "Possible planet", "Semi-major axis (m)",
                                     "Excentricity", "Orbital element reference time", "h", "mn"})
             QVERIFY2(texts.contains(caption), caption);
-        for (const QString caption :
+        for (const QString& caption :
              {QString("Inclination (\u00B0)"), QString("Ascending node longitude (\u00B0)"),
               QString("Periapsis longitude (\u00B0)"), QString("Mean longitude (\u00B0)"),
               QString("X angle (\u00B0)"), QString("Y angle (\u00B0)"), QString("Z angle (\u00B0)")})
