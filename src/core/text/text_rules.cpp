@@ -180,7 +180,7 @@ QString NumberText(double value) {
     std::string body;
     if (exponent >= 15 || exponent < -4) {
         body = digits.substr(0, 1);
-        if (digits.size() > 1) body += "." + digits.substr(1);
+        if (digits.size() > 1) body.append(".").append(digits, 1);
         char exp[16];
         std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
         body += exp;
@@ -192,7 +192,7 @@ QString NumberText(double value) {
             body = digits.substr(0, intDigits) + "." + digits.substr(intDigits);
         }
     } else {
-        body = "." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+        body.assign(".").append(static_cast<std::size_t>(-exponent - 1), '0').append(digits);
     }
     return QString::fromLatin1((value < 0 ? "-" : " ") + body);
 }
