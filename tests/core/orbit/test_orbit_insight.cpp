@@ -3,6 +3,7 @@
 // here from chosen elements with the perifocal rotation written out independently.
 #include "core/editing/planet_orbit_data.h"
 #include "core/orbit/orbit_insight.h"
+#include "reference_earth.h"
 #include "test_files.h"
 
 #include <QTest>
@@ -19,16 +20,6 @@ QByteArray DataFile(const QString& name) {
 // What the insight takes from the bytes of a planet file.
 PlanetOrbitData PlanetOf(const QByteArray& bytes) {
     return PlanetOrbitDataOf(ReadPlanetFile(bytes));
-}
-
-// The Earth as geodesy gives it: GM 398600.4418 km^3/s^2, equatorial radius 6378.137 km.
-PlanetOrbitData Earth(double atmosphere = 0) {
-    PlanetOrbitData p;
-    p.Known = true;
-    p.Mu = 3.986004418e14;
-    p.MeanRadius = 6378137;
-    p.AtmosphereLimit = atmosphere;
-    return p;
 }
 
 struct State {
