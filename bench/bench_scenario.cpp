@@ -75,8 +75,9 @@ void Write(benchmark::State& state) {
     const ScenarioReadResult& r = Data().read;
     const QString path = Data().dir.filePath("Written.scn");
     for (auto _ : state) {
-        if (!WriteScenarioFile(path, r.document, int(r.stationNames.size()), int(r.shipNames.size())))
-            state.SkipWithError("save failed");
+        const QByteArray bytes =
+            ScenarioFileBytes(r.document, int(r.stationNames.size()), int(r.shipNames.size()));
+        if (!WriteWholeFile(path, bytes)) state.SkipWithError("save failed");
     }
     state.SetBytesProcessed(state.iterations() * Data().bytes.size());
 }

@@ -132,15 +132,6 @@ QString CheckRecordLookup(const QByteArray& bytes) {
     if (found != expected)
         return QStringLiteral("GetData(%1) gave %2, the records say %3")
             .arg(Show(key), Show(found), Show(expected));
-
-    const QString end = key.isEmpty() ? QStringLiteral("END_DESC") : key + QStringLiteral("_END");
-    const QString start = key.isEmpty() ? QStringLiteral("BEGIN_DESC") : key;
-    const QStringList collected = ExtractData(file, start, end);
-    if (collected.size() > records.size())
-        return QStringLiteral("ExtractData collected more records than the file holds");
-    for (const QString& c : collected) {
-        if (c == start || c == end) return QStringLiteral("ExtractData collected a marker %1").arg(Show(c));
-    }
     return {};
 }
 

@@ -8,7 +8,7 @@
 // ClearComments twice equals once; a text IsANumber accepts is read by LeadingNumber in full;
 // LeadingNumber of NumberText gives the number back to 15 significant digits.
 QString CheckTextRules(const QByteArray& bytes);
-// ReadConfigRecord, GetData and ExtractData agree with each other on any file.
+// ReadConfigRecord and GetData agree with each other on any file.
 QString CheckRecordLookup(const QByteArray& bytes);
 // Read, write, read, write: the two writes are equal.
 QString CheckScenarioRoundTrip(const QByteArray& bytes);

@@ -115,11 +115,19 @@ QString CheckDockCount(const QByteArray& bytes) {
 }
 
 QString CheckCatalogScan(const QByteArray& bytes) {
-    std::vector<ConfigFile> files;
+    // The one-pass builder and the plain key scans, over the same files in the same order.
+    CatalogBuilder builder;
+    KeyScan spacecraft, stations;
     const QList<QByteArray> parts = SplitFiles(bytes);
-    for (qsizetype i = 0; i < parts.size(); ++i)
-        files.push_back({QStringLiteral("f%1.cfg").arg(i, 3, 10, QLatin1Char('0')), parts[i]});
-    const ClassCatalogs c = BuildClassCatalogs(files);
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString name = QStringLiteral("f%1.cfg").arg(i, 3, 10, QLatin1Char('0'));
+        builder.Add(name, parts[i]);
+        AddToKeyScan(spacecraft, name,
+                     KeysOfFile(parts[i], QStringLiteral("ClassName"), QStringLiteral("ClassName")));
+        AddToKeyScan(stations, name,
+                     KeysOfFile(parts[i], QStringLiteral("BEGIN_DOCKLIST"), QStringLiteral("Meshname")));
+    }
+    const ClassCatalogs c = builder.Take();
     if (c.planetarySystems.size() != c.planetarySystemFiles.size())
         return QStringLiteral("%1 planetary systems for %2 files")
             .arg(c.planetarySystems.size())
@@ -137,13 +145,11 @@ QString CheckCatalogScan(const QByteArray& bytes) {
         if (!file.startsWith(u'f') || !file.endsWith(QStringLiteral(".cfg")))
             return QStringLiteral("planetary system file %1 is none of the folder's").arg(Show(file));
     }
-    // The one-pass builder agrees with the plain key scan.
-    const KeyScan spacecraft = FindData(files, QStringLiteral("ClassName"), QStringLiteral("ClassName"));
+    // The one-pass builder agrees with the plain key scans.
     if (spacecraft.values != c.spacecraftClasses)
         return QStringLiteral("the catalog holds %1 spacecraft classes, the key scan %2")
             .arg(c.spacecraftClasses.size())
             .arg(spacecraft.values.size());
-    const KeyScan stations = FindData(files, QStringLiteral("BEGIN_DOCKLIST"), QStringLiteral("Meshname"));
     if (stations.files != c.stationClassFiles)
         return QStringLiteral("the catalog holds %1 station class files, the key scan %2")
             .arg(c.stationClassFiles.size())

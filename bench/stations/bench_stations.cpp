@@ -40,7 +40,7 @@ void StationTreeNodeList(benchmark::State& state) {
         for (const auto& [name, count] : in.classes)
             docks.Add(name, count);
         TreeNodes nodes = StationTreeNodes(in.bodies, in.stations, docks);
-        nodes = WithShips(WithoutShips(nodes), in.ships, "Docked");
+        nodes = WithShips(std::move(nodes), in.ships, "Docked");
         benchmark::DoNotOptimize(nodes.data());
         state.counters["nodes"] = double(nodes.size());
     }
@@ -65,7 +65,7 @@ void BaseTreeNodeList(benchmark::State& state) {
     const BaseInputs in;
     for (auto _ : state) {
         TreeNodes nodes = BaseTreeNodes(in.bodies, in.catalog, int(in.catalog.size()));
-        nodes = WithShips(WithoutShips(nodes), in.ships, "Landed");
+        nodes = WithShips(std::move(nodes), in.ships, "Landed");
         benchmark::DoNotOptimize(nodes.data());
         state.counters["nodes"] = double(nodes.size());
     }

@@ -4,6 +4,7 @@
 
 #include "core/editing/editor_session.h"
 #include "widgets/common/selection.h"
+#include "skelvan_version.h"
 #include "widgets/dialogs/planetary_system_information.h"
 #include "widgets/tabs/environment_tab.h"
 #include "widgets/tabs/ship_tab.h"
@@ -26,7 +27,7 @@ static void InitEditorResources() {
 TYX::TYX(QWidget* parent) : QMainWindow(parent), session_(new EditorSession(this)) {
     InitEditorResources();
     setObjectName("TYX");
-    setWindowTitle("Skelvan Scenario Editor v1.06");
+    setWindowTitle("Skelvan Scenario Editor v" SKELVAN_VERSION);
     setWindowIcon(QIcon(":/app/skelvan-scenario-editor.png"));
 
     configMirror_ = new QLabel(this);

@@ -2,7 +2,6 @@
 // read, and the old file stays byte for byte what it was, with no stray file beside it.
 #include "child_process.h"
 #include "core/io/file_access.h"
-#include "test_registry.h"
 
 #include <QDir>
 #include <QFile>
@@ -181,5 +180,5 @@ class FailingDiskTest : public QObject {
         QCOMPARE(Contents(path), newBytes_);
     }
 };
-SKELVAN_TEST(FailingDiskTest);
+QTEST_GUILESS_MAIN(FailingDiskTest)
 #include "test_failing_disk.moc"

@@ -2,7 +2,6 @@
 // tests/data/fuzz-regressions/<target>/<file>. A crash fails the whole run, a hang the
 // test's time limit, a broken property its row.
 #include "properties.h"
-#include "test_registry.h"
 
 #include <QDir>
 #include <QFile>
@@ -79,5 +78,5 @@ class FuzzRegressionsTest : public QObject {
     }
     void catalogScan() { Verify(CheckCatalogScan); }
 };
-SKELVAN_TEST(FuzzRegressionsTest);
+QTEST_GUILESS_MAIN(FuzzRegressionsTest)
 #include "test_fuzz_regressions.moc"

@@ -5,7 +5,6 @@
 #include "core/scenario/scenario_reader.h"
 #include "core/scenario/scenario_writer.h"
 #include "core/text/text_rules.h"
-#include "test_registry.h"
 
 #include <QTest>
 #include <limits>
@@ -110,5 +109,5 @@ class NamesThatLookLikeKeysTest : public QObject {
         QCOMPARE(ReadScenario(bytes).document.ShipTable[0].Heading, QStringLiteral("45.5"));
     }
 };
-SKELVAN_TEST(NamesThatLookLikeKeysTest);
+QTEST_GUILESS_MAIN(NamesThatLookLikeKeysTest)
 #include "test_names_that_look_like_keys.moc"

@@ -2,7 +2,6 @@
 // so under a German or French locale the library's own conversions read and write a decimal
 // comma. The number rules must read "2.5" as two and a half whatever the locale.
 #include "core/text/text_rules.h"
-#include "test_registry.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -55,5 +54,5 @@ class RegionalSettingsTest : public QObject {
         QCOMPARE(NumberText(value), written);
     }
 };
-SKELVAN_TEST(RegionalSettingsTest);
+QTEST_GUILESS_MAIN(RegionalSettingsTest)
 #include "test_regional_settings.moc"

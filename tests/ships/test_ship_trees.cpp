@@ -2,6 +2,7 @@
 // and free the one it leaves; the pickers work on the trees that the installation and the
 // scenario's stations make.
 #include "ship_window_fixture.h"
+#include "support/core/tree_text.h"
 #include "test_registry.h"
 
 #include <QComboBox>

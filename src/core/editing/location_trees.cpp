@@ -50,14 +50,49 @@ QString NumberKey(const QString& text) {
 QString UpperTrim(const QString& text) {
     return Trim(UCase(text));
 }
-} // namespace
 
-QString DockPortText(int number) {
-    return QStringLiteral("Dock ") + NumberText(number);
-}
-QString LandingPadText(int number) {
-    return QStringLiteral("Landing pad ") + NumberText(number);
-}
+// The bodies, and places (stations or bases) added under every node whose key is the key of
+// the place's body, each place with its numbered children (ports or pads). A key is a text as
+// the tree compares it: trimmed for stations, trimmed and upper-cased for bases.
+class PlaceTree {
+  public:
+    using Key = QString (*)(const QString&);
+    PlaceTree(const QStringList& bodies, Key key, const QString& childWord, int placeImage, int childImage)
+        : nodes_(BodyNodes(bodies)), key_(key), childTexts_(childWord), placeImage_(placeImage),
+          childImage_(childImage) {
+        for (int k = 0; k < static_cast<int>(nodes_.size()); ++k)
+            byKey_[key_(nodes_[k].text)].push_back(k);
+    }
+
+    void Add(const QString& body, const QString& name, int childCount) {
+        const auto found = byKey_.constFind(key_(body));
+        if (found == byKey_.constEnd()) return;
+        // Nodes added for this place are not candidates for it, so take the matches first.
+        const std::vector<int> matches = *found;
+        for (int k : matches) {
+            const int place = Node(name, placeImage_, k);
+            for (int n = 1; n <= childCount; ++n)
+                Node(childTexts_.Text(n), childImage_, place);
+        }
+    }
+
+    TreeNodes Take() { return std::move(nodes_); }
+
+  private:
+    int Node(const QString& text, int image, int parent) {
+        const int k = AddNode(nodes_, text, image, parent);
+        byKey_[key_(text)].push_back(k);
+        return k;
+    }
+
+    TreeNodes nodes_;
+    Key key_;
+    NodeIndex byKey_;
+    NumberedTexts childTexts_;
+    int placeImage_;
+    int childImage_;
+};
+} // namespace
 
 TreeNodes BodyNodes(const QStringList& bodies) {
     TreeNodes nodes;
@@ -84,27 +119,10 @@ int DockCounts::Count(const QString& className) const {
 
 TreeNodes StationTreeNodes(const QStringList& bodies, const std::vector<StationPlace>& stations,
                            const DockCounts& docks) {
-    TreeNodes nodes = BodyNodes(bodies);
-    NodeIndex byText;
-    for (int k = 0; k < static_cast<int>(nodes.size()); ++k)
-        byText[Trim(nodes[k].text)].push_back(k);
-    NumberedTexts ports(QStringLiteral("Dock "));
-    for (const StationPlace& station : stations) {
-        const auto found = byText.constFind(Trim(station.ref));
-        if (found == byText.constEnd()) continue;
-        // Nodes added for this station are not candidates for it, so take the matches first.
-        const std::vector<int> matches = *found;
-        const int dockCount = docks.Count(station.className);
-        for (int k : matches) {
-            const int stationNode = AddNode(nodes, station.name, StationNodeImage, k);
-            byText[Trim(station.name)].push_back(stationNode);
-            for (int n = 1; n <= dockCount; ++n) {
-                const int port = AddNode(nodes, ports.Text(n), DockPortNodeImage, stationNode);
-                byText[Trim(nodes[port].text)].push_back(port);
-            }
-        }
-    }
-    return nodes;
+    PlaceTree tree(bodies, Trim, QStringLiteral("Dock "), StationNodeImage, DockPortNodeImage);
+    for (const StationPlace& station : stations)
+        tree.Add(station.ref, station.name, docks.Count(station.className));
+    return tree.Take();
 }
 
 BaseCatalogParts SplitBaseCatalogEntry(const QString& entry) {
@@ -121,44 +139,16 @@ BaseCatalogParts SplitBaseCatalogEntry(const QString& entry) {
 }
 
 TreeNodes BaseTreeNodes(const QStringList& bodies, const QStringList& baseCatalog, int baseCount) {
-    TreeNodes nodes = BodyNodes(bodies);
-    NodeIndex byText;
-    for (int k = 0; k < static_cast<int>(nodes.size()); ++k)
-        byText[UpperTrim(nodes[k].text)].push_back(k);
-    NumberedTexts pads(QStringLiteral("Landing pad "));
+    PlaceTree tree(bodies, UpperTrim, QStringLiteral("Landing pad "), BaseNodeImage, LandingPadNodeImage);
     const int count = std::min<int>(baseCount, static_cast<int>(baseCatalog.size()));
     for (int b = 0; b < count; ++b) {
         const BaseCatalogParts parts = SplitBaseCatalogEntry(baseCatalog[b]);
-        const auto found = byText.constFind(UpperTrim(parts.body));
-        if (found == byText.constEnd()) continue;
-        const std::vector<int> matches = *found;
         const double padValue = LeadingNumber(parts.pads);
         const int padCount =
             padValue > 0 ? static_cast<int>(std::min<double>(std::floor(padValue), kMostPads)) : 0;
-        for (int k : matches) {
-            const int baseNode = AddNode(nodes, parts.name, BaseNodeImage, k);
-            byText[UpperTrim(parts.name)].push_back(baseNode);
-            for (int n = 1; n <= padCount; ++n) {
-                const int pad = AddNode(nodes, pads.Text(n), LandingPadNodeImage, baseNode);
-                byText[UpperTrim(nodes[pad].text)].push_back(pad);
-            }
-        }
+        tree.Add(parts.body, parts.name, padCount);
     }
-    return nodes;
-}
-
-TreeNodes WithoutShips(const TreeNodes& nodes) {
-    TreeNodes kept;
-    std::vector<int> newIndex(nodes.size(), -1);
-    for (size_t k = 0; k < nodes.size(); ++k) {
-        const TreeNode& node = nodes[k];
-        const bool parentKept =
-            node.parent < 0 || (node.parent < static_cast<int>(k) && newIndex[node.parent] >= 0);
-        if (node.image == ShipNodeImage || !parentKept) continue;
-        newIndex[k] = static_cast<int>(kept.size());
-        kept.push_back(TreeNode{node.text, node.image, node.parent < 0 ? -1 : newIndex[node.parent]});
-    }
-    return kept;
+    return tree.Take();
 }
 
 TreeNodes WithShips(TreeNodes nodes, const std::vector<ShipPlace>& ships, const QString& wantedStatus) {

@@ -65,9 +65,6 @@ TreeNodes StationTreeNodes(const QStringList& bodies, const std::vector<StationP
 // text is the base's body (trimmed, letter case ignored), with its numbered pads.
 TreeNodes BaseTreeNodes(const QStringList& bodies, const QStringList& baseCatalog, int baseCount);
 
-// The list without ship nodes (and whatever hangs below them); parents renumbered.
-TreeNodes WithoutShips(const TreeNodes& nodes);
-
 // Adds a ship node under every port or pad that the ship occupies: ships whose status is
 // wantedStatus (trimmed, letter case ignored), under each node with a parent whose digits are
 // the ship's number and whose parent's text is the ship's station or base.
@@ -84,7 +81,3 @@ struct BaseCatalogParts {
     QString body;
 };
 BaseCatalogParts SplitBaseCatalogEntry(const QString& entry);
-
-// "Dock  3" and "Landing pad  2": the words and the number as NumberText writes it.
-QString DockPortText(int number);
-QString LandingPadText(int number);

@@ -1,14 +1,10 @@
 #include "core/editing/ship_validation.h"
 
+#include "core/editing/validation_report.h"
 #include "core/scenario/scenario_document.h"
-#include "core/text/record_lookup.h"
 #include "core/text/text_rules.h"
 
 #include <cmath>
-
-QString PlanetFileName(const QString& cfgDir, const QString& orbitingPlanet) {
-    return cfgDir + Trim(orbitingPlanet) + QStringLiteral(".cfg");
-}
 
 ShipPlanetData PlanetDataFromFile(const QString& planetFile, const std::optional<QByteArray>& bytes) {
     ShipPlanetData planet;
@@ -17,8 +13,7 @@ ShipPlanetData PlanetDataFromFile(const QString& planetFile, const std::optional
         planet.readable = false;
         return planet;
     }
-    // The record reads "Size = <value>"; "No Data" leaves no number and so a radius of 0.
-    planet.meanRadius = LeadingNumber(GetData(*bytes, QStringLiteral("Size")).mid(6));
+    planet.meanRadius = ReadPlanetFile(*bytes).MeanRadius();
     return planet;
 }
 
@@ -26,20 +21,19 @@ namespace {
 class Collector {
   public:
     explicit Collector(ShipValidation& result) : result_(result) {}
-    // A failed check's message; the last check of a group is not followed by a carriage return.
+    // A failed check's message. The checks that close a group come last in it, so only the
+    // last message can be one of them.
     void Fail(const QString& message, bool endsGroup = false) {
         result_.failed.append(message);
-        result_.Messages += message;
-        if (!endsGroup) result_.Messages += u'\r';
+        lastEndsGroup_ = endsGroup;
     }
+    // The box text once every check has run.
+    void Finish() { result_.Messages = ValidationBoxText(result_.failed, lastEndsGroup_); }
 
   private:
     ShipValidation& result_;
+    bool lastEndsGroup_ = false;
 };
-
-bool IsAngle(const QString& text) {
-    return IsANumber(text) && std::fabs(LeadingNumber(text)) < 360;
-}
 
 void OrbitingChecks(const ShipEditorTexts& t, const ShipPlanetData& planet, Collector& c) {
     if (!IsANumber(t.angularVelocity)) c.Fail(QStringLiteral("The angular velocity value is not correct."));
@@ -107,5 +101,6 @@ ShipValidation ValidateShip(const ShipEditorTexts& t, const ShipPlanetData& plan
     case ShipStatusChoice::None:
         break;
     }
+    c.Finish();
     return result;
 }

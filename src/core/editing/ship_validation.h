@@ -2,6 +2,7 @@
 // The checks of "Ship parameter validation": which fields of the selected status are wrong,
 // as the messages the user reads, in check order.
 #include "core/editing/ship_editor_texts.h"
+#include "core/installation/planet_file.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,10 +16,8 @@ struct ShipPlanetData {
     double meanRadius = 0; // metres; 0 when the file has no "Size" record
 };
 
-// The planet file of an orbiting ship: the configuration folder text, the trimmed planet
-// caption and ".cfg" (a moon's leading blanks do not belong to its file name).
-QString PlanetFileName(const QString& cfgDir, const QString& orbitingPlanet);
-// The mean radius from the bytes of a planet file, or the planet file marked unreadable.
+// The planet file of an orbiting ship is PlanetFileName(cfgDir, orbiting planet caption).
+// The mean radius from the bytes of that file (ReadPlanetFile), or the file marked unreadable.
 ShipPlanetData PlanetDataFromFile(const QString& planetFile, const std::optional<QByteArray>& bytes);
 
 struct ShipValidation {

@@ -1,30 +1,16 @@
 #include "core/editing/station_validation.h"
 
+#include "core/installation/planet_file.h"
 #include "core/scenario/scenario_document.h"
-#include "core/text/record_lookup.h"
 #include "core/text/text_rules.h"
 
-#include <cmath>
-
-namespace {
-bool IsAngle(const QString& text) {
-    return IsANumber(text) && std::abs(LeadingNumber(text)) < 360;
-}
-
-double RecordValue(const QByteArray& file, const QString& key, int keyLength) {
-    const QString record = GetData(file, key);
-    return record == kNoData ? 0 : LeadingNumber(record.mid(keyLength));
-}
-} // namespace
-
 QString StationPlanetFileName(const QString& refPlanet) {
-    return Trim(refPlanet) + ".cfg";
+    return PlanetFileName(QString(), refPlanet);
 }
 
 PlanetSize ReadPlanetSize(const QByteArray& planetFile) {
-    // The records read "Size = value" and "AtmAltLimit = value"; the value follows the key
-    // and its blank.
-    return PlanetSize{RecordValue(planetFile, "Size", 6), RecordValue(planetFile, "AtmAltLimit", 13)};
+    const PlanetFile planet = ReadPlanetFile(planetFile);
+    return PlanetSize{planet.MeanRadius(), planet.AtmosphereLimit()};
 }
 
 QStringList StationValidationMessages(const StationControlTexts& texts,
@@ -65,11 +51,4 @@ QStringList StationValidationMessages(const StationControlTexts& texts,
         messages << "The station orbit periapsis longitude is not correct.";
     if (!IsANumber(texts.meanLongitude)) messages << "The station orbit mean longitude is not correct.";
     return messages;
-}
-
-QString ValidationBoxText(const QStringList& messages) {
-    QString text;
-    for (const QString& message : messages)
-        text += message + u'\r';
-    return text;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The checks of the station tab before a station is stored: a function of the texts of the
 // tab's controls and of the reference planet's data to the messages of the failed checks.
+#include "core/editing/validation_report.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -23,7 +25,8 @@ struct PlanetSize {
 
 // The planet file's name in the configuration folder: the trimmed planet and ".cfg".
 QString StationPlanetFileName(const QString& refPlanet);
-// A key that the file lacks counts as 0.
+// The mean radius and atmosphere limit of a planet file (ReadPlanetFile); a key that the file
+// lacks counts as 0.
 PlanetSize ReadPlanetSize(const QByteArray& planetFile);
 
 // The failed checks' messages in check order; empty when the station may be stored. Without
@@ -31,8 +34,5 @@ PlanetSize ReadPlanetSize(const QByteArray& planetFile);
 // message names the file instead.
 QStringList StationValidationMessages(const StationControlTexts& texts,
                                       const std::optional<PlanetSize>& planet, const QString& planetFilePath);
-
-// The box text: every message followed by a carriage return.
-QString ValidationBoxText(const QStringList& messages);
 
 inline const QString kStationValidationTitle = QStringLiteral("Station parameter validation not accepted !");

@@ -1,6 +1,7 @@
 #include "core/installation/class_catalogs.h"
 
 #include "core/text/codepage.h"
+#include "core/text/config_records.h"
 #include "core/text/record_lookup.h"
 #include "core/text/text_rules.h"
 
@@ -28,66 +29,6 @@ void AppendRepeated(QStringList& list, const QString& entry, int times) {
 void AppendRepeated(QStringList& list, const QStringList& entries, int times) {
     for (int i = 0; i < times; ++i)
         list.append(entries);
-}
-
-// The records of a file walked on its bytes, as ReadConfigRecord reads them: the code page
-// maps every ASCII byte to itself, so blanks, commas, quotes and line ends are found without
-// decoding, and only the few records that begin with a key are decoded.
-// The next CR or LF at or after p, or end; the positions found are kept, so that every byte is
-// searched once whatever the length of the lines.
-class LineEnds {
-  public:
-    LineEnds(const char* begin, const char* end)
-        : end_(end), cr_(Find(begin, '\r')), lf_(Find(begin, '\n')) {}
-    const char* From(const char* p) {
-        if (cr_ < p) cr_ = Find(p, '\r');
-        if (lf_ < p) lf_ = Find(p, '\n');
-        return cr_ < lf_ ? cr_ : lf_;
-    }
-
-  private:
-    const char* Find(const char* p, char c) const {
-        const void* found = std::memchr(p, c, static_cast<size_t>(end_ - p));
-        return found ? static_cast<const char*>(found) : end_;
-    }
-    const char* end_;
-    const char* cr_;
-    const char* lf_;
-};
-
-template <class Visit> void ForEachRecord(const char* p, const char* end, Visit&& visit) {
-    LineEnds lineEnds(p, end);
-    for (;;) {
-        const char* lineEnd = lineEnds.From(p);
-        const char* i = p;
-        for (;;) {
-            while (i < lineEnd && *i == ' ')
-                ++i;
-            if (i < lineEnd && *i == '"') {
-                const char* close = static_cast<const char*>(std::memchr(i + 1, '"', lineEnd - i - 1));
-                if (!close) {
-                    visit(i + 1, lineEnd);
-                    break;
-                }
-                visit(i + 1, close);
-                const char* comma =
-                    static_cast<const char*>(std::memchr(close + 1, ',', lineEnd - close - 1));
-                if (!comma) break;
-                i = comma + 1;
-            } else {
-                const char* comma = static_cast<const char*>(std::memchr(i, ',', lineEnd - i));
-                if (!comma) {
-                    visit(i, lineEnd);
-                    break;
-                }
-                visit(i, comma);
-                i = comma + 1;
-            }
-        }
-        if (lineEnd == end) return;
-        p = lineEnd + ((*lineEnd == '\r' && lineEnd + 1 < end && lineEnd[1] == '\n') ? 2 : 1);
-        if (p == end) return; // a final line end does not start another line
-    }
 }
 
 struct ByteKey {
@@ -126,50 +67,45 @@ void AddToKeyScan(KeyScan& scan, const QString& fileName, const FileKeys& keys) 
     AppendRepeated(scan.values, keys.key2Values, keys.key1Count);
 }
 
-KeyScan FindData(const std::vector<ConfigFile>& files, const QString& key1, const QString& key2) {
-    KeyScan scan;
-    for (const ConfigFile& file : files)
-        AddToKeyScan(scan, file.name, KeysOfFile(file.bytes, key1, key2));
-    return scan;
-}
-
 void CatalogBuilder::Add(const QString& fileName, const QByteArray& bytes) {
     int stars = 0, classRecords = 0, dockLists = 0;
     QString systemName;
     bool named = false;
     QStringList classNames, meshNames;
-    ForEachRecord(bytes.constData(), bytes.constData() + bytes.size(), [&](const char* b, const char* e) {
-        while (b < e && *b == ' ')
-            ++b;
-        while (e > b && e[-1] == ' ')
-            --e;
-        if (e == b) return;
-        switch (*b) {
-        case 'S':
-            if (BeginsWith(b, e, kStarBytes)) ++stars;
-            break;
-        case 'N':
-            if (!named && BeginsWith(b, e, kNameBytes)) {
-                systemName = ValueAfter(b, e, kNameBytes);
-                named = true;
-            }
-            break;
-        case 'C':
-            if (BeginsWith(b, e, kClassBytes)) {
-                ++classRecords;
-                classNames.append(ValueAfter(b, e, kClassBytes));
-            }
-            break;
-        case 'B':
-            if (BeginsWith(b, e, kDockBytes)) ++dockLists;
-            break;
-        case 'M':
-            if (BeginsWith(b, e, kMeshBytes)) meshNames.append(ValueAfter(b, e, kMeshBytes));
-            break;
-        default:
-            break;
-        }
-    });
+    ForEachConfigRecord(bytes.constData(), bytes.constData() + bytes.size(),
+                        [&](const char* b, const char* e) {
+                            while (b < e && *b == ' ')
+                                ++b;
+                            while (e > b && e[-1] == ' ')
+                                --e;
+                            if (e == b) return;
+                            switch (*b) {
+                            case 'S':
+                                if (BeginsWith(b, e, kStarBytes)) ++stars;
+                                break;
+                            case 'N':
+                                if (!named && BeginsWith(b, e, kNameBytes)) {
+                                    systemName = ValueAfter(b, e, kNameBytes);
+                                    named = true;
+                                }
+                                break;
+                            case 'C':
+                                if (BeginsWith(b, e, kClassBytes)) {
+                                    ++classRecords;
+                                    classNames.append(ValueAfter(b, e, kClassBytes));
+                                }
+                                break;
+                            case 'B':
+                                if (BeginsWith(b, e, kDockBytes)) ++dockLists;
+                                break;
+                            case 'M':
+                                if (BeginsWith(b, e, kMeshBytes))
+                                    meshNames.append(ValueAfter(b, e, kMeshBytes));
+                                break;
+                            default:
+                                break;
+                            }
+                        });
     if (stars > 0) {
         catalogs_.planetarySystems.append(named ? systemName : LessExtension(fileName));
         catalogs_.planetarySystemFiles.append(fileName);
@@ -186,11 +122,4 @@ ClassCatalogs CatalogBuilder::Take() {
     catalogs_ = ClassCatalogs();
     lastWasStationClass_ = false;
     return taken;
-}
-
-ClassCatalogs BuildClassCatalogs(const std::vector<ConfigFile>& files) {
-    CatalogBuilder builder;
-    for (const ConfigFile& file : files)
-        builder.Add(file.name, file.bytes);
-    return builder.Take();
 }

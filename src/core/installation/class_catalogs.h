@@ -5,12 +5,6 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <vector>
-
-struct ConfigFile {
-    QString name; // the file name, extension included, as listed in the folder
-    QByteArray bytes;
-};
 
 // What a key scan finds: every file holding a record that begins with the first key, once per
 // such record (Buffer), and for each of those entries every value of the second key (NBuffer):
@@ -26,10 +20,9 @@ struct FileKeys {
     QStringList key2Values;
 };
 FileKeys KeysOfFile(const QByteArray& bytes, const QString& key1, const QString& key2);
-// Appends what one file contributes to a key scan.
+// Appends what one file contributes to a key scan; the scan goes over the files in the
+// order of the folder listing.
 void AddToKeyScan(KeyScan& scan, const QString& fileName, const FileKeys& keys);
-// The key scan over files in the order given.
-KeyScan FindData(const std::vector<ConfigFile>& files, const QString& key1, const QString& key2);
 
 struct ClassCatalogs {
     // One entry per planetary system file, whatever number of "Star1" or "Name" records it
@@ -60,5 +53,3 @@ class CatalogBuilder {
     ClassCatalogs catalogs_;
     bool lastWasStationClass_ = false;
 };
-
-ClassCatalogs BuildClassCatalogs(const std::vector<ConfigFile>& files);

@@ -1,7 +1,7 @@
 #include "core/installation/planetary_system_data.h"
 
+#include "core/installation/planet_file.h"
 #include "core/text/codepage.h"
-#include "core/text/record_lookup.h"
 #include "core/text/text_rules.h"
 
 #include <cmath>
@@ -64,20 +64,15 @@ QString RotationPeriodText(double seconds) {
 
 PlanetDataTexts PlanetData(const std::optional<QByteArray>& bodyFile, const QLocale& locale) {
     if (!bodyFile) return {kNoBodyData, kNoBodyData, kNoBodyData, kNoBodyData};
+    const PlanetFile planet = ReadPlanetFile(*bodyFile);
     PlanetDataTexts texts;
-    const QString mass = GetData(*bodyFile, QStringLiteral("Mass"));
-    texts.mass = mass == kNoData ? kNoBodyData : mass.mid(6) + QStringLiteral(" kg");
-    const QString size = GetData(*bodyFile, QStringLiteral("Size"));
-    texts.meanRadius = size == kNoData
-                           ? kNoBodyData
-                           : GroupedWholeNumber(LeadingNumber(size.mid(6)), locale) + QStringLiteral(" m");
-    const QString period = GetData(*bodyFile, QStringLiteral("SidRotPeriod"));
-    texts.rotationPeriod =
-        period == kNoData ? kNoBodyData : RotationPeriodText(LeadingNumber(period.mid(14)));
-    const QString atmosphere = GetData(*bodyFile, QStringLiteral("AtmAltLimit"));
-    texts.atmosphereLimit =
-        atmosphere == kNoData
-            ? QStringLiteral("0 m")
-            : GroupedWholeNumber(LeadingNumber(atmosphere.mid(13)), locale) + QStringLiteral(" m");
+    // The mass is shown as the file writes it.
+    texts.mass = planet.mass ? *planet.mass + QStringLiteral(" kg") : kNoBodyData;
+    texts.meanRadius =
+        planet.size ? GroupedWholeNumber(planet.MeanRadius(), locale) + QStringLiteral(" m") : kNoBodyData;
+    texts.rotationPeriod = planet.rotationPeriod ? RotationPeriodText(planet.RotationPeriod()) : kNoBodyData;
+    texts.atmosphereLimit = planet.atmosphereLimit
+                                ? GroupedWholeNumber(planet.AtmosphereLimit(), locale) + QStringLiteral(" m")
+                                : QStringLiteral("0 m");
     return texts;
 }

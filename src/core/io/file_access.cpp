@@ -88,11 +88,6 @@ bool FileExists(const QString& path) {
     return info.exists() && info.isFile();
 }
 
-bool FolderExists(const QString& path) {
-    QFileInfo info(PlatformPath(path));
-    return info.exists() && info.isDir();
-}
-
 namespace {
 // A read that fails part way is a file that cannot be read, not a shorter file.
 std::optional<QByteArray> ReadOpened(QFile& file) {
@@ -160,10 +155,6 @@ bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error
     if (failure.isEmpty()) return true;
     if (error) *error = failure;
     return false;
-}
-
-bool DeleteFile(const QString& path) {
-    return QFile::remove(PlatformPath(path));
 }
 
 QStringList ListFiles(const QString& folder, const QString& pattern) {

@@ -12,12 +12,10 @@
 QString PlatformPath(const QString& path);
 
 bool FileExists(const QString& path);
-bool FolderExists(const QString& path);
 std::optional<QByteArray> ReadWholeFile(const QString& path);
 // Writes the whole file or nothing: the old file stays as it was when writing fails.
 // On failure, error gets a text the user can read.
 bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error = nullptr);
-bool DeleteFile(const QString& path);
 
 // A file that ListFiles has just given, read by the platform path of its folder
 // (PlatformPath(folder)) without looking the name up again.

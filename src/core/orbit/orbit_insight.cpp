@@ -1,7 +1,5 @@
 #include "core/orbit/orbit_insight.h"
 
-#include "core/io/file_access.h"
-#include "core/text/record_lookup.h"
 #include "core/text/text_rules.h"
 
 #include <algorithm>
@@ -15,10 +13,6 @@ constexpr double kDegree = kPi / 180;
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 // Below this the orbit is taken as circular and the periapsis direction as undefined.
 constexpr double kCircular = 1e-9;
-
-double ValueOfRecord(const QString& record, int cut) {
-    return record == kNoData ? 0 : LeadingNumber(record.mid(cut));
-}
 
 double Dot(const Vector3& a, const Vector3& b) {
     return a.X * b.X + a.Y * b.Y + a.Z * b.Z;
@@ -60,26 +54,6 @@ bool Sound(const OrbitFigures& f) {
            !std::isnan(f.Period) && (!f.Closed || std::isfinite(f.Period));
 }
 } // namespace
-
-PlanetOrbitData PlanetOrbitDataFromBytes(const QByteArray& bytes) {
-    PlanetOrbitData planet;
-    const QString mass = GetData(bytes, QStringLiteral("Mass"));
-    const QString size = GetData(bytes, QStringLiteral("Size"));
-    // The value is what follows the key, a blank, "=" and the blank after it.
-    planet.Mu = kGravitationalConstant * ValueOfRecord(mass, 6);
-    planet.MeanRadius = ValueOfRecord(size, 6);
-    planet.AtmosphereLimit = std::max(0.0, ValueOfRecord(GetData(bytes, QStringLiteral("AtmAltLimit")), 13));
-    planet.Known = mass != kNoData && size != kNoData && planet.Mu > 0 && planet.MeanRadius > 0 &&
-                   std::isfinite(planet.Mu) && std::isfinite(planet.MeanRadius);
-    return planet;
-}
-
-PlanetOrbitData PlanetOrbitDataOfBody(const QString& cfgDir, const QString& body) {
-    const QString name = Trim(body);
-    if (name.isEmpty()) return {};
-    const auto bytes = ReadWholeFile(cfgDir + name + QStringLiteral(".cfg"));
-    return bytes ? PlanetOrbitDataFromBytes(*bytes) : PlanetOrbitData();
-}
 
 PeriapsisPlace PlaceOfPeriapsis(double periapsisRadius, const PlanetOrbitData& planet) {
     if (periapsisRadius <= planet.MeanRadius) return PeriapsisPlace::BelowSurface;

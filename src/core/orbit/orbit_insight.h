@@ -6,7 +6,6 @@
 // Frame: the reference plane is the X-Y plane and +Z is its pole, so the inclination is the
 // angle between the orbit's angular momentum and +Z, and the ascending node is where the
 // body crosses the X-Y plane going towards +Z. Angles leave these functions in degrees.
-#include <QByteArray>
 #include <QString>
 
 // The gravitational constant, in m^3 kg^-1 s^-2.
@@ -19,13 +18,6 @@ struct PlanetOrbitData {
     double MeanRadius = 0;      // m
     double AtmosphereLimit = 0; // m above the mean radius; 0 without an atmosphere
 };
-
-// Reads "Mass", "Size" and "AtmAltLimit" from the bytes of a planet file. The mass and
-// the mean radius must be present and positive; a missing atmosphere limit counts as none.
-PlanetOrbitData PlanetOrbitDataFromBytes(const QByteArray& bytes);
-// The same from the planet file of a body: the configuration folder text followed by the
-// body's name (blanks trimmed) and ".cfg". No body or no readable file: not known.
-PlanetOrbitData PlanetOrbitDataOfBody(const QString& cfgDir, const QString& body);
 
 // Where the lowest point of an orbit lies.
 enum class PeriapsisPlace { Clear, InsideAtmosphere, BelowSurface };

@@ -17,10 +17,6 @@ QString Fixed(double value, int decimals) {
     return text;
 }
 
-void Add(OrbitPanelTexts& t, const QString& value) {
-    t.Values.append(value);
-}
-
 QString NoteOf(OrbitInsightProblem problem, bool ship) {
     switch (problem) {
     case OrbitInsightProblem::NoPlanetData:
@@ -116,33 +112,35 @@ QStringList ShipOrbitCaptions() {
             QStringLiteral("Apoapsis altitude"), QStringLiteral("Period")};
 }
 
-OrbitPanelTexts StationOrbitTexts(const OrbitInsight& insight) {
+namespace {
+// The note of a problem, or the captions, the values that values(figures) gives and the warning.
+template <class Values> OrbitPanelTexts PanelTexts(const OrbitInsight& insight, bool ship, Values values) {
     OrbitPanelTexts t;
-    t.Note = NoteOf(insight.Problem, false);
+    t.Note = NoteOf(insight.Problem, ship);
     if (insight.Problem != OrbitInsightProblem::None) return t;
-    const OrbitFigures& f = insight.Figures;
-    t.Captions = StationOrbitCaptions();
-    Add(t, DistanceText(f.PeriapsisAltitude));
-    Add(t, DistanceText(f.ApoapsisAltitude));
-    Add(t, PeriodText(f));
-    Warn(t, f);
+    t.Captions = ship ? ShipOrbitCaptions() : StationOrbitCaptions();
+    t.Values = values(insight.Figures);
+    Warn(t, insight.Figures);
     return t;
+}
+} // namespace
+
+OrbitPanelTexts StationOrbitTexts(const OrbitInsight& insight) {
+    return PanelTexts(insight, false, [](const OrbitFigures& f) {
+        return QStringList{DistanceText(f.PeriapsisAltitude), DistanceText(f.ApoapsisAltitude),
+                           PeriodText(f)};
+    });
 }
 
 OrbitPanelTexts ShipOrbitTexts(const OrbitInsight& insight) {
-    OrbitPanelTexts t;
-    t.Note = NoteOf(insight.Problem, true);
-    if (insight.Problem != OrbitInsightProblem::None) return t;
-    const OrbitFigures& f = insight.Figures;
-    t.Captions = ShipOrbitCaptions();
-    Add(t, DistanceText(f.Altitude));
-    Add(t, SpeedText(f.Speed));
-    Add(t, DistanceText(f.SemiMajorAxis));
-    Add(t, EccentricityText(f.Eccentricity));
-    Add(t, AngleText(f.Inclination));
-    Add(t, DistanceText(f.PeriapsisAltitude));
-    Add(t, f.Closed ? DistanceText(f.ApoapsisAltitude) : kOrbitEscapeTrajectory);
-    Add(t, PeriodText(f));
-    Warn(t, f);
-    return t;
+    return PanelTexts(insight, true, [](const OrbitFigures& f) {
+        return QStringList{DistanceText(f.Altitude),
+                           SpeedText(f.Speed),
+                           DistanceText(f.SemiMajorAxis),
+                           EccentricityText(f.Eccentricity),
+                           AngleText(f.Inclination),
+                           DistanceText(f.PeriapsisAltitude),
+                           f.Closed ? DistanceText(f.ApoapsisAltitude) : kOrbitEscapeTrajectory,
+                           PeriodText(f)};
+    });
 }

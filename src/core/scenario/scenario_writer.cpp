@@ -1,6 +1,5 @@
 #include "core/scenario/scenario_writer.h"
 
-#include "core/io/file_access.h"
 #include "core/scenario/dates.h"
 #include "core/text/codepage.h"
 #include "core/text/line_views.h"
@@ -212,12 +211,4 @@ QByteArray ScenarioFileBytes(const ScenarioDocument& document, int stationCount,
         out.Add("END_SHIPS");
     }
     return out.Take();
-}
-
-bool WriteScenarioFile(const QString& path, const ScenarioDocument& document, int stationCount, int shipCount,
-                       QString* error) {
-    QString reason;
-    if (WriteWholeFile(path, ScenarioFileBytes(document, stationCount, shipCount), &reason)) return true;
-    if (error) *error = QStringLiteral("The scenario could not be saved to \"%1\": %2").arg(path, reason);
-    return false;
 }

@@ -1,67 +1,16 @@
 #include "core/text/record_lookup.h"
 
-#include "core/io/file_access.h"
 #include "core/text/codepage.h"
+#include "core/text/config_records.h"
+#include "core/text/line_views.h"
 #include "core/text/text_rules.h"
 
 namespace {
-// Calls visit(record) for every record of one line, in order.
-template <class Visit> void RecordsOfLine(QStringView line, Visit&& visit) {
-    qsizetype i = 0;
-    const qsizetype n = line.size();
-    do {
-        while (i < n && line.at(i) == u' ')
-            ++i;
-        if (i < n && line.at(i) == u'"') {
-            const qsizetype close = line.indexOf(u'"', i + 1);
-            if (close < 0) {
-                visit(line.mid(i + 1));
-                return;
-            }
-            visit(line.mid(i + 1, close - i - 1));
-            const qsizetype comma = line.indexOf(u',', close + 1);
-            if (comma < 0) return;
-            i = comma + 1;
-        } else {
-            const qsizetype comma = line.indexOf(u',', i);
-            if (comma < 0) {
-                visit(line.mid(i));
-                return;
-            }
-            visit(line.mid(i, comma - i));
-            i = comma + 1;
-        }
-    } while (true);
-}
-
-// Walks the records of a whole file without holding its lines or records: a file of a
-// million lines or of one enormous line costs little more than its text.
+// Walks the records of the decoded file, each as a view into its text.
 template <class Visit> void ForEachRecord(const QByteArray& bytes, Visit&& visit) {
     const QString text = DecodeText(bytes);
-    const QStringView all(text);
-    // The lines as SplitLines gives them: CR LF, CR and LF end a line; a final line end
-    // starts no further line.
-    qsizetype start = 0;
-    const qsizetype n = all.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = all.at(i);
-        if (c == u'\r' || c == u'\n') {
-            RecordsOfLine(all.mid(start, i - start), visit);
-            if (c == u'\r' && i + 1 < n && all.at(i + 1) == u'\n') ++i;
-            start = i + 1;
-        }
-    }
-    if (start < n) RecordsOfLine(all.mid(start), visit);
-}
-
-QStringView TrimView(QStringView text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == u' ')
-        ++begin;
-    while (end > begin && text.at(end - 1) == u' ')
-        --end;
-    return text.mid(begin, end - begin);
+    ForEachConfigRecord(text.constData(), text.constData() + text.size(),
+                        [&](const QChar* begin, const QChar* end) { visit(QStringView(begin, end)); });
 }
 } // namespace
 
@@ -79,26 +28,4 @@ QString GetData(const QByteArray& bytes, const QString& flag) {
         if (UCase(t.left(flag.size()).toString()) == key) result = t.toString();
     });
     return result;
-}
-
-QStringList ExtractData(const QByteArray& bytes, const QString& startFlag, const QString& endFlag) {
-    QStringList collected;
-    bool collecting = false;
-    ForEachRecord(bytes, [&](QStringView record) {
-        const QStringView t = TrimView(record);
-        if (t == startFlag) collecting = true;
-        if (t == endFlag) collecting = false;
-        if (collecting && t != startFlag && t != endFlag) collected.append(t.toString());
-    });
-    return collected;
-}
-
-QString GetDataFromFile(const QString& path, const QString& flag) {
-    const auto bytes = ReadWholeFile(path);
-    return bytes ? GetData(*bytes, flag) : kNoData;
-}
-
-QStringList ExtractDataFromFile(const QString& path, const QString& startFlag, const QString& endFlag) {
-    const auto bytes = ReadWholeFile(path);
-    return bytes ? ExtractData(*bytes, startFlag, endFlag) : QStringList();
 }

@@ -12,12 +12,5 @@ QStringList ReadConfigRecord(const QByteArray& bytes);
 // The last record (trimmed) whose first characters equal the key, letter case ignored;
 // "No Data" when none does. The whole record is returned, key included.
 QString GetData(const QByteArray& bytes, const QString& flag);
-// The trimmed records strictly between a record equal to startFlag and the next equal to endFlag.
-QStringList ExtractData(const QByteArray& bytes, const QString& startFlag, const QString& endFlag);
-
-// The same on a file named by a folder text and a file name ("\" separators allowed);
-// a file that cannot be read gives "No Data" and an empty list.
-QString GetDataFromFile(const QString& path, const QString& flag);
-QStringList ExtractDataFromFile(const QString& path, const QString& startFlag, const QString& endFlag);
 
 inline const QString kNoData = QStringLiteral("No Data");

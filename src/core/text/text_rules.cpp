@@ -1,5 +1,7 @@
 #include "core/text/text_rules.h"
 
+#include "core/text/line_views.h"
+
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -8,13 +10,8 @@
 #include <string>
 
 QString Trim(const QString& text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == u' ')
-        ++begin;
-    while (end > begin && text.at(end - 1) == u' ')
-        --end;
-    return text.mid(begin, end - begin);
+    const QStringView trimmed = TrimView(text);
+    return trimmed.size() == text.size() ? text : trimmed.toString();
 }
 
 QString UCase(const QString& text) {
@@ -183,7 +180,7 @@ QString NumberText(double value) {
     std::string body;
     if (exponent >= 15 || exponent < -4) {
         body = digits.substr(0, 1);
-        if (digits.size() > 1) body += "." + digits.substr(1);
+        if (digits.size() > 1) body.append(".").append(digits, 1);
         char exp[16];
         std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
         body += exp;
@@ -195,7 +192,7 @@ QString NumberText(double value) {
             body = digits.substr(0, intDigits) + "." + digits.substr(intDigits);
         }
     } else {
-        body = "." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+        body.assign(".").append(static_cast<std::size_t>(-exponent - 1), '0').append(digits);
     }
     return QString::fromLatin1((value < 0 ? "-" : " ") + body);
 }

@@ -1,5 +1,7 @@
 #include "widgets/dialogs/about_dialog.h"
 
+#include "skelvan_version.h"
+
 #include <QFont>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,7 +22,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     bigger.setPointSizeF(bigger.pointSizeF() * 1.4);
     bigger.setBold(true);
     ProgramName->setFont(bigger);
-    Version = new QLabel("Version v1.06", this);
+    Version = new QLabel("Version v" SKELVAN_VERSION, this);
     Version->setObjectName("Version");
     Command2 = new QPushButton("OK", this);
     Command2->setObjectName("Command2");

@@ -1,5 +1,6 @@
 #include "widgets/orbit/orbit_panel.h"
 
+#include "core/editing/planet_orbit_data.h"
 #include "core/orbit/orbit_outline.h"
 #include "widgets/orbit/orbit_drawing.h"
 

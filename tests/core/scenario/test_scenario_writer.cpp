@@ -1,8 +1,8 @@
+#include "core/io/file_access.h"
 #include "core/scenario/scenario_reader.h"
 #include "core/scenario/scenario_writer.h"
 #include "core/text/text_rules.h"
-#include "scenario_test_support.h"
-#include "test_registry.h"
+#include "scenario_columns.h"
 
 #include <QDir>
 #include <QFile>
@@ -285,18 +285,19 @@ class ScenarioWriterTest : public QObject {
         const ScenarioReadResult r = ReadScenario(DataFile("basic.scn"));
         const QString path = dir.filePath("Saved.scn");
         QString error;
-        QVERIFY(WriteScenarioFile(path, r.document, 2, 3, &error));
+        const QByteArray bytes = ScenarioFileBytes(r.document, 2, 3);
+        QVERIFY(WriteWholeFile(path, bytes, &error));
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), DataFile("basic.expected.scn"));
         saved.close();
 
         // A missing folder and a folder in the way fail with a reason, and change nothing.
-        QVERIFY(!WriteScenarioFile(dir.filePath("missing/Saved.scn"), r.document, 2, 3, &error));
+        QVERIFY(!WriteWholeFile(dir.filePath("missing/Saved.scn"), bytes, &error));
         QVERIFY(!error.isEmpty());
         QVERIFY(QDir(dir.path()).mkdir("Folder.scn"));
         error.clear();
-        QVERIFY(!WriteScenarioFile(dir.filePath("Folder.scn"), r.document, 2, 3, &error));
+        QVERIFY(!WriteWholeFile(dir.filePath("Folder.scn"), bytes, &error));
         QVERIFY(!error.isEmpty());
         QVERIFY(QFileInfo(dir.filePath("Folder.scn")).isDir());
     }
@@ -316,15 +317,15 @@ class ScenarioWriterTest : public QObject {
             QSKIP("this user writes into read-only folders");
         }
         QString error;
-        const bool saved =
-            WriteScenarioFile(path, ReadScenario(DataFile("basic.scn")).document, 2, 3, &error);
+        const bool saved = WriteWholeFile(
+            path, ScenarioFileBytes(ReadScenario(DataFile("basic.scn")).document, 2, 3), &error);
         QFile::setPermissions(dir.path(),
                               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QVERIFY(!saved);
-        QVERIFY(error.contains("Old.scn"));
+        QVERIFY(!error.isEmpty());
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), QByteArray("old contents\r\n"));
     }
 };
-SKELVAN_TEST(ScenarioWriterTest);
+QTEST_GUILESS_MAIN(ScenarioWriterTest)
 #include "test_scenario_writer.moc"

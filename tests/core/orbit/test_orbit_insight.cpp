@@ -2,31 +2,14 @@
 // known orbits, a textbook example of elements from a state vector, and state vectors built
 // here from chosen elements with the perifocal rotation written out independently.
 #include "core/orbit/orbit_insight.h"
-#include "test_registry.h"
+#include "reference_earth.h"
 
-#include <QFile>
 #include <QTest>
 #include <cmath>
 
 namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kRad = kPi / 180;
-
-QByteArray DataFile(const QString& name) {
-    QFile file(QStringLiteral(SKELVAN_TEST_DATA "/orbit/") + name);
-    if (!file.open(QIODevice::ReadOnly)) qFatal("missing test data %s", qPrintable(name));
-    return file.readAll();
-}
-
-// The Earth as geodesy gives it: GM 398600.4418 km^3/s^2, equatorial radius 6378.137 km.
-PlanetOrbitData Earth(double atmosphere = 0) {
-    PlanetOrbitData p;
-    p.Known = true;
-    p.Mu = 3.986004418e14;
-    p.MeanRadius = 6378137;
-    p.AtmosphereLimit = atmosphere;
-    return p;
-}
 
 struct State {
     Vector3 r, v;
@@ -63,44 +46,6 @@ QString Text(double v) {
 class OrbitInsightTest : public QObject {
     Q_OBJECT
   private slots:
-    void planetData_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("known");
-        QTest::addColumn<double>("mass");
-        QTest::addColumn<double>("radius");
-        QTest::addColumn<double>("atmosphere");
-        QTest::newRow("Earth") << "Earth.cfg" << true << 5.9722e24 << 6.37101e6 << 2e5;
-        QTest::newRow("Moon without atmosphere limit") << "Moon.cfg" << true << 7.342e22 << 1.7374e6 << 0.0;
-        QTest::newRow("no mass") << "NoMass.cfg" << false << 0.0 << 1e6 << 1e5;
-        QTest::newRow("zero size") << "ZeroSize.cfg" << false << 1e20 << 0.0 << 0.0;
-    }
-    void planetData() {
-        QFETCH(QString, file);
-        QFETCH(bool, known);
-        QFETCH(double, mass);
-        QFETCH(double, radius);
-        QFETCH(double, atmosphere);
-        const PlanetOrbitData p = PlanetOrbitDataFromBytes(DataFile(file));
-        QCOMPARE(p.Known, known);
-        QVERIFY(std::fabs(p.Mu - 6.67430e-11 * mass) <= 1e-9 * p.Mu);
-        QCOMPARE(p.MeanRadius, radius);
-        QCOMPARE(p.AtmosphereLimit, atmosphere);
-    }
-    void planetDataFromOddBytes_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("known");
-        QTest::newRow("empty file") << QByteArray() << false;
-        QTest::newRow("mass not a number") << QByteArray("Mass = heavy\r\nSize = 1e6\r\n") << false;
-        QTest::newRow("negative mass") << QByteArray("Mass = -1e20\r\nSize = 1e6\r\n") << false;
-        QTest::newRow("keys in other letter case") << QByteArray("MASS = 1e20\r\nsize = 1e6\r\n") << true;
-        QTest::newRow("last record wins") << QByteArray("Mass = 0\r\nSize = 1e6\r\nMass = 1e20\r\n") << true;
-    }
-    void planetDataFromOddBytes() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, known);
-        QCOMPARE(PlanetOrbitDataFromBytes(bytes).Known, known);
-    }
-
     // Periods of circular station orbits that anyone can look up.
     void knownPeriods_data() {
         QTest::addColumn<double>("mu");
@@ -123,19 +68,6 @@ class OrbitInsightTest : public QObject {
         QFETCH(double, tolerance);
         QVERIFY2(std::fabs(OrbitalPeriod(semiMajorAxis, mu) - period) <= tolerance,
                  qPrintable(QString::number(OrbitalPeriod(semiMajorAxis, mu))));
-    }
-
-    // The Earth file's own mass gives the same day for the geostationary radius.
-    void geostationaryFromPlanetFile() {
-        const PlanetOrbitData earth = PlanetOrbitDataFromBytes(DataFile("Earth.cfg"));
-        StationElementTexts t{"42164000", "0", "0", "0", "0", "0"};
-        const OrbitInsight insight = StationOrbitInsight(t, earth);
-        QCOMPARE(insight.Problem, OrbitInsightProblem::None);
-        QVERIFY(std::fabs(insight.Figures.Period - 86164.1) < 5);
-        // Circular: the same altitude at both ends, the radius less the mean radius.
-        QVERIFY(std::fabs(insight.Figures.PeriapsisAltitude - (42164000 - 6.37101e6)) < 1e-3);
-        QVERIFY(std::fabs(insight.Figures.ApoapsisAltitude - (42164000 - 6.37101e6)) < 1e-3);
-        QCOMPARE(insight.Figures.Periapsis, PeriapsisPlace::Clear);
     }
 
     // Periapsis a(1-e) against radius and atmosphere: round a 6371 km body with a 200 km
@@ -216,14 +148,6 @@ class OrbitInsightTest : public QObject {
                  OrbitInsightProblem::NotANumber);
         QCOMPARE(ShipOrbitInsight({"", "", "", "", "", "1"}, Earth()).Problem,
                  OrbitInsightProblem::NotANumber);
-    }
-
-    void noPlanetData() {
-        const PlanetOrbitData none = PlanetOrbitDataFromBytes(DataFile("NoMass.cfg"));
-        QCOMPARE(StationOrbitInsight({"7e6", "0", "0", "0", "0", "0"}, none).Problem,
-                 OrbitInsightProblem::NoPlanetData);
-        QCOMPARE(ShipOrbitInsight({"7e6", "0", "0", "0", "7500", "0"}, none).Problem,
-                 OrbitInsightProblem::NoPlanetData);
     }
 
     // Vallado, Fundamentals of Astrodynamics and Applications, example 2-5.
@@ -422,5 +346,5 @@ class OrbitInsightTest : public QObject {
     static double LeadingNumberOf(const QString& text) { return text.toDouble(); }
 };
 
-SKELVAN_TEST(OrbitInsightTest);
+QTEST_GUILESS_MAIN(OrbitInsightTest)
 #include "test_orbit_insight.moc"

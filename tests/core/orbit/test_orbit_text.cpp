@@ -4,7 +4,7 @@
 #include "core/orbit/orbit_outline.h"
 #include "core/orbit/orbit_text.h"
 #include "core/text/text_rules.h"
-#include "test_registry.h"
+#include "reference_earth.h"
 
 #include <QTest>
 #include <cmath>
@@ -13,15 +13,6 @@
 namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
 const double kNaN = std::nan("");
-
-PlanetOrbitData Earth(double atmosphere = 0) {
-    PlanetOrbitData p;
-    p.Known = true;
-    p.Mu = 3.986004418e14;
-    p.MeanRadius = 6378137;
-    p.AtmosphereLimit = atmosphere;
-    return p;
-}
 
 double Distance(const QPointF& p) {
     return std::hypot(p.x(), p.y());
@@ -317,5 +308,5 @@ class OrbitTextTest : public QObject {
     }
 };
 
-SKELVAN_TEST(OrbitTextTest);
+QTEST_GUILESS_MAIN(OrbitTextTest)
 #include "test_orbit_text.moc"

@@ -1,9 +1,5 @@
 #include "core/text/record_lookup.h"
-#include "test_registry.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 class RecordLookupTest : public QObject {
@@ -60,49 +56,7 @@ class RecordLookupTest : public QObject {
         QFETCH(QString, expected);
         QCOMPARE(GetData(bytes, flag), expected);
     }
-
-    void extractData_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("comma in description")
-            << QByteArray("BEGIN_DESC\r\nOne, two\r\nEND_DESC\r\n") << QStringList{"One", "two"};
-        QTest::newRow("two sections in order")
-            << QByteArray("BEGIN_DESC\r\na\r\nEND_DESC\r\nx\r\nBEGIN_DESC\r\nb\r\nEND_DESC\r\n")
-            << QStringList{"a", "b"};
-        QTest::newRow("no start marker") << QByteArray("a\r\nEND_DESC\r\n") << QStringList{};
-        QTest::newRow("markers compare exactly")
-            << QByteArray("begin_desc\r\na\r\nEND_DESC\r\n") << QStringList{};
-        QTest::newRow("indented markers are trimmed")
-            << QByteArray("  BEGIN_DESC  \r\n  a  \r\nEND_DESC\r\n") << QStringList{"a"};
-    }
-    void extractData() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, expected);
-        QCOMPARE(ExtractData(bytes, "BEGIN_DESC", "END_DESC"), expected);
-    }
-
-    void filesThatCannotBeRead() {
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        QCOMPARE(GetDataFromFile(dir.path() + "/missing.cfg", "Mass"), QString("No Data"));
-        QCOMPARE(ExtractDataFromFile(dir.path() + "/missing.cfg", "A", "B"), QStringList());
-        // A folder where a file is expected reads as a missing file.
-        QVERIFY(QDir(dir.path()).mkdir("Earth.cfg"));
-        QCOMPARE(GetDataFromFile(dir.path() + "/Earth.cfg", "Mass"), QString("No Data"));
-    }
-
-    void fileNamesInSimulatorForm() {
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir("Config"));
-        QFile file(dir.path() + "/Config/Earth.cfg");
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("Mass = 5.973698968e+24\r\n");
-        file.close();
-        // Backslashes and a different letter case, as the simulator's own files name things.
-        const QString path = QDir::toNativeSeparators(dir.path()) + "\\config\\EARTH.cfg";
-        QCOMPARE(GetDataFromFile(path, "Mass"), QString("Mass = 5.973698968e+24"));
-    }
 };
 
-SKELVAN_TEST(RecordLookupTest);
+QTEST_GUILESS_MAIN(RecordLookupTest)
 #include "test_record_lookup.moc"

@@ -1,6 +1,5 @@
 #include "core/text/codepage.h"
 #include "core/text/text_rules.h"
-#include "test_registry.h"
 
 #include <QTest>
 #include <cmath>
@@ -181,5 +180,5 @@ class TextRulesTest : public QObject {
     }
 };
 
-SKELVAN_TEST(TextRulesTest);
+QTEST_GUILESS_MAIN(TextRulesTest)
 #include "test_text_rules.moc"

@@ -1,14 +1,17 @@
 // The three start-up catalogs built from a configuration folder's files.
 #include "core/installation/class_catalogs.h"
-#include "test_registry.h"
-#include "tyx_fixture.h"
+#include "test_files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
 
 namespace {
+struct ConfigFile {
+    QString name;
+    QByteArray bytes;
+};
+
 std::vector<ConfigFile> FolderFiles(const QString& folder) {
     std::vector<ConfigFile> files;
     QDir dir(folder);
@@ -16,10 +19,25 @@ std::vector<ConfigFile> FolderFiles(const QString& folder) {
     std::sort(names.begin(), names.end(),
               [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     for (const QString& name : names) {
-        QFile file(dir.filePath(name));
-        if (file.open(QIODevice::ReadOnly)) files.push_back({name, file.readAll()});
+        if (const auto bytes = ReadFileBytes(dir.filePath(name))) files.push_back({name, *bytes});
     }
     return files;
+}
+
+// The catalogs as the start-up builds them, the files added in the order given.
+ClassCatalogs Catalogs(const std::vector<ConfigFile>& files) {
+    CatalogBuilder builder;
+    for (const ConfigFile& file : files)
+        builder.Add(file.name, file.bytes);
+    return builder.Take();
+}
+
+// One key scan over the files in the order given, as the main window makes it.
+KeyScan Scan(const std::vector<ConfigFile>& files, const QString& key1, const QString& key2) {
+    KeyScan scan;
+    for (const ConfigFile& file : files)
+        AddToKeyScan(scan, file.name, KeysOfFile(file.bytes, key1, key2));
+    return scan;
 }
 } // namespace
 
@@ -67,13 +85,13 @@ class ClassCatalogsTest : public QObject {
         QFETCH(QString, key2);
         QFETCH(QStringList, files);
         QFETCH(QStringList, values);
-        const KeyScan scan = FindData({{"f.cfg", bytes}}, key1, key2);
+        const KeyScan scan = Scan({{"f.cfg", bytes}}, key1, key2);
         QCOMPARE(scan.files, files);
         QCOMPARE(scan.values, values);
     }
 
     void catalogsOfTestFolder() {
-        const ClassCatalogs c = BuildClassCatalogs(FolderFiles(TestData("sim/Config")));
+        const ClassCatalogs c = Catalogs(FolderFiles(TestDataPath("simulator/sim/Config")));
         // One entry per system file: Beta holds two "Star1" and two "Name" records and takes its
         // first name; Gamma has no name and is listed under its file name.
         QCOMPARE(c.planetarySystems, (QStringList{"Alpha", "Beta", "Gamma", "Hybrid"}));
@@ -87,7 +105,7 @@ class ClassCatalogsTest : public QObject {
     }
 
     void catalogsOfDemo() {
-        const ClassCatalogs c = BuildClassCatalogs(FolderFiles(QStringLiteral(SKELVAN_DEMO_DIR) + "/Config"));
+        const ClassCatalogs c = Catalogs(FolderFiles(DemoPath("Config")));
         QCOMPARE(c.planetarySystems, (QStringList{"Corvus", "Sol"}));
         QCOMPARE(c.planetarySystemFiles, (QStringList{"Corvus.cfg", "Sol.cfg"}));
         QCOMPARE(c.spacecraftClasses, (QStringList{"Albatross", "Heron", "Kestrel", "Petrel"}));
@@ -128,10 +146,10 @@ class ClassCatalogsTest : public QObject {
                     bytes += pieces[random.bounded(int(pieces.size()))];
                 files.push_back({QString("F%1.cfg").arg(f), bytes});
             }
-            const ClassCatalogs c = BuildClassCatalogs(files);
-            const KeyScan ships = FindData(files, "ClassName", "ClassName");
+            const ClassCatalogs c = Catalogs(files);
+            const KeyScan ships = Scan(files, "ClassName", "ClassName");
             QCOMPARE(c.spacecraftClasses, ships.values);
-            const KeyScan stations = FindData(files, "BEGIN_DOCKLIST", "Meshname");
+            const KeyScan stations = Scan(files, "BEGIN_DOCKLIST", "Meshname");
             QCOMPARE(c.stationClassFiles, stations.files);
             QCOMPARE(c.stationMeshNames, stations.values);
             // Systems: one entry per file holding a "Star1" record, named by its first "Name" value.
@@ -152,7 +170,7 @@ class ClassCatalogsTest : public QObject {
 
     void shortFileNameLosesEverything() {
         // A class file name shorter than its extension leaves an empty class name, not a crash.
-        const ClassCatalogs c = BuildClassCatalogs({{"a", "BEGIN_DOCKLIST\r\n"}});
+        const ClassCatalogs c = Catalogs({{"a", "BEGIN_DOCKLIST\r\n"}});
         QCOMPARE(c.stationClasses, QStringList{""});
     }
 
@@ -164,5 +182,5 @@ class ClassCatalogsTest : public QObject {
         QVERIFY(!builder.LastWasStationClass());
     }
 };
-SKELVAN_TEST(ClassCatalogsTest);
+QTEST_GUILESS_MAIN(ClassCatalogsTest)
 #include "test_class_catalogs.moc"

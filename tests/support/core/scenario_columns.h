@@ -2,16 +2,15 @@
 // Shared by the scenario reader and writer tests: the test files, and the columns of a row
 // by name so that data tables can name the column they check.
 #include "core/scenario/scenario_document.h"
+#include "test_files.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QMap>
 #include <QString>
 
+// A scenario file of the test data.
 inline QByteArray DataFile(const QString& name) {
-    QFile file(QStringLiteral(SKELVAN_TEST_DATA "/document/") + name);
-    if (!file.open(QIODevice::ReadOnly)) return QByteArray("missing test file ") + name.toUtf8();
-    return file.readAll();
+    return TestDataFile(QStringLiteral("document/") + name);
 }
 
 // Lines of a test text joined by CR LF, each ended by one.

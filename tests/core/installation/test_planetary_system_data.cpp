@@ -1,18 +1,8 @@
 // The body list of a planetary system and the texts of a body's physical data.
 #include "core/installation/planetary_system_data.h"
-#include "test_registry.h"
-#include "tyx_fixture.h"
+#include "test_files.h"
 
-#include <QFile>
 #include <QTest>
-
-namespace {
-std::optional<QByteArray> ReadTestFile(const QString& relative) {
-    QFile file(TestData(relative));
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    return file.readAll();
-}
-} // namespace
 
 class PlanetarySystemDataTest : public QObject {
     Q_OBJECT
@@ -51,9 +41,9 @@ class PlanetarySystemDataTest : public QObject {
     }
 
     void demoSolBodies() {
-        QFile file(QStringLiteral(SKELVAN_DEMO_DIR) + "/Config/Sol.cfg");
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(BodyList(file.readAll()),
+        const std::optional<QByteArray> sol = ReadFileBytes(DemoPath("Config/Sol.cfg"));
+        QVERIFY(sol);
+        QCOMPARE(BodyList(*sol),
                  (QStringList{"Mercury", "Venus", "Earth", "   Moon", "Mars", "   Phobos", "   Deimos",
                               "Jupiter", "   Io", "   Europa", "   Ganymede", "   Callisto"}));
     }
@@ -121,8 +111,8 @@ class PlanetarySystemDataTest : public QObject {
     void planetData() {
         QFETCH(QString, file);
         QFETCH(QStringList, texts);
-        const PlanetDataTexts got =
-            PlanetData(ReadTestFile(file), QLocale(QLocale::English, QLocale::UnitedStates));
+        const PlanetDataTexts got = PlanetData(ReadFileBytes(TestDataPath("simulator/" + file)),
+                                               QLocale(QLocale::English, QLocale::UnitedStates));
         QCOMPARE((QStringList{got.mass, got.meanRadius, got.rotationPeriod, got.atmosphereLimit}), texts);
     }
 
@@ -135,17 +125,17 @@ class PlanetarySystemDataTest : public QObject {
     // sidereal day 23 h 56 min 4 s; Venus turns backwards in 243 days.
     void demoEarthAndVenus() {
         const QLocale us(QLocale::English, QLocale::UnitedStates);
-        QFile earth(QStringLiteral(SKELVAN_DEMO_DIR) + "/Config/Earth.cfg");
-        QVERIFY(earth.open(QIODevice::ReadOnly));
-        const PlanetDataTexts e = PlanetData(earth.readAll(), us);
+        const std::optional<QByteArray> earth = ReadFileBytes(DemoPath("Config/Earth.cfg"));
+        QVERIFY(earth);
+        const PlanetDataTexts e = PlanetData(earth, us);
         QCOMPARE(e.meanRadius, QString("6,371,000 m"));
         QCOMPARE(e.rotationPeriod, QString("23h56min4sec"));
         QCOMPARE(e.atmosphereLimit, QString("200,000 m"));
         QVERIFY(e.mass.endsWith("e24 kg"));
-        QFile venus(QStringLiteral(SKELVAN_DEMO_DIR) + "/Config/Venus.cfg");
-        QVERIFY(venus.open(QIODevice::ReadOnly));
-        QCOMPARE(PlanetData(venus.readAll(), us).rotationPeriod, QString("5832h36min0sec"));
+        const std::optional<QByteArray> venus = ReadFileBytes(DemoPath("Config/Venus.cfg"));
+        QVERIFY(venus);
+        QCOMPARE(PlanetData(venus, us).rotationPeriod, QString("5832h36min0sec"));
     }
 };
-SKELVAN_TEST(PlanetarySystemDataTest);
+QTEST_GUILESS_MAIN(PlanetarySystemDataTest)
 #include "test_planetary_system_data.moc"

@@ -1,18 +1,16 @@
 #include "core/installation/base_catalog.h"
 #include "core/installation/dock_catalog.h"
-#include "test_registry.h"
+#include "test_files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTest>
 #include <map>
 
 namespace {
-const QString kConfig = QStringLiteral(SKELVAN_TEST_DATA "/stations/config/");
+const QString kConfig = TestDataPath("stations/config/");
 
 QByteArray ConfigFile(const QString& name) {
-    QFile file(kConfig + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return ReadFileBytes(kConfig + name).value_or(QByteArray());
 }
 } // namespace
 
@@ -86,9 +84,7 @@ class CatalogFilesTest : public QObject {
         std::map<QString, int> reads;
         auto readFile = [&reads](const QString& name) -> std::optional<QByteArray> {
             ++reads[name];
-            QFile file(kConfig + name);
-            if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-            return file.readAll();
+            return ReadFileBytes(kConfig + name);
         };
         // Venus has no file: it is skipped and the bodies after it are still read.
         const QStringList catalog = BuildBaseCatalog({"Earth", "Venus", "   Moon", "Mars"}, readFile);
@@ -109,5 +105,5 @@ class CatalogFilesTest : public QObject {
         QCOMPARE(BaseCatalogEntry(" X", 0, "P"), QString(" X: 0:P"));
     }
 };
-SKELVAN_TEST(CatalogFilesTest);
+QTEST_GUILESS_MAIN(CatalogFilesTest)
 #include "test_catalog_files.moc"

@@ -1,5 +1,4 @@
 #include "core/editing/ship_percent.h"
-#include "test_registry.h"
 
 #include <QTest>
 #include <climits>
@@ -108,5 +107,5 @@ class ShipPercentTest : public QObject {
         QCOMPARE(FractionText(caption), fraction);
     }
 };
-SKELVAN_TEST(ShipPercentTest);
+QTEST_GUILESS_MAIN(ShipPercentTest)
 #include "test_ship_percent.moc"

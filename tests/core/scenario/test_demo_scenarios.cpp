@@ -1,9 +1,8 @@
 #include "core/scenario/scenario_reader.h"
 #include "core/scenario/scenario_writer.h"
-#include "test_registry.h"
+#include "test_files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTest>
 
 // The scenarios shipped with the demo installation are in the editor's own format: read and
@@ -14,7 +13,7 @@ class DemoScenariosTest : public QObject {
   private slots:
     void stable_data() {
         QTest::addColumn<QString>("file");
-        const QDir dir(SKELVAN_DEMO_DIR "/Scenarios");
+        const QDir dir(DemoPath("Scenarios"));
         const QStringList files = dir.entryList({"*.scn"}, QDir::Files);
         QVERIFY(files.size() >= 3);
         for (const QString& file : files)
@@ -22,9 +21,9 @@ class DemoScenariosTest : public QObject {
     }
     void stable() {
         QFETCH(QString, file);
-        QFile in(file);
-        QVERIFY(in.open(QIODevice::ReadOnly));
-        const QByteArray bytes = in.readAll();
+        const std::optional<QByteArray> read = ReadFileBytes(file);
+        QVERIFY(read);
+        const QByteArray bytes = *read;
         const ScenarioReadResult r = ReadScenario(bytes);
         QVERIFY(r.hasDate && r.hasFocusShip && r.hasSystem);
         QCOMPARE(r.document.SystemName, QString("Sol"));
@@ -38,9 +37,9 @@ class DemoScenariosTest : public QObject {
     }
 
     void classlessShipShowsItsOwnRow() {
-        QFile in(SKELVAN_DEMO_DIR "/Scenarios/Lunar Shuttle.scn");
-        QVERIFY(in.open(QIODevice::ReadOnly));
-        const ScenarioReadResult r = ReadScenario(in.readAll());
+        const std::optional<QByteArray> bytes = ReadFileBytes(DemoPath("Scenarios/Lunar Shuttle.scn"));
+        QVERIFY(bytes);
+        const ScenarioReadResult r = ReadScenario(*bytes);
         QCOMPARE(r.shipNames, QStringList({"Aldrin", "Collins", "Petrel", "Ferry", "Vostok"}));
         const ShipRow& petrel = r.document.ShipTable[2];
         QCOMPARE(petrel.ClassName, QString("Petrel"));
@@ -49,5 +48,5 @@ class DemoScenariosTest : public QObject {
         QCOMPARE(r.document.ShipTable[3].DockedStation, QString("Gateway"));
     }
 };
-SKELVAN_TEST(DemoScenariosTest);
+QTEST_GUILESS_MAIN(DemoScenariosTest)
 #include "test_demo_scenarios.moc"

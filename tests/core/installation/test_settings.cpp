@@ -1,5 +1,4 @@
 #include "core/installation/settings.h"
-#include "test_registry.h"
 
 #include <QTest>
 
@@ -61,5 +60,5 @@ class SettingsTest : public QObject {
     }
 };
 
-SKELVAN_TEST(SettingsTest);
+QTEST_GUILESS_MAIN(SettingsTest)
 #include "test_settings.moc"

@@ -1,6 +1,5 @@
 #include "core/editing/location_pick.h"
 #include "core/editing/ship_lists.h"
-#include "test_registry.h"
 
 #include <QTest>
 
@@ -158,5 +157,5 @@ class ShipListsTest : public QObject {
         }
     }
 };
-SKELVAN_TEST(ShipListsTest);
+QTEST_GUILESS_MAIN(ShipListsTest)
 #include "test_ship_lists.moc"

@@ -1,5 +1,4 @@
 #include "core/scenario/dates.h"
-#include "test_registry.h"
 
 #include <QDate>
 #include <QTest>
@@ -104,5 +103,5 @@ class DatesTest : public QObject {
         }
     }
 };
-SKELVAN_TEST(DatesTest);
+QTEST_GUILESS_MAIN(DatesTest)
 #include "test_dates.moc"

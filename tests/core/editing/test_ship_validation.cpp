@@ -1,7 +1,6 @@
 #include "core/editing/ship_validation.h"
-#include "test_registry.h"
+#include "test_files.h"
 
-#include <QFile>
 #include <QTest>
 
 namespace {
@@ -197,9 +196,7 @@ class ShipValidationTest : public QObject {
     void planetData() {
         QFETCH(QString, file);
         QFETCH(double, radius);
-        QFile f(QStringLiteral(SKELVAN_TEST_DATA) + "/ships/Config/" + file);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const ShipPlanetData planet = PlanetDataFromFile(file, f.readAll());
+        const ShipPlanetData planet = PlanetDataFromFile(file, TestDataFile("ships/Config/" + file));
         QVERIFY(planet.readable);
         QCOMPARE(planet.meanRadius, radius);
         QCOMPARE(planet.planetFile, file);
@@ -271,5 +268,5 @@ class ShipValidationTest : public QObject {
         QCOMPARE(row.HoverEngine, QString(" 0"));
     }
 };
-SKELVAN_TEST(ShipValidationTest);
+QTEST_GUILESS_MAIN(ShipValidationTest)
 #include "test_ship_validation.moc"

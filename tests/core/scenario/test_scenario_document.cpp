@@ -1,5 +1,4 @@
 #include "core/scenario/scenario_document.h"
-#include "test_registry.h"
 
 #include <QTest>
 
@@ -69,5 +68,5 @@ class ScenarioDocumentTest : public QObject {
         QCOMPARE(d.ShipTable[1].Heading, QString());
     }
 };
-SKELVAN_TEST(ScenarioDocumentTest);
+QTEST_GUILESS_MAIN(ScenarioDocumentTest)
 #include "test_scenario_document.moc"

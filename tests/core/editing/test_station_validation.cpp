@@ -1,5 +1,4 @@
 #include "core/editing/station_validation.h"
-#include "test_registry.h"
 
 #include <QTest>
 
@@ -206,5 +205,5 @@ class StationValidationTest : public QObject {
         QCOMPARE(kStationValidationTitle, QString("Station parameter validation not accepted !"));
     }
 };
-SKELVAN_TEST(StationValidationTest);
+QTEST_GUILESS_MAIN(StationValidationTest)
 #include "test_station_validation.moc"

@@ -1,0 +1,17 @@
+#include "core/editing/validation_report.h"
+
+#include "core/text/text_rules.h"
+
+#include <cmath>
+
+bool IsAngle(const QString& text) {
+    return IsANumber(text) && std::fabs(LeadingNumber(text)) < 360;
+}
+
+QString ValidationBoxText(const QStringList& messages, bool lastEndsGroup) {
+    QString text;
+    for (const QString& message : messages)
+        text += message + u'\r';
+    if (lastEndsGroup && !messages.isEmpty()) text.chop(1);
+    return text;
+}
