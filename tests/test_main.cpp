@@ -23,10 +23,16 @@ int main(int argc, char** argv) {
         args.removeAt(1);
     }
     int failed = 0;
+    int ran = 0;
     for (auto& [name, make] : skelvan_test::Registry()) {
         if (!only.isEmpty() && only != QLatin1String(name)) continue;
+        ++ran;
         auto test = make();
         failed += QTest::qExec(test.get(), args) != 0 ? 1 : 0;
+    }
+    if (ran == 0) {
+        std::printf("no test class named %s\n", qPrintable(only));
+        return 1;
     }
     std::printf("%d test classes failed\n", failed);
     return failed == 0 ? 0 : 1;

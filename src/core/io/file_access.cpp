@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <algorithm>
@@ -28,23 +27,7 @@ QString CaseMatch(const QString& folder, const QString& name) {
     return QString();
 }
 
-// The files kept by the living ReadOnceScope, by path with "/" separators; null without scope.
-QHash<QString, QByteArray>* keptFiles = nullptr;
 } // namespace
-
-ReadOnceScope::ReadOnceScope() : outermost_(keptFiles == nullptr) {
-    if (outermost_) keptFiles = new QHash<QString, QByteArray>;
-}
-
-ReadOnceScope::~ReadOnceScope() {
-    if (!outermost_) return;
-    delete keptFiles;
-    keptFiles = nullptr;
-}
-
-void ReadOnceScope::Keep(const QString& path, const QByteArray& bytes) {
-    if (keptFiles) keptFiles->insert(Separators(path), bytes);
-}
 
 QString PlatformPath(const QString& path) {
     const QString p = Separators(path);
@@ -99,10 +82,6 @@ std::optional<QByteArray> ReadOpened(QFile& file) {
 } // namespace
 
 std::optional<QByteArray> ReadWholeFile(const QString& path) {
-    if (keptFiles) {
-        const auto kept = keptFiles->constFind(Separators(path));
-        if (kept != keptFiles->constEnd()) return *kept;
-    }
     // The name as written is tried first: it is the usual case, and costs no folder search.
     // Only a regular file is opened: a named pipe would block the open.
     QFile file(Separators(path));

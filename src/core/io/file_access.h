@@ -21,21 +21,6 @@ bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error
 // (PlatformPath(folder)) without looking the name up again.
 std::optional<QByteArray> ReadListedFile(const QString& platformFolder, const QString& name);
 
-// While a scope is alive, ReadWholeFile serves the files handed to Keep from memory, so that
-// a file the start-up has read once is not read from disk again by the next step. The
-// contents are released with the scope; an inner scope shares the outer one's files.
-class ReadOnceScope {
-  public:
-    ReadOnceScope();
-    ~ReadOnceScope();
-    ReadOnceScope(const ReadOnceScope&) = delete;
-    ReadOnceScope& operator=(const ReadOnceScope&) = delete;
-    void Keep(const QString& path, const QByteArray& bytes);
-
-  private:
-    bool outermost_ = false;
-};
-
 // The names of the files of a folder that match a wildcard pattern (letter case ignored),
 // sorted by name without regard to case.
 QStringList ListFiles(const QString& folder, const QString& pattern);

@@ -1,4 +1,4 @@
-// Files kept in memory for the rest of the start-up, and the progress shown on a long one.
+// How the start-up reads the configuration folder, and the progress shown on a long start-up.
 #include "core/io/file_access.h"
 #include "widgets/dialogs/start_up_progress.h"
 
@@ -7,31 +7,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-class ReadOnceTest : public QObject {
+class StartUpReadingTest : public QObject {
     Q_OBJECT
   private slots:
-    void keptFileIsNotReadAgain() {
-        QTemporaryDir dir;
-        const QString folder = dir.path() + "\\";
-        QFile file(dir.path() + "/Station.cfg");
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("BEGIN_DOCKLIST\r\n");
-        file.close();
-        {
-            ReadOnceScope scope;
-            scope.Keep(folder + "Station.cfg", "kept bytes");
-            QVERIFY(QFile::remove(dir.path() + "/Station.cfg"));
-            QCOMPARE(ReadWholeFile(folder + "Station.cfg").value_or("none"), QByteArray("kept bytes"));
-            {
-                ReadOnceScope inner; // shares the outer scope's files
-            }
-            QCOMPARE(ReadWholeFile(folder + "Station.cfg").value_or("none"), QByteArray("kept bytes"));
-            QVERIFY(!ReadWholeFile(folder + "Other.cfg"));
-        }
-        // After the scope the disk is asked again, and the file is gone.
-        QVERIFY(!ReadWholeFile(folder + "Station.cfg"));
-    }
-
     void folderIsNotReadAsFile() {
         QTemporaryDir dir;
         QVERIFY(QDir().mkpath(dir.path() + "/Folder.cfg"));
@@ -66,11 +44,6 @@ class ReadOnceTest : public QObject {
         QVERIFY(!ReadListedFile(dir.path(), "Gone.cfg"));
     }
 
-    void keepWithoutScopeDoesNothing() {
-        ReadOnceScope* scope = new ReadOnceScope;
-        delete scope;
-        QVERIFY(!ReadWholeFile("/nonexistent/Nothing.cfg"));
-    }
 
     void progressAppearsOnlyAfterTheThreshold() {
         StartUpProgress quick(100, 60 * 60 * 1000);
@@ -87,5 +60,5 @@ class ReadOnceTest : public QObject {
         QCOMPARE(slow.Percent(), 50);
     }
 };
-QTEST_MAIN(ReadOnceTest)
-#include "test_read_once.moc"
+QTEST_MAIN(StartUpReadingTest)
+#include "test_start_up_reading.moc"
