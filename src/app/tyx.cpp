@@ -3,8 +3,8 @@
 #include "app/tyx.h"
 
 #include "core/editing/editor_session.h"
-#include "widgets/common/selection.h"
 #include "skelvan_version.h"
+#include "widgets/common/selection.h"
 #include "widgets/dialogs/planetary_system_information.h"
 #include "widgets/tabs/environment_tab.h"
 #include "widgets/tabs/ship_tab.h"

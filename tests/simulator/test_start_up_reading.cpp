@@ -44,7 +44,6 @@ class StartUpReadingTest : public QObject {
         QVERIFY(!ReadListedFile(dir.path(), "Gone.cfg"));
     }
 
-
     void progressAppearsOnlyAfterTheThreshold() {
         StartUpProgress quick(100, 60 * 60 * 1000);
         for (int i = 0; i < 100; ++i)

@@ -37,4 +37,6 @@ template <class T> T* FindControl(const QObject& window, const char* name) {
 QString LabelText(const QObject& window, const char* name);
 
 // The scenario as the main window holds it between loading and saving.
-inline const ScenarioDocument& DocumentOf(const TYX& window) { return window.session().document(); }
+inline const ScenarioDocument& DocumentOf(const TYX& window) {
+    return window.session().document();
+}
