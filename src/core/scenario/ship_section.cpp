@@ -1,4 +1,5 @@
 #include "core/scenario/scenario_sections.h"
+#include "core/scenario/ship_lines.h"
 #include "core/text/line_views.h"
 #include "core/text/text_rules.h"
 
@@ -31,6 +32,15 @@ void ReadStatus(ShipRow& row, QStringView trimmed, ValuePool& pool) {
         row.DockedPort = pool.Take(station.after);
     }
 }
+
+void KeepOtherLine(ShipRow& row, QStringView cleared) {
+    if (row.OtherLines.isEmpty()) {
+        row.OtherLines = cleared.toString(); // unknown lines are seldom shared
+    } else {
+        row.OtherLines += kLineEnd;
+        row.OtherLines += cleared;
+    }
+}
 } // namespace
 
 bool ShipSectionReader::Line(QStringView line) {
@@ -45,21 +55,21 @@ bool ShipSectionReader::Line(QStringView line) {
         if (trimmed.isEmpty() || UpperEquals(trimmed, QLatin1StringView("END")) ||
             UpperEquals(trimmed, QLatin1StringView("END_SHIPS")))
             return true;
-        Header(trimmed);
+        Header(line, trimmed);
         return true;
     }
     if (closes) {
         // The marker also closes a last block that lacks its END. Keeping the marker among
         // that ship's unknown lines would write it back inside the block, where it cuts the
         // ship section short the next time the file is read.
-        inBlock_ = false;
+        CloseBlock();
         return false;
     }
-    BlockLine(cleared, trimmed);
+    BlockLine(line, cleared, trimmed);
     return true;
 }
 
-void ShipSectionReader::Header(QStringView header) {
+void ShipSectionReader::Header(QStringView line, QStringView header) {
     std::vector<ShipRow>& table = document_.ShipTable;
     const int row = static_cast<int>(table.size());
     table.emplace_back();
@@ -71,54 +81,101 @@ void ShipSectionReader::Header(QStringView header) {
     // Without a class the simulator takes the ship's name as its class; naming it keeps the
     // saved file meaning the same.
     ship.ClassName = header.contains(u':') ? pool_.Take(pair.after) : ship.Name;
-    // Lines that start with the ship's name are not kept. The name is tested as the writer
-    // puts it in the header, without the blanks at its end: a name read as "D " would keep a
-    // line "D" that the next load, of the name written as "D", drops.
-    upperName_ = UCase(TrimView(ship.Name).toString());
+    ship.ReadBlock = static_cast<int>(blocks_.size());
+    ShipSource& block = blocks_.emplace_back();
+    block.header = {At(line), At(line) + line.size()};
+    block.body = {-1, -1};
+    header_ = header.toString();
     currentRow_ = row;
     inBlock_ = true;
 }
 
-void ShipSectionReader::BlockLine(QStringView cleared, QStringView t) {
+void ShipSectionReader::CloseBlock() {
+    if (!inBlock_) return;
+    inBlock_ = false;
+    blocks_.back().read = document_.ShipTable.back();
+}
+
+void ShipSectionReader::BlockLine(QStringView line, QStringView cleared, QStringView t) {
     ShipRow& row = document_.ShipTable.back();
-    if (UpperEquals(t, QLatin1StringView("END"))) {
+    ShipSource& block = blocks_.back();
+    const ShipLineKind kind = ShipLineKindOf(t);
+    if (kind == ShipLineKind::End) {
+        CloseBlock();
         ++currentRow_;
-        inBlock_ = false;
         return;
     }
-    const auto is = [t](const char* keyword) { return UpperStartsWith(t, QLatin1StringView(keyword)); };
-    if (is("STATUS")) {
+    if (block.body.begin < 0) block.body.begin = At(line);
+    block.body.end = At(line) + line.size();
+    ShipBlockFacts& facts = block.facts;
+    switch (kind) {
+    case ShipLineKind::Status:
+        facts.status = true;
         ReadStatus(row, t, pool_);
-    } else if (is("BASE")) {
+        break;
+    case ShipLineKind::Base: {
+        facts.base = true;
         const SplitPair pair = SplitAtFirst(TrimView(CutFront(t, 5)), u':');
         row.Base = pool_.Take(pair.before);
         row.Pad = pool_.Take(pair.after);
-    } else if (is("HEADING")) {
+        break;
+    }
+    case ShipLineKind::Heading:
+        facts.heading = true;
         row.Heading = pool_.Take(SplitAtFirst(t, u' ').after);
-    } else if (is("RPOS")) {
+        break;
+    case ShipLineKind::Rpos:
+        facts.rpos = true;
         SplitThree(TrimView(CutFront(t, 5)), row.RposX, row.RposY, row.RposZ, pool_);
-    } else if (is("RVEL")) {
+        break;
+    case ShipLineKind::Rvel:
+        facts.rvel = true;
         SplitThree(TrimView(CutFront(t, 5)), row.RvelX, row.RvelY, row.RvelZ, pool_);
-    } else if (is("AROT")) {
+        break;
+    case ShipLineKind::Arot:
+        facts.arot = true;
         SplitThree(TrimView(CutFront(t, 5)), row.ArotX, row.ArotY, row.ArotZ, pool_);
-    } else if (is("VROT")) {
+        break;
+    case ShipLineKind::Vrot:
+        facts.vrot = true;
         row.Vrot = pool_.Take(CutFront(t, 5));
-    } else if (is("FUEL")) {
-        row.Fuel = TrimmedAfter(t, 5, pool_);
-    } else if (is("ENGINE_MAIN")) {
+        break;
+    case ShipLineKind::Fuel:
+        // A level per tank, wherever it stands in the block, is the one the editor shows.
+        facts.fuel = true;
+        if (!facts.prplevel) row.Fuel = TrimmedAfter(t, 5, pool_);
+        break;
+    case ShipLineKind::Prplevel:
+        facts.prplevel = true;
+        row.Fuel = pool_.Take(FirstTankLevel(t));
+        KeepOtherLine(row, cleared);
+        break;
+    case ShipLineKind::MainEngine:
+        facts.mainEngine = true;
         row.MainEngine = TrimmedAfter(t, 12, pool_);
-    } else if (is("ENGINE_HOVR")) {
+        break;
+    case ShipLineKind::EngineHovr:
+        facts.engineHovr = true;
         row.HoverEngine = TrimmedAfter(t, 12, pool_);
-    } else if (is("HOVER_MAIN")) {
-        // What this program writes for the hover engine: read back as the same value, so
-        // that it does not pile up among the unknown lines from one save to the next.
-        row.HoverEngine = TrimmedAfter(t, 11, pool_);
-    } else if (!UpperStartsWith(t, QStringView(upperName_))) {
-        if (row.OtherLines.isEmpty()) {
-            row.OtherLines = cleared.toString(); // unknown lines are seldom shared
-        } else {
-            row.OtherLines += kLineEnd;
-            row.OtherLines += cleared;
-        }
+        break;
+    case ShipLineKind::HoverMain:
+        // What this program once wrote for the hover engine: read as the same value unless
+        // the block also has the simulator's own keyword, which then holds the value.
+        facts.hoverMain = true;
+        if (!facts.engineHovr) row.HoverEngine = TrimmedAfter(t, 11, pool_);
+        break;
+    case ShipLineKind::Elements:
+        facts.elements = true;
+        KeepOtherLine(row, cleared);
+        break;
+    case ShipLineKind::Pos:
+        facts.pos = true;
+        KeepOtherLine(row, cleared);
+        break;
+    default:
+        // Only a repeat of the header is no line of the ship; a line that merely begins
+        // with the ship's name ("N" and its NAVFREQ line) is one.
+        if (t != QStringView(header_)) KeepOtherLine(row, cleared);
+        break;
     }
 }

@@ -1,0 +1,67 @@
+#pragma once
+// What a scenario file held, kept beside the document it was read into. The editor shows and
+// edits only part of a file; a save writes the rest back as it was read, and the parts it
+// edits line by line as read while their values are those read, so that a save changes only
+// what the user changed.
+#include "core/scenario/scenario_document.h"
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+// Whole lines of the file: [begin, end) in characters (one character per byte of the file),
+// from the start of the first line to the end of the last one, line end excluded.
+struct TextSpan {
+    qsizetype begin = 0;
+    qsizetype end = 0;
+};
+
+// Where a save puts text it keeps: after the section of the file that preceded it.
+enum class KeptPlace { Top, Description, Environment, Focus, View, Stations, Ships };
+
+// Lines outside the sections the editor writes (unknown sections, stray lines), written back
+// as read after the section that preceded them in the file.
+struct KeptText {
+    TextSpan span;
+    KeptPlace after = KeptPlace::Top;
+    int view = -1; // for KeptPlace::View: which camera, HUD or MFD section
+};
+
+// What a ship block held besides the values of its row.
+struct ShipBlockFacts {
+    bool status = false;
+    bool base = false;
+    bool heading = false;
+    bool rpos = false;
+    bool rvel = false;
+    bool arot = false;
+    bool vrot = false;
+    bool fuel = false;
+    bool prplevel = false; // fuel given per tank; the row's fuel is the level of its first tank
+    bool mainEngine = false;
+    bool engineHovr = false;
+    bool hoverMain = false; // the keyword this program once wrote for the hover engine
+    bool elements = false;  // placed by orbital elements
+    bool pos = false;       // placed by longitude and latitude
+};
+
+struct ShipSource {
+    ShipRow read;      // the row as the reader filled it
+    TextSpan header;   // the header line
+    TextSpan body;     // the lines between the header and END (or the end of the section)
+    ShipBlockFacts facts;
+};
+
+struct ScenarioSource {
+    QByteArray bytes; // the file as read
+    std::vector<TextSpan> environment; // BEGIN_ENVIRONMENT sections, in file order
+    std::vector<TextSpan> focus;       // BEGIN_FOCUS sections
+    std::vector<TextSpan> views;       // BEGIN_CAMERA, BEGIN_HUD and BEGIN_MFD sections
+    std::vector<KeptText> kept;        // in file order
+    std::vector<ShipSource> ships;     // indexed by ShipRow::ReadBlock
+    // The values read: a save keeps the lines that gave them while they stay.
+    QString systemName;
+    QString focusShip;
+    bool hasDate = false;
+    StartTime start;
+};

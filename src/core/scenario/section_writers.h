@@ -1,0 +1,43 @@
+#pragma once
+// The parts of the writer that put back what a file held: the text kept outside the sections
+// the editor writes, the environment, focus, camera, HUD and MFD sections as read, and the
+// ship blocks line by line. Used by the scenario writer only.
+#include "core/scenario/scenario_writer.h"
+#include "core/scenario/written_lines.h"
+
+#include <vector>
+
+// Where each kept text goes, as a slot in the writer's order of sections: the top of the
+// file, after the description, environment and focus, after each camera, HUD or MFD section
+// (or after the fixed ones), after the stations and after the ships. Text that followed a
+// section the save does not write goes after the last section written before it.
+class KeptSlots {
+  public:
+    static constexpr int kTop = 0;
+    static constexpr int kDescription = 1;
+    static constexpr int kEnvironment = 2;
+    static constexpr int kFocus = 3;
+    static constexpr int kFirstView = 4;
+    KeptSlots(const ScenarioSource* source, bool stationsWritten, bool shipsWritten);
+    int stations() const { return stations_; }
+    int ships() const { return stations_ + 1; }
+    bool Has(int slot) const;
+    const ScenarioSource* source() const { return source_; }
+    int SlotOf(std::size_t kept) const { return slots_[kept]; }
+
+  private:
+    const ScenarioSource* source_;
+    int stations_;
+    std::vector<int> slots_; // one per kept text
+};
+
+// The kept texts of a slot, in file order, then an empty line; nothing when it has none.
+void AddKept(WrittenLines& out, const KeptSlots& places, int slot);
+void AddEnvironment(WrittenLines& out, const ScenarioDocument& document, const ScenarioSource& source);
+void AddFocus(WrittenLines& out, const ScenarioDocument& document, const ScenarioSource& source);
+// A camera, HUD or MFD section as read, then an empty line.
+void AddView(WrittenLines& out, const ScenarioDocument& document, const ScenarioSource& source, TextSpan view);
+// A ship block: as read while its row holds what was read, line by line by value once it
+// does not, and in the editor's own form for a ship the user added.
+void AddShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers, const ScenarioSource* source,
+             const ShownShipRow& shown);
