@@ -46,14 +46,14 @@ struct ShipBlockFacts {
 };
 
 struct ShipSource {
-    ShipRow read;      // the row as the reader filled it
-    TextSpan header;   // the header line
-    TextSpan body;     // the lines between the header and END (or the end of the section)
+    ShipRow read;    // the row as the reader filled it
+    TextSpan header; // the header line
+    TextSpan body;   // the lines between the header and END (or the end of the section)
     ShipBlockFacts facts;
 };
 
 struct ScenarioSource {
-    QByteArray bytes; // the file as read
+    QByteArray bytes;                  // the file as read
     std::vector<TextSpan> environment; // BEGIN_ENVIRONMENT sections, in file order
     std::vector<TextSpan> focus;       // BEGIN_FOCUS sections
     std::vector<TextSpan> views;       // BEGIN_CAMERA, BEGIN_HUD and BEGIN_MFD sections

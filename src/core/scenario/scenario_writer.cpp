@@ -54,7 +54,8 @@ void AddStation(WrittenLines& out, const StationRow& row) {
     out.Add("  EL_MJD ",
             MjdText(row.EpochDate, LeadingNumber(row.EpochHour), LeadingNumber(row.EpochMinute)));
     out.Add("  ELEMENTS ", V(row.SemiMajorAxis), " ", V(row.Excentricity), " ", V(row.Inclination), " ",
-            V(row.AscendingNodeLongitude), " ", V(row.PeriapsisLongitude), " ", WrittenLast(row.MeanLongitude));
+            V(row.AscendingNodeLongitude), " ", V(row.PeriapsisLongitude), " ",
+            WrittenLast(row.MeanLongitude));
     if (row.ClassRotation)
         out.Add("  AROT ", V(row.ArotX), " ", V(row.ArotY), " ", WrittenLast(row.ArotZ));
     else

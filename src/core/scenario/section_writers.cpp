@@ -130,7 +130,8 @@ void AddEnvironment(WrittenLines& out, const ScenarioDocument& document, const S
     QString date;
     const StartTime start{document.StartDate, document.StartHour, document.StartMinute};
     if (start != source.start && start != document.ShownStart)
-        date = QStringLiteral("  Date MJD ") + MjdText(document.StartDate, document.StartHour, document.StartMinute);
+        date = QStringLiteral("  Date MJD ") +
+               MjdText(document.StartDate, document.StartHour, document.StartMinute);
     AddKeyedSections(out, source.environment, source, "BEGIN_ENVIRONMENT", "END_ENVIRONMENT",
                      {{"SYSTEM", system}, {"DATE", date}});
 }
@@ -142,7 +143,8 @@ void AddFocus(WrittenLines& out, const ScenarioDocument& document, const Scenari
     AddKeyedSections(out, source.focus, source, "BEGIN_FOCUS", "END_FOCUS", {{"SHIP", ship}});
 }
 
-void AddView(WrittenLines& out, const ScenarioDocument& document, const ScenarioSource& source, TextSpan view) {
+void AddView(WrittenLines& out, const ScenarioDocument& document, const ScenarioSource& source,
+             TextSpan view) {
     const QString focus = Trim(document.FocusShip);
     const QString focusRead = Trim(source.focusShip);
     bool camera = false;

@@ -36,7 +36,8 @@ void AddKept(WrittenLines& out, const KeptSlots& places, int slot);
 void AddEnvironment(WrittenLines& out, const ScenarioDocument& document, const ScenarioSource& source);
 void AddFocus(WrittenLines& out, const ScenarioDocument& document, const ScenarioSource& source);
 // A camera, HUD or MFD section as read, then an empty line.
-void AddView(WrittenLines& out, const ScenarioDocument& document, const ScenarioSource& source, TextSpan view);
+void AddView(WrittenLines& out, const ScenarioDocument& document, const ScenarioSource& source,
+             TextSpan view);
 // A ship block: as read while its row holds what was read, line by line by value once it
 // does not, and in the editor's own form for a ship the user added.
 void AddShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers, const ScenarioSource* source,

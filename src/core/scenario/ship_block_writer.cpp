@@ -89,7 +89,8 @@ void AddEditorShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers) 
 // the blanks around them, numbers also by value ("0.5" is " .5").
 class Compare {
   public:
-    Compare(const ShipRow& now, const ShipRow& read, const ShipRow& shown) : now_(now), read_(read), shown_(shown) {}
+    Compare(const ShipRow& now, const ShipRow& read, const ShipRow& shown)
+        : now_(now), read_(read), shown_(shown) {}
     bool Text(QString ShipRow::*column) const {
         const QStringView n = TrimView(now_.*column);
         return n == TrimView(read_.*column) || n == TrimView(shown_.*column);
@@ -171,7 +172,10 @@ void AddChangedShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers,
     const bool sameStatusLine = sameStatus && sameRef && (!docked || sameDock);
     // The place of the ship: its status, planet and where on or around it.
     const bool samePlace = sameStatus && sameRef &&
-                           (landed ? sameBase : docked ? sameDock : orbiting ? sameRpos && sameRvel : true);
+                           (landed     ? sameBase
+                            : docked   ? sameDock
+                            : orbiting ? sameRpos && sameRvel
+                                       : true);
     const bool placed = landed || orbiting || docked;
     RowLines lines(out, row, numbers);
 

@@ -204,8 +204,8 @@ QString NumberText(double value) {
 QString FixedNumberText(double value, int decimals) {
     if (!std::isfinite(value)) value = 0;
     char buffer[400];
-    const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, std::clamp(decimals, 0, 30));
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
+                                       std::clamp(decimals, 0, 30));
     if (written.ec != std::errc()) return NumberText(value);
     return QString::fromLatin1(buffer, written.ptr - buffer);
 }
