@@ -97,6 +97,13 @@ ShipEditorTexts ShipDisplayTexts(const ShipRow& row, ShipPlacement placement, co
     return t;
 }
 
+ShipEditorTexts ShipDisplayTexts(const ScenarioDocument& document, const ShipRow& row) {
+    const ScenarioSource* source = document.Source.get();
+    const bool read = source && row.ReadBlock >= 0 && std::size_t(row.ReadBlock) < source->ships.size();
+    const ShipBlockFacts* facts = read ? &source->ships[std::size_t(row.ReadBlock)].facts : nullptr;
+    return ShipDisplayTexts(row, PlacementOf(document, row), facts);
+}
+
 ShipRow DisplayedShipRow(const ShipRow& read, const ShipBlockFacts& facts) {
     return StoredShipRow(read, ShipDisplayTexts(read, PlacementOf(read, &facts, &read), &facts));
 }

@@ -22,5 +22,8 @@ QString PlacementNote(ShipPlacement placement);
 // by longitude and latitude; a ship placed by orbital elements shows no position.
 ShipEditorTexts ShipDisplayTexts(const ShipRow& row, ShipPlacement placement, const ShipBlockFacts* facts);
 
+// The same for a row of a document: its placement and block found in the document.
+ShipEditorTexts ShipDisplayTexts(const ScenarioDocument& document, const ShipRow& row);
+
 // The row a validation right after the display of a row read from a file would store.
 ShipRow DisplayedShipRow(const ShipRow& read, const ShipBlockFacts& facts);
