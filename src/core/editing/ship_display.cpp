@@ -1,6 +1,9 @@
 #include "core/editing/ship_display.h"
 
 #include "core/editing/ship_percent.h"
+#include "core/scenario/ship_lines.h"
+#include "core/text/codepage.h"
+#include "core/text/line_views.h"
 #include "core/text/text_rules.h"
 
 namespace {
@@ -106,4 +109,19 @@ ShipEditorTexts ShipDisplayTexts(const ScenarioDocument& document, const ShipRow
 
 ShipRow DisplayedShipRow(const ShipRow& read, const ShipBlockFacts& facts) {
     return StoredShipRow(read, ShipDisplayTexts(read, PlacementOf(read, &facts, &read), &facts));
+}
+
+QStringList ShipElementValues(const ScenarioDocument& document, const ShipRow& row) {
+    const ScenarioSource* source = document.Source.get();
+    if (!source || row.ReadBlock < 0 || std::size_t(row.ReadBlock) >= source->ships.size()) return {};
+    const TextSpan body = source->ships[std::size_t(row.ReadBlock)].body;
+    if (body.begin < 0) return {};
+    const QString text = DecodeText(source->bytes.mid(body.begin, body.end - body.begin));
+    QStringList values;
+    ForEachLine(QStringView(text), [&](QStringView line) {
+        const QStringView t = TrimView(ClearCommentsView(line));
+        if (ShipLineKindOf(t) == ShipLineKind::Elements)
+            values = AfterFirstWord(t).toString().split(u' ', Qt::SkipEmptyParts);
+    });
+    return values;
 }

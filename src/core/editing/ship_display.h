@@ -6,6 +6,8 @@
 #include "core/editing/ship_editor_texts.h"
 #include "core/scenario/scenario_source.h"
 
+#include <QStringList>
+
 // The placement of a row: by orbital elements for an orbiting ship whose block placed it so
 // and that has been given no position since, by longitude and latitude for a landed ship
 // whose block placed it so and that has been given no pad since. facts and read are those of
@@ -24,6 +26,9 @@ ShipEditorTexts ShipDisplayTexts(const ShipRow& row, ShipPlacement placement, co
 
 // The same for a row of a document: its placement and block found in the document.
 ShipEditorTexts ShipDisplayTexts(const ScenarioDocument& document, const ShipRow& row);
+
+// The values of the ELEMENTS line of the row's block, in their order; empty without one.
+QStringList ShipElementValues(const ScenarioDocument& document, const ShipRow& row);
 
 // The row a validation right after the display of a row read from a file would store.
 ShipRow DisplayedShipRow(const ShipRow& read, const ShipBlockFacts& facts);

@@ -186,8 +186,10 @@ void EnvironmentTab::showScenario(const QString& description) {
     calendar_->setSelectedDate(DateFromDayCount(document.StartDate));
     SetIndexQuietly(hour_, std::clamp(document.StartHour, 0, hour_->count() - 1));
     SetIndexQuietly(minute_, std::clamp(document.StartMinute, 0, minute_->count() - 1));
-    // From here on the scenario holds the start time as the controls show it.
+    // From here on the scenario holds the start time as the controls show it; a save keeps
+    // the file's own Date line while the start stays this one.
     storeStartTime();
+    document.ShownStart = {document.StartDate, document.StartHour, document.StartMinute};
     setFocusShip(document.FocusShip);
 
     // The planetary system: the last entry of that name, or a new one. The entry is set without
