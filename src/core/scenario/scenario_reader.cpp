@@ -288,13 +288,16 @@ QString ScenarioHyperDescription(const QByteArray& bytes) {
     ForEachLine(QStringView(text), [&](QStringView line) {
         if (found) return false;
         const qsizetype at = line.data() - text.data();
-        if (!UpperEquals(TrimView(ClearCommentsView(line)), QLatin1StringView("BEGIN_HYPERDESC"))) return true;
+        if (!UpperEquals(TrimView(ClearCommentsView(line)), QLatin1StringView("BEGIN_HYPERDESC")))
+            return true;
         found = true;
         const qsizetype end = SectionEnd(QStringView(text), at, u"HYPERDESC");
         QStringList lines;
-        ForEachLine(QStringView(text).mid(at, end - at), [&](QStringView inside) { lines.append(inside.toString()); });
+        ForEachLine(QStringView(text).mid(at, end - at),
+                    [&](QStringView inside) { lines.append(inside.toString()); });
         lines.removeFirst();
-        if (!lines.isEmpty() && UpperEquals(TrimView(ClearCommentsView(lines.last())), QLatin1StringView("END_HYPERDESC")))
+        if (!lines.isEmpty() &&
+            UpperEquals(TrimView(ClearCommentsView(lines.last())), QLatin1StringView("END_HYPERDESC")))
             lines.removeLast();
         html = lines.join(u'\n');
         return false;

@@ -66,7 +66,8 @@ void DeleteFileDialog::RefreshList() {
 void DeleteFileDialog::ShowPreview() {
     const QString name = selectedName(FileListtoDelete);
     const QString path = name.isEmpty() ? QString() : folder() + name;
-    ShowScenarioPreview(FileDeleteDescription, path, name.isEmpty() ? QString() : ScenarioFileDescription(path));
+    ShowScenarioPreview(FileDeleteDescription, path,
+                        name.isEmpty() ? QString() : ScenarioFileDescription(path));
 }
 
 // The scenario being edited stays as it is, even when its own file goes: "&Save" writes it again.

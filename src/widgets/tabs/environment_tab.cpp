@@ -183,7 +183,12 @@ void EnvironmentTab::showScenario(const QString& description) {
     description_->setPlainText(DescriptionForDisplay(description));
     ScenarioDocument& document = session_.document();
     document.Description = DescriptionFromEditor(description_->document()->toRawText());
-    calendar_->setSelectedDate(DateFromDayCount(document.StartDate));
+    {
+        // The new day must not be stored with the hour and minute the lists still show from
+        // before: the start time is stored once, below, from all three.
+        const QSignalBlocker block(calendar_);
+        calendar_->setSelectedDate(DateFromDayCount(document.StartDate));
+    }
     SetIndexQuietly(hour_, std::clamp(document.StartHour, 0, hour_->count() - 1));
     SetIndexQuietly(minute_, std::clamp(document.StartMinute, 0, minute_->count() - 1));
     // From here on the scenario holds the start time as the controls show it; a save keeps
