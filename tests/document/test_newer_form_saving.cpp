@@ -192,6 +192,64 @@ class NewerFormSavingTest : public QObject {
         QVERIFY2(comparison.differences == expected, qPrintable(DifferencesText(comparison)));
     }
 
+    // A ship placed in a way the form has no boxes for is stored without them.
+    void validationOfPlacements_data() {
+        QTest::addColumn<int>("placement");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QStringList>("failed");
+        const QString inside =
+            "The ship is located inside the planet; adjust the position parameters relative to reference.";
+        QTest::newRow("orbital elements, no position") << int(ShipPlacement::ByElements) << "Orbiting"
+                                                       << "" << QStringList();
+        QTest::newRow("orbital elements, a position begun")
+            << int(ShipPlacement::ByElements) << "Orbiting"
+            << "rposX"
+            << QStringList{"The position relative to the reference on axis Y is not correct.",
+                           "The position relative to the reference on axis Z is not correct.",
+                           "The velocity relative to reference on axis X is not correct.",
+                           "The velocity relative to reference on axis Y is not correct.",
+                           "The velocity relative to reference on axis Z is not correct."};
+        QTest::newRow("by status, no position")
+            << int(ShipPlacement::ByStatus) << "Orbiting"
+            << ""
+            << QStringList{"The position relative to the reference on axis X is not correct.",
+                           "The position relative to the reference on axis Y is not correct.",
+                           "The position relative to the reference on axis Z is not correct.",
+                           "The velocity relative to reference on axis X is not correct.",
+                           "The velocity relative to reference on axis Y is not correct.",
+                           "The velocity relative to reference on axis Z is not correct.",
+                           inside};
+        QTest::newRow("longitude and latitude, no pad, no heading")
+            << int(ShipPlacement::ByPosition) << "Landed"
+            << "" << QStringList();
+        QTest::newRow("longitude and latitude, a heading not a number")
+            << int(ShipPlacement::ByPosition) << "Landed"
+            << "heading" << QStringList{"You must must enter a correct heading."};
+        QTest::newRow("by status, no pad") << int(ShipPlacement::ByStatus) << "Landed"
+                                           << ""
+                                           << QStringList{"You must assign the ship to a base pad.",
+                                                          "You must must enter a correct heading."};
+    }
+    void validationOfPlacements() {
+        QFETCH(int, placement);
+        QFETCH(QString, status);
+        QFETCH(QString, box);
+        QFETCH(QStringList, failed);
+        ShipEditorTexts t;
+        t.name = "A";
+        t.className = "Tug";
+        t.placement = ShipPlacement(placement);
+        t.status = status == "Landed" ? ShipStatusChoice::Landed : ShipStatusChoice::Orbiting;
+        t.landedPlanet = t.orbitingPlanet = "Verdant";
+        t.arotX = t.arotY = t.arotZ = t.angularVelocity = "0";
+        if (box == "rposX") t.rposX = "7000000";
+        if (box == "heading") t.heading = "north";
+        ShipPlanetData planet;
+        planet.meanRadius = 6371000;
+        QCOMPARE(ValidateShip(t, planet).failed, failed);
+    }
+
     // The placement the form has no boxes for, until the user gives one.
     void placements_data() {
         QTest::addColumn<QString>("ship");
