@@ -33,11 +33,18 @@ class KeptTextTest : public QObject {
         QTest::addColumn<QByteArray>("input");
         QTest::addColumn<QByteArray>("expected");
         QTest::newRow("text before every section stays at the top")
-            << Crlf({"BEGIN_VC", "  SEAT 0", "END_VC", "BEGIN_ENVIRONMENT", "  System Sol", "END_ENVIRONMENT",
-                     "BEGIN_CAMERA", "  TARGET A", "END_CAMERA"})
-            << Crlf({"BEGIN_VC", "  SEAT 0", "END_VC", ""}) +
-                   WithDescription({"BEGIN_ENVIRONMENT", "  System Sol", "END_ENVIRONMENT", "",
-                                    "BEGIN_CAMERA", "  TARGET A", "END_CAMERA", "", ""});
+            << Crlf({"BEGIN_VC", "  SEAT 0", "END_VC", "BEGIN_DESC", "Hello", "END_DESC", "BEGIN_CAMERA",
+                     "  TARGET A", "END_CAMERA"})
+            << Crlf({"BEGIN_VC", "  SEAT 0", "END_VC", "", "BEGIN_DESC", "Hello", "END_DESC", "",
+                     "BEGIN_CAMERA", "  TARGET A", "END_CAMERA", "", ""});
+        // The first BEGIN_DESC of a file is its description: a file without one gets its
+        // section before the text kept, which may hold a BEGIN_DESC that was none.
+        QTest::newRow("without a description: the section the save adds comes first")
+            << Crlf({"BEGIN_VC", "  SEAT 0", "END_VC", "BEGIN_DESC", "never closed", "BEGIN_ENVIRONMENT",
+                     "  System Sol", "END_ENVIRONMENT", "BEGIN_CAMERA", "  TARGET A", "END_CAMERA"})
+            << WithDescription({"BEGIN_VC", "  SEAT 0", "END_VC", "BEGIN_DESC", "never closed", "",
+                                "BEGIN_ENVIRONMENT", "  System Sol", "END_ENVIRONMENT", "", "BEGIN_CAMERA",
+                                "  TARGET A", "END_CAMERA", "", ""});
         QTest::newRow("a section without its END ends before the next BEGIN_, its blank lines left out")
             << Crlf({"BEGIN_ENVIRONMENT", "  System Sol", "END_ENVIRONMENT", "BEGIN_ADDON", "  X 1", "",
                      "  Y 2", "", "", "BEGIN_HUD", "  TYPE Orbit", "END_HUD"})

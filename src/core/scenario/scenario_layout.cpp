@@ -72,9 +72,9 @@ qsizetype SectionEnd(QStringView text, qsizetype lineBegin, QStringView upperWor
     return lastFilled;
 }
 
-void LayoutRecorder::Known(KeptPlace place) {
+void LayoutRecorder::Known(KeptPlace place, int index) {
     after_ = place;
-    view_ = -1;
+    index_ = index;
     joinStray_ = false;
 }
 
@@ -87,25 +87,24 @@ LayoutRecorder::Section LayoutRecorder::Begin(QStringView text, qsizetype at, qs
     switch (marker.kind) {
     case SectionWord::Environment:
         source_.environment.push_back(span);
-        Known(KeptPlace::Environment);
+        Known(KeptPlace::Environment, static_cast<int>(source_.environment.size()) - 1);
         section.known = true;
         break;
     case SectionWord::Focus:
         source_.focus.push_back(span);
-        Known(KeptPlace::Focus);
+        Known(KeptPlace::Focus, static_cast<int>(source_.focus.size()) - 1);
         section.known = true;
         break;
     case SectionWord::Camera:
     case SectionWord::Hud:
     case SectionWord::Mfd:
         source_.views.push_back(span);
-        Known(KeptPlace::View);
-        view_ = static_cast<int>(source_.views.size()) - 1;
+        Known(KeptPlace::View, static_cast<int>(source_.views.size()) - 1);
         section.known = true;
         break;
     default:
         // A section the editor does not write, a second description among them.
-        source_.kept.push_back(KeptText{span, after_, view_});
+        source_.kept.push_back(KeptText{span, after_, index_});
         joinStray_ = false;
         break;
     }
@@ -117,6 +116,6 @@ void LayoutRecorder::Stray(qsizetype at, qsizetype lineSize) {
         source_.kept.back().span.end = at + lineSize;
         return;
     }
-    source_.kept.push_back(KeptText{{at, at + lineSize}, after_, view_});
+    source_.kept.push_back(KeptText{{at, at + lineSize}, after_, index_});
     joinStray_ = true;
 }

@@ -43,9 +43,9 @@ class LayoutRecorder {
     void Stray(qsizetype at, qsizetype lineSize);
 
   private:
-    void Known(KeptPlace place);
+    void Known(KeptPlace place, int index = -1);
     ScenarioSource& source_;
     KeptPlace after_ = KeptPlace::Top;
-    int view_ = -1;
+    int index_ = -1;
     bool joinStray_ = false; // the last kept text is stray lines that the next one joins
 };

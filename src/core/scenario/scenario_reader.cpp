@@ -158,6 +158,7 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
     const DescriptionSection description = FindDescription(text);
     auto source = std::make_shared<ScenarioSource>();
     source->bytes = bytes;
+    source->hasDescription = description.begin >= 0;
     LayoutRecorder layout(*source);
     ValuePool pool;
     StationSectionReader stations(document.StationTable, pool);

@@ -24,7 +24,7 @@ enum class KeptPlace { Top, Description, Environment, Focus, View, Stations, Shi
 struct KeptText {
     TextSpan span;
     KeptPlace after = KeptPlace::Top;
-    int view = -1; // for KeptPlace::View: which camera, HUD or MFD section
+    int index = -1; // which section of its kind, for the environment, focus and view sections
 };
 
 // What a ship block held besides the values of its row.
@@ -54,6 +54,7 @@ struct ShipSource {
 
 struct ScenarioSource {
     QByteArray bytes;                  // the file as read
+    bool hasDescription = false;       // a BEGIN_DESC .. END_DESC section gave the description
     std::vector<TextSpan> environment; // BEGIN_ENVIRONMENT sections, in file order
     std::vector<TextSpan> focus;       // BEGIN_FOCUS sections
     std::vector<TextSpan> views;       // BEGIN_CAMERA, BEGIN_HUD and BEGIN_MFD sections

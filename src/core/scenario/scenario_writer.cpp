@@ -107,18 +107,21 @@ QByteArray ScenarioFileBytes(const ScenarioDocument& document, int stationCount,
 
     WrittenLines out(2048 + (source ? source->bytes.size() : 0) + qsizetype(stationCount) * 200 +
                      qsizetype(shipCount) * 200);
-    AddKept(out, places, KeptSlots::kTop);
+    // The description section is the first BEGIN_DESC of a file. Text that stood before the
+    // file's own goes before it again; a file without one gets its section first, so that a
+    // BEGIN_DESC line among the text kept stays what it was.
+    const bool describedFile = source && source->hasDescription;
+    if (describedFile) AddKept(out, places, KeptSlots::kTop);
     out.Add("BEGIN_DESC");
     AddDescription(out, document.Description);
     out.Add("END_DESC");
     out.Add("");
+    if (!describedFile) AddKept(out, places, KeptSlots::kTop);
     AddKept(out, places, KeptSlots::kDescription);
 
     if (source) {
-        AddEnvironment(out, document, *source);
-        AddKept(out, places, KeptSlots::kEnvironment);
-        AddFocus(out, document, *source);
-        AddKept(out, places, KeptSlots::kFocus);
+        AddEnvironment(out, document, places);
+        AddFocus(out, document, places);
     } else {
         AddEditorEnvironment(out, document);
     }
@@ -126,13 +129,13 @@ QByteArray ScenarioFileBytes(const ScenarioDocument& document, int stationCount,
     if (source && !source->views.empty()) {
         for (std::size_t v = 0; v < source->views.size(); ++v) {
             AddView(out, document, *source, source->views[v]);
-            AddKept(out, places, KeptSlots::kFirstView + int(v));
+            AddKept(out, places, places.view(int(v)));
         }
     } else {
         out.Add("BEGIN_CAMERA");
         out.Add("  Target ", WrittenLast(document.FocusShip));
         out.Append(QLatin1StringView(kCameraRest));
-        AddKept(out, places, KeptSlots::kFirstView);
+        AddKept(out, places, places.view(0));
     }
 
     if (stationCount > 0) {

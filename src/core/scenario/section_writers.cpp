@@ -7,13 +7,15 @@
 #include <algorithm>
 
 KeptSlots::KeptSlots(const ScenarioSource* source, bool stationsWritten, bool shipsWritten)
-    : source_(source), stations_(kFirstView + 1) {
+    : source_(source) {
     if (!source) return;
-    const int views = static_cast<int>(source->views.size());
-    const int lastView = kFirstView + std::max(views, 1) - 1;
-    stations_ = lastView + 1;
-    const int stationsSlot = stationsWritten ? stations_ : lastView;
-    const int shipsSlot = shipsWritten ? stations_ + 1 : stationsSlot;
+    environments_ = std::max<int>(int(source->environment.size()), 1);
+    focuses_ = std::max<int>(int(source->focus.size()), 1);
+    views_ = std::max<int>(int(source->views.size()), 1);
+    const int lastView = view(views_ - 1);
+    const int stationsSlot = stationsWritten ? stations() : lastView;
+    const int shipsSlot = shipsWritten ? ships() : stationsSlot;
+    const auto within = [](int index, int count) { return std::clamp(index, 0, count - 1); };
     slots_.reserve(source->kept.size());
     for (const KeptText& kept : source->kept) {
         switch (kept.after) {
@@ -24,13 +26,13 @@ KeptSlots::KeptSlots(const ScenarioSource* source, bool stationsWritten, bool sh
             slots_.push_back(kDescription);
             break;
         case KeptPlace::Environment:
-            slots_.push_back(kEnvironment);
+            slots_.push_back(environment(within(kept.index, environments_)));
             break;
         case KeptPlace::Focus:
-            slots_.push_back(kFocus);
+            slots_.push_back(focus(within(kept.index, focuses_)));
             break;
         case KeptPlace::View:
-            slots_.push_back(kFirstView + std::clamp(kept.view, 0, std::max(views - 1, 0)));
+            slots_.push_back(view(within(kept.index, views_)));
             break;
         case KeptPlace::Stations:
             slots_.push_back(stationsSlot);
@@ -59,7 +61,7 @@ namespace {
 // The lines of a section as read, each with its view into the decoded text.
 template <class F> void ForEachSourceLine(const ScenarioSource& source, TextSpan span, F&& f) {
     const QString text = DecodeText(source.bytes.mid(span.begin, span.end - span.begin));
-    ForEachLine(QStringView(text), f);
+    ForEachLineOfSpan(QStringView(text), f);
 }
 
 QStringView Marker(QStringView line) {
@@ -74,9 +76,10 @@ bool StartsWithKey(QStringView line, const char* key) {
 // those of the key, which are written as read while the value is the one read and otherwise
 // give the value now. A key that no line gave is added after the first BEGIN line when its
 // value changed; without any section, a section is made for it.
+template <class After>
 void AddKeyedSections(WrittenLines& out, const std::vector<TextSpan>& sections, const ScenarioSource& source,
                       const char* begin, const char* end,
-                      const std::vector<std::pair<const char*, QString>>& changedLines) {
+                      const std::vector<std::pair<const char*, QString>>& changedLines, After after) {
     // changedLines: key -> the line to write, null text while the value is unchanged.
     std::vector<bool> present(changedLines.size(), false);
     for (const TextSpan& span : sections) {
@@ -98,6 +101,7 @@ void AddKeyedSections(WrittenLines& out, const std::vector<TextSpan>& sections, 
         return;
     }
     bool first = true;
+    int index = 0;
     for (const TextSpan& span : sections) {
         bool beginLine = true;
         ForEachSourceLine(source, span, [&](QStringView line) {
@@ -119,11 +123,13 @@ void AddKeyedSections(WrittenLines& out, const std::vector<TextSpan>& sections, 
         });
         first = false;
         out.Add("");
+        after(index++);
     }
 }
 } // namespace
 
-void AddEnvironment(WrittenLines& out, const ScenarioDocument& document, const ScenarioSource& source) {
+void AddEnvironment(WrittenLines& out, const ScenarioDocument& document, const KeptSlots& places) {
+    const ScenarioSource& source = *places.source();
     QString system;
     if (Trim(document.SystemName) != Trim(source.systemName))
         system = QStringLiteral("  System ") + WrittenLast(document.SystemName).toString();
@@ -133,14 +139,17 @@ void AddEnvironment(WrittenLines& out, const ScenarioDocument& document, const S
         date = QStringLiteral("  Date MJD ") +
                MjdText(document.StartDate, document.StartHour, document.StartMinute);
     AddKeyedSections(out, source.environment, source, "BEGIN_ENVIRONMENT", "END_ENVIRONMENT",
-                     {{"SYSTEM", system}, {"DATE", date}});
+                     {{"SYSTEM", system}, {"DATE", date}},
+                     [&](int i) { AddKept(out, places, places.environment(i)); });
 }
 
-void AddFocus(WrittenLines& out, const ScenarioDocument& document, const ScenarioSource& source) {
+void AddFocus(WrittenLines& out, const ScenarioDocument& document, const KeptSlots& places) {
+    const ScenarioSource& source = *places.source();
     QString ship;
     if (Trim(document.FocusShip) != Trim(source.focusShip))
         ship = QStringLiteral("  Ship ") + WrittenLast(document.FocusShip).toString();
-    AddKeyedSections(out, source.focus, source, "BEGIN_FOCUS", "END_FOCUS", {{"SHIP", ship}});
+    AddKeyedSections(out, source.focus, source, "BEGIN_FOCUS", "END_FOCUS", {{"SHIP", ship}},
+                     [&](int i) { AddKept(out, places, places.focus(i)); });
 }
 
 void AddView(WrittenLines& out, const ScenarioDocument& document, const ScenarioSource& source,

@@ -15,26 +15,31 @@ class KeptSlots {
   public:
     static constexpr int kTop = 0;
     static constexpr int kDescription = 1;
-    static constexpr int kEnvironment = 2;
-    static constexpr int kFocus = 3;
-    static constexpr int kFirstView = 4;
     KeptSlots(const ScenarioSource* source, bool stationsWritten, bool shipsWritten);
-    int stations() const { return stations_; }
-    int ships() const { return stations_ + 1; }
+    // After environment section i, focus section i, camera/HUD/MFD section i (or the fixed
+    // ones for i = 0).
+    int environment(int i) const { return kDescription + 1 + i; }
+    int focus(int i) const { return environment(environments_) + i; }
+    int view(int i) const { return focus(focuses_) + i; }
+    int stations() const { return view(views_); }
+    int ships() const { return stations() + 1; }
     bool Has(int slot) const;
     const ScenarioSource* source() const { return source_; }
     int SlotOf(std::size_t kept) const { return slots_[kept]; }
 
   private:
     const ScenarioSource* source_;
-    int stations_;
+    int environments_ = 1;
+    int focuses_ = 1;
+    int views_ = 1;
     std::vector<int> slots_; // one per kept text
 };
 
 // The kept texts of a slot, in file order, then an empty line; nothing when it has none.
 void AddKept(WrittenLines& out, const KeptSlots& places, int slot);
-void AddEnvironment(WrittenLines& out, const ScenarioDocument& document, const ScenarioSource& source);
-void AddFocus(WrittenLines& out, const ScenarioDocument& document, const ScenarioSource& source);
+// The environment and focus sections, each followed by the text kept after it.
+void AddEnvironment(WrittenLines& out, const ScenarioDocument& document, const KeptSlots& places);
+void AddFocus(WrittenLines& out, const ScenarioDocument& document, const KeptSlots& places);
 // A camera, HUD or MFD section as read, then an empty line.
 void AddView(WrittenLines& out, const ScenarioDocument& document, const ScenarioSource& source,
              TextSpan view);

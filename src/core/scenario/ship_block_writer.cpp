@@ -182,7 +182,7 @@ void AddChangedShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers,
     const QByteArray bytes = source.bytes.mid(block.body.begin, block.body.end - block.body.begin);
     const QString body = block.body.begin < 0 ? QString() : DecodeText(bytes);
     if (block.body.begin >= 0) {
-        ForEachLine(QStringView(body), [&](QStringView line) {
+        ForEachLineOfSpan(QStringView(body), [&](QStringView line) {
             const QStringView t = TrimView(ClearCommentsView(line));
             // Lines of another status, and the placement lines of this one, go when the ship
             // is moved; a value the user changed is written from the row.

@@ -65,6 +65,19 @@ class WrittenLines {
     qsizetype used_ = 0;
 };
 
+// The lines of a span of the file as AddAsRead writes them: a span always holds at least one
+// line, its last one also when it is empty.
+template <class F> void ForEachLineOfSpan(QStringView text, F&& f) {
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i == text.size() || text[i] == u'\r' || text[i] == u'\n') {
+            f(text.mid(start, i - start));
+            if (i < text.size() && text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+            start = i + 1;
+        }
+    }
+}
+
 // A value as written: without the blanks around it.
 QStringView Written(const QString& value);
 // The value that ends a line, also without the control characters at its end: the reader
