@@ -159,6 +159,7 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
     auto source = std::make_shared<ScenarioSource>();
     source->bytes = bytes;
     source->hasDescription = description.begin >= 0;
+    source->description = {description.begin, description.end};
     LayoutRecorder layout(*source);
     ValuePool pool;
     StationSectionReader stations(document.StationTable, pool);

@@ -53,8 +53,10 @@ struct ShipSource {
 };
 
 struct ScenarioSource {
-    QByteArray bytes;                  // the file as read
-    bool hasDescription = false;       // a BEGIN_DESC .. END_DESC section gave the description
+    QByteArray bytes;            // the file as read
+    bool hasDescription = false; // a BEGIN_DESC .. END_DESC section gave the description
+    // Its lines, markers included; they may stand inside a ship block, whose lines they are not.
+    TextSpan description{-1, -1};
     std::vector<TextSpan> environment; // BEGIN_ENVIRONMENT sections, in file order
     std::vector<TextSpan> focus;       // BEGIN_FOCUS sections
     std::vector<TextSpan> views;       // BEGIN_CAMERA, BEGIN_HUD and BEGIN_MFD sections

@@ -183,6 +183,9 @@ void AddChangedShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers,
     const QString body = block.body.begin < 0 ? QString() : DecodeText(bytes);
     if (block.body.begin >= 0) {
         ForEachLineOfSpan(QStringView(body), [&](QStringView line) {
+            // The description may stand among the lines of a block; they are not the ship's.
+            const qsizetype at = block.body.begin + (line.data() - body.constData());
+            if (at >= source.description.begin && at <= source.description.end) return;
             const QStringView t = TrimView(ClearCommentsView(line));
             // Lines of another status, and the placement lines of this one, go when the ship
             // is moved; a value the user changed is written from the row.
@@ -283,7 +286,7 @@ void AddShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers, const 
     } else {
         const ShipSource& block = source->ships[std::size_t(row.ReadBlock)];
         if (row == block.read && !(block.facts.hoverMain && !block.facts.engineHovr)) {
-            if (block.body.begin >= 0) out.AddAsRead(source->bytes, block.body);
+            if (block.body.begin >= 0) out.AddAsRead(source->bytes, block.body, source->description);
         } else {
             AddChangedShip(out, row, numbers, *source, block, shown);
         }

@@ -34,15 +34,18 @@ class WrittenLines {
             out[i] = c < 0x80 ? char(c) : EncodeText(QString(in[i])).at(0);
         }
     }
-    // The lines of the file read, byte for byte, each ended by CR LF whatever ended it there.
-    void AddAsRead(const QByteArray& file, TextSpan span) {
+    // The lines of the file read, byte for byte, each ended by CR LF whatever ended it there;
+    // the lines that begin within skip are left out.
+    void AddAsRead(const QByteArray& file, TextSpan span, TextSpan skip = {-1, -1}) {
         const char* data = file.constData();
         const qsizetype end = std::min(span.end, file.size());
         qsizetype start = std::max<qsizetype>(span.begin, 0);
         for (qsizetype i = start; i <= end; ++i) {
             if (i == end || data[i] == '\r' || data[i] == '\n') {
-                std::memcpy(Room(i - start), data + start, std::size_t(i - start));
-                Append(QLatin1StringView("\r\n"));
+                if (start < skip.begin || start > skip.end) {
+                    std::memcpy(Room(i - start), data + start, std::size_t(i - start));
+                    Append(QLatin1StringView("\r\n"));
+                }
                 if (i < end && data[i] == '\r' && i + 1 < end && data[i + 1] == '\n') ++i;
                 start = i + 1;
             }
