@@ -55,11 +55,11 @@ class KeptTextTest : public QObject {
                      "Stray words", "", "BEGIN_Other", "  Z 1", "END_OTHER"})
             << WithDescription({"BEGIN_HUD", "  TYPE Orbit", "END_HUD", "", "BEGIN_ExtMFD", "  W 3", "END",
                                 "Stray words", "BEGIN_Other", "  Z 1", "END_OTHER", "", ""});
-        QTest::newRow("after stations not written: after the last section written")
+        QTest::newRow("an empty station section stays, with the text after it")
             << Crlf({"BEGIN_CAMERA", "  TARGET A", "END_CAMERA", "BEGIN_STATIONS", "END_STATIONS",
                      "After the stations"})
-            << WithDescription(
-                   {"BEGIN_CAMERA", "  TARGET A", "END_CAMERA", "", "After the stations", "", ""});
+            << WithDescription({"BEGIN_CAMERA", "  TARGET A", "END_CAMERA", "", "BEGIN_STATIONS",
+                                "END_STATIONS", "", "After the stations", ""});
         QTest::newRow("after the ships")
             << Crlf({"BEGIN_MFD Left", "  TYPE Map", "END_MFD", "BEGIN_SHIPS", "A:B", "  XPDR 1", "END",
                      "END_SHIPS", "BEGIN_AFTER", "  Q 1"})

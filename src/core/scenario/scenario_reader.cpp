@@ -188,10 +188,12 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
             const BeginMarker begin = BeginMarkerOf(marker);
             if (begin.kind == SectionWord::Stations) {
                 section = Section::Stations;
+                source->stationsSection = true;
                 stations.Begin();
                 keys.Line(line);
             } else if (begin.kind == SectionWord::Ships) {
                 section = Section::Ships;
+                source->shipsSection = true;
                 ships.Begin();
                 keys.Line(line);
             } else if (begin.isBegin) {

@@ -57,6 +57,10 @@ struct ScenarioSource {
     bool hasDescription = false; // a BEGIN_DESC .. END_DESC section gave the description
     // Its lines, markers included; they may stand inside a ship block, whose lines they are not.
     TextSpan description{-1, -1};
+    // A station or ship section, even an empty one: it is written again, and keeps the
+    // sections before it from reaching into the text that follows it.
+    bool stationsSection = false;
+    bool shipsSection = false;
     std::vector<TextSpan> environment; // BEGIN_ENVIRONMENT sections, in file order
     std::vector<TextSpan> focus;       // BEGIN_FOCUS sections
     std::vector<TextSpan> views;       // BEGIN_CAMERA, BEGIN_HUD and BEGIN_MFD sections

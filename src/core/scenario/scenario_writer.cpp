@@ -103,7 +103,10 @@ QByteArray ScenarioFileBytes(const ScenarioDocument& document, int stationCount,
     stationCount = std::clamp(stationCount, 0, static_cast<int>(document.StationTable.size()));
     shipCount = std::clamp(shipCount, 0, static_cast<int>(document.ShipTable.size()));
     const ScenarioSource* source = document.Source.get();
-    const KeptSlots places(source, stationCount > 0, shipCount > 0);
+    // A file's own station and ship sections are written even when they hold nothing.
+    const bool stationsSection = stationCount > 0 || (source && source->stationsSection);
+    const bool shipsSection = shipCount > 0 || (source && source->shipsSection);
+    const KeptSlots places(source);
 
     WrittenLines out(2048 + (source ? source->bytes.size() : 0) + qsizetype(stationCount) * 200 +
                      qsizetype(shipCount) * 200);
@@ -138,7 +141,7 @@ QByteArray ScenarioFileBytes(const ScenarioDocument& document, int stationCount,
         AddKept(out, places, places.view(0));
     }
 
-    if (stationCount > 0) {
+    if (stationsSection) {
         out.Add("BEGIN_STATIONS");
         for (int r = 0; r < stationCount; ++r)
             AddStation(out, document.StationTable[static_cast<std::size_t>(r)]);
@@ -147,7 +150,7 @@ QByteArray ScenarioFileBytes(const ScenarioDocument& document, int stationCount,
     out.Add("");
     AddKept(out, places, places.stations());
 
-    if (shipCount > 0) {
+    if (shipsSection) {
         out.Add("BEGIN_SHIPS");
         NumberTexts numbers;
         for (int r = 0; r < shipCount; ++r)

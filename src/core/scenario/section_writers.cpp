@@ -6,15 +6,11 @@
 
 #include <algorithm>
 
-KeptSlots::KeptSlots(const ScenarioSource* source, bool stationsWritten, bool shipsWritten)
-    : source_(source) {
+KeptSlots::KeptSlots(const ScenarioSource* source) : source_(source) {
     if (!source) return;
     environments_ = std::max<int>(int(source->environment.size()), 1);
     focuses_ = std::max<int>(int(source->focus.size()), 1);
     views_ = std::max<int>(int(source->views.size()), 1);
-    const int lastView = view(views_ - 1);
-    const int stationsSlot = stationsWritten ? stations() : lastView;
-    const int shipsSlot = shipsWritten ? ships() : stationsSlot;
     const auto within = [](int index, int count) { return std::clamp(index, 0, count - 1); };
     slots_.reserve(source->kept.size());
     for (const KeptText& kept : source->kept) {
@@ -35,10 +31,10 @@ KeptSlots::KeptSlots(const ScenarioSource* source, bool stationsWritten, bool sh
             slots_.push_back(view(within(kept.index, views_)));
             break;
         case KeptPlace::Stations:
-            slots_.push_back(stationsSlot);
+            slots_.push_back(stations());
             break;
         case KeptPlace::Ships:
-            slots_.push_back(shipsSlot);
+            slots_.push_back(ships());
             break;
         }
     }

@@ -9,13 +9,13 @@
 
 // Where each kept text goes, as a slot in the writer's order of sections: the top of the
 // file, after the description, environment and focus, after each camera, HUD or MFD section
-// (or after the fixed ones), after the stations and after the ships. Text that followed a
-// section the save does not write goes after the last section written before it.
+// (or after the fixed ones), after the stations and after the ships. The sections a file
+// had are all written again, so every text has the place it had.
 class KeptSlots {
   public:
     static constexpr int kTop = 0;
     static constexpr int kDescription = 1;
-    KeptSlots(const ScenarioSource* source, bool stationsWritten, bool shipsWritten);
+    explicit KeptSlots(const ScenarioSource* source);
     // After environment section i, focus section i, camera/HUD/MFD section i (or the fixed
     // ones for i = 0).
     int environment(int i) const { return kDescription + 1 + i; }
