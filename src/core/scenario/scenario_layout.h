@@ -41,6 +41,9 @@ class LayoutRecorder {
     Section Begin(QStringView text, qsizetype at, qsizetype lineSize, const BeginMarker& marker);
     // A line outside every section with something on it.
     void Stray(qsizetype at, qsizetype lineSize);
+    // A blank or comment-only line outside every section: not kept, and the stray lines
+    // around it are kept apart, so that it leaves no blank line inside what is kept.
+    void Gap() { joinStray_ = false; }
 
   private:
     void Known(KeptPlace place, int index = -1);

@@ -203,7 +203,10 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
                 (sectionKeys ? keys : fallbackKeys).Line(line);
             } else {
                 keys.Line(line);
-                if (!marker.isEmpty()) layout.Stray(at, line.size());
+                if (marker.isEmpty())
+                    layout.Gap();
+                else
+                    layout.Stray(at, line.size());
             }
             break;
         }
