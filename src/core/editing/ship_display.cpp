@@ -38,7 +38,8 @@ ShipPlacement PlacementOf(const ScenarioDocument& document, const ShipRow& row) 
     if (!source || row.ReadBlock < 0 || std::size_t(row.ReadBlock) >= source->ships.size())
         return ShipPlacement::ByStatus;
     const ShipSource& block = source->ships[std::size_t(row.ReadBlock)];
-    return PlacementOf(row, &block.facts, &block.read);
+    const ShipRow read = ShipRowAsRead(*source, block);
+    return PlacementOf(row, &block.facts, &read);
 }
 
 QString PlacementNote(ShipPlacement placement) {

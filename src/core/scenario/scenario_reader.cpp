@@ -227,6 +227,7 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
         }
     });
     ships.Finish();
+    source->ships.shrink_to_fit();
 
     document.Description = description.text;
     for (std::size_t k = 0; k < keys.kKeys.size(); ++k) {

@@ -48,12 +48,15 @@ class ShipSectionReader {
     void Header(QStringView line, QStringView header);
     void BlockLine(QStringView line, QStringView cleared, QStringView trimmed);
     void CloseBlock();
+    // A column of the row read from the block, its place in the file kept with it.
+    void Set(ShipColumn column, QStringView value);
+    void SetThree(ShipColumn first, QStringView text);
     qsizetype At(QStringView line) const { return line.data() - base_; }
     ScenarioDocument& document_;
     ValuePool& pool_;
     const QChar* base_;
     std::vector<ShipSource>& blocks_;
-    QString header_; // the header line without comment and blanks: a line equal to it is no value
+    QStringView header_; // the header line without comment and blanks: a line equal to it is no value
     int currentRow_ = 0;
     bool inBlock_ = false;
 };

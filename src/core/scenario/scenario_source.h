@@ -45,11 +45,52 @@ struct ShipBlockFacts {
     bool pos = false;       // placed by longitude and latitude
 };
 
+// The columns of a ship row a block gives, in their declared order (the unknown lines aside).
+enum class ShipColumn {
+    Name,
+    ClassName,
+    Status,
+    StatusRef,
+    Base,
+    DockedStation,
+    Heading,
+    DockedPort,
+    Pad,
+    RposX,
+    RposY,
+    RposZ,
+    RvelX,
+    RvelY,
+    RvelZ,
+    ArotX,
+    ArotY,
+    ArotZ,
+    Vrot,
+    Fuel,
+    MainEngine,
+    HoverEngine,
+};
+inline constexpr int kShipColumns = 22;
+// The member of a ship row that holds a column.
+QString ShipRow::*ShipColumnMember(ShipColumn column);
+
+// Where a value of a ship row was read: characters [at, at + size) of the file, or no line
+// gave it (the row's blank value), or a line gave it empty.
+struct ReadValue {
+    static constexpr qint32 kBlank = -1;
+    static constexpr qint32 kEmpty = -2;
+    qint32 at = kBlank;
+    qint32 size = 0;
+};
+
+// A ship block as read. The values are kept as places in the file rather than as texts, so
+// that a large scenario takes little more room than its rows.
 struct ShipSource {
-    ShipRow read;    // the row as the reader filled it
-    TextSpan header; // the header line
-    TextSpan body;   // the lines between the header and END (or the end of the section)
+    TextSpan header;       // the header line
+    TextSpan body{-1, -1}; // the lines between the header and END; begin -1 without any
     ShipBlockFacts facts;
+    bool blanked = false; // the row started from the blank values (every row but the first)
+    ReadValue values[kShipColumns];
 };
 
 struct ScenarioSource {
@@ -72,3 +113,9 @@ struct ScenarioSource {
     bool hasDate = false;
     StartTime start;
 };
+
+// The row a block gave; the unknown lines, which the writer takes from the block itself, are
+// those of otherLines.
+ShipRow ShipRowAsRead(const ScenarioSource& source, const ShipSource& block, const QString& otherLines = {});
+// True when the row holds every value its block gave.
+bool ShipRowIsAsRead(const ScenarioSource& source, const ShipSource& block, const ShipRow& row);

@@ -149,7 +149,7 @@ void AddAsEngineHovr(WrittenLines& out, QStringView line) {
 
 void AddChangedShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers, const ScenarioSource& source,
                     const ShipSource& block, const ShownShipRow& shown) {
-    const ShipRow& read = block.read;
+    const ShipRow read = ShipRowAsRead(source, block, row.OtherLines);
     const ShipRow shownRow = shown ? shown(read, block.facts) : read;
     const Compare same(row, read, shownRow);
     const ShipBlockFacts& facts = block.facts;
@@ -285,7 +285,7 @@ void AddShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers, const 
         AddEditorShip(out, row, numbers);
     } else {
         const ShipSource& block = source->ships[std::size_t(row.ReadBlock)];
-        if (row == block.read && !(block.facts.hoverMain && !block.facts.engineHovr)) {
+        if (!(block.facts.hoverMain && !block.facts.engineHovr) && ShipRowIsAsRead(*source, block, row)) {
             if (block.body.begin >= 0) out.AddAsRead(source->bytes, block.body, source->description);
         } else {
             AddChangedShip(out, row, numbers, *source, block, shown);
