@@ -1,5 +1,7 @@
 #include "properties.h"
 
+#include "core/editing/scenario_saving.h"
+#include "core/editing/ship_display.h"
 #include "core/scenario/scenario_reader.h"
 #include "core/scenario/scenario_writer.h"
 #include "core/text/codepage.h"
@@ -153,6 +155,25 @@ QString CheckScenarioRoundTrip(const QByteArray& bytes) {
         return QStringLiteral("the second write differs from the first at byte %1: %2 against %3")
             .arg(at)
             .arg(Show(DecodeText(written.mid(from, 100))), Show(DecodeText(again.mid(from, 100))));
+    }
+    // Every ship validated as the editor shows it, nothing edited: the save is the same.
+    ScenarioDocument shown = first.document;
+    const ScenarioSource* source = shown.Source.get();
+    for (qsizetype r = 0; r < first.shipNames.size(); ++r) {
+        ShipRow& row = shown.ShipTable[std::size_t(r)];
+        if (source && row.ReadBlock >= 0)
+            row = DisplayedShipRow(row, source->ships[std::size_t(row.ReadBlock)].facts);
+    }
+    const QByteArray validated =
+        SavedScenarioBytes(shown, int(first.stationNames.size()), int(first.shipNames.size()));
+    if (validated != written) {
+        qsizetype at = 0;
+        while (at < written.size() && at < validated.size() && written[at] == validated[at])
+            ++at;
+        const qsizetype from = std::max<qsizetype>(0, at - 40);
+        return QStringLiteral("ships validated as shown change the save at byte %1: %2 against %3")
+            .arg(at)
+            .arg(Show(DecodeText(written.mid(from, 100))), Show(DecodeText(validated.mid(from, 100))));
     }
     if (first.stationNames.size() != second.stationNames.size() ||
         first.shipNames.size() != second.shipNames.size())

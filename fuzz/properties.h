@@ -10,7 +10,8 @@
 QString CheckTextRules(const QByteArray& bytes);
 // ReadConfigRecord and GetData agree with each other on any file.
 QString CheckRecordLookup(const QByteArray& bytes);
-// Read, write, read, write: the two writes are equal.
+// Read, write, read, write: the two writes are equal; every ship validated as the editor shows
+// it, nothing edited, gives the same save.
 QString CheckScenarioRoundTrip(const QByteArray& bytes);
 
 // The simulator's own files. A planetary system file gives a body list of trimmed planets and

@@ -1,9 +1,9 @@
 // Opening a scenario into the tabs, and writing it back.
 #include "app/tyx.h"
 #include "core/editing/editor_session.h"
+#include "core/editing/scenario_saving.h"
 #include "core/io/file_access.h"
 #include "core/scenario/scenario_reader.h"
-#include "core/scenario/scenario_writer.h"
 #include "widgets/common/message_box.h"
 #include "widgets/tabs/environment_tab.h"
 #include "widgets/tabs/ship_tab.h"
@@ -57,8 +57,9 @@ bool TYX::openScenario(const QString& fileName, const QString& description, bool
 }
 
 bool TYX::saveScenario(const QString& fileName) {
+    // Only what the user changed is written anew; the rest of the file as it was read.
     const QByteArray bytes =
-        ScenarioFileBytes(session_->documentToSave(), session_->stationCount(), session_->shipCount());
+        SavedScenarioBytes(session_->documentToSave(), session_->stationCount(), session_->shipCount());
     QString error;
     if (!WriteWholeFile(fileName, bytes, &error)) {
         ShowMessage(this,

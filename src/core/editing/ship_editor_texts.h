@@ -7,6 +7,12 @@
 
 enum class ShipStatusChoice { None, Landed, Orbiting, Docked };
 
+// How a ship read from a file is placed: by its status lines as the form shows them, or by a
+// placement the form has no boxes for, which stays until the user gives a position (an
+// orbiting ship placed by orbital elements) or picks a pad (a landed ship placed by longitude
+// and latitude).
+enum class ShipPlacement { ByStatus, ByElements, ByPosition };
+
 struct ShipEditorTexts {
     QString name;      // the edit text of the ship list
     QString className; // the ship class caption
@@ -20,6 +26,8 @@ struct ShipEditorTexts {
     QString dockedPlanet, dockedStation, dockedPort;
     // Engine settings, as the labels read (" 75 %", "0", ...)
     QString fuel, mainEngine, hoverEngine;
+    // The placement of the ship shown: the boxes it has no use for may stay empty.
+    ShipPlacement placement = ShipPlacement::ByStatus;
 };
 
 // The row that a successful validation stores: every column from the texts, the levels as

@@ -35,18 +35,28 @@ class Collector {
     bool lastEndsGroup_ = false;
 };
 
+// A ship placed by orbital elements needs no position: with all six boxes left empty it keeps
+// its elements.
+bool KeepsItsElements(const ShipEditorTexts& t) {
+    if (t.placement != ShipPlacement::ByElements) return false;
+    for (const QString* box : {&t.rposX, &t.rposY, &t.rposZ, &t.rvelX, &t.rvelY, &t.rvelZ})
+        if (!box->isEmpty()) return false;
+    return true;
+}
+
 void OrbitingChecks(const ShipEditorTexts& t, const ShipPlanetData& planet, Collector& c) {
     if (!IsANumber(t.angularVelocity)) c.Fail(QStringLiteral("The angular velocity value is not correct."));
+    const bool elements = KeepsItsElements(t);
     const QString axes[3] = {QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")};
     const QString* positions[3] = {&t.rposX, &t.rposY, &t.rposZ};
     const QString* velocities[3] = {&t.rvelX, &t.rvelY, &t.rvelZ};
     const QString* angles[3] = {&t.arotX, &t.arotY, &t.arotZ};
-    for (int a = 0; a < 3; ++a) {
+    for (int a = 0; a < 3 && !elements; ++a) {
         if (!IsANumber(*positions[a]))
             c.Fail(QStringLiteral("The position relative to the reference on axis %1 is not correct.")
                        .arg(axes[a]));
     }
-    for (int a = 0; a < 3; ++a) {
+    for (int a = 0; a < 3 && !elements; ++a) {
         if (!IsANumber(*velocities[a]))
             c.Fail(
                 QStringLiteral("The velocity relative to reference on axis %1 is not correct.").arg(axes[a]));
@@ -56,6 +66,7 @@ void OrbitingChecks(const ShipEditorTexts& t, const ShipPlanetData& planet, Coll
             c.Fail(QStringLiteral("The object frame rotation angle orientation on axis %1 is not correct.")
                        .arg(axes[a]));
     }
+    if (elements) return;
     // Without its planet file the ship cannot be placed against the planet: the user is told
     // which file is missing, and nothing is stored.
     if (!planet.readable)
@@ -88,12 +99,17 @@ ShipValidation ValidateShip(const ShipEditorTexts& t, const ShipPlanetData& plan
     case ShipStatusChoice::Orbiting:
         OrbitingChecks(t, planet, c);
         break;
-    case ShipStatusChoice::Landed:
-        if (t.landedBase.isEmpty()) c.Fail(QStringLiteral("You must assign the ship to a base pad."));
+    case ShipStatusChoice::Landed: {
+        // A ship placed by longitude and latitude stays so until the user picks a pad; its
+        // heading may then stay empty too.
+        const bool byPosition = t.placement == ShipPlacement::ByPosition && t.landedBase.isEmpty();
+        if (t.landedBase.isEmpty() && !byPosition)
+            c.Fail(QStringLiteral("You must assign the ship to a base pad."));
         ClassCheck(t, c, false);
-        if (t.heading.isEmpty() || !IsANumber(t.heading))
+        if (!(byPosition && t.heading.isEmpty()) && (t.heading.isEmpty() || !IsANumber(t.heading)))
             c.Fail(QStringLiteral("You must must enter a correct heading."), true);
         break;
+    }
     case ShipStatusChoice::Docked:
         if (t.dockedStation.isEmpty()) c.Fail(QStringLiteral("You must assign the ship to a station dock."));
         ClassCheck(t, c, true);

@@ -3,7 +3,10 @@
 // belongs to entry k of the station or ship list of the main window; the number of stations
 // or ships is that list's entry count, and rows beyond it are spare and never written.
 #include <QString>
+#include <memory>
 #include <vector>
+
+struct ScenarioSource;
 
 struct StationRow {
     QString Name;
@@ -49,6 +52,18 @@ struct ShipRow {
     QString Fuel;
     QString MainEngine;
     QString HoverEngine;
+    // The block of the file this ship was read from (ScenarioSource::ships); -1 for a ship
+    // the user added.
+    int ReadBlock = -1;
+    bool operator==(const ShipRow&) const = default;
+};
+
+// A start day (calendar day count), hour and minute.
+struct StartTime {
+    double day = 0;
+    int hour = 0;
+    int minute = 0;
+    bool operator==(const StartTime&) const = default;
 };
 
 struct ScenarioDocument {
@@ -60,6 +75,12 @@ struct ScenarioDocument {
     QString FocusShip;
     std::vector<StationRow> StationTable;
     std::vector<ShipRow> ShipTable;
+    // What the file held, for a save that changes only what the user changed; none for a
+    // scenario that was not read from a file.
+    std::shared_ptr<const ScenarioSource> Source;
+    // The start time as the window first showed the file's (a calendar cannot show every
+    // day): a save keeps the file's Date line while the start is this one or the one read.
+    StartTime ShownStart;
 
     // Rows 0 to t, all empty.
     void StationTableRedim(int t);

@@ -1,12 +1,14 @@
 #include "core/scenario/scenario_reader.h"
 
 #include "core/scenario/dates.h"
+#include "core/scenario/scenario_layout.h"
 #include "core/scenario/scenario_sections.h"
 #include "core/text/codepage.h"
 #include "core/text/line_views.h"
 #include "core/text/text_rules.h"
 
 #include <array>
+#include <memory>
 
 namespace {
 // The environment keys are looked up record by record over the whole file, as the
@@ -154,37 +156,78 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
     KeyRecords keys;
     KeyRecords fallbackKeys;
     const DescriptionSection description = FindDescription(text);
+    auto source = std::make_shared<ScenarioSource>();
+    source->bytes = bytes;
+    source->hasDescription = description.begin >= 0;
+    source->description = {description.begin, description.end};
+    LayoutRecorder layout(*source);
     ValuePool pool;
     StationSectionReader stations(document.StationTable, pool);
-    ShipSectionReader ships(document, pool);
+    ShipSectionReader ships(document, pool, text.constData(), source->ships);
     enum class Section { Outside, Stations, Ships } section = Section::Outside;
+    // The lines of a section other than the stations and the ships, up to its end.
+    qsizetype sectionEnd = -1;
+    bool sectionKeys = false;
 
     ForEachLine(QStringView(text), [&](QStringView line) {
-        if (description.Holds(line.data() - text.data())) {
+        const qsizetype at = line.data() - text.data();
+        if (description.Holds(at)) {
             fallbackKeys.Line(line);
+            layout.Description();
             return;
         }
-        (section == Section::Outside ? keys : fallbackKeys).Line(line);
+        if (at < sectionEnd) {
+            // Sections the editor does not write hold the data of other programs, whose
+            // words are no keys of the environment.
+            (sectionKeys ? keys : fallbackKeys).Line(line);
+            return;
+        }
         switch (section) {
         case Section::Outside: {
             const QStringView marker = TrimView(ClearCommentsView(line));
-            if (UpperEquals(marker, QLatin1StringView("BEGIN_STATIONS"))) {
+            const BeginMarker begin = BeginMarkerOf(marker);
+            if (begin.kind == SectionWord::Stations) {
                 section = Section::Stations;
+                source->stationsSection = true;
                 stations.Begin();
-            } else if (UpperEquals(marker, QLatin1StringView("BEGIN_SHIPS"))) {
+                keys.Line(line);
+            } else if (begin.kind == SectionWord::Ships) {
                 section = Section::Ships;
+                source->shipsSection = true;
                 ships.Begin();
+                keys.Line(line);
+            } else if (begin.isBegin) {
+                const LayoutRecorder::Section found = layout.Begin(QStringView(text), at, line.size(), begin);
+                sectionEnd = found.end;
+                sectionKeys = found.known;
+                (sectionKeys ? keys : fallbackKeys).Line(line);
+            } else {
+                keys.Line(line);
+                if (marker.isEmpty())
+                    layout.Gap();
+                else
+                    layout.Stray(at, line.size());
             }
             break;
         }
         case Section::Stations:
-            if (!stations.Line(line)) section = Section::Outside;
+            fallbackKeys.Line(line);
+            if (!stations.Line(line)) {
+                section = Section::Outside;
+                layout.StationsEnd();
+            }
             break;
         case Section::Ships:
-            if (!ships.Line(line)) section = Section::Outside;
+            fallbackKeys.Line(line);
+            if (!ships.Line(line)) {
+                section = Section::Outside;
+                layout.ShipsEnd();
+            }
             break;
         }
     });
+    ships.Finish();
+    source->ships.shrink_to_fit();
 
     document.Description = description.text;
     for (std::size_t k = 0; k < keys.kKeys.size(); ++k) {
@@ -202,6 +245,11 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
     ReadStartTime(document, result.hasDate ? keys.found[0] : QStringView());
     if (result.hasFocusShip) document.FocusShip = TrimView(CutFront(keys.found[1], 4)).toString();
     if (result.hasSystem) document.SystemName = TrimView(CutFront(keys.found[2], 7)).toString();
+    source->systemName = document.SystemName;
+    source->focusShip = document.FocusShip;
+    source->hasDate = result.hasDate;
+    source->start = {document.StartDate, document.StartHour, document.StartMinute};
+    document.ShownStart = source->start;
 
     // Stations: one spare row after the last, and the epochs as day, hour and minute.
     std::vector<StationRow>& stationRows = document.StationTable;
@@ -233,9 +281,34 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
     shipRows.shrink_to_fit();
     if (shipCount > 0 && ships.CurrentRow() == shipCount) document.ShipTableBlanking(shipCount);
     result.shipIndexText = NumberText(ships.CurrentRow()) + u':' + NumberText(shipCount);
+    document.Source = std::move(source);
     return result;
 }
 
 QString ScenarioDescription(const QByteArray& bytes) {
     return FindDescription(DecodeText(bytes)).text;
+}
+
+QString ScenarioHyperDescription(const QByteArray& bytes) {
+    const QString text = DecodeText(bytes);
+    QString html;
+    bool found = false;
+    ForEachLine(QStringView(text), [&](QStringView line) {
+        if (found) return false;
+        const qsizetype at = line.data() - text.data();
+        if (!UpperEquals(TrimView(ClearCommentsView(line)), QLatin1StringView("BEGIN_HYPERDESC")))
+            return true;
+        found = true;
+        const qsizetype end = SectionEnd(QStringView(text), at, u"HYPERDESC");
+        QStringList lines;
+        ForEachLine(QStringView(text).mid(at, end - at),
+                    [&](QStringView inside) { lines.append(inside.toString()); });
+        lines.removeFirst();
+        if (!lines.isEmpty() &&
+            UpperEquals(TrimView(ClearCommentsView(lines.last())), QLatin1StringView("END_HYPERDESC")))
+            lines.removeLast();
+        html = lines.join(u'\n');
+        return false;
+    });
+    return html;
 }

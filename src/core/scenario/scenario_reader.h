@@ -28,3 +28,7 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes);
 // the next one reading "END_DESC" (blanks around them ignored, letter case counting), exactly
 // as read, joined by CR LF. Empty when the file has no such section.
 QString ScenarioDescription(const QByteArray& bytes);
+
+// The description of the newer form: every line of the first BEGIN_HYPERDESC section (HTML),
+// markers excluded, joined by line feeds. Empty when the file has none.
+QString ScenarioHyperDescription(const QByteArray& bytes);

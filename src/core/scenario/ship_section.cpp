@@ -1,34 +1,17 @@
 #include "core/scenario/scenario_sections.h"
+#include "core/scenario/ship_lines.h"
 #include "core/text/line_views.h"
 #include "core/text/text_rules.h"
 
 namespace {
 const QString kLineEnd = QStringLiteral("\r\n");
 
-void SplitThree(QStringView text, QString& x, QString& y, QString& z, ValuePool& pool) {
-    SplitPair first = SplitAtFirst(text, u' ');
-    x = pool.Take(first.before);
-    SplitPair second = SplitAtFirst(first.after, u' ');
-    y = pool.Take(second.before);
-    z = pool.Take(second.after);
-}
-
-QString TrimmedAfter(QStringView text, qsizetype count, ValuePool& pool) {
-    return pool.Take(TrimView(CutFront(text, count)));
-}
-
-void ReadStatus(ShipRow& row, QStringView trimmed, ValuePool& pool) {
-    const SplitPair words = SplitAtFirst(TrimView(CutFront(trimmed, 7)), u' ');
-    row.Status = pool.Take(words.before);
-    if (UpperEquals(words.before, QLatin1StringView("LANDED")) ||
-        UpperEquals(words.before, QLatin1StringView("ORBITING"))) {
-        row.StatusRef = pool.Take(words.after);
-    } else if (UpperEquals(words.before, QLatin1StringView("DOCKED"))) {
-        const SplitPair planet = SplitAtFirst(words.after, u':');
-        const SplitPair station = SplitAtFirst(planet.after, u':');
-        row.StatusRef = pool.Take(planet.before);
-        row.DockedStation = pool.Take(station.before);
-        row.DockedPort = pool.Take(station.after);
+void KeepOtherLine(ShipRow& row, QStringView cleared) {
+    if (row.OtherLines.isEmpty()) {
+        row.OtherLines = cleared.toString(); // unknown lines are seldom shared
+    } else {
+        row.OtherLines += kLineEnd;
+        row.OtherLines += cleared;
     }
 }
 } // namespace
@@ -45,80 +28,155 @@ bool ShipSectionReader::Line(QStringView line) {
         if (trimmed.isEmpty() || UpperEquals(trimmed, QLatin1StringView("END")) ||
             UpperEquals(trimmed, QLatin1StringView("END_SHIPS")))
             return true;
-        Header(trimmed);
+        Header(line, trimmed);
         return true;
     }
     if (closes) {
         // The marker also closes a last block that lacks its END. Keeping the marker among
         // that ship's unknown lines would write it back inside the block, where it cuts the
         // ship section short the next time the file is read.
-        inBlock_ = false;
+        CloseBlock();
         return false;
     }
-    BlockLine(cleared, trimmed);
+    BlockLine(line, cleared, trimmed);
     return true;
 }
 
-void ShipSectionReader::Header(QStringView header) {
+void ShipSectionReader::Header(QStringView line, QStringView header) {
     std::vector<ShipRow>& table = document_.ShipTable;
     const int row = static_cast<int>(table.size());
     table.emplace_back();
     if (row > 0) // the first row keeps empty values, every later row starts from the blanks
         document_.ShipTableBlanking(row);
-    ShipRow& ship = table.back();
+    ShipSource& block = blocks_.emplace_back();
+    table.back().ReadBlock = static_cast<int>(blocks_.size()) - 1;
+    block.header = {At(line), At(line) + line.size()};
+    block.blanked = row > 0;
     const SplitPair pair = SplitAtFirst(header, u':');
-    ship.Name = pool_.Take(pair.before);
+    Set(ShipColumn::Name, pair.before);
     // Without a class the simulator takes the ship's name as its class; naming it keeps the
     // saved file meaning the same.
-    ship.ClassName = header.contains(u':') ? pool_.Take(pair.after) : ship.Name;
-    // Lines that start with the ship's name are not kept. The name is tested as the writer
-    // puts it in the header, without the blanks at its end: a name read as "D " would keep a
-    // line "D" that the next load, of the name written as "D", drops.
-    upperName_ = UCase(TrimView(ship.Name).toString());
+    Set(ShipColumn::ClassName, header.contains(u':') ? pair.after : pair.before);
+    header_ = header;
     currentRow_ = row;
     inBlock_ = true;
 }
 
-void ShipSectionReader::BlockLine(QStringView cleared, QStringView t) {
+void ShipSectionReader::CloseBlock() {
+    inBlock_ = false;
+}
+
+void ShipSectionReader::Set(ShipColumn column, QStringView value) {
+    document_.ShipTable.back().*ShipColumnMember(column) = pool_.Take(value);
+    ReadValue& read = blocks_.back().values[int(column)];
+    if (value.isEmpty()) {
+        read = {ReadValue::kEmpty, 0};
+    } else {
+        read = {qint32(At(value)), qint32(value.size())};
+    }
+}
+
+// Three values at single blanks, the last one the whole rest.
+void ShipSectionReader::SetThree(ShipColumn first, QStringView text) {
+    const SplitPair x = SplitAtFirst(text, u' ');
+    const SplitPair y = SplitAtFirst(x.after, u' ');
+    Set(first, x.before);
+    Set(ShipColumn(int(first) + 1), y.before);
+    Set(ShipColumn(int(first) + 2), y.after);
+}
+
+void ShipSectionReader::BlockLine(QStringView line, QStringView cleared, QStringView t) {
     ShipRow& row = document_.ShipTable.back();
-    if (UpperEquals(t, QLatin1StringView("END"))) {
+    ShipSource& block = blocks_.back();
+    const ShipLineKind kind = ShipLineKindOf(t);
+    if (kind == ShipLineKind::End) {
+        CloseBlock();
         ++currentRow_;
-        inBlock_ = false;
         return;
     }
-    const auto is = [t](const char* keyword) { return UpperStartsWith(t, QLatin1StringView(keyword)); };
-    if (is("STATUS")) {
-        ReadStatus(row, t, pool_);
-    } else if (is("BASE")) {
-        const SplitPair pair = SplitAtFirst(TrimView(CutFront(t, 5)), u':');
-        row.Base = pool_.Take(pair.before);
-        row.Pad = pool_.Take(pair.after);
-    } else if (is("HEADING")) {
-        row.Heading = pool_.Take(SplitAtFirst(t, u' ').after);
-    } else if (is("RPOS")) {
-        SplitThree(TrimView(CutFront(t, 5)), row.RposX, row.RposY, row.RposZ, pool_);
-    } else if (is("RVEL")) {
-        SplitThree(TrimView(CutFront(t, 5)), row.RvelX, row.RvelY, row.RvelZ, pool_);
-    } else if (is("AROT")) {
-        SplitThree(TrimView(CutFront(t, 5)), row.ArotX, row.ArotY, row.ArotZ, pool_);
-    } else if (is("VROT")) {
-        row.Vrot = pool_.Take(CutFront(t, 5));
-    } else if (is("FUEL")) {
-        row.Fuel = TrimmedAfter(t, 5, pool_);
-    } else if (is("ENGINE_MAIN")) {
-        row.MainEngine = TrimmedAfter(t, 12, pool_);
-    } else if (is("ENGINE_HOVR")) {
-        row.HoverEngine = TrimmedAfter(t, 12, pool_);
-    } else if (is("HOVER_MAIN")) {
-        // What this program writes for the hover engine: read back as the same value, so
-        // that it does not pile up among the unknown lines from one save to the next.
-        row.HoverEngine = TrimmedAfter(t, 11, pool_);
-    } else if (!UpperStartsWith(t, QStringView(upperName_))) {
-        if (row.OtherLines.isEmpty()) {
-            row.OtherLines = cleared.toString(); // unknown lines are seldom shared
-        } else {
-            row.OtherLines += kLineEnd;
-            row.OtherLines += cleared;
+    if (block.body.begin < 0) block.body.begin = At(line);
+    block.body.end = At(line) + line.size();
+    ShipBlockFacts& facts = block.facts;
+    switch (kind) {
+    case ShipLineKind::Status: {
+        facts.status = true;
+        const SplitPair words = SplitAtFirst(TrimView(CutFront(t, 7)), u' ');
+        Set(ShipColumn::Status, words.before);
+        if (UpperEquals(words.before, QLatin1StringView("LANDED")) ||
+            UpperEquals(words.before, QLatin1StringView("ORBITING"))) {
+            Set(ShipColumn::StatusRef, words.after);
+        } else if (UpperEquals(words.before, QLatin1StringView("DOCKED"))) {
+            const SplitPair planet = SplitAtFirst(words.after, u':');
+            const SplitPair station = SplitAtFirst(planet.after, u':');
+            Set(ShipColumn::StatusRef, planet.before);
+            Set(ShipColumn::DockedStation, station.before);
+            Set(ShipColumn::DockedPort, station.after);
         }
+        break;
+    }
+    case ShipLineKind::Base: {
+        facts.base = true;
+        const SplitPair pair = SplitAtFirst(TrimView(CutFront(t, 5)), u':');
+        Set(ShipColumn::Base, pair.before);
+        Set(ShipColumn::Pad, pair.after);
+        break;
+    }
+    case ShipLineKind::Heading:
+        facts.heading = true;
+        Set(ShipColumn::Heading, SplitAtFirst(t, u' ').after);
+        break;
+    case ShipLineKind::Rpos:
+        facts.rpos = true;
+        SetThree(ShipColumn::RposX, TrimView(CutFront(t, 5)));
+        break;
+    case ShipLineKind::Rvel:
+        facts.rvel = true;
+        SetThree(ShipColumn::RvelX, TrimView(CutFront(t, 5)));
+        break;
+    case ShipLineKind::Arot:
+        facts.arot = true;
+        SetThree(ShipColumn::ArotX, TrimView(CutFront(t, 5)));
+        break;
+    case ShipLineKind::Vrot:
+        facts.vrot = true;
+        Set(ShipColumn::Vrot, CutFront(t, 5));
+        break;
+    case ShipLineKind::Fuel:
+        // A level per tank, wherever it stands in the block, is the one the editor shows.
+        facts.fuel = true;
+        if (!facts.prplevel) Set(ShipColumn::Fuel, TrimView(CutFront(t, 5)));
+        break;
+    case ShipLineKind::Prplevel:
+        facts.prplevel = true;
+        Set(ShipColumn::Fuel, FirstTankLevel(t));
+        KeepOtherLine(row, cleared);
+        break;
+    case ShipLineKind::MainEngine:
+        facts.mainEngine = true;
+        Set(ShipColumn::MainEngine, TrimView(CutFront(t, 12)));
+        break;
+    case ShipLineKind::EngineHovr:
+        facts.engineHovr = true;
+        Set(ShipColumn::HoverEngine, TrimView(CutFront(t, 12)));
+        break;
+    case ShipLineKind::HoverMain:
+        // What this program once wrote for the hover engine: read as the same value unless
+        // the block also has the simulator's own keyword, which then holds the value.
+        facts.hoverMain = true;
+        if (!facts.engineHovr) Set(ShipColumn::HoverEngine, TrimView(CutFront(t, 11)));
+        break;
+    case ShipLineKind::Elements:
+        facts.elements = true;
+        KeepOtherLine(row, cleared);
+        break;
+    case ShipLineKind::Pos:
+        facts.pos = true;
+        KeepOtherLine(row, cleared);
+        break;
+    default:
+        // Only a repeat of the header is no line of the ship; a line that merely begins
+        // with the ship's name ("N" and its NAVFREQ line) is one.
+        if (t != header_) KeepOtherLine(row, cleared);
+        break;
     }
 }

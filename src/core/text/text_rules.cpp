@@ -2,6 +2,7 @@
 
 #include "core/text/line_views.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -195,4 +196,48 @@ QString NumberText(double value) {
         body.assign(".").append(static_cast<std::size_t>(-exponent - 1), '0').append(digits);
     }
     return QString::fromLatin1((value < 0 ? "-" : " ") + body);
+}
+
+QString FixedNumberText(double value, int decimals) {
+    if (!std::isfinite(value)) value = 0;
+    char buffer[400];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
+                                       std::clamp(decimals, 0, 30));
+    if (written.ec != std::errc()) return NumberText(value);
+    return QString::fromLatin1(buffer, written.ptr - buffer);
+}
+
+bool IsWholeNumber(QStringView text, double* value) {
+    qsizetype b = 0;
+    qsizetype e = text.size();
+    while (b < e && text[b] == u' ')
+        ++b;
+    while (e > b && text[e - 1] == u' ')
+        --e;
+    qsizetype i = b;
+    if (i < e && (text[i] == u'-' || text[i] == u'+')) ++i;
+    bool digits = false;
+    bool point = false;
+    for (; i < e; ++i) {
+        if (IsDigit(text[i])) {
+            digits = true;
+        } else if (text[i] == u'.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (!digits) return false;
+    if (i < e && QStringView(u"EeDd").contains(text[i])) {
+        qsizetype j = i + 1;
+        if (j < e && (text[j] == u'-' || text[j] == u'+')) ++j;
+        const qsizetype first = j;
+        while (j < e && IsDigit(text[j]))
+            ++j;
+        if (j == first) return false;
+        i = j;
+    }
+    if (i != e) return false;
+    if (value) *value = LeadingNumber(text.mid(b, e - b).toString());
+    return true;
 }

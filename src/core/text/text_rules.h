@@ -3,6 +3,7 @@
 // LeadingNumber and NumberText are the only conversions between text and numbers in the
 // program; both ignore the user's regional settings.
 #include <QString>
+#include <QStringView>
 
 // Removes blanks (code 32) only, never tabs or line ends.
 QString Trim(const QString& text);
@@ -18,3 +19,8 @@ bool IsANumber(const QString& value);
 double LeadingNumber(const QString& text);
 // Leading blank when not negative, at most 15 significant digits, ".5" for one half.
 QString NumberText(double value);
+// A number with a fixed count of decimals, "." as separator: 0.5 with six gives "0.500000".
+QString FixedNumberText(double value, int decimals);
+// True when the text, without the blanks around it, is one number and nothing else
+// ("-1.5", ".5", "6.7e6"); value then holds it.
+bool IsWholeNumber(QStringView text, double* value = nullptr);

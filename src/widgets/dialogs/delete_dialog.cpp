@@ -62,8 +62,9 @@ void DeleteFileDialog::RefreshList() {
 
 void DeleteFileDialog::ShowPreview() {
     const QString name = selectedName(FileListtoDelete);
-    FileDeleteDescription->setText(
-        name.isEmpty() ? QString() : DescriptionForDisplay(ScenarioFileDescription(folder() + name)));
+    const QString path = name.isEmpty() ? QString() : folder() + name;
+    ShowScenarioPreview(FileDeleteDescription, path,
+                        name.isEmpty() ? QString() : ScenarioFileDescription(path));
 }
 
 // The scenario being edited stays as it is, even when its own file goes: "&Save" writes it again.

@@ -48,7 +48,8 @@ LoadFileDialog::LoadFileDialog(const QString& scenarioFolder, Opener open, QWidg
 void LoadFileDialog::ShowPreview() {
     const QString name = selectedName(FilelisttoLoad);
     description_ = name.isEmpty() ? QString() : ScenarioFileDescription(folder() + name);
-    Label3->setText(DescriptionForDisplay(description_));
+    // A file with only an HTML description previews it; the scenario's description stays empty.
+    ShowScenarioPreview(Label3, name.isEmpty() ? QString() : folder() + name, description_);
 }
 
 void LoadFileDialog::Load(bool viaLoadButton) {

@@ -82,10 +82,24 @@ ShipOrbitPanel::ShipOrbitPanel(const ShipOrbitControls& controls, QWidget* paren
     Refresh();
 }
 
+void ShipOrbitPanel::SetElements(const QStringList& elements) {
+    elements_ = elements;
+    Refresh();
+}
+
 void ShipOrbitPanel::Refresh() {
     const PlanetOrbitData& planet = Planet();
     const ShipStateTexts texts{TextOf(c_.RposX), TextOf(c_.RposY), TextOf(c_.RposZ),
                                TextOf(c_.RvelX), TextOf(c_.RvelY), TextOf(c_.RvelZ)};
+    const bool noState = texts.RposX.isEmpty() && texts.RposY.isEmpty() && texts.RposZ.isEmpty() &&
+                         texts.RvelX.isEmpty() && texts.RvelY.isEmpty() && texts.RvelZ.isEmpty();
+    if (noState && elements_.size() >= 6) {
+        const StationElementTexts orbit{elements_[0], elements_[1], elements_[2],
+                                        elements_[3], elements_[4], elements_[5]};
+        const OrbitInsight insight = StationOrbitInsight(orbit, planet);
+        Show(ShipOrbitTexts(insight), OutlineOf(insight, planet));
+        return;
+    }
     const OrbitInsight insight = ShipOrbitInsight(texts, planet);
     Show(ShipOrbitTexts(insight), OutlineOf(insight, planet));
 }

@@ -52,7 +52,12 @@ class ShipOrbitPanel : public OrbitPanel {
   public:
     ShipOrbitPanel(const ShipOrbitControls& controls, QWidget* parent = nullptr);
     void Refresh() override;
+    // The orbital elements of a ship placed by them (semi-major axis, eccentricity,
+    // inclination, ascending node, periapsis and mean longitudes): the orbit drawn while the
+    // six position and velocity boxes are empty. None: the boxes alone.
+    void SetElements(const QStringList& elements);
 
   private:
     ShipOrbitControls c_;
+    QStringList elements_;
 };

@@ -184,15 +184,18 @@ void EnvironmentTab::showScenario(const QString& description) {
     description_->setPlainText(DescriptionForDisplay(description));
     ScenarioDocument& document = session_.document();
     document.Description = DescriptionFromEditor(description_->document()->toRawText());
-    // Each control stores the start time when it changes: the values are taken first.
-    const double day = document.StartDate;
-    const int hour = document.StartHour;
-    const int minute = document.StartMinute;
-    SetIndexQuietly(hour_, std::clamp(hour, 0, hour_->count() - 1));
-    SetIndexQuietly(minute_, std::clamp(minute, 0, minute_->count() - 1));
-    calendar_->setSelectedDate(DateFromDayCount(day));
-    // From here on the scenario holds the start time as the controls show it.
+    {
+        // The new day must not be stored with the hour and minute the lists still show from
+        // before: the start time is stored once, below, from all three.
+        const QSignalBlocker block(calendar_);
+        calendar_->setSelectedDate(DateFromDayCount(document.StartDate));
+    }
+    SetIndexQuietly(hour_, std::clamp(document.StartHour, 0, hour_->count() - 1));
+    SetIndexQuietly(minute_, std::clamp(document.StartMinute, 0, minute_->count() - 1));
+    // From here on the scenario holds the start time as the controls show it; a save keeps
+    // the file's own Date line while the start stays this one.
     storeStartTime();
+    document.ShownStart = {document.StartDate, document.StartHour, document.StartMinute};
     setFocusShip(document.FocusShip);
 
     // The planetary system: the last entry of that name, or a new one. The entry is set without

@@ -64,10 +64,6 @@ PickNode NodeOf(const QTreeWidgetItem* item) {
     }
     return node;
 }
-
-QString OrbitText(const QString& column) {
-    return NumberText(LeadingNumber(column));
-}
 } // namespace
 
 std::vector<ShipPlace> ShipPlaces(const EditorSession& session, bool landed) {
@@ -100,11 +96,11 @@ LandedFrame::LandedFrame(EditorSession& session, QWidget* parent)
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, &LandedFrame::pickPad);
 }
 
-void LandedFrame::showRow(const ShipRow& row) {
-    planet_->setText(row.StatusRef);
-    base_->setText(row.Base);
-    pad_->setText(row.Pad);
-    heading_->setText(row.Heading);
+void LandedFrame::showTexts(const ShipEditorTexts& texts) {
+    planet_->setText(texts.landedPlanet);
+    base_->setText(texts.landedBase);
+    pad_->setText(texts.landedPad);
+    heading_->setText(texts.heading);
 }
 
 void LandedFrame::clear() {
@@ -198,21 +194,23 @@ void OrbitingFrame::changePlanet() {
     setPlanet(planetList_->currentText());
 }
 
-void OrbitingFrame::showRow(const ShipRow& row) {
-    setPlanet(row.StatusRef);
-    angularVelocity_->setText(OrbitText(row.Vrot));
-    rposX_->setText(OrbitText(row.RposX));
-    rposY_->setText(OrbitText(row.RposY));
-    rposZ_->setText(OrbitText(row.RposZ));
-    arotX_->setText(OrbitText(row.ArotX));
-    arotY_->setText(OrbitText(row.ArotY));
-    arotZ_->setText(OrbitText(row.ArotZ));
-    rvelX_->setText(OrbitText(row.RvelX));
-    rvelY_->setText(OrbitText(row.RvelY));
-    rvelZ_->setText(OrbitText(row.RvelZ));
+void OrbitingFrame::showTexts(const ShipEditorTexts& texts, const QStringList& elements) {
+    orbitPanel_->SetElements(elements);
+    setPlanet(texts.orbitingPlanet);
+    angularVelocity_->setText(texts.angularVelocity);
+    rposX_->setText(texts.rposX);
+    rposY_->setText(texts.rposY);
+    rposZ_->setText(texts.rposZ);
+    arotX_->setText(texts.arotX);
+    arotY_->setText(texts.arotY);
+    arotZ_->setText(texts.arotZ);
+    rvelX_->setText(texts.rvelX);
+    rvelY_->setText(texts.rvelY);
+    rvelZ_->setText(texts.rvelZ);
 }
 
 void OrbitingFrame::clear() {
+    orbitPanel_->SetElements({});
     setPlanet(QString());
     for (QLineEdit* box :
          {angularVelocity_, arotX_, arotY_, arotZ_, rposX_, rposY_, rposZ_, rvelX_, rvelY_, rvelZ_})
@@ -251,10 +249,10 @@ DockedFrame::DockedFrame(EditorSession& session, QWidget* parent)
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, &DockedFrame::pickPort);
 }
 
-void DockedFrame::showRow(const ShipRow& row) {
-    station_->setText(row.DockedStation);
-    port_->setText(row.DockedPort);
-    planet_->setText(row.StatusRef);
+void DockedFrame::showTexts(const ShipEditorTexts& texts) {
+    station_->setText(texts.dockedStation);
+    port_->setText(texts.dockedPort);
+    planet_->setText(texts.dockedPlanet);
 }
 
 void DockedFrame::clear() {

@@ -6,6 +6,7 @@
 #include "core/editing/location_trees.h"
 
 #include <QGroupBox>
+#include <QStringList>
 
 class EditorSession;
 class QComboBox;
@@ -21,7 +22,7 @@ class LandedFrame : public QGroupBox {
     Q_OBJECT
   public:
     explicit LandedFrame(EditorSession& session, QWidget* parent = nullptr);
-    void showRow(const ShipRow& row);
+    void showTexts(const ShipEditorTexts& texts);
     void clear();
     void readTexts(ShipEditorTexts& texts) const;
     // The bases of the session's bodies, with their pads.
@@ -44,7 +45,8 @@ class OrbitingFrame : public QGroupBox {
     Q_OBJECT
   public:
     explicit OrbitingFrame(EditorSession& session, QWidget* parent = nullptr);
-    void showRow(const ShipRow& row);
+    // elements: the orbital elements that place the ship when its position boxes are empty.
+    void showTexts(const ShipEditorTexts& texts, const QStringList& elements);
     void clear();
     void readTexts(ShipEditorTexts& texts) const;
     // The bodies of the session's planetary system, the entry given selected.
@@ -75,7 +77,7 @@ class DockedFrame : public QGroupBox {
     Q_OBJECT
   public:
     explicit DockedFrame(EditorSession& session, QWidget* parent = nullptr);
-    void showRow(const ShipRow& row);
+    void showTexts(const ShipEditorTexts& texts);
     void clear();
     void readTexts(ShipEditorTexts& texts) const;
     // The stations of the scenario around their bodies, with their ports.

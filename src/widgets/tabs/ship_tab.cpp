@@ -42,12 +42,17 @@ ShipTab::ShipTab(EditorSession& session, QWidget* parent) : QWidget(parent), ses
     landed_ = new LandedFrame(session_, this);
     orbiting_ = new OrbitingFrame(session_, this);
     docked_ = new DockedFrame(session_, this);
-    grid->addLayout(left, 0, 0);
+    placementNote_ = Named(new QLabel(this), "ShipPlacementNote");
+    placementNote_->setWordWrap(true);
+    placementNote_->hide();
+    grid->addLayout(left, 0, 0, 2, 1);
+    grid->addWidget(placementNote_, 0, 1);
     for (QGroupBox* frame : {static_cast<QGroupBox*>(landed_), static_cast<QGroupBox*>(orbiting_),
                              static_cast<QGroupBox*>(docked_)}) {
-        grid->addWidget(frame, 0, 1);
+        grid->addWidget(frame, 1, 1);
         frame->hide();
     }
+    grid->setRowStretch(1, 1);
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(1, 3);
     connectControls();

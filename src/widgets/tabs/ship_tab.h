@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "core/editing/ship_editor_texts.h"
+
 class DockedFrame;
 class EditorSession;
 class LandedFrame;
@@ -63,6 +65,7 @@ class ShipTab : public QWidget {
     void setCurrentRow(int row, const QString& mirrorText);
     void refillNames(const QStringList& names, int current);
     void showStatusFrame(QWidget* frame);
+    void showPlacement(ShipPlacement placement);
     void chooseLanded();
     void chooseOrbiting();
     void chooseDocked();
@@ -78,6 +81,9 @@ class ShipTab : public QWidget {
     QComboBox* nameList_ = nullptr;
     QLabel* indexMirror_ = nullptr;
     QLabel* className_ = nullptr;
+    // Says how a ship is placed when the form has no boxes for it.
+    QLabel* placementNote_ = nullptr;
+    ShipPlacement placement_ = ShipPlacement::ByStatus;
     QComboBox* classList_ = nullptr;
     QPushButton* changeClassButton_ = nullptr;
     QRadioButton* landedOption_ = nullptr;

@@ -1,6 +1,7 @@
 // What the ship tab does: show a row, reset, the status options, and the buttons that
 // validate a ship into the table, add one and delete one; the user-controlled ship follows.
 #include "core/editing/editor_session.h"
+#include "core/editing/ship_display.h"
 #include "core/editing/ship_editor_texts.h"
 #include "core/editing/ship_lists.h"
 #include "core/editing/ship_percent.h"
@@ -63,6 +64,12 @@ void ShipTab::showStatusFrame(QWidget* frame) {
         each->setVisible(each == frame);
 }
 
+void ShipTab::showPlacement(ShipPlacement placement) {
+    placement_ = placement;
+    placementNote_->setText(PlacementNote(placement));
+    placementNote_->setVisible(placement != ShipPlacement::ByStatus);
+}
+
 void ShipTab::showShip() {
     // The row the list shows; none for an empty list or a name typed over the entry.
     int r = nameList_->currentIndex();
@@ -70,42 +77,51 @@ void ShipTab::showShip() {
     // Without a selected ship, or without its row, the controls keep what they show.
     if (r < 0 || r >= static_cast<int>(session_.document().ShipTable.size())) return;
     const ShipRow row = session_.document().ShipTable[std::size_t(r)];
+    // The texts a save also knows as what the tab showed.
+    const ShipEditorTexts texts = ShipDisplayTexts(session_.document(), row);
 
     setCurrentRow(r, QString::number(r));
-    className_->setText(row.ClassName);
-    fuel_->setText(PercentText(row.Fuel));
+    className_->setText(texts.className);
+    fuel_->setText(texts.fuel);
     PlaceSlider(fuelSlider_, PercentPosition(row.Fuel));
     mainEngine_->setText(QStringLiteral("0 %"));
     hoverEngine_->setText(QStringLiteral("0 %"));
+    showPlacement(texts.placement);
 
-    const QString s = UCase(Trim(row.Status));
-    if (s == QLatin1String("DOCKED")) {
+    switch (texts.status) {
+    case ShipStatusChoice::Docked:
         SetCheckedQuietly(dockedOption_, true);
         chooseDocked();
-        docked_->showRow(row);
+        docked_->showTexts(texts);
         mainEngine_->setEnabled(false);
         hoverEngine_->setEnabled(false);
-    }
-    if (s == QLatin1String("LANDED")) {
+        break;
+    case ShipStatusChoice::Landed:
         SetCheckedQuietly(landedOption_, true);
         chooseLanded();
-        landed_->showRow(row);
+        landed_->showTexts(texts);
         mainEngine_->setEnabled(false);
         hoverEngine_->setEnabled(false);
-    }
-    if (s == QLatin1String("ORBITING")) {
+        break;
+    case ShipStatusChoice::Orbiting:
         SetCheckedQuietly(orbitingOption_, true);
         chooseOrbiting();
-        orbiting_->showRow(row);
-        mainEngine_->setText(PercentText(row.MainEngine));
+        orbiting_->showTexts(texts, texts.placement == ShipPlacement::ByElements
+                                        ? ShipElementValues(session_.document(), row)
+                                        : QStringList());
+        mainEngine_->setText(texts.mainEngine);
         PlaceSlider(mainEngineSlider_, PercentPosition(row.MainEngine));
-        hoverEngine_->setText(PercentText(row.HoverEngine));
+        hoverEngine_->setText(texts.hoverEngine);
         PlaceSlider(hoverEngineSlider_, PercentPosition(row.HoverEngine));
+        break;
+    case ShipStatusChoice::None:
+        break;
     }
 }
 
 void ShipTab::reset() {
     className_->clear();
+    showPlacement(ShipPlacement::ByStatus);
     // Option buttons of one frame keep one of them checked; the reset checks none.
     for (QRadioButton* option : {landedOption_, dockedOption_, orbitingOption_})
         SetCheckedQuietly(option, false);
@@ -147,6 +163,7 @@ void ShipTab::validateShip() {
     texts.fuel = fuel_->text();
     texts.mainEngine = mainEngine_->text();
     texts.hoverEngine = hoverEngine_->text();
+    texts.placement = placement_;
 
     ShipPlanetData planet;
     if (texts.status == ShipStatusChoice::Orbiting) {
@@ -214,6 +231,7 @@ void ShipTab::addShip() {
     document.ShipTableBlanking(n);
     document.ShipTable[std::size_t(n)].Name.clear();
     document.ShipTable[std::size_t(n)].OtherLines.clear();
+    document.ShipTable[std::size_t(n)].ReadBlock = -1; // nor the block another ship was read from
     refillNames(names_ + QStringList{QStringLiteral("New Ship")}, n);
     selectRow(n);
     showShip();

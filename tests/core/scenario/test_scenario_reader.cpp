@@ -177,6 +177,11 @@ class ScenarioReaderTest : public QObject {
             << Crlf({"  Mode 1, Ship Kite, the first, Ship Gull"}) << -15018.0 << 0 << 0
             << "Kite, the first, Ship Gull"
             << "";
+        QTest::newRow("a section of another program names no focus ship")
+            << Crlf({"BEGIN_FOCUS", "  Ship Kite", "END_FOCUS", "BEGIN_ADDON", "  Ship Decoy", "  Date MJD 0",
+                     "END_ADDON"})
+            << -15018.0 << 0 << 0 << "Kite"
+            << "";
         QTest::newRow("no keys at all")
             << Crlf({"BEGIN_DESC", "nothing", "END_DESC"}) << -15018.0 << 0 << 0 << ""
             << "";

@@ -117,16 +117,52 @@ class ScenarioSectionsTest : public QObject {
             << QStringList{"A", "C"} << " 2: 2"
             << "Fuel"
             << "1";
-        QTest::newRow("lines starting with the name are not collected")
+        QTest::newRow("lines starting with the name are collected")
             << Crlf({"BEGIN_SHIPS", "X:B", "  XPDR 1", "  NAVFREQ 0 0", "END", "END_SHIPS"})
             << QStringList{"X"} << " 1: 1"
             << "OtherLines"
-            << "  NAVFREQ 0 0";
-        QTest::newRow("name ending in a blank: its lines are not collected either")
+            << "  XPDR 1\r\n  NAVFREQ 0 0";
+        QTest::newRow("name ending in a blank: a line of the name alone is collected too")
             << Crlf({"BEGIN_SHIPS", "D :B", "D", "  XPDR 1", "END", "END_SHIPS"}) << QStringList{"D "}
             << " 1: 1"
             << "OtherLines"
-            << "  XPDR 1";
+            << "D\r\n  XPDR 1";
+        QTest::newRow("a repeat of the header is no line of the ship")
+            << Crlf({"BEGIN_SHIPS", "N:B", "  N:B ; again", "  NAVFREQ 0 0", "END", "END_SHIPS"})
+            << QStringList{"N"} << " 1: 1"
+            << "OtherLines"
+            << "  NAVFREQ 0 0";
+        QTest::newRow("tank levels give the fuel of the first tank")
+            << Crlf({"BEGIN_SHIPS", "A:B", "  FUEL 0.3", "  PRPLEVEL 2:0.750000 0:0.250000", "END",
+                     "END_SHIPS"})
+            << QStringList{"A"} << " 1: 1"
+            << "Fuel"
+            << "0.750000";
+        QTest::newRow("tank levels before a FUEL line still give the fuel")
+            << Crlf({"BEGIN_SHIPS", "A:B", "  PRPLEVEL 0:0.500000", "  FUEL 0.3", "END", "END_SHIPS"})
+            << QStringList{"A"} << " 1: 1"
+            << "Fuel"
+            << "0.500000";
+        QTest::newRow("tank line without a pair is no level")
+            << Crlf({"BEGIN_SHIPS", "A:B", "  FUEL 0.3", "  PRPLEVEL", "END", "END_SHIPS"})
+            << QStringList{"A"} << " 1: 1"
+            << "Fuel"
+            << "0.3";
+        QTest::newRow("simulator's hover keyword wins over the old one")
+            << Crlf({"BEGIN_SHIPS", "A:B", "  ENGINE_HOVR 0.4", "  HOVER_MAIN 0.9", "END", "END_SHIPS"})
+            << QStringList{"A"} << " 1: 1"
+            << "HoverEngine"
+            << "0.4";
+        QTest::newRow("simulator's hover keyword wins also when it comes last")
+            << Crlf({"BEGIN_SHIPS", "A:B", "  HOVER_MAIN 0.9", "  ENGINE_HOVR 0.4", "END", "END_SHIPS"})
+            << QStringList{"A"} << " 1: 1"
+            << "HoverEngine"
+            << "0.4";
+        QTest::newRow("vrot keeps every number")
+            << Crlf({"BEGIN_SHIPS", "A:B", "  VROT 0.1 -0.2 0.3", "END", "END_SHIPS"}) << QStringList{"A"}
+            << " 1: 1"
+            << "Vrot"
+            << "0.1 -0.2 0.3";
         QTest::newRow("comment removed from unknown line")
             << Crlf({"BEGIN_SHIPS", "A:B", "  XPDR 1 ; transponder", "END", "END_SHIPS"}) << QStringList{"A"}
             << " 1: 1"

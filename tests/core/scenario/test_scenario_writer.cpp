@@ -125,8 +125,9 @@ class ScenarioWriterTest : public QObject {
         QTest::newRow("main engine tiny")
             << "MainEngine"
             << "0.00001" << QByteArray("  ENGINE_MAIN  1E-05\r") << QByteArray();
-        QTest::newRow("hover engine") << "HoverEngine"
-                                      << " 1 " << QByteArray("  HOVER_MAIN  1\r") << QByteArray();
+        QTest::newRow("hover engine")
+            << "HoverEngine"
+            << " 1 " << QByteArray("  ENGINE_HOVR  1\r") << QByteArray("  HOVER_MAIN");
         QTest::newRow("status letter case kept")
             << "Status"
             << "ORBITING" << QByteArray("  STATUS ORBITING Earth\r") << QByteArray("  BASE");

@@ -1,0 +1,128 @@
+#include "core/editing/ship_display.h"
+
+#include "core/editing/ship_percent.h"
+#include "core/scenario/ship_lines.h"
+#include "core/text/codepage.h"
+#include "core/text/line_views.h"
+#include "core/text/text_rules.h"
+
+namespace {
+QString OrbitText(const QString& column) {
+    return NumberText(LeadingNumber(column));
+}
+
+bool StatusIs(const ShipRow& row, const char* status) {
+    return UCase(Trim(row.Status)) == QLatin1String(status);
+}
+} // namespace
+
+ShipPlacement PlacementOf(const ShipRow& row, const ShipBlockFacts* facts, const ShipRow* read) {
+    if (!facts || !read) return ShipPlacement::ByStatus;
+    if (facts->elements && !facts->rpos && !facts->rvel && StatusIs(row, "ORBITING")) {
+        // A position typed into the empty boxes places the ship by position from then on.
+        bool given = false;
+        for (QString ShipRow::*column : {&ShipRow::RposX, &ShipRow::RposY, &ShipRow::RposZ, &ShipRow::RvelX,
+                                         &ShipRow::RvelY, &ShipRow::RvelZ}) {
+            const QString value = Trim(row.*column);
+            if (!value.isEmpty() && value != Trim(read->*column)) given = true;
+        }
+        if (!given) return ShipPlacement::ByElements;
+    }
+    if (facts->pos && !facts->base && StatusIs(row, "LANDED") && Trim(row.Base).isEmpty())
+        return ShipPlacement::ByPosition;
+    return ShipPlacement::ByStatus;
+}
+
+ShipPlacement PlacementOf(const ScenarioDocument& document, const ShipRow& row) {
+    const ScenarioSource* source = document.Source.get();
+    if (!source || row.ReadBlock < 0 || std::size_t(row.ReadBlock) >= source->ships.size())
+        return ShipPlacement::ByStatus;
+    const ShipSource& block = source->ships[std::size_t(row.ReadBlock)];
+    const ShipRow read = ShipRowAsRead(*source, block);
+    return PlacementOf(row, &block.facts, &read);
+}
+
+QString PlacementNote(ShipPlacement placement) {
+    switch (placement) {
+    case ShipPlacement::ByElements:
+        return QStringLiteral("Placed by orbital elements: give a position to place it by position instead.");
+    case ShipPlacement::ByPosition:
+        return QStringLiteral("Placed by longitude and latitude: pick a pad to place it on a base.");
+    case ShipPlacement::ByStatus:
+        break;
+    }
+    return QString();
+}
+
+ShipEditorTexts ShipDisplayTexts(const ShipRow& row, ShipPlacement placement, const ShipBlockFacts* facts) {
+    ShipEditorTexts t;
+    t.name = row.Name;
+    t.className = row.ClassName;
+    t.placement = placement;
+    t.fuel = PercentText(row.Fuel);
+    t.mainEngine = QStringLiteral("0 %");
+    t.hoverEngine = QStringLiteral("0 %");
+    // A landed or docked ship has its engines off: its labels read "0".
+    const QString off = QStringLiteral("0");
+    if (StatusIs(row, "DOCKED")) {
+        t.status = ShipStatusChoice::Docked;
+        t.dockedStation = row.DockedStation;
+        t.dockedPort = row.DockedPort;
+        t.dockedPlanet = row.StatusRef;
+        t.mainEngine = t.hoverEngine = off;
+    }
+    if (StatusIs(row, "LANDED")) {
+        t.status = ShipStatusChoice::Landed;
+        t.landedPlanet = row.StatusRef;
+        t.landedBase = row.Base;
+        t.landedPad = row.Pad;
+        const bool noHeading = placement == ShipPlacement::ByPosition && facts && !facts->heading;
+        t.heading = noHeading ? QString() : row.Heading;
+        t.mainEngine = t.hoverEngine = off;
+    }
+    if (StatusIs(row, "ORBITING")) {
+        t.status = ShipStatusChoice::Orbiting;
+        t.orbitingPlanet = row.StatusRef;
+        t.angularVelocity = OrbitText(row.Vrot);
+        if (placement != ShipPlacement::ByElements) {
+            t.rposX = OrbitText(row.RposX);
+            t.rposY = OrbitText(row.RposY);
+            t.rposZ = OrbitText(row.RposZ);
+            t.rvelX = OrbitText(row.RvelX);
+            t.rvelY = OrbitText(row.RvelY);
+            t.rvelZ = OrbitText(row.RvelZ);
+        }
+        t.arotX = OrbitText(row.ArotX);
+        t.arotY = OrbitText(row.ArotY);
+        t.arotZ = OrbitText(row.ArotZ);
+        t.mainEngine = PercentText(row.MainEngine);
+        t.hoverEngine = PercentText(row.HoverEngine);
+    }
+    return t;
+}
+
+ShipEditorTexts ShipDisplayTexts(const ScenarioDocument& document, const ShipRow& row) {
+    const ScenarioSource* source = document.Source.get();
+    const bool read = source && row.ReadBlock >= 0 && std::size_t(row.ReadBlock) < source->ships.size();
+    const ShipBlockFacts* facts = read ? &source->ships[std::size_t(row.ReadBlock)].facts : nullptr;
+    return ShipDisplayTexts(row, PlacementOf(document, row), facts);
+}
+
+ShipRow DisplayedShipRow(const ShipRow& read, const ShipBlockFacts& facts) {
+    return StoredShipRow(read, ShipDisplayTexts(read, PlacementOf(read, &facts, &read), &facts));
+}
+
+QStringList ShipElementValues(const ScenarioDocument& document, const ShipRow& row) {
+    const ScenarioSource* source = document.Source.get();
+    if (!source || row.ReadBlock < 0 || std::size_t(row.ReadBlock) >= source->ships.size()) return {};
+    const TextSpan body = source->ships[std::size_t(row.ReadBlock)].body;
+    if (body.begin < 0) return {};
+    const QString text = DecodeText(source->bytes.mid(body.begin, body.end - body.begin));
+    QStringList values;
+    ForEachLine(QStringView(text), [&](QStringView line) {
+        const QStringView t = TrimView(ClearCommentsView(line));
+        if (ShipLineKindOf(t) == ShipLineKind::Elements)
+            values = AfterFirstWord(t).toString().split(u' ', Qt::SkipEmptyParts);
+    });
+    return values;
+}

@@ -1,0 +1,34 @@
+#pragma once
+// What the ship tab shows for a row, as the texts of its controls: the one description of the
+// display that both the tab and a save use, so that a save can tell a value the user changed
+// from one that only the display changed (a fuel of "1" is shown as 100 % and stored back as
+// " 1").
+#include "core/editing/ship_editor_texts.h"
+#include "core/scenario/scenario_source.h"
+
+#include <QStringList>
+
+// The placement of a row: by orbital elements for an orbiting ship whose block placed it so
+// and that has been given no position since, by longitude and latitude for a landed ship
+// whose block placed it so and that has been given no pad since. facts and read are those of
+// the row's block; without them a ship is placed by its status.
+ShipPlacement PlacementOf(const ShipRow& row, const ShipBlockFacts* facts, const ShipRow* read);
+ShipPlacement PlacementOf(const ScenarioDocument& document, const ShipRow& row);
+
+// The note the tab shows above the status frames for a placement it has no boxes for; empty
+// for a ship placed by its status.
+QString PlacementNote(ShipPlacement placement);
+
+// The texts of the ship controls right after the tab shows the row (the row selected, the
+// tab reset, then shown). A block without a heading line shows no heading for a ship placed
+// by longitude and latitude; a ship placed by orbital elements shows no position.
+ShipEditorTexts ShipDisplayTexts(const ShipRow& row, ShipPlacement placement, const ShipBlockFacts* facts);
+
+// The same for a row of a document: its placement and block found in the document.
+ShipEditorTexts ShipDisplayTexts(const ScenarioDocument& document, const ShipRow& row);
+
+// The values of the ELEMENTS line of the row's block, in their order; empty without one.
+QStringList ShipElementValues(const ScenarioDocument& document, const ShipRow& row);
+
+// The row a validation right after the display of a row read from a file would store.
+ShipRow DisplayedShipRow(const ShipRow& read, const ShipBlockFacts& facts);

@@ -1,0 +1,295 @@
+// Ship blocks as the writer puts them: a ship the user added in the editor's own form, a ship
+// read from a file as read while its row holds what was read, and otherwise line by line.
+#include "core/scenario/section_writers.h"
+#include "core/scenario/ship_lines.h"
+#include "core/text/line_views.h"
+#include "core/text/text_rules.h"
+
+namespace {
+enum class Status { Landed, Orbiting, Docked, Other };
+
+Status StatusOf(const QString& status) {
+    const QStringView s = TrimView(status);
+    if (UpperEquals(s, QLatin1StringView("LANDED"))) return Status::Landed;
+    if (UpperEquals(s, QLatin1StringView("ORBITING"))) return Status::Orbiting;
+    if (UpperEquals(s, QLatin1StringView("DOCKED"))) return Status::Docked;
+    return Status::Other;
+}
+
+// The lines of a row in the editor's own form.
+class RowLines {
+  public:
+    RowLines(WrittenLines& out, const ShipRow& row, NumberTexts& numbers)
+        : out_(out), row_(row), numbers_(numbers) {}
+    void Status() {
+        const QStringView status = Written(row_.Status);
+        if (StatusOf(row_.Status) == ::Status::Docked)
+            out_.Add("  STATUS ", status, " ", Written(row_.StatusRef), ":", Written(row_.DockedStation), ":",
+                     WrittenLast(row_.DockedPort));
+        else
+            out_.Add("  STATUS ", status, " ", WrittenLast(row_.StatusRef));
+    }
+    void Base() { out_.Add("  BASE ", Written(row_.Base), ":", WrittenLast(row_.Pad)); }
+    void Heading() { out_.Add("  HEADING ", WrittenLast(row_.Heading)); }
+    void Fuel() { out_.Add("  FUEL ", WrittenLast(row_.Fuel)); }
+    void Rpos() { Three("  RPOS ", row_.RposX, row_.RposY, row_.RposZ); }
+    void Rvel() { Three("  RVEL ", row_.RvelX, row_.RvelY, row_.RvelZ); }
+    void Arot() { Three("  AROT ", row_.ArotX, row_.ArotY, row_.ArotZ); }
+    // The angular velocity the editor shows is the first number of the line; the numbers
+    // after it in the file (one per axis) stay.
+    void Vrot(QStringView restRead = QStringView()) {
+        if (restRead.isEmpty())
+            out_.Add("  VROT ", numbers_(row_.Vrot));
+        else
+            out_.Add("  VROT ", numbers_(row_.Vrot), " ", restRead);
+    }
+    void MainEngine() { out_.Add("  ENGINE_MAIN ", numbers_(row_.MainEngine)); }
+    // The hover level under the keyword the simulator reads.
+    void HoverEngine() { out_.Add("  ENGINE_HOVR ", numbers_(row_.HoverEngine)); }
+
+  private:
+    void Three(const char* keyword, const QString& x, const QString& y, const QString& z) {
+        out_.Add(keyword, Written(x), " ", Written(y), " ", WrittenLast(z));
+    }
+    WrittenLines& out_;
+    const ShipRow& row_;
+    NumberTexts& numbers_;
+};
+
+void AddEditorShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers) {
+    RowLines lines(out, row, numbers);
+    switch (StatusOf(row.Status)) {
+    case Status::Landed:
+        lines.Status();
+        lines.Base();
+        lines.Heading();
+        lines.Fuel();
+        break;
+    case Status::Orbiting:
+        lines.Status();
+        lines.Fuel();
+        lines.Rpos();
+        lines.Rvel();
+        lines.Arot();
+        lines.Vrot();
+        lines.MainEngine();
+        lines.HoverEngine();
+        break;
+    case Status::Docked:
+        lines.Status();
+        lines.Fuel();
+        break;
+    case Status::Other:
+        break;
+    }
+    if (!row.OtherLines.isEmpty()) out.Add(row.OtherLines);
+}
+
+// Whether a value is still the one read, or the one the editor showed for it: texts without
+// the blanks around them, numbers also by value ("0.5" is " .5").
+class Compare {
+  public:
+    Compare(const ShipRow& now, const ShipRow& read, const ShipRow& shown)
+        : now_(now), read_(read), shown_(shown) {}
+    bool Text(QString ShipRow::*column) const {
+        const QStringView n = TrimView(now_.*column);
+        return n == TrimView(read_.*column) || n == TrimView(shown_.*column);
+    }
+    bool Number(QString ShipRow::*column) const {
+        if (Text(column)) return true;
+        double n = 0;
+        double other = 0;
+        if (!IsWholeNumber(now_.*column, &n)) return false;
+        return (IsWholeNumber(read_.*column, &other) && other == n) ||
+               (IsWholeNumber(shown_.*column, &other) && other == n);
+    }
+    bool Numbers(std::initializer_list<QString ShipRow::*> columns) const {
+        for (QString ShipRow::*column : columns)
+            if (!Number(column)) return false;
+        return true;
+    }
+    bool Status() const {
+        const QString n = UCase(Trim(now_.Status));
+        return n == UCase(Trim(read_.Status)) || n == UCase(Trim(shown_.Status));
+    }
+
+  private:
+    const ShipRow& now_;
+    const ShipRow& read_;
+    const ShipRow& shown_;
+};
+
+// PRPLEVEL with every tank at the level now, six decimals, in the line's own order.
+void AddTankLevels(WrittenLines& out, QStringView line, QStringView trimmed, const QString& fuel) {
+    const QString level = FixedNumberText(LeadingNumber(Trim(fuel)), 6);
+    qsizetype blanks = 0;
+    while (blanks < line.size() && line[blanks] == u' ')
+        ++blanks;
+    QString text = line.left(blanks).toString();
+    text += SplitAtFirst(trimmed, u' ').before;
+    QStringView rest = AfterFirstWord(trimmed);
+    while (!rest.isEmpty()) {
+        const SplitPair pair = SplitAtFirst(rest, u' ');
+        const qsizetype colon = pair.before.indexOf(u':');
+        text += u' ';
+        text += colon < 0 ? pair.before : pair.before.left(colon + 1);
+        if (colon >= 0) text += level;
+        rest = TrimView(pair.after);
+    }
+    out.Add(text);
+}
+
+// The old hover keyword under the simulator's, the rest of the line as read.
+void AddAsEngineHovr(WrittenLines& out, QStringView line) {
+    qsizetype blanks = 0;
+    while (blanks < line.size() && line[blanks] == u' ')
+        ++blanks;
+    out.Add(line.left(blanks), "ENGINE_HOVR", line.mid(blanks + 10));
+}
+
+void AddChangedShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers, const ScenarioSource& source,
+                    const ShipSource& block, const ShownShipRow& shown) {
+    const ShipRow read = ShipRowAsRead(source, block, row.OtherLines);
+    const ShipRow shownRow = shown ? shown(read, block.facts) : read;
+    const Compare same(row, read, shownRow);
+    const ShipBlockFacts& facts = block.facts;
+    const Status now = StatusOf(row.Status);
+    const bool landed = now == Status::Landed;
+    const bool orbiting = now == Status::Orbiting;
+    const bool docked = now == Status::Docked;
+    const bool sameStatus = same.Status();
+    const bool sameRef = same.Text(&ShipRow::StatusRef);
+    const bool sameBase = same.Text(&ShipRow::Base) && same.Text(&ShipRow::Pad);
+    const bool sameDock = same.Text(&ShipRow::DockedStation) && same.Text(&ShipRow::DockedPort);
+    const bool sameRpos = same.Numbers({&ShipRow::RposX, &ShipRow::RposY, &ShipRow::RposZ});
+    const bool sameRvel = same.Numbers({&ShipRow::RvelX, &ShipRow::RvelY, &ShipRow::RvelZ});
+    const bool sameArot = same.Numbers({&ShipRow::ArotX, &ShipRow::ArotY, &ShipRow::ArotZ});
+    const bool sameHeading = same.Number(&ShipRow::Heading);
+    const bool sameFuel = same.Number(&ShipRow::Fuel);
+    const bool sameVrot = same.Number(&ShipRow::Vrot);
+    const bool sameMain = same.Number(&ShipRow::MainEngine);
+    const bool sameHover = same.Number(&ShipRow::HoverEngine);
+    const bool sameStatusLine = sameStatus && sameRef && (!docked || sameDock);
+    // The place of the ship: its status, planet and where on or around it.
+    const bool samePlace = sameStatus && sameRef &&
+                           (landed     ? sameBase
+                            : docked   ? sameDock
+                            : orbiting ? sameRpos && sameRvel
+                                       : true);
+    const bool placed = landed || orbiting || docked;
+    RowLines lines(out, row, numbers);
+
+    const QByteArray bytes = source.bytes.mid(block.body.begin, block.body.end - block.body.begin);
+    const QString body = block.body.begin < 0 ? QString() : DecodeText(bytes);
+    if (block.body.begin >= 0) {
+        ForEachLineOfSpan(QStringView(body), [&](QStringView line) {
+            // The description may stand among the lines of a block; they are not the ship's.
+            const qsizetype at = block.body.begin + (line.data() - body.constData());
+            if (at >= source.description.begin && at <= source.description.end) return;
+            const QStringView t = TrimView(ClearCommentsView(line));
+            // Lines of another status, and the placement lines of this one, go when the ship
+            // is moved; a value the user changed is written from the row.
+            const auto keep = [&](bool asRead, bool ofThisStatus, auto fromRow) {
+                if (asRead)
+                    out.Add(line);
+                else if (ofThisStatus)
+                    fromRow();
+            };
+            switch (ShipLineKindOf(t)) {
+            case ShipLineKind::Status:
+                keep(sameStatusLine || !placed, placed, [&] { lines.Status(); });
+                break;
+            case ShipLineKind::Base:
+                keep(landed ? sameBase : samePlace, landed, [&] { lines.Base(); });
+                break;
+            case ShipLineKind::Heading:
+                keep(landed ? sameHeading : samePlace, landed, [&] { lines.Heading(); });
+                break;
+            case ShipLineKind::Rpos:
+                keep(orbiting ? sameRpos : samePlace, orbiting, [&] { lines.Rpos(); });
+                break;
+            case ShipLineKind::Rvel:
+                keep(orbiting ? sameRvel : samePlace, orbiting, [&] { lines.Rvel(); });
+                break;
+            case ShipLineKind::Arot:
+                keep(sameArot, orbiting, [&] { lines.Arot(); });
+                break;
+            case ShipLineKind::Vrot:
+                keep(sameVrot, orbiting,
+                     [&] { lines.Vrot(TrimView(SplitAtFirst(AfterFirstWord(t), u' ').after)); });
+                break;
+            case ShipLineKind::Fuel:
+                // Beside a level per tank the FUEL line is kept as it was.
+                keep(facts.prplevel || sameFuel, true, [&] { lines.Fuel(); });
+                break;
+            case ShipLineKind::Prplevel:
+                keep(sameFuel, true, [&] { AddTankLevels(out, line, t, row.Fuel); });
+                break;
+            case ShipLineKind::MainEngine:
+                keep(sameMain, orbiting, [&] { lines.MainEngine(); });
+                break;
+            case ShipLineKind::EngineHovr:
+                keep(sameHover, orbiting, [&] { lines.HoverEngine(); });
+                break;
+            case ShipLineKind::HoverMain:
+                if (facts.engineHovr)
+                    out.Add(line);
+                else if (sameHover)
+                    AddAsEngineHovr(out, line);
+                else if (orbiting)
+                    lines.HoverEngine();
+                break;
+            case ShipLineKind::Elements:
+                // Orbital elements place the ship until the user gives it a position.
+                keep(orbiting ? sameStatus && sameRpos && sameRvel : samePlace, false, [] {});
+                break;
+            case ShipLineKind::Pos:
+            case ShipLineKind::Alt:
+                // Longitude and latitude place a landed ship until the user picks a pad.
+                keep(landed ? sameStatus && sameBase : samePlace, false, [] {});
+                break;
+            case ShipLineKind::Dockinfo:
+                keep(samePlace, false, [] {});
+                break;
+            default:
+                out.Add(line);
+                break;
+            }
+        });
+    }
+
+    // The lines of the status that the block did not have, only for a value the user gave.
+    if (!placed) return;
+    if (!facts.status && !sameStatusLine) lines.Status();
+    if (landed) {
+        if (!facts.base && !sameBase) lines.Base();
+        if (!facts.heading && !sameHeading) lines.Heading();
+    }
+    if (!facts.fuel && !facts.prplevel && !sameFuel) lines.Fuel();
+    if (orbiting) {
+        if (!facts.rpos && !sameRpos) lines.Rpos();
+        if (!facts.rvel && !sameRvel) lines.Rvel();
+        if (!facts.arot && !sameArot) lines.Arot();
+        if (!facts.vrot && !sameVrot) lines.Vrot();
+        if (!facts.mainEngine && !sameMain) lines.MainEngine();
+        if (!facts.engineHovr && !facts.hoverMain && !sameHover) lines.HoverEngine();
+    }
+}
+} // namespace
+
+void AddShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers, const ScenarioSource* source,
+             const ShownShipRow& shown) {
+    out.Add(Written(row.Name), ":", WrittenLast(row.ClassName));
+    const bool read = source && row.ReadBlock >= 0 && std::size_t(row.ReadBlock) < source->ships.size();
+    if (!read) {
+        AddEditorShip(out, row, numbers);
+    } else {
+        const ShipSource& block = source->ships[std::size_t(row.ReadBlock)];
+        if (!(block.facts.hoverMain && !block.facts.engineHovr) && ShipRowIsAsRead(*source, block, row)) {
+            if (block.body.begin >= 0) out.AddAsRead(source->bytes, block.body, source->description);
+        } else {
+            AddChangedShip(out, row, numbers, *source, block, shown);
+        }
+    }
+    out.Add("END");
+}
