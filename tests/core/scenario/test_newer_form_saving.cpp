@@ -251,25 +251,37 @@ class NewerFormSavingTest : public QObject {
 
     // The placement the form has no boxes for, until the user gives one.
     void placements_data() {
+        QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("ship");
         QTest::addColumn<int>("placement");
         QTest::addColumn<QString>("rposX");
         QTest::addColumn<QString>("heading");
-        QTest::newRow("orbital elements") << "Wayfarer" << int(ShipPlacement::ByElements) << ""
+        const QString yard = "Lagrange Yard.scn";
+        QTest::newRow("orbital elements") << yard << "Wayfarer" << int(ShipPlacement::ByElements) << ""
                                           << "";
-        QTest::newRow("longitude and latitude") << "Tug-1" << int(ShipPlacement::ByPosition) << ""
+        QTest::newRow("longitude and latitude") << yard << "Tug-1" << int(ShipPlacement::ByPosition) << ""
                                                 << "271.50";
-        QTest::newRow("a position") << "Tug-2" << int(ShipPlacement::ByStatus) << " 6978137"
+        QTest::newRow("longitude and latitude, no heading: none shown rather than Toto")
+            << "Pale Relay.scn"
+            << "Lander" << int(ShipPlacement::ByPosition) << ""
+            << "";
+        QTest::newRow("orbital elements beside a position: the position")
+            << "Pale Relay.scn"
+            << "Beacon-7" << int(ShipPlacement::ByStatus) << " 1937000"
+            << "";
+        QTest::newRow("a position") << yard << "Tug-2" << int(ShipPlacement::ByStatus) << " 6978137"
                                     << "";
-        QTest::newRow("a pad") << "N" << int(ShipPlacement::ByStatus) << ""
+        QTest::newRow("a pad") << yard << "N" << int(ShipPlacement::ByStatus) << ""
                                << "45.00";
     }
     void placements() {
+        QFETCH(QString, file);
         QFETCH(QString, ship);
         QFETCH(int, placement);
         QFETCH(QString, rposX);
         QFETCH(QString, heading);
-        const Open open = Load(CorpusFile("Lagrange Yard.scn"));
+        const Open open = Load(CorpusFile(file));
+        QVERIFY(open.Row(ship) >= 0);
         const ShipRow& row = open.document.ShipTable[std::size_t(open.Row(ship))];
         QCOMPARE(int(PlacementOf(open.document, row)), placement);
         const ShipEditorTexts texts = ShipDisplayTexts(open.document, row);
