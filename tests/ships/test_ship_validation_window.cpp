@@ -4,6 +4,7 @@
 #include "test_registry.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,6 +14,8 @@
 
 namespace {
 const QString kTitle = "Ship parameter validation not accepted !";
+const QString kTaken = "The ship name is already used by another ship.";
+const QString kNoPlanet = "No planet is chosen.";
 
 ExpectedBox Refusal(const QString& text) {
     return {text, kTitle, MsgButtons::Ok, MsgIcon::None, MsgResult::Ok};
@@ -98,20 +101,17 @@ class ShipValidationWindowTest : public QObject {
             return MsgResult::Ok;
         });
         Click(sw.Get<QPushButton>("Command4"));
-        // No planet chosen at all: the file name is ".cfg" in the configuration folder.
+        // No planet chosen at all: there is no file to name.
         Pick(sw.Get<QComboBox>("ShipName"), 1);
         QCOMPARE(sw.Get<QLabel>("ShipOrbitingPlanet")->text(), QString());
         Click(sw.Get<QPushButton>("Command4"));
         QCOMPARE(texts.size(), 2);
-        const QString config = sw.Get<QLabel>("CfgDir")->text();
         // The ship stands outside the planet whatever its radius: the file message alone, ended
-        // like the messages that other checks follow.
-        QCOMPARE(texts[0], kTitle + "|The planet file \"" + config +
-                               "Pluto.cfg\" cannot be read: choose the "
-                               "planet the ship orbits around.\r");
-        QCOMPARE(texts[1], kTitle + "|The planet file \"" + config +
-                               ".cfg\" cannot be read: choose the "
-                               "planet the ship orbits around.\r");
+        // like the messages that other checks follow, and the path in the platform's form.
+        QCOMPARE(texts[0], kTitle + "|The planet file \"" +
+                               QDir::toNativeSeparators(sw.folders().ConfigFolder() + "/Pluto.cfg") +
+                               "\" cannot be read: choose the planet the ship orbits around.\r");
+        QCOMPARE(texts[1], kTitle + "|" + kNoPlanet + "\r");
         const ScenarioDocument& document = sw.Scenario();
         QCOMPARE(document.ShipTable[0].RposX, QString("7000000"));
         QCOMPARE(document.ShipTable[0].StatusRef, QString("Pluto"));
@@ -158,13 +158,14 @@ class ShipValidationWindowTest : public QObject {
     }
 
     // The user types the name of another ship over this one and then presses Return or moves to
-    // the validation button: the list must stay on this ship, which takes the typed name.
-    void typingAnotherShipsNameRenamesThisShip_data() {
+    // the validation button: the list must stay on this ship, and the validation refuses the
+    // name, since two ships of one name could not be told apart.
+    void typingAnotherShipsNameKeepsThisShip_data() {
         QTest::addColumn<bool>("returnPressed");
         QTest::newRow("focus leaves the list") << false;
         QTest::newRow("Return pressed") << true;
     }
-    void typingAnotherShipsNameRenamesThisShip() {
+    void typingAnotherShipsNameKeepsThisShip() {
         QFETCH(bool, returnPressed);
         ShipWindow sw;
         sw.OpenShips({OrbitingShip("A", "DG", "Earth", "0", "0", "0"),
@@ -179,14 +180,16 @@ class ShipValidationWindowTest : public QObject {
         QCOMPARE(names->currentIndex(), 0);
         QCOMPARE(sw.Get<QLabel>("ShipIndex")->text(), QString("0"));
         QCOMPARE(sw.Get<QLineEdit>("ShipOrbitingRposX")->text(), QString("8000000"));
+        sw.script.Expect(Refusal(kTaken + "\r"));
         Click(sw.Get<QPushButton>("Command4"));
         QVERIFY(sw.script.Done());
         const ScenarioDocument& document = sw.Scenario();
-        QCOMPARE(document.ShipTable[0].Name, QString("B"));
-        QCOMPARE(document.ShipTable[0].RposX, QString("8000000"));
+        QCOMPARE(document.ShipTable[0].Name, QString("A"));
+        QCOMPARE(document.ShipTable[0].RposX, QString("7000000"));
         QCOMPARE(document.ShipTable[1].RposX, QString("7000000"));
-        QCOMPARE(Items(names), QStringList({"B", "B"}));
+        QCOMPARE(Items(names), QStringList({"A", "B"}));
         QCOMPARE(names->currentIndex(), 0);
+        QCOMPARE(names->currentText(), QString("B"));
     }
 
     void renamingTheFocusShipMovesTheFocus() {

@@ -3,8 +3,13 @@
 #include "station_window.h"
 
 #include <QCalendarWidget>
+#include <QDir>
 #include <QFile>
 #include <QTest>
+
+namespace {
+const QString kTitle = "Station parameter validation not accepted !";
+} // namespace
 
 class StationTabValidationTest : public QObject {
     Q_OBJECT
@@ -92,8 +97,11 @@ class StationTabValidationTest : public QObject {
         w.LoadStandard();
         QVERIFY(QFile::remove(w.sim.ConfigFolder() + "/Earth.cfg"));
         Type(w.Box("StationSemiMajorAxis"), "7100000");
-        w.messages.Expect("The planet file \"" + w.Text("CfgDir") + "Earth.cfg\" cannot be read.\r",
-                          "Station parameter validation not accepted !", MsgButtons::Ok, MsgIcon::None);
+        // The path in the platform's form, whatever separators the folder setting holds.
+        w.messages.Expect("The planet file \"" +
+                              QDir::toNativeSeparators(w.sim.ConfigFolder() + "/Earth.cfg") +
+                              "\" cannot be read.\r",
+                          kTitle, MsgButtons::Ok, MsgIcon::None);
         w.Press("Command1");
         VERIFY_SCRIPT_DONE(w.messages);
         QCOMPARE(w.Scenario().StationTable[0].Ref, QString("Earth"));

@@ -158,7 +158,7 @@ class ShipValidationTest : public QObject {
         ShipPlanetData planet;
         planet.planetFile = "Earth.cfg";
         planet.meanRadius = radius;
-        const ShipValidation v = ValidateShip(t, planet);
+        const ShipValidation v = ValidateShip(t, planet, {});
         QCOMPARE(v.Messages, messages);
         QCOMPARE(v.Valid(), messages.isEmpty());
         QCOMPARE(v.failed.join(QString()), QString(messages).remove('\r'));
@@ -168,7 +168,7 @@ class ShipValidationTest : public QObject {
         ShipEditorTexts t = GoodShip(ShipStatusChoice::Orbiting);
         const ShipPlanetData missing = PlanetDataFromFile("/sim/Config/.cfg", std::nullopt);
         QVERIFY(!missing.readable);
-        ShipValidation v = ValidateShip(t, missing);
+        ShipValidation v = ValidateShip(t, missing, {});
         QVERIFY(!v.Valid());
         QCOMPARE(v.failed.size(), 1);
         QVERIFY(v.failed[0].contains("\"/sim/Config/.cfg\""));
@@ -176,13 +176,13 @@ class ShipValidationTest : public QObject {
         // The other checks still run and come in their order around it.
         t.rposX = "0";
         t.arotZ = "360";
-        v = ValidateShip(t, missing);
+        v = ValidateShip(t, missing, {});
         QCOMPARE(v.failed.size(), 3);
         QCOMPARE(v.failed[0], kRotZ);
         QCOMPARE(v.failed[2], kInside);
         QCOMPARE(v.Messages, kRotZ + "\r" + v.failed[1] + "\r" + kInside);
         // The other statuses never read the planet file.
-        QVERIFY(ValidateShip(GoodShip(ShipStatusChoice::Landed), missing).Valid());
+        QVERIFY(ValidateShip(GoodShip(ShipStatusChoice::Landed), missing, {}).Valid());
     }
 
     void planetData_data() {

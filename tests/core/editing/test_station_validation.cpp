@@ -153,7 +153,7 @@ class StationValidationTest : public QObject {
     void messages() {
         QFETCH(StationControlTexts, texts);
         QFETCH(QStringList, expected);
-        QCOMPARE(StationValidationMessages(texts, kEarth, "/x/Earth.cfg"), expected);
+        QCOMPARE(StationValidationMessages(texts, kEarth, "/x/Earth.cfg", {}), expected);
     }
 
     void planetWithoutData() {
@@ -163,7 +163,7 @@ class StationValidationTest : public QObject {
         QCOMPARE(none.atmosphereLimit, 0.0);
         StationControlTexts t = GoodStation();
         t.semiMajorAxis = "-5";
-        QCOMPARE(StationValidationMessages(t, none, "x"),
+        QCOMPARE(StationValidationMessages(t, none, "x", {}),
                  QStringList(
                      {"The station orbit semi-major axis is equal to -5 m although the mean radius of Earth "
                       "is equal to  0m"}));
@@ -174,7 +174,7 @@ class StationValidationTest : public QObject {
         t.xAngle = "999";
         t.semiMajorAxis = "10"; // no orbit checks against a planet that is not known
         t.excentricity = "5";
-        QCOMPARE(StationValidationMessages(t, std::nullopt, "/cfg/.cfg"),
+        QCOMPARE(StationValidationMessages(t, std::nullopt, "/cfg/.cfg", {}),
                  QStringList({kX, "The planet file \"/cfg/.cfg\" cannot be read.", kExcentricity}));
     }
 
