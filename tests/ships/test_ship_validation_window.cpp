@@ -192,6 +192,91 @@ class ShipValidationWindowTest : public QObject {
         QCOMPARE(names->currentText(), QString("B"));
     }
 
+    // "Osprey" typed over "Swift" while another ship is named Osprey: refused, blanks at both
+    // ends and letter case aside, before any other message; nothing is stored.
+    void nameOfAnotherShipIsRefused_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("boxText");
+        QTest::newRow("another ship's name") << "Osprey"
+                                             << "10" << kTaken + "\r";
+        QTest::newRow("blanks and letter case") << "  oSPREY "
+                                                << "10" << kTaken + "\r";
+        QTest::newRow("before the other messages")
+            << "OSPREY"
+            << "Toto" << kTaken + "\rYou must must enter a correct heading.";
+    }
+    void nameOfAnotherShipIsRefused() {
+        QFETCH(QString, typed);
+        QFETCH(QString, heading);
+        QFETCH(QString, boxText);
+        ShipWindow sw;
+        sw.OpenShips({OrbitingShip("Osprey", "DG", "Earth", "0", "0", "0"),
+                      LandedShip("Swift", "DG", "Earth", "Habana", "1", "10", "0.5")},
+                     "Osprey");
+        auto* names = sw.Get<QComboBox>("ShipName");
+        Pick(names, 1);
+        Type(names, typed);
+        Type(sw.Get<QLineEdit>("ShipLandedHeading"), heading);
+        sw.script.Expect(Refusal(boxText));
+        Click(sw.Get<QPushButton>("Command4"));
+        QVERIFY(sw.script.Done());
+        QCOMPARE(sw.Scenario().ShipTable[1].Name, QString("Swift"));
+        QCOMPARE(sw.Scenario().ShipTable[1].Heading, QString("10"));
+        QCOMPARE(Items(names), QStringList({"Osprey", "Swift"}));
+        QCOMPARE(Items(sw.Get<QComboBox>("PossibleShipFocus")), QStringList({"Osprey:DG", "Swift:DG"}));
+        QCOMPARE(names->currentText(), typed);
+    }
+
+    // A file that holds two ships of one name loads as before; validating one of them unchanged
+    // says so, and another name is then taken. A station's name is no ship's.
+    void fileWithTwoShipsOfOneName() {
+        ShipWindow sw;
+        sw.OpenShips({OrbitingShip("Twin", "DG", "Earth", "0", "0", "0"),
+                      OrbitingShip("Twin", "DG", "Earth", "0", "0", "0")},
+                     "Twin", {Station("Orion", "Hub", "Earth")});
+        auto* names = sw.Get<QComboBox>("ShipName");
+        QCOMPARE(Items(names), QStringList({"Twin", "Twin"}));
+        Pick(names, 1);
+        sw.script.Expect(Refusal(kTaken + "\r"));
+        Click(sw.Get<QPushButton>("Command4"));
+        QVERIFY(sw.script.Done());
+        Type(names, "Orion");
+        Click(sw.Get<QPushButton>("Command4"));
+        QVERIFY(sw.script.Done());
+        QCOMPARE(sw.script.Shown(), 1);
+        QCOMPARE(Items(names), QStringList({"Twin", "Orion"}));
+        QCOMPARE(sw.Scenario().ShipTable[1].Name, QString("Orion"));
+    }
+
+    // A new ship given the orbiting status before any planet: the user is told that no planet
+    // is chosen, and once one is, the ship is stored.
+    void newOrbitingShipWithoutPlanet() {
+        ShipWindow sw;
+        sw.OpenShips({OrbitingShip("A", "DG", "Earth", "0", "0", "0")}, "A");
+        Click(sw.Get<QPushButton>("Command5"));
+        Click(sw.Get<QRadioButton>("OrbitingShipOption"));
+        QCOMPARE(sw.Get<QLabel>("ShipOrbitingPlanet")->text(), QString());
+        const std::pair<const char*, const char*> boxes[] = {
+            {"ShipOrbitingRposX", "7000000"},    {"ShipOrbitingRposY", "0"}, {"ShipOrbitingRposZ", "0"},
+            {"ShipOrbitingRvelX", "0"},          {"ShipOrbitingRvelY", "0"}, {"ShipOrbitingRvelZ", "7546.05"},
+            {"ShipOrbitingArotX", "0"},          {"ShipOrbitingArotY", "0"}, {"ShipOrbitingArotZ", "0"},
+            {"ShipOrbitingAngularVelocity", "0"}};
+        for (const auto& [box, text] : boxes)
+            Type(sw.Get<QLineEdit>(box), text);
+        sw.script.Expect(Refusal(kNoPlanet + "\r"));
+        Click(sw.Get<QPushButton>("Command4"));
+        QVERIFY(sw.script.Done());
+        QCOMPARE(sw.Scenario().ShipTable[1].Status, QString());
+        Pick(sw.Get<QComboBox>("OrbitingRef"), "Earth");
+        Click(sw.Get<QPushButton>("Command11"));
+        Click(sw.Get<QPushButton>("Command4"));
+        QVERIFY(sw.script.Done());
+        QCOMPARE(sw.Scenario().ShipTable[1].Status, QString("Orbiting"));
+        QCOMPARE(sw.Scenario().ShipTable[1].StatusRef, QString("Earth"));
+        QCOMPARE(sw.Scenario().ShipTable[1].RvelZ, QString("7546.05"));
+    }
+
     void renamingTheFocusShipMovesTheFocus() {
         ShipWindow sw;
         sw.OpenShips({OrbitingShip("A", "DG", "Earth", "0", "0", "0"),
