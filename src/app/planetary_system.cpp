@@ -28,8 +28,8 @@ void TYX::readPlanetarySystem(const QString& systemFile) {
     if (const auto bytes = ReadWholeFile(systemFile))
         bodies = BodyList(*bytes);
     else
-        ShowMessage(this, "The planetary system file \"" + systemFile + "\" cannot be read.", "Warning",
-                    MsgButtons::Ok, MsgIcon::Exclamation);
+        ShowMessage(this, "The planetary system file \"" + DisplayPath(systemFile) + "\" cannot be read.",
+                    "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
     session_->setBodies(bodies);
     stationTab_->showBodies();
     shipTab_->showBodies();

@@ -63,8 +63,8 @@ bool TYX::saveScenario(const QString& fileName) {
     QString error;
     if (!WriteWholeFile(fileName, bytes, &error)) {
         ShowMessage(this,
-                    "The scenario could not be saved to " + PlatformPath(fileName) + ":\n" + error +
-                        "\nAn earlier file of that name is left as it was.",
+                    "The scenario could not be saved to " + DisplayPath(PlatformPath(fileName)) + ":\n" +
+                        error + "\nAn earlier file of that name is left as it was.",
                     "Saving failed", MsgButtons::Ok, MsgIcon::Exclamation);
         return false;
     }

@@ -4,12 +4,14 @@
 #include "widgets/dialogs/delete_dialog.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QUrl>
 
 namespace {
 enum class DeleteWay { Button, DoubleClick, Enter };
@@ -35,6 +37,21 @@ void DeleteBy(QDialog& d, const QString& name, DeleteWay way) {
     }
 }
 
+// Every file and folder below a folder, hidden ones included, by their paths relative to it.
+QStringList Tree(const QString& folder) {
+    QStringList entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        entries.append(QDir(folder).relativeFilePath(it.next()));
+    entries.sort();
+    return entries;
+}
+
+// A path of the test given relative to the temporary root when it starts with "@/".
+QString BelowRoot(const SimulatorFixture& sim, const QString& path) {
+    return path.startsWith(QLatin1String("@/")) ? sim.Root() + path.mid(1) : path;
+}
 } // namespace
 
 Q_DECLARE_METATYPE(DeleteWay)
@@ -198,6 +215,92 @@ class DeleteDialogTest : public QObject {
         Click(FindControl<QPushButton>(d, "Command1"));
         VERIFY_SCRIPT_DONE(boxes);
         QVERIFY(Entries(FileList(d)).contains("Plain.scn"));
+    }
+
+    // On an account without a data folder (a fresh one, or a server's) there is no trash: the
+    // file is deleted, as the confirmation said, and no folder appears in the working folder,
+    // the simulator, configuration or scenario folder, nor in the home. A data folder named by
+    // a relative path counts as none, since it would lie in the working folder.
+    void deletedWithoutDataFolder_data() {
+        QTest::addColumn<bool>("homeDataFolder");      // the home holds .local/share
+        QTest::addColumn<QString>("dataHome");         // XDG_DATA_HOME; unset when empty
+        QTest::addColumn<QString>("workingSubfolder"); // made in the working folder first
+        QTest::newRow("fresh home") << false << ""
+                                    << "";
+        QTest::newRow("named data folder that is missing") << false << "@/data"
+                                                           << "";
+        QTest::newRow("relative data folder") << true << "data"
+                                              << "";
+        QTest::newRow("relative data folder in the working folder") << true << "data"
+                                                                    << "data";
+    }
+    void deletedWithoutDataFolder() {
+        QFETCH(bool, homeDataFolder);
+        QFETCH(QString, dataHome);
+        QFETCH(QString, workingSubfolder);
+        SimulatorFixture sim(AppInstallation());
+        const QString home = sim.Root() + "/home";
+        HomeInTemp homeScope(home, dataHome.isEmpty() ? std::nullopt
+                                                      : std::optional<QString>(BelowRoot(sim, dataHome)));
+        if (homeDataFolder) QVERIFY(QDir().mkpath(home + "/.local/share"));
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
+        // The editor works in the simulator's folder once it has found it.
+        QCOMPARE(QDir::currentPath(), QDir(sim.SimulatorFolder()).canonicalPath());
+        if (!workingSubfolder.isEmpty()) QVERIFY(QDir().mkpath(workingSubfolder));
+        DeleteFileDialog d(LabelText(*w, "ScnDir"), w.get());
+        d.show();
+        QStringList expected = Tree(sim.Root());
+        QVERIFY(expected.removeOne("sim/Scenarios/Mission.scn"));
+
+        boxes.Expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
+                     MsgIcon::Question, MsgResult::Ok);
+        DeleteBy(d, "Mission.scn", DeleteWay::Button);
+        VERIFY_SCRIPT_DONE(boxes);
+        QVERIFY(!QFile::exists(sim.ScenarioPath("Mission.scn")));
+        QCOMPARE(Tree(sim.Root()), expected);
+        QVERIFY(!Entries(FileList(d)).contains("Mission.scn"));
+    }
+
+    // With a data folder the file goes to the trash inside it, with the note of where it came
+    // from, and nothing else changes.
+    void deletedIntoDataFolderTrash_data() {
+        QTest::addColumn<QString>("dataHome"); // XDG_DATA_HOME; unset when empty
+        QTest::addColumn<QString>("trash");    // below the temporary root
+        QTest::newRow("the home's data folder") << ""
+                                                << "home/.local/share/Trash";
+        QTest::newRow("a data folder named") << "@/data"
+                                             << "data/Trash";
+    }
+    void deletedIntoDataFolderTrash() {
+        QFETCH(QString, dataHome);
+        QFETCH(QString, trash);
+        SimulatorFixture sim(AppInstallation());
+        const QString home = sim.Root() + "/home";
+        HomeInTemp homeScope(home, dataHome.isEmpty() ? std::nullopt
+                                                      : std::optional<QString>(BelowRoot(sim, dataHome)));
+        QVERIFY(QDir().mkpath(dataHome.isEmpty() ? home + "/.local/share" : BelowRoot(sim, dataHome)));
+        MessageBoxScript boxes;
+        auto w = sim.MakeWindow();
+        DeleteFileDialog d(LabelText(*w, "ScnDir"), w.get());
+        d.show();
+        const QByteArray bytes = sim.ScenarioBytes("Mission.scn");
+        QStringList expected = Tree(sim.Root());
+        QVERIFY(expected.removeOne("sim/Scenarios/Mission.scn"));
+        expected << trash << trash + "/files" << trash + "/files/Mission.scn" << trash + "/info"
+                 << trash + "/info/Mission.scn.trashinfo";
+        expected.sort();
+
+        boxes.Expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
+                     MsgIcon::Question, MsgResult::Ok);
+        DeleteBy(d, "Mission.scn", DeleteWay::Button);
+        VERIFY_SCRIPT_DONE(boxes);
+        QCOMPARE(Tree(sim.Root()), expected);
+        QCOMPARE(ReadTestFile(sim.Root() + "/" + trash + "/files/Mission.scn"), bytes);
+        const QByteArray note = ReadTestFile(sim.Root() + "/" + trash + "/info/Mission.scn.trashinfo");
+        QVERIFY2(
+            note.contains("\nPath=" + QUrl::toPercentEncoding(sim.ScenarioPath("Mission.scn"), "/") + "\n"),
+            note.constData());
     }
 
     void openScenarioSurvivesItsFile() {

@@ -4,6 +4,7 @@
 #include "test_registry.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,6 +14,8 @@
 
 namespace {
 const QString kTitle = "Ship parameter validation not accepted !";
+const QString kTaken = "The ship name is already used by another ship.";
+const QString kNoPlanet = "No planet is chosen.";
 
 ExpectedBox Refusal(const QString& text) {
     return {text, kTitle, MsgButtons::Ok, MsgIcon::None, MsgResult::Ok};
@@ -98,20 +101,17 @@ class ShipValidationWindowTest : public QObject {
             return MsgResult::Ok;
         });
         Click(sw.Get<QPushButton>("Command4"));
-        // No planet chosen at all: the file name is ".cfg" in the configuration folder.
+        // No planet chosen at all: there is no file to name.
         Pick(sw.Get<QComboBox>("ShipName"), 1);
         QCOMPARE(sw.Get<QLabel>("ShipOrbitingPlanet")->text(), QString());
         Click(sw.Get<QPushButton>("Command4"));
         QCOMPARE(texts.size(), 2);
-        const QString config = sw.Get<QLabel>("CfgDir")->text();
         // The ship stands outside the planet whatever its radius: the file message alone, ended
-        // like the messages that other checks follow.
-        QCOMPARE(texts[0], kTitle + "|The planet file \"" + config +
-                               "Pluto.cfg\" cannot be read: choose the "
-                               "planet the ship orbits around.\r");
-        QCOMPARE(texts[1], kTitle + "|The planet file \"" + config +
-                               ".cfg\" cannot be read: choose the "
-                               "planet the ship orbits around.\r");
+        // like the messages that other checks follow, and the path in the platform's form.
+        QCOMPARE(texts[0], kTitle + "|The planet file \"" +
+                               QDir::toNativeSeparators(sw.folders().ConfigFolder() + "/Pluto.cfg") +
+                               "\" cannot be read: choose the planet the ship orbits around.\r");
+        QCOMPARE(texts[1], kTitle + "|" + kNoPlanet + "\r");
         const ScenarioDocument& document = sw.Scenario();
         QCOMPARE(document.ShipTable[0].RposX, QString("7000000"));
         QCOMPARE(document.ShipTable[0].StatusRef, QString("Pluto"));
@@ -158,13 +158,14 @@ class ShipValidationWindowTest : public QObject {
     }
 
     // The user types the name of another ship over this one and then presses Return or moves to
-    // the validation button: the list must stay on this ship, which takes the typed name.
-    void typingAnotherShipsNameRenamesThisShip_data() {
+    // the validation button: the list must stay on this ship, and the validation refuses the
+    // name, since two ships of one name could not be told apart.
+    void typingAnotherShipsNameKeepsThisShip_data() {
         QTest::addColumn<bool>("returnPressed");
         QTest::newRow("focus leaves the list") << false;
         QTest::newRow("Return pressed") << true;
     }
-    void typingAnotherShipsNameRenamesThisShip() {
+    void typingAnotherShipsNameKeepsThisShip() {
         QFETCH(bool, returnPressed);
         ShipWindow sw;
         sw.OpenShips({OrbitingShip("A", "DG", "Earth", "0", "0", "0"),
@@ -179,14 +180,101 @@ class ShipValidationWindowTest : public QObject {
         QCOMPARE(names->currentIndex(), 0);
         QCOMPARE(sw.Get<QLabel>("ShipIndex")->text(), QString("0"));
         QCOMPARE(sw.Get<QLineEdit>("ShipOrbitingRposX")->text(), QString("8000000"));
+        sw.script.Expect(Refusal(kTaken + "\r"));
         Click(sw.Get<QPushButton>("Command4"));
         QVERIFY(sw.script.Done());
         const ScenarioDocument& document = sw.Scenario();
-        QCOMPARE(document.ShipTable[0].Name, QString("B"));
-        QCOMPARE(document.ShipTable[0].RposX, QString("8000000"));
+        QCOMPARE(document.ShipTable[0].Name, QString("A"));
+        QCOMPARE(document.ShipTable[0].RposX, QString("7000000"));
         QCOMPARE(document.ShipTable[1].RposX, QString("7000000"));
-        QCOMPARE(Items(names), QStringList({"B", "B"}));
+        QCOMPARE(Items(names), QStringList({"A", "B"}));
         QCOMPARE(names->currentIndex(), 0);
+        QCOMPARE(names->currentText(), QString("B"));
+    }
+
+    // "Osprey" typed over "Swift" while another ship is named Osprey: refused, blanks at both
+    // ends and letter case aside, before any other message; nothing is stored.
+    void nameOfAnotherShipIsRefused_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("boxText");
+        QTest::newRow("another ship's name") << "Osprey"
+                                             << "10" << kTaken + "\r";
+        QTest::newRow("blanks and letter case") << "  oSPREY "
+                                                << "10" << kTaken + "\r";
+        QTest::newRow("before the other messages")
+            << "OSPREY"
+            << "Toto" << kTaken + "\rYou must must enter a correct heading.";
+    }
+    void nameOfAnotherShipIsRefused() {
+        QFETCH(QString, typed);
+        QFETCH(QString, heading);
+        QFETCH(QString, boxText);
+        ShipWindow sw;
+        sw.OpenShips({OrbitingShip("Osprey", "DG", "Earth", "0", "0", "0"),
+                      LandedShip("Swift", "DG", "Earth", "Habana", "1", "10", "0.5")},
+                     "Osprey");
+        auto* names = sw.Get<QComboBox>("ShipName");
+        Pick(names, 1);
+        Type(names, typed);
+        Type(sw.Get<QLineEdit>("ShipLandedHeading"), heading);
+        sw.script.Expect(Refusal(boxText));
+        Click(sw.Get<QPushButton>("Command4"));
+        QVERIFY(sw.script.Done());
+        QCOMPARE(sw.Scenario().ShipTable[1].Name, QString("Swift"));
+        QCOMPARE(sw.Scenario().ShipTable[1].Heading, QString("10"));
+        QCOMPARE(Items(names), QStringList({"Osprey", "Swift"}));
+        QCOMPARE(Items(sw.Get<QComboBox>("PossibleShipFocus")), QStringList({"Osprey:DG", "Swift:DG"}));
+        QCOMPARE(names->currentText(), typed);
+    }
+
+    // A file that holds two ships of one name loads as before; validating one of them unchanged
+    // says so, and another name is then taken. A station's name is no ship's.
+    void fileWithTwoShipsOfOneName() {
+        ShipWindow sw;
+        sw.OpenShips({OrbitingShip("Twin", "DG", "Earth", "0", "0", "0"),
+                      OrbitingShip("Twin", "DG", "Earth", "0", "0", "0")},
+                     "Twin", {Station("Orion", "Hub", "Earth")});
+        auto* names = sw.Get<QComboBox>("ShipName");
+        QCOMPARE(Items(names), QStringList({"Twin", "Twin"}));
+        Pick(names, 1);
+        sw.script.Expect(Refusal(kTaken + "\r"));
+        Click(sw.Get<QPushButton>("Command4"));
+        QVERIFY(sw.script.Done());
+        Type(names, "Orion");
+        Click(sw.Get<QPushButton>("Command4"));
+        QVERIFY(sw.script.Done());
+        QCOMPARE(sw.script.Shown(), 1);
+        QCOMPARE(Items(names), QStringList({"Twin", "Orion"}));
+        QCOMPARE(sw.Scenario().ShipTable[1].Name, QString("Orion"));
+    }
+
+    // A new ship given the orbiting status before any planet: the user is told that no planet
+    // is chosen, and once one is, the ship is stored.
+    void newOrbitingShipWithoutPlanet() {
+        ShipWindow sw;
+        sw.OpenShips({OrbitingShip("A", "DG", "Earth", "0", "0", "0")}, "A");
+        Click(sw.Get<QPushButton>("Command5"));
+        Click(sw.Get<QRadioButton>("OrbitingShipOption"));
+        QCOMPARE(sw.Get<QLabel>("ShipOrbitingPlanet")->text(), QString());
+        const std::pair<const char*, const char*> boxes[] = {
+            {"ShipOrbitingRposX", "7000000"},    {"ShipOrbitingRposY", "0"}, {"ShipOrbitingRposZ", "0"},
+            {"ShipOrbitingRvelX", "0"},          {"ShipOrbitingRvelY", "0"}, {"ShipOrbitingRvelZ", "7546.05"},
+            {"ShipOrbitingArotX", "0"},          {"ShipOrbitingArotY", "0"}, {"ShipOrbitingArotZ", "0"},
+            {"ShipOrbitingAngularVelocity", "0"}};
+        for (const auto& [box, text] : boxes)
+            Type(sw.Get<QLineEdit>(box), text);
+        sw.script.Expect(Refusal(kNoPlanet + "\r"));
+        Click(sw.Get<QPushButton>("Command4"));
+        QVERIFY(sw.script.Done());
+        QCOMPARE(sw.Scenario().ShipTable[1].Status, QString());
+        Pick(sw.Get<QComboBox>("OrbitingRef"), "Earth");
+        Click(sw.Get<QPushButton>("Command11"));
+        Click(sw.Get<QPushButton>("Command4"));
+        QVERIFY(sw.script.Done());
+        QCOMPARE(sw.Scenario().ShipTable[1].Status, QString("Orbiting"));
+        QCOMPARE(sw.Scenario().ShipTable[1].StatusRef, QString("Earth"));
+        QCOMPARE(sw.Scenario().ShipTable[1].RvelZ, QString("7546.05"));
     }
 
     void renamingTheFocusShipMovesTheFocus() {

@@ -203,8 +203,8 @@ class OrbitPanelsTest : public QObject {
 
     void shipShowsFigures() {
         Host host(QStringLiteral("Earth"));
-        // 400 km up at circular speed sqrt(GM / r) = 7.6726 km/s, in the reference plane.
-        host.Type({" 6771010", " 0", " 0", " 0", " 7672.6", " 0"});
+        // 400 km up at circular speed sqrt(GM / r) = 7.6726 km/s, in the ecliptic (x and z).
+        host.Type({" 6771010", " 0", " 0", " 0", " 0", " 7672.6"});
         ShipOrbitPanel* panel = ShipPanel(host);
         QCOMPARE(panel->objectName(), QStringLiteral("ShipOrbitPanel"));
         QCOMPARE(Figure(panel, "Altitude"), QStringLiteral("400.0 km"));
@@ -215,14 +215,14 @@ class OrbitPanelsTest : public QObject {
         QVERIFY(panel->Warning->isHidden());
 
         // Escape speed there is 10.85 km/s.
-        host.boxes[4]->setText(" 11100");
+        host.boxes[5]->setText(" 11100");
         QCOMPARE(Figure(panel, "Period"), QStringLiteral("escape trajectory"));
         QCOMPARE(Figure(panel, "Apoapsis altitude"), QStringLiteral("escape trajectory"));
         QVERIFY(panel->Drawing->Outline().has_value());
         QVERIFY(!panel->Drawing->Outline()->Closed);
 
         // 100 km up, inside the 200 km atmosphere.
-        host.Type({" 6471010", " 0", " 0", " 0", " 7850", " 0"});
+        host.Type({" 6471010", " 0", " 0", " 0", " 0", " 7850"});
         QCOMPARE(panel->Warning->text(), QStringLiteral("The periapsis lies inside the atmosphere."));
         QVERIFY(!panel->Warning->isHidden());
     }

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -171,6 +172,50 @@ class OrbitTabsTest : public QObject {
         QCOMPARE(Figure(panel, "Altitude"), altitude);
         QVERIFY2(Figure(panel, "Period").startsWith(period), qPrintable(Figure(panel, "Period")));
         QCOMPARE(Warning(panel)->text(), warning);
+        VERIFY_SCRIPT_DONE(w.boxes);
+    }
+
+    // Positions and velocities are in the simulator's frame: x and z in the ecliptic, +y to its
+    // north pole. The inclination is measured against the ecliptic, and the drawing puts the
+    // ascending node to the right of the planet, with the motion turning up from there.
+    void shipInclinationInTheSimulatorFrame_data() {
+        QTest::addColumn<QStringList>("state"); // RPOS x y z, RVEL x y z
+        QTest::addColumn<QString>("inclination");
+        QTest::addColumn<double>("bodyAngle"); // degrees from the drawing's +x
+        QTest::newRow("prograde in the ecliptic")
+            << QStringList{"7000000", "0", "0", "0", "0", "7500"} << "0.00\u00B0" << 0.0;
+        QTest::newRow("retrograde in the ecliptic")
+            << QStringList{"7000000", "0", "0", "0", "0", "-7500"} << "180.00\u00B0" << 0.0;
+        QTest::newRow("over the poles")
+            << QStringList{"7000000", "0", "0", "0", "7500", "0"} << "90.00\u00B0" << 0.0;
+        QTest::newRow("30 degrees, at the node on +z")
+            << QStringList{"0", "0", "7000000", "-6495.190528", "3750", "0"} << "30.00\u00B0" << 0.0;
+        QTest::newRow("30 degrees, north-most, node on +z")
+            << QStringList{"-6062177.826", "3500000", "0", "0", "0", "-7500"} << "30.00\u00B0" << 90.0;
+        // 51.6 degrees to the Earth's equator, whose obliquity is 23.44 degrees, with the node
+        // at the vernal equinox (+x) or at the autumnal one (-x).
+        QTest::newRow("51.6 to the equator, node at the vernal equinox")
+            << QStringList{"7000000", "0", "0", "0", "3539.515379", "6612.248550"} << "28.16\u00B0" << 0.0;
+        QTest::newRow("51.6 to the equator, node at the autumnal equinox")
+            << QStringList{"-7000000", "0", "0", "0", "7245.797105", "-1936.084790"} << "75.04\u00B0" << 0.0;
+    }
+    void shipInclinationInTheSimulatorFrame() {
+        QFETCH(QStringList, state);
+        QFETCH(QString, inclination);
+        QFETCH(double, bodyAngle);
+        OrbitWindow w;
+        const char* boxes[] = {"ShipOrbitingRposX", "ShipOrbitingRposY", "ShipOrbitingRposZ",
+                               "ShipOrbitingRvelX", "ShipOrbitingRvelY", "ShipOrbitingRvelZ"};
+        for (int k = 0; k < 6; ++k)
+            Type(w.Control<QLineEdit>(boxes[k]), state[k]);
+        QCOMPARE(Figure(w.Ship(), "Inclination"), inclination);
+        QCOMPARE(Figure(w.Ship(), "Altitude"), QStringLiteral("629.0 km")); // 7000 km from the centre
+        auto* drawing = qobject_cast<OrbitDrawing*>(FindControl<QWidget>(*w.Ship(), "OrbitDrawing"));
+        QVERIFY(drawing && drawing->Outline().has_value());
+        const QPointF body = drawing->Outline()->Body;
+        const double angle = std::atan2(body.y(), body.x()) * 180 / 3.14159265358979323846;
+        QVERIFY2(std::fabs(std::remainder(angle - bodyAngle, 360.0)) < 1e-3,
+                 qPrintable(QString::number(angle)));
         VERIFY_SCRIPT_DONE(w.boxes);
     }
 

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -243,8 +244,9 @@ class StartUpCatalogsTest : public QObject {
                           Scenario("Unknown", QByteArray(), Ship("First", "Ash") + Ship("Second", "Ash")));
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
-        boxes.Expect("The planetary system file \"" + LabelText(*w, "CfgDir") +
-                         "Unknown.cfg\" cannot be read.",
+        // The path in the platform's form, whatever separators the folder setting holds.
+        boxes.Expect("The planetary system file \"" +
+                         QDir::toNativeSeparators(sim.ConfigFolder() + "/Unknown.cfg") + "\" cannot be read.",
                      "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
         LoadScenario(*w, "Unknown.scn");
         VERIFY_SCRIPT_DONE(boxes);
@@ -285,7 +287,8 @@ class StartUpCatalogsTest : public QObject {
         LoadScenario(*w, "Old.scn");
         QVERIFY(QFile::remove(sim.ConfigFolder() + "/Alpha.cfg"));
         Unlock(*w, boxes);
-        boxes.Expect("The planetary system file \"" + LabelText(*w, "CfgDir") + "Alpha.cfg\" cannot be read.",
+        boxes.Expect("The planetary system file \"" +
+                         QDir::toNativeSeparators(sim.ConfigFolder() + "/Alpha.cfg") + "\" cannot be read.",
                      "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
         QVERIFY(PickText(Systems(*w), "Alpha"));
         VERIFY_SCRIPT_DONE(boxes);

@@ -3,8 +3,14 @@
 #include "station_window.h"
 
 #include <QCalendarWidget>
+#include <QDir>
 #include <QFile>
 #include <QTest>
+
+namespace {
+const QString kTitle = "Station parameter validation not accepted !";
+const QString kTaken = "The station name is already used by another station.\r";
+} // namespace
 
 class StationTabValidationTest : public QObject {
     Q_OBJECT
@@ -92,12 +98,103 @@ class StationTabValidationTest : public QObject {
         w.LoadStandard();
         QVERIFY(QFile::remove(w.sim.ConfigFolder() + "/Earth.cfg"));
         Type(w.Box("StationSemiMajorAxis"), "7100000");
-        w.messages.Expect("The planet file \"" + w.Text("CfgDir") + "Earth.cfg\" cannot be read.\r",
-                          "Station parameter validation not accepted !", MsgButtons::Ok, MsgIcon::None);
+        // The path in the platform's form, whatever separators the folder setting holds.
+        w.messages.Expect("The planet file \"" +
+                              QDir::toNativeSeparators(w.sim.ConfigFolder() + "/Earth.cfg") +
+                              "\" cannot be read.\r",
+                          kTitle, MsgButtons::Ok, MsgIcon::None);
         w.Press("Command1");
         VERIFY_SCRIPT_DONE(w.messages);
         QCOMPARE(w.Scenario().StationTable[0].Ref, QString("Earth"));
         QCOMPARE(w.Scenario().StationTable[0].SemiMajorAxis, QString("7000000"));
+    }
+
+    // A new station before any planet is picked: the user is told that none is chosen, in the
+    // place of the planet file's message; with a planet the station is stored.
+    void newStationWithoutPlanet() {
+        StationWindow w;
+        w.LoadStandard();
+        w.Press("Command3");
+        QCOMPARE(w.List("StationName")->currentText(), QString("New Station"));
+        QCOMPARE(w.Text("StationRefPlanet"), QString());
+        w.messages.Expect("The station frame rotation angle around X axis is not correct.\r"
+                          "The station frame rotation angle around Y axis is not correct.\r"
+                          "The station frame rotation angle around Z axis is not correct.\r"
+                          "No planet is chosen.\r"
+                          "The station orbit semi-major axis is not correct.\r"
+                          "The station excentricity is not correct.\r"
+                          "The station orbit inclination is not correct.\r"
+                          "The station orbit ascending node longitude is not correct.\r"
+                          "The station orbit periapsis longitude is not correct.\r"
+                          "The station orbit mean longitude is not correct.\r",
+                          kTitle, MsgButtons::Ok, MsgIcon::None);
+        w.Press("Command1");
+        VERIFY_SCRIPT_DONE(w.messages);
+        for (const char* box :
+             {"StationXAngle", "StationYAngle", "StationZAngle", "StationExcentricity", "StationInclination",
+              "StationAscendingNodeLongitude", "StationPeriapsisLongitude", "StationMeanLongitude"})
+            Type(w.Box(box), "0");
+        Type(w.Box("StationSemiMajorAxis"), "7000000");
+        w.messages.Expect("No planet is chosen.\r", kTitle, MsgButtons::Ok, MsgIcon::None);
+        w.Press("Command1");
+        VERIFY_SCRIPT_DONE(w.messages);
+        QCOMPARE(w.Scenario().StationTable[3].Name, QString());
+        QVERIFY(PickText(w.List("StationRef"), "Earth"));
+        w.Press("Command8");
+        w.Press("Command1");
+        QCOMPARE(w.messages.shown.size(), qsizetype(2));
+        QCOMPARE(w.Scenario().StationTable[3].Name, QString("New Station"));
+        QCOMPARE(w.Scenario().StationTable[3].Ref, QString("Earth"));
+    }
+
+    // A name another station of the list has, blanks at both ends and letter case aside, is
+    // refused before the other messages; nothing is stored.
+    void nameOfAnotherStationIsRefused_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("xAngle");
+        QTest::addColumn<QString>("boxText");
+        QTest::newRow("another station's name") << "Selene"
+                                                << "1" << kTaken;
+        QTest::newRow("blanks and letter case") << "  aRES "
+                                                << "1" << kTaken;
+        QTest::newRow("before the other messages")
+            << "SELENE"
+            << "360" << kTaken + "The station frame rotation angle around X axis is not correct.\r";
+    }
+    void nameOfAnotherStationIsRefused() {
+        QFETCH(QString, typed);
+        QFETCH(QString, xAngle);
+        QFETCH(QString, boxText);
+        StationWindow w;
+        w.LoadStandard();
+        Type(w.List("StationName"), typed);
+        Type(w.Box("StationXAngle"), xAngle);
+        w.messages.Expect(boxText, kTitle, MsgButtons::Ok, MsgIcon::None);
+        w.Press("Command1");
+        VERIFY_SCRIPT_DONE(w.messages);
+        QCOMPARE(w.Scenario().StationTable[0].Name, QString("Orion"));
+        QCOMPARE(w.Scenario().StationTable[0].ArotX, QString("1"));
+        QCOMPARE(Items(w.List("StationName")), QStringList({"Orion", "Selene", "Ares"}));
+        QCOMPARE(w.List("StationName")->currentText(), typed);
+    }
+
+    // A file that holds two stations of one name loads as before; validating one of them
+    // unchanged says so, and another name is then taken. A ship's name is no station's.
+    void fileWithTwoStationsOfOneName() {
+        StationWindow w;
+        w.Load(StationScenario(StationBlock("Twin", "Ring", "Earth", true) +
+                                   StationBlock("Twin", "Wheel", "Earth", true),
+                               ShipBlock("Hawk", "Orbiting Earth")));
+        QCOMPARE(Items(w.List("StationName")), QStringList({"Twin", "Twin"}));
+        w.messages.Expect(kTaken, kTitle, MsgButtons::Ok, MsgIcon::None);
+        w.Press("Command1");
+        VERIFY_SCRIPT_DONE(w.messages);
+        const qsizetype boxes = w.messages.shown.size();
+        Type(w.List("StationName"), "Hawk");
+        w.Press("Command1");
+        QCOMPARE(w.messages.shown.size(), boxes);
+        QCOMPARE(Items(w.List("StationName")), QStringList({"Hawk", "Twin"}));
+        QCOMPARE(w.Scenario().StationTable[0].Name, QString("Hawk"));
     }
 
     void validationStoresTheRow() {

@@ -1,6 +1,7 @@
 #include "core/editing/ship_validation.h"
 
 #include "core/editing/validation_report.h"
+#include "core/io/file_access.h"
 #include "core/scenario/scenario_document.h"
 #include "core/text/text_rules.h"
 
@@ -67,16 +68,19 @@ void OrbitingChecks(const ShipEditorTexts& t, const ShipPlanetData& planet, Coll
                        .arg(axes[a]));
     }
     if (elements) return;
-    // Without its planet file the ship cannot be placed against the planet: the user is told
-    // which file is missing, and nothing is stored.
-    if (!planet.readable)
+    // Without its planet the ship cannot be placed against it: the user is told that none is
+    // chosen, or which file is missing, and nothing is stored.
+    const bool planetChosen = !Trim(t.orbitingPlanet).isEmpty();
+    if (!planetChosen)
+        c.Fail(kNoPlanetChosen);
+    else if (!planet.readable)
         c.Fail(
             QStringLiteral("The planet file \"%1\" cannot be read: choose the planet the ship orbits around.")
-                .arg(planet.planetFile));
+                .arg(DisplayPath(planet.planetFile)));
     const double x = LeadingNumber(t.rposX);
     const double y = LeadingNumber(t.rposY);
     const double z = LeadingNumber(t.rposZ);
-    if (std::sqrt(x * x + y * y + z * z) <= planet.meanRadius)
+    if (std::sqrt(x * x + y * y + z * z) <= (planetChosen ? planet.meanRadius : 0.0))
         c.Fail(QStringLiteral(
                    "The ship is located inside the planet; adjust the position parameters relative to "
                    "reference."),
@@ -88,13 +92,17 @@ void ClassCheck(const ShipEditorTexts& t, Collector& c, bool endsGroup) {
 }
 } // namespace
 
-ShipValidation ValidateShip(const ShipEditorTexts& t, const ShipPlanetData& planet) {
+ShipValidation ValidateShip(const ShipEditorTexts& t, const ShipPlanetData& planet,
+                            const QStringList& otherNames) {
     ShipValidation result;
     Collector c(result);
+    // Without a status no other check follows, so a name message then ends the box.
+    const bool nameChecksAlone = t.status == ShipStatusChoice::None;
     // The header line of a ship block is "<name>:<class>": a name holding ":" would come back
     // from the saved file cut there, with the rest glued to the class.
-    if (t.name.contains(u':'))
-        c.Fail(kNameWithColon.arg(QStringLiteral("ship")), t.status == ShipStatusChoice::None);
+    if (t.name.contains(u':')) c.Fail(kNameWithColon.arg(QStringLiteral("ship")), nameChecksAlone);
+    // Two ships of one name: the focus list could not tell them apart, nor could the simulator.
+    if (NameIsTaken(t.name, otherNames)) c.Fail(kNameTaken.arg(QStringLiteral("ship")), nameChecksAlone);
     switch (t.status) {
     case ShipStatusChoice::Orbiting:
         OrbitingChecks(t, planet, c);

@@ -26,6 +26,9 @@ struct ShipValidation {
     bool Valid() const { return failed.isEmpty(); }
 };
 
-ShipValidation ValidateShip(const ShipEditorTexts& texts, const ShipPlanetData& planet);
+// The checks of the selected status; the name is checked against otherNames, the names of the
+// list's other ships, whatever the status.
+ShipValidation ValidateShip(const ShipEditorTexts& texts, const ShipPlanetData& planet,
+                            const QStringList& otherNames);
 
 inline const QString kShipValidationTitle = QStringLiteral("Ship parameter validation not accepted !");

@@ -1,6 +1,7 @@
 #include "core/editing/station_validation.h"
 
 #include "core/installation/planet_file.h"
+#include "core/io/file_access.h"
 #include "core/scenario/scenario_document.h"
 #include "core/text/text_rules.h"
 
@@ -14,18 +15,25 @@ PlanetSize ReadPlanetSize(const QByteArray& planetFile) {
 }
 
 QStringList StationValidationMessages(const StationControlTexts& texts,
-                                      const std::optional<PlanetSize>& planet,
-                                      const QString& planetFilePath) {
+                                      const std::optional<PlanetSize>& chosen, const QString& planetFilePath,
+                                      const QStringList& otherNames) {
     QStringList messages;
     // The header line of a station block is "<name>:<class>": a name holding ":" would come
     // back from the saved file cut there, with the rest glued to the class.
     if (texts.name.contains(u':')) messages << kNameWithColon.arg(QStringLiteral("station"));
+    if (NameIsTaken(texts.name, otherNames)) messages << kNameTaken.arg(QStringLiteral("station"));
     if (!texts.classRotation && !IsANumber(texts.rotationFrequency))
         messages << "The station rotation frequency is not correct.";
     if (!IsAngle(texts.xAngle)) messages << "The station frame rotation angle around X axis is not correct.";
     if (!IsAngle(texts.yAngle)) messages << "The station frame rotation angle around Y axis is not correct.";
     if (!IsAngle(texts.zAngle)) messages << "The station frame rotation angle around Z axis is not correct.";
-    if (!planet) messages << "The planet file \"" + planetFilePath + "\" cannot be read.";
+    // A station not yet given a planet has no file to read: whatever ".cfg" holds is no planet.
+    const bool planetChosen = !Trim(texts.refPlanet).isEmpty();
+    const PlanetSize* planet = planetChosen && chosen ? &*chosen : nullptr;
+    if (!planetChosen)
+        messages << kNoPlanetChosen;
+    else if (!planet)
+        messages << "The planet file \"" + DisplayPath(planetFilePath) + "\" cannot be read.";
 
     const bool axisIsNumber = IsANumber(texts.semiMajorAxis);
     const bool excentricityIsNumber = IsANumber(texts.excentricity);

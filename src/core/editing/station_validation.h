@@ -29,10 +29,12 @@ QString StationPlanetFileName(const QString& refPlanet);
 // lacks counts as 0.
 PlanetSize ReadPlanetSize(const QByteArray& planetFile);
 
-// The failed checks' messages in check order; empty when the station may be stored. Without
-// planet data (the file could not be read) the orbit is not checked against the planet and a
-// message names the file instead.
+// The failed checks' messages in check order; empty when the station may be stored. The name
+// is checked against otherNames, the names of the list's other stations. Without a planet
+// chosen, or without its data (the file could not be read), the orbit is not checked against
+// the planet and a message says so, naming the file that could not be read.
 QStringList StationValidationMessages(const StationControlTexts& texts,
-                                      const std::optional<PlanetSize>& planet, const QString& planetFilePath);
+                                      const std::optional<PlanetSize>& planet, const QString& planetFilePath,
+                                      const QStringList& otherNames);
 
 inline const QString kStationValidationTitle = QStringLiteral("Station parameter validation not accepted !");

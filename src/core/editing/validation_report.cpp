@@ -8,6 +8,14 @@ bool IsAngle(const QString& text) {
     return IsANumber(text) && std::fabs(LeadingNumber(text)) < 360;
 }
 
+bool NameIsTaken(const QString& name, const QStringList& otherNames) {
+    const QString key = UCase(Trim(name));
+    for (const QString& other : otherNames) {
+        if (UCase(Trim(other)) == key) return true;
+    }
+    return false;
+}
+
 QString ValidationBoxText(const QStringList& messages, bool lastEndsGroup) {
     QString text;
     for (const QString& message : messages)

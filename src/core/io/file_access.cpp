@@ -29,6 +29,10 @@ QString CaseMatch(const QString& folder, const QString& name) {
 
 } // namespace
 
+QString DisplayPath(const QString& path) {
+    return QDir::toNativeSeparators(Separators(path));
+}
+
 QString PlatformPath(const QString& path) {
     const QString p = Separators(path);
     if (p.isEmpty() || QFileInfo::exists(p)) return p;

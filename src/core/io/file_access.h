@@ -10,6 +10,9 @@
 
 // The platform path for a simulator path text, letter case resolved where needed.
 QString PlatformPath(const QString& path);
+// A path as a message shows it: the platform's separators throughout, "\" and "/" alike,
+// and the names as written (the file may not be there).
+QString DisplayPath(const QString& path);
 
 bool FileExists(const QString& path);
 std::optional<QByteArray> ReadWholeFile(const QString& path);

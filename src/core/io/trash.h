@@ -10,11 +10,18 @@ struct RemovalResult {
     QString error;
 };
 
-// The trash folders a file of that path may go to on this system: the user's own trash
-// inside the data folder (which must exist already; its Trash folder may be made), and a trash
-// that the file's volume already has. Empty where there is none.
-QStringList TrashFolders(const QString& platformPath);
+// The trash (the folder that holds files/ and info/) that Qt's move to the trash would take
+// for the file, provided that the move makes no folder but files/ and info/ inside it, or
+// Trash inside the user's existing data folder: the home trash for a file on the home's
+// volume, a trash that the file's volume already has for a file elsewhere. Empty where the
+// move would have to make any other folder, and on systems with a trash of their own.
+QString TrashFolder(const QString& platformPath);
 
-// Moves the file to one of its trash folders, or deletes it when there is none. A file that
-// the move left anywhere else is put back and reported as not removed.
+// Where the move to the trash took the file (movedTo): inside trashFolder's files/ it stays;
+// anywhere else it is put back at platformPath and reported as not removed.
+RemovalResult SettleTrashedFile(const QString& platformPath, const QString& movedTo,
+                                const QString& trashFolder);
+
+// Moves the file to its trash, or deletes it when it has none. A file that the move left
+// anywhere else is put back and reported as not removed.
 RemovalResult RemoveToTrash(const QString& platformPath);

@@ -169,6 +169,10 @@ OrbitFigures FiguresFromState(const Vector3& r, const Vector3& v, const PlanetOr
     return f;
 }
 
+Vector3 FromSimulatorFrame(double x, double y, double z) {
+    return {x, z, y};
+}
+
 bool InsightNumber(const QString& text, double* value) {
     const QString t = Trim(text);
     qsizetype i = 0;
@@ -232,12 +236,16 @@ OrbitInsight ShipOrbitInsight(const ShipStateTexts& t, const PlanetOrbitData& pl
         insight.Problem = OrbitInsightProblem::NoPlanetData;
         return insight;
     }
-    Vector3 r, v;
-    if (!InsightNumber(t.RposX, &r.X) || !InsightNumber(t.RposY, &r.Y) || !InsightNumber(t.RposZ, &r.Z) ||
-        !InsightNumber(t.RvelX, &v.X) || !InsightNumber(t.RvelY, &v.Y) || !InsightNumber(t.RvelZ, &v.Z)) {
+    double rx = 0, ry = 0, rz = 0, vx = 0, vy = 0, vz = 0;
+    if (!InsightNumber(t.RposX, &rx) || !InsightNumber(t.RposY, &ry) || !InsightNumber(t.RposZ, &rz) ||
+        !InsightNumber(t.RvelX, &vx) || !InsightNumber(t.RvelY, &vy) || !InsightNumber(t.RvelZ, &vz)) {
         insight.Problem = OrbitInsightProblem::NotANumber;
         return insight;
     }
+    // The inclination and the node are measured against the ecliptic, whose pole is the
+    // simulator's +y.
+    const Vector3 r = FromSimulatorFrame(rx, ry, rz);
+    const Vector3 v = FromSimulatorFrame(vx, vy, vz);
     if (Norm(r) == 0) {
         insight.Problem = OrbitInsightProblem::AtCentre;
         return insight;

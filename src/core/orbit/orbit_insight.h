@@ -3,9 +3,13 @@
 // the station and ship tabs can show the periapsis, apoapsis and period while the user types.
 // Nothing here changes what is validated or stored; it only computes what is shown.
 //
-// Frame: the reference plane is the X-Y plane and +Z is its pole, so the inclination is the
-// angle between the orbit's angular momentum and +Z, and the ascending node is where the
-// body crosses the X-Y plane going towards +Z. Angles leave these functions in degrees.
+// Frames. The maths works in a right-handed frame whose X-Y plane is the reference plane and
+// whose +Z is its north pole: the inclination is the angle between the orbit's angular
+// momentum and +Z, and the ascending node is where the body crosses the X-Y plane going
+// towards +Z. The simulator gives a ship's position and velocity in its own frame, the
+// ecliptic frame of the reference body: left-handed, x and z in the ecliptic and +y towards
+// the ecliptic north pole. Its (x, z, y) is right-handed with the pole third, which is the
+// frame of the maths (FromSimulatorFrame). Angles leave these functions in degrees.
 #include <QString>
 
 // The gravitational constant, in m^3 kg^-1 s^-2.
@@ -71,7 +75,8 @@ struct StationElementTexts {
 };
 OrbitInsight StationOrbitInsight(const StationElementTexts& texts, const PlanetOrbitData& planet);
 
-// A ship's position (m) and velocity (m/s) relative to the planet's centre, as typed.
+// A ship's position (m) and velocity (m/s) relative to the planet's centre, as typed: in the
+// simulator's frame, +y towards the ecliptic north pole.
 struct ShipStateTexts {
     QString RposX, RposY, RposZ, RvelX, RvelY, RvelZ;
 };
@@ -82,6 +87,9 @@ OrbitInsight ShipOrbitInsight(const ShipStateTexts& texts, const PlanetOrbitData
 struct Vector3 {
     double X = 0, Y = 0, Z = 0;
 };
+// A vector given in the simulator's frame (x, y, z as a scenario holds them) in the frame of
+// the maths: (x, z, y).
+Vector3 FromSimulatorFrame(double x, double y, double z);
 OrbitFigures FiguresFromElements(double semiMajorAxis, double eccentricity, double inclination,
                                  double ascendingNode, double periapsisLongitude, double meanLongitude,
                                  const PlanetOrbitData& planet);

@@ -1,8 +1,9 @@
 #pragma once
 // The geometry of the orbit drawing, in metres, in the orbit's own plane: the planet's centre
-// at the origin, +x towards the ascending node (or the reference direction of an orbit that
-// lies in the reference plane), +y a quarter turn further in the direction of motion.
-// The window only maps it to pixels.
+// at the origin, +x towards the ascending node (or the reference direction +X of an orbit that
+// lies in the reference plane), +y a quarter turn further in the direction of motion. The node
+// and the reference direction are those of the figures' frame: for a ship, the ecliptic and
+// the simulator's +x (see orbit_insight.h). The window only maps it to pixels.
 #include "core/orbit/orbit_insight.h"
 
 #include <QPointF>

@@ -2,6 +2,7 @@
 
 #include "widgets/common/message_box.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -39,6 +40,6 @@ void StartCalculator(QWidget* parent) {
     arguments << QStringLiteral("-a") << QStringLiteral("Calculator");
 #endif
     if (!QProcess::startDetached(program, arguments))
-        ShowMessage(parent, "The calculator " + program + " could not be started.", "Calculator",
-                    MsgButtons::Ok, MsgIcon::Information);
+        ShowMessage(parent, "The calculator " + QDir::toNativeSeparators(program) + " could not be started.",
+                    "Calculator", MsgButtons::Ok, MsgIcon::Information);
 }

@@ -165,24 +165,29 @@ void ShipTab::validateShip() {
     texts.hoverEngine = hoverEngine_->text();
     texts.placement = placement_;
 
+    const int i = session_.currentShip();
+    const int n = session_.shipCount();
+    ScenarioDocument& document = session_.document();
+
     ShipPlanetData planet;
-    if (texts.status == ShipStatusChoice::Orbiting) {
+    if (texts.status == ShipStatusChoice::Orbiting && !Trim(texts.orbitingPlanet).isEmpty()) {
         const QString planetFile = PlanetFileName(session_.folders().config, texts.orbitingPlanet);
         planet = PlanetDataFromFile(planetFile, ReadWholeFile(planetFile));
     }
-    const ShipValidation validation = ValidateShip(texts, planet);
+    QStringList otherNames;
+    for (int k = 0; k < n && k < static_cast<int>(document.ShipTable.size()); ++k) {
+        if (k != i) otherNames.append(document.ShipTable[std::size_t(k)].Name);
+    }
+    const ShipValidation validation = ValidateShip(texts, planet, otherNames);
     if (!validation.Valid()) {
         ShowMessage(this, validation.Messages, kShipValidationTitle, MsgButtons::Ok, MsgIcon::None);
         return;
     }
 
-    const int i = session_.currentShip();
-    const int n = session_.shipCount();
     // The current row is one of the listed ships (row 0 for a ship typed into an empty list);
     // any other row would be stored where no list entry shows it.
     const int last = std::max(n - 1, 0);
     if (i < 0 || i > last) return;
-    ScenarioDocument& document = session_.document();
     // A table shorter than its list is grown rather than overrun.
     if (static_cast<int>(document.ShipTable.size()) <= last) document.ShipTableRedimPreserve(last);
     document.ShipTable[std::size_t(i)] = StoredShipRow(document.ShipTable[std::size_t(i)], texts);

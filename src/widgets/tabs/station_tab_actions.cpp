@@ -150,20 +150,27 @@ void StationTab::validateStation() {
     texts.meanLongitude = meanLongitude_->text();
     texts.refPlanet = planet_->text();
 
+    // A station typed into an empty list becomes row 0, whatever row was shown before.
+    ScenarioDocument& document = session_.document();
+    const int listed = session_.stationCount();
+    const int i = ListedRow(session_.currentStation(), listed);
+
     const QString planetFile = session_.folders().config + StationPlanetFileName(texts.refPlanet);
-    const auto bytes = ReadWholeFile(planetFile);
-    const std::optional<PlanetSize> planet = bytes ? std::optional(ReadPlanetSize(*bytes)) : std::nullopt;
-    const QStringList messages = StationValidationMessages(texts, planet, planetFile);
+    std::optional<PlanetSize> planet;
+    if (!Trim(texts.refPlanet).isEmpty()) {
+        if (const auto bytes = ReadWholeFile(planetFile)) planet = ReadPlanetSize(*bytes);
+    }
+    QStringList otherNames;
+    for (int k = 0; k < listed && k < static_cast<int>(document.StationTable.size()); ++k) {
+        if (k != i) otherNames.append(document.StationTable[std::size_t(k)].Name);
+    }
+    const QStringList messages = StationValidationMessages(texts, planet, planetFile, otherNames);
     if (!messages.isEmpty()) {
         ShowMessage(this, ValidationBoxText(messages), kStationValidationTitle, MsgButtons::Ok,
                     MsgIcon::None);
         return;
     }
 
-    // A station typed into an empty list becomes row 0, whatever row was shown before.
-    ScenarioDocument& document = session_.document();
-    const int listed = session_.stationCount();
-    const int i = ListedRow(session_.currentStation(), listed);
     if (i >= static_cast<int>(document.StationTable.size())) document.StationTableRedimPreserve(i);
     StationRow& row = document.StationTable[std::size_t(i)];
 

@@ -1,6 +1,7 @@
 #include "core/editing/ship_validation.h"
 #include "test_files.h"
 
+#include <QDir>
 #include <QTest>
 
 namespace {
@@ -21,6 +22,10 @@ const QString kClass = "You must assign a class to the ship.";
 const QString kHeading = "You must must enter a correct heading.";
 const QString kDock = "You must assign the ship to a station dock.";
 const QString kEarthRadius = "6371000";
+const QString kTaken = "The ship name is already used by another ship.";
+const QString kNoPlanet = "No planet is chosen.";
+// The names of the other ships of the list in every row of the table below.
+const QStringList kOtherShips{"Osprey", " Swift ", "Gull:"};
 
 // A ship that passes every check of its status; the rows below spoil some fields.
 ShipEditorTexts GoodShip(ShipStatusChoice status) {
@@ -139,6 +144,37 @@ class ShipValidationTest : public QObject {
         QTest::newRow("name with a colon, among others")
             << docked << QStringList{"name=:Kite", "station="} << r << colon + "\r" + kDock + "\r";
         QTest::newRow("name with a colon, no status") << none << QStringList{"name=Kite:"} << r << colon;
+
+        // A name another ship of the list has (blanks at both ends and letter case aside) comes
+        // right after the ":" message, else first; without a status it ends the box.
+        QTest::newRow("another ship's name") << orbiting << QStringList{"name=Osprey"} << r << kTaken + "\r";
+        QTest::newRow("another ship's name, blanks and case")
+            << landed << QStringList{"name= OSPREY  "} << r << kTaken + "\r";
+        QTest::newRow("another ship's name with its blanks")
+            << docked << QStringList{"name=swift"} << r << kTaken + "\r";
+        QTest::newRow("a longer name passes") << orbiting << QStringList{"name=Osprey II"} << r << "";
+        QTest::newRow("a tab is no blank") << orbiting << QStringList{"name=Osprey\t"} << r << "";
+        QTest::newRow("name taken, no status") << none << QStringList{"name=osprey"} << r << kTaken;
+        QTest::newRow("name taken with a colon, no status")
+            << none << QStringList{"name=gull:"} << r << colon + "\r" + kTaken;
+        QTest::newRow("name taken with a colon, among others")
+            << docked << QStringList{"name=GULL:", "station="} << r
+            << colon + "\r" + kTaken + "\r" + kDock + "\r";
+        QTest::newRow("name taken, then the heading")
+            << landed << QStringList{"name=Swift", "heading=Toto"} << r << kTaken + "\r" + kHeading;
+
+        // An orbiting ship without a planet is told so; no planet, nothing to be inside of but
+        // the centre.
+        QTest::newRow("no planet chosen") << orbiting << QStringList{"planet="} << r << kNoPlanet + "\r";
+        QTest::newRow("no planet chosen, blank caption")
+            << orbiting << QStringList{"planet=   "} << r << kNoPlanet + "\r";
+        QTest::newRow("no planet chosen, near the centre")
+            << orbiting << QStringList{"planet=", "rposX=1"} << r << kNoPlanet + "\r";
+        QTest::newRow("no planet chosen, at the centre")
+            << orbiting << QStringList{"planet=", "rposX=0"} << r << kNoPlanet + "\r" + kInside;
+        QTest::newRow("no planet chosen among others")
+            << orbiting << QStringList{"planet=", "arotZ=360"} << r << kRotZ + "\r" + kNoPlanet + "\r";
+        QTest::newRow("landed needs no orbiting planet") << landed << QStringList{"planet="} << r << "";
         QTest::newRow("name with a comma passes")
             << orbiting << QStringList{"name=Kite, the first"} << r << "";
         QTest::newRow("no status: no check")
@@ -158,7 +194,7 @@ class ShipValidationTest : public QObject {
         ShipPlanetData planet;
         planet.planetFile = "Earth.cfg";
         planet.meanRadius = radius;
-        const ShipValidation v = ValidateShip(t, planet);
+        const ShipValidation v = ValidateShip(t, planet, kOtherShips);
         QCOMPARE(v.Messages, messages);
         QCOMPARE(v.Valid(), messages.isEmpty());
         QCOMPARE(v.failed.join(QString()), QString(messages).remove('\r'));
@@ -168,7 +204,7 @@ class ShipValidationTest : public QObject {
         ShipEditorTexts t = GoodShip(ShipStatusChoice::Orbiting);
         const ShipPlanetData missing = PlanetDataFromFile("/sim/Config/.cfg", std::nullopt);
         QVERIFY(!missing.readable);
-        ShipValidation v = ValidateShip(t, missing);
+        ShipValidation v = ValidateShip(t, missing, {});
         QVERIFY(!v.Valid());
         QCOMPARE(v.failed.size(), 1);
         QVERIFY(v.failed[0].contains("\"/sim/Config/.cfg\""));
@@ -176,13 +212,22 @@ class ShipValidationTest : public QObject {
         // The other checks still run and come in their order around it.
         t.rposX = "0";
         t.arotZ = "360";
-        v = ValidateShip(t, missing);
+        v = ValidateShip(t, missing, {});
         QCOMPARE(v.failed.size(), 3);
         QCOMPARE(v.failed[0], kRotZ);
         QCOMPARE(v.failed[2], kInside);
         QCOMPARE(v.Messages, kRotZ + "\r" + v.failed[1] + "\r" + kInside);
         // The other statuses never read the planet file.
-        QVERIFY(ValidateShip(GoodShip(ShipStatusChoice::Landed), missing).Valid());
+        QVERIFY(ValidateShip(GoodShip(ShipStatusChoice::Landed), missing, {}).Valid());
+    }
+
+    // The file is named with the platform's separators, whatever the folder text holds.
+    void planetFileShownWithPlatformSeparators() {
+        const ShipPlanetData missing = PlanetDataFromFile("/sim\\Config\\Earth.cfg", std::nullopt);
+        const ShipValidation v = ValidateShip(GoodShip(ShipStatusChoice::Orbiting), missing, {});
+        QCOMPARE(v.failed,
+                 QStringList({"The planet file \"" + QDir::toNativeSeparators("/sim/Config/Earth.cfg") +
+                              "\" cannot be read: choose the planet the ship orbits around."}));
     }
 
     void planetData_data() {

@@ -1,5 +1,6 @@
 #include "core/editing/station_validation.h"
 
+#include <QDir>
 #include <QTest>
 
 namespace {
@@ -34,6 +35,10 @@ const QString kInclination = "The station orbit inclination is not correct.";
 const QString kNode = "The station orbit ascending node longitude is not correct.";
 const QString kPeriapsisLongitude = "The station orbit periapsis longitude is not correct.";
 const QString kMean = "The station orbit mean longitude is not correct.";
+const QString kColon =
+    "The station name may not hold a \":\", which separates the name from the class in the scenario file.";
+const QString kTaken = "The station name is already used by another station.";
+const QString kNoPlanet = "No planet is chosen.";
 } // namespace
 
 Q_DECLARE_METATYPE(StationControlTexts)
@@ -153,7 +158,7 @@ class StationValidationTest : public QObject {
     void messages() {
         QFETCH(StationControlTexts, texts);
         QFETCH(QStringList, expected);
-        QCOMPARE(StationValidationMessages(texts, kEarth, "/x/Earth.cfg"), expected);
+        QCOMPARE(StationValidationMessages(texts, kEarth, "/x/Earth.cfg", {"Lantern", "Beacon"}), expected);
     }
 
     void planetWithoutData() {
@@ -163,7 +168,7 @@ class StationValidationTest : public QObject {
         QCOMPARE(none.atmosphereLimit, 0.0);
         StationControlTexts t = GoodStation();
         t.semiMajorAxis = "-5";
-        QCOMPARE(StationValidationMessages(t, none, "x"),
+        QCOMPARE(StationValidationMessages(t, none, "x", {}),
                  QStringList(
                      {"The station orbit semi-major axis is equal to -5 m although the mean radius of Earth "
                       "is equal to  0m"}));
@@ -174,8 +179,70 @@ class StationValidationTest : public QObject {
         t.xAngle = "999";
         t.semiMajorAxis = "10"; // no orbit checks against a planet that is not known
         t.excentricity = "5";
-        QCOMPARE(StationValidationMessages(t, std::nullopt, "/cfg/.cfg"),
+        QCOMPARE(StationValidationMessages(t, std::nullopt, "/cfg/.cfg", {}),
                  QStringList({kX, "The planet file \"/cfg/.cfg\" cannot be read.", kExcentricity}));
+    }
+
+    // A name that another station of the list has, blanks at both ends and letter case aside,
+    // is refused; its message follows the ":" one, else it comes first.
+    void nameTaken_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("others");
+        QTest::addColumn<QString>("xAngle");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList list{"Orion", " Selene ", "ares"};
+        QTest::newRow("another's name") << "Orion" << list << "0" << QStringList{kTaken};
+        QTest::newRow("other letter case and blanks") << "  ORION " << list << "0" << QStringList{kTaken};
+        QTest::newRow("the other's blanks") << "Selene" << list << "0" << QStringList{kTaken};
+        QTest::newRow("the other's letter case") << "Ares" << list << "0" << QStringList{kTaken};
+        QTest::newRow("a tab is no blank") << "Orion\t" << list << "0" << QStringList{};
+        QTest::newRow("inner blanks count") << "Or ion" << list << "0" << QStringList{};
+        QTest::newRow("a longer name") << "Orion II" << list << "0" << QStringList{};
+        QTest::newRow("no other station") << "Orion" << QStringList{} << "0" << QStringList{};
+        QTest::newRow("after the colon message")
+            << "ares:2" << QStringList{"Ares:2"} << "0" << QStringList{kColon, kTaken};
+        QTest::newRow("before the field messages") << "orion" << list << "360" << QStringList{kTaken, kX};
+        QTest::newRow("two blank names") << "" << QStringList{" "} << "0" << QStringList{kTaken};
+    }
+    void nameTaken() {
+        QFETCH(QString, name);
+        QFETCH(QStringList, others);
+        QFETCH(QString, xAngle);
+        QFETCH(QStringList, expected);
+        StationControlTexts t = GoodStation();
+        t.name = name;
+        t.xAngle = xAngle;
+        QCOMPARE(StationValidationMessages(t, kEarth, "/x/Earth.cfg", others), expected);
+    }
+
+    // A station not yet given a planet is told so where an unreadable file would be named, and
+    // its orbit is not checked against any planet, not even one a file ".cfg" describes.
+    void noPlanetChosen_data() {
+        QTest::addColumn<QString>("planet");
+        QTest::addColumn<bool>("fileRead");
+        QTest::newRow("empty caption") << "" << false;
+        QTest::newRow("blank caption") << "   " << false;
+        QTest::newRow("a file \".cfg\" read") << "" << true;
+    }
+    void noPlanetChosen() {
+        QFETCH(QString, planet);
+        QFETCH(bool, fileRead);
+        StationControlTexts t = GoodStation();
+        t.refPlanet = planet;
+        t.xAngle = "999";
+        t.semiMajorAxis = "10"; // below any planet's radius: no planet, no such check
+        t.excentricity = "5";
+        const std::optional<PlanetSize> size = fileRead ? std::optional(kEarth) : std::nullopt;
+        QCOMPARE(StationValidationMessages(t, size, "/cfg\\.cfg", {}),
+                 QStringList({kX, kNoPlanet, kExcentricity}));
+    }
+
+    // The file is named with the platform's separators, whatever the folder text holds.
+    void planetFileShownWithPlatformSeparators() {
+        StationControlTexts t = GoodStation();
+        QCOMPARE(StationValidationMessages(t, std::nullopt, "/sim\\Config\\Earth.cfg", {}),
+                 QStringList({"The planet file \"" + QDir::toNativeSeparators("/sim/Config/Earth.cfg") +
+                              "\" cannot be read."}));
     }
 
     void planetSizeFromFile_data() {

@@ -105,8 +105,9 @@ class OrbitTextTest : public QObject {
 
     void shipTexts() {
         const PlanetOrbitData earth = Earth(100e3);
+        // Circular, in the ecliptic (the simulator's x and z).
         const OrbitPanelTexts circular =
-            ShipOrbitTexts(ShipOrbitInsight({" 6778137", " 0", " 0", " 0", " 7668.56", " 0"}, earth));
+            ShipOrbitTexts(ShipOrbitInsight({" 6778137", " 0", " 0", " 0", " 0", " 7668.56"}, earth));
         QCOMPARE(circular.Captions,
                  QStringList({"Altitude", "Speed", "Semi-major axis", "Excentricity", "Inclination",
                               "Periapsis altitude", "Apoapsis altitude", "Period"}));

@@ -57,7 +57,7 @@ bool Validate(Open& open, const QString& ship, const std::function<void(ShipEdit
     if (edit) edit(texts);
     ShipPlanetData planet;
     planet.meanRadius = 1737000; // the moon Pale, the smaller body of the system
-    const ShipValidation validation = ValidateShip(texts, planet);
+    const ShipValidation validation = ValidateShip(texts, planet, {});
     if (!validation.Valid()) {
         qWarning() << validation.failed;
         return false;
@@ -246,7 +246,7 @@ class NewerFormSavingTest : public QObject {
         if (box == "heading") t.heading = "north";
         ShipPlanetData planet;
         planet.meanRadius = 6371000;
-        QCOMPARE(ValidateShip(t, planet).failed, failed);
+        QCOMPARE(ValidateShip(t, planet, {}).failed, failed);
     }
 
     // The placement the form has no boxes for, until the user gives one.
