@@ -20,28 +20,6 @@
 #include <QTest>
 #include <QTreeWidget>
 
-MessageScript::MessageScript() {
-    SetMessageResponder([this](const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon) {
-        ++shown_;
-        if (expected_.empty()) {
-            QTest::qFail(qPrintable("unexpected message box: " + title + " / " + text), __FILE__, __LINE__);
-            return MsgResult::Cancel;
-        }
-        const ExpectedBox box = expected_.front();
-        expected_.pop_front();
-        if (box.text != text || box.title != title || box.buttons != buttons || box.icon != icon) {
-            QTest::qFail(qPrintable("message box differs: got [" + title + "] [" + text + "], expected [" +
-                                    box.title + "] [" + box.text + "]"),
-                         __FILE__, __LINE__);
-        }
-        return box.answer;
-    });
-}
-
-MessageScript::~MessageScript() {
-    SetMessageResponder({});
-}
-
 namespace {
 // Lines as a scenario file holds them, each ended by CR LF.
 QString Lines(const QStringList& lines) {

@@ -12,6 +12,7 @@
 #include "app/tyx.h"
 #include "core/scenario/scenario_document.h"
 #include "simulator_fixture.h"
+#include "support/scripted_answers.h"
 #include "support/window_access.h"
 #include "widgets/common/message_box.h"
 
@@ -33,18 +34,13 @@ struct ExpectedBox {
     MsgResult answer = MsgResult::Ok;
 };
 
-class MessageScript {
+// The shared message-box script, taking each box as a whole.
+class MessageScript : public MessageBoxScript {
   public:
-    MessageScript();
-    ~MessageScript();
-    void Expect(const ExpectedBox& box) { expected_.push_back(box); }
-    // True when every announced box was shown.
-    bool Done() const { return expected_.empty(); }
-    int Shown() const { return shown_; }
-
-  private:
-    std::deque<ExpectedBox> expected_;
-    int shown_ = 0;
+    void Expect(const ExpectedBox& box) {
+        MessageBoxScript::Expect(box.text, box.title, box.buttons, box.icon, box.answer);
+    }
+    int Shown() const { return static_cast<int>(shown.size()); }
 };
 
 // The tabs of the main window, in their order.

@@ -35,7 +35,7 @@ class ShipActionsTest : public QObject {
         sw.OpenShips(ThreeShips(), "S0");
         Click(sw.Get<QPushButton>("Command5"));
         Click(sw.Get<QPushButton>("Command5"));
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
         auto* names = sw.Get<QComboBox>("ShipName");
         QCOMPARE(Items(names), QStringList({"S0", "S1", "S2", "New Ship", "New Ship"}));
         QCOMPARE(int(sw.Scenario().ShipTable.size()), 6); // upper bound 5: one spare row
@@ -61,7 +61,7 @@ class ShipActionsTest : public QObject {
         Pick(sw.Get<QComboBox>("ShipName"), 2);
         sw.script.Expect(Confirm(MsgResult::Ok));
         Click(sw.Get<QPushButton>("Command6"));
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
         // The deleted last ship's values wait in the spare row...
         QCOMPARE(document.ShipTable[2].OtherLines, QString("X2"));
         Click(sw.Get<QPushButton>("Command5"));
@@ -79,7 +79,7 @@ class ShipActionsTest : public QObject {
         Pick(sw.Get<QComboBox>("Spacecraft"), "ShuttleA");
         Click(sw.Get<QPushButton>("Command10"));
         Click(sw.Get<QPushButton>("Command4"));
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
         QCOMPARE(Items(sw.Get<QComboBox>("ShipName")), QStringList({"S0", "S1", "Fresh"}));
         QCOMPARE(Items(sw.Get<QComboBox>("PossibleShipFocus")),
                  QStringList({"S0:C0", "S1:C1", "Fresh:ShuttleA"}));
@@ -122,7 +122,7 @@ class ShipActionsTest : public QObject {
         sw.script.Expect(Confirm(MsgResult::Ok));
         if (focusAfter != focus) sw.script.Expect(FocusMoved());
         Click(sw.Get<QPushButton>("Command6"));
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
         QCOMPARE(Items(shipNames), names);
         QCOMPARE(Items(sw.Get<QComboBox>("PossibleShipFocus")),
                  QStringList({names[0] + ":C" + names[0].mid(1), names[1] + ":C" + names[1].mid(1)}));
@@ -143,7 +143,7 @@ class ShipActionsTest : public QObject {
         Type(sw.Get<QLineEdit>("ShipLandedHeading"), "123");
         sw.script.Expect(Confirm(MsgResult::Cancel));
         Click(sw.Get<QPushButton>("Command6"));
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
         QCOMPARE(Items(sw.Get<QComboBox>("ShipName")), QStringList({"S0", "S1", "S2"}));
         QCOMPARE(int(sw.Scenario().ShipTable.size()), 4);
         QCOMPARE(sw.Get<QLineEdit>("ShipLandedHeading")->text(),
@@ -158,7 +158,7 @@ class ShipActionsTest : public QObject {
         sw.script.Expect({"You may not delete this ship : the scenario must keep at least one ship !",
                           "Warning", MsgButtons::Ok, MsgIcon::Information, MsgResult::Ok});
         Click(sw.Get<QPushButton>("Command6"));
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
         QCOMPARE(Items(sw.Get<QComboBox>("ShipName")), QStringList({"Solo"}));
         QCOMPARE(Items(sw.Get<QComboBox>("PossibleShipFocus")), QStringList({"Solo:DG"}));
         QCOMPARE(sw.Get<QLineEdit>("ShipLandedHeading")->text(),
@@ -182,7 +182,7 @@ class ShipActionsTest : public QObject {
              "until a new ship is created !",
              "Warning", MsgButtons::Ok, MsgIcon::Exclamation, MsgResult::Ok});
         Click(sw.Get<QPushButton>("Command6"));
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
         QCOMPARE(sw.Get<QLabel>("ShipClass")->text(), QString()); // the tab was reset
         QCOMPARE(sw.Get<QLabel>("ShipFuel")->text(), QString());
         QCOMPARE(sw.Get<QComboBox>("PossibleShipFocus")->count(), 0);
@@ -243,7 +243,7 @@ class ShipActionsTest : public QObject {
             possible->setCurrentIndex(-1); // no user can take the selection away from a filled list
         Click(sw.Get<QPushButton>("Command7"));
         QCOMPARE(sw.Get<QLabel>("ShipFocus")->text(), focus);
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
     }
 };
 SKELVAN_TEST(ShipActionsTest);

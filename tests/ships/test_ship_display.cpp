@@ -137,7 +137,7 @@ class ShipDisplayTest : public QObject {
         QCOMPARE(sw.Get<QLabel>("HoverEngineStatus")->isEnabled(), enginesEnabled);
         QCOMPARE(mainSlider->value(), mainPosition);
         QCOMPARE(hoverSlider->value(), hoverPosition);
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
     }
 
     void locationLabels() {

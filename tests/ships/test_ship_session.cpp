@@ -73,7 +73,7 @@ class ShipSessionTest : public QObject {
         Type(sw.Get<QLineEdit>("ShipLandedHeading"), "90");
         Slide(sw.Get<QSlider>("ShipFuelSlider"), 60);
         Click(validate);
-        QVERIFY(script.Done());
+        VERIFY_SCRIPT_DONE(script);
         QCOMPARE(Items(names), QStringList({"Horizon", "Dart", "Comet", "Spare", "Rover"}));
         QCOMPARE(ShipsAt(pads, "BaseS", "Landing pad  2"), QStringList({"Rover"}));
 
@@ -82,7 +82,7 @@ class ShipSessionTest : public QObject {
         Click(sw.Get<QRadioButton>("DockedShipOption"));
         DoubleClick(ports, Place(ports, "Orbiter", "Dock  2"));
         Click(validate);
-        QVERIFY(script.Done());
+        VERIFY_SCRIPT_DONE(script);
         QCOMPARE(ShipsAt(ports, "Orbiter", "Dock  2"), QStringList({"Comet"}));
 
         // Dart fires its retro engine fully, hovers at half power, and has three quarters of its fuel.
@@ -91,14 +91,14 @@ class ShipSessionTest : public QObject {
         Slide(sw.Get<QSlider>("HoverEngineStatusSlider"), 50);
         Slide(sw.Get<QSlider>("ShipFuelSlider"), 75);
         Click(validate);
-        QVERIFY(script.Done());
+        VERIFY_SCRIPT_DONE(script);
 
         // Spare is deleted; its port is free again.
         Pick(names, 3);
         script.Expect(
             {kDeleteQuestion, "Deleting confirmation", MsgButtons::OkCancel, MsgIcon::None, MsgResult::Ok});
         Click(sw.Get<QPushButton>("Command6"));
-        QVERIFY(script.Done());
+        VERIFY_SCRIPT_DONE(script);
         QCOMPARE(Items(names), QStringList({"Horizon", "Dart", "Comet", "Rover"}));
         QCOMPARE(ShipsAt(ports, "Orbiter", "Dock  1"), QStringList());
 
@@ -109,7 +109,7 @@ class ShipSessionTest : public QObject {
         QCOMPARE(sw.Get<QLabel>("ShipFocus")->text(), QString("Rover"));
 
         sw.SaveAs("Saved.scn");
-        QVERIFY(script.Done());
+        VERIFY_SCRIPT_DONE(script);
         QFile expected(Data() + "/Session-saved.scn");
         QVERIFY(expected.open(QIODevice::ReadOnly));
         const QByteArray saved = sw.folders().Read("sim/Scenarios/Saved.scn");
@@ -117,7 +117,7 @@ class ShipSessionTest : public QObject {
 
         // Opened again, everything is in place.
         sw.Open("Saved.scn");
-        QVERIFY(script.Done());
+        VERIFY_SCRIPT_DONE(script);
         sw.ShowTab(Tab::Ships);
         QCOMPARE(Items(names), QStringList({"Horizon", "Dart", "Comet", "Rover"}));
         QCOMPARE(sw.Get<QLabel>("ShipFocus")->text(), QString("Rover"));

@@ -70,7 +70,7 @@ class ShipStatusTest : public QObject {
         auto* docks = sw.Get<QTreeWidget>("ShipDockedTree");
         DoubleClick(docks, TreeItem(docks, {"Earth", "ISS", "Dock  12"}));
         Click(sw.Get<QPushButton>("Command4"));
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
         const ShipRow& row = sw.Scenario().ShipTable[0];
         QCOMPARE(row.Status, QString("Docked"));
         QCOMPARE(row.StatusRef, QString("Earth"));
@@ -125,7 +125,7 @@ class ShipStatusTest : public QObject {
         auto* label = sw.Get<QLabel>(labelName);
         QCOMPARE(label->text(), caption);
         Click(sw.Get<QPushButton>("Command4"));
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
         const ShipRow& row = sw.Scenario().ShipTable[0];
         const QString got = slider == "ShipFuelSlider"           ? row.Fuel
                             : slider == "MainEngineStatusSlider" ? row.MainEngine
@@ -158,7 +158,7 @@ class ShipStatusTest : public QObject {
         QVERIFY(!mainEngine->isEnabled()); // sliders never enable their label
         Click(sw.Get<QPushButton>("Command4"));
         QCOMPARE(sw.Scenario().ShipTable[0].MainEngine, QString(" .3"));
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
     }
 
     void padPick_data() {

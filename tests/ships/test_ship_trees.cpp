@@ -63,7 +63,7 @@ class ShipTreesTest : public QObject {
         // Until validation the tree still shows the stored pad.
         QCOMPARE(TreeText(pads), LandingTree("Lander", "", ""));
         Click(sw.Get<QPushButton>("Command4"));
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
         QCOMPARE(sw.Scenario().ShipTable[0].Pad, QString("3"));
         QCOMPARE(TreeText(pads), LandingTree("", "", "Lander"));
     }
@@ -80,7 +80,7 @@ class ShipTreesTest : public QObject {
         Click(sw.Get<QRadioButton>("DockedShipOption"));
         DoubleClick(ports, TreeItem(ports, {"Earth", "Station1", "Dock  4"}));
         Click(sw.Get<QPushButton>("Command4"));
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
         QCOMPARE(TreeText(ports), DockTree({"", "D1", "", "O1"}));
         // The first ship undocks into an orbit around the Earth.
         Pick(sw.Get<QComboBox>("ShipName"), 0);
@@ -93,7 +93,7 @@ class ShipTreesTest : public QObject {
             Type(sw.Get<QLineEdit>(box), "0");
         Type(sw.Get<QLineEdit>("ShipOrbitingRposX"), "6800000");
         Click(sw.Get<QPushButton>("Command4"));
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
         QCOMPARE(sw.Scenario().ShipTable[0].Status, QString("Orbiting"));
         QCOMPARE(TreeText(ports), DockTree({"", "", "", "O1"}));
     }
@@ -112,14 +112,14 @@ class ShipTreesTest : public QObject {
         sw.script.Expect(Confirm());
         sw.script.Expect({kFocusChanged, "Warning", MsgButtons::Ok, MsgIcon::Information, MsgResult::Ok});
         Click(sw.Get<QPushButton>("Command6"));
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
         QCOMPARE(sw.Get<QLabel>("ShipFocus")->text(), QString("L1"));
         QCOMPARE(TreeText(ports), DockTree({"", "", "", ""}));
         QCOMPARE(TreeText(pads), LandingTree("", "L1", "L2"));
         Pick(sw.Get<QComboBox>("ShipName"), 1);
         sw.script.Expect(Confirm());
         Click(sw.Get<QPushButton>("Command6"));
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
         QCOMPARE(TreeText(pads), LandingTree("", "L1", ""));
     }
 
@@ -132,7 +132,7 @@ class ShipTreesTest : public QObject {
                           "Ship parameter validation not accepted !", MsgButtons::Ok, MsgIcon::None,
                           MsgResult::Ok});
         Click(sw.Get<QPushButton>("Command4"));
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
         QCOMPARE(TreeText(pads), LandingTree("Lander", "", ""));
         QCOMPARE(sw.Get<QLabel>("ShipLandedPad")->text(),
                  QString("2")); // the pick stays for the user to complete

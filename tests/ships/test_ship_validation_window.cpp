@@ -40,7 +40,7 @@ class ShipValidationWindowTest : public QObject {
             Refusal("You must assign the ship to a base pad.\rYou must assign a class to the ship.\r"
                     "You must must enter a correct heading."));
         Click(sw.Get<QPushButton>("Command4"));
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
         const ScenarioDocument& document = sw.Scenario();
         QCOMPARE(document.ShipTable[0].Name, QString("L"));
         QCOMPARE(document.ShipTable[0].Heading, QString("Toto"));
@@ -61,14 +61,14 @@ class ShipValidationWindowTest : public QObject {
                                  "ship is located inside the "
                                  "planet; adjust the position parameters relative to reference."));
         Click(sw.Get<QPushButton>("Command4"));
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
         const ScenarioDocument& document = sw.Scenario();
         QCOMPARE(document.ShipTable[0].RposX, QString("7000000"));
         // One metre higher and a valid angle: stored as typed.
         Type(rposX, "6371001");
         Type(sw.Get<QLineEdit>("ShipOrbitingArotY"), "-359.99");
         Click(sw.Get<QPushButton>("Command4"));
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
         QCOMPARE(document.ShipTable[0].RposX, QString("6371001"));
         QCOMPARE(document.ShipTable[0].ArotY, QString("-359.99"));
         QCOMPARE(rposX->text(), QString(" 6371001")); // redisplayed through the number rules
@@ -82,10 +82,10 @@ class ShipValidationWindowTest : public QObject {
         sw.script.Expect(Refusal(
             "The ship is located inside the planet; adjust the position parameters relative to reference."));
         Click(sw.Get<QPushButton>("Command4"));
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
         Type(rposX, "1737101");
         Click(sw.Get<QPushButton>("Command4"));
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
         QCOMPARE(sw.Scenario().ShipTable[0].StatusRef, QString("   Moon")); // stored unchanged
     }
 
@@ -131,7 +131,7 @@ class ShipValidationWindowTest : public QObject {
         Type(sw.Get<QLineEdit>("ShipLandedHeading"), "-90");
         Slide(sw.Get<QSlider>("ShipFuelSlider"), 75);
         Click(sw.Get<QPushButton>("Command4"));
-        QVERIFY(sw.script.Done()); // the focus ship A is still there: no message
+        VERIFY_SCRIPT_DONE(sw.script); // the focus ship A is still there: no message
         const ScenarioDocument& document = sw.Scenario();
         const ShipRow& row = document.ShipTable[1];
         QCOMPARE(row.Name, QString("Bravo"));
@@ -182,7 +182,7 @@ class ShipValidationWindowTest : public QObject {
         QCOMPARE(sw.Get<QLineEdit>("ShipOrbitingRposX")->text(), QString("8000000"));
         sw.script.Expect(Refusal(kTaken + "\r"));
         Click(sw.Get<QPushButton>("Command4"));
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
         const ScenarioDocument& document = sw.Scenario();
         QCOMPARE(document.ShipTable[0].Name, QString("A"));
         QCOMPARE(document.ShipTable[0].RposX, QString("7000000"));
@@ -220,7 +220,7 @@ class ShipValidationWindowTest : public QObject {
         Type(sw.Get<QLineEdit>("ShipLandedHeading"), heading);
         sw.script.Expect(Refusal(boxText));
         Click(sw.Get<QPushButton>("Command4"));
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
         QCOMPARE(sw.Scenario().ShipTable[1].Name, QString("Swift"));
         QCOMPARE(sw.Scenario().ShipTable[1].Heading, QString("10"));
         QCOMPARE(Items(names), QStringList({"Osprey", "Swift"}));
@@ -240,10 +240,10 @@ class ShipValidationWindowTest : public QObject {
         Pick(names, 1);
         sw.script.Expect(Refusal(kTaken + "\r"));
         Click(sw.Get<QPushButton>("Command4"));
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
         Type(names, "Orion");
         Click(sw.Get<QPushButton>("Command4"));
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
         QCOMPARE(sw.script.Shown(), 1);
         QCOMPARE(Items(names), QStringList({"Twin", "Orion"}));
         QCOMPARE(sw.Scenario().ShipTable[1].Name, QString("Orion"));
@@ -266,12 +266,12 @@ class ShipValidationWindowTest : public QObject {
             Type(sw.Get<QLineEdit>(box), text);
         sw.script.Expect(Refusal(kNoPlanet + "\r"));
         Click(sw.Get<QPushButton>("Command4"));
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
         QCOMPARE(sw.Scenario().ShipTable[1].Status, QString());
         Pick(sw.Get<QComboBox>("OrbitingRef"), "Earth");
         Click(sw.Get<QPushButton>("Command11"));
         Click(sw.Get<QPushButton>("Command4"));
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
         QCOMPARE(sw.Scenario().ShipTable[1].Status, QString("Orbiting"));
         QCOMPARE(sw.Scenario().ShipTable[1].StatusRef, QString("Earth"));
         QCOMPARE(sw.Scenario().ShipTable[1].RvelZ, QString("7546.05"));
@@ -285,7 +285,7 @@ class ShipValidationWindowTest : public QObject {
         Type(sw.Get<QComboBox>("ShipName"), "Alpha");
         sw.script.Expect(FocusMoved());
         Click(sw.Get<QPushButton>("Command4"));
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
         // Even though the renamed ship is the first one, the user is told.
         QCOMPARE(sw.Get<QLabel>("ShipFocus")->text(), QString("Alpha"));
     }
@@ -298,7 +298,7 @@ class ShipValidationWindowTest : public QObject {
                      "X");
         QVERIFY(!sw.Get<QRadioButton>("LandedShipOption")->isChecked());
         Click(sw.Get<QPushButton>("Command4"));
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
         const ShipRow& row = sw.Scenario().ShipTable[0];
         QCOMPARE(row.Status, QString("Hovering"));
         QCOMPARE(row.StatusRef, QString());
@@ -319,7 +319,7 @@ class ShipValidationWindowTest : public QObject {
         Click(sw.Get<QPushButton>("Command10"));
         sw.script.Expect(FocusMoved());
         Click(sw.Get<QPushButton>("Command4"));
-        QVERIFY(sw.script.Done());
+        VERIFY_SCRIPT_DONE(sw.script);
         QCOMPARE(Items(names), QStringList({"Solo"}));
         QCOMPARE(Items(sw.Get<QComboBox>("PossibleShipFocus")), QStringList({"Solo:DG"}));
         QCOMPARE(sw.Get<QLabel>("ShipFocus")->text(), QString("Solo"));
