@@ -1,8 +1,19 @@
+#include "app/command_line.h"
 #include "app/tyx.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine line = ReadCommandLine(arguments);
+    // Help, version and the check run without a display.
+    if (line.mode != CommandLine::Mode::Editor) {
+        QCoreApplication app(argc, argv);
+        return RunWithoutWindow(line);
+    }
     QApplication app(argc, argv);
     TYX window;
     if (!window.StartedUp()) return 1;
