@@ -39,6 +39,8 @@ void TYX::buildMenus() {
     saveAsAction_->setShortcuts(QKeySequence::SaveAs);
     exitAction_->setShortcuts(QKeySequence::Quit);
 
+    buildEditMenu();
+
     QMenu* tools = menuBar()->addMenu("&Tools");
     tools->setObjectName("Menu30");
     informationAction_ = item(tools, "Menu31", "&Planetary system information", false, &TYX::showInformation);
@@ -82,7 +84,7 @@ void TYX::save() {
                     MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
-    saveScenario(session_->filePath());
+    if (saveScenario(session_->filePath())) markSaved(session_->fileName());
 }
 
 void TYX::saveAs() {
@@ -100,6 +102,7 @@ void TYX::runSaveAsDialog() {
         [this](const QString& name) {
             if (!saveScenario(session_->folders().scenario + name)) return false;
             session_->setFileName(name);
+            markSaved(name);
             return true;
         },
         this);

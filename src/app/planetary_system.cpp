@@ -52,6 +52,7 @@ void TYX::changePlanetarySystem(int entry) {
     BusyPointer busy;
     readPlanetarySystem(session_->folders().config + systems[std::size_t(entry)].file);
     emptyScenario();
+    recordStep(QStringLiteral("change of the planetary system"), QString());
 }
 
 void TYX::emptyScenario() {

@@ -5,6 +5,7 @@
 #include "core/io/file_access.h"
 #include "core/scenario/scenario_reader.h"
 #include "widgets/common/message_box.h"
+#include "widgets/common/status_line.h"
 #include "widgets/tabs/environment_tab.h"
 #include "widgets/tabs/ship_tab.h"
 #include "widgets/tabs/station_tab.h"
@@ -53,6 +54,8 @@ bool TYX::openScenario(const QString& fileName, const QString& description, bool
     if (tabs_->isHidden()) tabs_->show();
     // Only the Load button unlocks the information window; a double click or Enter does not.
     if (viaLoadButton) informationAction_->setEnabled(true);
+    startHistory();
+    statusLine_->say("Loaded " + fileName);
     return true;
 }
 

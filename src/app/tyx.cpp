@@ -5,6 +5,7 @@
 #include "core/editing/editor_session.h"
 #include "skelvan_version.h"
 #include "widgets/common/selection.h"
+#include "widgets/common/status_line.h"
 #include "widgets/dialogs/planetary_system_information.h"
 #include "widgets/tabs/environment_tab.h"
 #include "widgets/tabs/ship_tab.h"
@@ -37,6 +38,8 @@ TYX::TYX(QWidget* parent) : QMainWindow(parent), session_(new EditorSession(this
     scenarioMirror_->setObjectName("ScnDir");
     scenarioMirror_->hide();
 
+    statusLine_ = new StatusLine(this);
+    setStatusBar(statusLine_);
     buildMenus();
 
     auto* central = new QWidget(this);
@@ -88,7 +91,13 @@ TYX::TYX(QWidget* parent) : QMainWindow(parent), session_(new EditorSession(this
     readCatalogs();
 }
 
-TYX::~TYX() = default;
+TYX::~TYX() {
+    // Closing the window moves the focus out of the description, which the tab tells as a step;
+    // by then the history is gone.
+    for (QObject* part : {static_cast<QObject*>(environmentTab_), static_cast<QObject*>(stationTab_),
+                          static_cast<QObject*>(shipTab_), static_cast<QObject*>(session_)})
+        part->disconnect(this);
+}
 
 void TYX::wireTabs() {
     // The hidden labels show the session's folders and file name to other programs.
@@ -104,6 +113,24 @@ void TYX::wireTabs() {
     connect(shipTab_, &ShipTab::possibleFocusChanged, environmentTab_, &EnvironmentTab::showFocusEntries);
     connect(shipTab_, &ShipTab::focusShipReplaced, environmentTab_, &EnvironmentTab::setFocusShip);
     connect(shipTab_, &ShipTab::bodiesWalked, stationTab_, &StationTab::selectLastBody);
+
+    // Every step of the user goes into the history.
+    connect(environmentTab_, &EnvironmentTab::edited, this, &TYX::recordStep);
+    connect(stationTab_, &StationTab::edited, this, &TYX::recordStep);
+    connect(shipTab_, &ShipTab::edited, this, &TYX::recordStep);
+    connect(environmentTab_, &EnvironmentTab::descriptionTyped, this, [this] {
+        typingPending_ = true;
+        updateEditState();
+    });
+    // An undo shows the rows its step was done on: the rows shown last before it.
+    // Noted once the event that moved them is done: rows a step moves belong to the state after it.
+    const auto noteRows = [this] {
+        QMetaObject::invokeMethod(
+            this, [this] { history_.noteShownRows(session_->currentStation(), session_->currentShip()); },
+            Qt::QueuedConnection);
+    };
+    connect(session_, &EditorSession::currentStationChanged, this, noteRows);
+    connect(session_, &EditorSession::currentShipChanged, this, noteRows);
 }
 
 // The close box asks nothing; "&Exit" has asked before it gets here.

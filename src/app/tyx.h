@@ -3,6 +3,8 @@
 // opens, saves and closes scenarios; everything the editor knows between two actions lives in
 // its session. Other programs build against this header: the class name, the constructor and
 // the object names of the controls.
+#include "core/editing/edit_history.h"
+
 #include <QMainWindow>
 
 class EditorSession;
@@ -14,6 +16,7 @@ class QMenu;
 class QTabWidget;
 class ShipTab;
 class StationTab;
+class StatusLine;
 
 class TYX : public QMainWindow {
     Q_OBJECT
@@ -64,6 +67,20 @@ class TYX : public QMainWindow {
     void emptyScenario();
     PlanetarySystemInformation* informationWindow();
 
+    // Undo, redo and the status bar (edit_commands.cpp).
+    void buildEditMenu();
+    EditorSnapshot snapshot() const;
+    void recordStep(const QString& step, const QString& status);
+    void recordPendingTyping();
+    void undo();
+    void redo();
+    void showSnapshot(const EditorSnapshot& state);
+    void updateEditState();
+    // A scenario was loaded: a new history, its path in the status bar.
+    void startHistory();
+    // The scenario was written under that name.
+    void markSaved(const QString& fileName);
+
     void wireTabs();
 
     EditorSession* session_ = nullptr;
@@ -90,4 +107,10 @@ class TYX : public QMainWindow {
     QAction* aboutAction_ = nullptr;
     PlanetarySystemInformation* informationWindow_ = nullptr;
     QWidget* helpWindow_ = nullptr;
+    EditHistory history_;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+    StatusLine* statusLine_ = nullptr;
+    // The description was typed into since its last step.
+    bool typingPending_ = false;
 };

@@ -26,6 +26,7 @@ struct StationRow {
     double EpochDate = 0; // calendar day count; an empty date counts as day 0
     QString EpochHour;
     QString EpochMinute;
+    bool operator==(const StationRow&) const = default;
 };
 
 struct ShipRow {
@@ -81,6 +82,8 @@ struct ScenarioDocument {
     // The start time as the window first showed the file's (a calendar cannot show every
     // day): a save keeps the file's Date line while the start is this one or the one read.
     StartTime ShownStart;
+    // Equal documents write the same file (the source compares by identity: a copy shares it).
+    bool operator==(const ScenarioDocument&) const = default;
 
     // Rows 0 to t, all empty.
     void StationTableRedim(int t);

@@ -12,6 +12,7 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -59,7 +60,10 @@ void EnvironmentTab::buildDescription() {
     (new QVBoxLayout(frame))->addWidget(description_);
     connect(description_, &QPlainTextEdit::textChanged, this, [this] {
         session_.document().Description = DescriptionFromEditor(description_->document()->toRawText());
+        emit descriptionTyped();
     });
+    // A burst of typing is one step for undo: it ends when the description loses the focus.
+    description_->installEventFilter(this);
     descriptionFrame_ = frame;
 }
 
@@ -117,9 +121,19 @@ void EnvironmentTab::buildStartTime() {
     column->addWidget(calendar_);
     column->addLayout(row);
 
-    connect(calendar_, &QCalendarWidget::selectionChanged, this, &EnvironmentTab::storeStartTime);
-    connect(hour_, &QComboBox::currentIndexChanged, this, &EnvironmentTab::storeStartTime);
-    connect(minute_, &QComboBox::currentIndexChanged, this, &EnvironmentTab::storeStartTime);
+    // Each pick is one step; the display sets these controls quietly.
+    connect(calendar_, &QCalendarWidget::selectionChanged, this, [this] {
+        storeStartTime();
+        emit edited(QStringLiteral("change of the start date"), QString());
+    });
+    connect(hour_, &QComboBox::currentIndexChanged, this, [this] {
+        storeStartTime();
+        emit edited(QStringLiteral("change of the start hour"), QString());
+    });
+    connect(minute_, &QComboBox::currentIndexChanged, this, [this] {
+        storeStartTime();
+        emit edited(QStringLiteral("change of the start minute"), QString());
+    });
     timeFrame_ = frame;
 }
 
@@ -165,6 +179,16 @@ void EnvironmentTab::toggleLock() {
 
 void EnvironmentTab::changeFocusShip() {
     setFocusShip(FocusFromPick(possibleFocus_->currentText()));
+    emit edited(QStringLiteral("change of the user-controlled ship"), QString());
+}
+
+bool EnvironmentTab::eventFilter(QObject* watched, QEvent* event) {
+    // A menu popping up over the description (its own context menu, a drop-down list) does not
+    // end the burst; the step that follows records the typing first.
+    if (watched == description_ && event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+        emit edited(QString::fromLatin1(DescriptionStep), QString());
+    return QWidget::eventFilter(watched, event);
 }
 
 void EnvironmentTab::showPlanetarySystems() {
@@ -198,9 +222,13 @@ void EnvironmentTab::showScenario(const QString& description) {
     document.ShownStart = {document.StartDate, document.StartHour, document.StartMinute};
     setFocusShip(document.FocusShip);
 
+    showSystem();
+}
+
+void EnvironmentTab::showSystem() {
     // The planetary system: the last entry of that name, or a new one. The entry is set without
     // the change of system, which would empty the scenario.
-    const int entry = session_.planetarySystemIndex(document.SystemName);
+    const int entry = session_.planetarySystemIndex(session_.document().SystemName);
     const QSignalBlocker block(systemList_);
     while (systemList_->count() < static_cast<int>(session_.planetarySystems().size()))
         systemList_->addItem(session_.planetarySystems()[std::size_t(systemList_->count())].name);
@@ -216,9 +244,34 @@ void EnvironmentTab::setFocusShip(const QString& name) {
     session_.document().FocusShip = name;
 }
 
+void EnvironmentTab::showRestored(const QStringList& focusEntries) {
+    const ScenarioDocument& document = session_.document();
+    {
+        const QSignalBlocker block(description_);
+        description_->setPlainText(DescriptionForDisplay(document.Description));
+    }
+    {
+        const QSignalBlocker block(calendar_);
+        calendar_->setSelectedDate(DateFromDayCount(document.StartDate));
+    }
+    SetIndexQuietly(hour_, std::clamp(document.StartHour, 0, hour_->count() - 1));
+    SetIndexQuietly(minute_, std::clamp(document.StartMinute, 0, minute_->count() - 1));
+    focusShip_->setText(document.FocusShip);
+    FillQuietly(possibleFocus_, focusEntries, focusEntries.isEmpty() ? -1 : 0);
+    showSystem();
+}
+
+QStringList EnvironmentTab::focusEntries() const {
+    return Entries(possibleFocus_);
+}
+
 void EnvironmentTab::clearScenario() {
     setFocusShip(QString());
-    description_->clear();
+    {
+        // Emptied with the scenario, not typed: no step of its own.
+        const QSignalBlocker block(description_);
+        description_->clear();
+    }
     session_.document().Description.clear();
     FillQuietly(possibleFocus_, {});
 }

@@ -17,6 +17,9 @@ class QPushButton;
 class EnvironmentTab : public QWidget {
     Q_OBJECT
   public:
+    // The step of a burst of typing in the description.
+    static constexpr const char* DescriptionStep = "editing of the description";
+
     explicit EnvironmentTab(EditorSession& session, QWidget* parent = nullptr);
 
     // The planetary systems of the session, none selected, the choice locked.
@@ -30,10 +33,23 @@ class EnvironmentTab : public QWidget {
     void setFocusShip(const QString& name);
     // After a change of planetary system: no description, no user-controlled ship, no ships.
     void clearScenario();
+    // A state brought back by undo or redo: the session's scenario as it is, with these entries
+    // offered as user-controlled ship. Nothing is written into the scenario.
+    void showRestored(const QStringList& focusEntries);
+    // The entries offered as user-controlled ship.
+    QStringList focusEntries() const;
 
   signals:
     // The user picked the planetary system of that entry while the choice was unlocked.
     void planetarySystemChosen(int index);
+    // The scenario changed by the user's step (named for undo): a pick of the start time, a
+    // new user-controlled ship, or a burst of typing in the description once it loses focus.
+    void edited(const QString& step, const QString& status);
+    // A key typed into the description changed the scenario (the step comes at focus out).
+    void descriptionTyped();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void buildDescription();
@@ -43,6 +59,7 @@ class EnvironmentTab : public QWidget {
     void toggleLock();
     void changeFocusShip();
     void storeStartTime();
+    void showSystem();
 
     EditorSession& session_;
     QPlainTextEdit* description_ = nullptr;

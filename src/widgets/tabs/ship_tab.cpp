@@ -4,6 +4,7 @@
 #include "core/editing/editor_session.h"
 #include "core/editing/ship_percent.h"
 #include "widgets/common/form_controls.h"
+#include "widgets/common/pending_label.h"
 #include "widgets/common/selection.h"
 #include "widgets/tabs/ship_frames.h"
 
@@ -56,6 +57,7 @@ ShipTab::ShipTab(EditorSession& session, QWidget* parent) : QWidget(parent), ses
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(1, 3);
     connectControls();
+    pending_->watch(this, [this] { return formValues(); });
 }
 
 QWidget* ShipTab::buildIdentity() {
@@ -146,6 +148,8 @@ QWidget* ShipTab::buildActions() {
         Named(new QPushButton("Delete ship", frame), "Command6",
               "Deletes the ship from the scenario (the ship file in the configuration is not removed)");
     column->addWidget(validateButton_);
+    pending_ = new PendingLabel("ShipPending", frame);
+    column->addWidget(pending_);
     column->addWidget(addButton_);
     column->addWidget(deleteButton_);
     return frame;

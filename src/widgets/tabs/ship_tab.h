@@ -12,6 +12,7 @@ class DockedFrame;
 class EditorSession;
 class LandedFrame;
 class OrbitingFrame;
+class PendingLabel;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -41,6 +42,11 @@ class ShipTab : public QWidget {
     void showLandedShips();
     // A station was validated: its tree, the ship shown and its docked ships again.
     void stationStored();
+    // A state brought back by undo or redo: the list entries, that row shown, the trees. The
+    // rows are the session's already.
+    void showRestored(const QStringList& names, int row);
+    // The entries of the ship list.
+    const QStringList& listedNames() const { return names_; }
 
   signals:
     // The entries offered as user-controlled ship changed; the first is selected.
@@ -50,6 +56,9 @@ class ShipTab : public QWidget {
     // The bodies were read one after the other for a tree; the last one stays picked in the
     // station tab's list of possible planets.
     void bodiesWalked();
+    // The scenario changed by the user's step (named for undo); status is what the status bar
+    // says about it, if anything.
+    void edited(const QString& step, const QString& status);
 
   private:
     QWidget* buildIdentity();
@@ -69,6 +78,9 @@ class ShipTab : public QWidget {
     void chooseLanded();
     void chooseOrbiting();
     void chooseDocked();
+    ShipEditorTexts formTexts() const;
+    // Everything the form shows, for the label that tells the values are not validated yet.
+    QStringList formValues() const;
     void validateShip();
     void addShip();
     void deleteShip();
@@ -101,4 +113,5 @@ class ShipTab : public QWidget {
     LandedFrame* landed_ = nullptr;
     OrbitingFrame* orbiting_ = nullptr;
     DockedFrame* docked_ = nullptr;
+    PendingLabel* pending_ = nullptr;
 };

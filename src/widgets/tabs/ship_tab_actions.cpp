@@ -9,6 +9,7 @@
 #include "core/io/file_access.h"
 #include "core/text/text_rules.h"
 #include "widgets/common/message_box.h"
+#include "widgets/common/pending_label.h"
 #include "widgets/common/selection.h"
 #include "widgets/tabs/ship_frames.h"
 #include "widgets/tabs/ship_tab.h"
@@ -117,6 +118,7 @@ void ShipTab::showShip() {
     case ShipStatusChoice::None:
         break;
     }
+    pending_->formShown();
 }
 
 void ShipTab::reset() {
@@ -131,6 +133,7 @@ void ShipTab::reset() {
     landed_->clear();
     docked_->clear();
     orbiting_->clear();
+    pending_->formShown();
 }
 
 void ShipTab::chooseLanded() {
@@ -149,7 +152,7 @@ void ShipTab::chooseOrbiting() {
     hoverEngine_->setEnabled(true);
 }
 
-void ShipTab::validateShip() {
+ShipEditorTexts ShipTab::formTexts() const {
     ShipEditorTexts texts;
     texts.name = nameList_->currentText();
     texts.className = className_->text();
@@ -164,6 +167,23 @@ void ShipTab::validateShip() {
     texts.mainEngine = mainEngine_->text();
     texts.hoverEngine = hoverEngine_->text();
     texts.placement = placement_;
+    return texts;
+}
+
+QStringList ShipTab::formValues() const {
+    const ShipEditorTexts t = formTexts();
+    return {t.name,         t.className,      QString::number(static_cast<int>(t.status)),
+            t.landedPlanet, t.landedBase,     t.landedPad,
+            t.heading,      t.orbitingPlanet, t.rposX,
+            t.rposY,        t.rposZ,          t.rvelX,
+            t.rvelY,        t.rvelZ,          t.arotX,
+            t.arotY,        t.arotZ,          t.angularVelocity,
+            t.dockedPlanet, t.dockedStation,  t.dockedPort,
+            t.fuel,         t.mainEngine,     t.hoverEngine};
+}
+
+void ShipTab::validateShip() {
+    const ShipEditorTexts texts = formTexts();
 
     const int i = session_.currentShip();
     const int n = session_.shipCount();
@@ -197,6 +217,7 @@ void ShipTab::validateShip() {
     checkFocusShip();
     docked_->showDockedShips();
     landed_->showLandedShips();
+    emit edited("validation of ship " + texts.name, "Validated ship " + texts.name);
 }
 
 void ShipTab::rebuildLists(int n, int row) {
@@ -240,12 +261,14 @@ void ShipTab::addShip() {
     refillNames(names_ + QStringList{QStringLiteral("New Ship")}, n);
     selectRow(n);
     showShip();
+    emit edited(QStringLiteral("addition of a ship"), QString());
 }
 
 void ShipTab::deleteShip() {
     if (ShowMessage(this, "Are you sure you want to delete the ship ?", "Deleting confirmation",
                     MsgButtons::OkCancel, MsgIcon::None) != MsgResult::Ok)
         return;
+    const QString name = nameList_->currentText();
     const int n = session_.shipCount();
     if (n <= 0) {
         reset();
@@ -277,6 +300,20 @@ void ShipTab::deleteShip() {
         selectRow(session_.currentShip());
         checkFocusShip();
     }
+    docked_->showDockedShips();
+    landed_->showLandedShips();
+    emit edited("deletion of ship " + name, QString());
+}
+
+void ShipTab::showRestored(const QStringList& names, int row) {
+    reset();
+    refillNames(names, -1);
+    showStationTree();
+    showBaseTree();
+    if (!names.isEmpty())
+        selectRow(std::clamp(row, 0, static_cast<int>(names.size()) - 1));
+    else
+        setCurrentRow(0, QStringLiteral("0"));
     docked_->showDockedShips();
     landed_->showLandedShips();
 }

@@ -3,6 +3,7 @@
 
 #include "core/editing/editor_session.h"
 #include "widgets/common/form_controls.h"
+#include "widgets/common/pending_label.h"
 #include "widgets/common/selection.h"
 #include "widgets/orbit/orbit_panels.h"
 
@@ -52,6 +53,7 @@ StationTab::StationTab(EditorSession& session, QWidget* parent) : QWidget(parent
     orbitPanel_ = new StationOrbitPanel(controls, this);
     grid->addWidget(orbitPanel_, 3, 0);
     connectControls();
+    pending_->watch(this, [this] { return formValues(); });
 }
 
 void StationTab::buildIdentity(QWidget* frame) {
@@ -194,6 +196,8 @@ QWidget* StationTab::buildActions() {
               "lost and the former values taken into account when passing to another station.");
     for (QPushButton* button : {addButton_, deleteButton_, validateButton_})
         row->addWidget(button);
+    pending_ = new PendingLabel("StationPending", frame);
+    row->addWidget(pending_);
     return frame;
 }
 

@@ -12,7 +12,9 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class PendingLabel;
 class StationOrbitPanel;
+struct StationControlTexts;
 
 class StationTab : public QWidget {
     Q_OBJECT
@@ -32,12 +34,20 @@ class StationTab : public QWidget {
     void reset();
     // No station at all, as after a change of planetary system.
     void clearStations();
+    // A state brought back by undo or redo: the list entries, that row shown. The rows are the
+    // session's already.
+    void showRestored(const QStringList& names, int row);
+    // The entries of the station list.
+    const QStringList& listedNames() const { return names_; }
 
   signals:
     // A station was validated into the table (its docked ships may have moved with it).
     void stationStored();
     // A station was deleted.
     void stationDeleted();
+    // The scenario changed by the user's step (named for undo); status is what the status bar
+    // says about it, if anything.
+    void edited(const QString& step, const QString& status);
 
   private:
     void buildIdentity(QWidget* frame);
@@ -51,6 +61,9 @@ class StationTab : public QWidget {
     void selectRow(int row);
     void showRow(int row);
     void setCurrentRow(int row, const QString& mirrorText);
+    StationControlTexts formTexts() const;
+    // Everything the form shows, for the label that tells the values are not validated yet.
+    QStringList formValues() const;
     void validateStation();
     void addStation();
     void deleteStation();
@@ -88,4 +101,5 @@ class StationTab : public QWidget {
     QPushButton* validateButton_ = nullptr;
     QLabel* indexMirror_ = nullptr;
     StationOrbitPanel* orbitPanel_ = nullptr;
+    PendingLabel* pending_ = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "core/scenario/day_dates.h"
 #include "core/text/text_rules.h"
 #include "widgets/common/message_box.h"
+#include "widgets/common/pending_label.h"
 #include "widgets/common/selection.h"
 #include "widgets/orbit/orbit_panels.h"
 #include "widgets/tabs/station_tab.h"
@@ -81,6 +82,7 @@ void StationTab::showRow(int i) {
     xAngle_->setText(row.ArotX);
     yAngle_->setText(row.ArotY);
     zAngle_->setText(row.ArotZ);
+    pending_->formShown();
 }
 
 void StationTab::reset() {
@@ -99,6 +101,7 @@ void StationTab::reset() {
     epochDate_->setSelectedDate(DateFromDayCount(0));
     SetIndexQuietly(epochHour_, 0);
     SetIndexQuietly(epochMinute_, 0);
+    pending_->formShown();
 }
 
 void StationTab::clearStations() {
@@ -118,6 +121,7 @@ void StationTab::showStations(const QStringList& names) {
                     std::clamp(qRound(LeadingNumber(first.EpochHour)), 0, epochHour_->count() - 1));
     SetIndexQuietly(epochMinute_,
                     std::clamp(qRound(LeadingNumber(first.EpochMinute)), 0, epochMinute_->count() - 1));
+    pending_->formShown();
 }
 
 void StationTab::toggleClassRotation() {
@@ -134,7 +138,7 @@ void StationTab::changePlanet() {
     setPlanet(planetList_->currentText());
 }
 
-void StationTab::validateStation() {
+StationControlTexts StationTab::formTexts() const {
     StationControlTexts texts;
     texts.name = nameList_->currentText();
     texts.classRotation = classRotation_->isChecked();
@@ -149,6 +153,33 @@ void StationTab::validateStation() {
     texts.periapsisLongitude = periapsisLongitude_->text();
     texts.meanLongitude = meanLongitude_->text();
     texts.refPlanet = planet_->text();
+
+    return texts;
+}
+
+QStringList StationTab::formValues() const {
+    const StationControlTexts texts = formTexts();
+    return {texts.name,
+            texts.classRotation ? QStringLiteral("class rotation") : QString(),
+            texts.rotationFrequency,
+            texts.xAngle,
+            texts.yAngle,
+            texts.zAngle,
+            texts.semiMajorAxis,
+            texts.excentricity,
+            texts.inclination,
+            texts.ascendingNodeLongitude,
+            texts.periapsisLongitude,
+            texts.meanLongitude,
+            texts.refPlanet,
+            className_->text(),
+            epochDate_->selectedDate().toString(Qt::ISODate),
+            epochHour_->currentText(),
+            epochMinute_->currentText()};
+}
+
+void StationTab::validateStation() {
+    const StationControlTexts texts = formTexts();
 
     // A station typed into an empty list becomes row 0, whatever row was shown before.
     ScenarioDocument& document = session_.document();
@@ -214,6 +245,7 @@ void StationTab::validateStation() {
     refillNames(names, i);
     selectRow(i);
     emit stationStored();
+    emit edited("validation of station " + texts.name, "Validated station " + texts.name);
 }
 
 void StationTab::addStation() {
@@ -225,6 +257,8 @@ void StationTab::addStation() {
         SetCheckedQuietly(classRotation_, true);
         toggleClassRotation();
     }
+    pending_->formShown();
+    emit edited(QStringLiteral("addition of a station"), QString());
 }
 
 void StationTab::deleteStation() {
@@ -246,6 +280,7 @@ void StationTab::deleteStation() {
     if (n <= 1) {
         reset();
         emit stationDeleted();
+        emit edited("deletion of station " + name, QString());
         return;
     }
     const int i = ListedRow(session_.currentStation(), n);
@@ -260,4 +295,15 @@ void StationTab::deleteStation() {
     if (i > 0) setCurrentRow(i - 1, NumberText(i - 1));
     selectRow(ListedRow(session_.currentStation(), session_.stationCount()));
     emit stationDeleted();
+    emit edited("deletion of station " + name, QString());
+}
+
+void StationTab::showRestored(const QStringList& names, int row) {
+    reset();
+    if (names.isEmpty()) {
+        setCurrentRow(0, QStringLiteral("0"));
+        return;
+    }
+    refillNames(names, -1);
+    selectRow(ListedRow(row, static_cast<int>(names.size())));
 }
