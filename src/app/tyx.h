@@ -45,6 +45,7 @@ class TYX : public QMainWindow {
     void save();
     void saveAs();
     void runSaveAsDialog();
+    void showChanges();
     void deleteScenarioFiles();
     void exit();
     void showInformation();
@@ -81,6 +82,7 @@ class TYX : public QMainWindow {
     QAction* openAction_ = nullptr;
     QAction* saveAction_ = nullptr;
     QAction* saveAsAction_ = nullptr;
+    QAction* changesAction_ = nullptr;
     QAction* deleteAction_ = nullptr;
     QAction* exitAction_ = nullptr;
     QAction* informationAction_ = nullptr;
