@@ -190,6 +190,31 @@ class ScenarioChangesTest : public QObject {
         QVERIFY2(shown.summary.startsWith("No changes"), qPrintable(shown.summary));
     }
 
+    // A file whose lines end in LF alone: a save ends each with CR LF, so every line changes, and
+    // the line on disk is marked with its ending, the only thing that tells the two apart.
+    void lineEndsAloneAreChanges() {
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
+        auto w = MissionInOwnForm(sim, boxes);
+        const QByteArray saved = sim.ScenarioBytes("Mission.scn");
+        sim.WriteScenario("Mission.scn", QByteArray(saved).replace("\r\n", "\n"));
+        ShownChanges shown;
+        QVERIFY(ShowChanges(*w, shown));
+        VERIFY_SCRIPT_DONE(boxes);
+        const QList<QByteArray> lines = FileLines(saved);
+        const QString count = QString::number(lines.size());
+        QCOMPARE(shown.summary.section(u'\n', 0, 0), "A save would remove " + count +
+                                                         " lines of the file on disk and add " + count +
+                                                         " lines, in 1 place.");
+        QStringList expected;
+        for (int i = 0; i < lines.size(); ++i)
+            expected << "-" + QString::number(i + 1) + u' ' + QString::fromLatin1(lines[i]) + "  [LF]";
+        for (int i = 0; i < lines.size(); ++i)
+            expected << "+" + QString::number(i + 1) + u' ' + QString::fromLatin1(lines[i]);
+        QCOMPARE(shown.changed, expected);
+        QVERIFY(shown.coloured);
+    }
+
     // Without a file to compare with, every line a save would write shows as added.
     void everyLineAddedWithoutAFile_data() {
         QTest::addColumn<bool>("unreadable");
