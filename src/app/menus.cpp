@@ -1,6 +1,8 @@
 // The menu bar and its commands, the save prompt and the exit.
 #include "app/tyx.h"
 #include "core/editing/editor_session.h"
+#include "core/editing/scenario_saving.h"
+#include "core/io/file_access.h"
 #include "widgets/common/message_box.h"
 #include "widgets/common/modal.h"
 #include "widgets/dialogs/about_dialog.h"
@@ -10,6 +12,7 @@
 #include "widgets/dialogs/load_dialog.h"
 #include "widgets/dialogs/planetary_system_information.h"
 #include "widgets/dialogs/save_as_dialog.h"
+#include "widgets/dialogs/scenario_changes_window.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -30,6 +33,7 @@ void TYX::buildMenus() {
     openAction_ = item(files, "Menu12", "&Open", true, &TYX::openFromDialog);
     saveAction_ = item(files, "Menu13", "&Save", false, &TYX::save);
     saveAsAction_ = item(files, "Menu14", "S&ave as", false, &TYX::saveAs);
+    changesAction_ = item(files, "MenuChanges", "Show &changes", false, &TYX::showChanges);
     deleteAction_ = item(files, "Menu11", "&Delete a scenario file", true, &TYX::deleteScenarioFiles);
     files->addSeparator()->setObjectName("Menu15");
     exitAction_ = item(files, "Menu16", "&Exit", true, &TYX::exit);
@@ -107,6 +111,19 @@ void TYX::runSaveAsDialog() {
         },
         this);
     ExecModal(&dialog);
+}
+
+// What "&Save" would write, against the file on disk under the scenario's name.
+void TYX::showChanges() {
+    const QString path = session_->filePath();
+    FileOnDisk onDisk;
+    if (const auto bytes = ReadWholeFile(path)) {
+        onDisk = {FileOnDisk::State::Read, *bytes};
+    } else {
+        onDisk.state = FileExists(path) ? FileOnDisk::State::Unreadable : FileOnDisk::State::Missing;
+    }
+    ScenarioChangesWindow window(session_->fileName(), onDisk, SessionSaveBytes(*session_), this);
+    ExecModal(&window);
 }
 
 void TYX::deleteScenarioFiles() {

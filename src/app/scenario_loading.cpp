@@ -25,6 +25,7 @@ bool TYX::openScenario(const QString& fileName, const QString& description, bool
     }
     saveAction_->setEnabled(true);
     saveAsAction_->setEnabled(true);
+    changesAction_->setEnabled(true);
     fileCaption_->setText("Scenario file");
     fileNameMirror_->show();
     splash_->hide();
@@ -61,8 +62,7 @@ bool TYX::openScenario(const QString& fileName, const QString& description, bool
 
 bool TYX::saveScenario(const QString& fileName) {
     // Only what the user changed is written anew; the rest of the file as it was read.
-    const QByteArray bytes =
-        SavedScenarioBytes(session_->documentToSave(), session_->stationCount(), session_->shipCount());
+    const QByteArray bytes = SessionSaveBytes(*session_);
     QString error;
     if (!WriteWholeFile(fileName, bytes, &error)) {
         ShowMessage(this,

@@ -48,6 +48,7 @@ class TYX : public QMainWindow {
     void save();
     void saveAs();
     void runSaveAsDialog();
+    void showChanges();
     void deleteScenarioFiles();
     void exit();
     void showInformation();
@@ -98,6 +99,7 @@ class TYX : public QMainWindow {
     QAction* openAction_ = nullptr;
     QAction* saveAction_ = nullptr;
     QAction* saveAsAction_ = nullptr;
+    QAction* changesAction_ = nullptr;
     QAction* deleteAction_ = nullptr;
     QAction* exitAction_ = nullptr;
     QAction* informationAction_ = nullptr;

@@ -1,12 +1,15 @@
 // Takes pictures of the main window with a scenario loaded and of each dialog, for the
 // README and for checking by eye that every caption fits. Run it on a 1280x800 screen:
 //   xvfb-run -s "-screen 0 1280x800x24" build/tests/app/app_screenshots docs/screenshots
+// With SKELVAN_SCREENSHOT_HOLD_MS set, the changes window stays that long on the screen, for a
+// picture of the whole screen (import -window root) beside the program's own.
 #include "app_fixture.h"
 #include "widgets/dialogs/about_dialog.h"
 #include "widgets/dialogs/delete_dialog.h"
 #include "widgets/dialogs/save_as_dialog.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QDir>
 #include <QListWidget>
 #include <QPushButton>
@@ -74,6 +77,24 @@ int main(int argc, char** argv) {
         QWidget* help = FindControl<QWidget>(w, "HelpWindow");
         ok &= Save(help, folder, "help_window.png");
         help->hide();
+
+        // What a save would change: Plain.scn, written in an older form than the editor's, with
+        // its date moved by a day.
+        boxes.Expect("Do you wish to save Mission.scn ?", "Skelvan Scenario Editor", MsgButtons::OkCancel,
+                     MsgIcon::None, MsgResult::Cancel);
+        dialogs.Expect("LoadFile", [&](QDialog* d) {
+            ClickEntry(FindControl<QListWidget>(*d, "FilelisttoLoad"), "Plain.scn");
+            Click(FindControl<QPushButton>(*d, "Command1"));
+        });
+        ChooseMenuItem(w, "Menu12");
+        PickDate(FindControl<QCalendarWidget>(w, "Calendar"), QDate(2001, 3, 14));
+        dialogs.Expect("ScenarioChanges", [&](QDialog* d) {
+            ok &= Save(d, folder, "changes_window.png");
+            const int hold = qEnvironmentVariableIntValue("SKELVAN_SCREENSHOT_HOLD_MS");
+            if (hold > 0) QTest::qWait(hold);
+            Click(FindControl<QPushButton>(*d, "ScenarioChangesClose"));
+        });
+        ChooseMenuItem(w, "MenuChanges");
     }
     return ok ? 0 : 1;
 }

@@ -64,6 +64,9 @@ class MainWindowTest : public QObject {
         QTest::newRow("save as") << "Menu14"
                                  << "Menu1"
                                  << "S&ave as" << false;
+        QTest::newRow("show changes") << "MenuChanges"
+                                      << "Menu1"
+                                      << "Show &changes" << false;
         QTest::newRow("delete") << "Menu11"
                                 << "Menu1"
                                 << "&Delete a scenario file" << true;
@@ -115,7 +118,8 @@ class MainWindowTest : public QObject {
         QStringList files;
         for (QAction* item : FindControl<QMenu>(*w, "Menu1")->actions())
             files.append(item->objectName() + (item->isSeparator() ? " separator" : ""));
-        QCOMPARE(files, QStringList({"Menu12", "Menu13", "Menu14", "Menu11", "Menu15 separator", "Menu16"}));
+        QCOMPARE(files, QStringList({"Menu12", "Menu13", "Menu14", "MenuChanges", "Menu11",
+                                     "Menu15 separator", "Menu16"}));
         // The platform's own keys for the file commands.
         QCOMPARE(FindControl<QAction>(*w, "Menu12")->shortcuts(),
                  QKeySequence::keyBindings(QKeySequence::Open));

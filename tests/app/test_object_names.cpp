@@ -82,8 +82,9 @@ class ObjectNamesTest : public QObject {
             const char* action;
             const char* dialog;
         };
-        for (const Opened& open : {Opened{"Menu12", "LoadFile"}, Opened{"Menu14", "SaveAs"},
-                                   Opened{"Menu11", "DeleteFile"}, Opened{"Menu22", "About"}}) {
+        for (const Opened& open :
+             {Opened{"Menu12", "LoadFile"}, Opened{"Menu14", "SaveAs"}, Opened{"Menu11", "DeleteFile"},
+              Opened{"Menu22", "About"}, Opened{"MenuChanges", "ScenarioChanges"}}) {
             DialogScript dialogs;
             dialogs.Expect(open.dialog, [&found](QDialog* dialog) {
                 found += NamedObjects(dialog);

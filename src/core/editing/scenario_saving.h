@@ -5,4 +5,9 @@
 
 #include <QByteArray>
 
+class EditorSession;
+
 QByteArray SavedScenarioBytes(const ScenarioDocument& document, int stationCount, int shipCount);
+// The bytes "&Save" writes for the session's open scenario. Saving and the view of what a save
+// would change both take them from here, so the two can never differ.
+QByteArray SessionSaveBytes(const EditorSession& session);
