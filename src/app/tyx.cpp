@@ -38,6 +38,7 @@ TYX::TYX(QWidget* parent) : QMainWindow(parent), session_(new EditorSession(this
     scenarioMirror_->hide();
 
     buildMenus();
+    setAcceptDrops(true);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
