@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QMetaObject>
 
 int main(int argc, char** argv) {
     QStringList arguments;
@@ -18,5 +19,11 @@ int main(int argc, char** argv) {
     TYX window;
     if (!window.StartedUp()) return 1;
     window.show();
+    // The FILE opens once the window is up and the event loop runs, as if the user had loaded it.
+    if (!line.paths.isEmpty()) {
+        const QString path = line.paths.first();
+        QMetaObject::invokeMethod(
+            &window, [&window, path] { window.OpenFromCommandLine(path); }, Qt::QueuedConnection);
+    }
     return app.exec();
 }

@@ -31,6 +31,7 @@ void TYX::buildMenus() {
     QMenu* files = menuBar()->addMenu("&Files");
     files->setObjectName("Menu1");
     openAction_ = item(files, "Menu12", "&Open", true, &TYX::openFromDialog);
+    recentMenu_ = addRecentMenu(files);
     saveAction_ = item(files, "Menu13", "&Save", false, &TYX::save);
     saveAsAction_ = item(files, "Menu14", "S&ave as", false, &TYX::saveAs);
     changesAction_ = item(files, "MenuChanges", "Show &changes", false, &TYX::showChanges);

@@ -55,6 +55,7 @@ bool TYX::openScenario(const QString& fileName, const QString& description, bool
     if (tabs_->isHidden()) tabs_->show();
     // Only the Load button unlocks the information window; a double click or Enter does not.
     if (viaLoadButton) informationAction_->setEnabled(true);
+    rememberScenario(fileName);
     startHistory();
     statusLine_->say("Loaded " + fileName);
     return true;
@@ -71,5 +72,6 @@ bool TYX::saveScenario(const QString& fileName) {
                     "Saving failed", MsgButtons::Ok, MsgIcon::Exclamation);
         return false;
     }
+    rememberScenario(fileName);
     return true;
 }

@@ -41,6 +41,7 @@ TYX::TYX(QWidget* parent) : QMainWindow(parent), session_(new EditorSession(this
     statusLine_ = new StatusLine(this);
     setStatusBar(statusLine_);
     buildMenus();
+    setAcceptDrops(true);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);

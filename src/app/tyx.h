@@ -11,8 +11,12 @@ class EditorSession;
 class EnvironmentTab;
 class PlanetarySystemInformation;
 class QAction;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QLabel;
 class QMenu;
+class QMimeData;
 class QTabWidget;
 class ShipTab;
 class StationTab;
@@ -29,9 +33,17 @@ class TYX : public QMainWindow {
     bool StartedUp() const { return startedUp_; }
     // The open scenario, the folders and the catalogs, for those who read the editor's state.
     const EditorSession& session() const { return *session_; }
+    // The FILE of the command line, opened as the Load button opens it: a bare name from the
+    // scenario folder, any other path (relative to the folder the editor was started in) only
+    // when it leads into that folder; else a box says so and nothing changes.
+    void OpenFromCommandLine(const QString& path);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // A scenario file of the scenario folder dropped on the window is opened as "&Open" would.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     // Start-up (startup.cpp).
@@ -84,6 +96,18 @@ class TYX : public QMainWindow {
 
     void wireTabs();
 
+    // Opening from outside the load dialog, and the recent scenarios (file_opening.cpp).
+    // Opens a file of the scenario folder as the Load button does, its description read as the
+    // load dialog reads it.
+    bool openAsLoadButton(const QString& name);
+    QString droppedScenario(const QMimeData* data) const;
+    QMenu* addRecentMenu(QMenu* files);
+    void enableRecentMenu();
+    void listRecentScenarios();
+    void openRecentScenario(const QString& name);
+    // A file loaded or saved, by its name or its path in the scenario folder, goes first.
+    void rememberScenario(const QString& fileNameOrPath);
+
     EditorSession* session_ = nullptr;
     bool startedUp_ = true;
     QTabWidget* tabs_ = nullptr;
@@ -109,6 +133,7 @@ class TYX : public QMainWindow {
     QAction* aboutAction_ = nullptr;
     PlanetarySystemInformation* informationWindow_ = nullptr;
     QWidget* helpWindow_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
     EditHistory history_;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;

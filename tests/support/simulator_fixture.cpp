@@ -1,6 +1,7 @@
 #include "support/simulator_fixture.h"
 
 #include "app/tyx.h"
+#include "core/editing/recent_scenarios.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,8 @@ QString TestDataFile(const QString& relative) {
 }
 
 SimulatorFixture::SimulatorFixture() : previousFolder_(QDir::currentPath()) {
+    // Each test starts with no recent scenarios, whatever the one before it opened.
+    RecentScenarios::ForgetAll();
     if (!dir_.isValid()) return;
     QDir root(dir_.path());
     ok_ = root.mkpath("start") && root.mkpath("sim/Config") && root.mkpath("sim/Scenarios");
@@ -21,6 +24,7 @@ SimulatorFixture::SimulatorFixture() : previousFolder_(QDir::currentPath()) {
 }
 
 SimulatorFixture::SimulatorFixture(const QString& installation) : previousFolder_(QDir::currentPath()) {
+    RecentScenarios::ForgetAll();
     if (!dir_.isValid()) return;
     ok_ = QFileInfo(installation).isDir() && CopyTree(installation) && QDir().mkpath(StartFolder());
     WriteSetting(QDir::toNativeSeparators(SimulatorFolder()));

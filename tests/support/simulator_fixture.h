@@ -1,7 +1,7 @@
 #pragma once
 // A simulator installation in a temporary folder, beside it a start folder whose setting
 // "tyx.cfg" names it, and the start folder as the working folder while the fixture lives: the
-// place a window test starts the editor from.
+// place a window test starts the editor from. Each fixture starts with no recent scenarios.
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>

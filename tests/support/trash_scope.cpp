@@ -2,6 +2,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
+
+StandardPathsAsInProgram::StandardPathsAsInProgram() : testMode_(QStandardPaths::isTestModeEnabled()) {
+    QStandardPaths::setTestModeEnabled(false);
+}
+
+StandardPathsAsInProgram::~StandardPathsAsInProgram() {
+    QStandardPaths::setTestModeEnabled(testMode_);
+}
 
 TrashInTemp::TrashInTemp(const QString& folder)
     : old_(qgetenv("XDG_DATA_HOME")), had_(qEnvironmentVariableIsSet("XDG_DATA_HOME")) {

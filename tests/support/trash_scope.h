@@ -7,6 +7,20 @@
 #include <QString>
 #include <optional>
 
+// The folders of QStandardPaths as the environment names them, as in the program, while it
+// lives: the test programs run in QStandardPaths' test mode, which would put the trash below
+// ~/.qttest whatever the environment says.
+class StandardPathsAsInProgram {
+  public:
+    StandardPathsAsInProgram();
+    ~StandardPathsAsInProgram();
+    StandardPathsAsInProgram(const StandardPathsAsInProgram&) = delete;
+    StandardPathsAsInProgram& operator=(const StandardPathsAsInProgram&) = delete;
+
+  private:
+    bool testMode_;
+};
+
 class TrashInTemp {
   public:
     explicit TrashInTemp(const QString& folder);
@@ -15,6 +29,7 @@ class TrashInTemp {
     TrashInTemp& operator=(const TrashInTemp&) = delete;
 
   private:
+    StandardPathsAsInProgram paths_;
     QByteArray old_;
     bool had_;
 };
@@ -27,5 +42,6 @@ class HomeInTemp {
     explicit HomeInTemp(const QString& home, const std::optional<QString>& dataHome = std::nullopt);
 
   private:
+    StandardPathsAsInProgram paths_;
     EnvironmentScope environment_;
 };
