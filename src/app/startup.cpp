@@ -3,8 +3,7 @@
 // configuration folder.
 #include "app/tyx.h"
 #include "core/editing/editor_session.h"
-#include "core/installation/class_catalogs.h"
-#include "core/installation/dock_catalog.h"
+#include "core/installation/installed_catalogs.h"
 #include "core/installation/settings.h"
 #include "core/io/file_access.h"
 #include "widgets/common/message_box.h"
@@ -16,7 +15,6 @@
 #include "widgets/tabs/station_tab.h"
 
 #include <QDir>
-#include <algorithm>
 
 namespace {
 // Reads the first line of the setting; empty when the file is missing or unreadable.
@@ -73,12 +71,10 @@ bool TYX::locateSimulator() {
 void TYX::readSkelvanConfiguration() {
     SessionFolders folders = session_->folders();
     const auto bytes = ReadWholeFile(WithSeparator(folders.simulator) + "skelvan.cfg");
-    const SkelvanFolders named = ReadSkelvanCfg(bytes.value_or(QByteArray()));
-    // The values start with the separator ("\Config\"), except for a drive root, which ends in one.
-    QString base = folders.simulator;
-    if ((base.endsWith(u'\\') || base.endsWith(u'/')) && named.configDir.startsWith(u'\\')) base.chop(1);
-    folders.config = base + named.configDir;
-    folders.scenario = base + named.scenarioDir;
+    const InstallationFolders found =
+        FoldersOfInstallation(folders.simulator, ReadSkelvanCfg(bytes.value_or(QByteArray())));
+    folders.config = found.config;
+    folders.scenario = found.scenario;
     session_->setFolders(folders);
 }
 
@@ -107,28 +103,14 @@ void TYX::searchSimulatorFolder() {
 }
 
 void TYX::readCatalogs() {
-    const QString folder = session_->folders().config;
-    const QStringList files = ListFiles(folder, QStringLiteral("*.cfg"));
-    const QString platformFolder = PlatformPath(folder);
-    QStringList unreadable;
-    CatalogBuilder builder;
-    // Each file is read once for the three catalogs; the station class files are kept only
-    // until their dock ports are counted.
-    QHash<QString, QByteArray> stationClassFiles;
+    InstalledCatalogReader reader(session_->folders().config);
     {
-        StartUpProgress progress(files.size());
-        for (const QString& name : files) {
-            const auto bytes = ReadListedFile(platformFolder, name);
-            if (bytes) {
-                builder.Add(name, *bytes);
-                if (builder.LastWasStationClass()) stationClassFiles.insert(name, *bytes);
-            } else {
-                unreadable.append(name);
-            }
+        StartUpProgress progress(reader.FileCount());
+        while (reader.ReadNext())
             progress.Advance();
-        }
     }
-    const ClassCatalogs catalogs = builder.Take();
+    InstalledCatalogs installed = reader.Finish();
+    const ClassCatalogs& catalogs = installed.classes;
 
     std::vector<PlanetarySystemEntry> systems;
     for (qsizetype i = 0; i < catalogs.planetarySystems.size(); ++i)
@@ -136,22 +118,12 @@ void TYX::readCatalogs() {
             PlanetarySystemEntry{catalogs.planetarySystems[i], catalogs.planetarySystemFiles[i]});
     session_->setPlanetarySystems(std::move(systems));
     session_->setClasses(catalogs.spacecraftClasses, catalogs.stationClasses);
-
-    // One dock entry per station class file, named by the file less ".cfg"; a file that cannot
-    // be read counts as one without a dock list.
-    std::vector<StationClassDock> docks;
-    for (const QString& file : catalogs.stationClassFiles) {
-        const auto kept = stationClassFiles.constFind(file);
-        const auto bytes =
-            kept != stationClassFiles.constEnd() ? std::optional(*kept) : ReadWholeFile(folder + file);
-        docks.push_back(StationClassDock{file.left(std::max<qsizetype>(file.size() - 4, 0)),
-                                         bytes ? DockListCount(*bytes) : -1});
-    }
-    session_->setStationClassDocks(std::move(docks));
+    session_->setStationClassDocks(std::move(installed.docks));
 
     environmentTab_->showPlanetarySystems();
     shipTab_->showClasses();
     stationTab_->showClasses();
-    if (!unreadable.isEmpty())
-        ShowMessage(this, UnreadableFilesText(unreadable), "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
+    if (!installed.unreadable.isEmpty())
+        ShowMessage(this, UnreadableFilesText(installed.unreadable), "Warning", MsgButtons::Ok,
+                    MsgIcon::Exclamation);
 }

@@ -3,17 +3,13 @@
 // scenario, the folders, the catalogs of the installation, the bodies of the current
 // planetary system, the rows the tabs show and the file name live here and nowhere else; the
 // windows show them and ask the session to change them. Each change is told by a signal.
+#include "core/installation/dock_catalog.h"
 #include "core/scenario/scenario_document.h"
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <vector>
-
-struct StationClassDock {
-    QString className;  // the class file name without ".cfg"
-    int dockCount = -1; // lines of the dock list; -1 without one
-};
 
 struct SessionFolders {
     QString start;     // the start folder, ending in the platform's separator

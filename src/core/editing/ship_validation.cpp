@@ -81,10 +81,7 @@ void OrbitingChecks(const ShipEditorTexts& t, const ShipPlanetData& planet, Coll
     const double y = LeadingNumber(t.rposY);
     const double z = LeadingNumber(t.rposZ);
     if (std::sqrt(x * x + y * y + z * z) <= (planetChosen ? planet.meanRadius : 0.0))
-        c.Fail(QStringLiteral(
-                   "The ship is located inside the planet; adjust the position parameters relative to "
-                   "reference."),
-               true);
+        c.Fail(kShipInsidePlanet, true);
 }
 
 void ClassCheck(const ShipEditorTexts& t, Collector& c, bool endsGroup) {

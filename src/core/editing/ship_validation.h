@@ -32,3 +32,7 @@ ShipValidation ValidateShip(const ShipEditorTexts& texts, const ShipPlanetData& 
                             const QStringList& otherNames);
 
 inline const QString kShipValidationTitle = QStringLiteral("Ship parameter validation not accepted !");
+
+// The message of an orbiting ship placed inside its planet.
+inline const QString kShipInsidePlanet = QStringLiteral(
+    "The ship is located inside the planet; adjust the position parameters relative to reference.");

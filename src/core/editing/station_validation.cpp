@@ -43,14 +43,12 @@ QStringList StationValidationMessages(const StationControlTexts& texts,
         // The periapsis must stay above the atmosphere; touching its upper limit is refused.
         const double floor = planet->meanRadius + planet->atmosphereLimit;
         if (excentricityIsNumber && axisIsNumber && e < 1 && a > floor && a * (1 - e) <= floor)
-            messages << "The station orbit crosses the planet atmosphere or the planet surface; check the "
-                        "excentricity or the semi-major axis.";
+            messages << kStationOrbitCrossesPlanet;
     }
     if (!axisIsNumber) messages << "The station orbit semi-major axis is not correct.";
     if (planet && axisIsNumber && a < planet->meanRadius)
-        messages << "The station orbit semi-major axis is equal to " + NumberText(a) +
-                        " m although the mean radius of " + texts.refPlanet + " is equal to " +
-                        NumberText(planet->meanRadius) + "m";
+        messages << kStationAxisBelowRadius + NumberText(a) + " m although the mean radius of " +
+                        texts.refPlanet + " is equal to " + NumberText(planet->meanRadius) + "m";
     if (!excentricityIsNumber || e >= 1 || e < 0) messages << "The station excentricity is not correct.";
     if (!IsANumber(texts.inclination)) messages << "The station orbit inclination is not correct.";
     if (!IsANumber(texts.ascendingNodeLongitude))

@@ -38,3 +38,11 @@ QStringList StationValidationMessages(const StationControlTexts& texts,
                                       const QStringList& otherNames);
 
 inline const QString kStationValidationTitle = QStringLiteral("Station parameter validation not accepted !");
+
+// The messages of the orbit against the planet: a periapsis in the atmosphere or below the
+// surface, and a semi-major axis below the mean radius (this one goes on with the figures).
+inline const QString kStationOrbitCrossesPlanet = QStringLiteral(
+    "The station orbit crosses the planet atmosphere or the planet surface; check the excentricity or "
+    "the semi-major axis.");
+inline const QString kStationAxisBelowRadius =
+    QStringLiteral("The station orbit semi-major axis is equal to ");

@@ -32,3 +32,9 @@ SkelvanFolders ReadSkelvanCfg(const QByteArray& bytes) {
     if (!folders.hasScenarioDir) folders.scenarioDir = kDefaultScenarioDir;
     return folders;
 }
+
+InstallationFolders FoldersOfInstallation(const QString& simulatorFolder, const SkelvanFolders& named) {
+    QString base = simulatorFolder;
+    if ((base.endsWith(u'\\') || base.endsWith(u'/')) && named.configDir.startsWith(u'\\')) base.chop(1);
+    return InstallationFolders{base + named.configDir, base + named.scenarioDir};
+}

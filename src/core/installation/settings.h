@@ -19,5 +19,14 @@ struct SkelvanFolders {
 // the simulator's own default folder ("\Config\" or "\Scenarios\").
 SkelvanFolders ReadSkelvanCfg(const QByteArray& bytes);
 
+// The configuration and scenario folders: the simulator folder text followed by the values of
+// "skelvan.cfg", which start with the separator ("\Config\") except after a drive root,
+// which ends in one.
+struct InstallationFolders {
+    QString config;
+    QString scenario;
+};
+InstallationFolders FoldersOfInstallation(const QString& simulatorFolder, const SkelvanFolders& named);
+
 inline const QString kDefaultConfigDir = QStringLiteral("\\Config\\");
 inline const QString kDefaultScenarioDir = QStringLiteral("\\Scenarios\\");

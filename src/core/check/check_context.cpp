@@ -1,0 +1,74 @@
+#include "core/check/check_context.h"
+
+#include "core/editing/location_trees.h"
+#include "core/installation/base_catalog.h"
+#include "core/installation/planetary_system_data.h"
+#include "core/io/file_access.h"
+#include "core/text/text_rules.h"
+
+#include <algorithm>
+#include <cmath>
+
+QString CheckKey(const QString& name) {
+    return UCase(Trim(name));
+}
+
+CheckContext::CheckContext(const QString& configFolder, const InstalledCatalogs& catalogs)
+    : configFolder_(configFolder) {
+    for (const QString& name : catalogs.classes.spacecraftClasses)
+        spacecraftClasses_.insert(CheckKey(name));
+    for (const QString& name : catalogs.classes.stationClasses)
+        stationClasses_.insert(CheckKey(name));
+    const ClassCatalogs& classes = catalogs.classes;
+    for (qsizetype i = 0; i < classes.planetarySystems.size() && i < classes.planetarySystemFiles.size();
+         ++i) {
+        const QString& file = classes.planetarySystemFiles[i];
+        systemFiles_.insert(CheckKey(classes.planetarySystems[i]), file);
+        // The simulator finds a system by its file's name too.
+        const QString byFile = CheckKey(file.left(std::max<qsizetype>(file.size() - 4, 0)));
+        if (!systemFiles_.contains(byFile)) systemFiles_.insert(byFile, file);
+    }
+}
+
+bool CheckContext::SpacecraftClassInstalled(const QString& className) const {
+    return spacecraftClasses_.contains(CheckKey(className));
+}
+
+bool CheckContext::StationClassInstalled(const QString& className) const {
+    return stationClasses_.contains(CheckKey(className));
+}
+
+bool CheckContext::SystemInstalled(const QString& systemName) const {
+    return systemFiles_.contains(CheckKey(systemName));
+}
+
+const SystemBases& CheckContext::Bases(const QString& systemName) {
+    const QString key = CheckKey(systemName);
+    const auto found = bases_.constFind(key);
+    if (found != bases_.constEnd()) return *found;
+
+    SystemBases bases;
+    const QString file = systemFiles_.value(key, systemName + QStringLiteral(".cfg"));
+    if (const auto bytes = ReadWholeFile(configFolder_ + file)) {
+        bases.readable = true;
+        const QString folder = configFolder_;
+        const QStringList catalog = BuildBaseCatalog(
+            BodyList(*bytes), [&folder](const QString& name) { return ReadWholeFile(folder + name); });
+        for (const QString& entry : catalog) {
+            const BaseCatalogParts parts = SplitBaseCatalogEntry(entry);
+            const double pads = LeadingNumber(parts.pads);
+            int& count = bases.padsByBody[CheckKey(parts.body)][CheckKey(parts.name)];
+            // A base listed twice shows twice in the pad tree; a ship may stand on either.
+            count = std::max(count, pads > 0 ? static_cast<int>(std::min(std::floor(pads), 32767.0)) : 0);
+        }
+    }
+    return *bases_.insert(key, bases);
+}
+
+const CheckedPlanet& CheckContext::Planet(const QString& path) {
+    const auto found = planets_.constFind(path);
+    if (found != planets_.constEnd()) return *found;
+    CheckedPlanet planet{path, std::nullopt};
+    if (const auto bytes = ReadWholeFile(path)) planet.file = ReadPlanetFile(*bytes);
+    return *planets_.insert(path, planet);
+}

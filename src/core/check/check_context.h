@@ -1,0 +1,53 @@
+#pragma once
+// What the checks of the rows need from the installation, each file of it read once for all
+// the scenarios checked: the installed classes and planetary systems, the bodies and bases of
+// a system, and the planet files.
+#include "core/installation/installed_catalogs.h"
+#include "core/installation/planet_file.h"
+
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The bases of a planetary system's bodies, as the pad tree is built from them.
+struct SystemBases {
+    bool readable = false; // false: the system file could not be read, so no body is known
+    // Pad counts by upper-cased, trimmed body and base name.
+    QHash<QString, QHash<QString, int>> padsByBody;
+};
+
+// A planet file as the validations read it; no file when it cannot be read.
+struct CheckedPlanet {
+    QString path;
+    std::optional<PlanetFile> file;
+};
+
+class CheckContext {
+  public:
+    // The configuration folder text ends in a separator.
+    CheckContext(const QString& configFolder, const InstalledCatalogs& catalogs);
+
+    const QString& ConfigFolder() const { return configFolder_; }
+    bool SpacecraftClassInstalled(const QString& className) const;
+    bool StationClassInstalled(const QString& className) const;
+    bool SystemInstalled(const QString& systemName) const;
+    // The bases of the system the scenario names, read from its file (the installed one, or the
+    // file its name would have, as the editor reads it).
+    const SystemBases& Bases(const QString& systemName);
+    // The planet file at that path of the configuration folder.
+    const CheckedPlanet& Planet(const QString& path);
+
+  private:
+    QString configFolder_;
+    QSet<QString> spacecraftClasses_;
+    QSet<QString> stationClasses_;
+    QHash<QString, QString> systemFiles_; // by upper-cased, trimmed system name
+    QHash<QString, SystemBases> bases_;
+    QHash<QString, CheckedPlanet> planets_;
+};
+
+// The form in which names are compared: blanks at both ends removed, letter case ignored, as
+// the location trees compare stations and bases.
+QString CheckKey(const QString& name);

@@ -1,0 +1,15 @@
+#pragma once
+// The scenario files a check goes through: each file named, the ".scn" files of each folder
+// named (its sub-folders too when asked), in the order named, each folder's files by name.
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+struct ScenarioFileEntry {
+    QString path;  // to open
+    QString shown; // in the report: the path as the user named it, or the folder named and the name
+};
+
+// Relative paths are taken from the working folder, and shown as named.
+std::vector<ScenarioFileEntry> ScenarioFilesToCheck(const QStringList& paths, const QString& workingFolder,
+                                                    bool recursive);

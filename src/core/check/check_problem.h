@@ -1,0 +1,44 @@
+#pragma once
+// What the check of a scenario file finds: one problem of a row (a station or a ship) or of
+// the whole file, with the message a user reads and a key that other programs can rely on.
+#include <QString>
+#include <vector>
+
+enum class CheckProblemKind {
+    Unreadable,         // the file cannot be read
+    NoSystem,           // the file names no planetary system
+    SystemNotInstalled, // its planetary system is not installed
+    NoFocusShip,        // the file names no focus ship
+    FocusShipMissing,   // the focus ship is not one of the ships
+    Validation,         // a check of the station or ship validation failed
+    ClassNotInstalled,  // the station or ship class is not installed
+    BaseMissing,        // the body has no base of that name
+    PadMissing,         // the base has no pad of that number
+    PadTaken,           // another ship stands on the pad already
+    PortTaken,          // another ship is docked at the port already
+    StationMissing,     // the ship is docked at a station the file does not hold
+    PeriapsisBelowSurface,
+    PeriapsisInAtmosphere,
+};
+
+// The key of a kind, as the JSON report gives it ("ship-class-not-installed" is written
+// "class-not-installed" with the row "ship").
+QString CheckProblemKey(CheckProblemKind kind);
+
+enum class CheckRow { File, Station, Ship };
+// "station", "ship", or empty for the file.
+QString CheckRowWord(CheckRow row);
+
+struct CheckProblem {
+    CheckRow row = CheckRow::File;
+    QString name; // the station's or ship's name; empty for the file
+    CheckProblemKind kind = CheckProblemKind::Validation;
+    QString message;
+    bool operator==(const CheckProblem&) const = default;
+};
+
+struct FileCheck {
+    QString file; // as the report shows it
+    bool readable = true;
+    std::vector<CheckProblem> problems; // in file order, then row order
+};

@@ -1,0 +1,117 @@
+#include "core/check/check_report.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+QString CheckProblemKey(CheckProblemKind kind) {
+    switch (kind) {
+    case CheckProblemKind::Unreadable:
+        return QStringLiteral("unreadable");
+    case CheckProblemKind::NoSystem:
+        return QStringLiteral("no-system");
+    case CheckProblemKind::SystemNotInstalled:
+        return QStringLiteral("system-not-installed");
+    case CheckProblemKind::NoFocusShip:
+        return QStringLiteral("no-focus-ship");
+    case CheckProblemKind::FocusShipMissing:
+        return QStringLiteral("focus-ship-missing");
+    case CheckProblemKind::Validation:
+        return QStringLiteral("validation");
+    case CheckProblemKind::ClassNotInstalled:
+        return QStringLiteral("class-not-installed");
+    case CheckProblemKind::BaseMissing:
+        return QStringLiteral("base-missing");
+    case CheckProblemKind::PadMissing:
+        return QStringLiteral("pad-missing");
+    case CheckProblemKind::PadTaken:
+        return QStringLiteral("pad-taken");
+    case CheckProblemKind::PortTaken:
+        return QStringLiteral("port-taken");
+    case CheckProblemKind::StationMissing:
+        return QStringLiteral("station-missing");
+    case CheckProblemKind::PeriapsisBelowSurface:
+        return QStringLiteral("periapsis-below-surface");
+    case CheckProblemKind::PeriapsisInAtmosphere:
+        return QStringLiteral("periapsis-in-atmosphere");
+    }
+    return QString();
+}
+
+QString CheckRowWord(CheckRow row) {
+    switch (row) {
+    case CheckRow::Station:
+        return QStringLiteral("station");
+    case CheckRow::Ship:
+        return QStringLiteral("ship");
+    case CheckRow::File:
+        break;
+    }
+    return QString();
+}
+
+int CheckReport::FilesWithProblems() const {
+    int count = 0;
+    for (const FileCheck& file : files)
+        count += file.problems.empty() ? 0 : 1;
+    return count;
+}
+
+int CheckReport::Problems() const {
+    int count = 0;
+    for (const FileCheck& file : files)
+        count += static_cast<int>(file.problems.size());
+    return count;
+}
+
+QString ProblemLine(const QString& file, const CheckProblem& problem) {
+    if (problem.row == CheckRow::File) return file + QStringLiteral(": ") + problem.message;
+    return file + QStringLiteral(": ") + CheckRowWord(problem.row) + u' ' + problem.name +
+           QStringLiteral(": ") + problem.message;
+}
+
+namespace {
+QString Counted(int count, const char* one, const char* many) {
+    return QString::number(count) + u' ' + QLatin1String(count == 1 ? one : many);
+}
+} // namespace
+
+QString CountLine(const CheckReport& report) {
+    return Counted(static_cast<int>(report.files.size()), "file", "files") + QStringLiteral(", ") +
+           QString::number(report.FilesWithProblems()) + QStringLiteral(" with problems, ") +
+           Counted(report.Problems(), "problem", "problems");
+}
+
+QStringList ReportLines(const CheckReport& report) {
+    QStringList lines;
+    for (const FileCheck& file : report.files) {
+        for (const CheckProblem& problem : file.problems)
+            lines.append(ProblemLine(file.file, problem));
+    }
+    lines.append(CountLine(report));
+    return lines;
+}
+
+QByteArray ReportJson(const CheckReport& report) {
+    QJsonArray files;
+    for (const FileCheck& file : report.files) {
+        QJsonArray problems;
+        for (const CheckProblem& problem : file.problems) {
+            QJsonObject entry{
+                {"row", problem.row == CheckRow::File ? QStringLiteral("file") : CheckRowWord(problem.row)},
+                {"kind", CheckProblemKey(problem.kind)},
+                {"message", problem.message}};
+            if (problem.row != CheckRow::File) entry.insert("name", problem.name);
+            problems.append(entry);
+        }
+        files.append(QJsonObject{{"file", file.file}, {"readable", file.readable}, {"problems", problems}});
+    }
+    const QJsonObject counts{{"files", static_cast<int>(report.files.size())},
+                             {"filesWithProblems", report.FilesWithProblems()},
+                             {"problems", report.Problems()}};
+    const QJsonObject root{{"simulator", QDir::toNativeSeparators(report.simulatorFolder)},
+                           {"files", files},
+                           {"counts", counts}};
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The report of a check: one line per problem and a line with the counts, or one JSON
+// document with the same facts for other programs.
+#include "core/check/check_problem.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+struct CheckReport {
+    QString simulatorFolder;
+    std::vector<FileCheck> files; // in the order checked
+    int FilesWithProblems() const;
+    int Problems() const;
+};
+
+// "<file>: <station|ship> <name>: <message>", or "<file>: <message>" for the file as a whole.
+QString ProblemLine(const QString& file, const CheckProblem& problem);
+// "163 files, 2 with problems, 3 problems".
+QString CountLine(const CheckReport& report);
+// Every problem line in file order then row order, then the count line.
+QStringList ReportLines(const CheckReport& report);
+// The JSON document: the simulator folder, each file with its problems, and the counts.
+QByteArray ReportJson(const CheckReport& report);

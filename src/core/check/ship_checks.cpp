@@ -1,0 +1,150 @@
+// The ships of a scenario: their validation as the ship tab runs it, their class, the base,
+// pad, station and port they name, and their orbit against the planet.
+#include "core/check/row_checks.h"
+#include "core/editing/planet_orbit_data.h"
+#include "core/editing/ship_display.h"
+#include "core/editing/ship_validation.h"
+#include "core/text/text_rules.h"
+
+#include <QHash>
+#include <QSet>
+#include <cmath>
+
+namespace {
+// The planet data the validation of an orbiting ship reads.
+ShipPlanetData ValidationPlanet(const ShipEditorTexts& texts, CheckContext& context) {
+    if (texts.status != ShipStatusChoice::Orbiting || Trim(texts.orbitingPlanet).isEmpty()) return {};
+    const CheckedPlanet& planet =
+        context.Planet(PlanetFileName(context.ConfigFolder(), texts.orbitingPlanet));
+    ShipPlanetData data;
+    data.planetFile = planet.path;
+    data.readable = planet.file.has_value();
+    data.meanRadius = planet.file ? planet.file->MeanRadius() : 0;
+    return data;
+}
+
+// The pad number a base line gives, as the pad tree numbers its pads from 1; 0 for none.
+int PadNumber(const QString& pad) {
+    const QString text = Trim(pad);
+    if (text.isEmpty()) return 0;
+    for (const QChar c : text)
+        if (!c.isDigit()) return 0;
+    const double value = LeadingNumber(text);
+    return value >= 1 && value <= 32767 ? static_cast<int>(value) : 0;
+}
+
+struct ShipRowChecker {
+    const ScenarioDocument& document;
+    CheckContext& context;
+    const SystemBases* bases;
+    QSet<QString> stations;
+    QHash<QString, QString> padsTaken;  // by base and pad: the first ship standing there
+    QHash<QString, QString> portsTaken; // by station and port: the first ship docked there
+    std::vector<CheckProblem>& problems;
+
+    void Add(const ShipRow& row, CheckProblemKind kind, const QString& message) {
+        problems.push_back({CheckRow::Ship, row.Name, kind, message});
+    }
+
+    void CheckLanded(const ShipRow& row) {
+        if (Trim(row.Base).isEmpty()) return; // placed by position, or told by the validation
+        const QString base = Trim(row.Base);
+        const QString pad = Trim(row.Pad);
+        if (bases && bases->readable) {
+            const auto body = bases->padsByBody.constFind(CheckKey(row.StatusRef));
+            const bool found = body != bases->padsByBody.constEnd() && body->contains(CheckKey(base));
+            const int number = PadNumber(pad);
+            if (!found)
+                Add(row, CheckProblemKind::BaseMissing,
+                    QStringLiteral("%1 has no base \"%2\".").arg(Trim(row.StatusRef), base));
+            else if (number < 1 || number > body->value(CheckKey(base)))
+                Add(row, CheckProblemKind::PadMissing,
+                    QStringLiteral("The base %1 has no pad \"%2\".").arg(base, pad));
+        }
+        const QString key = CheckKey(base) + QChar(0) + pad;
+        const auto taken = padsTaken.constFind(key);
+        if (taken != padsTaken.constEnd())
+            Add(row, CheckProblemKind::PadTaken,
+                QStringLiteral("Pad %1 of %2 is taken by the ship %3 already.").arg(pad, base, *taken));
+        else
+            padsTaken.insert(key, row.Name);
+    }
+
+    void CheckDocked(const ShipRow& row) {
+        if (Trim(row.DockedStation).isEmpty()) return; // told by the validation
+        const QString station = Trim(row.DockedStation);
+        const QString port = Trim(row.DockedPort);
+        if (!stations.contains(CheckKey(station)))
+            Add(row, CheckProblemKind::StationMissing,
+                QStringLiteral("The station \"%1\" is not in the scenario.").arg(station));
+        const QString key = CheckKey(station) + QChar(0) + port;
+        const auto taken = portsTaken.constFind(key);
+        if (taken != portsTaken.constEnd())
+            Add(row, CheckProblemKind::PortTaken,
+                QStringLiteral("Port %1 of %2 is taken by the ship %3 already.").arg(port, station, *taken));
+        else
+            portsTaken.insert(key, row.Name);
+    }
+
+    void CheckOrbit(const ShipRow& row, const ShipEditorTexts& texts, const ShipValidation& validation) {
+        if (Trim(texts.orbitingPlanet).isEmpty() || validation.failed.contains(kShipInsidePlanet)) return;
+        const CheckedPlanet& planet =
+            context.Planet(PlanetFileName(context.ConfigFolder(), texts.orbitingPlanet));
+        if (!planet.file) return;
+        const PlanetOrbitData data = PlanetOrbitDataOf(*planet.file);
+        OrbitInsight insight;
+        const QStringList elements =
+            texts.placement == ShipPlacement::ByElements ? ShipElementValues(document, row) : QStringList();
+        if (texts.placement == ShipPlacement::ByElements) {
+            if (elements.size() < 6) return;
+            insight = StationOrbitInsight(StationElementTexts{elements[0], elements[1], elements[2],
+                                                              elements[3], elements[4], elements[5]},
+                                          data);
+        } else {
+            insight = ShipOrbitInsight(
+                ShipStateTexts{row.RposX, row.RposY, row.RposZ, row.RvelX, row.RvelY, row.RvelZ}, data);
+        }
+        if (insight.Problem == OrbitInsightProblem::None)
+            AddPeriapsisProblem(insight.Figures.Periapsis, CheckRow::Ship, row.Name, texts.orbitingPlanet,
+                                problems);
+    }
+};
+} // namespace
+
+void CheckShips(const ScenarioDocument& document, int count, int stationCount, const SystemBases* bases,
+                CheckContext& context, std::vector<CheckProblem>& problems) {
+    const int rows = std::min(count, static_cast<int>(document.ShipTable.size()));
+    QStringList names;
+    for (int i = 0; i < rows; ++i)
+        names.append(document.ShipTable[std::size_t(i)].Name);
+    const std::vector<QStringList> others = OtherNamesOfRows(names);
+
+    ShipRowChecker checker{document, context, bases, {}, {}, {}, problems};
+    for (int k = 0; k < std::min(stationCount, static_cast<int>(document.StationTable.size())); ++k)
+        checker.stations.insert(CheckKey(document.StationTable[std::size_t(k)].Name));
+
+    for (int i = 0; i < rows; ++i) {
+        const ShipRow& row = document.ShipTable[std::size_t(i)];
+        const ShipEditorTexts texts = ShipDisplayTexts(document, row);
+        const ShipValidation validation =
+            ValidateShip(texts, ValidationPlanet(texts, context), others[std::size_t(i)]);
+        for (const QString& message : validation.failed)
+            checker.Add(row, CheckProblemKind::Validation, message);
+        if (!Trim(row.ClassName).isEmpty() && !context.SpacecraftClassInstalled(row.ClassName))
+            checker.Add(row, CheckProblemKind::ClassNotInstalled,
+                        QStringLiteral("The ship class \"%1\" is not installed.").arg(Trim(row.ClassName)));
+        switch (texts.status) {
+        case ShipStatusChoice::Landed:
+            checker.CheckLanded(row);
+            break;
+        case ShipStatusChoice::Docked:
+            checker.CheckDocked(row);
+            break;
+        case ShipStatusChoice::Orbiting:
+            checker.CheckOrbit(row, texts, validation);
+            break;
+        case ShipStatusChoice::None:
+            break;
+        }
+    }
+}
