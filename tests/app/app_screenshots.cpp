@@ -11,7 +11,10 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QDir>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -54,6 +57,22 @@ int main(int argc, char** argv) {
             tabs->setCurrentIndex(i);
             ok &= Save(&w, folder, pictures[i]);
         }
+        // The Edit menu after a step, over the ship tab with the status bar: the whole screen, as
+        // a grab of the window leaves the open menu out.
+        Type(FindControl<QLineEdit>(w, "ShipLandedHeading"), "90");
+        ClickNamed(w, "Command4");
+        Type(FindControl<QLineEdit>(w, "ShipLandedHeading"), "120");
+        auto* edit = FindControl<QMenu>(w, "MenuEdit");
+        w.menuBar()->setActiveAction(edit->menuAction());
+        QTest::qWait(200);
+        const QPixmap whole = QGuiApplication::primaryScreen()->grabWindow(0);
+        const bool grabbed = whole.save(folder + "/main_window_edit_menu.png");
+        std::printf("%s %s\n", grabbed ? "wrote" : "FAILED",
+                    qPrintable(folder + "/main_window_edit_menu.png"));
+        ok &= grabbed;
+        edit->hide();
+        w.menuBar()->setActiveAction(nullptr);
+        ChooseMenuItem(w, "EditUndo");
         tabs->setCurrentIndex(0);
 
         SaveAsDialog saveAs(
