@@ -41,8 +41,8 @@ QString GetNumberValue(const QString& label) {
 }
 
 bool IsANumber(const QString& value) {
-    QString copy = Trim(value);
-    if (copy.startsWith(u'-')) copy.remove(0, 1);
+    QStringView copy = TrimView(value);
+    if (copy.startsWith(u'-')) copy = copy.mid(1);
     if (copy.isEmpty()) return false;
     int points = 0;
     for (QChar c : copy) {
