@@ -197,6 +197,14 @@ double LeadingNumber(const QString& text) {
 QString NumberText(double value) {
     if (std::isnan(value) || value == 0) return QStringLiteral(" 0");
     value = Saturate(value);
+    // A whole number of at most 15 digits is exact in both forms: its digits are the text.
+    if (std::fabs(value) < 1e15 && value == std::floor(value)) {
+        char whole[24];
+        whole[0] = value < 0 ? '-' : ' ';
+        const auto end =
+            std::to_chars(whole + 1, whole + sizeof whole, static_cast<long long>(std::fabs(value)));
+        return QString::fromLatin1(whole, end.ptr - whole);
+    }
     // Scientific form with 14 decimals rounds to 15 significant digits; the digits and the
     // decimal exponent are then laid out by hand so that no locale and no binary artefact
     // enters the text. Fixed buffers: the texts are short, and made by the thousand.
