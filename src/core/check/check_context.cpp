@@ -1,6 +1,7 @@
 #include "core/check/check_context.h"
 
 #include "core/editing/location_trees.h"
+#include "core/editing/planet_orbit_data.h"
 #include "core/installation/base_catalog.h"
 #include "core/installation/planetary_system_data.h"
 #include "core/io/file_access.h"
@@ -68,7 +69,11 @@ const SystemBases& CheckContext::Bases(const QString& systemName) {
 const CheckedPlanet& CheckContext::Planet(const QString& path) {
     const auto found = planets_.constFind(path);
     if (found != planets_.constEnd()) return *found;
-    CheckedPlanet planet{path, std::nullopt};
-    if (const auto bytes = ReadWholeFile(path)) planet.file = ReadPlanetFile(*bytes);
+    CheckedPlanet planet;
+    planet.path = path;
+    if (const auto bytes = ReadWholeFile(path)) {
+        planet.file = ReadPlanetFile(*bytes);
+        planet.orbit = PlanetOrbitDataOf(*planet.file);
+    }
     return *planets_.insert(path, planet);
 }

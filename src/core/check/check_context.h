@@ -4,6 +4,7 @@
 // a system, and the planet files.
 #include "core/installation/installed_catalogs.h"
 #include "core/installation/planet_file.h"
+#include "core/orbit/orbit_insight.h"
 
 #include <QHash>
 #include <QSet>
@@ -22,6 +23,7 @@ struct SystemBases {
 struct CheckedPlanet {
     QString path;
     std::optional<PlanetFile> file;
+    PlanetOrbitData orbit; // what the orbit insight needs of it, taken once; unknown without a file
 };
 
 class CheckContext {

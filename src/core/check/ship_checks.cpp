@@ -1,7 +1,6 @@
 // The ships of a scenario: their validation as the ship tab runs it, their class, the base,
 // pad, station and port they name, and their orbit against the planet.
 #include "core/check/row_checks.h"
-#include "core/editing/planet_orbit_data.h"
 #include "core/editing/ship_display.h"
 #include "core/editing/ship_validation.h"
 #include "core/text/text_rules.h"
@@ -49,19 +48,25 @@ struct ShipRowChecker {
     void CheckLanded(const ShipRow& row) {
         if (Trim(row.Base).isEmpty()) return; // placed by position, or told by the validation
         const QString base = Trim(row.Base);
+        const QString baseKey = CheckKey(base);
         const QString pad = Trim(row.Pad);
         if (bases && bases->readable) {
             const auto body = bases->padsByBody.constFind(CheckKey(row.StatusRef));
-            const bool found = body != bases->padsByBody.constEnd() && body->contains(CheckKey(base));
+            const int* padCount = nullptr;
+            if (body != bases->padsByBody.constEnd()) {
+                const auto count = body->constFind(baseKey);
+                if (count != body->constEnd()) padCount = &*count;
+            }
+            const bool found = padCount != nullptr;
             const int number = PadNumber(pad);
             if (!found)
                 Add(row, CheckProblemKind::BaseMissing,
                     QStringLiteral("%1 has no base \"%2\".").arg(Trim(row.StatusRef), base));
-            else if (number < 1 || number > body->value(CheckKey(base)))
+            else if (number < 1 || number > *padCount)
                 Add(row, CheckProblemKind::PadMissing,
                     QStringLiteral("The base %1 has no pad \"%2\".").arg(base, pad));
         }
-        const QString key = CheckKey(base) + QChar(0) + pad;
+        const QString key = baseKey + QChar(0) + pad;
         const auto taken = padsTaken.constFind(key);
         if (taken != padsTaken.constEnd())
             Add(row, CheckProblemKind::PadTaken,
@@ -91,7 +96,7 @@ struct ShipRowChecker {
         const CheckedPlanet& planet =
             context.Planet(PlanetFileName(context.ConfigFolder(), texts.orbitingPlanet));
         if (!planet.file) return;
-        const PlanetOrbitData data = PlanetOrbitDataOf(*planet.file);
+        const PlanetOrbitData& data = planet.orbit;
         OrbitInsight insight;
         const QStringList elements =
             texts.placement == ShipPlacement::ByElements ? ShipElementValues(document, row) : QStringList();

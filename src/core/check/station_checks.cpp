@@ -1,7 +1,6 @@
 // The stations of a scenario: their validation as the station tab runs it, their class, and
 // their orbit against the planet.
 #include "core/check/row_checks.h"
-#include "core/editing/planet_orbit_data.h"
 #include "core/editing/station_validation.h"
 #include "core/orbit/orbit_insight.h"
 #include "core/text/text_rules.h"
@@ -103,7 +102,7 @@ void CheckStations(const ScenarioDocument& document, int count, CheckContext& co
         const OrbitInsight insight = StationOrbitInsight(
             StationElementTexts{row.SemiMajorAxis, row.Excentricity, row.Inclination,
                                 row.AscendingNodeLongitude, row.PeriapsisLongitude, row.MeanLongitude},
-            PlanetOrbitDataOf(*planet->file));
+            planet->orbit);
         if (insight.Problem == OrbitInsightProblem::None)
             AddPeriapsisProblem(insight.Figures.Periapsis, CheckRow::Station, row.Name, row.Ref, problems);
     }

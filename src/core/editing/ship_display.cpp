@@ -12,25 +12,34 @@ QString OrbitText(const QString& column) {
 }
 
 bool StatusIs(const ShipRow& row, const char* status) {
-    return UCase(Trim(row.Status)) == QLatin1String(status);
+    return UpperEquals(TrimView(row.Status), QLatin1StringView(status));
+}
+
+constexpr ShipColumn kPositionColumns[] = {ShipColumn::RposX, ShipColumn::RposY, ShipColumn::RposZ,
+                                           ShipColumn::RvelX, ShipColumn::RvelY, ShipColumn::RvelZ};
+
+// readColumn(column) gives the column's value as the block read it; it is asked only for an
+// orbiting ship placed by orbital elements, the one placement a typed position changes.
+template <class ReadColumn>
+ShipPlacement Placement(const ShipRow& row, const ShipBlockFacts& facts, ReadColumn readColumn) {
+    if (facts.elements && !facts.rpos && !facts.rvel && StatusIs(row, "ORBITING")) {
+        // A position typed into the empty boxes places the ship by position from then on.
+        bool given = false;
+        for (const ShipColumn column : kPositionColumns) {
+            const QStringView value = TrimView(row.*ShipColumnMember(column));
+            if (!value.isEmpty() && value != TrimView(readColumn(column))) given = true;
+        }
+        if (!given) return ShipPlacement::ByElements;
+    }
+    if (facts.pos && !facts.base && StatusIs(row, "LANDED") && TrimView(row.Base).isEmpty())
+        return ShipPlacement::ByPosition;
+    return ShipPlacement::ByStatus;
 }
 } // namespace
 
 ShipPlacement PlacementOf(const ShipRow& row, const ShipBlockFacts* facts, const ShipRow* read) {
     if (!facts || !read) return ShipPlacement::ByStatus;
-    if (facts->elements && !facts->rpos && !facts->rvel && StatusIs(row, "ORBITING")) {
-        // A position typed into the empty boxes places the ship by position from then on.
-        bool given = false;
-        for (QString ShipRow::*column : {&ShipRow::RposX, &ShipRow::RposY, &ShipRow::RposZ, &ShipRow::RvelX,
-                                         &ShipRow::RvelY, &ShipRow::RvelZ}) {
-            const QString value = Trim(row.*column);
-            if (!value.isEmpty() && value != Trim(read->*column)) given = true;
-        }
-        if (!given) return ShipPlacement::ByElements;
-    }
-    if (facts->pos && !facts->base && StatusIs(row, "LANDED") && Trim(row.Base).isEmpty())
-        return ShipPlacement::ByPosition;
-    return ShipPlacement::ByStatus;
+    return Placement(row, *facts, [read](ShipColumn column) { return read->*ShipColumnMember(column); });
 }
 
 ShipPlacement PlacementOf(const ScenarioDocument& document, const ShipRow& row) {
@@ -38,8 +47,8 @@ ShipPlacement PlacementOf(const ScenarioDocument& document, const ShipRow& row) 
     if (!source || row.ReadBlock < 0 || std::size_t(row.ReadBlock) >= source->ships.size())
         return ShipPlacement::ByStatus;
     const ShipSource& block = source->ships[std::size_t(row.ReadBlock)];
-    const ShipRow read = ShipRowAsRead(*source, block);
-    return PlacementOf(row, &block.facts, &read);
+    return Placement(row, block.facts,
+                     [&](ShipColumn column) { return ShipColumnAsRead(*source, block, column); });
 }
 
 QString PlacementNote(ShipPlacement placement) {
@@ -64,14 +73,15 @@ ShipEditorTexts ShipDisplayTexts(const ShipRow& row, ShipPlacement placement, co
     t.hoverEngine = QStringLiteral("0 %");
     // A landed or docked ship has its engines off: its labels read "0".
     const QString off = QStringLiteral("0");
-    if (StatusIs(row, "DOCKED")) {
+    const QStringView status = TrimView(row.Status);
+    if (UpperEquals(status, QLatin1StringView("DOCKED"))) {
         t.status = ShipStatusChoice::Docked;
         t.dockedStation = row.DockedStation;
         t.dockedPort = row.DockedPort;
         t.dockedPlanet = row.StatusRef;
         t.mainEngine = t.hoverEngine = off;
     }
-    if (StatusIs(row, "LANDED")) {
+    if (UpperEquals(status, QLatin1StringView("LANDED"))) {
         t.status = ShipStatusChoice::Landed;
         t.landedPlanet = row.StatusRef;
         t.landedBase = row.Base;
@@ -80,7 +90,7 @@ ShipEditorTexts ShipDisplayTexts(const ShipRow& row, ShipPlacement placement, co
         t.heading = noHeading ? QString() : row.Heading;
         t.mainEngine = t.hoverEngine = off;
     }
-    if (StatusIs(row, "ORBITING")) {
+    if (UpperEquals(status, QLatin1StringView("ORBITING"))) {
         t.status = ShipStatusChoice::Orbiting;
         t.orbitingPlanet = row.StatusRef;
         t.angularVelocity = OrbitText(row.Vrot);

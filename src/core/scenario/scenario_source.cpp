@@ -47,15 +47,20 @@ QString ShipRow::*ShipColumnMember(ShipColumn column) {
     return kMembers[std::size_t(column)];
 }
 
+QString ShipColumnAsRead(const ScenarioSource& source, const ShipSource& block, ShipColumn column) {
+    const ReadValue value = block.values[int(column)];
+    if (value.at >= 0) return DecodeText(source.bytes.mid(value.at, value.size));
+    if (value.at == ReadValue::kBlank) return BlankValue(column, block.blanked).toString();
+    return QString();
+}
+
 ShipRow ShipRowAsRead(const ScenarioSource& source, const ShipSource& block, const QString& otherLines) {
     ShipRow row;
     for (int c = 0; c < kShipColumns; ++c) {
         const ReadValue value = block.values[c];
         QString& column = row.*kMembers[std::size_t(c)];
-        if (value.at >= 0)
-            column = DecodeText(source.bytes.mid(value.at, value.size));
-        else if (value.at == ReadValue::kBlank)
-            column = BlankValue(ShipColumn(c), block.blanked).toString();
+        if (value.at >= 0 || value.at == ReadValue::kBlank)
+            column = ShipColumnAsRead(source, block, ShipColumn(c));
     }
     row.OtherLines = otherLines;
     return row;

@@ -114,6 +114,8 @@ struct ScenarioSource {
     StartTime start;
 };
 
+// The value of one column as the block gave it.
+QString ShipColumnAsRead(const ScenarioSource& source, const ShipSource& block, ShipColumn column);
 // The row a block gave; the unknown lines, which the writer takes from the block itself, are
 // those of otherLines.
 ShipRow ShipRowAsRead(const ScenarioSource& source, const ShipSource& block, const QString& otherLines = {});

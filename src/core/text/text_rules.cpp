@@ -8,7 +8,10 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
+#include <cstring>
+#include <string_view>
+
+#include <QVarLengthArray>
 
 QString Trim(const QString& text) {
     const QStringView trimmed = TrimView(text);
@@ -38,8 +41,8 @@ QString GetNumberValue(const QString& label) {
 }
 
 bool IsANumber(const QString& value) {
-    QString copy = Trim(value);
-    if (copy.startsWith(u'-')) copy.remove(0, 1);
+    QStringView copy = TrimView(value);
+    if (copy.startsWith(u'-')) copy = copy.mid(1);
     if (copy.isEmpty()) return false;
     int points = 0;
     for (QChar c : copy) {
@@ -64,11 +67,11 @@ double Saturate(double v) {
 
 // The decimal order of magnitude of a number text made of digits, one point and an exponent
 // part "e<sign><digits>": tells an overflow from an underflow when the conversion gives up.
-long long DecimalOrder(const std::string& number) {
+long long DecimalOrder(std::string_view number) {
     const std::size_t e = number.find('e');
-    const std::string mantissa = number.substr(0, e);
+    const std::string_view mantissa = number.substr(0, e);
     long long exponent = 0;
-    if (e != std::string::npos) {
+    if (e != std::string_view::npos) {
         std::size_t k = e + 1;
         const bool negative = k < number.size() && number[k] == '-';
         if (k < number.size() && (number[k] == '-' || number[k] == '+')) ++k;
@@ -78,8 +81,8 @@ long long DecimalOrder(const std::string& number) {
     }
     const std::size_t point = mantissa.find('.');
     const std::size_t first = mantissa.find_first_of("123456789");
-    if (first == std::string::npos) return 0;
-    const long long pointAt = point == std::string::npos ? (long long)mantissa.size() : (long long)point;
+    if (first == std::string_view::npos) return 0;
+    const long long pointAt = point == std::string_view::npos ? (long long)mantissa.size() : (long long)point;
     const long long order =
         (long long)first < pointAt ? pointAt - (long long)first - 1 : pointAt - (long long)first;
     return order + exponent;
@@ -88,7 +91,7 @@ long long DecimalOrder(const std::string& number) {
 // The C library's strtod and printf follow the locale that the application sets at start-up
 // (a decimal comma in many countries); the number rules must not, so they use the
 // locale-independent conversions.
-double DecimalNumber(const std::string& number) {
+double DecimalNumber(std::string_view number) {
     const bool negative = !number.empty() && number[0] == '-';
     const std::size_t from = (!number.empty() && (number[0] == '-' || number[0] == '+')) ? 1 : 0;
     double value = 0;
@@ -101,10 +104,31 @@ double DecimalNumber(const std::string& number) {
     return negative ? -value : value;
 }
 
-double RadixNumber(const QString& s, int start, int radix) {
+// The characters of a text as the number rules read them: blanks, tabs and line feeds, even
+// between digits, are not there. Read in place, as numbers are read by the thousand.
+class NumberCursor {
+  public:
+    explicit NumberCursor(QStringView text) : text_(text) { Skip(); }
+    bool AtEnd() const { return at_ >= text_.size(); }
+    QChar Peek() const { return text_[at_]; }
+    void Next() {
+        ++at_;
+        Skip();
+    }
+
+  private:
+    void Skip() {
+        while (at_ < text_.size() && (text_[at_] == u' ' || text_[at_] == u'\t' || text_[at_] == u'\n'))
+            ++at_;
+    }
+    QStringView text_;
+    qsizetype at_ = 0;
+};
+
+double RadixNumber(NumberCursor s, int radix) {
     double value = 0;
-    for (qsizetype i = start; i < s.size(); ++i) {
-        const char16_t c = s.at(i).unicode();
+    for (; !s.AtEnd(); s.Next()) {
+        const char16_t c = s.Peek().unicode();
         int d = radix;
         if (c >= u'0' && c <= u'9')
             d = c - u'0';
@@ -120,23 +144,27 @@ double RadixNumber(const QString& s, int start, int radix) {
 } // namespace
 
 double LeadingNumber(const QString& text) {
-    QString s;
-    s.reserve(text.size());
-    for (QChar c : text) {
-        if (c != u' ' && c != u'\t' && c != u'\n') s += c;
+    NumberCursor s(text);
+    if (!s.AtEnd() && s.Peek() == u'&') {
+        NumberCursor kind = s;
+        kind.Next();
+        if (!kind.AtEnd()) {
+            const QChar k = kind.Peek().toUpper();
+            kind.Next();
+            if (k == u'H') return RadixNumber(kind, 16);
+            if (k == u'O') return RadixNumber(kind, 8);
+        }
     }
-    if (s.size() >= 2 && s.at(0) == u'&') {
-        const QChar k = s.at(1).toUpper();
-        if (k == u'H') return RadixNumber(s, 2, 16);
-        if (k == u'O') return RadixNumber(s, 2, 8);
+    // The number part, as the conversion reads it; long only for a text of many digits.
+    QVarLengthArray<char, 64> prefix;
+    if (!s.AtEnd() && (s.Peek() == u'+' || s.Peek() == u'-')) {
+        prefix.append(char(s.Peek().unicode()));
+        s.Next();
     }
-    std::string prefix;
-    qsizetype i = 0;
-    if (i < s.size() && (s.at(i) == u'+' || s.at(i) == u'-')) prefix += char(s.at(i++).unicode());
     bool digits = false;
     bool point = false;
-    while (i < s.size()) {
-        const QChar c = s.at(i);
+    for (; !s.AtEnd(); s.Next()) {
+        const QChar c = s.Peek();
         if (IsDigit(c)) {
             digits = true;
         } else if (c == u'.' && !point) {
@@ -144,58 +172,90 @@ double LeadingNumber(const QString& text) {
         } else {
             break;
         }
-        prefix += char(c.unicode());
-        ++i;
+        prefix.append(char(c.unicode()));
     }
     if (!digits) return 0;
-    if (i < s.size() && QString("EeDd").contains(s.at(i))) {
-        qsizetype j = i + 1;
-        std::string exponent = "e";
-        if (j < s.size() && (s.at(j) == u'+' || s.at(j) == u'-')) exponent += char(s.at(j++).unicode());
+    if (!s.AtEnd() && QStringView(u"EeDd").contains(s.Peek())) {
+        NumberCursor j = s;
+        j.Next();
+        const qsizetype mantissa = prefix.size();
+        prefix.append('e');
+        if (!j.AtEnd() && (j.Peek() == u'+' || j.Peek() == u'-')) {
+            prefix.append(char(j.Peek().unicode()));
+            j.Next();
+        }
         bool expDigits = false;
-        while (j < s.size() && IsDigit(s.at(j))) {
-            exponent += char(s.at(j++).unicode());
+        for (; !j.AtEnd() && IsDigit(j.Peek()); j.Next()) {
+            prefix.append(char(j.Peek().unicode()));
             expDigits = true;
         }
-        if (expDigits) prefix += exponent;
+        if (!expDigits) prefix.resize(mantissa);
     }
-    return Saturate(DecimalNumber(prefix));
+    return Saturate(DecimalNumber(std::string_view(prefix.data(), std::size_t(prefix.size()))));
 }
 
 QString NumberText(double value) {
     if (std::isnan(value) || value == 0) return QStringLiteral(" 0");
     value = Saturate(value);
+    // A whole number of at most 15 digits is exact in both forms: its digits are the text.
+    if (std::fabs(value) < 1e15 && value == std::floor(value)) {
+        char whole[24];
+        whole[0] = value < 0 ? '-' : ' ';
+        const auto end =
+            std::to_chars(whole + 1, whole + sizeof whole, static_cast<long long>(std::fabs(value)));
+        return QString::fromLatin1(whole, end.ptr - whole);
+    }
     // Scientific form with 14 decimals rounds to 15 significant digits; the digits and the
     // decimal exponent are then laid out by hand so that no locale and no binary artefact
-    // enters the text.
-    char buffer[64];
-    const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
-    const std::string formatted(buffer, written.ptr);
-    const std::size_t e = formatted.find('e');
-    std::string digits = formatted.substr(0, 1) + formatted.substr(2, e - 2);
-    const int exponent = std::atoi(formatted.c_str() + e + 1);
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
+    // enters the text. Fixed buffers: the texts are short, and made by the thousand.
+    char formatted[64];
+    const auto written = std::to_chars(formatted, formatted + sizeof formatted - 1, std::fabs(value),
+                                       std::chars_format::scientific, 14);
+    *written.ptr = '\0';
+    const char* e = std::find(formatted, written.ptr, 'e');
+    char digits[32];
+    std::size_t count = 0;
+    digits[count++] = formatted[0];
+    for (const char* p = formatted + 2; p < e; ++p)
+        digits[count++] = *p;
+    const int exponent = std::atoi(e + 1);
+    while (count > 1 && digits[count - 1] == '0')
+        --count;
 
-    std::string body;
+    char body[64];
+    std::size_t size = 0;
+    body[size++] = value < 0 ? '-' : ' ';
+    auto put = [&](const char* from, std::size_t n) {
+        std::memcpy(body + size, from, n);
+        size += n;
+    };
     if (exponent >= 15 || exponent < -4) {
-        body = digits.substr(0, 1);
-        if (digits.size() > 1) body.append(".").append(digits, 1);
+        put(digits, 1);
+        if (count > 1) {
+            body[size++] = '.';
+            put(digits + 1, count - 1);
+        }
         char exp[16];
-        std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-        body += exp;
+        const int n = std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+        put(exp, std::size_t(n));
     } else if (exponent >= 0) {
         const std::size_t intDigits = static_cast<std::size_t>(exponent) + 1;
-        if (digits.size() <= intDigits) {
-            body = digits + std::string(intDigits - digits.size(), '0');
+        if (count <= intDigits) {
+            put(digits, count);
+            for (std::size_t k = count; k < intDigits; ++k)
+                body[size++] = '0';
         } else {
-            body = digits.substr(0, intDigits) + "." + digits.substr(intDigits);
+            put(digits, intDigits);
+            body[size++] = '.';
+            put(digits + intDigits, count - intDigits);
         }
     } else {
-        body.assign(".").append(static_cast<std::size_t>(-exponent - 1), '0').append(digits);
+        body[size++] = '.';
+        for (int k = 0; k < -exponent - 1; ++k)
+            body[size++] = '0';
+        put(digits, count);
     }
-    return QString::fromLatin1((value < 0 ? "-" : " ") + body);
+    return QString::fromLatin1(body, qsizetype(size));
 }
 
 QString FixedNumberText(double value, int decimals) {
