@@ -90,36 +90,70 @@ struct DescriptionSection {
     bool Holds(qsizetype offset) const { return offset >= begin && offset < end; }
 };
 
-DescriptionSection FindDescription(QStringView text) {
+bool IsDescriptionBegin(QStringView line) {
+    return TrimView(line) == u"BEGIN_DESC";
+}
+
+// The section whose BEGIN_DESC line starts at begin: its lines up to the next END_DESC line.
+DescriptionSection DescriptionFrom(QStringView text, qsizetype begin) {
     DescriptionSection section;
-    enum class State { Before, Inside, Done } state = State::Before;
-    qsizetype begin = -1;
     int lines = 0;
     QString collected;
-    ForEachLine(text, [&](QStringView line) {
-        if (state == State::Done) return false;
-        if (state == State::Before) {
-            if (TrimView(line) == u"BEGIN_DESC") {
-                state = State::Inside;
-                begin = line.data() - text.data();
-            }
-        } else if (state == State::Inside) {
-            if (TrimView(line) == u"END_DESC") {
-                state = State::Done;
-                section.begin = begin;
-                section.end = line.data() - text.data() + line.size();
-                section.text = collected;
-            } else {
-                if (lines > 0) collected += QStringLiteral("\r\n");
-                collected += line;
-                ++lines;
-            }
+    bool first = true;
+    ForEachLine(text.mid(begin), [&](QStringView line) {
+        if (first) { // the BEGIN_DESC line itself
+            first = false;
+            return true;
         }
+        if (TrimView(line) == u"END_DESC") {
+            section.begin = begin;
+            section.end = line.data() - text.data() + line.size();
+            section.text = collected;
+            return false;
+        }
+        if (lines > 0) collected += QStringLiteral("\r\n");
+        collected += line;
+        ++lines;
         return true;
     });
     // A section that the file never closes is no description.
     return section;
 }
+
+DescriptionSection FindDescription(QStringView text) {
+    DescriptionSection section;
+    ForEachLine(text, [&](QStringView line) {
+        if (!IsDescriptionBegin(line)) return true;
+        section = DescriptionFrom(text, line.data() - text.data());
+        return false;
+    });
+    return section;
+}
+
+// The lines whose records count only for a key no other line holds, as runs of whole lines.
+// They are read only when a key is missing, which it seldom is.
+class FallbackLines {
+  public:
+    void Add(QStringView line, qsizetype lineNumber) {
+        const qsizetype at = line.data() - base_;
+        if (!spans_.empty() && lastLine_ == lineNumber - 1)
+            spans_.back().end = at + line.size();
+        else
+            spans_.push_back({at, at + line.size()});
+        lastLine_ = lineNumber;
+    }
+    explicit FallbackLines(const QChar* base) : base_(base) {}
+    void ReadInto(KeyRecords& keys) const {
+        for (const TextSpan& span : spans_)
+            ForEachLine(QStringView(base_ + span.begin, span.end - span.begin),
+                        [&](QStringView line) { keys.Line(line); });
+    }
+
+  private:
+    const QChar* base_;
+    std::vector<TextSpan> spans_;
+    qsizetype lastLine_ = -2;
+};
 
 // Hours and minutes as decimal text, one shared copy of each.
 QString WholeNumberText(int n) {
@@ -154,14 +188,14 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
     // not replace the focus ship, the start date or the system that the file states
     // elsewhere. Their records count only for a key that no other line of the file holds.
     KeyRecords keys;
-    KeyRecords fallbackKeys;
-    const DescriptionSection description = FindDescription(text);
+    FallbackLines fallback(text.constData());
+    qsizetype lineNumber = -1;
+    DescriptionSection description;
+    bool descriptionSought = true; // only the first BEGIN_DESC line can open the description
     auto source = std::make_shared<ScenarioSource>();
     source->bytes = bytes;
-    source->hasDescription = description.begin >= 0;
-    source->description = {description.begin, description.end};
     LayoutRecorder layout(*source);
-    ValuePool pool;
+    ValuePool pool(text.size());
     StationSectionReader stations(document.StationTable, pool);
     ShipSectionReader ships(document, pool, text.constData(), source->ships);
     enum class Section { Outside, Stations, Ships } section = Section::Outside;
@@ -171,15 +205,23 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
 
     ForEachLine(QStringView(text), [&](QStringView line) {
         const qsizetype at = line.data() - text.data();
+        ++lineNumber;
+        if (descriptionSought && IsDescriptionBegin(line)) {
+            descriptionSought = false;
+            description = DescriptionFrom(QStringView(text), at);
+        }
         if (description.Holds(at)) {
-            fallbackKeys.Line(line);
+            fallback.Add(line, lineNumber);
             layout.Description();
             return;
         }
         if (at < sectionEnd) {
             // Sections the editor does not write hold the data of other programs, whose
             // words are no keys of the environment.
-            (sectionKeys ? keys : fallbackKeys).Line(line);
+            if (sectionKeys)
+                keys.Line(line);
+            else
+                fallback.Add(line, lineNumber);
             return;
         }
         switch (section) {
@@ -200,7 +242,10 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
                 const LayoutRecorder::Section found = layout.Begin(QStringView(text), at, line.size(), begin);
                 sectionEnd = found.end;
                 sectionKeys = found.known;
-                (sectionKeys ? keys : fallbackKeys).Line(line);
+                if (sectionKeys)
+                    keys.Line(line);
+                else
+                    fallback.Add(line, lineNumber);
             } else {
                 keys.Line(line);
                 if (marker.isEmpty())
@@ -211,14 +256,14 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
             break;
         }
         case Section::Stations:
-            fallbackKeys.Line(line);
+            fallback.Add(line, lineNumber);
             if (!stations.Line(line)) {
                 section = Section::Outside;
                 layout.StationsEnd();
             }
             break;
         case Section::Ships:
-            fallbackKeys.Line(line);
+            fallback.Add(line, lineNumber);
             if (!ships.Line(line)) {
                 section = Section::Outside;
                 layout.ShipsEnd();
@@ -226,10 +271,14 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
             break;
         }
     });
+    source->hasDescription = description.begin >= 0;
+    source->description = {description.begin, description.end};
     ships.Finish();
     source->ships.shrink_to_fit();
 
     document.Description = description.text;
+    KeyRecords fallbackKeys;
+    if (!keys.has[0] || !keys.has[1] || !keys.has[2]) fallback.ReadInto(fallbackKeys);
     for (std::size_t k = 0; k < keys.kKeys.size(); ++k) {
         if (!keys.has[k] && fallbackKeys.has[k]) {
             keys.has[k] = true;

@@ -12,6 +12,28 @@ QStringView FirstWord(QStringView trimmed) {
 } // namespace
 
 ShipLineKind ShipLineKindOf(QStringView t) {
+    // Every keyword begins with one of these letters; a line that begins with another ASCII
+    // character is none of them, however it continues.
+    if (t.isEmpty()) return ShipLineKind::Other;
+    const char16_t first = t[0].unicode();
+    const char16_t upper = (first >= u'a' && first <= u'z') ? char16_t(first - 32) : first;
+    if (first < 0x80) {
+        switch (upper) {
+        case u'A':
+        case u'B':
+        case u'D':
+        case u'E':
+        case u'F':
+        case u'H':
+        case u'P':
+        case u'R':
+        case u'S':
+        case u'V':
+            break;
+        default:
+            return ShipLineKind::Other;
+        }
+    }
     if (UpperEquals(t, QLatin1StringView("END"))) return ShipLineKind::End;
     static const std::array<std::pair<QLatin1StringView, ShipLineKind>, 11> kPrefixes = {{
         {QLatin1StringView("STATUS"), ShipLineKind::Status},
@@ -27,6 +49,7 @@ ShipLineKind ShipLineKindOf(QStringView t) {
         {QLatin1StringView("HOVER_MAIN"), ShipLineKind::HoverMain},
     }};
     for (const auto& [keyword, kind] : kPrefixes) {
+        if (first < 0x80 && upper != keyword[0].unicode()) continue; // cannot start with it
         if (UpperStartsWith(t, keyword)) return kind;
     }
     const QStringView word = FirstWord(t);

@@ -12,11 +12,17 @@ constexpr std::array<char16_t, 32> kHigh = {0x20AC, 0x0081, 0x201A, 0x0192, 0x20
 } // namespace
 
 QString DecodeText(const QByteArray& bytes) {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
+    // Every byte outside 0x80..0x9F is the Latin-1 character of the same value: the whole text
+    // is widened at once, and only the few bytes of that range are looked up afterwards.
+    QString text = QString::fromLatin1(bytes);
+    const char* in = bytes.constData();
+    QChar* out = nullptr;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const unsigned char b = static_cast<unsigned char>(bytes[i]);
-        out[i] = (b >= 0x80 && b <= 0x9F) ? QChar(kHigh[b - 0x80]) : QChar(char16_t(b));
+        const unsigned char b = static_cast<unsigned char>(in[i]);
+        if (b >= 0x80 && b <= 0x9F) {
+            if (!out) out = text.data();
+            out[i] = QChar(kHigh[b - 0x80]);
+        }
     }
     return text;
 }

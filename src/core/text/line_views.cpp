@@ -4,6 +4,18 @@
 
 #include <algorithm>
 
+namespace {
+// The lines of a scenario are short: a plain walk finds a character sooner than the general
+// search, which first works out how to search.
+qsizetype IndexOf(QStringView text, char16_t c) {
+    const QChar* data = text.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (data[i].unicode() == c) return i;
+    }
+    return -1;
+}
+} // namespace
+
 QStringView TrimView(QStringView text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -16,7 +28,7 @@ QStringView TrimView(QStringView text) {
 
 QStringView ClearCommentsView(QStringView line) {
     if (line.isEmpty()) return line;
-    const qsizetype semicolon = line.indexOf(u';');
+    const qsizetype semicolon = IndexOf(line, u';');
     if (semicolon >= 0) line = TrimView(line.left(semicolon));
     while (!line.isEmpty() && line.back().unicode() < 32)
         line.chop(1);
@@ -51,14 +63,21 @@ bool UpperStartsWith(QStringView text, QLatin1StringView upperKey) {
 }
 
 bool UpperEquals(QStringView text, QLatin1StringView upperKey) {
-    for (QChar c : text) {
-        if (c.unicode() >= 0x80) return UCase(text.toString()) == upperKey;
+    // Up to the first character outside ASCII each character upper-cases to one: a differing
+    // one there decides, whatever follows it.
+    const qsizetype n = upperKey.size();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= 0x80) return UCase(text.toString()) == upperKey;
+        if (i >= n) return false;
+        const char16_t upper = (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c;
+        if (upper != QChar(upperKey[i]).unicode()) return false;
     }
-    return text.size() == upperKey.size() && StartsWith(text, upperKey);
+    return text.size() == n;
 }
 
 SplitPair SplitAtFirst(QStringView text, QChar separator) {
-    const qsizetype at = text.indexOf(separator);
+    const qsizetype at = IndexOf(text, separator.unicode());
     if (at < 0) return {text, QStringView()};
     return {text.left(at), text.mid(at + 1)};
 }
