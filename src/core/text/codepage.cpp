@@ -1,6 +1,7 @@
 #include "core/text/codepage.h"
 
 #include <array>
+#include <cstring>
 
 namespace {
 // 0x80..0x9F; the five bytes the code page leaves undefined map to the C1 control of the
@@ -16,8 +17,18 @@ QString DecodeText(const QByteArray& bytes) {
     // is widened at once, and only the few bytes of that range are looked up afterwards.
     QString text = QString::fromLatin1(bytes);
     const char* in = bytes.constData();
+    const qsizetype n = bytes.size();
     QChar* out = nullptr;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
+    for (qsizetype i = 0; i < n; ++i) {
+        if ((i & 7) == 0 && i + 8 <= n) {
+            // Eight bytes at once: most text has no byte above 0x7F at all.
+            quint64 word;
+            std::memcpy(&word, in + i, sizeof word);
+            if ((word & 0x8080808080808080ULL) == 0) {
+                i += 7;
+                continue;
+            }
+        }
         const unsigned char b = static_cast<unsigned char>(in[i]);
         if (b >= 0x80 && b <= 0x9F) {
             if (!out) out = text.data();

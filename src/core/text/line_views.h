@@ -37,7 +37,7 @@ template <class F> void ForEachLine(QStringView text, F&& f) {
     qsizetype start = 0;
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = data[i].unicode();
-        if (c == u'\r' || c == u'\n') {
+        if (c <= u'\r' && (c == u'\r' || c == u'\n')) {
             if constexpr (std::is_same_v<decltype(f(QStringView())), bool>) {
                 if (!f(QStringView(data + start, i - start))) return;
             } else {

@@ -1,4 +1,5 @@
 #include "core/text/codepage.h"
+#include "core/text/line_views.h"
 #include "core/text/text_rules.h"
 
 #include <QTest>
@@ -161,6 +162,61 @@ class TextRulesTest : public QObject {
         QCOMPARE(EncodeText(DecodeText(all)), all);
         QCOMPARE(DecodeText("\xB0\xE9\x80"), QString::fromUtf8("°é€"));
         QCOMPARE(EncodeText(QString::fromUtf8("日")), QByteArray("?"));
+    }
+
+    // A code page character among plain ones, at every place within and across eight bytes.
+    void decodeTextAtEveryPlace_data() {
+        QTest::addColumn<char>("byte");
+        QTest::addColumn<QChar>("character");
+        QTest::newRow("euro") << char(0x80) << QChar(0x20AC);
+        QTest::newRow("last of the range") << char(0x9F) << QChar(0x0178);
+        QTest::newRow("undefined byte") << char(0x81) << QChar(0x0081);
+        QTest::newRow("Latin-1 above the range") << char(0xE9) << QChar(0x00E9);
+        QTest::newRow("plain") << 'A' << QChar(u'A');
+    }
+    void decodeTextAtEveryPlace() {
+        QFETCH(char, byte);
+        QFETCH(QChar, character);
+        for (int length = 1; length <= 19; ++length) {
+            for (int at = 0; at < length; ++at) {
+                QByteArray bytes(length, 'x');
+                bytes[at] = byte;
+                QString expected(length, u'x');
+                expected[at] = character;
+                QCOMPARE(DecodeText(bytes), expected);
+            }
+        }
+    }
+
+    void upperEquals_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("equal");
+        QTest::newRow("same") << "END"
+                              << "END" << true;
+        QTest::newRow("lower case") << "eNd"
+                                    << "END" << true;
+        QTest::newRow("longer") << "ENDS"
+                                << "END" << false;
+        QTest::newRow("shorter") << "EN"
+                                 << "END" << false;
+        QTest::newRow("empty") << ""
+                               << "END" << false;
+        QTest::newRow("accent after a difference") << "EXDé"
+                                                   << "END" << false;
+        QTest::newRow("accent past the key") << "ENDé"
+                                             << "END" << false;
+        QTest::newRow("sharp s upper-cases to two letters")
+            << QString::fromUtf8("stra\u00DFe") << "STRASSE" << true;
+        QTest::newRow("dotless i upper-cases to I") << QString::fromUtf8("\u0131") << "I" << true;
+    }
+    void upperEquals() {
+        QFETCH(QString, text);
+        QFETCH(QString, key);
+        QFETCH(bool, equal);
+        const QByteArray latin = key.toLatin1();
+        QCOMPARE(UpperEquals(text, QLatin1StringView(latin)), equal);
+        QCOMPARE(UpperEquals(text, QLatin1StringView(latin)), UCase(text) == key);
     }
 
     void splitLines_data() {
