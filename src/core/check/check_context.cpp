@@ -5,13 +5,23 @@
 #include "core/installation/base_catalog.h"
 #include "core/installation/planetary_system_data.h"
 #include "core/io/file_access.h"
+#include "core/text/line_views.h"
 #include "core/text/text_rules.h"
 
 #include <algorithm>
 #include <cmath>
 
 QString CheckKey(const QString& name) {
-    return UCase(Trim(name));
+    // Names are nearly always ASCII: upper-cased here in one go, the rest by the general rule.
+    const QStringView trimmed = TrimView(name);
+    QString key(trimmed.size(), Qt::Uninitialized);
+    QChar* out = key.data();
+    for (qsizetype i = 0; i < trimmed.size(); ++i) {
+        const char16_t c = trimmed[i].unicode();
+        if (c >= 0x80) return UCase(Trim(name));
+        out[i] = QChar((c >= u'a' && c <= u'z') ? char16_t(c - 32) : c);
+    }
+    return key;
 }
 
 CheckContext::CheckContext(const QString& configFolder, const InstalledCatalogs& catalogs)
