@@ -51,6 +51,46 @@ class NamesThatLookLikeKeysTest : public QObject {
         }
     }
 
+    // The description, the sections the editor does not write and the stations and ships
+    // give a key only when no other line does; among them the last record wins.
+    void keyOnlyWhereNoOtherLineHasIt_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("system");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("system only in the description")
+            << Crlf({"BEGIN_DESC", "System Sol", "END_DESC"}) << "Sol"
+            << "";
+        QTest::newRow("system only in an unknown section")
+            << Crlf({"BEGIN_NOTES", "System Vega", "END_NOTES"}) << "Vega"
+            << "";
+        QTest::newRow("the later of two places wins")
+            << Crlf({"BEGIN_DESC", "System Sol", "END_DESC", "BEGIN_SHIPS", "Kite:Kestrel", "  System Vega",
+                     "END", "END_SHIPS"})
+            << "Vega"
+            << "";
+        QTest::newRow("a line outside every section wins, even before them")
+            << Crlf({"System Vega", "BEGIN_DESC", "System Sol", "END_DESC"}) << "Vega"
+            << "";
+        QTest::newRow("places apart, each key from its own")
+            << Crlf({"BEGIN_NOTES", "Ship Gull", "END_NOTES", "", "System Sol", "BEGIN_SHIPS", "Kite:Kestrel",
+                     "END", "END_SHIPS"})
+            << "Sol"
+            << "Gull";
+        QTest::newRow("an unclosed description and the ships, the ships later")
+            << Crlf({"BEGIN_DESC", "Ship Gull", "BEGIN_SHIPS", "Kite:Kestrel", "  Ship Heron", "END"}) << ""
+            << "Heron";
+    }
+    void keyOnlyWhereNoOtherLineHasIt() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, system);
+        QFETCH(QString, focus);
+        const ScenarioReadResult r = ReadScenario(file);
+        QCOMPARE(r.document.SystemName, system);
+        QCOMPARE(r.document.FocusShip, focus);
+        QCOMPARE(r.hasSystem, !system.isEmpty());
+        QCOMPARE(r.hasFocusShip, !focus.isEmpty());
+    }
+
     // A file that states a key nowhere else still finds it where it stands.
     void keyOnlyInsideASection() {
         const ScenarioReadResult r =
