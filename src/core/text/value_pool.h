@@ -4,6 +4,7 @@
 // of a new allocation every time, which keeps a loaded document small. The pool holds a fixed
 // number of slots, so it never grows with the file; a small file gets fewer, since clearing and
 // freeing the slots would otherwise cost more than reading it.
+#include <QHashFunctions>
 #include <QString>
 #include <QStringView>
 #include <vector>
@@ -20,19 +21,12 @@ class ValuePool {
     QString Take(QStringView value) {
         if (value.isEmpty()) return QString();
         if (value.size() > kLongest) return value.toString();
-        QString& slot = slots_[Hash(value) & (slots_.size() - 1)];
+        QString& slot = slots_[qHash(value) & (slots_.size() - 1)];
         if (slot != value) slot = value.toString();
         return slot;
     }
 
   private:
-    // Any spread will do for a slot; this one costs little for a short text.
-    static std::size_t Hash(QStringView value) {
-        std::size_t h = 2166136261u;
-        for (const QChar c : value)
-            h = (h ^ c.unicode()) * 16777619u;
-        return h ^ (h >> 15);
-    }
     static constexpr qsizetype kLongest = 16;
     static constexpr std::size_t kFewest = 64;
     static constexpr std::size_t kMost = 1024;
