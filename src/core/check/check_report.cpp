@@ -5,6 +5,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+#include <array>
+
 QString CheckProblemKey(CheckProblemKind kind) {
     switch (kind) {
     case CheckProblemKind::Unreadable:
@@ -66,9 +69,24 @@ int CheckReport::Problems() const {
 }
 
 QString ProblemLine(const QString& file, const CheckProblem& problem) {
-    if (problem.row == CheckRow::File) return file + QStringLiteral(": ") + problem.message;
-    return file + QStringLiteral(": ") + CheckRowWord(problem.row) + u' ' + problem.name +
-           QStringLiteral(": ") + problem.message;
+    // A report can hold tens of thousands of lines: each is laid out in one allocation.
+    const bool row = problem.row != CheckRow::File;
+    const QString word = CheckRowWord(problem.row);
+    const std::array<QStringView, 6> parts = {file,
+                                              u": ",
+                                              row ? QStringView(word) : QStringView(),
+                                              row ? QStringView(u" ") : QStringView(),
+                                              row ? QStringView(problem.name) : QStringView(),
+                                              row ? QStringView(u": ") : QStringView()};
+    qsizetype size = problem.message.size();
+    for (const QStringView part : parts)
+        size += part.size();
+    QString line(size, Qt::Uninitialized);
+    QChar* at = line.data();
+    for (const QStringView part : parts)
+        at = std::copy(part.begin(), part.end(), at);
+    std::copy(problem.message.begin(), problem.message.end(), at);
+    return line;
 }
 
 namespace {
@@ -85,6 +103,7 @@ QString CountLine(const CheckReport& report) {
 
 QStringList ReportLines(const CheckReport& report) {
     QStringList lines;
+    lines.reserve(report.Problems() + 1);
     for (const FileCheck& file : report.files) {
         for (const CheckProblem& problem : file.problems)
             lines.append(ProblemLine(file.file, problem));
