@@ -14,8 +14,9 @@ QString Joined(const QString& folder, const QString& name) {
 void AddFolder(const QString& folder, const QString& shown, bool recursive,
                std::vector<ScenarioFileEntry>& files) {
     // Regular files only: a folder whose name ends in ".scn" is no scenario.
+    const QString platform = PlatformPath(folder);
     for (const QString& name : ListFiles(folder, QStringLiteral("*.scn")))
-        files.push_back({Joined(folder, name), Joined(shown, name)});
+        files.push_back({Joined(platform, name), Joined(shown, name), true});
     if (!recursive) return;
     const QStringList subfolders = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
                                                           QDir::Name | QDir::IgnoreCase);

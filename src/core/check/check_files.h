@@ -8,6 +8,9 @@
 struct ScenarioFileEntry {
     QString path;  // to open
     QString shown; // in the report: the path as the user named it, or the folder named and the name
+    // A regular file that a folder listing has just given, by its platform path: it is opened
+    // without being looked up again (a thousand files, a thousand look-ups saved).
+    bool listed = false;
 };
 
 // Relative paths are taken from the working folder, and shown as named.

@@ -28,7 +28,8 @@ std::vector<FileCheck> CheckFiles(const std::vector<ScenarioFileEntry>& files,
     auto work = [&](bool tells) {
         ScenarioChecker checker(installation.configFolder, installation.catalogs);
         for (std::size_t i = next.fetch_add(1); i < total; i = next.fetch_add(1)) {
-            checks[i] = checker.CheckFile(files[i].path, QDir::toNativeSeparators(files[i].shown));
+            checks[i] =
+                checker.CheckFile(files[i].path, QDir::toNativeSeparators(files[i].shown), files[i].listed);
             const std::size_t finished = done.fetch_add(1) + 1;
             if (tells && progress) {
                 progress(static_cast<qsizetype>(finished), static_cast<qsizetype>(total));

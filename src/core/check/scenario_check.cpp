@@ -32,7 +32,7 @@ std::vector<CheckProblem> ScenarioChecker::Check(const QByteArray& bytes) {
     const int ships = static_cast<int>(read.shipNames.size());
     if (Trim(document.FocusShip).isEmpty())
         fileProblem(CheckProblemKind::NoFocusShip, QStringLiteral("The scenario names no focus ship."));
-    else if (!FocusShipFound(PossibleShipFocusEntries(document.ShipTable, ships), document.FocusShip))
+    else if (!FocusShipFound(read.possibleShipFocus, document.FocusShip))
         fileProblem(CheckProblemKind::FocusShipMissing,
                     QStringLiteral("The focus ship \"%1\" is not among the ships.").arg(document.FocusShip));
 
@@ -42,10 +42,10 @@ std::vector<CheckProblem> ScenarioChecker::Check(const QByteArray& bytes) {
     return problems;
 }
 
-FileCheck ScenarioChecker::CheckFile(const QString& path, const QString& shown) {
+FileCheck ScenarioChecker::CheckFile(const QString& path, const QString& shown, bool listed) {
     FileCheck check;
     check.file = shown;
-    const auto bytes = ReadWholeFile(path);
+    const auto bytes = listed ? ReadListedPath(path) : ReadWholeFile(path);
     if (!bytes) {
         check.readable = false;
         check.problems.push_back({CheckRow::File, QString(), CheckProblemKind::Unreadable,

@@ -17,8 +17,9 @@ class ScenarioChecker {
 
     // The problems of the scenario these bytes hold.
     std::vector<CheckProblem> Check(const QByteArray& bytes);
-    // The file at that path, shown in the report as `shown`.
-    FileCheck CheckFile(const QString& path, const QString& shown);
+    // The file at that path, shown in the report as `shown`; listed: a regular file a folder
+    // listing has just given, opened without being looked up again.
+    FileCheck CheckFile(const QString& path, const QString& shown, bool listed = false);
 
   private:
     CheckContext context_;

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <utility>
+#include <vector>
 
 namespace {
 QString Separators(const QString& path) {
@@ -99,7 +101,11 @@ std::optional<QByteArray> ReadWholeFile(const QString& path) {
 std::optional<QByteArray> ReadListedFile(const QString& platformFolder, const QString& name) {
     // The listing holds regular files only, so the open cannot meet a named pipe.
     const bool bare = platformFolder.isEmpty() || platformFolder.endsWith(u'/');
-    QFile file(bare ? platformFolder + name : platformFolder + u'/' + name);
+    return ReadListedPath(bare ? platformFolder + name : platformFolder + u'/' + name);
+}
+
+std::optional<QByteArray> ReadListedPath(const QString& platformPath) {
+    QFile file(platformPath);
     return ReadOpened(file);
 }
 
@@ -143,17 +149,29 @@ bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error
 QStringList ListFiles(const QString& folder, const QString& pattern) {
     QDir dir(PlatformPath(folder));
     if (!dir.exists()) return {};
-    const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern),
+    // A pattern of the form "*.cfg" is a suffix: compared as such, it costs a configuration
+    // folder of thousands of files no expression match per name.
+    const QStringView suffix = QStringView(pattern).mid(1);
+    const bool bySuffix = pattern.startsWith(u'*') && !suffix.contains(u'*') && !suffix.contains(u'?') &&
+                          !suffix.contains(u'[');
+    const QRegularExpression re(bySuffix ? QString()
+                                         : QRegularExpression::wildcardToRegularExpression(pattern),
                                 QRegularExpression::CaseInsensitiveOption);
-    QStringList names;
+    // Each name with its case-folded form, so that the sort folds every name once rather than
+    // at every comparison.
+    std::vector<std::pair<QString, QString>> found;
     // Regular files only: a named pipe, a socket or a dangling link listed here would be
-    // offered to the user as a scenario and could block the first read.
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden)) {
-        if (re.match(name).hasMatch()) names.append(name);
+    // offered to the user as a scenario and could block the first read. Unsorted: the names
+    // are sorted below, in the order the lists show.
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden, QDir::Unsorted)) {
+        const bool matches =
+            bySuffix ? name.endsWith(suffix, Qt::CaseInsensitive) : re.match(name).hasMatch();
+        if (matches) found.emplace_back(name.toCaseFolded(), name);
     }
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        const int c = a.compare(b, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a < b;
-    });
+    std::sort(found.begin(), found.end());
+    QStringList names;
+    names.reserve(qsizetype(found.size()));
+    for (auto& entry : found)
+        names.append(std::move(entry.second));
     return names;
 }

@@ -23,6 +23,8 @@ bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error
 // A file that ListFiles has just given, read by the platform path of its folder
 // (PlatformPath(folder)) without looking the name up again.
 std::optional<QByteArray> ReadListedFile(const QString& platformFolder, const QString& name);
+// The same by the listed file's whole platform path.
+std::optional<QByteArray> ReadListedPath(const QString& platformPath);
 
 // The names of the files of a folder that match a wildcard pattern (letter case ignored),
 // sorted by name without regard to case.
