@@ -76,14 +76,15 @@ const SystemBases& CheckContext::Bases(const QString& systemName) {
     return *bases_.insert(key, bases);
 }
 
-const CheckedPlanet& CheckContext::Planet(const QString& path) {
-    const auto found = planets_.constFind(path);
+const CheckedPlanet& CheckContext::Planet(const QString& body) {
+    const auto found = planets_.constFind(body);
     if (found != planets_.constEnd()) return *found;
     CheckedPlanet planet;
-    planet.path = path;
-    if (const auto bytes = ReadWholeFile(path)) {
+    planet.path = PlanetFileName(configFolder_, body);
+    if (const auto bytes = ReadWholeFile(planet.path)) {
         planet.file = ReadPlanetFile(*bytes);
         planet.orbit = PlanetOrbitDataOf(*planet.file);
+        planet.size = PlanetSize{planet.file->MeanRadius(), planet.file->AtmosphereLimit()};
     }
-    return *planets_.insert(path, planet);
+    return *planets_.insert(body, planet);
 }

@@ -2,6 +2,7 @@
 // What the checks of the rows need from the installation, each file of it read once for all
 // the scenarios checked: the installed classes and planetary systems, the bodies and bases of
 // a system, and the planet files.
+#include "core/editing/station_validation.h"
 #include "core/installation/installed_catalogs.h"
 #include "core/installation/planet_file.h"
 #include "core/orbit/orbit_insight.h"
@@ -24,6 +25,7 @@ struct CheckedPlanet {
     QString path;
     std::optional<PlanetFile> file;
     PlanetOrbitData orbit; // what the orbit insight needs of it, taken once; unknown without a file
+    PlanetSize size;       // what the validations need of it, taken once; zero without a file
 };
 
 class CheckContext {
@@ -38,8 +40,9 @@ class CheckContext {
     // The bases of the system the scenario names, read from its file (the installed one, or the
     // file its name would have, as the editor reads it).
     const SystemBases& Bases(const QString& systemName);
-    // The planet file at that path of the configuration folder.
-    const CheckedPlanet& Planet(const QString& path);
+    // The planet file of a body, as a row names it: the configuration folder's file of that
+    // name. Kept by the name as written, so that a row costs no path of its own.
+    const CheckedPlanet& Planet(const QString& body);
 
   private:
     QString configFolder_;
@@ -47,7 +50,7 @@ class CheckContext {
     QSet<QString> stationClasses_;
     QHash<QString, QString> systemFiles_; // by upper-cased, trimmed system name
     QHash<QString, SystemBases> bases_;
-    QHash<QString, CheckedPlanet> planets_;
+    QHash<QString, CheckedPlanet> planets_; // by the body's name as a row writes it
 };
 
 // The form in which names are compared: blanks at both ends removed, letter case ignored, as

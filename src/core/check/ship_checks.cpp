@@ -13,12 +13,11 @@ namespace {
 // The planet data the validation of an orbiting ship reads.
 ShipPlanetData ValidationPlanet(const ShipEditorTexts& texts, CheckContext& context) {
     if (texts.status != ShipStatusChoice::Orbiting || Trim(texts.orbitingPlanet).isEmpty()) return {};
-    const CheckedPlanet& planet =
-        context.Planet(PlanetFileName(context.ConfigFolder(), texts.orbitingPlanet));
+    const CheckedPlanet& planet = context.Planet(texts.orbitingPlanet);
     ShipPlanetData data;
     data.planetFile = planet.path;
     data.readable = planet.file.has_value();
-    data.meanRadius = planet.file ? planet.file->MeanRadius() : 0;
+    data.meanRadius = planet.size.meanRadius;
     return data;
 }
 
@@ -93,8 +92,7 @@ struct ShipRowChecker {
 
     void CheckOrbit(const ShipRow& row, const ShipEditorTexts& texts, const ShipValidation& validation) {
         if (Trim(texts.orbitingPlanet).isEmpty() || validation.failed.contains(kShipInsidePlanet)) return;
-        const CheckedPlanet& planet =
-            context.Planet(PlanetFileName(context.ConfigFolder(), texts.orbitingPlanet));
+        const CheckedPlanet& planet = context.Planet(texts.orbitingPlanet);
         if (!planet.file) return;
         const PlanetOrbitData& data = planet.orbit;
         OrbitInsight insight;

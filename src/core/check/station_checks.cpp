@@ -8,13 +8,16 @@
 #include <QHash>
 
 std::vector<QStringList> OtherNamesOfRows(const QStringList& names) {
+    std::vector<QString> keys;
+    keys.reserve(std::size_t(names.size()));
     QHash<QString, int> counts;
+    counts.reserve(names.size());
     for (const QString& name : names)
-        ++counts[CheckKey(name)];
+        ++counts[keys.emplace_back(CheckKey(name))];
     std::vector<QStringList> others;
     others.reserve(std::size_t(names.size()));
-    for (const QString& name : names)
-        others.push_back(counts.value(CheckKey(name)) > 1 ? QStringList{name} : QStringList());
+    for (qsizetype i = 0; i < names.size(); ++i)
+        others.push_back(counts.value(keys[std::size_t(i)]) > 1 ? QStringList{names[i]} : QStringList());
     return others;
 }
 
@@ -82,11 +85,11 @@ void CheckStations(const ScenarioDocument& document, int count, CheckContext& co
         const StationRow& row = document.StationTable[std::size_t(i)];
         const StationControlTexts texts = ShownTexts(row);
         const bool planetChosen = !Trim(texts.refPlanet).isEmpty();
-        const QString planetFile = context.ConfigFolder() + StationPlanetFileName(texts.refPlanet);
-        const CheckedPlanet* planet = planetChosen ? &context.Planet(planetFile) : nullptr;
+        const CheckedPlanet* planet = planetChosen ? &context.Planet(texts.refPlanet) : nullptr;
+        const QString planetFile =
+            planet ? planet->path : context.ConfigFolder() + StationPlanetFileName(texts.refPlanet);
         std::optional<PlanetSize> size;
-        if (planet && planet->file)
-            size = PlanetSize{planet->file->MeanRadius(), planet->file->AtmosphereLimit()};
+        if (planet && planet->file) size = planet->size;
 
         const QStringList messages =
             StationValidationMessages(texts, size, planetFile, others[std::size_t(i)]);
