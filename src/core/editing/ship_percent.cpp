@@ -6,7 +6,7 @@
 #include <cmath>
 
 QString PercentText(const QString& fraction) {
-    return NumberText(LeadingNumber(fraction) * 100) + QStringLiteral(" %");
+    return NumberText(LeadingNumber(fraction) * 100, QLatin1StringView(" %"));
 }
 
 int RoundHalfEven(double value) {
@@ -29,7 +29,7 @@ int PercentPosition(const QString& fraction) {
 }
 
 QString SliderText(int position) {
-    return NumberText(position) + QStringLiteral(" %");
+    return NumberText(position, QLatin1StringView(" %"));
 }
 
 QString FractionText(const QString& caption) {

@@ -194,8 +194,14 @@ double LeadingNumber(const QString& text) {
     return Saturate(DecimalNumber(std::string_view(prefix.data(), std::size_t(prefix.size()))));
 }
 
-QString NumberText(double value) {
-    if (std::isnan(value) || value == 0) return QStringLiteral(" 0");
+namespace {
+// NumberText's characters, written into out (at least 64 bytes); returns how many.
+std::size_t WriteNumberText(double value, char* out) {
+    if (std::isnan(value) || value == 0) {
+        out[0] = ' ';
+        out[1] = '0';
+        return 2;
+    }
     value = Saturate(value);
     // A whole number of at most 15 digits is exact in both forms: its digits are the text.
     if (std::fabs(value) < 1e15 && value == std::floor(value)) {
@@ -203,7 +209,8 @@ QString NumberText(double value) {
         whole[0] = value < 0 ? '-' : ' ';
         const auto end =
             std::to_chars(whole + 1, whole + sizeof whole, static_cast<long long>(std::fabs(value)));
-        return QString::fromLatin1(whole, end.ptr - whole);
+        std::memcpy(out, whole, std::size_t(end.ptr - whole));
+        return std::size_t(end.ptr - whole);
     }
     // Scientific form with 14 decimals rounds to 15 significant digits; the digits and the
     // decimal exponent are then laid out by hand so that no locale and no binary artefact
@@ -222,7 +229,7 @@ QString NumberText(double value) {
     while (count > 1 && digits[count - 1] == '0')
         --count;
 
-    char body[64];
+    char* body = out;
     std::size_t size = 0;
     body[size++] = value < 0 ? '-' : ' ';
     auto put = [&](const char* from, std::size_t n) {
@@ -255,7 +262,27 @@ QString NumberText(double value) {
             body[size++] = '0';
         put(digits, count);
     }
-    return QString::fromLatin1(body, qsizetype(size));
+    return size;
+}
+} // namespace
+
+QString NumberText(double value) {
+    if (std::isnan(value) || value == 0) return QStringLiteral(" 0");
+    char body[64];
+    return QString::fromLatin1(body, qsizetype(WriteNumberText(value, body)));
+}
+
+QString NumberText(double value, QLatin1StringView suffix) {
+    // One allocation for the number and its unit: such texts are made by the thousand.
+    char body[64];
+    const std::size_t size = WriteNumberText(value, body);
+    QString text(qsizetype(size) + suffix.size(), Qt::Uninitialized);
+    QChar* at = text.data();
+    for (std::size_t k = 0; k < size; ++k)
+        *at++ = QLatin1Char(body[k]);
+    for (const char c : suffix)
+        *at++ = QLatin1Char(c);
+    return text;
 }
 
 QString FixedNumberText(double value, int decimals) {

@@ -19,6 +19,8 @@ bool IsANumber(const QString& value);
 double LeadingNumber(const QString& text);
 // Leading blank when not negative, at most 15 significant digits, ".5" for one half.
 QString NumberText(double value);
+// The same followed by a unit, as " 50 %".
+QString NumberText(double value, QLatin1StringView suffix);
 // A number with a fixed count of decimals, "." as separator: 0.5 with six gives "0.500000".
 QString FixedNumberText(double value, int decimals);
 // True when the text, without the blanks around it, is one number and nothing else
