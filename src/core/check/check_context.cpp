@@ -88,3 +88,11 @@ const CheckedPlanet& CheckContext::Planet(const QString& body) {
     }
     return *planets_.insert(body, planet);
 }
+
+PlanetSizeLookup CheckContext::PlanetSizes() {
+    return [this](const QString& body) -> std::optional<PlanetSize> {
+        const CheckedPlanet& planet = Planet(body);
+        if (!planet.file) return std::nullopt;
+        return planet.size;
+    };
+}

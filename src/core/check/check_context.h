@@ -2,7 +2,7 @@
 // What the checks of the rows need from the installation, each file of it read once for all
 // the scenarios checked: the installed classes and planetary systems, the bodies and bases of
 // a system, and the planet files.
-#include "core/editing/station_validation.h"
+#include "core/editing/row_validation.h"
 #include "core/installation/installed_catalogs.h"
 #include "core/installation/planet_file.h"
 #include "core/orbit/orbit_insight.h"
@@ -43,6 +43,8 @@ class CheckContext {
     // The planet file of a body, as a row names it: the configuration folder's file of that
     // name. Kept by the name as written, so that a row costs no path of its own.
     const CheckedPlanet& Planet(const QString& body);
+    // The sizes the validations need, from the planet files kept.
+    PlanetSizeLookup PlanetSizes();
 
   private:
     QString configFolder_;

@@ -1,8 +1,8 @@
 // The ships of a scenario: their validation as the ship tab runs it, their class, the base,
 // pad, station and port they name, and their orbit against the planet.
 #include "core/check/row_checks.h"
+#include "core/editing/row_validation.h"
 #include "core/editing/ship_display.h"
-#include "core/editing/ship_validation.h"
 #include "core/text/text_rules.h"
 
 #include <QHash>
@@ -10,17 +10,6 @@
 #include <cmath>
 
 namespace {
-// The planet data the validation of an orbiting ship reads.
-ShipPlanetData ValidationPlanet(const ShipEditorTexts& texts, CheckContext& context) {
-    if (texts.status != ShipStatusChoice::Orbiting || Trim(texts.orbitingPlanet).isEmpty()) return {};
-    const CheckedPlanet& planet = context.Planet(texts.orbitingPlanet);
-    ShipPlanetData data;
-    data.planetFile = planet.path;
-    data.readable = planet.file.has_value();
-    data.meanRadius = planet.size.meanRadius;
-    return data;
-}
-
 // The pad number a base line gives, as the pad tree numbers its pads from 1; 0 for none.
 int PadNumber(const QString& pad) {
     const QString text = Trim(pad);
@@ -121,6 +110,7 @@ void CheckShips(const ScenarioDocument& document, int count, int stationCount, c
     for (int i = 0; i < rows; ++i)
         names.append(document.ShipTable[std::size_t(i)].Name);
     const std::vector<QStringList> others = OtherNamesOfRows(names);
+    const PlanetSizeLookup planetSizes = context.PlanetSizes();
 
     ShipRowChecker checker{document, context, bases, {}, {}, {}, problems};
     for (int k = 0; k < std::min(stationCount, static_cast<int>(document.StationTable.size())); ++k)
@@ -130,7 +120,7 @@ void CheckShips(const ScenarioDocument& document, int count, int stationCount, c
         const ShipRow& row = document.ShipTable[std::size_t(i)];
         const ShipEditorTexts texts = ShipDisplayTexts(document, row);
         const ShipValidation validation =
-            ValidateShip(texts, ValidationPlanet(texts, context), others[std::size_t(i)]);
+            ValidateShipRow(texts, context.ConfigFolder(), planetSizes, others[std::size_t(i)]);
         for (const QString& message : validation.failed)
             checker.Add(row, CheckProblemKind::Validation, message);
         if (!Trim(row.ClassName).isEmpty() && !context.SpacecraftClassInstalled(row.ClassName))

@@ -1,7 +1,7 @@
 // The stations of a scenario: their validation as the station tab runs it, their class, and
 // their orbit against the planet.
 #include "core/check/row_checks.h"
-#include "core/editing/station_validation.h"
+#include "core/editing/row_validation.h"
 #include "core/orbit/orbit_insight.h"
 #include "core/text/text_rules.h"
 
@@ -80,19 +80,13 @@ void CheckStations(const ScenarioDocument& document, int count, CheckContext& co
     for (int i = 0; i < rows; ++i)
         names.append(document.StationTable[std::size_t(i)].Name);
     const std::vector<QStringList> others = OtherNamesOfRows(names);
+    const PlanetSizeLookup planetSizes = context.PlanetSizes();
 
     for (int i = 0; i < rows; ++i) {
         const StationRow& row = document.StationTable[std::size_t(i)];
         const StationControlTexts texts = ShownTexts(row);
-        const bool planetChosen = !Trim(texts.refPlanet).isEmpty();
-        const CheckedPlanet* planet = planetChosen ? &context.Planet(texts.refPlanet) : nullptr;
-        const QString planetFile =
-            planet ? planet->path : context.ConfigFolder() + StationPlanetFileName(texts.refPlanet);
-        std::optional<PlanetSize> size;
-        if (planet && planet->file) size = planet->size;
-
         const QStringList messages =
-            StationValidationMessages(texts, size, planetFile, others[std::size_t(i)]);
+            ValidateStationRow(texts, context.ConfigFolder(), planetSizes, others[std::size_t(i)]);
         for (const QString& message : messages)
             problems.push_back({CheckRow::Station, row.Name, CheckProblemKind::Validation, message});
 
@@ -101,7 +95,9 @@ void CheckStations(const ScenarioDocument& document, int count, CheckContext& co
                 {CheckRow::Station, row.Name, CheckProblemKind::ClassNotInstalled,
                  QStringLiteral("The station class \"%1\" is not installed.").arg(Trim(row.ClassName))});
 
-        if (!planet || !planet->file || OrbitAlreadyReported(messages)) continue;
+        if (Trim(texts.refPlanet).isEmpty() || OrbitAlreadyReported(messages)) continue;
+        const CheckedPlanet* planet = &context.Planet(texts.refPlanet);
+        if (!planet->file) continue;
         const OrbitInsight insight = StationOrbitInsight(
             StationElementTexts{row.SemiMajorAxis, row.Excentricity, row.Inclination,
                                 row.AscendingNodeLongitude, row.PeriapsisLongitude, row.MeanLongitude},

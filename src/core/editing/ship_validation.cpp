@@ -7,17 +7,6 @@
 
 #include <cmath>
 
-ShipPlanetData PlanetDataFromFile(const QString& planetFile, const std::optional<QByteArray>& bytes) {
-    ShipPlanetData planet;
-    planet.planetFile = planetFile;
-    if (!bytes) {
-        planet.readable = false;
-        return planet;
-    }
-    planet.meanRadius = ReadPlanetFile(*bytes).MeanRadius();
-    return planet;
-}
-
 namespace {
 class Collector {
   public:

@@ -16,10 +16,6 @@ struct ShipPlanetData {
     double meanRadius = 0; // metres; 0 when the file has no "Size" record
 };
 
-// The planet file of an orbiting ship is PlanetFileName(cfgDir, orbiting planet caption).
-// The mean radius from the bytes of that file (ReadPlanetFile), or the file marked unreadable.
-ShipPlanetData PlanetDataFromFile(const QString& planetFile, const std::optional<QByteArray>& bytes);
-
 struct ShipValidation {
     QStringList failed; // the messages of the failed checks, in check order
     QString Messages;   // the text of the message box, separators included

@@ -1,12 +1,11 @@
 // What the ship tab does: show a row, reset, the status options, and the buttons that
 // validate a ship into the table, add one and delete one; the user-controlled ship follows.
 #include "core/editing/editor_session.h"
+#include "core/editing/row_validation.h"
 #include "core/editing/ship_display.h"
 #include "core/editing/ship_editor_texts.h"
 #include "core/editing/ship_lists.h"
 #include "core/editing/ship_percent.h"
-#include "core/editing/ship_validation.h"
-#include "core/io/file_access.h"
 #include "core/text/text_rules.h"
 #include "widgets/common/message_box.h"
 #include "widgets/common/pending_label.h"
@@ -189,16 +188,9 @@ void ShipTab::validateShip() {
     const int n = session_.shipCount();
     ScenarioDocument& document = session_.document();
 
-    ShipPlanetData planet;
-    if (texts.status == ShipStatusChoice::Orbiting && !Trim(texts.orbitingPlanet).isEmpty()) {
-        const QString planetFile = PlanetFileName(session_.folders().config, texts.orbitingPlanet);
-        planet = PlanetDataFromFile(planetFile, ReadWholeFile(planetFile));
-    }
-    QStringList otherNames;
-    for (int k = 0; k < n && k < static_cast<int>(document.ShipTable.size()); ++k) {
-        if (k != i) otherNames.append(document.ShipTable[std::size_t(k)].Name);
-    }
-    const ShipValidation validation = ValidateShip(texts, planet, otherNames);
+    const QString config = session_.folders().config;
+    const ShipValidation validation =
+        ValidateShipRow(texts, config, PlanetFilesOnDisk(config), OtherShipNames(document.ShipTable, n, i));
     if (!validation.Valid()) {
         ShowMessage(this, validation.Messages, kShipValidationTitle, MsgButtons::Ok, MsgIcon::None);
         return;

@@ -1,8 +1,8 @@
 // What the station tab does: show a row, reset, and the buttons that validate a station into
 // the table, add one, delete one, and change its class, planet and rotation choice.
 #include "core/editing/editor_session.h"
-#include "core/editing/station_validation.h"
-#include "core/io/file_access.h"
+#include "core/editing/row_validation.h"
+#include "core/editing/station_rows.h"
 #include "core/scenario/day_dates.h"
 #include "core/text/text_rules.h"
 #include "widgets/common/message_box.h"
@@ -186,53 +186,18 @@ void StationTab::validateStation() {
     const int listed = session_.stationCount();
     const int i = ListedRow(session_.currentStation(), listed);
 
-    const QString planetFile = session_.folders().config + StationPlanetFileName(texts.refPlanet);
-    std::optional<PlanetSize> planet;
-    if (!Trim(texts.refPlanet).isEmpty()) {
-        if (const auto bytes = ReadWholeFile(planetFile)) planet = ReadPlanetSize(*bytes);
-    }
-    QStringList otherNames;
-    for (int k = 0; k < listed && k < static_cast<int>(document.StationTable.size()); ++k) {
-        if (k != i) otherNames.append(document.StationTable[std::size_t(k)].Name);
-    }
-    const QStringList messages = StationValidationMessages(texts, planet, planetFile, otherNames);
+    const QString config = session_.folders().config;
+    const QStringList messages = ValidateStationRow(texts, config, PlanetFilesOnDisk(config),
+                                                    OtherStationNames(document.StationTable, listed, i));
     if (!messages.isEmpty()) {
         ShowMessage(this, ValidationBoxText(messages), kStationValidationTitle, MsgButtons::Ok,
                     MsgIcon::None);
         return;
     }
 
-    if (i >= static_cast<int>(document.StationTable.size())) document.StationTableRedimPreserve(i);
-    StationRow& row = document.StationTable[std::size_t(i)];
-
-    // Ships docked at the station move with it to its new planet; they are found by the name
-    // stored before this validation.
-    if (texts.refPlanet != row.Ref) {
-        const int ships = std::min(session_.shipCount(), static_cast<int>(document.ShipTable.size()));
-        for (int j = 0; j < ships; ++j) {
-            ShipRow& ship = document.ShipTable[std::size_t(j)];
-            if (UCase(ship.Status) == u"DOCKED" && row.Name == ship.DockedStation)
-                ship.StatusRef = texts.refPlanet;
-        }
-    }
-
-    row.Name = texts.name;
-    row.ClassName = className_->text();
-    row.Ref = texts.refPlanet;
-    row.ZrotFrequency = texts.rotationFrequency;
-    row.ArotX = texts.xAngle;
-    row.ArotY = texts.yAngle;
-    row.ArotZ = texts.zAngle;
-    row.ClassRotation = texts.classRotation;
-    row.SemiMajorAxis = texts.semiMajorAxis;
-    row.Excentricity = texts.excentricity;
-    row.Inclination = texts.inclination;
-    row.AscendingNodeLongitude = texts.ascendingNodeLongitude;
-    row.PeriapsisLongitude = texts.periapsisLongitude;
-    row.MeanLongitude = texts.meanLongitude;
-    row.EpochDate = DayCountFromDate(epochDate_->selectedDate());
-    row.EpochHour = epochHour_->currentText();
-    row.EpochMinute = epochMinute_->currentText();
+    StoreStationRow(document, i, session_.shipCount(), texts,
+                    {className_->text(), DayCountFromDate(epochDate_->selectedDate()),
+                     epochHour_->currentText(), epochMinute_->currentText()});
 
     QStringList names;
     if (listed > 0) {
@@ -284,11 +249,7 @@ void StationTab::deleteStation() {
         return;
     }
     const int i = ListedRow(session_.currentStation(), n);
-    auto& table = document.StationTable;
-    // The rows after the deleted one move up; the last row stays as it was and becomes the spare.
-    for (int k = i; k <= n - 2 && k + 1 < static_cast<int>(table.size()); ++k)
-        table[std::size_t(k)] = table[std::size_t(k) + 1];
-    document.StationTableRedimPreserve(n - 1);
+    RemoveStationRow(document, i, n);
     QStringList names = names_;
     names.removeAt(i);
     refillNames(names, -1);

@@ -1,3 +1,4 @@
+#include "core/editing/row_validation.h"
 #include "core/editing/ship_validation.h"
 #include "test_files.h"
 
@@ -202,8 +203,7 @@ class ShipValidationTest : public QObject {
 
     void unreadablePlanetFile() {
         ShipEditorTexts t = GoodShip(ShipStatusChoice::Orbiting);
-        const ShipPlanetData missing = PlanetDataFromFile("/sim/Config/.cfg", std::nullopt);
-        QVERIFY(!missing.readable);
+        const ShipPlanetData missing{"/sim/Config/.cfg", false, 0};
         ShipValidation v = ValidateShip(t, missing, {});
         QVERIFY(!v.Valid());
         QCOMPARE(v.failed.size(), 1);
@@ -223,7 +223,7 @@ class ShipValidationTest : public QObject {
 
     // The file is named with the platform's separators, whatever the folder text holds.
     void planetFileShownWithPlatformSeparators() {
-        const ShipPlanetData missing = PlanetDataFromFile("/sim\\Config\\Earth.cfg", std::nullopt);
+        const ShipPlanetData missing{"/sim\\Config\\Earth.cfg", false, 0};
         const ShipValidation v = ValidateShip(GoodShip(ShipStatusChoice::Orbiting), missing, {});
         QCOMPARE(v.failed,
                  QStringList({"The planet file \"" + QDir::toNativeSeparators("/sim/Config/Earth.cfg") +
@@ -241,10 +241,10 @@ class ShipValidationTest : public QObject {
     void planetData() {
         QFETCH(QString, file);
         QFETCH(double, radius);
-        const ShipPlanetData planet = PlanetDataFromFile(file, TestDataFile("ships/Config/" + file));
-        QVERIFY(planet.readable);
-        QCOMPARE(planet.meanRadius, radius);
-        QCOMPARE(planet.planetFile, file);
+        const QString body = file.chopped(4);
+        const std::optional<PlanetSize> size = PlanetFilesOnDisk(TestDataPath("ships/Config/"))(body);
+        QVERIFY(size);
+        QCOMPARE(size->meanRadius, radius);
     }
 
     void planetFileName_data() {
