@@ -6,7 +6,6 @@
 #include "core/io/file_access.h"
 #include "core/io/file_in_folder.h"
 #include "widgets/common/message_box.h"
-#include "widgets/dialogs/scenario_preview.h"
 
 #include <QAction>
 #include <QDir>
@@ -41,9 +40,8 @@ QString RecentCaption(int number, QString name) {
 } // namespace
 
 bool TYX::openAsLoadButton(const QString& name) {
-    const QString description = ScenarioFileDescription(session_->folders().scenario + name);
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool opened = openScenario(name, description, true);
+    const bool opened = openScenario(name, true);
     QGuiApplication::restoreOverrideCursor();
     return opened;
 }

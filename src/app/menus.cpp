@@ -76,10 +76,7 @@ void TYX::openFromDialog() {
     offerToSave();
     LoadFileDialog dialog(
         session_->folders().scenario,
-        [this](const QString& name, const QString& description, bool viaLoadButton) {
-            return openScenario(name, description, viaLoadButton);
-        },
-        this);
+        [this](const QString& name, bool viaLoadButton) { return openScenario(name, viaLoadButton); }, this);
     ExecModal(&dialog);
 }
 

@@ -15,8 +15,9 @@
 #include <QLabel>
 #include <QTabWidget>
 
-bool TYX::openScenario(const QString& fileName, const QString& description, bool viaLoadButton) {
-    // A file that vanished or cannot be read since it was listed changes nothing.
+bool TYX::openScenario(const QString& fileName, bool viaLoadButton) {
+    // A file that vanished or cannot be read since it was listed changes nothing. The file is
+    // read once, here: the description shown is the one of the bytes loaded.
     const auto bytes = ReadWholeFile(session_->folders().scenario + fileName);
     if (!bytes) {
         ShowMessage(this, "The scenario file " + fileName + " could not be read.", "Load a scenery",
@@ -33,7 +34,7 @@ bool TYX::openScenario(const QString& fileName, const QString& description, bool
 
     const ScenarioReadResult read = ReadScenario(*bytes);
     session_->document() = read.document;
-    environmentTab_->showScenario(description);
+    environmentTab_->showScenario(read.document.Description);
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const std::vector<PlanetarySystemEntry>& systems = session_->planetarySystems();
     const int entry = session_->planetarySystemIndex(read.document.SystemName);

@@ -69,7 +69,7 @@ class TYX : public QMainWindow {
 
     // Opening and saving a scenario (scenario_loading.cpp).
     // Called by the load dialog: false (after a message box) when the file cannot be read.
-    bool openScenario(const QString& fileName, const QString& description, bool viaLoadButton);
+    bool openScenario(const QString& fileName, bool viaLoadButton);
     // Writes the scenario; false (after a message box) when the file could not be written.
     bool saveScenario(const QString& fileName);
 

@@ -187,6 +187,30 @@ class LoadDialogTest : public QObject {
         QVERIFY(!QGuiApplication::overrideCursor());
     }
 
+    // A file that changes between its preview and the load is loaded as it is now: the
+    // description shown is the one of the file loaded, and the one a save keeps.
+    void fileChangedAfterItsPreviewLoadsAsItIsNow() {
+        SimulatorFixture sim(AppInstallation());
+        MessageBoxScript boxes;
+        DialogScript dialogs;
+        auto w = sim.MakeWindow();
+        const QByteArray original = sim.ScenarioBytes("NoShips.scn");
+        QByteArray changed = original;
+        changed.replace("Nothing to fly", "Something else now");
+        QVERIFY(changed != original);
+        dialogs.Expect("LoadFile", [&](QDialog* d) {
+            QVERIFY(ClickEntry(FindControl<QListWidget>(*d, "FilelisttoLoad"), "NoShips.scn"));
+            QCOMPARE(FindControl<QLabel>(*d, "Label3")->text(), QString("Nothing to fly"));
+            sim.WriteScenario("NoShips.scn", changed);
+            Click(FindControl<QPushButton>(*d, "Command1"));
+        });
+        ChooseMenuItem(*w, "Menu12");
+        VERIFY_SCRIPT_DONE(dialogs);
+        QCOMPARE(boxes.ShownTexts(), QStringList());
+        QCOMPARE(FindControl<QPlainTextEdit>(*w, "Description")->toPlainText(),
+                 QString("Something else now"));
+    }
+
     void previewOfAFileWithoutDescriptionIsEmpty() {
         SimulatorFixture sim(AppInstallation());
         MessageBoxScript boxes;

@@ -47,16 +47,16 @@ LoadFileDialog::LoadFileDialog(const QString& scenarioFolder, Opener open, QWidg
 
 void LoadFileDialog::ShowPreview() {
     const QString name = selectedName(FilelisttoLoad);
-    description_ = name.isEmpty() ? QString() : ScenarioFileDescription(folder() + name);
+    const QString description = name.isEmpty() ? QString() : ScenarioFileDescription(folder() + name);
     // A file with only an HTML description previews it; the scenario's description stays empty.
-    ShowScenarioPreview(Label3, name.isEmpty() ? QString() : folder() + name, description_);
+    ShowScenarioPreview(Label3, name.isEmpty() ? QString() : folder() + name, description);
 }
 
 void LoadFileDialog::Load(bool viaLoadButton) {
     const QString name = selectedName(FilelisttoLoad);
     if (name.isEmpty()) return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool loaded = open_(name, description_, viaLoadButton);
+    const bool loaded = open_(name, viaLoadButton);
     QGuiApplication::restoreOverrideCursor();
     if (loaded) accept();
 }

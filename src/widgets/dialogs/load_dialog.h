@@ -16,8 +16,9 @@ class LoadFileDialog : public ScenarioListDialog {
     Q_OBJECT
   public:
     // Opens the scenario of that name and returns whether it could (a box has said why not);
-    // viaLoadButton tells whether the Load button did it.
-    using Opener = std::function<bool(const QString& name, const QString& description, bool viaLoadButton)>;
+    // viaLoadButton tells whether the Load button did it. The file is read anew: the preview may
+    // be older than the file.
+    using Opener = std::function<bool(const QString& name, bool viaLoadButton)>;
     LoadFileDialog(const QString& scenarioFolder, Opener open, QWidget* parent = nullptr);
 
     QListWidget* FilelisttoLoad = nullptr;
@@ -37,5 +38,4 @@ class LoadFileDialog : public ScenarioListDialog {
     void Load(bool viaLoadButton);
 
     Opener open_;
-    QString description_; // the previewed description, as the file holds it
 };
