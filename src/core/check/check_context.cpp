@@ -90,9 +90,8 @@ const CheckedPlanet& CheckContext::Planet(const QString& body) {
 }
 
 PlanetSizeLookup CheckContext::PlanetSizes() {
-    return [this](const QString& body) -> std::optional<PlanetSize> {
+    return [this](const QString& body) {
         const CheckedPlanet& planet = Planet(body);
-        if (!planet.file) return std::nullopt;
-        return planet.size;
+        return PlanetFound{planet.path, planet.file ? std::optional<PlanetSize>(planet.size) : std::nullopt};
     };
 }

@@ -11,7 +11,6 @@ std::vector<QStringList> OtherNamesOfRows(const QStringList& names) {
     std::vector<QString> keys;
     keys.reserve(std::size_t(names.size()));
     QHash<QString, int> counts;
-    counts.reserve(names.size());
     for (const QString& name : names)
         ++counts[keys.emplace_back(CheckKey(name))];
     std::vector<QStringList> others;
@@ -85,8 +84,7 @@ void CheckStations(const ScenarioDocument& document, int count, CheckContext& co
     for (int i = 0; i < rows; ++i) {
         const StationRow& row = document.StationTable[std::size_t(i)];
         const StationControlTexts texts = ShownTexts(row);
-        const QStringList messages =
-            ValidateStationRow(texts, context.ConfigFolder(), planetSizes, others[std::size_t(i)]);
+        const QStringList messages = ValidateStationRow(texts, planetSizes, others[std::size_t(i)]);
         for (const QString& message : messages)
             problems.push_back({CheckRow::Station, row.Name, CheckProblemKind::Validation, message});
 

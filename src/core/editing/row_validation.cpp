@@ -5,10 +5,10 @@
 #include "core/text/text_rules.h"
 
 PlanetSizeLookup PlanetFilesOnDisk(const QString& configFolder) {
-    return [configFolder](const QString& body) -> std::optional<PlanetSize> {
-        const auto bytes = ReadWholeFile(PlanetFileName(configFolder, body));
-        if (!bytes) return std::nullopt;
-        return ReadPlanetSize(*bytes);
+    return [configFolder](const QString& body) {
+        PlanetFound planet{PlanetFileName(configFolder, body), std::nullopt};
+        if (const auto bytes = ReadWholeFile(planet.file)) planet.size = ReadPlanetSize(*bytes);
+        return planet;
     };
 }
 
@@ -30,22 +30,21 @@ QStringList OtherShipNames(const std::vector<ShipRow>& table, int count, int sel
     return OtherNames(table, count, self);
 }
 
-QStringList ValidateStationRow(const StationControlTexts& texts, const QString& configFolder,
-                               const PlanetSizeLookup& planetSize, const QStringList& otherNames) {
-    const QString planetFile = PlanetFileName(configFolder, texts.refPlanet);
-    std::optional<PlanetSize> planet;
-    if (!Trim(texts.refPlanet).isEmpty()) planet = planetSize(texts.refPlanet);
-    return StationValidationMessages(texts, planet, planetFile, otherNames);
+QStringList ValidateStationRow(const StationControlTexts& texts, const PlanetSizeLookup& planetSize,
+                               const QStringList& otherNames) {
+    // Without a planet chosen no file is read, and none is named.
+    const PlanetFound planet = Trim(texts.refPlanet).isEmpty() ? PlanetFound{} : planetSize(texts.refPlanet);
+    return StationValidationMessages(texts, planet.size, planet.file, otherNames);
 }
 
-ShipValidation ValidateShipRow(const ShipEditorTexts& texts, const QString& configFolder,
-                               const PlanetSizeLookup& planetSize, const QStringList& otherNames) {
+ShipValidation ValidateShipRow(const ShipEditorTexts& texts, const PlanetSizeLookup& planetSize,
+                               const QStringList& otherNames) {
     ShipPlanetData planet;
     if (texts.status == ShipStatusChoice::Orbiting && !Trim(texts.orbitingPlanet).isEmpty()) {
-        planet.planetFile = PlanetFileName(configFolder, texts.orbitingPlanet);
-        const std::optional<PlanetSize> size = planetSize(texts.orbitingPlanet);
-        planet.readable = size.has_value();
-        planet.meanRadius = size ? size->meanRadius : 0;
+        const PlanetFound found = planetSize(texts.orbitingPlanet);
+        planet.planetFile = found.file;
+        planet.readable = found.size.has_value();
+        planet.meanRadius = found.size ? found.size->meanRadius : 0;
     }
     return ValidateShip(texts, planet, otherNames);
 }

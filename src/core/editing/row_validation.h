@@ -11,10 +11,16 @@
 #include <optional>
 #include <vector>
 
-// The size of a body, by its name as a row writes it; none when its planet file cannot be
-// read. The tabs read the file at every validation, since the user may change it between two;
-// the check of many scenarios reads each file once.
-using PlanetSizeLookup = std::function<std::optional<PlanetSize>(const QString& body)>;
+// A body's planet file in the configuration folder, and its size; none when the file cannot be
+// read.
+struct PlanetFound {
+    QString file;
+    std::optional<PlanetSize> size;
+};
+// Finds a body's planet by its name as a row writes it. The tabs read the file at every
+// validation, since the user may change it between two; the check of many scenarios reads
+// each file once.
+using PlanetSizeLookup = std::function<PlanetFound(const QString& body)>;
 
 // The planet files of that configuration folder, read at every call.
 PlanetSizeLookup PlanetFilesOnDisk(const QString& configFolder);
@@ -26,10 +32,10 @@ QStringList OtherShipNames(const std::vector<ShipRow>& table, int count, int sel
 
 // The station button's validation: the planet of the texts looked up, its file named in the
 // message when it cannot be read.
-QStringList ValidateStationRow(const StationControlTexts& texts, const QString& configFolder,
-                               const PlanetSizeLookup& planetSize, const QStringList& otherNames);
+QStringList ValidateStationRow(const StationControlTexts& texts, const PlanetSizeLookup& planetSize,
+                               const QStringList& otherNames);
 
 // The ship button's validation: the planet of an orbiting ship looked up, its file named in the
 // message when it cannot be read.
-ShipValidation ValidateShipRow(const ShipEditorTexts& texts, const QString& configFolder,
-                               const PlanetSizeLookup& planetSize, const QStringList& otherNames);
+ShipValidation ValidateShipRow(const ShipEditorTexts& texts, const PlanetSizeLookup& planetSize,
+                               const QStringList& otherNames);

@@ -188,9 +188,8 @@ void ShipTab::validateShip() {
     const int n = session_.shipCount();
     ScenarioDocument& document = session_.document();
 
-    const QString config = session_.folders().config;
-    const ShipValidation validation =
-        ValidateShipRow(texts, config, PlanetFilesOnDisk(config), OtherShipNames(document.ShipTable, n, i));
+    const ShipValidation validation = ValidateShipRow(texts, PlanetFilesOnDisk(session_.folders().config),
+                                                      OtherShipNames(document.ShipTable, n, i));
     if (!validation.Valid()) {
         ShowMessage(this, validation.Messages, kShipValidationTitle, MsgButtons::Ok, MsgIcon::None);
         return;

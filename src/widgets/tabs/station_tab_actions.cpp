@@ -186,8 +186,7 @@ void StationTab::validateStation() {
     const int listed = session_.stationCount();
     const int i = ListedRow(session_.currentStation(), listed);
 
-    const QString config = session_.folders().config;
-    const QStringList messages = ValidateStationRow(texts, config, PlanetFilesOnDisk(config),
+    const QStringList messages = ValidateStationRow(texts, PlanetFilesOnDisk(session_.folders().config),
                                                     OtherStationNames(document.StationTable, listed, i));
     if (!messages.isEmpty()) {
         ShowMessage(this, ValidationBoxText(messages), kStationValidationTitle, MsgButtons::Ok,

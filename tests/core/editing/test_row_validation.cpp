@@ -38,10 +38,11 @@ ShipEditorTexts OrbitingShip(const QString& name, const QString& planet) {
 
 // A lookup that knows Earth only, and notes every body asked for.
 PlanetSizeLookup EarthOnly(QStringList* asked) {
-    return [asked](const QString& body) -> std::optional<PlanetSize> {
+    return [asked](const QString& body) {
         asked->append(body);
-        if (body.trimmed() == u"Earth") return PlanetSize{6371000, 200000};
-        return std::nullopt;
+        PlanetFound planet{kConfig + body.trimmed() + ".cfg", std::nullopt};
+        if (body.trimmed() == u"Earth") planet.size = PlanetSize{6371000, 200000};
+        return planet;
     };
 }
 
@@ -72,23 +73,20 @@ class RowValidationTest : public QObject {
         QFETCH(bool, shipValid);
         QStringList stationAsked;
         const QStringList messages =
-            ValidateStationRow(Station("Ring", planet), kConfig, EarthOnly(&stationAsked), {});
+            ValidateStationRow(Station("Ring", planet), EarthOnly(&stationAsked), {});
         QCOMPARE(stationAsked, asked);
         QCOMPARE(messages.isEmpty(), stationValid);
         QStringList shipAsked;
-        const ShipValidation ship =
-            ValidateShipRow(OrbitingShip("Kite", planet), kConfig, EarthOnly(&shipAsked), {});
+        const ShipValidation ship = ValidateShipRow(OrbitingShip("Kite", planet), EarthOnly(&shipAsked), {});
         QCOMPARE(shipAsked, asked);
         QCOMPARE(ship.Valid(), shipValid);
     }
 
     void unreadablePlanetFileIsNamed() {
         QStringList asked;
-        const QStringList station =
-            ValidateStationRow(Station("Ring", " Vulcan"), kConfig, EarthOnly(&asked), {});
+        const QStringList station = ValidateStationRow(Station("Ring", " Vulcan"), EarthOnly(&asked), {});
         QVERIFY2(!station.filter(Unreadable("Vulcan", "")).isEmpty(), qPrintable(station.join('\n')));
-        const ShipValidation ship =
-            ValidateShipRow(OrbitingShip("Kite", "Vulcan"), kConfig, EarthOnly(&asked), {});
+        const ShipValidation ship = ValidateShipRow(OrbitingShip("Kite", "Vulcan"), EarthOnly(&asked), {});
         QCOMPARE(ship.failed,
                  QStringList{Unreadable("Vulcan", ": choose the planet the ship orbits around.")});
     }
@@ -98,15 +96,19 @@ class RowValidationTest : public QObject {
         ShipEditorTexts t = OrbitingShip("Kite", "Vulcan");
         t.status = ShipStatusChoice::Landed;
         QStringList asked;
-        ValidateShipRow(t, kConfig, EarthOnly(&asked), {});
+        ValidateShipRow(t, EarthOnly(&asked), {});
         QVERIFY(asked.isEmpty());
     }
 
     void planetFilesOnDisk() {
         const PlanetSizeLookup disk = PlanetFilesOnDisk(TestDataPath("ships/Config/"));
-        QCOMPARE(disk("Earth").value_or(PlanetSize{}).meanRadius, 6371000.0);
-        QCOMPARE(disk("  Moon").value_or(PlanetSize{}).meanRadius, 1737100.0);
-        QVERIFY(!disk("Vulcan"));
+        QCOMPARE(disk("Earth").size.value_or(PlanetSize{}).meanRadius, 6371000.0);
+        const PlanetFound moon = disk("  Moon");
+        QCOMPARE(moon.size.value_or(PlanetSize{}).meanRadius, 1737100.0);
+        QCOMPARE(moon.file, TestDataPath("ships/Config/Moon.cfg"));
+        const PlanetFound vulcan = disk("Vulcan");
+        QVERIFY(!vulcan.size);
+        QCOMPARE(vulcan.file, TestDataPath("ships/Config/Vulcan.cfg"));
     }
 
     void otherNames_data() {

@@ -242,7 +242,7 @@ class ShipValidationTest : public QObject {
         QFETCH(QString, file);
         QFETCH(double, radius);
         const QString body = file.chopped(4);
-        const std::optional<PlanetSize> size = PlanetFilesOnDisk(TestDataPath("ships/Config/"))(body);
+        const std::optional<PlanetSize> size = PlanetFilesOnDisk(TestDataPath("ships/Config/"))(body).size;
         QVERIFY(size);
         QCOMPARE(size->meanRadius, radius);
     }
