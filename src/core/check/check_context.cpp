@@ -27,34 +27,34 @@ QString CheckKey(const QString& name) {
 CheckContext::CheckContext(const QString& configFolder, const InstalledCatalogs& catalogs)
     : configFolder_(configFolder) {
     for (const QString& name : catalogs.classes.spacecraftClasses)
-        spacecraftClasses_.insert(CheckKey(name));
+        spacecraftClasses_.insert(NameKey(name));
     for (const QString& name : catalogs.classes.stationClasses)
-        stationClasses_.insert(CheckKey(name));
+        stationClasses_.insert(NameKey(name));
     const ClassCatalogs& classes = catalogs.classes;
     for (qsizetype i = 0; i < classes.planetarySystems.size() && i < classes.planetarySystemFiles.size();
          ++i) {
         const QString& file = classes.planetarySystemFiles[i];
-        systemFiles_.insert(CheckKey(classes.planetarySystems[i]), file);
+        systemFiles_.insert(NameKey(classes.planetarySystems[i]), file);
         // The simulator finds a system by its file's name too.
-        const QString byFile = CheckKey(file.left(std::max<qsizetype>(file.size() - 4, 0)));
+        const NameKey byFile(QStringView(file).left(std::max<qsizetype>(file.size() - 4, 0)));
         if (!systemFiles_.contains(byFile)) systemFiles_.insert(byFile, file);
     }
 }
 
 bool CheckContext::SpacecraftClassInstalled(const QString& className) const {
-    return spacecraftClasses_.contains(CheckKey(className));
+    return spacecraftClasses_.contains(NameKey(className));
 }
 
 bool CheckContext::StationClassInstalled(const QString& className) const {
-    return stationClasses_.contains(CheckKey(className));
+    return stationClasses_.contains(NameKey(className));
 }
 
 bool CheckContext::SystemInstalled(const QString& systemName) const {
-    return systemFiles_.contains(CheckKey(systemName));
+    return systemFiles_.contains(NameKey(systemName));
 }
 
 const SystemBases& CheckContext::Bases(const QString& systemName) {
-    const QString key = CheckKey(systemName);
+    const NameKey key(systemName);
     const auto found = bases_.constFind(key);
     if (found != bases_.constEnd()) return *found;
 
@@ -68,7 +68,7 @@ const SystemBases& CheckContext::Bases(const QString& systemName) {
         for (const QString& entry : catalog) {
             const BaseCatalogParts parts = SplitBaseCatalogEntry(entry);
             const double pads = LeadingNumber(parts.pads);
-            int& count = bases.padsByBody[CheckKey(parts.body)][CheckKey(parts.name)];
+            int& count = bases.padsByBody[NameKey(parts.body)][NameKey(parts.name)];
             // A base listed twice shows twice in the pad tree; a ship may stand on either.
             count = std::max(count, pads > 0 ? static_cast<int>(std::min(std::floor(pads), 32767.0)) : 0);
         }

@@ -2,6 +2,7 @@
 // What the checks of the rows need from the installation, each file of it read once for all
 // the scenarios checked: the installed classes and planetary systems, the bodies and bases of
 // a system, and the planet files.
+#include "core/check/name_key.h"
 #include "core/editing/row_validation.h"
 #include "core/installation/installed_catalogs.h"
 #include "core/installation/planet_file.h"
@@ -16,8 +17,8 @@
 // The bases of a planetary system's bodies, as the pad tree is built from them.
 struct SystemBases {
     bool readable = false; // false: the system file could not be read, so no body is known
-    // Pad counts by upper-cased, trimmed body and base name.
-    QHash<QString, QHash<QString, int>> padsByBody;
+    // Pad counts by body and base name.
+    QHash<NameKey, QHash<NameKey, int>> padsByBody;
 };
 
 // A planet file as the validations read it; no file when it cannot be read.
@@ -48,10 +49,10 @@ class CheckContext {
 
   private:
     QString configFolder_;
-    QSet<QString> spacecraftClasses_;
-    QSet<QString> stationClasses_;
-    QHash<QString, QString> systemFiles_; // by upper-cased, trimmed system name
-    QHash<QString, SystemBases> bases_;
+    QSet<NameKey> spacecraftClasses_;
+    QSet<NameKey> stationClasses_;
+    QHash<NameKey, QString> systemFiles_;
+    QHash<NameKey, SystemBases> bases_;
     QHash<QString, CheckedPlanet> planets_; // by the body's name as a row writes it
 };
 

@@ -3,6 +3,7 @@
 #include "core/check/row_checks.h"
 #include "core/editing/row_validation.h"
 #include "core/editing/ship_display.h"
+#include "core/text/line_views.h"
 #include "core/text/text_rules.h"
 
 #include <QHash>
@@ -20,13 +21,24 @@ int PadNumber(const QString& pad) {
     return value >= 1 && value <= 32767 ? static_cast<int>(value) : 0;
 }
 
+// A pad of a base, or a port of a station: the place compared as names are, the number as
+// written. The number is a view into the row checked, which outlives the check of its file.
+struct Spot {
+    NameKey place;
+    QStringView number;
+    bool operator==(const Spot& other) const { return place == other.place && number == other.number; }
+};
+std::size_t qHash(const Spot& spot, std::size_t seed = 0) noexcept {
+    return qHash(spot.place, seed) ^ (ShortTextHash(spot.number) * 31);
+}
+
 struct ShipRowChecker {
     const ScenarioDocument& document;
     CheckContext& context;
     const SystemBases* bases;
-    QSet<QString> stations;
-    QHash<QString, QString> padsTaken;  // by base and pad: the first ship standing there
-    QHash<QString, QString> portsTaken; // by station and port: the first ship docked there
+    QSet<NameKey> stations;
+    QHash<Spot, QString> padsTaken;  // the first ship standing on each pad
+    QHash<Spot, QString> portsTaken; // the first ship docked at each port
     std::vector<CheckProblem>& problems;
 
     void Add(const ShipRow& row, CheckProblemKind kind, const QString& message) {
@@ -36,10 +48,10 @@ struct ShipRowChecker {
     void CheckLanded(const ShipRow& row) {
         if (Trim(row.Base).isEmpty()) return; // placed by position, or told by the validation
         const QString base = Trim(row.Base);
-        const QString baseKey = CheckKey(base);
+        const NameKey baseKey(base);
         const QString pad = Trim(row.Pad);
         if (bases && bases->readable) {
-            const auto body = bases->padsByBody.constFind(CheckKey(row.StatusRef));
+            const auto body = bases->padsByBody.constFind(NameKey(row.StatusRef));
             const int* padCount = nullptr;
             if (body != bases->padsByBody.constEnd()) {
                 const auto count = body->constFind(baseKey);
@@ -54,7 +66,7 @@ struct ShipRowChecker {
                 Add(row, CheckProblemKind::PadMissing,
                     QStringLiteral("The base %1 has no pad \"%2\".").arg(base, pad));
         }
-        const QString key = baseKey + QChar(0) + pad;
+        const Spot key{baseKey, TrimView(row.Pad)};
         const auto taken = padsTaken.constFind(key);
         if (taken != padsTaken.constEnd())
             Add(row, CheckProblemKind::PadTaken,
@@ -67,10 +79,11 @@ struct ShipRowChecker {
         if (Trim(row.DockedStation).isEmpty()) return; // told by the validation
         const QString station = Trim(row.DockedStation);
         const QString port = Trim(row.DockedPort);
-        if (!stations.contains(CheckKey(station)))
+        const NameKey stationKey(station);
+        if (!stations.contains(stationKey))
             Add(row, CheckProblemKind::StationMissing,
                 QStringLiteral("The station \"%1\" is not in the scenario.").arg(station));
-        const QString key = CheckKey(station) + QChar(0) + port;
+        const Spot key{stationKey, TrimView(row.DockedPort)};
         const auto taken = portsTaken.constFind(key);
         if (taken != portsTaken.constEnd())
             Add(row, CheckProblemKind::PortTaken,
@@ -114,7 +127,7 @@ void CheckShips(const ScenarioDocument& document, int count, int stationCount, c
 
     ShipRowChecker checker{document, context, bases, {}, {}, {}, problems};
     for (int k = 0; k < std::min(stationCount, static_cast<int>(document.StationTable.size())); ++k)
-        checker.stations.insert(CheckKey(document.StationTable[std::size_t(k)].Name));
+        checker.stations.insert(NameKey(document.StationTable[std::size_t(k)].Name));
 
     for (int i = 0; i < rows; ++i) {
         const ShipRow& row = document.ShipTable[std::size_t(i)];

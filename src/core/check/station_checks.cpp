@@ -8,11 +8,11 @@
 #include <QHash>
 
 std::vector<QStringList> OtherNamesOfRows(const QStringList& names) {
-    std::vector<QString> keys;
+    std::vector<NameKey> keys;
     keys.reserve(std::size_t(names.size()));
-    QHash<QString, int> counts;
+    QHash<NameKey, int> counts;
     for (const QString& name : names)
-        ++counts[keys.emplace_back(CheckKey(name))];
+        ++counts[keys.emplace_back(name)];
     std::vector<QStringList> others;
     others.reserve(std::size_t(names.size()));
     for (qsizetype i = 0; i < names.size(); ++i)
