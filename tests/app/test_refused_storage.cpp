@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeView>
 #include <cerrno>
 #include <cstring>
 #include <optional>
@@ -280,7 +281,7 @@ class RefusedStorageTest : public QObject {
             dialogs.Expect("SkelvanFolderSearch", [&](QDialog* dialog) {
                 auto* search = qobject_cast<SkelvanFolderSearch*>(dialog);
                 QVERIFY(search);
-                search->OpenFolder(installation);
+                QVERIFY(ClickFolder(FindControl<QTreeView>(*search, "Dir1"), installation));
                 auto* validate = FindControl<QPushButton>(*search, "Command1");
                 QVERIFY(validate->isEnabled());
                 Click(validate);

@@ -1,5 +1,7 @@
 // The orbit panels on their own, fed by controls made here as the tabs make theirs, and the
 // planet files of tests/data/orbit (Earth: 6371.01 km, 200 km atmosphere; Moon: 1737.4 km).
+#include "support/user_actions.h"
+#include "support/window_access.h"
 #include "widgets/orbit/orbit_drawing.h"
 #include "widgets/orbit/orbit_panels.h"
 
@@ -82,9 +84,20 @@ ShipOrbitPanel* ShipPanel(Host& host) {
     return panel;
 }
 
+// The panel's own labels and drawing, found by their object names as the tabs' tests find them.
 QString Figure(const OrbitPanel* panel, const char* caption) {
-    QLabel* label = panel->Value(QString::fromLatin1(caption));
+    QLabel* label =
+        FindControl<QLabel>(*panel, qPrintable(OrbitPanel::ValueName(QString::fromLatin1(caption))));
     return label ? label->text() : QStringLiteral("(no label)");
+}
+QLabel* Warning(const OrbitPanel* panel) {
+    return FindControl<QLabel>(*panel, "OrbitWarning");
+}
+QLabel* Note(const OrbitPanel* panel) {
+    return FindControl<QLabel>(*panel, "OrbitNote");
+}
+OrbitDrawing* Drawing(const OrbitPanel* panel) {
+    return FindControl<OrbitDrawing>(*panel, "OrbitDrawing");
 }
 } // namespace
 
@@ -101,9 +114,9 @@ class OrbitPanelsTest : public QObject {
         QCOMPARE(Figure(panel, "Periapsis altitude"), QStringLiteral("35793.0 km"));
         QCOMPARE(Figure(panel, "Apoapsis altitude"), QStringLiteral("35793.0 km"));
         QVERIFY(Figure(panel, "Period").startsWith(QStringLiteral("23 h 56 min")));
-        QVERIFY(panel->Warning->isHidden());
-        QVERIFY(panel->Note->isHidden());
-        QVERIFY(panel->Drawing->Outline().has_value());
+        QVERIFY(Warning(panel)->isHidden());
+        QVERIFY(Note(panel)->isHidden());
+        QVERIFY(Drawing(panel)->Outline().has_value());
     }
 
     // Typing into the boxes updates the figures at once and warns in colour.
@@ -111,24 +124,24 @@ class OrbitPanelsTest : public QObject {
         Host host(QStringLiteral("Earth"));
         StationOrbitPanel* panel = StationPanel(host);
         // Empty boxes: nothing to show yet, and nothing to complain of.
-        QVERIFY(panel->Note->isHidden());
-        QVERIFY(panel->Warning->isHidden());
+        QVERIFY(Note(panel)->isHidden());
+        QVERIFY(Warning(panel)->isHidden());
         QCOMPARE(Figure(panel, "Period"), QStringLiteral("\u2014"));
-        QVERIFY(!panel->Drawing->Outline().has_value());
+        QVERIFY(!Drawing(panel)->Outline().has_value());
         host.Type({"6471010", "0"});
         QCOMPARE(Figure(panel, "Periapsis altitude"), QStringLiteral("100.0 km"));
-        QVERIFY(!panel->Warning->isHidden());
-        QCOMPARE(panel->Warning->text(), QStringLiteral("The periapsis lies inside the atmosphere."));
+        QVERIFY(!Warning(panel)->isHidden());
+        QCOMPARE(Warning(panel)->text(), QStringLiteral("The periapsis lies inside the atmosphere."));
         host.boxes[1]->setText("0.1"); // periapsis 5823.909 km, under the surface
-        QCOMPARE(panel->Warning->text(), QStringLiteral("The periapsis lies below the surface."));
+        QCOMPARE(Warning(panel)->text(), QStringLiteral("The periapsis lies below the surface."));
         host.boxes[0]->setText("7000000");
         host.boxes[1]->setText("0.01"); // periapsis 6930 km
-        QVERIFY(panel->Warning->isHidden());
-        QVERIFY(panel->Note->isHidden());
+        QVERIFY(Warning(panel)->isHidden());
+        QVERIFY(Note(panel)->isHidden());
         host.boxes[1]->setText("1.2");
-        QVERIFY(!panel->Note->isHidden());
+        QVERIFY(!Note(panel)->isHidden());
         QCOMPARE(Figure(panel, "Period"), QStringLiteral("\u2014"));
-        QVERIFY(!panel->Drawing->Outline().has_value());
+        QVERIFY(!Drawing(panel)->Outline().has_value());
     }
 
     // A moon's entry carries three leading blanks; the Moon has no atmosphere.
@@ -137,13 +150,13 @@ class OrbitPanelsTest : public QObject {
         host.Type({"1837400", "0", "0", "0", "0", "0"});
         StationOrbitPanel* panel = StationPanel(host);
         QCOMPARE(Figure(panel, "Periapsis altitude"), QStringLiteral("-4533.6 km"));
-        QCOMPARE(panel->Warning->text(), QStringLiteral("The periapsis lies below the surface."));
+        QCOMPARE(Warning(panel)->text(), QStringLiteral("The periapsis lies below the surface."));
         host.nextPlanet = QStringLiteral("   Moon");
         host.changePlanet->click();
         QCOMPARE(Figure(panel, "Periapsis altitude"), QStringLiteral("100.0 km"));
         // 100 km above the Moon: about 118 minutes.
         QVERIFY(Figure(panel, "Period").startsWith(QStringLiteral("1 h 57 min")));
-        QVERIFY(panel->Warning->isHidden());
+        QVERIFY(Warning(panel)->isHidden());
     }
 
     // A planet the tab shows from code, with the boxes untouched, is taken while the panel is shown.
@@ -168,14 +181,14 @@ class OrbitPanelsTest : public QObject {
         Host host(body);
         host.Type({"7000000", "0", "0", "0", "0", "0"});
         StationOrbitPanel* panel = StationPanel(host);
-        QCOMPARE(panel->Note->text(), QStringLiteral("No planet data"));
-        QVERIFY(!panel->Note->isHidden());
+        QCOMPARE(Note(panel)->text(), QStringLiteral("No planet data"));
+        QVERIFY(!Note(panel)->isHidden());
         QCOMPARE(Figure(panel, "Period"), QStringLiteral("\u2014"));
-        QVERIFY(panel->Warning->isHidden());
+        QVERIFY(Warning(panel)->isHidden());
         Host shipHost(body);
         shipHost.Type({"7000000", "0", "0", "0", "7500", "0"});
         ShipOrbitPanel* ship = ShipPanel(shipHost);
-        QCOMPARE(ship->Note->text(), QStringLiteral("No planet data"));
+        QCOMPARE(Note(ship)->text(), QStringLiteral("No planet data"));
     }
 
     // The helper fills the two boxes, and the panel then shows the altitudes typed.
@@ -183,21 +196,27 @@ class OrbitPanelsTest : public QObject {
         Host host(QStringLiteral("Earth"));
         host.Type({"", "", "1", "2", "3", "4"});
         StationOrbitPanel* panel = StationPanel(host);
-        panel->PeriapsisKm->setText("250");
-        panel->ApoapsisKm->setText("35786");
-        panel->Fill->click();
+        host.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(host.window.get()));
+        auto* periapsis = FindControl<QLineEdit>(*panel, "StationOrbitPeriapsisKm");
+        auto* apoapsis = FindControl<QLineEdit>(*panel, "StationOrbitApoapsisKm");
+        auto* fill = FindControl<QPushButton>(*panel, "StationOrbitFill");
+        Type(periapsis, "250");
+        Type(apoapsis, "35786");
+        Click(fill);
         // a = 6371.01 km + (250 + 35786) / 2 km; e = 35536 / (2 a).
         QCOMPARE(host.boxes[0]->text(), QStringLiteral("24389010"));
         QCOMPARE(host.boxes[1]->text(), QStringLiteral("0.7285248561"));
         QCOMPARE(host.boxes[2]->text(), QStringLiteral("1")); // the angles are left alone
         QCOMPARE(Figure(panel, "Periapsis altitude"), QStringLiteral("250.0 km"));
         QCOMPARE(Figure(panel, "Apoapsis altitude"), QStringLiteral("35786.0 km"));
-        QVERIFY(panel->HelperNote->isHidden());
+        auto* helperNote = FindControl<QLabel>(*panel, "StationOrbitHelperNote");
+        QVERIFY(helperNote->isHidden());
 
-        panel->ApoapsisKm->setText("high");
-        panel->Fill->click();
-        QCOMPARE(panel->HelperNote->text(), QStringLiteral("Enter both altitudes in km."));
-        QVERIFY(!panel->HelperNote->isHidden());
+        Type(apoapsis, "high");
+        Click(fill);
+        QCOMPARE(helperNote->text(), QStringLiteral("Enter both altitudes in km."));
+        QVERIFY(!helperNote->isHidden());
         QCOMPARE(host.boxes[0]->text(), QStringLiteral("24389010"));
     }
 
@@ -212,19 +231,19 @@ class OrbitPanelsTest : public QObject {
         QCOMPARE(Figure(panel, "Inclination"), QStringLiteral("0.00\u00B0"));
         QCOMPARE(Figure(panel, "Excentricity").left(5), QStringLiteral("0.000"));
         QVERIFY(Figure(panel, "Period").startsWith(QStringLiteral("1 h 32 min")));
-        QVERIFY(panel->Warning->isHidden());
+        QVERIFY(Warning(panel)->isHidden());
 
         // Escape speed there is 10.85 km/s.
         host.boxes[5]->setText(" 11100");
         QCOMPARE(Figure(panel, "Period"), QStringLiteral("escape trajectory"));
         QCOMPARE(Figure(panel, "Apoapsis altitude"), QStringLiteral("escape trajectory"));
-        QVERIFY(panel->Drawing->Outline().has_value());
-        QVERIFY(!panel->Drawing->Outline()->Closed);
+        QVERIFY(Drawing(panel)->Outline().has_value());
+        QVERIFY(!Drawing(panel)->Outline()->Closed);
 
         // 100 km up, inside the 200 km atmosphere.
         host.Type({" 6471010", " 0", " 0", " 0", " 0", " 7850"});
-        QCOMPARE(panel->Warning->text(), QStringLiteral("The periapsis lies inside the atmosphere."));
-        QVERIFY(!panel->Warning->isHidden());
+        QCOMPARE(Warning(panel)->text(), QStringLiteral("The periapsis lies inside the atmosphere."));
+        QVERIFY(!Warning(panel)->isHidden());
     }
 
     // The drawing paints every kind of orbit without trouble; the planet's disc is at the
@@ -246,8 +265,8 @@ class OrbitPanelsTest : public QObject {
         Host host(body);
         host.Type(state);
         ShipOrbitPanel* panel = ShipPanel(host);
-        panel->Drawing->resize(300, 300);
-        const QImage image = panel->Drawing->grab().toImage();
+        Drawing(panel)->resize(300, 300);
+        const QImage image = Drawing(panel)->grab().toImage();
         QVERIFY(!image.isNull());
         if (QByteArray(QTest::currentDataTag()) == "low orbit")
             QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 2), QColor(60, 100, 150));

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeView>
 
 namespace {
 const QString kRestart = "You must restart the program to take into account the modification.";
@@ -62,7 +63,7 @@ class StartupFoldersTest : public QObject {
             QCOMPARE(search->windowTitle(), QString("Skelvan folder search"));
             auto* validate = FindControl<QPushButton>(*search, "Command1");
             QVERIFY(!validate->isEnabled());
-            search->OpenFolder(sim.SimulatorFolder());
+            QVERIFY(ClickFolder(FindControl<QTreeView>(*search, "Dir1"), sim.SimulatorFolder()));
             QVERIFY(validate->isEnabled());
             Click(validate);
         });
@@ -107,11 +108,13 @@ class StartupFoldersTest : public QObject {
         SimulatorFixture sim;
         sim.Write("other/" + fileName, "ConfigDir = .\\Config\\\r\n");
         SkelvanFolderSearch search(sim.StartFolder() + "/");
+        search.show();
         auto* validate = FindControl<QPushButton>(search, "Command1");
-        search.OpenFolder(sim.Root() + "/other");
+        auto* folders = FindControl<QTreeView>(search, "Dir1");
+        QVERIFY(ClickFolder(folders, sim.Root() + "/other"));
         QCOMPARE(validate->isEnabled(), enabled);
         QCOMPARE(LabelText(search, "Label1"), QDir::toNativeSeparators(sim.Root() + "/other"));
-        search.OpenFolder(sim.Root());
+        QVERIFY(ClickFolder(folders, sim.Root()));
         QVERIFY(!validate->isEnabled());
     }
 
@@ -119,7 +122,7 @@ class StartupFoldersTest : public QObject {
         SimulatorFixture sim;
         SkelvanFolderSearch search(sim.StartFolder() + "/");
         search.show();
-        search.OpenFolder(sim.SimulatorFolder());
+        QVERIFY(ClickFolder(FindControl<QTreeView>(search, "Dir1"), sim.SimulatorFolder()));
         Click(FindControl<QPushButton>(search, "Command1"));
         QVERIFY(search.Validated());
         // Written as "TYX.cfg", read as "tyx.cfg": one file, whatever the platform's case rules.

@@ -11,6 +11,8 @@
 #include <QCalendarWidget>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -24,6 +26,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
@@ -293,6 +296,25 @@ QStringList TreeItemLines(const QTreeWidget* tree) {
     for (int r = 0; r < tree->topLevelItemCount(); ++r)
         visit(tree->topLevelItem(r), 0);
     return lines;
+}
+
+bool ClickFolder(QTreeView* tree, const QString& folder) {
+    if (!Reachable(tree)) return false;
+    auto* model = qobject_cast<QFileSystemModel*>(tree->model());
+    const QModelIndex index = model ? model->index(QDir::cleanPath(folder)) : QModelIndex();
+    if (!index.isValid()) {
+        Fail("no folder " + folder + " in " + NameOf(tree));
+        return false;
+    }
+    // Opens the folders above it and brings it into view.
+    tree->scrollTo(index);
+    const QRect rect = tree->visualRect(index);
+    if (!tree->viewport()->rect().intersects(rect)) {
+        Fail("the folder " + folder + " is out of sight");
+        return false;
+    }
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, rect.center());
+    return tree->currentIndex() == index;
 }
 
 void LoadScenario(TYX& window, const QString& name, QString* preview) {

@@ -15,6 +15,7 @@ class QDialog;
 class QListWidget;
 class QObject;
 class QTreeWidget;
+class QTreeView;
 class QTreeWidgetItem;
 class QWidget;
 class TYX;
@@ -60,6 +61,10 @@ QTreeWidgetItem* TreeItem(const QTreeWidget* tree, const QStringList& path);
 bool DoubleClickItem(QTreeWidgetItem* item);
 // The items of a tree, parents before children, as "[text] image", a "+" for an open item.
 QStringList TreeItemLines(const QTreeWidget* tree);
+
+// A click on a folder of a tree of the file system: the folders above it opened and scrolled
+// to, as the user does; false (and a failure) when the tree has no such folder.
+bool ClickFolder(QTreeView* tree, const QString& folder);
 
 // Opens a scenario as the user does: "&Open", the file picked in the load dialog, its Load
 // button; preview, when given, gets the description the dialog showed.

@@ -13,35 +13,36 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("About");
     setWindowTitle("About...");
 
-    Picture = new QLabel(this);
-    Picture->setObjectName("Picture");
-    Picture->setPixmap(QPixmap(":/app/skelvan-scenario-editor.png"));
-    ProgramName = new QLabel("Skelvan Scenario Editor", this);
-    ProgramName->setObjectName("ProgramName");
-    QFont bigger = ProgramName->font();
+    // Nothing here changes once shown: the controls need no members.
+    auto* picture = new QLabel(this);
+    picture->setObjectName("Picture");
+    picture->setPixmap(QPixmap(":/app/skelvan-scenario-editor.png"));
+    auto* programName = new QLabel("Skelvan Scenario Editor", this);
+    programName->setObjectName("ProgramName");
+    QFont bigger = programName->font();
     bigger.setPointSizeF(bigger.pointSizeF() * 1.4);
     bigger.setBold(true);
-    ProgramName->setFont(bigger);
-    Version = new QLabel("Version v" SKELVAN_VERSION, this);
-    Version->setObjectName("Version");
-    Command2 = new QPushButton("OK", this);
-    Command2->setObjectName("Command2");
-    Command2->setDefault(true);
+    programName->setFont(bigger);
+    auto* version = new QLabel("Version v" SKELVAN_VERSION, this);
+    version->setObjectName("Version");
+    auto* okButton = new QPushButton("OK", this);
+    okButton->setObjectName("Command2");
+    okButton->setDefault(true);
 
     auto* texts = new QVBoxLayout;
-    texts->addWidget(ProgramName);
-    texts->addWidget(Version);
+    texts->addWidget(programName);
+    texts->addWidget(version);
     texts->addStretch(1);
     auto* top = new QHBoxLayout;
-    top->addWidget(Picture);
+    top->addWidget(picture);
     top->addSpacing(12);
     top->addLayout(texts, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(Command2);
+    buttons->addWidget(okButton);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(buttons);
 
-    connect(Command2, &QPushButton::clicked, this, &QDialog::accept);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -25,51 +25,50 @@ DeleteFileDialog::DeleteFileDialog(const QString& scenarioFolder, QWidget* paren
     setObjectName("DeleteFile");
     setWindowTitle("Delete a scenario file");
 
-    Label1 = new QLabel("Scenario file to delete", this);
-    Label1->setObjectName("Label1");
-    FileListtoDelete = MakeScenarioFileList(this, "FileListtoDelete", Label1);
+    auto* listCaption = new QLabel("Scenario file to delete", this);
+    listCaption->setObjectName("Label1");
+    fileList_ = MakeScenarioFileList(this, "FileListtoDelete", listCaption);
 
-    Label3 = new QLabel("Scenario descripton", this);
-    Label3->setObjectName("Label3");
+    auto* previewCaption = new QLabel("Scenario descripton", this);
+    previewCaption->setObjectName("Label3");
     const DescriptionPreview preview = MakeDescriptionPreview(this, "FileDeleteDescription");
-    FileDeleteDescription = preview.label;
+    preview_ = preview.label;
 
-    Command1 = new QPushButton("Delete", this);
-    Command1->setObjectName("Command1");
-    Command1->setToolTip(
+    auto* deleteButton = new QPushButton("Delete", this);
+    deleteButton->setObjectName("Command1");
+    deleteButton->setToolTip(
         "Delete the selected scenario file. Both standard scenario files (Current save and quick "
         "save) are protected from deleting in order to ensure to keep at least a scenario when "
         "starting Skelvan");
-    Command2 = new QPushButton("Cancel", this);
-    Command2->setObjectName("Command2");
-    Command2->setToolTip(
+    auto* cancelButton = new QPushButton("Cancel", this);
+    cancelButton->setObjectName("Command2");
+    cancelButton->setToolTip(
         "Return to the Skelvan Scenario Editor main windows without deleting the selected scenario");
 
-    LayOutScenarioPicker(this, Label1, FileListtoDelete, Label3, preview, Command1, Command2);
+    LayOutScenarioPicker(this, listCaption, fileList_, previewCaption, preview, deleteButton, cancelButton);
 
-    RefreshList();
-    OnEnterKey(FileListtoDelete, [this] { deleteSelected(); });
+    refreshList();
+    OnEnterKey(fileList_, [this] { deleteSelected(); });
 
-    connect(FileListtoDelete, &QListWidget::itemSelectionChanged, this, [this] { ShowPreview(); });
-    connect(FileListtoDelete, &QListWidget::itemDoubleClicked, this, [this] { deleteSelected(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { deleteSelected(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { reject(); });
+    connect(fileList_, &QListWidget::itemSelectionChanged, this, [this] { showPreview(); });
+    connect(fileList_, &QListWidget::itemDoubleClicked, this, [this] { deleteSelected(); });
+    connect(deleteButton, &QPushButton::clicked, this, [this] { deleteSelected(); });
+    connect(cancelButton, &QPushButton::clicked, this, [this] { reject(); });
 }
 
-void DeleteFileDialog::RefreshList() {
-    listFiles(FileListtoDelete);
+void DeleteFileDialog::refreshList() {
+    listFiles(fileList_);
 }
 
-void DeleteFileDialog::ShowPreview() {
-    const QString name = selectedName(FileListtoDelete);
+void DeleteFileDialog::showPreview() {
+    const QString name = selectedName(fileList_);
     const QString path = name.isEmpty() ? QString() : folder() + name;
-    ShowScenarioPreview(FileDeleteDescription, path,
-                        name.isEmpty() ? QString() : ScenarioFileDescription(path));
+    ShowScenarioPreview(preview_, path, name.isEmpty() ? QString() : ScenarioFileDescription(path));
 }
 
 // The scenario being edited stays as it is, even when its own file goes: "&Save" writes it again.
 void DeleteFileDialog::deleteSelected() {
-    const QString name = selectedName(FileListtoDelete);
+    const QString name = selectedName(fileList_);
     if (name.isEmpty()) return;
     if (IsProtectedScenarioName(name)) {
         ShowMessage(this, "This file must not be deleted !", "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
@@ -84,7 +83,7 @@ void DeleteFileDialog::deleteSelected() {
                     MsgIcon::Exclamation);
         return;
     }
-    RefreshList();
-    if (FileListtoDelete->count() > 0) FileListtoDelete->setCurrentRow(0);
-    ShowPreview();
+    refreshList();
+    if (fileList_->count() > 0) fileList_->setCurrentRow(0);
+    showPreview();
 }

@@ -8,26 +8,20 @@
 
 class QLabel;
 class QListWidget;
-class QPushButton;
 
 class DeleteFileDialog : public ScenarioListDialog {
     Q_OBJECT
   public:
     explicit DeleteFileDialog(const QString& scenarioFolder, QWidget* parent = nullptr);
 
-    QListWidget* FileListtoDelete = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* FileDeleteDescription = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-
+  private:
     // Deletes the selected file after the user's OK; the list is then read again.
     void deleteSelected();
+    void showPreview();
+    void refreshList();
 
-  private:
-    void ShowPreview();
-    void RefreshList();
+    QListWidget* fileList_ = nullptr;
+    QLabel* preview_ = nullptr;
 };
 
 // Moves the file to the desktop's trash where there is one, so that a mistake can be undone,

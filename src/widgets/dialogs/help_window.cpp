@@ -7,12 +7,12 @@
 UserGuideWindow::UserGuideWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("HelpWindow");
     setWindowTitle("Skelvan Scenario Editor - User guide");
-    Guide = new QTextBrowser(this);
-    Guide->setObjectName("Guide");
-    Guide->setOpenExternalLinks(true);
-    Guide->setSource(QUrl("qrc:/help/user_guide.html"));
+    auto* guide = new QTextBrowser(this);
+    guide->setObjectName("Guide");
+    guide->setOpenExternalLinks(true);
+    guide->setSource(QUrl("qrc:/help/user_guide.html"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(Guide);
+    layout->addWidget(guide);
     resize(760, 640);
 }

@@ -2,12 +2,8 @@
 // The user guide, shown in a window of its own beside the editor.
 #include <QWidget>
 
-class QTextBrowser;
-
 class UserGuideWindow : public QWidget {
     Q_OBJECT
   public:
     explicit UserGuideWindow(QWidget* parent = nullptr);
-
-    QTextBrowser* Guide = nullptr;
 };

@@ -17,56 +17,48 @@ LoadFileDialog::LoadFileDialog(const QString& scenarioFolder, Opener open, QWidg
     setObjectName("LoadFile");
     setWindowTitle("Load a scenery");
 
-    Label2 = new QLabel("Scenario file to load", this);
-    Label2->setObjectName("Label2");
-    FilelisttoLoad = MakeScenarioFileList(this, "FilelisttoLoad", Label2);
+    auto* listCaption = new QLabel("Scenario file to load", this);
+    listCaption->setObjectName("Label2");
+    fileList_ = MakeScenarioFileList(this, "FilelisttoLoad", listCaption);
 
-    Label1 = new QLabel("Scenario description", this);
-    Label1->setObjectName("Label1");
+    auto* previewCaption = new QLabel("Scenario description", this);
+    previewCaption->setObjectName("Label1");
     const DescriptionPreview preview = MakeDescriptionPreview(this, "Label3");
-    Label3 = preview.label;
+    preview_ = preview.label;
 
-    Command1 = new QPushButton("Load", this);
-    Command1->setObjectName("Command1");
-    Command1->setToolTip("Load the selected scenario");
-    Command2 = new QPushButton("Cancel", this);
-    Command2->setObjectName("Command2");
-    Command2->setToolTip("Return the the main Skelvan Scenario Editor without loading the seleted scenario");
+    auto* loadButton = new QPushButton("Load", this);
+    loadButton->setObjectName("Command1");
+    loadButton->setToolTip("Load the selected scenario");
+    auto* cancelButton = new QPushButton("Cancel", this);
+    cancelButton->setObjectName("Command2");
+    cancelButton->setToolTip(
+        "Return the the main Skelvan Scenario Editor without loading the seleted scenario");
 
-    LayOutScenarioPicker(this, Label2, FilelisttoLoad, Label1, preview, Command1, Command2);
+    LayOutScenarioPicker(this, listCaption, fileList_, previewCaption, preview, loadButton, cancelButton);
 
     // The files of the scenario folder; nothing is selected at first.
-    listFiles(FilelisttoLoad);
-    OnEnterKey(FilelisttoLoad, [this] { fileEnterKey(); });
+    listFiles(fileList_);
+    // Only the Load button unlocks the planetary system information.
+    OnEnterKey(fileList_, [this] { load(false); });
 
-    connect(FilelisttoLoad, &QListWidget::itemSelectionChanged, this, [this] { ShowPreview(); });
-    connect(FilelisttoLoad, &QListWidget::itemDoubleClicked, this, [this] { fileDoubleClicked(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { loadPressed(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { reject(); });
+    connect(fileList_, &QListWidget::itemSelectionChanged, this, [this] { showPreview(); });
+    connect(fileList_, &QListWidget::itemDoubleClicked, this, [this] { load(false); });
+    connect(loadButton, &QPushButton::clicked, this, [this] { load(true); });
+    connect(cancelButton, &QPushButton::clicked, this, [this] { reject(); });
 }
 
-void LoadFileDialog::ShowPreview() {
-    const QString name = selectedName(FilelisttoLoad);
+void LoadFileDialog::showPreview() {
+    const QString name = selectedName(fileList_);
     const QString description = name.isEmpty() ? QString() : ScenarioFileDescription(folder() + name);
     // A file with only an HTML description previews it; the scenario's description stays empty.
-    ShowScenarioPreview(Label3, name.isEmpty() ? QString() : folder() + name, description);
+    ShowScenarioPreview(preview_, name.isEmpty() ? QString() : folder() + name, description);
 }
 
-void LoadFileDialog::Load(bool viaLoadButton) {
-    const QString name = selectedName(FilelisttoLoad);
+void LoadFileDialog::load(bool viaLoadButton) {
+    const QString name = selectedName(fileList_);
     if (name.isEmpty()) return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const bool loaded = open_(name, viaLoadButton);
     QGuiApplication::restoreOverrideCursor();
     if (loaded) accept();
-}
-
-void LoadFileDialog::loadPressed() {
-    Load(true);
-}
-void LoadFileDialog::fileDoubleClicked() {
-    Load(false);
-}
-void LoadFileDialog::fileEnterKey() {
-    Load(false);
 }

@@ -9,8 +9,6 @@
 
 class QLabel;
 class QListWidget;
-class QListWidgetItem;
-class QPushButton;
 
 class LoadFileDialog : public ScenarioListDialog {
     Q_OBJECT
@@ -21,21 +19,12 @@ class LoadFileDialog : public ScenarioListDialog {
     using Opener = std::function<bool(const QString& name, bool viaLoadButton)>;
     LoadFileDialog(const QString& scenarioFolder, Opener open, QWidget* parent = nullptr);
 
-    QListWidget* FilelisttoLoad = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label3 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-
-    // The Load button loads and unlocks the information window; a double click or Enter loads.
-    void loadPressed();
-    void fileDoubleClicked();
-    void fileEnterKey();
-
   private:
-    void ShowPreview();
-    void Load(bool viaLoadButton);
+    void showPreview();
+    // viaLoadButton: the Load button, not a double click or the Enter key, asked for it.
+    void load(bool viaLoadButton);
 
+    QListWidget* fileList_ = nullptr;
+    QLabel* preview_ = nullptr;
     Opener open_;
 };

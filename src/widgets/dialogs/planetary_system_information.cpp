@@ -23,61 +23,60 @@ PlanetarySystemInformation::PlanetarySystemInformation(QWidget* parent) : QWidge
     setObjectName("PlanetarySystemInformation");
     setWindowTitle("Planetary System Information");
 
-    Planet = new QComboBox(this);
-    Planet->setObjectName("Planet");
-    Planet->setToolTip("Displays the planetary system planet list.");
-    Label1 = NamedLabel("Label1", "Mass", this);
-    PlanetMass = NamedLabel("PlanetMass", QString(), this);
-    PlanetMass->setToolTip("Displays the planet mass in kg.");
-    Label2 = NamedLabel("Label2", "Mean radius", this);
-    PlanetMeanRadius = NamedLabel("PlanetMeanRadius", QString(), this);
-    PlanetMeanRadius->setToolTip("Displays the planet mean radius in m.");
-    Label3 = NamedLabel("Label3", "Sideral rotation period", this);
-    PlanetSideralRotationPeriod = NamedLabel("PlanetSideralRotationPeriod", QString(), this);
-    PlanetSideralRotationPeriod->setToolTip("Displays the planet sideral rotation period.");
-    Label5 = NamedLabel("Label5", "Atmosphere altitude limit", this);
-    PlanetAtmosphereLimit = NamedLabel("PlanetAtmosphereLimit", QString(), this);
-    Command1 = new QPushButton("Close", this);
-    Command1->setObjectName("Command1");
-    Command1->setToolTip("Hide the Planetary System Information dialog box.");
+    bodyList_ = new QComboBox(this);
+    bodyList_->setObjectName("Planet");
+    bodyList_->setToolTip("Displays the planetary system planet list.");
+    QLabel* massCaption = NamedLabel("Label1", "Mass", this);
+    mass_ = NamedLabel("PlanetMass", QString(), this);
+    mass_->setToolTip("Displays the planet mass in kg.");
+    QLabel* meanRadiusCaption = NamedLabel("Label2", "Mean radius", this);
+    meanRadius_ = NamedLabel("PlanetMeanRadius", QString(), this);
+    meanRadius_->setToolTip("Displays the planet mean radius in m.");
+    QLabel* rotationPeriodCaption = NamedLabel("Label3", "Sideral rotation period", this);
+    rotationPeriod_ = NamedLabel("PlanetSideralRotationPeriod", QString(), this);
+    rotationPeriod_->setToolTip("Displays the planet sideral rotation period.");
+    QLabel* atmosphereLimitCaption = NamedLabel("Label5", "Atmosphere altitude limit", this);
+    atmosphereLimit_ = NamedLabel("PlanetAtmosphereLimit", QString(), this);
+    auto* closeButton = new QPushButton("Close", this);
+    closeButton->setObjectName("Command1");
+    closeButton->setToolTip("Hide the Planetary System Information dialog box.");
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(Planet, 0, 0, 1, 2);
+    grid->addWidget(bodyList_, 0, 0, 1, 2);
     int row = 1;
-    for (auto [caption, value] :
-         {std::pair{Label1, PlanetMass}, std::pair{Label2, PlanetMeanRadius},
-          std::pair{Label3, PlanetSideralRotationPeriod}, std::pair{Label5, PlanetAtmosphereLimit}}) {
+    for (auto [caption, value] : {std::pair{massCaption, mass_}, std::pair{meanRadiusCaption, meanRadius_},
+                                  std::pair{rotationPeriodCaption, rotationPeriod_},
+                                  std::pair{atmosphereLimitCaption, atmosphereLimit_}}) {
         grid->addWidget(caption, row, 0);
         grid->addWidget(value, row, 1);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         value->setMinimumWidth(220);
         ++row;
     }
-    grid->addWidget(Command1, row, 1, Qt::AlignRight);
+    grid->addWidget(closeButton, row, 1, Qt::AlignRight);
 
-    connect(Planet, &QComboBox::activated, this, &PlanetarySystemInformation::showSelectedBody);
+    connect(bodyList_, &QComboBox::activated, this, &PlanetarySystemInformation::showSelectedBody);
     // Hidden, not destroyed: showing the window again shows the same body.
-    connect(Command1, &QPushButton::clicked, this, &QWidget::hide);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::hide);
 }
 
 void PlanetarySystemInformation::showBodies(const QStringList& bodies, int shown,
                                             const QString& configFolder) {
     configFolder_ = configFolder;
-    FillQuietly(Planet, bodies, shown);
+    FillQuietly(bodyList_, bodies, shown);
     showSelectedBody();
 }
 
 void PlanetarySystemInformation::showSelectedBody() {
-    if (Planet->currentIndex() < 0) {
-        for (QLabel* value :
-             {PlanetMass, PlanetMeanRadius, PlanetSideralRotationPeriod, PlanetAtmosphereLimit})
+    if (bodyList_->currentIndex() < 0) {
+        for (QLabel* value : {mass_, meanRadius_, rotationPeriod_, atmosphereLimit_})
             value->clear();
         return;
     }
-    const QString body = Trim(Planet->currentText());
+    const QString body = Trim(bodyList_->currentText());
     const PlanetDataTexts texts = PlanetData(ReadWholeFile(configFolder_ + body + ".cfg"), QLocale());
-    PlanetMass->setText(texts.mass);
-    PlanetMeanRadius->setText(texts.meanRadius);
-    PlanetSideralRotationPeriod->setText(texts.rotationPeriod);
-    PlanetAtmosphereLimit->setText(texts.atmosphereLimit);
+    mass_->setText(texts.mass);
+    meanRadius_->setText(texts.meanRadius);
+    rotationPeriod_->setText(texts.rotationPeriod);
+    atmosphereLimit_->setText(texts.atmosphereLimit);
 }

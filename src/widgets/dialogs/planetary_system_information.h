@@ -7,9 +7,7 @@
 #include <QWidget>
 
 class QComboBox;
-
 class QLabel;
-class QPushButton;
 
 class PlanetarySystemInformation : public QWidget {
     Q_OBJECT
@@ -21,20 +19,14 @@ class PlanetarySystemInformation : public QWidget {
     // name and ".cfg").
     void showBodies(const QStringList& bodies, int shown, const QString& configFolder);
 
-    // Shows the data of the body selected in Planet; the four values are emptied when none is.
+  private:
+    // Shows the data of the body selected in the list; the four values are emptied when none is.
     void showSelectedBody();
 
-    QComboBox* Planet = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* PlanetMass = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* PlanetMeanRadius = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* PlanetSideralRotationPeriod = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* PlanetAtmosphereLimit = nullptr;
-    QPushButton* Command1 = nullptr;
-
-  private:
+    QComboBox* bodyList_ = nullptr;
+    QLabel* mass_ = nullptr;
+    QLabel* meanRadius_ = nullptr;
+    QLabel* rotationPeriod_ = nullptr;
+    QLabel* atmosphereLimit_ = nullptr;
     QString configFolder_;
 };

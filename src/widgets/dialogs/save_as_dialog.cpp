@@ -19,48 +19,48 @@ SaveAsDialog::SaveAsDialog(const QString& scenarioFolder, Saver save, QWidget* p
     setObjectName("SaveAs");
     setWindowTitle("Save the scenario file as ...");
 
-    ScenarioFileList = new QListWidget(this);
-    ScenarioFileList->setObjectName("ScenarioFileList");
-    ScenarioFileList->setToolTip("List of the scenario files already installed");
-    ScenarioFileList->setSelectionMode(QAbstractItemView::SingleSelection);
-    FileToSave = new QLineEdit("NewScenario", this);
-    FileToSave->setObjectName("FileToSave");
-    FileToSave->setToolTip("Name of the scenario file to save");
-    Command1 = new QPushButton("Save as", this);
-    Command1->setObjectName("Command1");
-    Command1->setToolTip("Save the file");
-    Command2 = new QPushButton("Cancel", this);
-    Command2->setObjectName("Command2");
-    Command2->setToolTip("Cancel the saving and close the windows");
+    fileList_ = new QListWidget(this);
+    fileList_->setObjectName("ScenarioFileList");
+    fileList_->setToolTip("List of the scenario files already installed");
+    fileList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    nameBox_ = new QLineEdit("NewScenario", this);
+    nameBox_->setObjectName("FileToSave");
+    nameBox_->setToolTip("Name of the scenario file to save");
+    auto* saveButton = new QPushButton("Save as", this);
+    saveButton->setObjectName("Command1");
+    saveButton->setToolTip("Save the file");
+    auto* cancelButton = new QPushButton("Cancel", this);
+    cancelButton->setObjectName("Command2");
+    cancelButton->setToolTip("Cancel the saving and close the windows");
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(ScenarioFileList, 0, 0, 1, 3);
-    grid->addWidget(FileToSave, 1, 0);
-    grid->addWidget(Command1, 1, 1);
-    grid->addWidget(Command2, 1, 2);
+    grid->addWidget(fileList_, 0, 0, 1, 3);
+    grid->addWidget(nameBox_, 1, 0);
+    grid->addWidget(saveButton, 1, 1);
+    grid->addWidget(cancelButton, 1, 2);
     grid->setColumnStretch(0, 1);
     resize(480, 380);
 
-    listFiles(ScenarioFileList);
-    OnEnterKey(FileToSave, [this] { nameEnterKey(); });
-    FileToSave->setFocus();
-    FileToSave->selectAll();
+    listFiles(fileList_);
+    OnEnterKey(nameBox_, [this] { nameEnterKey(); });
+    nameBox_->setFocus();
+    nameBox_->selectAll();
 
-    connect(ScenarioFileList, &QListWidget::itemSelectionChanged, this, [this] {
-        const QList<QListWidgetItem*> selected = ScenarioFileList->selectedItems();
-        if (!selected.isEmpty()) FileToSave->setText(selected.first()->text());
+    connect(fileList_, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> selected = fileList_->selectedItems();
+        if (!selected.isEmpty()) nameBox_->setText(selected.first()->text());
     });
-    connect(Command1, &QPushButton::clicked, this, [this] { savePressed(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { reject(); });
+    connect(saveButton, &QPushButton::clicked, this, [this] { savePressed(); });
+    connect(cancelButton, &QPushButton::clicked, this, [this] { reject(); });
 }
 
-bool SaveAsDialog::SaveUnderTypedName() {
-    if (Trim(FileToSave->text()).isEmpty()) {
+bool SaveAsDialog::saveUnderTypedName() {
+    if (Trim(nameBox_->text()).isEmpty()) {
         ShowMessage(this, "A file name is needed to save the scenario.", "Save the scenario file as ...",
                     MsgButtons::Ok, MsgIcon::Exclamation);
         return false;
     }
-    const QString name = CompletedScenarioName(FileToSave->text());
+    const QString name = CompletedScenarioName(nameBox_->text());
     const QString target = folder() + name;
     // A file that differs from the name only in letter case is the same file where the file
     // system ignores case; either way it is never replaced without the user's OK.
@@ -75,10 +75,10 @@ bool SaveAsDialog::SaveUnderTypedName() {
 
 void SaveAsDialog::savePressed() {
     // A blank name leaves the dialog open; otherwise the button closes it whatever came of it.
-    if (!SaveUnderTypedName() && Trim(FileToSave->text()).isEmpty()) return;
+    if (!saveUnderTypedName() && Trim(nameBox_->text()).isEmpty()) return;
     accept();
 }
 
 void SaveAsDialog::nameEnterKey() {
-    if (SaveUnderTypedName()) accept();
+    if (saveUnderTypedName()) accept();
 }

@@ -9,7 +9,6 @@
 
 class QLineEdit;
 class QListWidget;
-class QPushButton;
 
 class SaveAsDialog : public ScenarioListDialog {
     Q_OBJECT
@@ -19,19 +18,15 @@ class SaveAsDialog : public ScenarioListDialog {
     using Saver = std::function<bool(const QString& name)>;
     SaveAsDialog(const QString& scenarioFolder, Saver save, QWidget* parent = nullptr);
 
-    QListWidget* ScenarioFileList = nullptr;
-    QLineEdit* FileToSave = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-
+  private:
     // The button saves and closes (a blank name leaves the dialog open); Enter in the name box
     // closes only after a save.
     void savePressed();
     void nameEnterKey();
-
-  private:
     // True when the file was written.
-    bool SaveUnderTypedName();
+    bool saveUnderTypedName();
 
+    QListWidget* fileList_ = nullptr;
+    QLineEdit* nameBox_ = nullptr;
     Saver save_;
 };

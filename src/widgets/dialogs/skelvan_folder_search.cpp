@@ -19,86 +19,87 @@ SkelvanFolderSearch::SkelvanFolderSearch(const QString& startFolder, QWidget* pa
     setWindowTitle("Skelvan folder search");
     setModal(true);
 
-    Label2 = new QLabel("Select the folder where Skelvan is installed and click on Validate", this);
-    Label2->setObjectName("Label2");
-    Label2->setWordWrap(true);
+    auto* instructions =
+        new QLabel("Select the folder where Skelvan is installed and click on Validate", this);
+    instructions->setObjectName("Label2");
+    instructions->setWordWrap(true);
 
-    Drive1 = new QComboBox(this);
-    Drive1->setObjectName("Drive1");
+    driveList_ = new QComboBox(this);
+    driveList_->setObjectName("Drive1");
     for (const QFileInfo& drive : QDir::drives())
-        Drive1->addItem(QDir::toNativeSeparators(drive.absoluteFilePath()));
+        driveList_->addItem(QDir::toNativeSeparators(drive.absoluteFilePath()));
 
     model_ = new QFileSystemModel(this);
     model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     model_->setRootPath(QString());
-    Dir1 = new QTreeView(this);
-    Dir1->setObjectName("Dir1");
-    Dir1->setModel(model_);
+    folderTree_ = new QTreeView(this);
+    folderTree_->setObjectName("Dir1");
+    folderTree_->setModel(model_);
     for (int column = 1; column < model_->columnCount(); ++column)
-        Dir1->hideColumn(column);
-    Dir1->header()->hide();
+        folderTree_->hideColumn(column);
+    folderTree_->header()->hide();
 
-    Command1 = new QPushButton("Validate", this);
-    Command1->setObjectName("Command1");
-    Command1->setEnabled(false);
+    validateButton_ = new QPushButton("Validate", this);
+    validateButton_->setObjectName("Command1");
+    validateButton_->setEnabled(false);
 
-    Label1 = new QLabel(this);
-    Label1->setObjectName("Label1");
-    Label1->hide();
+    chosenFolder_ = new QLabel(this);
+    chosenFolder_->setObjectName("Label1");
+    chosenFolder_->hide();
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label2);
-    layout->addWidget(Drive1);
-    layout->addWidget(Dir1, 1);
-    layout->addWidget(Command1, 0, Qt::AlignRight);
+    layout->addWidget(instructions);
+    layout->addWidget(driveList_);
+    layout->addWidget(folderTree_, 1);
+    layout->addWidget(validateButton_, 0, Qt::AlignRight);
     resize(520, 480);
 
-    connect(Drive1, &QComboBox::activated, this, [this](int) { DriveChanged(); });
-    connect(Dir1, &QTreeView::clicked, this, [this](const QModelIndex&) { FolderChanged(); });
-    connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex&, const QModelIndex&) { FolderChanged(); });
-    connect(Command1, &QPushButton::clicked, this, &SkelvanFolderSearch::Validate);
+    connect(driveList_, &QComboBox::activated, this, [this](int) { driveChanged(); });
+    connect(folderTree_, &QTreeView::clicked, this, [this](const QModelIndex&) { folderChanged(); });
+    connect(folderTree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex&, const QModelIndex&) { folderChanged(); });
+    connect(validateButton_, &QPushButton::clicked, this, &SkelvanFolderSearch::validate);
     // The model reads folders in the background; keep the open folder in sight as they arrive.
     connect(model_, &QFileSystemModel::directoryLoaded, this, [this](const QString&) {
-        Dir1->scrollTo(Dir1->currentIndex(), QAbstractItemView::PositionAtCenter);
+        folderTree_->scrollTo(folderTree_->currentIndex(), QAbstractItemView::PositionAtCenter);
     });
 
-    OpenFolder(QDir::currentPath());
+    openFolder(QDir::currentPath());
 }
 
-void SkelvanFolderSearch::OpenFolder(const QString& folder) {
+void SkelvanFolderSearch::openFolder(const QString& folder) {
     const QModelIndex index = model_->index(QDir::cleanPath(folder));
     if (!index.isValid()) return;
-    Dir1->setCurrentIndex(index);
-    Dir1->scrollTo(index);
-    Dir1->expand(index);
-    FolderChanged();
+    folderTree_->setCurrentIndex(index);
+    folderTree_->scrollTo(index);
+    folderTree_->expand(index);
+    folderChanged();
 }
 
-void SkelvanFolderSearch::DriveChanged() {
-    const QString drive = Drive1->currentText();
+void SkelvanFolderSearch::driveChanged() {
+    const QString drive = driveList_->currentText();
     if (QDir(drive).exists()) {
-        OpenFolder(drive);
+        openFolder(drive);
         return;
     }
     // A drive that cannot be opened: back to the drive of the folder shown.
-    const QString shown = model_->filePath(Dir1->currentIndex());
-    for (int i = 0; i < Drive1->count(); ++i) {
-        if (shown.startsWith(QDir::fromNativeSeparators(Drive1->itemText(i)), Qt::CaseInsensitive))
-            Drive1->setCurrentIndex(i);
+    const QString shown = model_->filePath(folderTree_->currentIndex());
+    for (int i = 0; i < driveList_->count(); ++i) {
+        if (shown.startsWith(QDir::fromNativeSeparators(driveList_->itemText(i)), Qt::CaseInsensitive))
+            driveList_->setCurrentIndex(i);
     }
 }
 
-void SkelvanFolderSearch::FolderChanged() {
-    const QString open = QDir::toNativeSeparators(model_->filePath(Dir1->currentIndex()));
+void SkelvanFolderSearch::folderChanged() {
+    const QString open = QDir::toNativeSeparators(model_->filePath(folderTree_->currentIndex()));
     const QString separator = open.endsWith(QDir::separator()) ? QString() : QString(QDir::separator());
-    Label1->setText(open);
-    Command1->setEnabled(!open.isEmpty() && FileExists(open + separator + "skelvan.cfg"));
+    chosenFolder_->setText(open);
+    validateButton_->setEnabled(!open.isEmpty() && FileExists(open + separator + "skelvan.cfg"));
 }
 
-void SkelvanFolderSearch::Validate() {
+void SkelvanFolderSearch::validate() {
     QString error;
-    if (!WriteWholeFile(startFolder_ + "TYX.cfg", SettingFileBytes(Label1->text()), &error)) {
+    if (!WriteWholeFile(startFolder_ + "TYX.cfg", SettingFileBytes(chosenFolder_->text()), &error)) {
         ShowMessage(this, "The setting file could not be written: " + error, "Error", MsgButtons::Ok,
                     MsgIcon::Exclamation);
         return;

@@ -15,22 +15,21 @@ class SkelvanFolderSearch : public QDialog {
     // startFolder: the folder text (ending in a separator) where "TYX.cfg" is written.
     explicit SkelvanFolderSearch(const QString& startFolder, QWidget* parent = nullptr);
 
-    // Opens the folder in the folder list, as a user's click on it does.
-    void OpenFolder(const QString& folder);
     bool Validated() const { return validated_; }
 
-    QLabel* Label2;
-    QComboBox* Drive1;
-    QTreeView* Dir1;
-    QPushButton* Command1;
-    QLabel* Label1;
-
   private:
-    void DriveChanged();
-    void FolderChanged();
-    void Validate();
+    // Opens the folder in the tree and makes it the chosen one: the start folder, a drive picked.
+    void openFolder(const QString& folder);
+    void driveChanged();
+    void folderChanged();
+    void validate();
 
+    QComboBox* driveList_ = nullptr;
+    QTreeView* folderTree_ = nullptr;
+    QPushButton* validateButton_ = nullptr;
+    // The folder open in the tree, as the setting file gets it.
+    QLabel* chosenFolder_ = nullptr;
     QString startFolder_;
-    QFileSystemModel* model_;
+    QFileSystemModel* model_ = nullptr;
     bool validated_ = false;
 };

@@ -45,7 +45,7 @@ OrbitPanel::OrbitPanel(const QStringList& captions, QWidget* parent)
     // Figures on the left, the drawing on the right: the panel shares its tab with other
     // frames, and is wider than it is high.
     auto* outer = new QHBoxLayout(this);
-    Body = new QVBoxLayout;
+    figureColumn_ = new QVBoxLayout;
     auto* figures = new QGridLayout;
     int row = 0;
     for (const QString& caption : captions) {
@@ -54,42 +54,38 @@ OrbitPanel::OrbitPanel(const QStringList& captions, QWidget* parent)
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         figures->addWidget(new QLabel(caption, this), row, 0);
         figures->addWidget(value, row, 1);
-        Values.append(value);
+        values_.append(value);
         ++row;
     }
     figures->setColumnStretch(1, 1);
-    Body->addLayout(figures);
+    figureColumn_->addLayout(figures);
 
-    Warning = new QLabel(this);
-    Warning->setObjectName(QStringLiteral("OrbitWarning"));
-    Warning->setWordWrap(true);
-    Warning->hide();
-    Note = new QLabel(this);
-    Note->setObjectName(QStringLiteral("OrbitNote"));
-    Note->setWordWrap(true);
-    Note->hide();
-    Body->addWidget(Warning);
-    Body->addWidget(Note);
-    Body->addStretch(1);
-    Drawing = new OrbitDrawing(this);
-    Drawing->setObjectName(QStringLiteral("OrbitDrawing"));
-    outer->addLayout(Body, 0);
-    outer->addWidget(Drawing, 1);
-}
-
-QLabel* OrbitPanel::Value(const QString& caption) const {
-    return findChild<QLabel*>(ValueName(caption), Qt::FindDirectChildrenOnly);
+    warning_ = new QLabel(this);
+    warning_->setObjectName(QStringLiteral("OrbitWarning"));
+    warning_->setWordWrap(true);
+    warning_->hide();
+    note_ = new QLabel(this);
+    note_->setObjectName(QStringLiteral("OrbitNote"));
+    note_->setWordWrap(true);
+    note_->hide();
+    figureColumn_->addWidget(warning_);
+    figureColumn_->addWidget(note_);
+    figureColumn_->addStretch(1);
+    drawing_ = new OrbitDrawing(this);
+    drawing_->setObjectName(QStringLiteral("OrbitDrawing"));
+    outer->addLayout(figureColumn_, 0);
+    outer->addWidget(drawing_, 1);
 }
 
 void OrbitPanel::Show(const OrbitPanelTexts& texts, const std::optional<OrbitOutline>& outline) {
-    for (qsizetype k = 0; k < Values.size(); ++k)
-        Values[k]->setText(k < texts.Values.size() ? texts.Values.at(k) : kDash);
-    Warning->setText(texts.Warning);
-    Warning->setStyleSheet(WarningStyle(texts.Place));
-    Warning->setVisible(!texts.Warning.isEmpty());
-    Note->setText(texts.Note);
-    Note->setVisible(!texts.Note.isEmpty());
-    Drawing->SetOrbit(outline, texts.Place);
+    for (qsizetype k = 0; k < values_.size(); ++k)
+        values_[k]->setText(k < texts.Values.size() ? texts.Values.at(k) : kDash);
+    warning_->setText(texts.Warning);
+    warning_->setStyleSheet(WarningStyle(texts.Place));
+    warning_->setVisible(!texts.Warning.isEmpty());
+    note_->setText(texts.Note);
+    note_->setVisible(!texts.Note.isEmpty());
+    drawing_->SetOrbit(outline, texts.Place);
 }
 
 void OrbitPanel::Watch(const QList<QLineEdit*>& boxes) {

@@ -26,12 +26,6 @@ class OrbitPanel : public QGroupBox {
     // The value labels are named "Orbit" followed by their caption without blanks or dashes
     // ("OrbitPeriapsisAltitude"); the others "OrbitWarning", "OrbitNote" and "OrbitDrawing".
     static QString ValueName(const QString& caption);
-    QLabel* Value(const QString& caption) const;
-
-    QList<QLabel*> Values;
-    QLabel* Warning = nullptr;
-    QLabel* Note = nullptr;
-    OrbitDrawing* Drawing = nullptr;
 
     // Works the figures out again from the watched controls.
     virtual void Refresh() {}
@@ -48,9 +42,13 @@ class OrbitPanel : public QGroupBox {
 
     // The column of the figures; a tab's panel inserts its own controls before its last
     // item, the stretch that keeps them at the top.
-    QVBoxLayout* Body = nullptr;
+    QVBoxLayout* figureColumn_ = nullptr;
 
   private:
+    QList<QLabel*> values_;
+    QLabel* warning_ = nullptr;
+    QLabel* note_ = nullptr;
+    OrbitDrawing* drawing_ = nullptr;
     QString body_;
     QString configFolder_;
     QString planetFile_;

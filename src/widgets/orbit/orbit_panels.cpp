@@ -28,29 +28,29 @@ StationOrbitPanel::StationOrbitPanel(const StationOrbitControls& controls, QWidg
     auto* helper = new QGroupBox(QStringLiteral("From periapsis and apoapsis"), this);
     helper->setObjectName(QStringLiteral("StationOrbitHelper"));
     auto* grid = new QGridLayout(helper);
-    PeriapsisKm = new QLineEdit(helper);
-    PeriapsisKm->setObjectName(QStringLiteral("StationOrbitPeriapsisKm"));
-    PeriapsisKm->setToolTip(QStringLiteral("Lowest altitude above the mean radius, in km"));
-    ApoapsisKm = new QLineEdit(helper);
-    ApoapsisKm->setObjectName(QStringLiteral("StationOrbitApoapsisKm"));
-    ApoapsisKm->setToolTip(QStringLiteral("Highest altitude above the mean radius, in km"));
-    Fill = new QPushButton(QStringLiteral("Fill semi-major axis and excentricity"), helper);
-    Fill->setObjectName(QStringLiteral("StationOrbitFill"));
-    Fill->setToolTip(
+    periapsisKm_ = new QLineEdit(helper);
+    periapsisKm_->setObjectName(QStringLiteral("StationOrbitPeriapsisKm"));
+    periapsisKm_->setToolTip(QStringLiteral("Lowest altitude above the mean radius, in km"));
+    apoapsisKm_ = new QLineEdit(helper);
+    apoapsisKm_->setObjectName(QStringLiteral("StationOrbitApoapsisKm"));
+    apoapsisKm_->setToolTip(QStringLiteral("Highest altitude above the mean radius, in km"));
+    auto* fillButton = new QPushButton(QStringLiteral("Fill semi-major axis and excentricity"), helper);
+    fillButton->setObjectName(QStringLiteral("StationOrbitFill"));
+    fillButton->setToolTip(
         QStringLiteral("Writes the matching semi-major axis and excentricity into the orbit boxes; "
                        "validate the station as usual afterwards"));
-    HelperNote = new QLabel(helper);
-    HelperNote->setObjectName(QStringLiteral("StationOrbitHelperNote"));
-    HelperNote->setWordWrap(true);
-    HelperNote->hide();
+    helperNote_ = new QLabel(helper);
+    helperNote_->setObjectName(QStringLiteral("StationOrbitHelperNote"));
+    helperNote_->setWordWrap(true);
+    helperNote_->hide();
     grid->addWidget(new QLabel(QStringLiteral("Periapsis altitude (km)"), helper), 0, 0);
-    grid->addWidget(PeriapsisKm, 0, 1);
+    grid->addWidget(periapsisKm_, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("Apoapsis altitude (km)"), helper), 1, 0);
-    grid->addWidget(ApoapsisKm, 1, 1);
-    grid->addWidget(Fill, 2, 0, 1, 2);
-    grid->addWidget(HelperNote, 3, 0, 1, 2);
-    Body->insertWidget(Body->count() - 1, helper);
-    connect(Fill, &QPushButton::clicked, this, [this] { FillClick(); });
+    grid->addWidget(apoapsisKm_, 1, 1);
+    grid->addWidget(fillButton, 2, 0, 1, 2);
+    grid->addWidget(helperNote_, 3, 0, 1, 2);
+    figureColumn_->insertWidget(figureColumn_->count() - 1, helper);
+    connect(fillButton, &QPushButton::clicked, this, [this] { fillFromApsides(); });
 
     Watch({c_.SemiMajorAxis, c_.Excentricity, c_.Inclination, c_.AscendingNodeLongitude,
            c_.PeriapsisLongitude, c_.MeanLongitude});
@@ -66,10 +66,10 @@ void StationOrbitPanel::Refresh() {
     Show(StationOrbitTexts(insight), OutlineOf(insight, planet));
 }
 
-void StationOrbitPanel::FillClick() {
-    const ApsidesElements elements = ElementsFromApsides(PeriapsisKm->text(), ApoapsisKm->text(), Planet());
-    HelperNote->setText(elements.Problem);
-    HelperNote->setVisible(!elements.Ok);
+void StationOrbitPanel::fillFromApsides() {
+    const ApsidesElements elements = ElementsFromApsides(periapsisKm_->text(), apoapsisKm_->text(), Planet());
+    helperNote_->setText(elements.Problem);
+    helperNote_->setVisible(!elements.Ok);
     if (!elements.Ok || !c_.SemiMajorAxis || !c_.Excentricity) return;
     c_.SemiMajorAxis->setText(elements.SemiMajorAxis);
     c_.Excentricity->setText(elements.Excentricity);

@@ -6,8 +6,8 @@
 // boxes as the user could have typed them.
 #include "widgets/orbit/orbit_panel.h"
 
+class QLabel;
 class QLineEdit;
-class QPushButton;
 
 struct StationOrbitControls {
     QLineEdit* SemiMajorAxis = nullptr;
@@ -25,16 +25,17 @@ class StationOrbitPanel : public OrbitPanel {
     StationOrbitPanel(const StationOrbitControls& controls, QWidget* parent = nullptr);
     void Refresh() override;
 
-    // The helper, named "StationOrbitPeriapsisKm", "StationOrbitApoapsisKm",
-    // "StationOrbitFill" and "StationOrbitHelperNote".
-    QLineEdit* PeriapsisKm = nullptr;
-    QLineEdit* ApoapsisKm = nullptr;
-    QPushButton* Fill = nullptr;
-    QLabel* HelperNote = nullptr;
-    void FillClick();
-
   private:
+    // Writes the semi-major axis and excentricity of the two altitudes into the tab's boxes,
+    // or says in the note why it cannot.
+    void fillFromApsides();
+
     StationOrbitControls c_;
+    // The helper, named "StationOrbitPeriapsisKm", "StationOrbitApoapsisKm",
+    // "StationOrbitFill" (a button) and "StationOrbitHelperNote".
+    QLineEdit* periapsisKm_ = nullptr;
+    QLineEdit* apoapsisKm_ = nullptr;
+    QLabel* helperNote_ = nullptr;
 };
 
 struct ShipOrbitControls {
