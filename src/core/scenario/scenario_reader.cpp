@@ -7,6 +7,7 @@
 #include "core/text/line_views.h"
 #include "core/text/text_rules.h"
 
+#include <QStringBuilder>
 #include <array>
 #include <memory>
 
@@ -170,7 +171,7 @@ void ReadStartTime(ScenarioDocument& document, QStringView dateRecord) {
     // "Date", a blank, a form of two or three letters, and the number from the ninth
     // character: "Date MJD 51981.5", "Date JD 2451545.0", "Date JE 2001.5".
     const QString form = TrimView(dateRecord.mid(5, 3)).toString();
-    const double value = LeadingNumber(CutFront(dateRecord, 8).toString());
+    const double value = LeadingNumber(CutFront(dateRecord, 8));
     const CalendarTime start = CalendarFromMjd(MjdFromTimeForm(form, value));
     document.StartDate = start.day;
     document.StartHour = start.hour;
@@ -306,7 +307,7 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
     result.stationNames.reserve(static_cast<qsizetype>(stationRows.size()));
     for (std::size_t r = 0; r < stationRows.size(); ++r) {
         StationRow& row = stationRows[r];
-        const CalendarTime epoch = CalendarFromMjd(LeadingNumber(epochs[r].toString()));
+        const CalendarTime epoch = CalendarFromMjd(LeadingNumber(epochs[r]));
         row.EpochDate = epoch.day;
         row.EpochHour = WholeNumberText(epoch.hour);
         row.EpochMinute = WholeNumberText(epoch.minute);
@@ -324,7 +325,8 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
     result.possibleShipFocus.reserve(shipCount);
     for (const ShipRow& row : shipRows) {
         result.shipNames.append(row.Name);
-        result.possibleShipFocus.append(row.Name + u':' + row.ClassName);
+        // Built at its final size: "+" would allocate the text twice, once for each part.
+        result.possibleShipFocus.append(QString(row.Name % u':' % row.ClassName));
     }
     shipRows.emplace_back();
     shipRows.shrink_to_fit();
