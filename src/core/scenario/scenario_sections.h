@@ -37,7 +37,7 @@ class ShipSectionReader {
     ShipSectionReader(ScenarioDocument& document, ValuePool& pool, const QChar* base,
                       std::vector<ShipSource>& blocks)
         : document_(document), pool_(pool), base_(base), blocks_(blocks) {}
-    void Begin() { inBlock_ = false; }
+    void Begin() { CloseBlock(); }
     bool Line(QStringView line);
     // The end of the file: a block still open is kept as it stands.
     void Finish() { CloseBlock(); }
@@ -57,6 +57,8 @@ class ShipSectionReader {
     const QChar* base_;
     std::vector<ShipSource>& blocks_;
     QStringView header_; // the header line without comment and blanks: a line equal to it is no value
+    // The unknown lines of the open block, which become its row's OtherLines when it closes.
+    std::vector<QStringView> otherLines_;
     int currentRow_ = 0;
     bool inBlock_ = false;
 };
