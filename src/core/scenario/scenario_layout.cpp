@@ -4,6 +4,8 @@
 #include "core/text/text_rules.h"
 
 #include <array>
+#include <cstring>
+#include <string_view>
 #include <utility>
 
 BeginMarker BeginMarkerOf(QStringView marker) {
@@ -70,6 +72,54 @@ qsizetype SectionEnd(QStringView text, qsizetype lineBegin, QStringView upperWor
     if (found >= 0) return found;
     if (bareEnd >= 0) return bareEnd;
     return lastFilled;
+}
+
+namespace {
+// True when the line, from p on, is the word (given upper-cased) in any letter case, followed
+// by nothing but a blank, a comment or the line's end.
+bool LineIsWord(const char* p, const char* end, std::string_view upperWord) {
+    if (end - p < qsizetype(upperWord.size())) return false;
+    for (const char c : upperWord) {
+        const char upper = (*p >= 'a' && *p <= 'z') ? char(*p - 32) : *p;
+        if (upper != c) return false;
+        ++p;
+    }
+    return p == end || *p == ' ' || *p == ';' || *p == '\r';
+}
+} // namespace
+
+BlockEstimate EstimateBlocks(const QByteArray& bytes) {
+    BlockEstimate estimate;
+    qsizetype* counted = nullptr; // the count of the table section the walk is in
+    bool openBlock = false;       // a line with something on it since the last END
+    const char* p = bytes.constData();
+    const char* const end = p + bytes.size();
+    // Line by line at the line feeds, which the C library finds many bytes at a time; a file
+    // with lone CR line ends is estimated as one line, and its tables grow as they are read.
+    while (p < end) {
+        const char* lineEnd = static_cast<const char*>(std::memchr(p, '\n', std::size_t(end - p)));
+        if (!lineEnd) lineEnd = end;
+        while (p < lineEnd && *p == ' ')
+            ++p;
+        if (p < lineEnd && *p != ';' && *p != '\r') {
+            if (!counted) {
+                if (LineIsWord(p, lineEnd, "BEGIN_STATIONS")) counted = &estimate.stations;
+                if (LineIsWord(p, lineEnd, "BEGIN_SHIPS")) counted = &estimate.ships;
+                openBlock = false;
+            } else if (LineIsWord(p, lineEnd, "END")) {
+                if (openBlock) ++*counted;
+                openBlock = false;
+            } else if (LineIsWord(p, lineEnd, "END_STATIONS") || LineIsWord(p, lineEnd, "END_SHIPS")) {
+                if (openBlock) ++*counted; // the marker closes a last block that lacks its END
+                counted = nullptr;
+                openBlock = false;
+            } else {
+                openBlock = true;
+            }
+        }
+        p = lineEnd + 1;
+    }
+    return estimate;
 }
 
 void LayoutRecorder::Known(KeptPlace place, int index) {

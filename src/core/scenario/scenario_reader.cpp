@@ -199,6 +199,11 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
     ValuePool pool(text.size());
     StationSectionReader stations(document.StationTable, pool);
     ShipSectionReader ships(document, pool, text.constData(), source->ships);
+    // Each table at its final size from the start, the spare row after the last included.
+    const BlockEstimate blocks = EstimateBlocks(bytes);
+    stations.Reserve(std::size_t(blocks.stations) + 1);
+    document.ShipTable.reserve(std::size_t(blocks.ships) + 1);
+    source->ships.reserve(std::size_t(blocks.ships));
     enum class Section { Outside, Stations, Ships } section = Section::Outside;
     // The lines of a section other than the stations and the ships, up to its end.
     qsizetype sectionEnd = -1;

@@ -15,6 +15,11 @@ class StationSectionReader {
     StationSectionReader(std::vector<StationRow>& rows, ValuePool& pool) : rows_(rows), pool_(pool) {}
     // Starts a section; a second section adds its stations after those already read.
     void Begin() { step_ = Step::Header; }
+    // Makes room for this many rows, the spare row after them included.
+    void Reserve(std::size_t rows) {
+        rows_.reserve(rows);
+        epochs_.reserve(rows);
+    }
     // Takes one line of the section; false once the line closes the section.
     bool Line(QStringView line);
     // The epoch MJD texts of the rows read, in row order.
