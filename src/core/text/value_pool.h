@@ -4,7 +4,6 @@
 // of a new allocation every time, which keeps a loaded document small. The pool holds a fixed
 // number of slots, so it never grows with the file; a small file gets fewer, since clearing and
 // freeing the slots would otherwise cost more than reading it.
-#include <QHashFunctions>
 #include <QString>
 #include <QStringView>
 #include <vector>
@@ -17,19 +16,32 @@ class ValuePool {
         while (count < kMost && qsizetype(count) * kTextPerSlot < textSize)
             count *= 2;
         slots_.resize(count);
+        while ((std::size_t(1) << slotBits_) < count)
+            ++slotBits_;
     }
     QString Take(QStringView value) {
         if (value.isEmpty()) return QString();
         if (value.size() > kLongest) return value.toString();
-        QString& slot = slots_[qHash(value) & (slots_.size() - 1)];
+        QString& slot = slots_[Slot(value)];
         if (slot != value) slot = value.toString();
         return slot;
     }
 
   private:
+    // FNV-1a over the characters, then a multiply by the golden ratio whose high bits pick the
+    // slot: every character reaches them, where FNV's own low bits see only the characters'
+    // low bits (and "1" to "9" would crowd a few slots). Several times cheaper than qHash,
+    // which is built to resist chosen keys, and a slot cache need not.
+    std::size_t Slot(QStringView value) const {
+        quint64 h = 14695981039346656037ULL;
+        for (const QChar c : value)
+            h = (h ^ c.unicode()) * 1099511628211ULL;
+        return std::size_t((h * 0x9E3779B97F4A7C15ULL) >> (64 - slotBits_));
+    }
     static constexpr qsizetype kLongest = 16;
     static constexpr std::size_t kFewest = 64;
     static constexpr std::size_t kMost = 1024;
     static constexpr qsizetype kTextPerSlot = 64;
     std::vector<QString> slots_;
+    int slotBits_ = 0; // slots_.size() is two to this power
 };
