@@ -101,21 +101,26 @@ BlockEstimate EstimateBlocks(const QByteArray& bytes) {
         if (!lineEnd) lineEnd = end;
         while (p < lineEnd && *p == ' ')
             ++p;
-        if (p < lineEnd && *p != ';' && *p != '\r') {
-            if (!counted) {
+        // Most lines are told by their first character: every marker begins with B or E.
+        const char first = p < lineEnd ? *p : ';';
+        if (first == ';' || first == '\r') {
+            // a blank line or a comment changes nothing
+        } else if (!counted) {
+            if (first == 'B' || first == 'b') {
                 if (LineIsWord(p, lineEnd, "BEGIN_STATIONS")) counted = &estimate.stations;
                 if (LineIsWord(p, lineEnd, "BEGIN_SHIPS")) counted = &estimate.ships;
                 openBlock = false;
-            } else if (LineIsWord(p, lineEnd, "END")) {
-                if (openBlock) ++*counted;
-                openBlock = false;
-            } else if (LineIsWord(p, lineEnd, "END_STATIONS") || LineIsWord(p, lineEnd, "END_SHIPS")) {
-                if (openBlock) ++*counted; // the marker closes a last block that lacks its END
-                counted = nullptr;
-                openBlock = false;
-            } else {
-                openBlock = true;
             }
+        } else if (first != 'E' && first != 'e') {
+            openBlock = true;
+        } else if (LineIsWord(p, lineEnd, "END")) {
+            if (openBlock) ++*counted;
+            openBlock = false;
+        } else if (LineIsWord(p, lineEnd, "END_STATIONS") || LineIsWord(p, lineEnd, "END_SHIPS")) {
+            if (openBlock) ++*counted; // the marker closes a last block that lacks its END
+            counted = nullptr;
+        } else {
+            openBlock = true;
         }
         p = lineEnd + 1;
     }

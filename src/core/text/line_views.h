@@ -1,19 +1,110 @@
 #pragma once
 // The text rules of the scenario reader, applied to views into the decoded file so that a
 // large scenario is read without copying every line. Each function gives exactly what its
-// namesake in text_rules.h gives, as a view into the same text.
+// namesake in text_rules.h gives, as a view into the same text. The small ones are inline:
+// the reader calls them several times on every line of a file.
 #include <QLatin1StringView>
 #include <QString>
 #include <QStringView>
+#include <QSysInfo>
+#include <bit>
+#include <cstring>
 #include <type_traits>
 
-QStringView TrimView(QStringView text);
-QStringView ClearCommentsView(QStringView line);
+namespace line_views_detail {
+// Four UTF-16 characters read as one 64-bit word, each in its own 16-bit lane.
+inline quint64 FourCharacters(const QChar* at) {
+    quint64 word;
+    std::memcpy(&word, at, sizeof word);
+    return word;
+}
+inline constexpr quint64 kEveryLane = 0x0001000100010001ULL;
+inline constexpr quint64 kLaneTops = 0x8000800080008000ULL;
+// The lanes of the word below n (n at most 0x8000), marked by their top bit. Subtracting n
+// from every lane sets a lane's top bit where it was below n; "& ~word" drops the lanes whose
+// top bit was set already. A borrow runs only upward from a lane that was below n, so the
+// lowest lane marked is always right, and the word has a mark exactly when a lane is below n.
+constexpr quint64 LanesBelow(quint64 word, char16_t n) {
+    return (word - kEveryLane * n) & ~word & kLaneTops;
+}
 
-// UCase(text) starts with / equals key; key is given upper-cased.
+// The place of the first character below limit from i on, n when there is none; four
+// characters at a time, since the characters sought are few and far between.
+inline qsizetype NextBelow(const QChar* data, qsizetype i, qsizetype n, char16_t limit) {
+    for (; i + 4 <= n; i += 4) {
+        const quint64 lanes = LanesBelow(FourCharacters(data + i), limit);
+        if (lanes == 0) continue;
+        // The first character is the lowest lane only where the lowest byte comes first.
+        if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian) return i + std::countr_zero(lanes) / 16;
+        break;
+    }
+    for (; i < n; ++i) {
+        if (data[i].unicode() < limit) return i;
+    }
+    return n;
+}
+
+// The first place of c in the text, -1 when it has none: a lane equal to c is zero after
+// the XOR, the one place below 1.
+inline qsizetype IndexOf(QStringView text, char16_t c) {
+    const QChar* data = text.data();
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i + 4 <= n; i += 4) {
+        const quint64 lanes = LanesBelow(FourCharacters(data + i) ^ (kEveryLane * c), 1);
+        if (lanes == 0) continue;
+        if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian) return i + std::countr_zero(lanes) / 16;
+        for (qsizetype k = i; k < n; ++k) {
+            if (data[k].unicode() == c) return k;
+        }
+    }
+    for (qsizetype i = n & ~qsizetype(3); i < n; ++i) {
+        if (data[i].unicode() == c) return i;
+    }
+    return -1;
+}
+
+// The slow roads of the comparisons below, through UCase.
 bool UpperStartsWith(QStringView text, QStringView upperKey);
 bool UpperStartsWith(QStringView text, QLatin1StringView upperKey);
 bool UpperEquals(QStringView text, QLatin1StringView upperKey);
+
+// False when the first characters alone show that UCase(text) cannot begin with the key's
+// first letter: an ASCII character upper-cases to one character, the same for every text.
+template <class Key> bool FirstMayMatch(QStringView text, Key upperKey) {
+    if (text.isEmpty() || upperKey.isEmpty()) return true;
+    const char16_t c = text.front().unicode();
+    if (c >= 0x80) return true;
+    const char16_t upper = (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c;
+    return upper == QChar(upperKey.front()).unicode();
+}
+} // namespace line_views_detail
+
+// Removes blanks (code 32) only, never tabs or line ends.
+inline QStringView TrimView(QStringView text) {
+    const QChar* begin = text.data();
+    const QChar* end = begin + text.size();
+    while (begin < end && *begin == u' ')
+        ++begin;
+    while (end > begin && end[-1] == u' ')
+        --end;
+    return QStringView(begin, end - begin);
+}
+
+QStringView ClearCommentsView(QStringView line);
+
+// UCase(text) starts with / equals key; key is given upper-cased. Most texts the reader asks
+// about differ from the key in their first character, which settles it here.
+inline bool UpperStartsWith(QStringView text, QStringView upperKey) {
+    return line_views_detail::FirstMayMatch(text, upperKey) &&
+           line_views_detail::UpperStartsWith(text, upperKey);
+}
+inline bool UpperStartsWith(QStringView text, QLatin1StringView upperKey) {
+    return line_views_detail::FirstMayMatch(text, upperKey) &&
+           line_views_detail::UpperStartsWith(text, upperKey);
+}
+inline bool UpperEquals(QStringView text, QLatin1StringView upperKey) {
+    return line_views_detail::FirstMayMatch(text, upperKey) && line_views_detail::UpperEquals(text, upperKey);
+}
 
 // The text after the first count characters; empty when the text is shorter.
 inline QStringView CutFront(QStringView text, qsizetype count) {
@@ -26,7 +117,11 @@ struct SplitPair {
     QStringView before;
     QStringView after;
 };
-SplitPair SplitAtFirst(QStringView text, QChar separator);
+inline SplitPair SplitAtFirst(QStringView text, QChar separator) {
+    const qsizetype at = line_views_detail::IndexOf(text, separator.unicode());
+    if (at < 0) return {text, QStringView()};
+    return {QStringView(text.data(), at), QStringView(text.data() + at + 1, text.size() - at - 1)};
+}
 
 // Calls f(line) for every line of the text. Lines end at CR LF, a lone CR or a lone LF; a
 // final line end does not start another, empty line. An f that returns bool stops the walk
@@ -35,17 +130,18 @@ template <class F> void ForEachLine(QStringView text, F&& f) {
     const QChar* data = text.data();
     const qsizetype n = text.size();
     qsizetype start = 0;
-    for (qsizetype i = 0; i < n; ++i) {
+    // From one character below 0x0E to the next: line ends are such, and little else is (a tab).
+    for (qsizetype i = line_views_detail::NextBelow(data, 0, n, 0x0E); i < n;
+         i = line_views_detail::NextBelow(data, i + 1, n, 0x0E)) {
         const char16_t c = data[i].unicode();
-        if (c <= u'\r' && (c == u'\r' || c == u'\n')) {
-            if constexpr (std::is_same_v<decltype(f(QStringView())), bool>) {
-                if (!f(QStringView(data + start, i - start))) return;
-            } else {
-                f(QStringView(data + start, i - start));
-            }
-            if (c == u'\r' && i + 1 < n && data[i + 1] == u'\n') ++i;
-            start = i + 1;
+        if (c != u'\r' && c != u'\n') continue;
+        if constexpr (std::is_same_v<decltype(f(QStringView())), bool>) {
+            if (!f(QStringView(data + start, i - start))) return;
+        } else {
+            f(QStringView(data + start, i - start));
         }
+        if (c == u'\r' && i + 1 < n && data[i + 1] == u'\n') ++i;
+        start = i + 1;
     }
     if (start < n) f(QStringView(data + start, n - start));
 }
