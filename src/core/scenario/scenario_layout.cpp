@@ -3,6 +3,7 @@
 #include "core/text/line_views.h"
 #include "core/text/text_rules.h"
 
+#include <QStringBuilder>
 #include <array>
 #include <cstring>
 #include <string_view>
@@ -12,7 +13,8 @@ BeginMarker BeginMarkerOf(QStringView marker) {
     BeginMarker result;
     if (!UpperStartsWith(marker, QLatin1StringView("BEGIN_"))) return result;
     result.isBegin = true;
-    result.word = UCase(SplitAtFirst(marker.mid(6), u' ').before.toString());
+    // Upper-cased in place, as UCase does it to a copy: one text made instead of two.
+    result.word = SplitAtFirst(marker.mid(6), u' ').before.toString().toUpper();
     static const std::array<std::pair<QLatin1StringView, SectionWord>, 8> kWords = {{
         {QLatin1StringView("DESC"), SectionWord::Desc},
         {QLatin1StringView("ENVIRONMENT"), SectionWord::Environment},
@@ -46,7 +48,7 @@ qsizetype SectionEnd(QStringView text, qsizetype lineBegin, QStringView upperWor
     qsizetype lineEnd = lineBegin;
     while (lineEnd < text.size() && text[lineEnd] != u'\r' && text[lineEnd] != u'\n')
         ++lineEnd;
-    const QString endMarker = QStringLiteral("END_") + upperWord.toString();
+    const QString endMarker = QStringLiteral("END_") % upperWord;
     qsizetype lastFilled = lineEnd;
     qsizetype bareEnd = -1;
     qsizetype found = -1;

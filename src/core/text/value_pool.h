@@ -6,6 +6,7 @@
 // freeing the slots would otherwise cost more than reading it.
 #include <QString>
 #include <QStringView>
+#include <cstring>
 #include <vector>
 
 class ValuePool {
@@ -23,7 +24,10 @@ class ValuePool {
         if (value.isEmpty()) return QString();
         if (value.size() > kLongest) return value.toString();
         QString& slot = slots_[Slot(value)];
-        if (slot != value) slot = value.toString();
+        // Compared in place: the general comparison is a call into Qt for a few characters.
+        if (slot.size() != value.size() ||
+            std::memcmp(slot.constData(), value.data(), std::size_t(value.size()) * sizeof(QChar)) != 0)
+            slot = value.toString();
         return slot;
     }
 
