@@ -11,9 +11,7 @@ namespace {
 QStringView FirstWord(QStringView trimmed) {
     return SplitAtFirst(trimmed, u' ').before;
 }
-} // namespace
 
-namespace {
 // The line-start keywords in the order they are tried, and the first-word ones after them.
 constexpr std::array<std::pair<std::string_view, ShipLineKind>, 11> kPrefixes = {{
     {"STATUS", ShipLineKind::Status},
@@ -35,9 +33,21 @@ constexpr std::array<std::pair<std::string_view, ShipLineKind>, 5> kWords = {{
     {"ALT", ShipLineKind::Alt},
     {"DOCKINFO", ShipLineKind::Dockinfo},
 }};
-// One more than the longest keyword: enough to tell "END" from "ENDS" and a word of eight
-// letters from a longer one.
-constexpr qsizetype kHead = 12;
+// For each letter, one more than the longest keyword that begins with it: enough to tell
+// "END" from "ENDS" and a word of eight letters from a longer one.
+constexpr std::array<qsizetype, 26> kHeads = [] {
+    std::array<qsizetype, 26> heads{};
+    heads['E' - 'A'] = qsizetype(std::string_view("END").size()) + 1;
+    for (const auto& [keyword, kind] : kPrefixes)
+        heads[std::size_t(keyword[0] - 'A')] =
+            std::max(heads[std::size_t(keyword[0] - 'A')], qsizetype(keyword.size()) + 1);
+    for (const auto& [keyword, kind] : kWords)
+        heads[std::size_t(keyword[0] - 'A')] =
+            std::max(heads[std::size_t(keyword[0] - 'A')], qsizetype(keyword.size()) + 1);
+    return heads;
+}();
+constexpr qsizetype kLongestHead = 16;
+static_assert(std::ranges::max(kHeads) <= kLongestHead);
 
 QLatin1StringView Latin1(std::string_view keyword) {
     return QLatin1StringView(keyword.data(), qsizetype(keyword.size()));
@@ -85,12 +95,14 @@ ShipLineKind ShipLineKindOf(QStringView t) {
             return ShipLineKind::Other;
         }
     }
-    // Within its first kHead characters an ASCII line upper-cases character by character, and
-    // what follows them cannot change a comparison with a keyword: those characters, upper-cased
-    // once, answer every comparison below as UCase would. A line with another character there
-    // takes the comparisons through UCase.
-    char head[kHead];
-    const qsizetype headSize = std::min(t.size(), kHead);
+    // A line is compared only with the keywords of its first letter. Up to one character past
+    // the longest of them an ASCII line upper-cases character by character, and what follows
+    // cannot change a comparison: those characters, upper-cased once, answer every comparison
+    // below as UCase would. A line with another character there takes the comparisons through
+    // UCase.
+    if (first >= 0x80) return KindThroughUCase(t, first, upper);
+    char head[kLongestHead];
+    const qsizetype headSize = std::min(t.size(), kHeads[upper - u'A']);
     for (qsizetype i = 0; i < headSize; ++i) {
         const char16_t c = t[i].unicode();
         if (c >= 0x80) return KindThroughUCase(t, first, upper);
@@ -102,7 +114,7 @@ ShipLineKind ShipLineKindOf(QStringView t) {
         if (line.starts_with(keyword)) return kind;
     }
     // The first word; a head without a blank holds the whole word only when it is the whole
-    // line, and is otherwise longer than every keyword, as the word is.
+    // line, and is otherwise longer than every keyword of its letter, as the word is.
     const std::string_view word = line.substr(0, line.find(' '));
     for (const auto& [keyword, kind] : kWords) {
         if (word == keyword) {
