@@ -93,7 +93,7 @@ bool LineIsWord(const char* p, const char* end, std::string_view upperWord) {
 BlockEstimate EstimateBlocks(const QByteArray& bytes) {
     BlockEstimate estimate;
     qsizetype* counted = nullptr; // the count of the table section the walk is in
-    bool openBlock = false;       // a line with something on it since the last END
+    enum class Step { Outside, Header, Block } step = Step::Outside;
     const char* p = bytes.constData();
     const char* const end = p + bytes.size();
     // Line by line at the line feeds, which the C library finds many bytes at a time; a file
@@ -101,28 +101,39 @@ BlockEstimate EstimateBlocks(const QByteArray& bytes) {
     while (p < end) {
         const char* lineEnd = static_cast<const char*>(std::memchr(p, '\n', std::size_t(end - p)));
         if (!lineEnd) lineEnd = end;
-        while (p < lineEnd && *p == ' ')
-            ++p;
-        // Most lines are told by their first character: every marker begins with B or E.
-        const char first = p < lineEnd ? *p : ';';
-        if (first == ';' || first == '\r') {
-            // a blank line or a comment changes nothing
-        } else if (!counted) {
+        // Most lines are told by their first character: every marker begins with B or E, and
+        // the lines of a block, indented or not, need no closer look.
+        const char first = p < lineEnd ? *p : '\r';
+        switch (step) {
+        case Step::Outside:
             if (first == 'B' || first == 'b') {
                 if (LineIsWord(p, lineEnd, "BEGIN_STATIONS")) counted = &estimate.stations;
                 if (LineIsWord(p, lineEnd, "BEGIN_SHIPS")) counted = &estimate.ships;
-                openBlock = false;
+                if (counted) step = Step::Header;
             }
-        } else if (first != 'E' && first != 'e') {
-            openBlock = true;
-        } else if (LineIsWord(p, lineEnd, "END")) {
-            if (openBlock) ++*counted;
-            openBlock = false;
-        } else if (LineIsWord(p, lineEnd, "END_STATIONS") || LineIsWord(p, lineEnd, "END_SHIPS")) {
-            if (openBlock) ++*counted; // the marker closes a last block that lacks its END
-            counted = nullptr;
-        } else {
-            openBlock = true;
+            break;
+        case Step::Header: {
+            const char* word = p;
+            while (word < lineEnd && *word == ' ')
+                ++word;
+            if (word == lineEnd || *word == ';' || *word == '\r' || LineIsWord(word, lineEnd, "END")) break;
+            if (LineIsWord(word, lineEnd, "END_STATIONS") || LineIsWord(word, lineEnd, "END_SHIPS")) {
+                step = Step::Outside;
+                counted = nullptr;
+                break;
+            }
+            ++*counted;
+            step = Step::Block;
+            break;
+        }
+        case Step::Block:
+            if (first != 'E' && first != 'e') break;
+            if (LineIsWord(p, lineEnd, "END")) step = Step::Header;
+            if (LineIsWord(p, lineEnd, "END_STATIONS") || LineIsWord(p, lineEnd, "END_SHIPS")) {
+                step = Step::Outside;
+                counted = nullptr;
+            }
+            break;
         }
         p = lineEnd + 1;
     }

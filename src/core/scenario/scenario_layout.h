@@ -27,10 +27,10 @@ qsizetype SectionEnd(QStringView text, qsizetype lineBegin, QStringView upperWor
 
 // About how many station and ship blocks the file holds, told from its bytes before it is read,
 // so that the tables are made at their size at once rather than grown and copied row by row.
-// A block counts at the END line that closes it, within a BEGIN_STATIONS or BEGIN_SHIPS
-// section; an END after nothing but blank lines closes no block and does not count, so the
-// estimate never holds more rows than the file gives blocks (a hostile file of END lines
-// reserves nothing). A well-formed file gets the exact counts.
+// A block counts at its header, the first line with anything on it after the BEGIN_STATIONS
+// or BEGIN_SHIPS line or after an END; blank lines and more END lines there make no block,
+// as they make no row, so the estimate holds no more rows than the file gives blocks (a
+// hostile file of END lines reserves nothing). A well-formed file gets the exact counts.
 struct BlockEstimate {
     qsizetype stations = 0;
     qsizetype ships = 0;
