@@ -70,7 +70,7 @@ void ShipSectionReader::Header(QStringView line, QStringView header) {
     Set(ShipColumn::Name, pair.before);
     // Without a class the simulator takes the ship's name as its class; naming it keeps the
     // saved file meaning the same.
-    Set(ShipColumn::ClassName, header.contains(u':') ? pair.after : pair.before);
+    Set(ShipColumn::ClassName, HoldsChar(header, u':') ? pair.after : pair.before);
     header_ = header;
     currentRow_ = row;
     inBlock_ = true;

@@ -4,15 +4,6 @@
 
 #include <algorithm>
 
-QStringView ClearCommentsView(QStringView line) {
-    if (line.isEmpty()) return line;
-    const qsizetype semicolon = line_views_detail::IndexOf(line, u';');
-    if (semicolon >= 0) line = TrimView(line.left(semicolon));
-    while (!line.isEmpty() && line.back().unicode() < 32)
-        line.chop(1);
-    return line;
-}
-
 namespace {
 // Characters outside ASCII can change length or meet a keyword letter when upper-cased
 // (a dotless i becomes "I"); those texts take the slow road through UCase itself.

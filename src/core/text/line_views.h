@@ -116,7 +116,19 @@ inline QStringView TrimView(QStringView text) {
     return QStringView(begin, end - begin);
 }
 
-QStringView ClearCommentsView(QStringView line);
+// Drops a ";" comment (and then the blanks around what is left) and trailing control characters.
+inline QStringView ClearCommentsView(QStringView line) {
+    const qsizetype semicolon = line_views_detail::IndexOf(line, u';');
+    if (semicolon >= 0) line = TrimView(line.left(semicolon));
+    while (!line.isEmpty() && line.back().unicode() < 32)
+        line.chop(1);
+    return line;
+}
+
+// True when the text holds the character.
+inline bool HoldsChar(QStringView text, QChar c) {
+    return line_views_detail::IndexOf(text, c.unicode()) >= 0;
+}
 
 // UCase(text) starts with / equals key; key is given upper-cased. Most texts the reader asks
 // about differ from the key in their first character, which settles it here.
