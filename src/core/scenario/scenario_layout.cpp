@@ -5,7 +5,6 @@
 
 #include <QStringBuilder>
 #include <array>
-#include <cstring>
 #include <string_view>
 #include <utility>
 
@@ -96,11 +95,10 @@ BlockEstimate EstimateBlocks(const QByteArray& bytes) {
     enum class Step { Outside, Header, Block } step = Step::Outside;
     const char* p = bytes.constData();
     const char* const end = p + bytes.size();
-    // Line by line at the line feeds, which the C library finds many bytes at a time; a file
-    // with lone CR line ends is estimated as one line, and its tables grow as they are read.
+    // Line by line at the line feeds, found many bytes at a time; a file with lone CR line ends
+    // is estimated as one line, and its tables grow as they are read.
     while (p < end) {
-        const char* lineEnd = static_cast<const char*>(std::memchr(p, '\n', std::size_t(end - p)));
-        if (!lineEnd) lineEnd = end;
+        const char* const lineEnd = line_views_detail::NextByte(p, end, '\n');
         // Most lines are told by their first character: every marker begins with B or E, and
         // the lines of a block, indented or not, need no closer look.
         const char first = p < lineEnd ? *p : '\r';
