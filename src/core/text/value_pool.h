@@ -23,15 +23,25 @@ class ValuePool {
     QString Take(QStringView value) {
         if (value.isEmpty()) return QString();
         if (value.size() > kLongest) return value.toString();
-        QString& slot = slots_[Slot(value)];
-        // Compared in place: the general comparison is a call into Qt for a few characters.
-        if (slot.size() != value.size() ||
-            std::memcmp(slot.constData(), value.data(), std::size_t(value.size()) * sizeof(QChar)) != 0)
-            slot = value.toString();
-        return slot;
+        // Two slots for each hash, the one used last first: a value that recurs keeps its copy
+        // while one other value that meets it there comes and goes.
+        QString* pair = &slots_[Slot(value) & ~std::size_t(1)];
+        if (Holds(pair[0], value)) return pair[0];
+        if (Holds(pair[1], value)) {
+            pair[0].swap(pair[1]);
+            return pair[0];
+        }
+        pair[1] = std::move(pair[0]);
+        pair[0] = value.toString();
+        return pair[0];
     }
 
   private:
+    // Compared in place: the general comparison is a call into Qt for a few characters.
+    static bool Holds(const QString& slot, QStringView value) {
+        return slot.size() == value.size() &&
+               std::memcmp(slot.constData(), value.data(), std::size_t(value.size()) * sizeof(QChar)) == 0;
+    }
     // FNV-1a over the characters, then a multiply by the golden ratio whose high bits pick the
     // slot: every character reaches them, where FNV's own low bits see only the characters'
     // low bits (and "1" to "9" would crowd a few slots). Several times cheaper than qHash,
