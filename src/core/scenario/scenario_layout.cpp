@@ -5,7 +5,6 @@
 
 #include <QStringBuilder>
 #include <array>
-#include <string_view>
 #include <utility>
 
 BeginMarker BeginMarkerOf(QStringView marker) {
@@ -73,69 +72,6 @@ qsizetype SectionEnd(QStringView text, qsizetype lineBegin, QStringView upperWor
     if (found >= 0) return found;
     if (bareEnd >= 0) return bareEnd;
     return lastFilled;
-}
-
-namespace {
-// True when the line, from p on, is the word (given upper-cased) in any letter case, followed
-// by nothing but a blank, a comment or the line's end.
-bool LineIsWord(const char* p, const char* end, std::string_view upperWord) {
-    if (end - p < qsizetype(upperWord.size())) return false;
-    for (const char c : upperWord) {
-        const char upper = (*p >= 'a' && *p <= 'z') ? char(*p - 32) : *p;
-        if (upper != c) return false;
-        ++p;
-    }
-    return p == end || *p == ' ' || *p == ';' || *p == '\r';
-}
-} // namespace
-
-BlockEstimate EstimateBlocks(const QByteArray& bytes) {
-    BlockEstimate estimate;
-    qsizetype* counted = nullptr; // the count of the table section the walk is in
-    enum class Step { Outside, Header, Block } step = Step::Outside;
-    const char* p = bytes.constData();
-    const char* const end = p + bytes.size();
-    // Line by line at the line feeds, found many bytes at a time; a file with lone CR line ends
-    // is estimated as one line, and its tables grow as they are read.
-    while (p < end) {
-        const char* const lineEnd = line_views_detail::NextByte(p, end, '\n');
-        // Most lines are told by their first character: every marker begins with B or E, and
-        // the lines of a block, indented or not, need no closer look.
-        const char first = p < lineEnd ? *p : '\r';
-        switch (step) {
-        case Step::Outside:
-            if (first == 'B' || first == 'b') {
-                if (LineIsWord(p, lineEnd, "BEGIN_STATIONS")) counted = &estimate.stations;
-                if (LineIsWord(p, lineEnd, "BEGIN_SHIPS")) counted = &estimate.ships;
-                if (counted) step = Step::Header;
-            }
-            break;
-        case Step::Header: {
-            const char* word = p;
-            while (word < lineEnd && *word == ' ')
-                ++word;
-            if (word == lineEnd || *word == ';' || *word == '\r' || LineIsWord(word, lineEnd, "END")) break;
-            if (LineIsWord(word, lineEnd, "END_STATIONS") || LineIsWord(word, lineEnd, "END_SHIPS")) {
-                step = Step::Outside;
-                counted = nullptr;
-                break;
-            }
-            ++*counted;
-            step = Step::Block;
-            break;
-        }
-        case Step::Block:
-            if (first != 'E' && first != 'e') break;
-            if (LineIsWord(p, lineEnd, "END")) step = Step::Header;
-            if (LineIsWord(p, lineEnd, "END_STATIONS") || LineIsWord(p, lineEnd, "END_SHIPS")) {
-                step = Step::Outside;
-                counted = nullptr;
-            }
-            break;
-        }
-        p = lineEnd + 1;
-    }
-    return estimate;
 }
 
 void LayoutRecorder::Known(KeptPlace place, int index) {

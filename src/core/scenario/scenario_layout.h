@@ -3,7 +3,6 @@
 // ones the editor writes itself, where each ends, and the text around them that a save keeps.
 #include "core/scenario/scenario_source.h"
 
-#include <QByteArray>
 #include <QStringView>
 
 // The sections the editor writes: DESC, ENVIRONMENT, FOCUS, CAMERA, HUD, MFD, STATIONS, SHIPS.
@@ -24,18 +23,6 @@ BeginMarker BeginMarkerOf(QStringView marker);
 // the beginning of a section the editor writes. The result is the end of the section's last
 // line.
 qsizetype SectionEnd(QStringView text, qsizetype lineBegin, QStringView upperWord);
-
-// About how many station and ship blocks the file holds, told from its bytes before it is read,
-// so that the tables are made at their size at once rather than grown and copied row by row.
-// A block counts at its header, the first line with anything on it after the BEGIN_STATIONS
-// or BEGIN_SHIPS line or after an END; blank lines and more END lines there make no block,
-// as they make no row, so the estimate holds no more rows than the file gives blocks (a
-// hostile file of END lines reserves nothing). A well-formed file gets the exact counts.
-struct BlockEstimate {
-    qsizetype stations = 0;
-    qsizetype ships = 0;
-};
-BlockEstimate EstimateBlocks(const QByteArray& bytes);
 
 // Collects the layout while the reader walks the file outside the stations and the ships.
 class LayoutRecorder {

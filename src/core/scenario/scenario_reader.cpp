@@ -1,5 +1,6 @@
 #include "core/scenario/scenario_reader.h"
 
+#include "core/scenario/block_estimate.h"
 #include "core/scenario/dates.h"
 #include "core/scenario/scenario_layout.h"
 #include "core/scenario/scenario_sections.h"
