@@ -6,7 +6,7 @@
 // freeing the slots would otherwise cost more than reading it.
 #include <QString>
 #include <QStringView>
-#include <cstring>
+#include <algorithm>
 #include <vector>
 
 class ValuePool {
@@ -37,10 +37,10 @@ class ValuePool {
     }
 
   private:
-    // Compared in place: the general comparison is a call into Qt for a few characters.
+    // Compared in place, character by character: the values are short, and a call into Qt or
+    // the C library would cost more than the comparison.
     static bool Holds(const QString& slot, QStringView value) {
-        return slot.size() == value.size() &&
-               std::memcmp(slot.constData(), value.data(), std::size_t(value.size()) * sizeof(QChar)) == 0;
+        return slot.size() == value.size() && std::equal(value.begin(), value.end(), slot.constData());
     }
     // FNV-1a over the characters, then a multiply by the golden ratio whose high bits pick the
     // slot: every character reaches them, where FNV's own low bits see only the characters'
