@@ -110,14 +110,15 @@ ShipLineKind ShipLineKindOf(QStringView t) {
     }
     const std::string_view line(head, std::size_t(headSize));
     if (t.size() == 3 && line == "END") return ShipLineKind::End;
+    // The first letter passes over most keywords before any comparison of the rest.
     for (const auto& [keyword, kind] : kPrefixes) {
-        if (line.starts_with(keyword)) return kind;
+        if (keyword[0] == line[0] && line.starts_with(keyword)) return kind;
     }
     // The first word; a head without a blank holds the whole word only when it is the whole
     // line, and is otherwise longer than every keyword of its letter, as the word is.
     const std::string_view word = line.substr(0, line.find(' '));
     for (const auto& [keyword, kind] : kWords) {
-        if (word == keyword) {
+        if (keyword[0] == line[0] && word == keyword) {
             // A tank line without any pair gives no level: it is kept like any unknown line.
             if (kind == ShipLineKind::Prplevel && FirstTankLevel(t).isNull()) return ShipLineKind::Other;
             return kind;
