@@ -51,14 +51,14 @@ class KeyRecords {
                 }
             }
             if (i < n && line[i] == u'"') {
-                const qsizetype close = line.indexOf(u'"', i + 1);
+                const qsizetype close = IndexOfChar(line, u'"', i + 1);
                 record = close < 0 ? line.mid(i + 1) : line.mid(i + 1, close - i - 1);
                 if (close >= 0) {
-                    const qsizetype comma = line.indexOf(u',', close + 1);
+                    const qsizetype comma = IndexOfChar(line, u',', close + 1);
                     next = comma < 0 ? -1 : comma + 1;
                 }
             } else {
-                const qsizetype comma = line.indexOf(u',', i);
+                const qsizetype comma = IndexOfChar(line, u',', i);
                 record = comma < 0 ? line.mid(i) : line.mid(i, comma - i);
                 next = comma < 0 ? -1 : comma + 1;
             }

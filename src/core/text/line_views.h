@@ -140,6 +140,13 @@ inline QStringView ClearCommentsView(QStringView line) {
     return line;
 }
 
+// The place of the first c in the text from `from` on (at most the text's size), -1 when
+// there is none: what QStringView::indexOf gives, without its general search.
+inline qsizetype IndexOfChar(QStringView text, QChar c, qsizetype from = 0) {
+    const qsizetype at = line_views_detail::IndexOf(text.sliced(from), c.unicode());
+    return at < 0 ? -1 : from + at;
+}
+
 // True when the text holds the character.
 inline bool HoldsChar(QStringView text, QChar c) {
     return line_views_detail::IndexOf(text, c.unicode()) >= 0;
