@@ -3,6 +3,7 @@
 #include "core/text/line_views.h"
 #include "core/text/text_rules.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -10,7 +11,16 @@ BeginMarker BeginMarkerOf(QStringView marker) {
     BeginMarker result;
     if (!UpperStartsWith(marker, QLatin1StringView("BEGIN_"))) return result;
     result.isBegin = true;
-    result.word = UCase(SplitAtFirst(marker.mid(6), u' ').before.toString());
+    const QStringView word = SplitAtFirst(marker.mid(6), u' ').before;
+    const bool ascii = std::all_of(word.begin(), word.end(), [](QChar c) { return c.unicode() < 0x80; });
+    if (ascii) {
+        // An ASCII character upper-cases to one, as UCase would turn it.
+        for (const QChar c : word)
+            result.word.append(QChar((c >= u'a' && c <= u'z') ? c.unicode() - 32 : c.unicode()));
+    } else {
+        const QString upper = UCase(word.toString());
+        result.word.append(upper.constData(), upper.size());
+    }
     static const std::array<std::pair<QLatin1StringView, SectionWord>, 8> kWords = {{
         {QLatin1StringView("DESC"), SectionWord::Desc},
         {QLatin1StringView("ENVIRONMENT"), SectionWord::Environment},
@@ -21,8 +31,8 @@ BeginMarker BeginMarkerOf(QStringView marker) {
         {QLatin1StringView("STATIONS"), SectionWord::Stations},
         {QLatin1StringView("SHIPS"), SectionWord::Ships},
     }};
-    for (const auto& [word, kind] : kWords) {
-        if (result.word == word) result.kind = kind;
+    for (const auto& [known, kind] : kWords) {
+        if (result.Word() == known) result.kind = kind;
     }
     return result;
 }
@@ -44,7 +54,10 @@ qsizetype SectionEnd(QStringView text, qsizetype lineBegin, QStringView upperWor
     qsizetype lineEnd = lineBegin;
     while (lineEnd < text.size() && text[lineEnd] != u'\r' && text[lineEnd] != u'\n')
         ++lineEnd;
-    const QString endMarker = QStringLiteral("END_") + upperWord.toString();
+    QVarLengthArray<QChar, 32> endMarker; // in place while short, as the marker of every section is
+    const QStringView prefix = u"END_";
+    endMarker.append(prefix.data(), prefix.size());
+    endMarker.append(upperWord.data(), upperWord.size());
     qsizetype lastFilled = lineEnd;
     qsizetype bareEnd = -1;
     qsizetype found = -1;
@@ -57,7 +70,8 @@ qsizetype SectionEnd(QStringView text, qsizetype lineBegin, QStringView upperWor
             if (begin.kind != SectionWord::Other) return false;
             otherBegin = true;
         }
-        if (UpperStartsWith(marker, QStringView(endMarker)) && marker.size() == endMarker.size()) {
+        if (UpperStartsWith(marker, QStringView(endMarker.constData(), endMarker.size())) &&
+            marker.size() == endMarker.size()) {
             found = end;
             return false;
         }
@@ -81,7 +95,7 @@ void LayoutRecorder::Known(KeptPlace place, int index) {
 LayoutRecorder::Section LayoutRecorder::Begin(QStringView text, qsizetype at, qsizetype lineSize,
                                               const BeginMarker& marker) {
     Section section;
-    section.end = SectionEnd(text, at, QStringView(marker.word));
+    section.end = SectionEnd(text, at, marker.Word());
     if (section.end < at + lineSize) section.end = at + lineSize;
     const TextSpan span{at, section.end};
     switch (marker.kind) {

@@ -4,6 +4,7 @@
 #include "core/scenario/scenario_source.h"
 
 #include <QStringView>
+#include <QVarLengthArray>
 
 // The sections the editor writes: DESC, ENVIRONMENT, FOCUS, CAMERA, HUD, MFD, STATIONS, SHIPS.
 enum class SectionWord { Desc, Environment, Focus, Camera, Hud, Mfd, Stations, Ships, Other };
@@ -11,9 +12,12 @@ enum class SectionWord { Desc, Environment, Focus, Camera, Hud, Mfd, Stations, S
 // The word of a "BEGIN_<word> ..." marker (the line trimmed, without its comment), upper-cased,
 // and what it names; a line that is no BEGIN_ marker gives an empty word.
 struct BeginMarker {
-    QString word;
+    // Kept in place, without an allocation, while it is short, as the words of the sections
+    // are: every marker line of a file comes here.
+    QVarLengthArray<QChar, 16> word;
     SectionWord kind = SectionWord::Other;
     bool isBegin = false;
+    QStringView Word() const { return QStringView(word.constData(), word.size()); }
 };
 BeginMarker BeginMarkerOf(QStringView marker);
 

@@ -1,5 +1,6 @@
 #include "core/scenario/scenario_reader.h"
 
+#include "core/scenario/block_estimate.h"
 #include "core/scenario/dates.h"
 #include "core/scenario/scenario_layout.h"
 #include "core/scenario/scenario_sections.h"
@@ -7,6 +8,7 @@
 #include "core/text/line_views.h"
 #include "core/text/text_rules.h"
 
+#include <QStringBuilder>
 #include <array>
 #include <memory>
 
@@ -49,14 +51,14 @@ class KeyRecords {
                 }
             }
             if (i < n && line[i] == u'"') {
-                const qsizetype close = line.indexOf(u'"', i + 1);
+                const qsizetype close = IndexOfChar(line, u'"', i + 1);
                 record = close < 0 ? line.mid(i + 1) : line.mid(i + 1, close - i - 1);
                 if (close >= 0) {
-                    const qsizetype comma = line.indexOf(u',', close + 1);
+                    const qsizetype comma = IndexOfChar(line, u',', close + 1);
                     next = comma < 0 ? -1 : comma + 1;
                 }
             } else {
-                const qsizetype comma = line.indexOf(u',', i);
+                const qsizetype comma = IndexOfChar(line, u',', i);
                 record = comma < 0 ? line.mid(i) : line.mid(i, comma - i);
                 next = comma < 0 ? -1 : comma + 1;
             }
@@ -170,7 +172,7 @@ void ReadStartTime(ScenarioDocument& document, QStringView dateRecord) {
     // "Date", a blank, a form of two or three letters, and the number from the ninth
     // character: "Date MJD 51981.5", "Date JD 2451545.0", "Date JE 2001.5".
     const QString form = TrimView(dateRecord.mid(5, 3)).toString();
-    const double value = LeadingNumber(CutFront(dateRecord, 8).toString());
+    const double value = LeadingNumber(CutFront(dateRecord, 8));
     const CalendarTime start = CalendarFromMjd(MjdFromTimeForm(form, value));
     document.StartDate = start.day;
     document.StartHour = start.hour;
@@ -198,6 +200,11 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
     ValuePool pool(text.size());
     StationSectionReader stations(document.StationTable, pool);
     ShipSectionReader ships(document, pool, text.constData(), source->ships);
+    // Each table at its final size from the start, the spare row after the last included.
+    const BlockEstimate blocks = EstimateBlocks(bytes);
+    stations.Reserve(std::size_t(blocks.stations) + 1);
+    document.ShipTable.reserve(std::size_t(blocks.ships) + 1);
+    source->ships.reserve(std::size_t(blocks.ships));
     enum class Section { Outside, Stations, Ships } section = Section::Outside;
     // The lines of a section other than the stations and the ships, up to its end.
     qsizetype sectionEnd = -1;
@@ -306,7 +313,7 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
     result.stationNames.reserve(static_cast<qsizetype>(stationRows.size()));
     for (std::size_t r = 0; r < stationRows.size(); ++r) {
         StationRow& row = stationRows[r];
-        const CalendarTime epoch = CalendarFromMjd(LeadingNumber(epochs[r].toString()));
+        const CalendarTime epoch = CalendarFromMjd(LeadingNumber(epochs[r]));
         row.EpochDate = epoch.day;
         row.EpochHour = WholeNumberText(epoch.hour);
         row.EpochMinute = WholeNumberText(epoch.minute);
@@ -324,7 +331,8 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
     result.possibleShipFocus.reserve(shipCount);
     for (const ShipRow& row : shipRows) {
         result.shipNames.append(row.Name);
-        result.possibleShipFocus.append(row.Name + u':' + row.ClassName);
+        // Built at its final size: "+" would allocate the text twice, once for each part.
+        result.possibleShipFocus.append(QString(row.Name % u':' % row.ClassName));
     }
     shipRows.emplace_back();
     shipRows.shrink_to_fit();

@@ -15,6 +15,11 @@ class StationSectionReader {
     StationSectionReader(std::vector<StationRow>& rows, ValuePool& pool) : rows_(rows), pool_(pool) {}
     // Starts a section; a second section adds its stations after those already read.
     void Begin() { step_ = Step::Header; }
+    // Makes room for this many rows, the spare row after them included.
+    void Reserve(std::size_t rows) {
+        rows_.reserve(rows);
+        epochs_.reserve(rows);
+    }
     // Takes one line of the section; false once the line closes the section.
     bool Line(QStringView line);
     // The epoch MJD texts of the rows read, in row order.
@@ -37,7 +42,7 @@ class ShipSectionReader {
     ShipSectionReader(ScenarioDocument& document, ValuePool& pool, const QChar* base,
                       std::vector<ShipSource>& blocks)
         : document_(document), pool_(pool), base_(base), blocks_(blocks) {}
-    void Begin() { inBlock_ = false; }
+    void Begin() { CloseBlock(); }
     bool Line(QStringView line);
     // The end of the file: a block still open is kept as it stands.
     void Finish() { CloseBlock(); }
@@ -57,6 +62,8 @@ class ShipSectionReader {
     const QChar* base_;
     std::vector<ShipSource>& blocks_;
     QStringView header_; // the header line without comment and blanks: a line equal to it is no value
+    // The unknown lines of the open block, which become its row's OtherLines when it closes.
+    std::vector<QStringView> otherLines_;
     int currentRow_ = 0;
     bool inBlock_ = false;
 };

@@ -3,16 +3,30 @@
 #include "core/text/line_views.h"
 #include "core/text/text_rules.h"
 
-namespace {
-const QString kLineEnd = QStringLiteral("\r\n");
+#include <algorithm>
 
-void KeepOtherLine(ShipRow& row, QStringView cleared) {
-    if (row.OtherLines.isEmpty()) {
-        row.OtherLines = cleared.toString(); // unknown lines are seldom shared
-    } else {
-        row.OtherLines += kLineEnd;
-        row.OtherLines += cleared;
+namespace {
+// The unknown lines of a block joined by CR LF, in one allocation. They were once appended one
+// by one, where an empty text took the next line in its place; empty lines before the first
+// line with anything on it still leave nothing, so that the row reads as it always has.
+QString JoinedLines(const std::vector<QStringView>& lines) {
+    std::size_t first = 0;
+    while (first + 1 < lines.size() && lines[first].isEmpty())
+        ++first;
+    qsizetype size = 0;
+    for (std::size_t i = first; i < lines.size(); ++i)
+        size += (i > first ? 2 : 0) + lines[i].size();
+    if (size == 0) return lines.back().toString();
+    QString joined(size, Qt::Uninitialized);
+    QChar* out = joined.data();
+    for (std::size_t i = first; i < lines.size(); ++i) {
+        if (i > first) {
+            *out++ = u'\r';
+            *out++ = u'\n';
+        }
+        out = std::copy(lines[i].begin(), lines[i].end(), out);
     }
+    return joined;
 }
 } // namespace
 
@@ -56,7 +70,7 @@ void ShipSectionReader::Header(QStringView line, QStringView header) {
     Set(ShipColumn::Name, pair.before);
     // Without a class the simulator takes the ship's name as its class; naming it keeps the
     // saved file meaning the same.
-    Set(ShipColumn::ClassName, header.contains(u':') ? pair.after : pair.before);
+    Set(ShipColumn::ClassName, HoldsChar(header, u':') ? pair.after : pair.before);
     header_ = header;
     currentRow_ = row;
     inBlock_ = true;
@@ -64,6 +78,9 @@ void ShipSectionReader::Header(QStringView line, QStringView header) {
 
 void ShipSectionReader::CloseBlock() {
     inBlock_ = false;
+    if (otherLines_.empty()) return;
+    document_.ShipTable.back().OtherLines = JoinedLines(otherLines_);
+    otherLines_.clear();
 }
 
 void ShipSectionReader::Set(ShipColumn column, QStringView value) {
@@ -86,7 +103,6 @@ void ShipSectionReader::SetThree(ShipColumn first, QStringView text) {
 }
 
 void ShipSectionReader::BlockLine(QStringView line, QStringView cleared, QStringView t) {
-    ShipRow& row = document_.ShipTable.back();
     ShipSource& block = blocks_.back();
     const ShipLineKind kind = ShipLineKindOf(t);
     if (kind == ShipLineKind::End) {
@@ -149,7 +165,7 @@ void ShipSectionReader::BlockLine(QStringView line, QStringView cleared, QString
     case ShipLineKind::Prplevel:
         facts.prplevel = true;
         Set(ShipColumn::Fuel, FirstTankLevel(t));
-        KeepOtherLine(row, cleared);
+        otherLines_.push_back(cleared);
         break;
     case ShipLineKind::MainEngine:
         facts.mainEngine = true;
@@ -167,16 +183,16 @@ void ShipSectionReader::BlockLine(QStringView line, QStringView cleared, QString
         break;
     case ShipLineKind::Elements:
         facts.elements = true;
-        KeepOtherLine(row, cleared);
+        otherLines_.push_back(cleared);
         break;
     case ShipLineKind::Pos:
         facts.pos = true;
-        KeepOtherLine(row, cleared);
+        otherLines_.push_back(cleared);
         break;
     default:
         // Only a repeat of the header is no line of the ship; a line that merely begins
         // with the ship's name ("N" and its NAVFREQ line) is one.
-        if (t != header_) KeepOtherLine(row, cleared);
+        if (t != header_) otherLines_.push_back(cleared);
         break;
     }
 }

@@ -47,7 +47,7 @@ bool StationSectionReader::Line(QStringView line) {
         StationRow& row = rows_.emplace_back();
         const SplitPair pair = SplitAtFirst(cleared, u':');
         row.Name = pool_.Take(pair.before);
-        row.ClassName = cleared.contains(u':') ? pool_.Take(pair.after) : row.Name;
+        row.ClassName = HoldsChar(cleared, u':') ? pool_.Take(pair.after) : row.Name;
         epochs_.emplace_back();
         step_ = Step::Ref;
         break;

@@ -20,12 +20,12 @@ QString DecodeText(const QByteArray& bytes) {
     const qsizetype n = bytes.size();
     QChar* out = nullptr;
     for (qsizetype i = 0; i < n; ++i) {
-        if ((i & 7) == 0 && i + 8 <= n) {
-            // Eight bytes at once: most text has no byte above 0x7F at all.
-            quint64 word;
-            std::memcpy(&word, in + i, sizeof word);
-            if ((word & 0x8080808080808080ULL) == 0) {
-                i += 7;
+        if ((i & 31) == 0 && i + 32 <= n) {
+            // Thirty-two bytes at once: most text has no byte above 0x7F at all.
+            quint64 words[4];
+            std::memcpy(words, in + i, sizeof words);
+            if (((words[0] | words[1] | words[2] | words[3]) & 0x8080808080808080ULL) == 0) {
+                i += 31;
                 continue;
             }
         }

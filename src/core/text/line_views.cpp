@@ -5,37 +5,6 @@
 #include <algorithm>
 
 namespace {
-// The lines of a scenario are short: a plain walk finds a character sooner than the general
-// search, which first works out how to search.
-qsizetype IndexOf(QStringView text, char16_t c) {
-    const QChar* data = text.data();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (data[i].unicode() == c) return i;
-    }
-    return -1;
-}
-} // namespace
-
-QStringView TrimView(QStringView text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == u' ')
-        ++begin;
-    while (end > begin && text[end - 1] == u' ')
-        --end;
-    return text.mid(begin, end - begin);
-}
-
-QStringView ClearCommentsView(QStringView line) {
-    if (line.isEmpty()) return line;
-    const qsizetype semicolon = IndexOf(line, u';');
-    if (semicolon >= 0) line = TrimView(line.left(semicolon));
-    while (!line.isEmpty() && line.back().unicode() < 32)
-        line.chop(1);
-    return line;
-}
-
-namespace {
 // Characters outside ASCII can change length or meet a keyword letter when upper-cased
 // (a dotless i becomes "I"); those texts take the slow road through UCase itself.
 template <class Key> bool StartsWith(QStringView text, Key upperKey) {
@@ -55,6 +24,7 @@ template <class Key> bool StartsWith(QStringView text, Key upperKey) {
 }
 } // namespace
 
+namespace line_views_detail {
 bool UpperStartsWith(QStringView text, QStringView upperKey) {
     return StartsWith(text, upperKey);
 }
@@ -75,9 +45,4 @@ bool UpperEquals(QStringView text, QLatin1StringView upperKey) {
     }
     return text.size() == n;
 }
-
-SplitPair SplitAtFirst(QStringView text, QChar separator) {
-    const qsizetype at = IndexOf(text, separator.unicode());
-    if (at < 0) return {text, QStringView()};
-    return {text.left(at), text.mid(at + 1)};
-}
+} // namespace line_views_detail

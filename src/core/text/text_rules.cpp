@@ -144,6 +144,10 @@ double RadixNumber(NumberCursor s, int radix) {
 } // namespace
 
 double LeadingNumber(const QString& text) {
+    return LeadingNumber(QStringView(text));
+}
+
+double LeadingNumber(QStringView text) {
     NumberCursor s(text);
     if (!s.AtEnd() && s.Peek() == u'&') {
         NumberCursor kind = s;
@@ -325,6 +329,6 @@ bool IsWholeNumber(QStringView text, double* value) {
         i = j;
     }
     if (i != e) return false;
-    if (value) *value = LeadingNumber(text.mid(b, e - b).toString());
+    if (value) *value = LeadingNumber(text.mid(b, e - b));
     return true;
 }

@@ -17,6 +17,8 @@ QString GetNumberValue(const QString& label);
 bool IsANumber(const QString& value);
 // The number that leads the text, 0 when none does.
 double LeadingNumber(const QString& text);
+// The same, read in place: the reader takes numbers straight from its views of the file.
+double LeadingNumber(QStringView text);
 // Leading blank when not negative, at most 15 significant digits, ".5" for one half.
 QString NumberText(double value);
 // The same followed by a unit, as " 50 %".

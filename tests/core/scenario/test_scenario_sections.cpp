@@ -206,6 +206,43 @@ class ScenarioSectionsTest : public QObject {
             << QStringList{"A", "C"} << " 2: 2"
             << "Fuel"
             << "1";
+        // Unknown lines are joined as they come, except that empty ones before the first line
+        // with anything on it leave nothing.
+        QTest::newRow("comment line before the first unknown line leaves nothing")
+            << Crlf({"BEGIN_SHIPS", "A:B", "  ; note", "  XPDR 1", "END", "END_SHIPS"}) << QStringList{"A"}
+            << " 1: 1"
+            << "OtherLines"
+            << "  XPDR 1";
+        QTest::newRow("comment line after an unknown line is kept empty")
+            << Crlf({"BEGIN_SHIPS", "A:B", "  XPDR 1", "  ; note", "END", "END_SHIPS"}) << QStringList{"A"}
+            << " 1: 1"
+            << "OtherLines"
+            << "  XPDR 1\r\n";
+        QTest::newRow("unknown lines of the last block, closed by the file's end")
+            << Crlf({"BEGIN_SHIPS", "A:B", "END", "C:D", "  XPDR 1", "  NAVFREQ 0 0"})
+            << QStringList{"A", "C"} << " 1: 2"
+            << "OtherLines"
+            << "  XPDR 1\r\n  NAVFREQ 0 0";
+        // Keywords are matched as UCase turns them, characters outside ASCII included.
+        QTest::newRow("sharp s upper-cases the keyword to STATUS")
+            << Crlf({"BEGIN_SHIPS", "A:B", "  STATU\xDF Landed Earth", "END", "END_SHIPS"})
+            << QStringList{"A"} << " 1: 1"
+            << "Status"
+            << "Landed";
+        QTest::newRow("accent right after a keyword")
+            << Crlf({"BEGIN_SHIPS", "A:B", "  FUEL\xE9 1", "END", "END_SHIPS"}) << QStringList{"A"} << " 1: 1"
+            << "Fuel"
+            << "1";
+        QTest::newRow("keyword in lower case")
+            << Crlf({"BEGIN_SHIPS", "A:B", "  engine_hovr 0.5", "END", "END_SHIPS"}) << QStringList{"A"}
+            << " 1: 1"
+            << "HoverEngine"
+            << "0.5";
+        QTest::newRow("word keyword with more letters is an unknown line")
+            << Crlf({"BEGIN_SHIPS", "A:B", "  ELEMENTSX 1 2", "  DOCKINFOS 1", "END", "END_SHIPS"})
+            << QStringList{"A"} << " 1: 1"
+            << "OtherLines"
+            << "  ELEMENTSX 1 2\r\n  DOCKINFOS 1";
         QTest::newRow("LF line ends")
             << QByteArray("BEGIN_SHIPS\nA:B\n  FUEL 1\nEND\nC:D\n  FUEL 2\nEND\nEND_SHIPS\n")
             << QStringList{"A", "C"} << " 2: 2"

@@ -103,6 +103,9 @@ class TextRulesTest : public QObject {
         QFETCH(QString, text);
         QFETCH(double, expected);
         QCOMPARE(LeadingNumber(text), expected);
+        // Read in place, within a longer text: the view ends where the text would.
+        const QString within = QStringLiteral("#") + text + QStringLiteral("9");
+        QCOMPARE(LeadingNumber(QStringView(within).mid(1, text.size())), expected);
     }
 
     void leadingNumberStaysFinite() {
@@ -164,7 +167,8 @@ class TextRulesTest : public QObject {
         QCOMPARE(EncodeText(QString::fromUtf8("日")), QByteArray("?"));
     }
 
-    // A code page character among plain ones, at every place within and across eight bytes.
+    // A code page character among plain ones, at every place within and across the blocks of
+    // plain bytes that are passed over at once.
     void decodeTextAtEveryPlace_data() {
         QTest::addColumn<char>("byte");
         QTest::addColumn<QChar>("character");
@@ -177,7 +181,7 @@ class TextRulesTest : public QObject {
     void decodeTextAtEveryPlace() {
         QFETCH(char, byte);
         QFETCH(QChar, character);
-        for (int length = 1; length <= 19; ++length) {
+        for (int length = 1; length <= 70; ++length) {
             for (int at = 0; at < length; ++at) {
                 QByteArray bytes(length, 'x');
                 bytes[at] = byte;
