@@ -169,6 +169,13 @@ void Verdict(const char* what, double value, double goal) {
 } // namespace
 
 int main(int argc, char** argv) {
+#if defined(__GLIBC__)
+    // glibc moves its threshold for mapping large blocks by itself, after what each benchmark
+    // happened to free, so that one side of a ratio could pay page faults the other does not.
+    // Fixed thresholds give every benchmark the same allocator.
+    mallopt(M_MMAP_THRESHOLD, 64 << 20);
+    mallopt(M_TRIM_THRESHOLD, 128 << 20);
+#endif
     benchmark::Initialize(&argc, argv);
     std::printf("Scenario file: %.2f MB, %zu stations, %zu ships\n", Data().bytes.size() / 1e6,
                 std::size_t(Data().read.stationNames.size()), std::size_t(Data().read.shipNames.size()));
