@@ -4,6 +4,9 @@
 
 #include <QTest>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 class TextRulesTest : public QObject {
     Q_OBJECT
@@ -150,6 +153,49 @@ class TextRulesTest : public QObject {
         QFETCH(double, value);
         const double back = LeadingNumber(NumberText(value));
         QVERIFY2(std::fabs(back - value) <= std::fabs(value) * 1e-14, qPrintable(NumberText(value)));
+    }
+
+    // The text holds the value rounded to 15 significant digits exactly, as a rounding by the C
+    // library gives it, for values of every size, and for those whose digits after the 15th lie
+    // at or near one half, where a shortcut through fewer digits could round the wrong way.
+    void numberTextRoundsToFifteenDigits_data() {
+        QTest::addColumn<quint64>("seed");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("any bits") << quint64(1) << 0;
+        QTest::newRow("ordinary sizes") << quint64(2) << 1;
+        QTest::newRow("halves after the 15th digit") << quint64(3) << 2;
+    }
+    void numberTextRoundsToFifteenDigits() {
+        QFETCH(quint64, seed);
+        QFETCH(int, kind);
+        quint64 state = seed;
+        auto next = [&state] { // xorshift: the same values on every run
+            state ^= state << 13;
+            state ^= state >> 7;
+            state ^= state << 17;
+            return state;
+        };
+        for (int i = 0; i < 100000; ++i) {
+            double value = 0;
+            if (kind == 0) {
+                const quint64 bits = next();
+                std::memcpy(&value, &bits, sizeof value);
+                if (!std::isfinite(value) || value == 0) continue;
+            } else if (kind == 1) {
+                value = double(next() % 2000000000) / 1000.0 * std::pow(10.0, double(int(next() % 20) - 10));
+            } else {
+                // 15 digits, then "5" or "50": the nearest doubles lie just beside one half.
+                const double base = double(100000000000000 + next() % 900000000000000) + 0.5;
+                value = std::nextafter(base * std::pow(10.0, double(int(next() % 30) - 15)),
+                                       next() % 2 ? 1e308 : -1e308);
+            }
+            if (next() % 2) value = -value;
+            char reference[64];
+            std::snprintf(reference, sizeof reference, "%.14e", value);
+            const double expected = std::strtod(reference, nullptr);
+            const QString text = NumberText(value);
+            QVERIFY2(LeadingNumber(text) == expected, qPrintable(text + " for " + reference));
+        }
     }
 
     void trimRemovesBlanksOnly() {
