@@ -131,7 +131,7 @@ void CheckShips(const ScenarioDocument& document, int count, int stationCount, c
 
     for (int i = 0; i < rows; ++i) {
         const ShipRow& row = document.ShipTable[std::size_t(i)];
-        const ShipEditorTexts texts = ShipDisplayTexts(document, row);
+        const ShipEditorTexts texts = ShipDisplayTexts(document, row, ShipLevels::Left);
         const ShipValidation validation = ValidateShipRow(texts, planetSizes, others[std::size_t(i)]);
         for (const QString& message : validation.failed)
             checker.Add(row, CheckProblemKind::Validation, message);

@@ -63,14 +63,18 @@ QString PlacementNote(ShipPlacement placement) {
     return QString();
 }
 
-ShipEditorTexts ShipDisplayTexts(const ShipRow& row, ShipPlacement placement, const ShipBlockFacts* facts) {
+ShipEditorTexts ShipDisplayTexts(const ShipRow& row, ShipPlacement placement, const ShipBlockFacts* facts,
+                                 ShipLevels levels) {
+    const bool shown = levels == ShipLevels::Shown;
     ShipEditorTexts t;
     t.name = row.Name;
     t.className = row.ClassName;
     t.placement = placement;
-    t.fuel = PercentText(row.Fuel);
-    t.mainEngine = QStringLiteral("0 %");
-    t.hoverEngine = QStringLiteral("0 %");
+    if (shown) {
+        t.fuel = PercentText(row.Fuel);
+        t.mainEngine = QStringLiteral("0 %");
+        t.hoverEngine = QStringLiteral("0 %");
+    }
     // A landed or docked ship has its engines off: its labels read "0".
     const QString off = QStringLiteral("0");
     const QStringView status = TrimView(row.Status);
@@ -79,7 +83,7 @@ ShipEditorTexts ShipDisplayTexts(const ShipRow& row, ShipPlacement placement, co
         t.dockedStation = row.DockedStation;
         t.dockedPort = row.DockedPort;
         t.dockedPlanet = row.StatusRef;
-        t.mainEngine = t.hoverEngine = off;
+        if (shown) t.mainEngine = t.hoverEngine = off;
     }
     if (UpperEquals(status, QLatin1StringView("LANDED"))) {
         t.status = ShipStatusChoice::Landed;
@@ -88,7 +92,7 @@ ShipEditorTexts ShipDisplayTexts(const ShipRow& row, ShipPlacement placement, co
         t.landedPad = row.Pad;
         const bool noHeading = placement == ShipPlacement::ByPosition && facts && !facts->heading;
         t.heading = noHeading ? QString() : row.Heading;
-        t.mainEngine = t.hoverEngine = off;
+        if (shown) t.mainEngine = t.hoverEngine = off;
     }
     if (UpperEquals(status, QLatin1StringView("ORBITING"))) {
         t.status = ShipStatusChoice::Orbiting;
@@ -105,17 +109,19 @@ ShipEditorTexts ShipDisplayTexts(const ShipRow& row, ShipPlacement placement, co
         t.arotX = OrbitText(row.ArotX);
         t.arotY = OrbitText(row.ArotY);
         t.arotZ = OrbitText(row.ArotZ);
-        t.mainEngine = PercentText(row.MainEngine);
-        t.hoverEngine = PercentText(row.HoverEngine);
+        if (shown) {
+            t.mainEngine = PercentText(row.MainEngine);
+            t.hoverEngine = PercentText(row.HoverEngine);
+        }
     }
     return t;
 }
 
-ShipEditorTexts ShipDisplayTexts(const ScenarioDocument& document, const ShipRow& row) {
+ShipEditorTexts ShipDisplayTexts(const ScenarioDocument& document, const ShipRow& row, ShipLevels levels) {
     const ScenarioSource* source = document.Source.get();
     const bool read = source && row.ReadBlock >= 0 && std::size_t(row.ReadBlock) < source->ships.size();
     const ShipBlockFacts* facts = read ? &source->ships[std::size_t(row.ReadBlock)].facts : nullptr;
-    return ShipDisplayTexts(row, PlacementOf(document, row), facts);
+    return ShipDisplayTexts(row, PlacementOf(document, row), facts, levels);
 }
 
 ShipRow DisplayedShipRow(const ShipRow& read, const ShipBlockFacts& facts) {

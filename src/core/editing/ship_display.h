@@ -19,13 +19,19 @@ ShipPlacement PlacementOf(const ScenarioDocument& document, const ShipRow& row);
 // for a ship placed by its status.
 QString PlacementNote(ShipPlacement placement);
 
+// Whether the fuel and engine levels are made too: the validation reads none of them, and a
+// check of many scenarios spares their texts.
+enum class ShipLevels { Shown, Left };
+
 // The texts of the ship controls right after the tab shows the row (the row selected, the
 // tab reset, then shown). A block without a heading line shows no heading for a ship placed
 // by longitude and latitude; a ship placed by orbital elements shows no position.
-ShipEditorTexts ShipDisplayTexts(const ShipRow& row, ShipPlacement placement, const ShipBlockFacts* facts);
+ShipEditorTexts ShipDisplayTexts(const ShipRow& row, ShipPlacement placement, const ShipBlockFacts* facts,
+                                 ShipLevels levels = ShipLevels::Shown);
 
 // The same for a row of a document: its placement and block found in the document.
-ShipEditorTexts ShipDisplayTexts(const ScenarioDocument& document, const ShipRow& row);
+ShipEditorTexts ShipDisplayTexts(const ScenarioDocument& document, const ShipRow& row,
+                                 ShipLevels levels = ShipLevels::Shown);
 
 // The values of the ELEMENTS line of the row's block, in their order; empty without one.
 QStringList ShipElementValues(const ScenarioDocument& document, const ShipRow& row);

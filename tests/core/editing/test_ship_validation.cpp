@@ -1,5 +1,7 @@
 #include "core/editing/row_validation.h"
+#include "core/editing/ship_display.h"
 #include "core/editing/ship_validation.h"
+#include "core/scenario/scenario_reader.h"
 #include "test_files.h"
 
 #include <QDir>
@@ -228,6 +230,33 @@ class ShipValidationTest : public QObject {
         QCOMPARE(v.failed,
                  QStringList({"The planet file \"" + QDir::toNativeSeparators("/sim/Config/Earth.cfg") +
                               "\" cannot be read: choose the planet the ship orbits around."}));
+    }
+
+    // The check leaves out the fuel and engine texts: the validation of every ship of the demo
+    // and newer-form scenarios reaches the same verdict without them.
+    void levelsAreNotValidated() {
+        int ships = 0;
+        for (const QString& folder : {DemoPath("Scenarios"), TestDataPath("newer-form/Scenarios")}) {
+            for (const QString& name : QDir(folder).entryList({"*.scn"}, QDir::Files)) {
+                const ScenarioReadResult read = ReadScenario(ReadFileBytes(folder + "/" + name).value_or(""));
+                for (qsizetype i = 0; i < read.shipNames.size(); ++i) {
+                    const ShipRow& row = read.document.ShipTable[std::size_t(i)];
+                    const ShipEditorTexts shown = ShipDisplayTexts(read.document, row);
+                    ShipEditorTexts left = ShipDisplayTexts(read.document, row, ShipLevels::Left);
+                    QVERIFY(left.fuel.isEmpty() && left.mainEngine.isEmpty() && left.hoverEngine.isEmpty());
+                    const ShipPlanetData planet{"Earth.cfg", true, 6371000};
+                    const ShipValidation a = ValidateShip(shown, planet, {});
+                    const ShipValidation b = ValidateShip(left, planet, {});
+                    QCOMPARE(b.failed, a.failed);
+                    left.fuel = shown.fuel;
+                    left.mainEngine = shown.mainEngine;
+                    left.hoverEngine = shown.hoverEngine;
+                    QCOMPARE(ValidateShip(left, planet, {}).Messages, a.Messages);
+                    ++ships;
+                }
+            }
+        }
+        QVERIFY(ships > 10);
     }
 
     void planetData_data() {
