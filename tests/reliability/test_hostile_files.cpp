@@ -120,6 +120,21 @@ class HostileFilesTest : public QObject {
 #endif
     }
 
+    // Sections of other programs that never close, each reaching past the next: every one is
+    // looked for its end once, not walked to the end of the file.
+    void manyUnclosedSections() {
+        QByteArray bytes;
+        for (int i = 0; i < 100000; ++i)
+            bytes += "BEGIN_X" + QByteArray::number(i) + "\r\n";
+        bytes += "BEGIN_SHIPS\r\nA:B\r\nEND\r\nEND_SHIPS\r\n";
+        QElapsedTimer timer;
+        timer.start();
+        const ScenarioReadResult read = ReadScenario(bytes);
+        QVERIFY2(timer.elapsed() < 60000,
+                 qPrintable(QString::number(timer.elapsed()) + QStringLiteral(" ms")));
+        QCOMPARE(read.shipNames, QStringList{QStringLiteral("A")});
+    }
+
     // Every byte value, at every place a record or key could begin.
     void everyByte() {
         QByteArray bytes;

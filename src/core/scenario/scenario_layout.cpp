@@ -7,20 +7,54 @@
 #include <array>
 #include <utility>
 
-BeginMarker BeginMarkerOf(QStringView marker) {
-    BeginMarker result;
-    if (!UpperStartsWith(marker, QLatin1StringView("BEGIN_"))) return result;
-    result.isBegin = true;
-    const QStringView word = SplitAtFirst(marker.mid(6), u' ').before;
+namespace {
+// A marker's word upper-cased as UCase turns it, kept in place while it is short.
+void AppendUpper(QVarLengthArray<QChar, 16>& out, QStringView word) {
     const bool ascii = std::all_of(word.begin(), word.end(), [](QChar c) { return c.unicode() < 0x80; });
     if (ascii) {
         // An ASCII character upper-cases to one, as UCase would turn it.
         for (const QChar c : word)
-            result.word.append(QChar((c >= u'a' && c <= u'z') ? c.unicode() - 32 : c.unicode()));
+            out.append(QChar((c >= u'a' && c <= u'z') ? c.unicode() - 32 : c.unicode()));
     } else {
         const QString upper = UCase(word.toString());
-        result.word.append(upper.constData(), upper.size());
+        out.append(upper.constData(), upper.size());
     }
+}
+
+// The start of the line after the one that ends at end.
+qsizetype NextLine(QStringView text, qsizetype end) {
+    if (end < text.size() && text[end] == u'\r') {
+        ++end;
+        if (end < text.size() && text[end] == u'\n') ++end;
+    } else if (end < text.size() && text[end] == u'\n') {
+        ++end;
+    }
+    return end;
+}
+
+qsizetype LineEnd(QStringView text, qsizetype lineBegin) {
+    qsizetype lineEnd = lineBegin;
+    while (lineEnd < text.size() && text[lineEnd] != u'\r' && text[lineEnd] != u'\n')
+        ++lineEnd;
+    return lineEnd;
+}
+
+// The line is END_<word> for the upper-cased word.
+bool IsEndOf(QStringView marker, QStringView upperWord) {
+    return marker.size() == upperWord.size() + 4 && UpperStartsWith(marker, QLatin1StringView("END_")) &&
+           UpperStartsWith(marker.mid(4), upperWord);
+}
+
+QString Key(QStringView upperWord) {
+    return upperWord.toString();
+}
+} // namespace
+
+BeginMarker BeginMarkerOf(QStringView marker) {
+    BeginMarker result;
+    if (!UpperStartsWith(marker, QLatin1StringView("BEGIN_"))) return result;
+    result.isBegin = true;
+    AppendUpper(result.word, SplitAtFirst(marker.mid(6), u' ').before);
     static const std::array<std::pair<QLatin1StringView, SectionWord>, 8> kWords = {{
         {QLatin1StringView("DESC"), SectionWord::Desc},
         {QLatin1StringView("ENVIRONMENT"), SectionWord::Environment},
@@ -37,53 +71,67 @@ BeginMarker BeginMarkerOf(QStringView marker) {
     return result;
 }
 
-namespace {
-// The start of the line after the one that ends at end.
-qsizetype NextLine(QStringView text, qsizetype end) {
-    if (end < text.size() && text[end] == u'\r') {
-        ++end;
-        if (end < text.size() && text[end] == u'\n') ++end;
-    } else if (end < text.size() && text[end] == u'\n') {
-        ++end;
-    }
-    return end;
+void SectionEnds::IndexMarkers() {
+    indexed_ = true;
+    ForEachLine(text_, [&](QStringView line) {
+        const QStringView marker = TrimView(ClearCommentsView(line));
+        if (marker.size() < 4) return;
+        const BeginMarker begin = BeginMarkerOf(marker);
+        if (begin.isBegin) {
+            markers_[Key(begin.Word())].begins.push_back(line.data() - text_.data());
+        } else if (UpperStartsWith(marker, QLatin1StringView("END_"))) {
+            QVarLengthArray<QChar, 16> word;
+            AppendUpper(word, marker.mid(4));
+            markers_[Key(QStringView(word.constData(), word.size()))].ends.push_back(
+                line.data() - text_.data() + line.size());
+        }
+    });
 }
-} // namespace
 
-qsizetype SectionEnd(QStringView text, qsizetype lineBegin, QStringView upperWord) {
-    qsizetype lineEnd = lineBegin;
-    while (lineEnd < text.size() && text[lineEnd] != u'\r' && text[lineEnd] != u'\n')
-        ++lineEnd;
-    QVarLengthArray<QChar, 32> endMarker; // in place while short, as the marker of every section is
-    const QStringView prefix = u"END_";
-    endMarker.append(prefix.data(), prefix.size());
-    endMarker.append(upperWord.data(), upperWord.size());
+qsizetype SectionEnds::End(qsizetype lineBegin, QStringView upperWord) {
+    const qsizetype lineEnd = LineEnd(text_, lineBegin);
+    // Up to the next BEGIN_ line: the section's own END_ line most often, and what a section
+    // without one keeps.
     qsizetype lastFilled = lineEnd;
     qsizetype bareEnd = -1;
     qsizetype found = -1;
-    bool otherBegin = false;
-    ForEachLine(text.mid(NextLine(text, lineEnd)), [&](QStringView line) {
-        const qsizetype end = line.data() - text.data() + line.size();
+    qsizetype nextBegin = -1; // the first BEGIN_ line after the section's own
+    bool sameWord = false;    // and it opens a section of the same word
+    ForEachLine(text_.mid(NextLine(text_, lineEnd)), [&](QStringView line) {
+        const qsizetype end = line.data() - text_.data() + line.size();
         const QStringView marker = TrimView(ClearCommentsView(line));
         const BeginMarker begin = BeginMarkerOf(marker);
         if (begin.isBegin) {
-            if (begin.kind != SectionWord::Other) return false;
-            otherBegin = true;
+            nextBegin = line.data() - text_.data();
+            sameWord = begin.Word() == upperWord;
+            return false;
         }
-        if (UpperStartsWith(marker, QStringView(endMarker.constData(), endMarker.size())) &&
-            marker.size() == endMarker.size()) {
+        if (IsEndOf(marker, upperWord)) {
             found = end;
             return false;
         }
-        if (!otherBegin) {
-            if (bareEnd < 0 && UpperEquals(marker, QLatin1StringView("END"))) bareEnd = end;
-            if (!TrimView(line).isEmpty()) lastFilled = end;
-        }
+        if (bareEnd < 0 && UpperEquals(marker, QLatin1StringView("END"))) bareEnd = end;
+        if (!TrimView(line).isEmpty()) lastFilled = end;
         return true;
     });
     if (found >= 0) return found;
+    if (nextBegin >= 0 && !sameWord) {
+        // Other markers stand before the section's end, if it has one: it is the first END_
+        // line of its word after them, unless a BEGIN_ line of that word comes first.
+        if (!indexed_) IndexMarkers();
+        const auto it = markers_.constFind(Key(upperWord));
+        if (it != markers_.cend()) {
+            const auto end = std::upper_bound(it->ends.begin(), it->ends.end(), nextBegin);
+            const auto reopened = std::upper_bound(it->begins.begin(), it->begins.end(), lineBegin);
+            if (end != it->ends.end() && (reopened == it->begins.end() || *end < *reopened)) return *end;
+        }
+    }
     if (bareEnd >= 0) return bareEnd;
     return lastFilled;
+}
+
+qsizetype SectionEnd(QStringView text, qsizetype lineBegin, QStringView upperWord) {
+    return SectionEnds(text).End(lineBegin, upperWord);
 }
 
 void LayoutRecorder::Known(KeptPlace place, int index) {
@@ -95,7 +143,8 @@ void LayoutRecorder::Known(KeptPlace place, int index) {
 LayoutRecorder::Section LayoutRecorder::Begin(QStringView text, qsizetype at, qsizetype lineSize,
                                               const BeginMarker& marker) {
     Section section;
-    section.end = SectionEnd(text, at, marker.Word());
+    if (!ends_) ends_.emplace(text);
+    section.end = ends_->End(at, marker.Word());
     if (section.end < at + lineSize) section.end = at + lineSize;
     const TextSpan span{at, section.end};
     switch (marker.kind) {

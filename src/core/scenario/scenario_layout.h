@@ -3,8 +3,12 @@
 // ones the editor writes itself, where each ends, and the text around them that a save keeps.
 #include "core/scenario/scenario_source.h"
 
+#include <QHash>
+#include <QString>
 #include <QStringView>
 #include <QVarLengthArray>
+#include <optional>
+#include <vector>
 
 // The sections the editor writes: DESC, ENVIRONMENT, FOCUS, CAMERA, HUD, MFD, STATIONS, SHIPS.
 enum class SectionWord { Desc, Environment, Focus, Camera, Hud, Mfd, Stations, Ships, Other };
@@ -21,11 +25,32 @@ struct BeginMarker {
 };
 BeginMarker BeginMarkerOf(QStringView marker);
 
-// Where a section that begins at the line starting at lineBegin ends: at its END_<word> line
-// (letter case ignored), else at the first bare END line, else at the last line with
-// anything on it before the next BEGIN_ line or the end of the file. No section reaches past
-// the beginning of a section the editor writes. The result is the end of the section's last
-// line.
+// Where the sections of a file end. A section of any word but STATIONS and SHIPS ends at the
+// first END_<word> line (letter case ignored) before the next BEGIN_<word> line, whatever
+// other markers stand between: the markers inside another program's section are its text. A
+// section without such a line ends at its first bare END line, else at its last line with
+// anything on it, both before the next BEGIN_ line of any kind. The result is the end of the
+// section's last line.
+class SectionEnds {
+  public:
+    explicit SectionEnds(QStringView text) : text_(text) {}
+    qsizetype End(qsizetype lineBegin, QStringView upperWord);
+
+  private:
+    // The marker lines of the whole file, gathered only when a section reaches past another
+    // BEGIN_ line, which few files have: then every later query is a look-up, so that a file
+    // of many unclosed sections is not walked once for each of them.
+    struct Markers {
+        std::vector<qsizetype> begins; // line starts of the BEGIN_<word> lines
+        std::vector<qsizetype> ends;   // line ends of the END_<word> lines
+    };
+    void IndexMarkers();
+    QStringView text_;
+    bool indexed_ = false;
+    QHash<QString, Markers> markers_;
+};
+
+// The same rule for one section, for a caller that asks once.
 qsizetype SectionEnd(QStringView text, qsizetype lineBegin, QStringView upperWord);
 
 // Collects the layout while the reader walks the file outside the stations and the ships.
@@ -52,6 +77,7 @@ class LayoutRecorder {
   private:
     void Known(KeptPlace place, int index = -1);
     ScenarioSource& source_;
+    std::optional<SectionEnds> ends_;
     KeptPlace after_ = KeptPlace::Top;
     int index_ = -1;
     bool joinStray_ = false; // the last kept text is stray lines that the next one joins

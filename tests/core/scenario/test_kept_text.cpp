@@ -124,6 +124,60 @@ class KeptTextTest : public QObject {
         QCOMPARE(Save(written), written);
     }
 
+    // Another program's section holds what it holds until its own END_ line, section markers
+    // of ours included: they are its text, never stations or ships.
+    void foreignSections_data() {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("ships");
+        QTest::addColumn<QByteArray>("kept");
+        QTest::addColumn<QByteArray>("expected");
+        const QByteArray realShips = Crlf({"BEGIN_SHIPS", "A:B", "END", "END_SHIPS"});
+        const auto saved = [](std::initializer_list<const char*> kept) {
+            QByteArray out = WithDescription({"BEGIN_HUD", "END_HUD", ""}) + Crlf(kept);
+            return out + Crlf({"", "", "BEGIN_SHIPS", "A:B", "END"}) + "END_SHIPS\r\n";
+        };
+        QTest::newRow("ships marker inside a closed section")
+            << Crlf({"BEGIN_HUD", "END_HUD", "BEGIN_PANEL", "BEGIN_SHIPS", "X:Y", "END", "END_SHIPS",
+                     "END_PANEL"}) +
+                   realShips
+            << 1 << Crlf({"BEGIN_PANEL", "BEGIN_SHIPS", "X:Y", "END", "END_SHIPS", "END_PANEL"})
+            << saved({"BEGIN_PANEL", "BEGIN_SHIPS", "X:Y", "END", "END_SHIPS", "END_PANEL"});
+        QTest::newRow("stations marker inside a closed section")
+            << Crlf({"BEGIN_HUD", "END_HUD", "BEGIN_PANEL", "BEGIN_STATIONS", "S:C", "END", "END_STATIONS",
+                     "end_panel"}) +
+                   realShips
+            << 1 << Crlf({"BEGIN_PANEL", "BEGIN_STATIONS", "S:C", "END", "END_STATIONS", "end_panel"})
+            << saved({"BEGIN_PANEL", "BEGIN_STATIONS", "S:C", "END", "END_STATIONS", "end_panel"});
+        QTest::newRow("never closed: ends before the ships section")
+            << Crlf({"BEGIN_HUD", "END_HUD", "BEGIN_PANEL", "  P 1", ""}) + realShips << 1
+            << Crlf({"BEGIN_PANEL", "  P 1"}) << saved({"BEGIN_PANEL", "  P 1"});
+        QTest::newRow("closed by a bare END")
+            << Crlf({"BEGIN_HUD", "END_HUD", "BEGIN_PANEL", "  P 1", "END"}) + realShips << 1
+            << Crlf({"BEGIN_PANEL", "  P 1", "END"}) << saved({"BEGIN_PANEL", "  P 1", "END"});
+        QTest::newRow("nested sections")
+            << Crlf({"BEGIN_HUD", "END_HUD", "BEGIN_PANEL", "BEGIN_GAUGE", "BEGIN_SHIPS", "X:Y", "END",
+                     "END_SHIPS", "END_GAUGE", "END", "End_Panel"}) +
+                   realShips
+            << 1
+            << Crlf({"BEGIN_PANEL", "BEGIN_GAUGE", "BEGIN_SHIPS", "X:Y", "END", "END_SHIPS", "END_GAUGE",
+                     "END", "End_Panel"})
+            << saved({"BEGIN_PANEL", "BEGIN_GAUGE", "BEGIN_SHIPS", "X:Y", "END", "END_SHIPS", "END_GAUGE",
+                      "END", "End_Panel"});
+    }
+    void foreignSections() {
+        QFETCH(QByteArray, input);
+        QFETCH(int, ships);
+        QFETCH(QByteArray, kept);
+        QFETCH(QByteArray, expected);
+        const ScenarioReadResult r = ReadScenario(input);
+        QCOMPARE(r.shipNames.size(), ships);
+        QVERIFY(r.stationNames.isEmpty());
+        const QByteArray written = Save(input);
+        QVERIFY2(written.contains(kept), written.constData());
+        QCOMPARE(written, expected);
+        QCOMPARE(Save(written), written);
+    }
+
     // Values changed in the document: only their lines follow.
     void changes_data() {
         QTest::addColumn<QByteArray>("input");
