@@ -74,6 +74,8 @@ BeginMarker BeginMarkerOf(QStringView marker) {
 void SectionEnds::IndexMarkers() {
     indexed_ = true;
     ForEachLine(text_, [&](QStringView line) {
+        const qsizetype at = line.data() - text_.data();
+        if (at >= description_.begin && at < description_.end) return;
         const QStringView marker = TrimView(ClearCommentsView(line));
         if (marker.size() < 4) return;
         const BeginMarker begin = BeginMarkerOf(marker);
@@ -88,7 +90,13 @@ void SectionEnds::IndexMarkers() {
     });
 }
 
-qsizetype SectionEnds::End(qsizetype lineBegin, QStringView upperWord) {
+bool SectionEnds::HasEndLine(QStringView upperWord) {
+    if (!indexed_) IndexMarkers();
+    const auto it = markers_.constFind(Key(upperWord));
+    return it != markers_.cend() && !it->ends.empty();
+}
+
+SectionEnds::Found SectionEnds::End(qsizetype lineBegin, QStringView upperWord) {
     const qsizetype lineEnd = LineEnd(text_, lineBegin);
     // Up to the next BEGIN_ line: the section's own END_ line most often, and what a section
     // without one keeps.
@@ -96,14 +104,14 @@ qsizetype SectionEnds::End(qsizetype lineBegin, QStringView upperWord) {
     qsizetype bareEnd = -1;
     qsizetype found = -1;
     qsizetype nextBegin = -1; // the first BEGIN_ line after the section's own
-    bool sameWord = false;    // and it opens a section of the same word
+    bool stopped = false;     // and it ends the search: a section of the same word, or the description
     ForEachLine(text_.mid(NextLine(text_, lineEnd)), [&](QStringView line) {
         const qsizetype end = line.data() - text_.data() + line.size();
         const QStringView marker = TrimView(ClearCommentsView(line));
         const BeginMarker begin = BeginMarkerOf(marker);
         if (begin.isBegin) {
             nextBegin = line.data() - text_.data();
-            sameWord = begin.Word() == upperWord;
+            stopped = begin.Word() == upperWord || nextBegin == description_.begin;
             return false;
         }
         if (IsEndOf(marker, upperWord)) {
@@ -114,24 +122,26 @@ qsizetype SectionEnds::End(qsizetype lineBegin, QStringView upperWord) {
         if (!TrimView(line).isEmpty()) lastFilled = end;
         return true;
     });
-    if (found >= 0) return found;
-    if (nextBegin >= 0 && !sameWord) {
+    if (found >= 0) return {found, true};
+    if (nextBegin >= 0 && !stopped) {
         // Other markers stand before the section's end, if it has one: it is the first END_
-        // line of its word after them, unless a BEGIN_ line of that word comes first.
+        // line of its word after them, unless a BEGIN_ line of that word or the description
+        // comes first.
         if (!indexed_) IndexMarkers();
         const auto it = markers_.constFind(Key(upperWord));
         if (it != markers_.cend()) {
             const auto end = std::upper_bound(it->ends.begin(), it->ends.end(), nextBegin);
             const auto reopened = std::upper_bound(it->begins.begin(), it->begins.end(), lineBegin);
-            if (end != it->ends.end() && (reopened == it->begins.end() || *end < *reopened)) return *end;
+            if (end != it->ends.end() && (reopened == it->begins.end() || *end < *reopened) &&
+                (description_.begin < lineBegin || *end < description_.begin))
+                return {*end, true};
         }
     }
-    if (bareEnd >= 0) return bareEnd;
-    return lastFilled;
+    return {bareEnd >= 0 ? bareEnd : lastFilled, false};
 }
 
 qsizetype SectionEnd(QStringView text, qsizetype lineBegin, QStringView upperWord) {
-    return SectionEnds(text).End(lineBegin, upperWord);
+    return SectionEnds(text).End(lineBegin, upperWord).end;
 }
 
 void LayoutRecorder::Known(KeptPlace place, int index) {
@@ -140,12 +150,15 @@ void LayoutRecorder::Known(KeptPlace place, int index) {
     joinStray_ = false;
 }
 
-LayoutRecorder::Section LayoutRecorder::Begin(QStringView text, qsizetype at, qsizetype lineSize,
-                                              const BeginMarker& marker) {
+LayoutRecorder::Section LayoutRecorder::Begin(qsizetype at, qsizetype lineSize, const BeginMarker& marker) {
     Section section;
-    if (!ends_) ends_.emplace(text);
-    section.end = ends_->End(at, marker.Word());
-    if (section.end < at + lineSize) section.end = at + lineSize;
+    const SectionEnds::Found found = ends_.End(at, marker.Word());
+    section.end = std::max(found.end, at + lineSize);
+    if (!found.closed && ends_.HasEndLine(marker.Word())) {
+        const QStringView begin = TrimView(ClearCommentsView(text_.mid(at, lineSize)));
+        source_.closings.push_back(
+            {section.end, QStringLiteral("END_") + SplitAtFirst(begin.mid(6), u' ').before.toString()});
+    }
     const TextSpan span{at, section.end};
     switch (marker.kind) {
     case SectionWord::Environment:

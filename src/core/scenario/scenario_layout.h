@@ -7,7 +7,6 @@
 #include <QString>
 #include <QStringView>
 #include <QVarLengthArray>
-#include <optional>
 #include <vector>
 
 // The sections the editor writes: DESC, ENVIRONMENT, FOCUS, CAMERA, HUD, MFD, STATIONS, SHIPS.
@@ -33,8 +32,18 @@ BeginMarker BeginMarkerOf(QStringView marker);
 // section's last line.
 class SectionEnds {
   public:
-    explicit SectionEnds(QStringView text) : text_(text) {}
-    qsizetype End(qsizetype lineBegin, QStringView upperWord);
+    // description: the file's description ({-1, -1} when it has none). A section that begins
+    // before it ends before it, so that the description is never another section's text, and
+    // its END_DESC line ends no other section.
+    explicit SectionEnds(QStringView text, TextSpan description = {-1, -1})
+        : text_(text), description_(description) {}
+    struct Found {
+        qsizetype end = 0;
+        bool closed = false; // by its own END_<word> line
+    };
+    Found End(qsizetype lineBegin, QStringView upperWord);
+    // The file holds an END_<word> line somewhere.
+    bool HasEndLine(QStringView upperWord);
 
   private:
     // The marker lines of the whole file, gathered only when a section reaches past another
@@ -46,6 +55,7 @@ class SectionEnds {
     };
     void IndexMarkers();
     QStringView text_;
+    TextSpan description_;
     bool indexed_ = false;
     QHash<QString, Markers> markers_;
 };
@@ -56,7 +66,9 @@ qsizetype SectionEnd(QStringView text, qsizetype lineBegin, QStringView upperWor
 // Collects the layout while the reader walks the file outside the stations and the ships.
 class LayoutRecorder {
   public:
-    explicit LayoutRecorder(ScenarioSource& source) : source_(source) {}
+    // description: where the file's description stands, {-1, -1} when it has none.
+    LayoutRecorder(ScenarioSource& source, QStringView text, TextSpan description)
+        : source_(source), text_(text), ends_(text, description) {}
     // A line of the description, the stations or the ships.
     void Description() { Known(KeptPlace::Description); }
     void StationsEnd() { Known(KeptPlace::Stations); }
@@ -67,7 +79,7 @@ class LayoutRecorder {
         qsizetype end = 0;
         bool known = false;
     };
-    Section Begin(QStringView text, qsizetype at, qsizetype lineSize, const BeginMarker& marker);
+    Section Begin(qsizetype at, qsizetype lineSize, const BeginMarker& marker);
     // A line outside every section with something on it.
     void Stray(qsizetype at, qsizetype lineSize);
     // A blank or comment-only line outside every section: not kept, and the stray lines
@@ -77,7 +89,8 @@ class LayoutRecorder {
   private:
     void Known(KeptPlace place, int index = -1);
     ScenarioSource& source_;
-    std::optional<SectionEnds> ends_;
+    QStringView text_;
+    SectionEnds ends_;
     KeptPlace after_ = KeptPlace::Top;
     int index_ = -1;
     bool joinStray_ = false; // the last kept text is stray lines that the next one joins

@@ -192,11 +192,11 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
     KeyRecords keys;
     FallbackLines fallback(text.constData());
     qsizetype lineNumber = -1;
-    DescriptionSection description;
-    bool descriptionSought = true; // only the first BEGIN_DESC line can open the description
+    // Found first: no section of the file reaches into it.
+    const DescriptionSection description = FindDescription(text);
     auto source = std::make_shared<ScenarioSource>();
     source->bytes = bytes;
-    LayoutRecorder layout(*source);
+    LayoutRecorder layout(*source, text, {description.begin, description.end});
     ValuePool pool(text.size());
     StationSectionReader stations(document.StationTable, pool);
     ShipSectionReader ships(document, pool, text.constData(), source->ships);
@@ -213,10 +213,6 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
     ForEachLine(QStringView(text), [&](QStringView line) {
         const qsizetype at = line.data() - text.data();
         ++lineNumber;
-        if (descriptionSought && IsDescriptionBegin(line)) {
-            descriptionSought = false;
-            description = DescriptionFrom(QStringView(text), at);
-        }
         if (description.Holds(at)) {
             fallback.Add(line, lineNumber);
             layout.Description();
@@ -246,7 +242,7 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
                 ships.Begin();
                 keys.Line(line);
             } else if (begin.isBegin) {
-                const LayoutRecorder::Section found = layout.Begin(QStringView(text), at, line.size(), begin);
+                const LayoutRecorder::Section found = layout.Begin(at, line.size(), begin);
                 sectionEnd = found.end;
                 sectionKeys = found.known;
                 if (sectionKeys)

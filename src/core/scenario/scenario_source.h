@@ -93,6 +93,14 @@ struct ShipSource {
     ReadValue values[kShipColumns];
 };
 
+// A section the file does not close while its word has an END_ line elsewhere in the file: the
+// save writes its END_ line after it, since what the save puts after it may hold that line and
+// would otherwise become part of it.
+struct SectionClosing {
+    qsizetype end = 0; // the end of the section's last line as read
+    QString line;      // "END_" and the word as its BEGIN_ line spells it
+};
+
 struct ScenarioSource {
     QByteArray bytes;            // the file as read
     bool hasDescription = false; // a BEGIN_DESC .. END_DESC section gave the description
@@ -102,11 +110,18 @@ struct ScenarioSource {
     // sections before it from reaching into the text that follows it.
     bool stationsSection = false;
     bool shipsSection = false;
-    std::vector<TextSpan> environment; // BEGIN_ENVIRONMENT sections, in file order
-    std::vector<TextSpan> focus;       // BEGIN_FOCUS sections
-    std::vector<TextSpan> views;       // BEGIN_CAMERA, BEGIN_HUD and BEGIN_MFD sections
-    std::vector<KeptText> kept;        // in file order
-    std::vector<ShipSource> ships;     // indexed by ShipRow::ReadBlock
+    std::vector<TextSpan> environment;    // BEGIN_ENVIRONMENT sections, in file order
+    std::vector<TextSpan> focus;          // BEGIN_FOCUS sections
+    std::vector<TextSpan> views;          // BEGIN_CAMERA, BEGIN_HUD and BEGIN_MFD sections
+    std::vector<KeptText> kept;           // in file order
+    std::vector<ShipSource> ships;        // indexed by ShipRow::ReadBlock
+    std::vector<SectionClosing> closings; // seldom any
+    // The line that closes the section read as span on saving; empty for one the file closes.
+    QStringView ClosingOf(TextSpan span) const {
+        for (const SectionClosing& closing : closings)
+            if (closing.end == span.end) return closing.line;
+        return {};
+    }
     // The values read: a save keeps the lines that gave them while they stay.
     QString systemName;
     QString focusShip;

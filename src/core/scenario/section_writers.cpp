@@ -44,11 +44,18 @@ bool KeptSlots::Has(int slot) const {
     return std::find(slots_.begin(), slots_.end(), slot) != slots_.end();
 }
 
+void AddClosing(WrittenLines& out, const ScenarioSource& source, TextSpan span) {
+    const QStringView closing = source.ClosingOf(span);
+    if (!closing.isEmpty()) out.Add(closing);
+}
+
 void AddKept(WrittenLines& out, const KeptSlots& places, int slot) {
     const ScenarioSource* source = places.source();
     if (!source || !places.Has(slot)) return;
     for (std::size_t k = 0; k < source->kept.size(); ++k) {
-        if (places.SlotOf(k) == slot) out.AddAsRead(source->bytes, source->kept[k].span);
+        if (places.SlotOf(k) != slot) continue;
+        out.AddAsRead(source->bytes, source->kept[k].span);
+        AddClosing(out, *source, source->kept[k].span);
     }
     out.Add("");
 }
@@ -118,6 +125,7 @@ void AddKeyedSections(WrittenLines& out, const std::vector<TextSpan>& sections, 
             beginLine = false;
         });
         first = false;
+        AddClosing(out, source, span);
         out.Add("");
         after(index++);
     }
@@ -180,5 +188,6 @@ void AddView(WrittenLines& out, const ScenarioDocument& document, const Scenario
         }
         out.Add(line);
     });
+    AddClosing(out, source, view);
     out.Add("");
 }

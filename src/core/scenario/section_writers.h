@@ -35,6 +35,8 @@ class KeptSlots {
     std::vector<int> slots_; // one per kept text
 };
 
+// The END_ line the save adds after a section the file did not close, if it needs one.
+void AddClosing(WrittenLines& out, const ScenarioSource& source, TextSpan span);
 // The kept texts of a slot, in file order, then an empty line; nothing when it has none.
 void AddKept(WrittenLines& out, const KeptSlots& places, int slot);
 // The environment and focus sections, each followed by the text kept after it.

@@ -163,6 +163,21 @@ class KeptTextTest : public QObject {
                      "END", "End_Panel"})
             << saved({"BEGIN_PANEL", "BEGIN_GAUGE", "BEGIN_SHIPS", "X:Y", "END", "END_SHIPS", "END_GAUGE",
                       "END", "End_Panel"});
+        // The save puts the focus before the HUD, whose END_P line would otherwise close P.
+        QTest::newRow("left open while its END line stands elsewhere: closed on saving")
+            << Crlf({"BEGIN_HUD", "END_P", "END_HUD", "BEGIN_FOCUS", "  Ship A", "END_FOCUS", "BEGIN_P",
+                     "  x"}) +
+                   realShips
+            << 1 << Crlf({"BEGIN_P", "  x", "END_P"})
+            << WithDescription({"BEGIN_FOCUS", "  Ship A", "END_FOCUS", "", "BEGIN_P", "  x", "END_P", "",
+                                "BEGIN_HUD", "END_P", "END_HUD", "", "", "BEGIN_SHIPS", "A:B", "END",
+                                "END_SHIPS"});
+        QTest::newRow("the description is no other section's text")
+            << Crlf({"BEGIN_HUD", "END_HUD", "BEGIN_PANEL", "BEGIN_DESC", "d", "END_DESC", "END_PANEL"}) +
+                   realShips
+            << 1 << Crlf({"BEGIN_PANEL", "END_PANEL"})
+            << Crlf({"BEGIN_DESC", "d", "END_DESC", "", "END_PANEL", "", "BEGIN_HUD", "END_HUD", "",
+                     "BEGIN_PANEL", "END_PANEL", "", "", "BEGIN_SHIPS", "A:B", "END", "END_SHIPS"});
     }
     void foreignSections() {
         QFETCH(QByteArray, input);
