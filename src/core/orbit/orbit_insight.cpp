@@ -1,5 +1,8 @@
 #include "core/orbit/orbit_insight.h"
 
+#include "core/orbit/conic_of_state.h"
+#include "core/orbit/kepler_equation.h"
+#include "core/orbit/orbit_angles.h"
 #include "core/text/text_rules.h"
 
 #include <algorithm>
@@ -8,35 +11,7 @@
 #include <limits>
 
 namespace {
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kDegree = kPi / 180;
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
-// Below this the orbit is taken as circular and the periapsis direction as undefined.
-constexpr double kCircular = 1e-9;
-
-double Dot(const Vector3& a, const Vector3& b) {
-    return a.X * b.X + a.Y * b.Y + a.Z * b.Z;
-}
-Vector3 Cross(const Vector3& a, const Vector3& b) {
-    return {a.Y * b.Z - a.Z * b.Y, a.Z * b.X - a.X * b.Z, a.X * b.Y - a.Y * b.X};
-}
-double Norm(const Vector3& a) {
-    return std::sqrt(Dot(a, a));
-}
-Vector3 Scaled(const Vector3& a, double k) {
-    return {a.X * k, a.Y * k, a.Z * k};
-}
-Vector3 Minus(const Vector3& a, const Vector3& b) {
-    return {a.X - b.X, a.Y - b.Y, a.Z - b.Z};
-}
-
-// An angle in degrees brought into [0, 360).
-double Degrees360(double degrees) {
-    if (!std::isfinite(degrees)) return degrees;
-    double d = std::fmod(degrees, 360.0);
-    if (d < 0) d += 360;
-    return d >= 360 ? 0 : d;
-}
 
 // The altitudes, period and periapsis place that follow from the radii and the axis.
 void FinishFigures(OrbitFigures& f, const PlanetOrbitData& planet) {
@@ -67,30 +42,6 @@ double OrbitalPeriod(double semiMajorAxis, double mu) {
     return 2 * kPi * std::sqrt(semiMajorAxis / mu) * semiMajorAxis;
 }
 
-double EccentricAnomaly(double meanAnomaly, double eccentricity) {
-    // Kepler's equation E - e sin E = M, solved on [-pi, pi] where its left side only grows:
-    // Newton's steps, kept inside a shrinking bracket so that no eccentricity can make it stray.
-    double m = std::remainder(meanAnomaly, 2 * kPi);
-    if (!std::isfinite(m)) return 0;
-    const double e = eccentricity;
-    double low = -kPi, high = kPi;
-    double x = e < 0.8 ? m : (m < 0 ? -kPi : kPi);
-    for (int i = 0; i < 100; ++i) {
-        const double f = x - e * std::sin(x) - m;
-        if (f == 0) break;
-        if (f > 0)
-            high = x;
-        else
-            low = x;
-        const double slope = 1 - e * std::cos(x);
-        double next = slope > 0 ? x - f / slope : (low + high) / 2;
-        if (!(next > low && next < high)) next = (low + high) / 2;
-        if (std::fabs(next - x) < 1e-15) return next + (meanAnomaly - m);
-        x = next;
-    }
-    return x + (meanAnomaly - m);
-}
-
 OrbitFigures FiguresFromElements(double a, double e, double inclination, double ascendingNode,
                                  double periapsisLongitude, double meanLongitude,
                                  const PlanetOrbitData& planet) {
@@ -119,58 +70,28 @@ OrbitFigures FiguresFromElements(double a, double e, double inclination, double 
 
 OrbitFigures FiguresFromState(const Vector3& r, const Vector3& v, const PlanetOrbitData& planet) {
     const double mu = planet.Mu;
+    const ConicOfState c = ConicFromState(r, v, mu);
     OrbitFigures f;
-    f.Radius = Norm(r);
-    f.Speed = Norm(v);
-    const Vector3 h = Cross(r, v);
-    const double hNorm = Norm(h);
-    const double energy = f.Speed * f.Speed / 2 - mu / f.Radius;
-    const Vector3 eVector =
-        Scaled(Minus(Scaled(r, f.Speed * f.Speed - mu / f.Radius), Scaled(v, Dot(r, v))), 1 / mu);
-    f.Eccentricity = Norm(eVector);
-    f.SemiLatusRectum = hNorm * hNorm / mu;
-    f.Closed = energy < 0;
+    f.Radius = c.Radius;
+    f.Speed = c.Speed;
+    f.Eccentricity = c.Eccentricity;
+    f.SemiLatusRectum = c.SemiLatusRectum;
+    f.Closed = c.Energy < 0;
     if (f.Closed) {
-        f.SemiMajorAxis = -mu / (2 * energy);
+        f.SemiMajorAxis = -mu / (2 * c.Energy);
         f.PeriapsisRadius = f.SemiMajorAxis * (1 - f.Eccentricity);
         f.ApoapsisRadius = f.SemiMajorAxis * (1 + f.Eccentricity);
     } else {
-        f.SemiMajorAxis = energy == 0 ? kInfinity : -mu / (2 * energy);
+        f.SemiMajorAxis = c.Energy == 0 ? kInfinity : -mu / (2 * c.Energy);
         f.PeriapsisRadius = f.SemiLatusRectum / (1 + f.Eccentricity);
         f.ApoapsisRadius = kInfinity;
     }
-
-    // Angles in the orbit's plane are measured, in the direction of motion, from the
-    // ascending node, or from +X when the orbit lies in the reference plane.
-    Vector3 p{1, 0, 0};
-    Vector3 q{0, 1, 0};
-    if (hNorm > 0) {
-        const Vector3 w = Scaled(h, 1 / hNorm);
-        f.Inclination = std::acos(std::clamp(w.Z, -1.0, 1.0)) / kDegree;
-        const Vector3 node{-h.Y, h.X, 0};
-        const double nodeNorm = Norm(node);
-        if (nodeNorm > 1e-12 * hNorm) {
-            p = Scaled(node, 1 / nodeNorm);
-            f.AscendingNode = Degrees360(std::atan2(node.Y, node.X) / kDegree);
-        }
-        q = Cross(w, p);
-    } else if (f.Radius > 0) {
-        // A fall straight towards or away from the centre has no plane; its line will do.
-        p = Scaled(r, 1 / f.Radius);
-        q = std::fabs(p.Z) < 0.9 ? Cross(Vector3{0, 0, 1}, p) : Cross(Vector3{1, 0, 0}, p);
-        q = Scaled(q, 1 / Norm(q));
-    }
-    const double bodyAngle = std::atan2(Dot(r, q), Dot(r, p));
-    const double periapsisAngle =
-        f.Eccentricity > kCircular ? std::atan2(Dot(eVector, q), Dot(eVector, p)) : 0.0;
-    f.ArgumentOfPeriapsis = Degrees360(periapsisAngle / kDegree);
-    f.TrueAnomaly = Degrees360((bodyAngle - periapsisAngle) / kDegree);
+    f.Inclination = c.Inclination / kDegree;
+    f.AscendingNode = Degrees360(c.AscendingNode / kDegree);
+    f.ArgumentOfPeriapsis = Degrees360(c.ArgumentOfPeriapsis / kDegree);
+    f.TrueAnomaly = Degrees360(c.TrueAnomaly / kDegree);
     FinishFigures(f, planet);
     return f;
-}
-
-Vector3 FromSimulatorFrame(double x, double y, double z) {
-    return {x, z, y};
 }
 
 bool InsightNumber(const QString& text, double* value) {

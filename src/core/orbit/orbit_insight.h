@@ -9,11 +9,14 @@
 // towards +Z. The simulator gives a ship's position and velocity in its own frame, the
 // ecliptic frame of the reference body: left-handed, x and z in the ecliptic and +y towards
 // the ecliptic north pole. Its (x, z, y) is right-handed with the pole third, which is the
-// frame of the maths (FromSimulatorFrame). Angles leave these functions in degrees.
+// frame of the maths (FromSimulatorFrame, vector3.h). Angles leave these functions in degrees.
+#include "core/orbit/vector3.h"
+
 #include <QString>
 
-// The gravitational constant, in m^3 kg^-1 s^-2.
-inline constexpr double kGravitationalConstant = 6.67430e-11;
+// The gravitational constant in m^3 kg^-1 s^-2: the simulator's own, so that periods and
+// positions worked out here are those the simulator will fly.
+inline constexpr double kGravitationalConstant = 6.67259e-11;
 
 // What a planet file tells about the body an orbit goes round.
 struct PlanetOrbitData {
@@ -83,13 +86,8 @@ struct ShipStateTexts {
 OrbitInsight ShipOrbitInsight(const ShipStateTexts& texts, const PlanetOrbitData& planet);
 
 // The same from numbers: the closed orbit of six elements (a > 0, 0 <= e < 1), and the
-// orbit of a state vector relative to the centre of a body of gravitational parameter mu.
-struct Vector3 {
-    double X = 0, Y = 0, Z = 0;
-};
-// A vector given in the simulator's frame (x, y, z as a scenario holds them) in the frame of
-// the maths: (x, z, y).
-Vector3 FromSimulatorFrame(double x, double y, double z);
+// orbit of a state vector (in the frame of the maths) relative to the centre of a body of
+// gravitational parameter mu.
 OrbitFigures FiguresFromElements(double semiMajorAxis, double eccentricity, double inclination,
                                  double ascendingNode, double periapsisLongitude, double meanLongitude,
                                  const PlanetOrbitData& planet);
@@ -98,9 +96,6 @@ OrbitFigures FiguresFromState(const Vector3& position, const Vector3& velocity,
 
 // The period of a closed orbit of semi-major axis a (m) round a body of parameter mu.
 double OrbitalPeriod(double semiMajorAxis, double mu);
-
-// The eccentric anomaly of a mean anomaly, both in radians, for 0 <= e < 1.
-double EccentricAnomaly(double meanAnomaly, double eccentricity);
 
 // A figure as the insight reads it: the number that leads the text, provided the text
 // (blanks aside) starts with one; "6.7e6" counts, "abc" and "" do not.

@@ -1,12 +1,11 @@
 #include "core/orbit/orbit_outline.h"
 
+#include "core/orbit/orbit_angles.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace {
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kDegree = kPi / 180;
-
 QPointF AtAngle(double radius, double radians) {
     return {radius * std::cos(radians), radius * std::sin(radians)};
 }

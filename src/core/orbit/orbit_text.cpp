@@ -144,3 +144,9 @@ OrbitPanelTexts ShipOrbitTexts(const OrbitInsight& insight) {
                            PeriodText(f)};
     });
 }
+
+Vector3 ShownVector(const Vector3& v) {
+    const double limit = 1e-9 * Norm(v);
+    const auto shown = [limit](double c) { return std::fabs(c) < limit ? 0.0 : c; };
+    return {shown(v.X), shown(v.Y), shown(v.Z)};
+}

@@ -19,6 +19,9 @@ QString ScaleBarText(double metres);
 QString AngleText(double degrees);
 // An eccentricity with at most six decimals, trailing zeros dropped.
 QString EccentricityText(double eccentricity);
+// A converted position or velocity as the boxes show it: a component below 1e-9 of the
+// vector's length is the rounding of the conversion, and shows as 0.
+Vector3 ShownVector(const Vector3& converted);
 
 // What the orbit panel shows: one caption and one value per figure, a warning about the
 // periapsis (empty when there is nothing to warn of) and a note that replaces the figures

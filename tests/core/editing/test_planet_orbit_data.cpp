@@ -25,7 +25,7 @@ class PlanetOrbitDataTest : public QObject {
         QTest::addColumn<double>("mass");
         QTest::addColumn<double>("radius");
         QTest::addColumn<double>("atmosphere");
-        QTest::newRow("Earth") << "Earth.cfg" << true << 5.9722e24 << 6.37101e6 << 2e5;
+        QTest::newRow("Earth") << "Earth.cfg" << true << 5.973698968e24 << 6.37101e6 << 2e5;
         QTest::newRow("Moon without atmosphere limit") << "Moon.cfg" << true << 7.342e22 << 1.7374e6 << 0.0;
         QTest::newRow("no mass") << "NoMass.cfg" << false << 0.0 << 1e6 << 1e5;
         QTest::newRow("zero size") << "ZeroSize.cfg" << false << 1e20 << 0.0 << 0.0;
@@ -38,7 +38,8 @@ class PlanetOrbitDataTest : public QObject {
         QFETCH(double, atmosphere);
         const PlanetOrbitData p = PlanetOf(DataFile(file));
         QCOMPARE(p.Known, known);
-        QVERIFY(std::fabs(p.Mu - 6.67430e-11 * mass) <= 1e-9 * p.Mu);
+        // The simulator's gravitational constant, 6.67259e-11 m^3 kg^-1 s^-2.
+        QVERIFY(std::fabs(p.Mu - 6.67259e-11 * mass) <= 1e-9 * p.Mu);
         QCOMPARE(p.MeanRadius, radius);
         QCOMPARE(p.AtmosphereLimit, atmosphere);
     }

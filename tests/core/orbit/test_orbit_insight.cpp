@@ -1,6 +1,7 @@
 // The orbit figures checked against facts from outside this program: the periods of well
 // known orbits, a textbook example of elements from a state vector, and state vectors built
 // here from chosen elements with the perifocal rotation written out independently.
+#include "core/orbit/kepler_equation.h"
 #include "core/orbit/orbit_insight.h"
 #include "reference_earth.h"
 
@@ -316,6 +317,29 @@ class OrbitInsightTest : public QObject {
         QVERIFY2(std::fabs(bigE - e * std::sin(bigE) - m) < 1e-12, qPrintable(Text(bigE)));
         if (QByteArray(QTest::currentDataTag()) == "textbook")
             QVERIFY(std::fabs(AngleGap(bigE / kRad, 220.512074)) < 1e-6);
+    }
+
+    // The hyperbolic Kepler equation e sinh H - H = M: sinh 1 = 1.1752011936438014 makes
+    // H = 1 the answer for e = 2, M = 1.3504023872876028; then hard cases.
+    void hyperbolicKeplerEquation_data() {
+        QTest::addColumn<double>("meanAnomaly");
+        QTest::addColumn<double>("e");
+        QTest::newRow("by hand") << 1.3504023872876028 << 2.0;
+        QTest::newRow("at periapsis") << 0.0 << 1.5;
+        QTest::newRow("before periapsis") << -10.0 << 1.5;
+        QTest::newRow("barely open, near periapsis") << 1e-6 << 1.0001;
+        QTest::newRow("barely open, far out") << 50.0 << 1.000001;
+        QTest::newRow("far out") << 1e6 << 3.0;
+        QTest::newRow("very open") << 0.5 << 100.0;
+    }
+    void hyperbolicKeplerEquation() {
+        QFETCH(double, meanAnomaly);
+        QFETCH(double, e);
+        const double h = HyperbolicAnomaly(meanAnomaly, e);
+        QVERIFY2(std::fabs(e * std::sinh(h) - h - meanAnomaly) <
+                     1e-12 * std::max(1.0, std::fabs(meanAnomaly)),
+                 qPrintable(Text(h)));
+        if (QByteArray(QTest::currentDataTag()) == "by hand") QVERIFY(std::fabs(h - 1) < 1e-14);
     }
 
     void insightNumber_data() {

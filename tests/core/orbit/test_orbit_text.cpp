@@ -41,6 +41,33 @@ class OrbitTextTest : public QObject {
         QCOMPARE(DistanceText(metres), text);
     }
 
+    // A converted vector's rounding shows as 0: below 1e-9 of the vector's length.
+    void shownVector_data() {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("y");
+        QTest::addColumn<double>("z");
+        QTest::addColumn<double>("shownX");
+        QTest::addColumn<double>("shownY");
+        QTest::addColumn<double>("shownZ");
+        QTest::newRow("rounding of a turn") << 6.778e6 << 1.2e-9 << -3e-3 << 6.778e6 << 0.0 << 0.0;
+        QTest::newRow("small but real") << 7500.0 << 1e-5 << 0.0 << 7500.0 << 1e-5 << 0.0;
+        QTest::newRow("negative rounding") << -4e-10 << 1.0 << 0.0 << 0.0 << 1.0 << 0.0;
+        QTest::newRow("nothing to round") << 3.0 << -4.0 << 12.0 << 3.0 << -4.0 << 12.0;
+        QTest::newRow("zero vector") << 0.0 << 0.0 << 0.0 << 0.0 << 0.0 << 0.0;
+    }
+    void shownVector() {
+        QFETCH(double, x);
+        QFETCH(double, y);
+        QFETCH(double, z);
+        QFETCH(double, shownX);
+        QFETCH(double, shownY);
+        QFETCH(double, shownZ);
+        const Vector3 shown = ShownVector({x, y, z});
+        QCOMPARE(shown.X, shownX);
+        QCOMPARE(shown.Y, shownY);
+        QCOMPARE(shown.Z, shownZ);
+    }
+
     void durationText_data() {
         QTest::addColumn<double>("seconds");
         QTest::addColumn<QString>("text");
