@@ -226,6 +226,17 @@ class ScenarioFoldersTest : public QObject {
         QVERIFY(QFile::exists(sim.ScenarioPath("The Corvid System/Outer flybys/Vesk Pass.scn")));
         // The editor keeps the scenario, as after deleting its file at the top.
         QCOMPARE(LabelText(*w, "scnfile"), QString("Kite Trials\\Copy of the pass.scn"));
+
+        // Its folder gone too, the dialogs open on the top.
+        QVERIFY(QDir(sim.ScenarioFolder()).rename("Kite Trials", "Kite Trials, done"));
+        dialogs.Expect("DeleteFile", [&](QDialog* d) {
+            QCOMPARE(Picked(*d), QString("Scenarios"));
+            QCOMPARE(Entries(FindControl<QListWidget>(*d, "FileListtoDelete")),
+                     QStringList({"(Current state).scn", "(Quicksave state).scn"}));
+            d->reject();
+        });
+        ChooseMenuItem(*w, "Menu11");
+        VERIFY_SCRIPT_DONE(dialogs);
     }
 
     // Protected at the top, where the simulator writes them; the same names below are the
