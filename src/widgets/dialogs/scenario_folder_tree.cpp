@@ -45,11 +45,11 @@ ScenarioFolderTree::ScenarioFolderTree(const QString& scenarioFolder, const QStr
     if (picked) {
         for (QTreeWidgetItem* up = picked->parent(); up; up = up->parent())
             up->setExpanded(true);
-        if (!items.empty()) items.front()->setExpanded(true);
+        items.front()->setExpanded(true);
         setCurrentItem(picked);
+        scrollToItem(picked);
         picked_ = picked->data(0, kFolderRole).toString();
     }
-    if (picked) scrollToItem(picked);
 
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
         if (!current) return;
