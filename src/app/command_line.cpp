@@ -19,13 +19,15 @@ struct Options {
     QCommandLineOption help{"?"};
     QCommandLineOption version{"?"};
     QCommandLineOption check{"check", "Checks scenario files without opening a window: the FILEs and FOLDERs "
-                                      "named, else the scenario folder of the installation."};
+                                      "named, else the scenario folder of the installation and every "
+                                      "folder below it."};
     QCommandLineOption simulator{"simulator",
                                  "With --check: the simulator installation to check against (else the one "
                                  "\"tyx.cfg\" in the working folder names).",
                                  "folder"};
     QCommandLineOption json{"json", "With --check: print one JSON document."};
-    QCommandLineOption recursive{"recursive", "With --check: check the folders' sub-folders too."};
+    QCommandLineOption recursive{"recursive",
+                                 "With --check: check the sub-folders of the FOLDERs named too."};
 
     explicit Options(QCommandLineParser& parser) {
         QCoreApplication::setApplicationName(ProgramName);
@@ -34,9 +36,11 @@ struct Options {
         help = parser.addHelpOption();
         version = parser.addVersionOption();
         parser.addOptions({check, simulator, json, recursive});
-        parser.addPositionalArgument("file",
-                                     "The scenario to open, or with --check the files and folders to check.",
-                                     "[FILE|FOLDER...]");
+        parser.addPositionalArgument(
+            "file",
+            "The scenario to open (a path, or a name within the scenario folder), or "
+            "with --check the files and folders to check.",
+            "[FILE|FOLDER...]");
     }
 };
 } // namespace

@@ -140,9 +140,10 @@ void TYX::openRecentScenario(const QString& name) {
 void TYX::rememberScenario(const QString& fileNameOrPath) {
     const QString folder = session_->folders().scenario;
     if (folder.isEmpty()) return;
+    // A name within the folder: a file below it has "\" between its folders.
     const QString name =
         fileNameOrPath.startsWith(folder) ? fileNameOrPath.mid(folder.size()) : fileNameOrPath;
-    if (name.isEmpty() || name.contains(u'/') || name.contains(u'\\')) return;
+    if (name.isEmpty() || name.contains(u'/')) return;
     RecentScenarios(PlatformPath(folder)).add(name);
     enableRecentMenu();
 }

@@ -3,6 +3,7 @@
 #include "core/editing/editor_session.h"
 #include "core/editing/scenario_saving.h"
 #include "core/io/file_access.h"
+#include "core/scenario/scenario_file_names.h"
 #include "widgets/common/message_box.h"
 #include "widgets/common/modal.h"
 #include "widgets/dialogs/about_dialog.h"
@@ -72,10 +73,15 @@ void TYX::offerToSave() {
     runSaveAsDialog();
 }
 
+// The file dialogs open on the folder of the open scenario; on the top before the first load.
+QString TYX::openScenarioFolder() const {
+    return ScenarioFolderOfName(session_->fileName());
+}
+
 void TYX::openFromDialog() {
     offerToSave();
     LoadFileDialog dialog(
-        session_->folders().scenario,
+        session_->folders().scenario, openScenarioFolder(),
         [this](const QString& name, bool viaLoadButton) { return openScenario(name, viaLoadButton); }, this);
     ExecModal(&dialog);
 }
@@ -100,7 +106,7 @@ void TYX::saveAs() {
 
 void TYX::runSaveAsDialog() {
     SaveAsDialog dialog(
-        session_->folders().scenario,
+        session_->folders().scenario, openScenarioFolder(),
         [this](const QString& name) {
             if (!saveScenario(session_->folders().scenario + name)) return false;
             session_->setFileName(name);
@@ -125,7 +131,7 @@ void TYX::showChanges() {
 }
 
 void TYX::deleteScenarioFiles() {
-    DeleteFileDialog dialog(session_->folders().scenario, this);
+    DeleteFileDialog dialog(session_->folders().scenario, openScenarioFolder(), this);
     ExecModal(&dialog);
 }
 

@@ -33,14 +33,16 @@ class TYX : public QMainWindow {
     bool StartedUp() const { return startedUp_; }
     // The open scenario, the folders and the catalogs, for those who read the editor's state.
     const EditorSession& session() const { return *session_; }
-    // The FILE of the command line, opened as the Load button opens it: a bare name from the
-    // scenario folder, any other path (relative to the folder the editor was started in) only
-    // when it leads into that folder; else a box says so and nothing changes.
+    // The FILE of the command line, opened as the Load button opens it: a path (relative to the
+    // folder the editor was started in) only when it leads into the scenario folder or a folder
+    // below it; any other text a name within the scenario folder ("Glider\Docked.scn", "\" or
+    // "/" between the folders). A path that leads elsewhere gets a box, and nothing changes.
     void OpenFromCommandLine(const QString& path);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    // A scenario file of the scenario folder dropped on the window is opened as "&Open" would.
+    // A scenario file of the scenario folder, or of a folder below it, dropped on the window is
+    // opened as "&Open" would.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -56,6 +58,7 @@ class TYX : public QMainWindow {
     // Menus and their commands (menus.cpp).
     void buildMenus();
     void offerToSave();
+    QString openScenarioFolder() const;
     void openFromDialog();
     void save();
     void saveAs();
@@ -97,8 +100,8 @@ class TYX : public QMainWindow {
     void wireTabs();
 
     // Opening from outside the load dialog, and the recent scenarios (file_opening.cpp).
-    // Opens a file of the scenario folder as the Load button does, its description read as the
-    // load dialog reads it.
+    // Opens a file by its name within the scenario folder as the Load button does, its
+    // description read as the load dialog reads it.
     bool openAsLoadButton(const QString& name);
     QString droppedScenario(const QMimeData* data) const;
     QMenu* addRecentMenu(QMenu* files);

@@ -14,6 +14,12 @@ inline QString AppInstallation() {
     return TestDataFile("app/sim");
 }
 
+// A test installation laid out as the simulator installs it today: scenarios in nested
+// folders below the scenario folder, links back up, a folder with no scenario.
+inline QString TodayInstallation() {
+    return TestDataFile("today");
+}
+
 inline QByteArray ReadTestFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

@@ -6,6 +6,7 @@
 #include "app_fixture.h"
 #include "widgets/dialogs/about_dialog.h"
 #include "widgets/dialogs/delete_dialog.h"
+#include "widgets/dialogs/load_dialog.h"
 #include "widgets/dialogs/save_as_dialog.h"
 
 #include <QApplication>
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
     QDir().mkpath(folder);
     bool ok = true;
     {
+        const SimulatorFixture todaySim(TodayInstallation());
         SimulatorFixture sim(AppInstallation());
         MessageBoxScript boxes;
         DialogScript dialogs;
@@ -47,7 +49,6 @@ int main(int argc, char** argv) {
         ok &= Save(&w, folder, "main_window_start.png");
         dialogs.Expect("LoadFile", [&](QDialog* d) {
             ClickEntry(FindControl<QListWidget>(*d, "FilelisttoLoad"), "Mission.scn");
-            ok &= Save(d, folder, "load_dialog.png");
             Click(FindControl<QPushButton>(*d, "Command1"));
         });
         ChooseMenuItem(w, "Menu12");
@@ -75,15 +76,24 @@ int main(int argc, char** argv) {
         ChooseMenuItem(w, "EditUndo");
         tabs->setCurrentIndex(0);
 
+        // The file dialogs on an installation laid out as today's, its scenarios in folders.
+        const QString today = QDir::toNativeSeparators(todaySim.ScenarioFolder()) + QDir::separator();
+        LoadFileDialog load(
+            today, "The Corvid System\\Outer flybys\\", [](const QString&, bool) { return false; }, &w);
+        load.show();
+        ClickEntry(FindControl<QListWidget>(load, "FilelisttoLoad"), "Vesk Pass.scn");
+        ok &= Save(&load, folder, "load_dialog.png");
+        load.hide();
+
         SaveAsDialog saveAs(
-            LabelText(w, "ScnDir"), [](const QString&) { return false; }, &w);
+            today, "Kite Trials\\", [](const QString&) { return false; }, &w);
         saveAs.show();
         ok &= Save(&saveAs, folder, "save_as_dialog.png");
         saveAs.hide();
 
-        DeleteFileDialog deleteFile(LabelText(w, "ScnDir"), &w);
+        DeleteFileDialog deleteFile(today, "Kite Trials\\", &w);
         deleteFile.show();
-        ClickEntry(FindControl<QListWidget>(deleteFile, "FileListtoDelete"), "Mission.scn");
+        ClickEntry(FindControl<QListWidget>(deleteFile, "FileListtoDelete"), "Hop to Skerry.scn");
         ok &= Save(&deleteFile, folder, "delete_dialog.png");
         deleteFile.hide();
 

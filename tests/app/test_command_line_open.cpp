@@ -1,6 +1,7 @@
-// The FILE of the command line: what main calls once the window is up. A bare name comes from
-// the scenario folder, a path only when it really leads into it; anything else is refused
-// with a box and the editor starts as usual.
+// The FILE of the command line: what main calls once the window is up. A path opens only when
+// it really leads into the scenario folder or a folder below it; any other text is a name within
+// the scenario folder. A path that leads elsewhere is refused with a box and the editor starts
+// as usual.
 #include "opening_checks.h"
 
 #include <QDir>
@@ -41,8 +42,14 @@ class CommandLineOpenTest : public QObject {
             << "../sim/Scenarios/../Outside.scn" << QString() << "{root}/sim/Outside.scn";
         QTest::newRow("bare dots") << ".." << QString() << "{root}/sim";
         QTest::newRow("link from the folder to outside") << "Escape.scn" << QString() << "{root}/Outside.scn";
-        QTest::newRow("sub-folder") << "{scenarios}/Sub/Alpha.scn" << QString()
-                                    << "{scenarios}/Sub/Alpha.scn";
+        QTest::newRow("folder below") << "{scenarios}/Sub/Alpha.scn"
+                                      << "Sub\\Alpha.scn" << QString();
+        QTest::newRow("name within a folder below") << "Sub\\Alpha.scn"
+                                                    << "Sub\\Alpha.scn" << QString();
+        QTest::newRow("name within, \"/\" and other letter case") << "sub/ALPHA.scn"
+                                                                  << "Sub\\Alpha.scn" << QString();
+        QTest::newRow("link from a folder below to outside")
+            << "Sub/Escape.scn" << QString() << "{root}/Outside.scn";
         QTest::newRow("missing outside") << "{root}/Nowhere.scn" << QString() << "{root}/Nowhere.scn";
     }
     void fileOpensOnlyFromTheScenarioFolder() {
@@ -55,9 +62,10 @@ class CommandLineOpenTest : public QObject {
         sim.Write("Outside.scn", ScenarioDescribed("Outside"));
         sim.Write("start/Outside.scn", ScenarioDescribed("Outside"));
         sim.Write("sim/Outside.scn", ScenarioDescribed("Outside"));
-        sim.Write("sim/Scenarios/Sub/Alpha.scn", ScenarioDescribed("Alpha"));
+        sim.Write("sim/Scenarios/Sub/Alpha.scn", ScenarioDescribed("Sub\\Alpha"));
         if (!QFile::link(sim.ScenarioPath("Alpha.scn"), sim.Root() + "/ToAlpha.scn") ||
-            !QFile::link(sim.Root() + "/Outside.scn", sim.ScenarioPath("Escape.scn")))
+            !QFile::link(sim.Root() + "/Outside.scn", sim.ScenarioPath("Escape.scn")) ||
+            !QFile::link(sim.Root() + "/Outside.scn", sim.ScenarioPath("Sub/Escape.scn")))
             QSKIP("this file system makes no symbolic links");
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
@@ -81,15 +89,24 @@ class CommandLineOpenTest : public QObject {
     // file, and the editor stays as it was.
     void missingFileOfTheFolderCannotBeRead_data() {
         QTest::addColumn<QString>("argument");
-        QTest::newRow("bare name") << "Missing.scn";
-        QTest::newRow("relative path") << "../sim/Scenarios/Missing.scn";
+        QTest::addColumn<QString>("name");
+        QTest::newRow("bare name") << "Missing.scn"
+                                   << "Missing.scn";
+        QTest::newRow("relative path") << "../sim/Scenarios/Missing.scn"
+                                       << "Missing.scn";
+        QTest::newRow("name within a folder below") << "Sub/Missing.scn"
+                                                    << "Sub\\Missing.scn";
+        QTest::newRow("name within a folder that is not there") << "Nowhere\\Missing.scn"
+                                                                << "Nowhere\\Missing.scn";
     }
     void missingFileOfTheFolderCannotBeRead() {
         QFETCH(QString, argument);
+        QFETCH(QString, name);
         SimulatorFixture sim(AppInstallation());
+        QVERIFY(QDir(sim.ScenarioFolder()).mkdir("Sub"));
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
-        boxes.Expect("The scenario file Missing.scn could not be read.", "Load a scenery", MsgButtons::Ok,
+        boxes.Expect("The scenario file " + name + " could not be read.", "Load a scenery", MsgButtons::Ok,
                      MsgIcon::Exclamation);
         w->OpenFromCommandLine(argument);
         VERIFY_SCRIPT_DONE(boxes);

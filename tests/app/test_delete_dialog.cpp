@@ -63,7 +63,7 @@ class DeleteDialogTest : public QObject {
         SimulatorFixture sim(AppInstallation());
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
-        DeleteFileDialog d(LabelText(*w, "ScnDir"), w.get());
+        DeleteFileDialog d(LabelText(*w, "ScnDir"), QString(), w.get());
         QCOMPARE(d.objectName(), QString("DeleteFile"));
         QCOMPARE(d.windowTitle(), QString("Delete a scenario file"));
         QCOMPARE(FileList(d)->objectName(), QString("FileListtoDelete"));
@@ -105,7 +105,7 @@ class DeleteDialogTest : public QObject {
         SimulatorFixture sim(AppInstallation());
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
-        DeleteFileDialog d(LabelText(*w, "ScnDir"), w.get());
+        DeleteFileDialog d(LabelText(*w, "ScnDir"), QString(), w.get());
         d.show();
         boxes.Expect("This file must not be deleted !", "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
         DeleteBy(d, name, way);
@@ -127,7 +127,7 @@ class DeleteDialogTest : public QObject {
         TrashInTemp trash(sim.Root() + "/data");
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
-        DeleteFileDialog d(LabelText(*w, "ScnDir"), w.get());
+        DeleteFileDialog d(LabelText(*w, "ScnDir"), QString(), w.get());
         d.show();
         // Cancel on the confirmation deletes nothing.
         boxes.Expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
@@ -159,7 +159,7 @@ class DeleteDialogTest : public QObject {
         sim.WriteScenario("(current state).scn", "BEGIN_DESC\r\nlower case\r\nEND_DESC\r\n");
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
-        DeleteFileDialog d(LabelText(*w, "ScnDir"), w.get());
+        DeleteFileDialog d(LabelText(*w, "ScnDir"), QString(), w.get());
         d.show();
         boxes.Expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
                      MsgIcon::Question, MsgResult::Ok);
@@ -177,7 +177,7 @@ class DeleteDialogTest : public QObject {
             QVERIFY(QFile::remove(sim.ScenarioPath(name)));
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
-        DeleteFileDialog d(LabelText(*w, "ScnDir"), w.get());
+        DeleteFileDialog d(LabelText(*w, "ScnDir"), QString(), w.get());
         d.show();
         // Nothing selected: every way does nothing, and no box comes.
         Click(FindControl<QPushButton>(d, "Command1"));
@@ -203,7 +203,7 @@ class DeleteDialogTest : public QObject {
         TrashInTemp trash(sim.Root() + "/data");
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
-        DeleteFileDialog d(LabelText(*w, "ScnDir"), w.get());
+        DeleteFileDialog d(LabelText(*w, "ScnDir"), QString(), w.get());
         d.show();
         QVERIFY(ClickEntry(FileList(d), "Plain.scn"));
         // Another program removed it after the list was read.
@@ -248,7 +248,7 @@ class DeleteDialogTest : public QObject {
         // The editor works in the simulator's folder once it has found it.
         QCOMPARE(QDir::currentPath(), QDir(sim.SimulatorFolder()).canonicalPath());
         if (!workingSubfolder.isEmpty()) QVERIFY(QDir().mkpath(workingSubfolder));
-        DeleteFileDialog d(LabelText(*w, "ScnDir"), w.get());
+        DeleteFileDialog d(LabelText(*w, "ScnDir"), QString(), w.get());
         d.show();
         QStringList expected = Tree(sim.Root());
         QVERIFY(expected.removeOne("sim/Scenarios/Mission.scn"));
@@ -282,7 +282,7 @@ class DeleteDialogTest : public QObject {
         QVERIFY(QDir().mkpath(dataHome.isEmpty() ? home + "/.local/share" : BelowRoot(sim, dataHome)));
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
-        DeleteFileDialog d(LabelText(*w, "ScnDir"), w.get());
+        DeleteFileDialog d(LabelText(*w, "ScnDir"), QString(), w.get());
         d.show();
         const QByteArray bytes = sim.ScenarioBytes("Mission.scn");
         QStringList expected = Tree(sim.Root());

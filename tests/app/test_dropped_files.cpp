@@ -1,5 +1,6 @@
-// A file dropped on the main window: only one scenario file of the scenario folder is taken,
-// and it opens as "&Open" would, once the drop has returned to the program it came from.
+// A file dropped on the main window: only one scenario file of the scenario folder, or of a
+// folder below it, is taken, and it opens as "&Open" would, once the drop has returned to the
+// program it came from.
 #include "opening_checks.h"
 
 #include <QApplication>
@@ -11,36 +12,6 @@
 #include <QTest>
 #include <QUrl>
 
-namespace {
-// The drag's data as a file manager gives it: the paths below the fixture's root as file URLs,
-// or, for a path with a scheme, that URL.
-QMimeData* DraggedFiles(const SimulatorFixture& sim, const QStringList& paths) {
-    auto* data = new QMimeData;
-    QList<QUrl> urls;
-    for (const QString& path : paths)
-        urls << (path.contains("://") ? QUrl(path) : QUrl::fromLocalFile(sim.Root() + "/" + path));
-    data->setUrls(urls);
-    return data;
-}
-
-QPoint Middle(const QWidget& window) {
-    return window.rect().center();
-}
-
-// Drags the files over the window and drops them, as a file manager does; whether the window
-// took them.
-bool Drop(TYX& window, const QMimeData& data) {
-    const Qt::DropActions possible = Qt::CopyAction | Qt::MoveAction;
-    QDragEnterEvent enter(Middle(window), possible, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&window, &enter);
-    QDragMoveEvent move(Middle(window), possible, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&window, &move);
-    QDropEvent drop(Middle(window), possible, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&window, &drop);
-    return drop.isAccepted() && drop.dropAction() == Qt::CopyAction;
-}
-} // namespace
-
 class DroppedFilesTest : public QObject {
     Q_OBJECT
   private slots:
@@ -48,39 +19,44 @@ class DroppedFilesTest : public QObject {
         QTest::addColumn<QStringList>("paths");
         QTest::addColumn<int>("actions"); // what the source allows
         QTest::addColumn<bool>("taken");
+        QTest::addColumn<QString>("opened"); // its name within the scenario folder, when taken
         const int copyOrMove = Qt::CopyAction | Qt::MoveAction;
         QTest::newRow("a scenario of the folder")
-            << QStringList{"sim/Scenarios/Alpha.scn"} << copyOrMove << true;
+            << QStringList{"sim/Scenarios/Alpha.scn"} << copyOrMove << true << "Alpha.scn";
         QTest::newRow("extension in capitals")
-            << QStringList{"sim/Scenarios/Gamma.SCN"} << copyOrMove << true;
+            << QStringList{"sim/Scenarios/Gamma.SCN"} << copyOrMove << true << "Gamma.SCN";
         QTest::newRow("a link to a source that only links")
-            << QStringList{"sim/Scenarios/Alpha.scn"} << int(Qt::LinkAction) << true;
+            << QStringList{"sim/Scenarios/Alpha.scn"} << int(Qt::LinkAction) << true << "Alpha.scn";
         QTest::newRow("a source that only moves")
-            << QStringList{"sim/Scenarios/Alpha.scn"} << int(Qt::MoveAction) << false;
-        QTest::newRow("two scenarios")
-            << QStringList{"sim/Scenarios/Alpha.scn", "sim/Scenarios/Beta.scn"} << copyOrMove << false;
-        QTest::newRow("not a scenario") << QStringList{"sim/Scenarios/Notes.txt"} << copyOrMove << false;
-        QTest::newRow("outside the folder") << QStringList{"Outside.scn"} << copyOrMove << false;
-        QTest::newRow("in a sub-folder") << QStringList{"sim/Scenarios/Sub/Alpha.scn"} << copyOrMove << false;
+            << QStringList{"sim/Scenarios/Alpha.scn"} << int(Qt::MoveAction) << false << QString();
+        QTest::newRow("two scenarios") << QStringList{"sim/Scenarios/Alpha.scn", "sim/Scenarios/Beta.scn"}
+                                       << copyOrMove << false << QString();
+        QTest::newRow("not a scenario")
+            << QStringList{"sim/Scenarios/Notes.txt"} << copyOrMove << false << QString();
+        QTest::newRow("outside the folder") << QStringList{"Outside.scn"} << copyOrMove << false << QString();
+        QTest::newRow("in a folder below")
+            << QStringList{"sim/Scenarios/Sub/Alpha.scn"} << copyOrMove << true << "Sub\\Alpha.scn";
         QTest::newRow("link leading outside")
-            << QStringList{"sim/Scenarios/Escape.scn"} << copyOrMove << false;
-        QTest::newRow("missing file") << QStringList{"sim/Scenarios/Missing.scn"} << copyOrMove << false;
+            << QStringList{"sim/Scenarios/Escape.scn"} << copyOrMove << false << QString();
+        QTest::newRow("missing file")
+            << QStringList{"sim/Scenarios/Missing.scn"} << copyOrMove << false << QString();
         QTest::newRow("folder named like a scenario")
-            << QStringList{"sim/Scenarios/Folder.scn"} << copyOrMove << false;
+            << QStringList{"sim/Scenarios/Folder.scn"} << copyOrMove << false << QString();
         QTest::newRow("file on another machine")
-            << QStringList{"https://example.org/Alpha.scn"} << copyOrMove << false;
-        QTest::newRow("no file at all") << QStringList{} << copyOrMove << false;
+            << QStringList{"https://example.org/Alpha.scn"} << copyOrMove << false << QString();
+        QTest::newRow("no file at all") << QStringList{} << copyOrMove << false << QString();
     }
     void onlyOneScenarioOfTheFolderIsTaken() {
         QFETCH(QStringList, paths);
         QFETCH(int, actions);
         QFETCH(bool, taken);
+        QFETCH(QString, opened);
         SimulatorFixture sim(AppInstallation());
         WriteDescribedScenario(sim, "Alpha.scn");
         WriteDescribedScenario(sim, "Beta.scn");
         WriteDescribedScenario(sim, "Gamma.SCN");
         sim.Write("Outside.scn", ScenarioDescribed("Outside"));
-        sim.Write("sim/Scenarios/Sub/Alpha.scn", ScenarioDescribed("Alpha"));
+        sim.Write("sim/Scenarios/Sub/Alpha.scn", ScenarioDescribed("Sub\\Alpha"));
         QVERIFY(QDir(sim.ScenarioFolder()).mkdir("Folder.scn"));
         if (!QFile::link(sim.Root() + "/Outside.scn", sim.ScenarioPath("Escape.scn")))
             QSKIP("this file system makes no symbolic links");
@@ -108,7 +84,7 @@ class DroppedFilesTest : public QObject {
         QTest::qWait(0);
         QCoreApplication::processEvents();
         if (taken)
-            VERIFY_OPENED_AS_LOAD_BUTTON(*w, QFileInfo(paths.first()).fileName());
+            VERIFY_OPENED_AS_LOAD_BUTTON(*w, opened);
         else
             QVERIFY(FindControl<QLabel>(*w, "scnfile")->isHidden());
         QCOMPARE(boxes.ShownTexts(), QStringList());

@@ -323,7 +323,7 @@ class RefusedStorageTest : public QObject {
         OpenInstallation(sim);
         TrashInTemp trash(sim.Root() + "/data");
         const QString gone = sim.Root() + "/Moved";
-        DeleteFileDialog d(LabelText(*w, "ScnDir"), w.get());
+        DeleteFileDialog d(LabelText(*w, "ScnDir"), QString(), w.get());
         d.show();
         QVERIFY(ClickEntry(FindControl<QListWidget>(d, "FileListtoDelete"), "Mission.scn"));
         if (refusal == Refusal::MissingFolder)

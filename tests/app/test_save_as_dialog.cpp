@@ -50,7 +50,7 @@ class SaveAsDialogTest : public QObject {
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
         SaveAsDialog d(
-            LabelText(*w, "ScnDir"), [](const QString&) { return false; }, w.get());
+            LabelText(*w, "ScnDir"), QString(), [](const QString&) { return false; }, w.get());
         QCOMPARE(d.objectName(), QString("SaveAs"));
         QCOMPARE(d.windowTitle(), QString("Save the scenario file as ..."));
         QCOMPARE(FindControl<QListWidget>(d, "ScenarioFileList")->objectName(), QString("ScenarioFileList"));
@@ -130,24 +130,34 @@ class SaveAsDialogTest : public QObject {
         QCOMPARE(LabelText(*w, "scnfile"), answerOk ? completed : QString("Plain.scn"));
     }
 
-    void blankNameSavesNothing_data() {
+    // A blank name, or one that names a folder: the folder is the one picked in the tree.
+    void refusedNameSavesNothing_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("withEnter");
-        QTest::newRow("empty, button") << "" << false;
-        QTest::newRow("blanks, Enter") << "   " << true;
+        QTest::addColumn<QString>("message");
+        const QString blank = "A file name is needed to save the scenario.";
+        const QString folder =
+            "The file name cannot hold \"\\\" or \"/\": pick the folder in the tree of folders.";
+        QTest::newRow("empty, button") << "" << false << blank;
+        QTest::newRow("blanks, Enter") << "   " << true << blank;
+        QTest::newRow("into a folder below, button") << "Sub\\Trip" << false << folder;
+        QTest::newRow("beside the scenario folder, Enter") << "../Trip" << true << folder;
     }
-    void blankNameSavesNothing() {
+    void refusedNameSavesNothing() {
         QFETCH(QString, typed);
         QFETCH(bool, withEnter);
+        QFETCH(QString, message);
         SimulatorFixture sim(AppInstallation());
+        QVERIFY(QDir(sim.ScenarioFolder()).mkdir("Sub"));
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
         LoadPlain(*w);
-        boxes.Expect("A file name is needed to save the scenario.", "Save the scenario file as ...",
-                     MsgButtons::Ok, MsgIcon::Exclamation);
+        boxes.Expect(message, "Save the scenario file as ...", MsgButtons::Ok, MsgIcon::Exclamation);
         QVERIFY(SaveAsWith(*w, typed, withEnter));
         VERIFY_SCRIPT_DONE(boxes);
         QVERIFY(!QFile::exists(sim.ScenarioPath(".scn")));
+        QVERIFY(!QFile::exists(sim.ScenarioPath("Sub/Trip.scn")));
+        QVERIFY(!QFile::exists(sim.SimulatorFolder() + "/Trip.scn"));
         QCOMPARE(LabelText(*w, "scnfile"), QString("Plain.scn"));
     }
 

@@ -69,7 +69,12 @@ bool SimulatorFixture::CopyTree(const QString& from, const QString& to) const {
     bool copied = true;
     for (const QFileInfo& info : QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
         const QString path = target + "/" + info.fileName();
-        if (info.isDir()) {
+        if (info.isSymLink()) {
+            // A link stays a link that leads where it led: a link back up, followed, would copy
+            // the same folders again without end.
+            QFile::remove(path);
+            copied = QFile::link(QDir(info.path()).relativeFilePath(info.symLinkTarget()), path) && copied;
+        } else if (info.isDir()) {
             copied = CopyTree(info.filePath(), path) && copied;
         } else {
             QFile::remove(path);

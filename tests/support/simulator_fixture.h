@@ -43,7 +43,7 @@ class SimulatorFixture {
     void RemoveSetting() const;
 
     // Copies every file and folder below `from` into `to` (the simulator folder when empty),
-    // replacing files of the same name.
+    // replacing files of the same name; a symbolic link is copied as a link.
     bool CopyTree(const QString& from, const QString& to = QString()) const;
 
     // The editor started from the start folder, as a user starts it, and shown.

@@ -1,6 +1,7 @@
 #include "support/user_actions.h"
 
 #include "app/tyx.h"
+#include "core/scenario/scenario_file_names.h"
 #include "support/scripted_answers.h"
 #include "support/window_access.h"
 
@@ -285,6 +286,25 @@ bool DoubleClickItem(QTreeWidgetItem* item) {
     return true;
 }
 
+bool ClickItem(QTreeWidgetItem* item) {
+    QTreeWidget* tree = item ? item->treeWidget() : nullptr;
+    if (!tree) {
+        Fail("no tree item to click");
+        return false;
+    }
+    if (!Reachable(tree)) return false;
+    for (QTreeWidgetItem* up = item->parent(); up; up = up->parent())
+        up->setExpanded(true);
+    tree->scrollToItem(item);
+    const QRect rect = tree->visualItemRect(item);
+    if (rect.isEmpty() || !tree->viewport()->rect().intersects(rect)) {
+        Fail("the item " + item->text(0) + " is out of sight");
+        return false;
+    }
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, rect.center());
+    return tree->currentItem() == item;
+}
+
 QStringList TreeItemLines(const QTreeWidget* tree) {
     QStringList lines;
     std::function<void(QTreeWidgetItem*, int)> visit = [&](QTreeWidgetItem* item, int depth) {
@@ -317,10 +337,25 @@ bool ClickFolder(QTreeView* tree, const QString& folder) {
     return tree->currentIndex() == index;
 }
 
+bool PickScenarioFolder(const QDialog& dialog, const QString& folder) {
+    auto* tree = FindControl<QTreeWidget>(dialog, "ScenarioFolders");
+    if (!tree || tree->topLevelItemCount() != 1) return false;
+    QStringList path{tree->topLevelItem(0)->text(0)};
+    path += folder.split(u'\\', Qt::SkipEmptyParts);
+    QTreeWidgetItem* item = TreeItem(tree, path);
+    if (!item) {
+        Fail("no folder " + folder + " in the tree of " + dialog.objectName());
+        return false;
+    }
+    return ClickItem(item);
+}
+
 void LoadScenario(TYX& window, const QString& name, QString* preview) {
     DialogScript dialogs;
     dialogs.Expect("LoadFile", [&](QDialog* d) {
-        QVERIFY2(ClickEntry(FindControl<QListWidget>(*d, "FilelisttoLoad"), name), qPrintable(name));
+        if (name.contains(u'\\')) QVERIFY(PickScenarioFolder(*d, ScenarioFolderOfName(name)));
+        QVERIFY2(ClickEntry(FindControl<QListWidget>(*d, "FilelisttoLoad"), ScenarioFileOfName(name)),
+                 qPrintable(name));
         if (preview) *preview = FindControl<QLabel>(*d, "Label3")->text();
         Click(FindControl<QPushButton>(*d, "Command1"));
     });

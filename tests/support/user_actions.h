@@ -59,6 +59,8 @@ QStringList Entries(const QListWidget* list);
 // Tree items by the texts from the top item down; DoubleClickItem opens the parents first.
 QTreeWidgetItem* TreeItem(const QTreeWidget* tree, const QStringList& path);
 bool DoubleClickItem(QTreeWidgetItem* item);
+// A click on a tree item, the items above it opened and the item scrolled to, as the user does.
+bool ClickItem(QTreeWidgetItem* item);
 // The items of a tree, parents before children, as "[text] image", a "+" for an open item.
 QStringList TreeItemLines(const QTreeWidget* tree);
 
@@ -66,8 +68,13 @@ QStringList TreeItemLines(const QTreeWidget* tree);
 // to, as the user does; false (and a failure) when the tree has no such folder.
 bool ClickFolder(QTreeView* tree, const QString& folder);
 
-// Opens a scenario as the user does: "&Open", the file picked in the load dialog, its Load
-// button; preview, when given, gets the description the dialog showed.
+// A click on a folder of a file dialog's tree, by its path within the scenario folder
+// ("Glider\", "The Planets\Outer flybys\", or empty for the top); false when it is not there.
+bool PickScenarioFolder(const QDialog& dialog, const QString& folder);
+
+// Opens a scenario as the user does: "&Open", the file picked in the load dialog (its folder
+// first picked in the tree, for a name within a folder), its Load button; preview, when given,
+// gets the description the dialog showed.
 void LoadScenario(TYX& window, const QString& name, QString* preview = nullptr);
 
 // A step for the save-as dialog: types the name and presses its save button.

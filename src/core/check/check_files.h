@@ -1,6 +1,8 @@
 #pragma once
 // The scenario files a check goes through: each file named, the ".scn" files of each folder
-// named (its sub-folders too when asked), in the order named, each folder's files by name.
+// named (the folders below it too when asked, without the links that lead back up), in the
+// order named, each folder's files by name. A folder that cannot be read is an entry of its
+// own, so that the check says it could not read it.
 #include <QString>
 #include <QStringList>
 #include <vector>

@@ -77,8 +77,11 @@ CheckRun RunCheck(const CheckRequest& request, const CheckProgress& progress) {
         paths.append(folder);
     }
 
+    // The installation's own scenario folder is checked with every folder below it, where the
+    // simulator keeps its scenarios.
+    const bool recursive = request.recursive || request.paths.isEmpty();
     const std::vector<ScenarioFileEntry> files =
-        ScenarioFilesToCheck(paths, request.workingFolder, request.recursive);
+        ScenarioFilesToCheck(paths, request.workingFolder, recursive);
     run.report.files = CheckFiles(files, installation, progress);
     run.ran = true;
     return run;

@@ -8,10 +8,10 @@
 #include <functional>
 
 struct CheckRequest {
-    QStringList paths; // files and folders; none: the installation's scenario folder
+    QStringList paths; // files and folders; none: the installation's scenario folder and all below it
     QString simulator; // the installation folder given, or empty for the one "tyx.cfg" names
     QString workingFolder;
-    bool recursive = false;
+    bool recursive = false; // the folders below the folders named too
 };
 
 struct CheckRun {

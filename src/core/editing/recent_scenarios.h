@@ -14,7 +14,7 @@ class RecentScenarios {
     // The list of that scenario folder (a platform path).
     explicit RecentScenarios(const QString& scenarioFolder);
 
-    // The file names within the folder, newest first.
+    // The names within the folder, newest first; a file below it has "\" between its folders.
     QStringList names() const;
     // Puts the name first; an earlier entry of the same name goes, and the ninth.
     void add(const QString& name);

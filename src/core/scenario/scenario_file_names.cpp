@@ -11,3 +11,15 @@ QString CompletedScenarioName(const QString& typed) {
 bool IsProtectedScenarioName(const QString& name) {
     return name == QLatin1String("(Current state).scn") || name == QLatin1String("(Quicksave state).scn");
 }
+
+QString ScenarioFolderOfName(const QString& name) {
+    return name.left(name.lastIndexOf(u'\\') + 1);
+}
+
+QString ScenarioFileOfName(const QString& name) {
+    return name.mid(name.lastIndexOf(u'\\') + 1);
+}
+
+bool HoldsFolderSeparator(const QString& typed) {
+    return typed.contains(u'\\') || typed.contains(u'/');
+}

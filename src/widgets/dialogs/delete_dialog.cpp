@@ -20,8 +20,8 @@ bool RemoveScenarioFile(const QString& path, QString* error) {
     return result.removed;
 }
 
-DeleteFileDialog::DeleteFileDialog(const QString& scenarioFolder, QWidget* parent)
-    : ScenarioListDialog(scenarioFolder, parent) {
+DeleteFileDialog::DeleteFileDialog(const QString& scenarioFolder, const QString& openFolder, QWidget* parent)
+    : ScenarioListDialog(scenarioFolder, openFolder, parent) {
     setObjectName("DeleteFile");
     setWindowTitle("Delete a scenario file");
 
@@ -45,7 +45,8 @@ DeleteFileDialog::DeleteFileDialog(const QString& scenarioFolder, QWidget* paren
     cancelButton->setToolTip(
         "Return to the Skelvan Scenario Editor main windows without deleting the selected scenario");
 
-    LayOutScenarioPicker(this, listCaption, fileList_, previewCaption, preview, deleteButton, cancelButton);
+    LayOutScenarioPicker(this, folderTree(), listCaption, fileList_, previewCaption, preview, deleteButton,
+                         cancelButton);
 
     refreshList();
     OnEnterKey(fileList_, [this] { deleteSelected(); });
@@ -60,9 +61,14 @@ void DeleteFileDialog::refreshList() {
     listFiles(fileList_);
 }
 
+void DeleteFileDialog::showPickedFolder() {
+    refreshList();
+    showPreview();
+}
+
 void DeleteFileDialog::showPreview() {
     const QString name = selectedName(fileList_);
-    const QString path = name.isEmpty() ? QString() : folder() + name;
+    const QString path = name.isEmpty() ? QString() : pickedFolder() + name;
     ShowScenarioPreview(preview_, path, name.isEmpty() ? QString() : ScenarioFileDescription(path));
 }
 
@@ -70,7 +76,8 @@ void DeleteFileDialog::showPreview() {
 void DeleteFileDialog::deleteSelected() {
     const QString name = selectedName(fileList_);
     if (name.isEmpty()) return;
-    if (IsProtectedScenarioName(name)) {
+    // Protected at the top only, where the simulator writes them.
+    if (IsProtectedScenarioName(nameWithin(name))) {
         ShowMessage(this, "This file must not be deleted !", "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
@@ -78,9 +85,9 @@ void DeleteFileDialog::deleteSelected() {
                     MsgIcon::Question) != MsgResult::Ok)
         return;
     QString error;
-    if (!RemoveScenarioFile(folder() + name, &error)) {
-        ShowMessage(this, "The file " + name + " could not be deleted: " + error, "Warning", MsgButtons::Ok,
-                    MsgIcon::Exclamation);
+    if (!RemoveScenarioFile(pickedFolder() + name, &error)) {
+        ShowMessage(this, "The file " + nameWithin(name) + " could not be deleted: " + error, "Warning",
+                    MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
     refreshList();

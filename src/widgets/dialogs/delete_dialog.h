@@ -1,7 +1,7 @@
 #pragma once
-// The delete dialog: removes scenario files of the scenario folder after confirmation, with
-// a preview of the selected one's description. The button, a double click and the Enter key
-// all do the same; the dialog stays open so that several files can go in turn.
+// The delete dialog: removes scenario files of the folder picked in its tree after
+// confirmation, with a preview of the selected one's description. The button, a double click and the Enter
+// key all do the same; the dialog stays open so that several files can go in turn.
 #include "widgets/dialogs/scenario_list_dialog.h"
 
 #include <QDialog>
@@ -12,9 +12,11 @@ class QListWidget;
 class DeleteFileDialog : public ScenarioListDialog {
     Q_OBJECT
   public:
-    explicit DeleteFileDialog(const QString& scenarioFolder, QWidget* parent = nullptr);
+    // openFolder: the folder shown first, a path within the scenario folder or empty for the top.
+    DeleteFileDialog(const QString& scenarioFolder, const QString& openFolder, QWidget* parent = nullptr);
 
   private:
+    void showPickedFolder() override;
     // Deletes the selected file after the user's OK; the list is then read again.
     void deleteSelected();
     void showPreview();

@@ -12,8 +12,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
-LoadFileDialog::LoadFileDialog(const QString& scenarioFolder, Opener open, QWidget* parent)
-    : ScenarioListDialog(scenarioFolder, parent), open_(std::move(open)) {
+LoadFileDialog::LoadFileDialog(const QString& scenarioFolder, const QString& openFolder, Opener open,
+                               QWidget* parent)
+    : ScenarioListDialog(scenarioFolder, openFolder, parent), open_(std::move(open)) {
     setObjectName("LoadFile");
     setWindowTitle("Load a scenery");
 
@@ -34,9 +35,10 @@ LoadFileDialog::LoadFileDialog(const QString& scenarioFolder, Opener open, QWidg
     cancelButton->setToolTip(
         "Return the the main Skelvan Scenario Editor without loading the seleted scenario");
 
-    LayOutScenarioPicker(this, listCaption, fileList_, previewCaption, preview, loadButton, cancelButton);
+    LayOutScenarioPicker(this, folderTree(), listCaption, fileList_, previewCaption, preview, loadButton,
+                         cancelButton);
 
-    // The files of the scenario folder; nothing is selected at first.
+    // The files of the folder shown first; nothing is selected at first.
     listFiles(fileList_);
     // Only the Load button unlocks the planetary system information.
     OnEnterKey(fileList_, [this] { load(false); });
@@ -47,18 +49,24 @@ LoadFileDialog::LoadFileDialog(const QString& scenarioFolder, Opener open, QWidg
     connect(cancelButton, &QPushButton::clicked, this, [this] { reject(); });
 }
 
+void LoadFileDialog::showPickedFolder() {
+    listFiles(fileList_);
+    showPreview();
+}
+
 void LoadFileDialog::showPreview() {
     const QString name = selectedName(fileList_);
-    const QString description = name.isEmpty() ? QString() : ScenarioFileDescription(folder() + name);
+    const QString path = name.isEmpty() ? QString() : pickedFolder() + name;
+    const QString description = name.isEmpty() ? QString() : ScenarioFileDescription(path);
     // A file with only an HTML description previews it; the scenario's description stays empty.
-    ShowScenarioPreview(preview_, name.isEmpty() ? QString() : folder() + name, description);
+    ShowScenarioPreview(preview_, path, description);
 }
 
 void LoadFileDialog::load(bool viaLoadButton) {
     const QString name = selectedName(fileList_);
     if (name.isEmpty()) return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool loaded = open_(name, viaLoadButton);
+    const bool loaded = open_(nameWithin(name), viaLoadButton);
     QGuiApplication::restoreOverrideCursor();
     if (loaded) accept();
 }

@@ -5,6 +5,7 @@
 #include "core/text/text_rules.h"
 #include "widgets/common/enter_key.h"
 #include "widgets/common/message_box.h"
+#include "widgets/dialogs/scenario_picker_form.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -13,9 +14,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTreeWidget>
 
-SaveAsDialog::SaveAsDialog(const QString& scenarioFolder, Saver save, QWidget* parent)
-    : ScenarioListDialog(scenarioFolder, parent), save_(std::move(save)) {
+SaveAsDialog::SaveAsDialog(const QString& scenarioFolder, const QString& openFolder, Saver save,
+                           QWidget* parent)
+    : ScenarioListDialog(scenarioFolder, openFolder, parent), save_(std::move(save)) {
     setObjectName("SaveAs");
     setWindowTitle("Save the scenario file as ...");
 
@@ -33,13 +36,18 @@ SaveAsDialog::SaveAsDialog(const QString& scenarioFolder, Saver save, QWidget* p
     cancelButton->setObjectName("Command2");
     cancelButton->setToolTip("Cancel the saving and close the windows");
 
+    // The folders on the left, the files of the picked one beside them, the name and the
+    // buttons below.
     auto* grid = new QGridLayout(this);
-    grid->addWidget(fileList_, 0, 0, 1, 3);
-    grid->addWidget(nameBox_, 1, 0);
-    grid->addWidget(saveButton, 1, 1);
-    grid->addWidget(cancelButton, 1, 2);
+    grid->addWidget(MakeFolderCaption(this, folderTree()), 0, 0);
+    grid->addWidget(folderTree(), 1, 0);
+    grid->addWidget(fileList_, 1, 1, 1, 3);
+    grid->addWidget(nameBox_, 2, 0, 1, 2);
+    grid->addWidget(saveButton, 2, 2);
+    grid->addWidget(cancelButton, 2, 3);
     grid->setColumnStretch(0, 1);
-    resize(480, 380);
+    grid->setColumnStretch(1, 1);
+    resize(720, 420);
 
     listFiles(fileList_);
     OnEnterKey(nameBox_, [this] { nameEnterKey(); });
@@ -54,31 +62,49 @@ SaveAsDialog::SaveAsDialog(const QString& scenarioFolder, Saver save, QWidget* p
     connect(cancelButton, &QPushButton::clicked, this, [this] { reject(); });
 }
 
-bool SaveAsDialog::saveUnderTypedName() {
+void SaveAsDialog::showPickedFolder() {
+    listFiles(fileList_);
+}
+
+bool SaveAsDialog::typedNameTaken() {
     if (Trim(nameBox_->text()).isEmpty()) {
         ShowMessage(this, "A file name is needed to save the scenario.", "Save the scenario file as ...",
                     MsgButtons::Ok, MsgIcon::Exclamation);
         return false;
     }
+    // The folder is the one picked in the tree: a name that leads elsewhere could write beside
+    // the scenario folder, or into a folder the user does not see.
+    if (HoldsFolderSeparator(nameBox_->text())) {
+        ShowMessage(this,
+                    "The file name cannot hold \"\\\" or \"/\": pick the folder in the tree of folders.",
+                    "Save the scenario file as ...", MsgButtons::Ok, MsgIcon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+bool SaveAsDialog::saveUnderTypedName() {
     const QString name = CompletedScenarioName(nameBox_->text());
-    const QString target = folder() + name;
+    const QString target = pickedFolder() + name;
     // A file that differs from the name only in letter case is the same file where the file
     // system ignores case; either way it is never replaced without the user's OK.
-    const bool exists = ListFiles(folder(), "*.scn").contains(name) || FileExists(target);
+    const bool exists = ListFiles(pickedFolder(), "*.scn").contains(name) || FileExists(target);
     if (exists) {
         if (ShowMessage(this, "Do you want to overwrite it ?", "This file already exists.",
                         MsgButtons::OkCancel, MsgIcon::Question) != MsgResult::Ok)
             return false;
     }
-    return save_(name);
+    return save_(nameWithin(name));
 }
 
 void SaveAsDialog::savePressed() {
-    // A blank name leaves the dialog open; otherwise the button closes it whatever came of it.
-    if (!saveUnderTypedName() && Trim(nameBox_->text()).isEmpty()) return;
+    // A name the dialog cannot take leaves it open, to be typed again; otherwise the button
+    // closes it whatever came of the save.
+    if (!typedNameTaken()) return;
+    saveUnderTypedName();
     accept();
 }
 
 void SaveAsDialog::nameEnterKey() {
-    if (saveUnderTypedName()) accept();
+    if (typedNameTaken() && saveUnderTypedName()) accept();
 }

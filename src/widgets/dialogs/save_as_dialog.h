@@ -1,6 +1,6 @@
 #pragma once
-// The save-as dialog: writes the scenario under a typed or picked name of the scenario
-// folder and makes that name the one "&Save" writes to. The button closes the dialog in every
+// The save-as dialog: writes the scenario under a typed or picked name into the folder picked
+// in its tree, and makes that name the one "&Save" writes to. The button closes the dialog in every
 // case; the Enter key closes it only after a save, so another name can be tried.
 #include "widgets/dialogs/scenario_list_dialog.h"
 
@@ -13,16 +13,21 @@ class QListWidget;
 class SaveAsDialog : public ScenarioListDialog {
     Q_OBJECT
   public:
-    // Saves the scenario under that name (within the scenario folder) and returns whether it
-    // could (a box has said why not).
+    // Saves the scenario under that name within the scenario folder ("Glider\Docked.scn") and
+    // returns whether it could (a box has said why not).
     using Saver = std::function<bool(const QString& name)>;
-    SaveAsDialog(const QString& scenarioFolder, Saver save, QWidget* parent = nullptr);
+    // openFolder: the folder shown first, a path within the scenario folder or empty for the top.
+    SaveAsDialog(const QString& scenarioFolder, const QString& openFolder, Saver save,
+                 QWidget* parent = nullptr);
 
   private:
-    // The button saves and closes (a blank name leaves the dialog open); Enter in the name box
-    // closes only after a save.
+    void showPickedFolder() override;
+    // The button saves and closes (a name the dialog cannot take leaves it open); Enter in the
+    // name box closes only after a save.
     void savePressed();
     void nameEnterKey();
+    // False, after a box that says why, for a blank name or one that names a folder.
+    bool typedNameTaken();
     // True when the file was written.
     bool saveUnderTypedName();
 

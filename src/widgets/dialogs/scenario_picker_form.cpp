@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTreeWidget>
 
 QListWidget* MakeScenarioFileList(QDialog* dialog, const QString& objectName, QLabel* caption) {
     auto* list = new QListWidget(dialog);
@@ -32,19 +33,30 @@ DescriptionPreview MakeDescriptionPreview(QDialog* dialog, const QString& object
     return {preview, area};
 }
 
-void LayOutScenarioPicker(QDialog* dialog, QLabel* listCaption, QListWidget* list, QLabel* previewCaption,
-                          const DescriptionPreview& preview, QPushButton* action, QPushButton* cancel) {
+QLabel* MakeFolderCaption(QDialog* dialog, QTreeWidget* folders) {
+    auto* caption = new QLabel("Folders", dialog);
+    caption->setObjectName("ScenarioFoldersCaption");
+    caption->setBuddy(folders);
+    return caption;
+}
+
+void LayOutScenarioPicker(QDialog* dialog, QTreeWidget* folders, QLabel* listCaption, QListWidget* list,
+                          QLabel* previewCaption, const DescriptionPreview& preview, QPushButton* action,
+                          QPushButton* cancel) {
     auto* grid = new QGridLayout(dialog);
-    grid->addWidget(listCaption, 0, 0);
-    grid->addWidget(previewCaption, 0, 1);
-    grid->addWidget(list, 1, 0);
-    grid->addWidget(preview.area, 1, 1);
+    grid->addWidget(MakeFolderCaption(dialog, folders), 0, 0);
+    grid->addWidget(listCaption, 0, 1);
+    grid->addWidget(previewCaption, 0, 2);
+    grid->addWidget(folders, 1, 0);
+    grid->addWidget(list, 1, 1);
+    grid->addWidget(preview.area, 1, 2);
     grid->setColumnStretch(0, 2);
-    grid->setColumnStretch(1, 3);
+    grid->setColumnStretch(1, 2);
+    grid->setColumnStretch(2, 3);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(action);
     buttons->addWidget(cancel);
-    grid->addLayout(buttons, 2, 0, 1, 2);
-    dialog->resize(720, 420);
+    grid->addLayout(buttons, 2, 0, 1, 3);
+    dialog->resize(960, 460);
 }

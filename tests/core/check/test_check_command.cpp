@@ -75,7 +75,7 @@ class CheckCommandTest : public QObject {
     void initTestCase() {
         QVERIFY(dir_.isValid());
         QVERIFY(CopyFolder(TestDataPath("check/sim"), Sim()));
-        // A sub-folder that only --recursive reaches.
+        // A sub-folder: the check of a folder named reaches it only with --recursive.
         QVERIFY(QDir().mkpath(Sim() + "/Scenarios/More"));
         QVERIFY(QFile::copy(Sim() + "/Scenarios/ship-class.scn", Sim() + "/Scenarios/More/deeper.scn"));
         QVERIFY(QDir().mkpath(Start()));
@@ -116,23 +116,32 @@ class CheckCommandTest : public QObject {
         QCOMPARE(run.status, status);
     }
 
-    // The scenario folder of the installation, with and without its sub-folders; the last line
-    // counts the files of the test installation, whose every file but three has a problem.
+    // With no folder named, the scenario folder of the installation with every folder below it,
+    // --recursive or not: the simulator keeps its scenarios there. A folder named has its
+    // folders below it checked only with --recursive. The last line counts the files of the test
+    // installation, whose every file but three has a problem.
     void wholeFolder_data() {
-        QTest::addColumn<bool>("recursive");
+        QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("counts");
-        QTest::newRow("folder alone") << false << "22 files, 20 with problems, 22 problems";
-        QTest::newRow("recursive") << true << "23 files, 21 with problems, 23 problems";
+        QTest::addColumn<bool>("deeper"); // the file in the folder below was checked
+        const QString all = "23 files, 21 with problems, 23 problems";
+        QTest::newRow("no folder named") << QStringList() << all << true;
+        QTest::newRow("no folder named, --recursive") << QStringList{"--recursive"} << all << true;
+        QTest::newRow("the scenario folder named")
+            << QStringList{"../sim/Scenarios"} << "22 files, 20 with problems, 22 problems" << false;
+        QTest::newRow("the scenario folder named, --recursive")
+            << QStringList{"--recursive", "../sim/Scenarios"} << all << true;
     }
     void wholeFolder() {
-        QFETCH(bool, recursive);
+        QFETCH(QStringList, arguments);
         QFETCH(QString, counts);
+        QFETCH(bool, deeper);
         const QStringList before = Snapshot(dir_.path());
-        const Run run = Check(recursive ? QStringList{"--recursive"} : QStringList(), Start());
+        const Run run = Check(arguments, Start());
         QCOMPARE(run.status, 1);
         const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.last(), counts);
-        QCOMPARE(lines.filter("deeper.scn").size(), recursive ? 1 : 0);
+        QCOMPARE(lines.filter("deeper.scn").size(), deeper ? 1 : 0);
         // Nothing written: no scenario, and no "tyx.cfg" either.
         QCOMPARE(Snapshot(dir_.path()), before);
     }
