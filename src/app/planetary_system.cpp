@@ -40,8 +40,11 @@ void TYX::readPlanetarySystem(const QString& systemFile) {
 
 void TYX::readBases() {
     const QString folder = session_->folders().config;
-    session_->setBases(BuildBaseCatalog(
-        session_->bodies(), [&folder](const QString& fileName) { return ReadWholeFile(folder + fileName); }));
+    session_->setBases(ReadInstalledBases(
+        session_->bodies(), [&folder](const QString& fileName) { return ReadWholeFile(folder + fileName); },
+        [&folder](const QString& baseFolder) {
+            return ListFiles(folder + baseFolder, QStringLiteral("*.cfg"));
+        }));
     shipTab_->showBaseTree();
 }
 

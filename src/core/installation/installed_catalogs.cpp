@@ -7,10 +7,22 @@
 
 InstalledCatalogReader::InstalledCatalogReader(const QString& configFolder)
     : folder_(configFolder), platformFolder_(PlatformPath(configFolder)),
-      files_(ListFiles(configFolder, QStringLiteral("*.cfg"))) {}
+      files_(ListFiles(configFolder, QStringLiteral("*.cfg"))),
+      vessels_(ListFilesBelow(configFolder + kVesselFolder, QStringLiteral(".cfg"))) {}
 
 bool InstalledCatalogReader::ReadNext() {
-    if (next_ >= files_.size()) return false;
+    if (next_ >= FileCount()) return false;
+    if (next_ >= files_.size()) {
+        // A vessel class: named by its path, its file read only for a dock list.
+        const FileBelow& vessel = vessels_[std::size_t(next_++ - files_.size())];
+        const auto bytes = ReadListedPath(vessel.platformPath);
+        if (!bytes) {
+            unreadable_.append(kVesselFolder + vessel.relative);
+        } else if (builder_.AddVessel(vessel.relative) && HoldsDockList(*bytes)) {
+            vesselDocks_.push_back(StationClassDock{VesselClassName(vessel.relative), DockListCount(*bytes)});
+        }
+        return true;
+    }
     const QString& name = files_[next_++];
     const auto bytes = ReadListedFile(platformFolder_, name);
     if (bytes) {
@@ -28,6 +40,8 @@ InstalledCatalogs InstalledCatalogReader::Finish() {
     InstalledCatalogs catalogs;
     catalogs.classes = builder_.Take();
     catalogs.unreadable = unreadable_;
+    catalogs.vesselDocks = std::move(vesselDocks_);
+    vesselDocks_.clear();
     for (const QString& file : catalogs.classes.stationClassFiles) {
         const auto kept = stationClassFiles_.constFind(file);
         const auto bytes =
@@ -37,6 +51,12 @@ InstalledCatalogs InstalledCatalogReader::Finish() {
     }
     stationClassFiles_.clear();
     return catalogs;
+}
+
+std::vector<StationClassDock> AllClassDocks(const InstalledCatalogs& catalogs) {
+    std::vector<StationClassDock> all = catalogs.docks;
+    all.insert(all.end(), catalogs.vesselDocks.begin(), catalogs.vesselDocks.end());
+    return all;
 }
 
 InstalledCatalogs ReadInstalledCatalogs(const QString& configFolder) {
