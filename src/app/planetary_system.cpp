@@ -42,9 +42,7 @@ void TYX::readBases() {
     const QString folder = session_->folders().config;
     session_->setBases(ReadInstalledBases(
         session_->bodies(), [&folder](const QString& fileName) { return ReadWholeFile(folder + fileName); },
-        [&folder](const QString& baseFolder) {
-            return ListFiles(folder + baseFolder, QStringLiteral("*.cfg"));
-        }));
+        ConfigFoldersOnDisk(folder)));
     shipTab_->showBaseTree();
 }
 

@@ -75,9 +75,7 @@ const SystemBases& CheckContext::Bases(const QString& systemName) {
         const QString folder = configFolder_;
         const QStringList catalog = BuildBaseCatalog(
             BodyList(*bytes), [&folder](const QString& name) { return ReadWholeFile(folder + name); },
-            [&folder](const QString& baseFolder) {
-                return ListFiles(folder + baseFolder, QStringLiteral("*.cfg"));
-            });
+            ConfigFoldersOnDisk(folder));
         for (const QString& entry : catalog) {
             const BaseCatalogParts parts = SplitBaseCatalogEntry(entry);
             const double pads = LeadingNumber(parts.pads);

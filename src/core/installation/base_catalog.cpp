@@ -1,10 +1,13 @@
 #include "core/installation/base_catalog.h"
 
+#include "core/io/file_access.h"
+#include "core/io/folder_walk.h"
 #include "core/text/codepage.h"
 #include "core/text/text_rules.h"
 
 #include <QSet>
 #include <algorithm>
+#include <memory>
 
 namespace {
 QStringList CleanLines(const QByteArray& bytes) {
@@ -129,6 +132,15 @@ BaseFileContents ReadBaseFile(const QByteArray& baseFile, const QString& baseFil
 
 QString BaseCatalogEntry(const QString& name, int padCount, const QString& body) {
     return name + u':' + NumberText(padCount) + u':' + body;
+}
+
+ConfigFolderLister ConfigFoldersOnDisk(const QString& configFolder) {
+    auto index = std::make_shared<std::unique_ptr<FolderIndex>>();
+    return [configFolder, index](const QString& folder) {
+        if (!*index) *index = std::make_unique<FolderIndex>(configFolder);
+        const QString found = (*index)->Find(folder);
+        return found.isEmpty() ? QStringList() : ListFiles(found, QStringLiteral("*.cfg"));
+    };
 }
 
 QString BaseFolderOf(const QString& body) {

@@ -54,6 +54,10 @@ using ConfigFileReader = std::function<std::optional<QByteArray>(const QString& 
 // name order; none for a folder that is not there. Folder names match without regard to case.
 using ConfigFolderLister = std::function<QStringList(const QString& folder)>;
 
+// The folders of a configuration folder on disk (a simulator path text, ending in a separator),
+// its sub-folders listed once at the first call, whatever the number of bodies.
+ConfigFolderLister ConfigFoldersOnDisk(const QString& configFolder);
+
 // The folder of a body's base files within the configuration folder: "<Body>\Base\".
 QString BaseFolderOf(const QString& body);
 

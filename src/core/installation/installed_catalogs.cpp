@@ -2,13 +2,21 @@
 
 #include "core/io/file_access.h"
 
+#include <QDir>
+
 #include <algorithm>
 #include <optional>
 
 InstalledCatalogReader::InstalledCatalogReader(const QString& configFolder)
-    : folder_(configFolder), platformFolder_(PlatformPath(configFolder)),
-      files_(ListFiles(configFolder, QStringLiteral("*.cfg"))),
-      vessels_(ListFilesBelow(configFolder + kVesselFolder, QStringLiteral(".cfg"))) {}
+    : folder_(configFolder), platformFolder_(PlatformPath(configFolder)) {
+    FolderListing listing = ListFolder(configFolder, QStringLiteral(".cfg"));
+    files_ = std::move(listing.files);
+    // The vessel folder is found in the same listing: an installation of the older layout has
+    // none, and a search by name would list its thousands of files once more.
+    const QString vessels = NameIgnoringCase(listing.folders, kVesselFolder.chopped(1));
+    if (!vessels.isEmpty())
+        vessels_ = ListFilesBelow(QDir(platformFolder_).filePath(vessels), QStringLiteral(".cfg"));
+}
 
 bool InstalledCatalogReader::ReadNext() {
     if (next_ >= FileCount()) return false;

@@ -170,7 +170,7 @@ class CatalogFilesTest : public QObject {
         const QString config = TestDataPath("today/Config/");
         const std::vector<InstalledBase> bases = ReadInstalledBases(
             {"Tarn", "   Skerry", "Vesk"}, [&](const QString& name) { return ReadWholeFile(config + name); },
-            [&](const QString& folder) { return ListFiles(config + folder, "*.cfg"); });
+            ConfigFoldersOnDisk(config));
         const std::vector<InstalledBase> expected = {
             {" Harbour Flats", 3, "Tarn", "Tarn\\Base\\Harbour.cfg", BaseLocation{"-12.5", "41.25"}},
             {" Ridge Point", 2, "Tarn", "Tarn\\Base\\Ridge.cfg", std::nullopt},

@@ -60,6 +60,42 @@ class FileAccessTest : public QObject {
         QCOMPARE(found, relative);
     }
 
+    // A folder's files and folders from one listing, and the folders of a folder found by name
+    // whatever their letter case.
+    void folderListing() {
+        const FolderListing listing =
+            ListFolder(QDir::toNativeSeparators(dir_.path()) + "\\Config\\", ".cfg");
+        QCOMPARE(listing.files, QStringList{"Earth.cfg"});
+        QStringList folders = listing.folders;
+        folders.sort();
+        QCOMPARE(folders, (QStringList{"Moon.cfg", "Vessels"}));
+        QCOMPARE(NameIgnoringCase(listing.folders, "VESSELS"), QString("Vessels"));
+        QCOMPARE(NameIgnoringCase(listing.folders, "Vessel"), QString());
+        QCOMPARE(ListFolder(dir_.path() + "/Missing", ".cfg").files, QStringList());
+    }
+
+    void folderIndex_data() {
+        QTest::addColumn<QString>("relative");
+        QTest::addColumn<QString>("found"); // below the temporary folder; empty for none
+        QTest::newRow("as written") << "Vessels\\Sub\\"
+                                    << "Config/Vessels/Sub";
+        QTest::newRow("other letter case at every level") << "vessels\\SUB2\\Deeper"
+                                                          << "Config/Vessels/sub2/deeper";
+        QTest::newRow("a file is no folder") << "Earth.cfg"
+                                             << "";
+        QTest::newRow("no such folder") << "Vessels\\Nothing\\"
+                                        << "";
+        QTest::newRow("nothing named") << ""
+                                       << "";
+    }
+    void folderIndex() {
+        QFETCH(QString, relative);
+        QFETCH(QString, found);
+        const FolderIndex index(QDir::toNativeSeparators(dir_.path()) + "\\Config\\");
+        const QString path = index.Find(relative);
+        QCOMPARE(QDir::cleanPath(path), found.isEmpty() ? QString() : QDir::cleanPath(dir_.filePath(found)));
+    }
+
     void readWholeFile_data() {
         QTest::addColumn<QString>("relative");
         QTest::addColumn<bool>("readable");
