@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QSet>
 #include <cmath>
+#include <optional>
 
 namespace {
 // The pad number a base line gives, as the pad tree numbers its pads from 1; 0 for none.
@@ -38,6 +39,8 @@ struct ShipRowChecker {
     CheckContext& context;
     const SystemBases* bases;
     QSet<NameKey> stations;
+    const ShipDocks* docks = nullptr;
+    std::optional<QSet<NameKey>> shipStations;
     QHash<Spot, QString> padsTaken;  // the first ship standing on each pad
     QHash<Spot, QString> portsTaken; // the first ship docked at each port
     std::vector<CheckProblem>& problems;
@@ -81,7 +84,7 @@ struct ShipRowChecker {
         const QString station = Trim(row.DockedStation);
         const QString port = Trim(row.DockedPort);
         const NameKey stationKey(station);
-        if (!stations.contains(stationKey))
+        if (!stations.contains(stationKey) && !ShipStationNames().contains(stationKey))
             Add(row, CheckProblemKind::StationMissing,
                 QStringLiteral("The station \"%1\" is not in the scenario.").arg(station));
         const Spot key{stationKey, Trim(row.DockedPort)};
@@ -91,6 +94,17 @@ struct ShipRowChecker {
                 QStringLiteral("Port %1 of %2 is taken by the ship %3 already.").arg(port, station, *taken));
         else
             portsTaken.insert(key, row.Name);
+    }
+
+    // The ships that the dock tree shows as places to dock at are stations too; found only
+    // when a ship docks at a station the station section does not hold.
+    const QSet<NameKey>& ShipStationNames() {
+        if (!shipStations) {
+            shipStations.emplace();
+            for (const ShipStationPlace& station : ShipStations(*docks, document, context.ClassDocks()))
+                shipStations->insert(NameKey(station.name));
+        }
+        return *shipStations;
     }
 
     // A port that a DOCKINFO pair puts a ship at; a second ship there is told on the row whose
@@ -167,13 +181,10 @@ void CheckShips(const ScenarioDocument& document, int count, int stationCount, c
     const std::vector<QStringList> others = OtherNamesOfRows(names);
     const PlanetSizeLookup planetSizes = context.PlanetSizes();
 
-    ShipRowChecker checker{document, context, bases, {}, {}, {}, problems};
+    const ShipDocks docks(document, rows);
+    ShipRowChecker checker{document, context, bases, {}, &docks, std::nullopt, {}, {}, problems};
     for (int k = 0; k < std::min(stationCount, static_cast<int>(document.StationTable.size())); ++k)
         checker.stations.insert(NameKey(document.StationTable[std::size_t(k)].Name));
-    // The ships that the dock tree shows as places to dock at are stations too.
-    const ShipDocks docks(document, rows);
-    for (const ShipStationPlace& station : ShipStations(docks, document, context.ClassDocks()))
-        checker.stations.insert(NameKey(station.name));
 
     for (int i = 0; i < rows; ++i) {
         const ShipRow& row = document.ShipTable[std::size_t(i)];

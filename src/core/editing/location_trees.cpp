@@ -116,6 +116,7 @@ void DockCounts::Add(const QString& className, int dockCount) {
 }
 
 int DockCounts::Count(const QString& className) const {
+    if (counts_.isEmpty()) return 0;
     return counts_.value(UpperTrim(className), 0);
 }
 

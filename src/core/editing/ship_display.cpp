@@ -23,7 +23,7 @@ constexpr ShipColumn kPositionColumns[] = {ShipColumn::RposX, ShipColumn::RposY,
 // orbiting ship placed by orbital elements, the one placement a typed position changes.
 template <class ReadColumn>
 ShipPlacement Placement(const ShipRow& row, const ShipBlockFacts& facts, ReadColumn readColumn) {
-    if (PlacedByDock(facts, row.OtherLines)) return ShipPlacement::ByDock;
+    if (PlacedByDock(facts, row)) return ShipPlacement::ByDock;
     if (facts.elements && !facts.rpos && !facts.rvel && StatusIs(row, "ORBITING")) {
         // A position typed into the empty boxes places the ship by position from then on.
         bool given = false;

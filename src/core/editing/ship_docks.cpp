@@ -46,7 +46,7 @@ std::vector<DockPair> DockPairsOfLine(QStringView line) {
 std::vector<DockPair> DockPairsOf(const QString& otherLines) {
     std::vector<DockPair> pairs;
     // Most ships have no such line: the text alone tells, without a walk of its lines.
-    if (!otherLines.contains(QLatin1StringView("DOCKINFO"), Qt::CaseInsensitive)) return pairs;
+    if (!QStringView(otherLines).contains(QStringView(u"DOCKINFO"), Qt::CaseInsensitive)) return pairs;
     ForEachLine(QStringView(otherLines), [&](QStringView line) {
         for (DockPair& pair : DockPairsOfLine(TrimView(ClearCommentsView(line))))
             pairs.push_back(std::move(pair));
@@ -54,8 +54,12 @@ std::vector<DockPair> DockPairsOf(const QString& otherLines) {
     return pairs;
 }
 
-bool PlacedByDock(const ShipBlockFacts& facts, const QString& otherLines) {
-    return !facts.rpos && !facts.rvel && !facts.elements && !DockPairsOf(otherLines).empty();
+bool PlacedByDock(const ShipBlockFacts& facts, const ShipRow& row) {
+    if (facts.rpos || facts.rvel || facts.elements) return false;
+    if (UpperEquals(TrimView(row.Status), QLatin1StringView("DOCKED")) &&
+        !TrimView(row.DockedStation).isEmpty())
+        return false;
+    return !DockPairsOf(row.OtherLines).empty();
 }
 
 ShipDocks::ShipDocks(const ScenarioDocument& document, int count) : document_(document) {
@@ -68,10 +72,8 @@ ShipDocks::ShipDocks(const ScenarioDocument& document, int count) : document_(do
         const ShipRow& row = document.ShipTable[std::size_t(r)];
         pairs_[std::size_t(r)] = DockPairsOf(row.OtherLines);
         const bool read = source && row.ReadBlock >= 0 && std::size_t(row.ReadBlock) < source->ships.size();
-        if (read && !pairs_[std::size_t(r)].empty()) {
-            const ShipBlockFacts& facts = source->ships[std::size_t(row.ReadBlock)].facts;
-            placed_[std::size_t(r)] = !facts.rpos && !facts.rvel && !facts.elements;
-        }
+        if (read && !pairs_[std::size_t(r)].empty())
+            placed_[std::size_t(r)] = ::PlacedByDock(source->ships[std::size_t(row.ReadBlock)].facts, row);
     }
     // Backwards, so that the first row of a name wins.
     for (int r = rows - 1; r >= 0; --r)

@@ -28,8 +28,11 @@ std::vector<DockPair> DockPairsOfLine(QStringView line);
 // The pairs of every DOCKINFO line among a ship's unknown lines, in their order.
 std::vector<DockPair> DockPairsOf(const QString& otherLines);
 
-// Whether a ship read from a block with these facts and unknown lines is placed by its dock.
-bool PlacedByDock(const ShipBlockFacts& facts, const QString& otherLines);
+// Whether a ship read from a block with these facts is placed by its dock: a DOCKINFO pair
+// among its unknown lines, no RPOS, RVEL or ELEMENTS line, and no STATUS line of the older
+// form that docks it at a station ("STATUS Docked <planet>:<station>:<port>"), which places it
+// there as it always has.
+bool PlacedByDock(const ShipBlockFacts& facts, const ShipRow& row);
 
 // Where the editor shows a ship that its dock places.
 struct ShipDockedAt {

@@ -83,6 +83,11 @@ class ShipDocksTest : public QObject {
         QTest::newRow("orbital elements place it")
             << QStringList{station, "V:Kite|STATUS Orbiting Tarn|ELEMENTS 7e6 0 0 0 0 0 61000|DOCKINFO 0:0,S"}
             << QStringList{"-", "-"};
+        QTest::newRow("a STATUS line of the older form docks it at a station")
+            << QStringList{station, "V:Kite|STATUS Docked Tarn:Hub:1|DOCKINFO 0:0,S"}
+            << QStringList{"-", "-"};
+        QTest::newRow("a docked status without a station leaves it to its dock")
+            << QStringList{station, "V:Kite|STATUS Docked|DOCKINFO 0:0,S"} << QStringList{"-", "S/1/Tarn"};
         QTest::newRow("a velocity alone places it")
             << QStringList{station, "V:Kite|STATUS Orbiting Tarn|RVEL 0 0 1|DOCKINFO 0:0,S"}
             << QStringList{"-", "-"};
