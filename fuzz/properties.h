@@ -19,12 +19,17 @@ QString CheckScenarioRoundTrip(const QByteArray& bytes);
 QString CheckPlanetarySystem(const QByteArray& bytes);
 // A planet file gives four texts of the fixed shapes, under any locale.
 QString CheckPlanetData(const QByteArray& bytes);
-// The bytes up to the first "@@" line are a planet file, the rest the file of each base it
-// names: base file names hold no blank, pad counts are never negative, and the catalog holds
-// one entry per base line of each body.
+// The bytes up to the first "@@" line are a planet file, the next part the file of each base it
+// names, the parts after it the files of each body's base folder: base file names hold no
+// blank, pad counts are never negative (in the older form and in today's "BASE-V2.0"), bases
+// of one name count once on a body, and every base of a base folder is in the catalog.
 QString CheckBaseCatalog(const QByteArray& bytes);
-// A station class file's dock count is -1 or at most its number of lines.
+// A station class file's dock count is -1 or at most its number of lines, and the byte-wise
+// count agrees with the text rules. The parts between "@@" lines, as the DOCKINFO lines of
+// ships, give pairs of ports and names and a dock tree whose ports are in order.
 QString CheckDockCount(const QByteArray& bytes);
 // The bytes split at "@@" lines are the files of a configuration folder: the catalogs keep
-// names and files paired, and station classes are their file names less ".cfg".
+// names and files paired, and station classes are their file names less ".cfg". As vessel
+// classes each path counts once whatever its letter case, and a dock list is found as the key
+// scan finds it.
 QString CheckCatalogScan(const QByteArray& bytes);

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <cmath>
 
 namespace {
 class Writer {
@@ -11,6 +12,7 @@ class Writer {
     void Write(const QString& name, const QByteArray& text) {
         QByteArray bytes = text;
         bytes.replace("\n", "\r\n");
+        if (name.contains(u'/')) QDir().mkpath(folder_ + "/" + name.section(u'/', 0, -2));
         QFile file(folder_ + "/" + name);
         if (file.open(QIODevice::WriteOnly)) file.write(bytes);
         ++result.files;
@@ -96,7 +98,7 @@ GeneratedFolder GenerateConfigFolder(const QString& simulatorFolder, const Gener
                     body += "AtmAltLimit = " + Number(random.generateDouble() * 5e5) + "\n";
                 body += OtherRecords(random, random.bounded(15, 60), "Body");
                 const int bases = m == 0 ? random.bounded(3) : 0;
-                if (bases > 0) {
+                if (bases > 0 && !sizes.today) {
                     body += "NumBases = " + QByteArray::number(bases) + "\n";
                     for (int b = 0; b < bases; ++b)
                         body += "Base" + QByteArray::number(b + 1) + " = GenBase" +
@@ -108,10 +110,14 @@ GeneratedFolder GenerateConfigFolder(const QString& simulatorFolder, const Gener
     }
     for (int c = 0; c < sizes.spacecraftClasses; ++c) {
         const QByteArray name = "Craft" + QByteArray::number(c).rightJustified(4, '0');
-        QByteArray craft = "; Generated spacecraft class\nClassName = " + name + "\nModule = " + name +
+        // Today's vessel classes are named by their path and carry no ClassName record.
+        QByteArray craft = "; Generated spacecraft class\n" +
+                           (sizes.today ? QByteArray() : "ClassName = " + name + "\n") + "Module = " + name +
                            "\nSize = 12\nMass = 8000\nFuelMass = 3000\n";
         craft += OtherRecords(random, random.bounded(40, 160), "Craft");
-        out.Write(QString::fromLatin1(name) + ".cfg", craft);
+        const QString folder =
+            sizes.today ? QStringLiteral("Vessels/Group%1/").arg(c / 100, 2, 10, QChar(u'0')) : QString();
+        out.Write(folder + QString::fromLatin1(name) + ".cfg", craft);
     }
     for (int st = 0; st < sizes.stationClasses; ++st) {
         const QByteArray name = "Station" + QByteArray::number(st).rightJustified(3, '0');
@@ -122,7 +128,32 @@ GeneratedFolder GenerateConfigFolder(const QString& simulatorFolder, const Gener
         for (int d = 0; d < ports; ++d)
             station += "0 0 " + QByteArray::number(d * 10) + "  0 0 1  0 1 0\n";
         station += "END_DOCKLIST\n";
-        out.Write(QString::fromLatin1(name) + ".cfg", station);
+        out.Write((sizes.today ? QStringLiteral("Vessels/Stations/") : QString()) +
+                      QString::fromLatin1(name) + ".cfg",
+                  station);
+    }
+    if (sizes.today) {
+        // The bases, in the base folders of random planets: name, location, and an object list
+        // of pads, buildings and their properties.
+        for (int f = 0; f < sizes.fillerFiles; ++f) {
+            const int lines =
+                static_cast<int>(std::exp(std::log(8.0) + random.generateDouble() * std::log(1000.0 / 8.0)));
+            const QByteArray body =
+                BodyName(random.bounded(sizes.systems), random.bounded(1, planets + 1), 0);
+            QByteArray base = "BASE-V2.0\n; Generated base\nName = Base " + QByteArray::number(f) +
+                              "\nLocation = " + Number(random.generateDouble() * 360 - 180) + " " +
+                              Number(random.generateDouble() * 180 - 90) + "\nSize = 1500\n";
+            base += OtherRecords(random, lines / 4, "Base");
+            base += "BEGIN_OBJECTLIST\n";
+            for (int o = 0; o < lines / 4; ++o) {
+                base += (o % 3 == 0 ? "LPAD" + QByteArray::number(1 + o % 2) : QByteArray("BLOCK")) + "\n";
+                base += "  POS " + Number(o * 20.0) + " 0 " + Number(random.generateDouble() * 100) +
+                        "\n  SCALE 40\n  TEX Lpad01\nEND\n";
+            }
+            base += "END_OBJECTLIST\n";
+            out.Write(QString::fromLatin1(body) + "/Base/GenBase" + QString::number(f) + ".cfg", base);
+        }
+        return out.result;
     }
     for (int f = 0; f < sizes.fillerFiles; ++f) {
         // Base files, texture and marker settings: from a few hundred bytes to some 30 KB.

@@ -40,8 +40,9 @@ void TYX::readPlanetarySystem(const QString& systemFile) {
 
 void TYX::readBases() {
     const QString folder = session_->folders().config;
-    session_->setBases(BuildBaseCatalog(
-        session_->bodies(), [&folder](const QString& fileName) { return ReadWholeFile(folder + fileName); }));
+    session_->setBases(ReadInstalledBases(
+        session_->bodies(), [&folder](const QString& fileName) { return ReadWholeFile(folder + fileName); },
+        ConfigFoldersOnDisk(folder)));
     shipTab_->showBaseTree();
 }
 

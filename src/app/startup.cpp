@@ -117,8 +117,8 @@ void TYX::readCatalogs() {
         systems.push_back(
             PlanetarySystemEntry{catalogs.planetarySystems[i], catalogs.planetarySystemFiles[i]});
     session_->setPlanetarySystems(std::move(systems));
-    session_->setClasses(catalogs.spacecraftClasses, catalogs.stationClasses);
-    session_->setStationClassDocks(std::move(installed.docks));
+    session_->setClasses(ShipClasses(catalogs), catalogs.stationClasses);
+    session_->setStationClassDocks(AllClassDocks(installed));
 
     environmentTab_->showPlanetarySystems();
     shipTab_->showClasses();

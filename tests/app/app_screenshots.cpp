@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
@@ -124,6 +125,26 @@ int main(int argc, char** argv) {
             Click(FindControl<QPushButton>(*d, "ScenarioChangesClose"));
         });
         ChooseMenuItem(w, "MenuChanges");
+    }
+    {
+        // The docked frame over an installation in today's layout: a glider docked at the
+        // station ship Lifter by its DOCKINFO line, its status options locked.
+        SimulatorFixture sim(TestDataFile("today"));
+        sim.Write("sim/skelvan.cfg",
+                  "ConfigDir = .\\Config\\\r\nScenarioDir = .\\Scenarios\\Installation\\Docking\\\r\n");
+        MessageBoxScript boxes;
+        DialogScript dialogs;
+        TYX w;
+        w.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+        w.show();
+        dialogs.Expect("LoadFile", [&](QDialog* d) {
+            ClickEntry(FindControl<QListWidget>(*d, "FilelisttoLoad"), "Lifter Stack.scn");
+            Click(FindControl<QPushButton>(*d, "Command1"));
+        });
+        ChooseMenuItem(w, "Menu12");
+        FindControl<QTabWidget>(w, "SSTab1")->setCurrentIndex(2);
+        ok &= PickText(FindControl<QComboBox>(w, "ShipName"), "Glider-1");
+        ok &= Save(&w, folder, "main_window_docked.png");
     }
     return ok ? 0 : 1;
 }

@@ -56,13 +56,18 @@ void MakeActive(QWidget* window) {
 }
 } // namespace
 
-ShipWindow::ShipWindow(const QString& installation) {
+ShipWindow::ShipWindow(const QString& installation) : ShipWindow(installation, QString()) {}
+
+ShipWindow::ShipWindow(const QString& installation, const QString& scenarioDir) {
     if (installation.isEmpty()) {
         folders_.CopyTree(QStringLiteral(SKELVAN_TEST_DATA) + "/ships/Config", folders_.ConfigFolder());
     } else {
         folders_.CopyTree(installation + "/Config", folders_.ConfigFolder());
         folders_.CopyTree(installation + "/Scenarios", folders_.ScenarioFolder());
     }
+    if (!scenarioDir.isEmpty())
+        folders_.Write("sim/skelvan.cfg",
+                       "ConfigDir = .\\Config\\\r\nScenarioDir = " + scenarioDir.toLatin1() + "\r\n");
     tyx_ = std::make_unique<TYX>();
     tyx_->resize(1280, 800);
     tyx_->show();

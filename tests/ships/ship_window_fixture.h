@@ -51,6 +51,9 @@ class ShipWindow {
     // The installation of tests/data/ships/Config, or of the given folder holding Config and
     // Scenarios.
     explicit ShipWindow(const QString& installation = QString());
+    // The same with the scenario folder that "skelvan.cfg" names, a folder below the
+    // installation's "Scenarios" as the simulator's own scenarios lie today (".\\Scenarios\\Tours\\").
+    ShipWindow(const QString& installation, const QString& scenarioDir);
     ~ShipWindow();
     TYX& tyx() { return *tyx_; }
     SimulatorFixture& folders() { return folders_; }

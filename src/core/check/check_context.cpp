@@ -26,8 +26,10 @@ QString CheckKey(const QString& name) {
 
 CheckContext::CheckContext(const QString& configFolder, const InstalledCatalogs& catalogs)
     : configFolder_(configFolder) {
-    for (const QString& name : catalogs.classes.spacecraftClasses)
+    for (const QString& name : ShipClasses(catalogs.classes))
         spacecraftClasses_.insert(NameKey(name));
+    for (const StationClassDock& dock : AllClassDocks(catalogs))
+        classDocks_.Add(dock.className, dock.dockCount);
     for (const QString& name : catalogs.classes.stationClasses)
         stationClasses_.insert(NameKey(name));
     const ClassCatalogs& classes = catalogs.classes;
@@ -41,8 +43,16 @@ CheckContext::CheckContext(const QString& configFolder, const InstalledCatalogs&
     }
 }
 
-bool CheckContext::SpacecraftClassInstalled(const QString& className) const {
-    return spacecraftClasses_.contains(NameKey(className));
+bool CheckContext::SpacecraftClassInstalled(const QString& className) {
+    const NameKey key(className);
+    if (spacecraftClasses_.contains(key)) return true;
+    const auto known = classFiles_.constFind(key);
+    if (known != classFiles_.constEnd()) return *known;
+    // The class names its file within the folder ("Haulers\Ox" is "Haulers\Ox.cfg"), found as
+    // any file of the installation is, letter case ignored.
+    const bool there = FileExists(configFolder_ + Trim(className) + QStringLiteral(".cfg"));
+    classFiles_.insert(key, there);
+    return there;
 }
 
 bool CheckContext::StationClassInstalled(const QString& className) const {
@@ -64,12 +74,13 @@ const SystemBases& CheckContext::Bases(const QString& systemName) {
         bases.readable = true;
         const QString folder = configFolder_;
         const QStringList catalog = BuildBaseCatalog(
-            BodyList(*bytes), [&folder](const QString& name) { return ReadWholeFile(folder + name); });
+            BodyList(*bytes), [&folder](const QString& name) { return ReadWholeFile(folder + name); },
+            ConfigFoldersOnDisk(folder));
         for (const QString& entry : catalog) {
             const BaseCatalogParts parts = SplitBaseCatalogEntry(entry);
             const double pads = LeadingNumber(parts.pads);
             int& count = bases.padsByBody[NameKey(parts.body)][NameKey(parts.name)];
-            // A base listed twice shows twice in the pad tree; a ship may stand on either.
+            // Bases of one name count once in the catalog; the largest count is kept all the same.
             count = std::max(count, pads > 0 ? static_cast<int>(std::min(std::floor(pads), 32767.0)) : 0);
         }
     }

@@ -3,6 +3,7 @@
 // the scenarios checked: the installed classes and planetary systems, the bodies and bases of
 // a system, and the planet files.
 #include "core/check/name_key.h"
+#include "core/editing/location_trees.h"
 #include "core/editing/row_validation.h"
 #include "core/installation/installed_catalogs.h"
 #include "core/installation/planet_file.h"
@@ -35,7 +36,9 @@ class CheckContext {
     CheckContext(const QString& configFolder, const InstalledCatalogs& catalogs);
 
     const QString& ConfigFolder() const { return configFolder_; }
-    bool SpacecraftClassInstalled(const QString& className) const;
+    // A ship class is installed when a catalog names it (letter case ignored) or when the
+    // configuration folder has its file "<class>.cfg", where the simulator looks for it too.
+    bool SpacecraftClassInstalled(const QString& className);
     bool StationClassInstalled(const QString& className) const;
     bool SystemInstalled(const QString& systemName) const;
     // The bases of the system the scenario names, read from its file (the installed one, or the
@@ -46,10 +49,14 @@ class CheckContext {
     const CheckedPlanet& Planet(const QString& body);
     // The sizes the validations need, from the planet files kept.
     PlanetSizeLookup PlanetSizes();
+    // The dock ports of the station classes and of the vessel classes with a dock list.
+    const DockCounts& ClassDocks() const { return classDocks_; }
 
   private:
     QString configFolder_;
     QSet<NameKey> spacecraftClasses_;
+    QHash<NameKey, bool> classFiles_; // whether "<class>.cfg" is there, by class
+    DockCounts classDocks_;
     QSet<NameKey> stationClasses_;
     QHash<NameKey, QString> systemFiles_;
     QHash<NameKey, SystemBases> bases_;

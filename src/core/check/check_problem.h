@@ -17,9 +17,18 @@ enum class CheckProblemKind {
     PadTaken,           // another ship stands on the pad already
     PortTaken,          // another ship is docked at the port already
     StationMissing,     // the ship is docked at a station the file does not hold
+    DockPartnerMissing, // a DOCKINFO pair names a ship the file does not hold
+    DockNotReturned,    // the partner of a DOCKINFO pair does not name the ship back on the same ports
     PeriapsisBelowSurface,
     PeriapsisInAtmosphere,
 };
+
+// An error is a fault of the scenario; a note tells of something that may well be meant (a
+// shuttle on its final approach flies an orbit that meets the ground).
+enum class CheckSeverity { Error, Note };
+CheckSeverity SeverityOf(CheckProblemKind kind);
+// "error" or "note".
+QString CheckSeverityWord(CheckSeverity severity);
 
 // The key of a kind, as the JSON report gives it ("ship-class-not-installed" is written
 // "class-not-installed" with the row "ship").
@@ -35,10 +44,13 @@ struct CheckProblem {
     CheckProblemKind kind = CheckProblemKind::Validation;
     QString message;
     bool operator==(const CheckProblem&) const = default;
+    CheckSeverity Severity() const { return SeverityOf(kind); }
 };
 
 struct FileCheck {
     QString file; // as the report shows it
     bool readable = true;
     std::vector<CheckProblem> problems; // in file order, then row order
+    int Errors() const;
+    int Notes() const;
 };

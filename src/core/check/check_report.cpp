@@ -34,12 +34,40 @@ QString CheckProblemKey(CheckProblemKind kind) {
         return QStringLiteral("port-taken");
     case CheckProblemKind::StationMissing:
         return QStringLiteral("station-missing");
+    case CheckProblemKind::DockPartnerMissing:
+        return QStringLiteral("dockinfo-partner-missing");
+    case CheckProblemKind::DockNotReturned:
+        return QStringLiteral("dockinfo-not-returned");
     case CheckProblemKind::PeriapsisBelowSurface:
         return QStringLiteral("periapsis-below-surface");
     case CheckProblemKind::PeriapsisInAtmosphere:
         return QStringLiteral("periapsis-in-atmosphere");
     }
     return QString();
+}
+
+CheckSeverity SeverityOf(CheckProblemKind kind) {
+    switch (kind) {
+    case CheckProblemKind::PeriapsisBelowSurface:
+    case CheckProblemKind::PeriapsisInAtmosphere:
+        return CheckSeverity::Note;
+    default:
+        return CheckSeverity::Error;
+    }
+}
+
+QString CheckSeverityWord(CheckSeverity severity) {
+    return severity == CheckSeverity::Note ? QStringLiteral("note") : QStringLiteral("error");
+}
+
+int FileCheck::Errors() const {
+    return static_cast<int>(std::count_if(problems.begin(), problems.end(), [](const CheckProblem& problem) {
+        return problem.Severity() == CheckSeverity::Error;
+    }));
+}
+
+int FileCheck::Notes() const {
+    return static_cast<int>(problems.size()) - Errors();
 }
 
 QString CheckRowWord(CheckRow row) {
@@ -68,16 +96,36 @@ int CheckReport::Problems() const {
     return count;
 }
 
+int CheckReport::FilesWithErrors() const {
+    int count = 0;
+    for (const FileCheck& file : files)
+        count += file.Errors() > 0 ? 1 : 0;
+    return count;
+}
+
+int CheckReport::Errors() const {
+    int count = 0;
+    for (const FileCheck& file : files)
+        count += file.Errors();
+    return count;
+}
+
+int CheckReport::Notes() const {
+    return Problems() - Errors();
+}
+
 QString ProblemLine(const QString& file, const CheckProblem& problem) {
     // A report can hold tens of thousands of lines: each is laid out in one allocation.
     const bool row = problem.row != CheckRow::File;
+    const bool note = problem.Severity() == CheckSeverity::Note;
     const QString word = CheckRowWord(problem.row);
-    const std::array<QStringView, 6> parts = {file,
+    const std::array<QStringView, 7> parts = {file,
                                               u": ",
                                               row ? QStringView(word) : QStringView(),
                                               row ? QStringView(u" ") : QStringView(),
                                               row ? QStringView(problem.name) : QStringView(),
-                                              row ? QStringView(u": ") : QStringView()};
+                                              row ? QStringView(u": ") : QStringView(),
+                                              note ? QStringView(u"note: ") : QStringView()};
     qsizetype size = problem.message.size();
     for (const QStringView part : parts)
         size += part.size();
@@ -97,8 +145,9 @@ QString Counted(int count, const char* one, const char* many) {
 
 QString CountLine(const CheckReport& report) {
     return Counted(static_cast<int>(report.files.size()), "file", "files") + QStringLiteral(", ") +
-           QString::number(report.FilesWithProblems()) + QStringLiteral(" with problems, ") +
-           Counted(report.Problems(), "problem", "problems");
+           QString::number(report.FilesWithErrors()) + QStringLiteral(" with errors, ") +
+           Counted(report.Errors(), "error", "errors") + QStringLiteral(", ") +
+           Counted(report.Notes(), "note", "notes");
 }
 
 QStringList ReportLines(const CheckReport& report) {
@@ -120,6 +169,7 @@ QByteArray ReportJson(const CheckReport& report) {
             QJsonObject entry{
                 {"row", problem.row == CheckRow::File ? QStringLiteral("file") : CheckRowWord(problem.row)},
                 {"kind", CheckProblemKey(problem.kind)},
+                {"severity", CheckSeverityWord(problem.Severity())},
                 {"message", problem.message}};
             if (problem.row != CheckRow::File) entry.insert("name", problem.name);
             problems.append(entry);
@@ -127,6 +177,9 @@ QByteArray ReportJson(const CheckReport& report) {
         files.append(QJsonObject{{"file", file.file}, {"readable", file.readable}, {"problems", problems}});
     }
     const QJsonObject counts{{"files", static_cast<int>(report.files.size())},
+                             {"filesWithErrors", report.FilesWithErrors()},
+                             {"errors", report.Errors()},
+                             {"notes", report.Notes()},
                              {"filesWithProblems", report.FilesWithProblems()},
                              {"problems", report.Problems()}};
     const QJsonObject root{{"simulator", QDir::toNativeSeparators(report.simulatorFolder)},

@@ -3,12 +3,14 @@
 #include "core/check/row_checks.h"
 #include "core/editing/row_validation.h"
 #include "core/editing/ship_display.h"
+#include "core/editing/ship_docks.h"
 #include "core/text/line_views.h"
 #include "core/text/text_rules.h"
 
 #include <QHash>
 #include <QSet>
 #include <cmath>
+#include <optional>
 
 namespace {
 // The pad number a base line gives, as the pad tree numbers its pads from 1; 0 for none.
@@ -21,11 +23,11 @@ int PadNumber(const QString& pad) {
     return value >= 1 && value <= 32767 ? static_cast<int>(value) : 0;
 }
 
-// A pad of a base, or a port of a station: the place compared as names are, the number as
-// written. The number is a view into the row checked, which outlives the check of its file.
+// A pad of a base, or a port of a station or of a ship: the place compared as names are, the
+// number as shown (a DOCKINFO port plus 1, as the dock tree numbers it).
 struct Spot {
     NameKey place;
-    QStringView number;
+    QString number;
     bool operator==(const Spot& other) const { return place == other.place && number == other.number; }
 };
 std::size_t qHash(const Spot& spot, std::size_t seed = 0) noexcept {
@@ -37,6 +39,8 @@ struct ShipRowChecker {
     CheckContext& context;
     const SystemBases* bases;
     QSet<NameKey> stations;
+    const ShipDocks* docks = nullptr;
+    std::optional<QSet<NameKey>> shipStations;
     QHash<Spot, QString> padsTaken;  // the first ship standing on each pad
     QHash<Spot, QString> portsTaken; // the first ship docked at each port
     std::vector<CheckProblem>& problems;
@@ -66,7 +70,7 @@ struct ShipRowChecker {
                 Add(row, CheckProblemKind::PadMissing,
                     QStringLiteral("The base %1 has no pad \"%2\".").arg(base, pad));
         }
-        const Spot key{baseKey, TrimView(row.Pad)};
+        const Spot key{baseKey, Trim(row.Pad)};
         const auto taken = padsTaken.constFind(key);
         if (taken != padsTaken.constEnd())
             Add(row, CheckProblemKind::PadTaken,
@@ -80,16 +84,68 @@ struct ShipRowChecker {
         const QString station = Trim(row.DockedStation);
         const QString port = Trim(row.DockedPort);
         const NameKey stationKey(station);
-        if (!stations.contains(stationKey))
+        if (!stations.contains(stationKey) && !ShipStationNames().contains(stationKey))
             Add(row, CheckProblemKind::StationMissing,
                 QStringLiteral("The station \"%1\" is not in the scenario.").arg(station));
-        const Spot key{stationKey, TrimView(row.DockedPort)};
+        const Spot key{stationKey, Trim(row.DockedPort)};
         const auto taken = portsTaken.constFind(key);
         if (taken != portsTaken.constEnd())
             Add(row, CheckProblemKind::PortTaken,
                 QStringLiteral("Port %1 of %2 is taken by the ship %3 already.").arg(port, station, *taken));
         else
             portsTaken.insert(key, row.Name);
+    }
+
+    // The ships that the dock tree shows as places to dock at are stations too; found only
+    // when a ship docks at a station the station section does not hold.
+    const QSet<NameKey>& ShipStationNames() {
+        if (!shipStations) {
+            shipStations.emplace();
+            for (const ShipStationPlace& station : ShipStations(*docks, document, context.ClassDocks()))
+                shipStations->insert(NameKey(station.name));
+        }
+        return *shipStations;
+    }
+
+    // A port that a DOCKINFO pair puts a ship at; a second ship there is told on the row whose
+    // pair puts it there.
+    void TakePort(const ShipRow& row, const QString& ship, int port, const QString& at) {
+        const QString shown = Trim(NumberText(static_cast<double>(port) + 1));
+        const Spot key{NameKey(ship), shown};
+        const auto taken = portsTaken.constFind(key);
+        if (taken == portsTaken.constEnd())
+            portsTaken.insert(key, at);
+        else if (!(NameKey(*taken) == NameKey(at)))
+            Add(row, CheckProblemKind::PortTaken,
+                QStringLiteral("Port %1 of %2 (DOCKINFO port %3) is taken by the ship %4 already.")
+                    .arg(shown, Trim(ship))
+                    .arg(port)
+                    .arg(Trim(*taken)));
+    }
+
+    void CheckDockPairs(const ShipDocks& docks, int i) {
+        const ShipRow& row = document.ShipTable[std::size_t(i)];
+        for (const DockPair& pair : docks.Pairs(i)) {
+            const int partner = docks.RowNamed(pair.other);
+            if (partner < 0) {
+                Add(row, CheckProblemKind::DockPartnerMissing,
+                    QStringLiteral(
+                        "The DOCKINFO pair \"%1\" names the ship \"%2\", which is not in the scenario.")
+                        .arg(pair.text, pair.other));
+                TakePort(row, row.Name, pair.ownPort, pair.other);
+                continue;
+            }
+            const QString& other = document.ShipTable[std::size_t(partner)].Name;
+            if (!docks.Returned(i, pair))
+                Add(row, CheckProblemKind::DockNotReturned,
+                    QStringLiteral("The ship %1 does not name it back: it has no DOCKINFO pair \"%2:%3,%4\".")
+                        .arg(Trim(other))
+                        .arg(pair.otherPort)
+                        .arg(pair.ownPort)
+                        .arg(Trim(row.Name)));
+            TakePort(row, row.Name, pair.ownPort, other);
+            TakePort(row, other, pair.otherPort, row.Name);
+        }
     }
 
     void CheckOrbit(const ShipRow& row, const ShipEditorTexts& texts, const ShipValidation& validation) {
@@ -125,13 +181,14 @@ void CheckShips(const ScenarioDocument& document, int count, int stationCount, c
     const std::vector<QStringList> others = OtherNamesOfRows(names);
     const PlanetSizeLookup planetSizes = context.PlanetSizes();
 
-    ShipRowChecker checker{document, context, bases, {}, {}, {}, problems};
+    const ShipDocks docks(document, rows);
+    ShipRowChecker checker{document, context, bases, {}, &docks, std::nullopt, {}, {}, problems};
     for (int k = 0; k < std::min(stationCount, static_cast<int>(document.StationTable.size())); ++k)
         checker.stations.insert(NameKey(document.StationTable[std::size_t(k)].Name));
 
     for (int i = 0; i < rows; ++i) {
         const ShipRow& row = document.ShipTable[std::size_t(i)];
-        const ShipEditorTexts texts = ShipDisplayTexts(document, row, ShipLevels::Left);
+        const ShipEditorTexts texts = ShipDisplayTexts(document, i, docks, ShipLevels::Left);
         const ShipValidation validation = ValidateShipRow(texts, planetSizes, others[std::size_t(i)]);
         for (const QString& message : validation.failed)
             checker.Add(row, CheckProblemKind::Validation, message);
@@ -151,5 +208,6 @@ void CheckShips(const ScenarioDocument& document, int count, int stationCount, c
         case ShipStatusChoice::None:
             break;
         }
+        checker.CheckDockPairs(docks, i);
     }
 }

@@ -35,6 +35,11 @@ void EditorSession::setBodies(const QStringList& bodies) {
     emit bodiesChanged();
 }
 
+void EditorSession::setBases(std::vector<InstalledBase> bases) {
+    bases_ = BaseCatalogEntries(bases);
+    installedBases_ = std::move(bases);
+}
+
 void EditorSession::setFileName(const QString& name) {
     fileName_ = name;
     emit fileNameChanged(name);

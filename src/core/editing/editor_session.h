@@ -3,6 +3,7 @@
 // scenario, the folders, the catalogs of the installation, the bodies of the current
 // planetary system, the rows the tabs show and the file name live here and nowhere else; the
 // windows show them and ask the session to change them. Each change is told by a signal.
+#include "core/installation/base_catalog.h"
 #include "core/installation/dock_catalog.h"
 #include "core/scenario/scenario_document.h"
 
@@ -44,7 +45,8 @@ class EditorSession : public QObject {
     const QStringList& spacecraftClasses() const { return spacecraftClasses_; }
     const QStringList& stationClasses() const { return stationClasses_; }
     void setClasses(const QStringList& spacecraft, const QStringList& stations);
-    // The dock ports of each station class: one entry per station class file.
+    // The dock ports of each class: one entry per station class file, then one per vessel class
+    // whose file has a dock list.
     const std::vector<StationClassDock>& stationClassDocks() const { return docks_; }
     void setStationClassDocks(std::vector<StationClassDock> docks) { docks_ = std::move(docks); }
 
@@ -54,7 +56,9 @@ class EditorSession : public QObject {
     void setBodies(const QStringList& bodies);
     // One entry per base of the bodies: Name & ":" & pad count & ":" & body.
     const QStringList& bases() const { return bases_; }
-    void setBases(const QStringList& bases) { bases_ = bases; }
+    // The same bases with their files and locations.
+    const std::vector<InstalledBase>& installedBases() const { return installedBases_; }
+    void setBases(std::vector<InstalledBase> bases);
 
     // ---- The open scenario ----------------------------------------------------------------
     ScenarioDocument& document() { return document_; }
@@ -93,6 +97,7 @@ class EditorSession : public QObject {
     std::vector<StationClassDock> docks_;
     QStringList bodies_;
     QStringList bases_;
+    std::vector<InstalledBase> installedBases_;
     ScenarioDocument document_;
     QString fileName_;
     int stationCount_ = 0;

@@ -19,5 +19,6 @@ std::optional<LocationPick> PadPick(const PickNode& node) {
 }
 
 std::optional<LocationPick> PortPick(const PickNode& node) {
+    if (node.parentImage == ShipNodeImage) return std::nullopt;
     return Pick(node, QStringLiteral("Dock"), DockPortNodeImage, 4);
 }

@@ -14,6 +14,7 @@ struct PickNode {
     int childCount = 0;
     std::optional<QString> parentText;      // empty for a root node
     std::optional<QString> grandparentText; // empty without a grandparent
+    int parentImage = 0;                    // 0 for a root node
 };
 
 struct LocationPick {
@@ -24,5 +25,6 @@ struct LocationPick {
 
 // A free pad: a pad node ("Landing pad <n>") without a landed ship under it.
 std::optional<LocationPick> PadPick(const PickNode& node);
-// A free dock port: a port node ("Dock <n>") without a docked ship under it.
+// A free dock port: a port node ("Dock <n>") of a station without a docked ship under it. The
+// ports of a ship are not picked: ships dock at ships by their DOCKINFO lines alone.
 std::optional<LocationPick> PortPick(const PickNode& node);

@@ -10,6 +10,8 @@ namespace {
 // A pad count read back from the catalog is a 16-bit count at most; a base name holding a
 // colon could otherwise make a huge number of pads out of a stray word.
 constexpr int kMostPads = 32767;
+// Port texts made once and kept; a pair may name a port far beyond them.
+constexpr int kKeptPortTexts = 64;
 
 // Nodes looked up by a text key; each key keeps its nodes in the order they were added, so a
 // walk over the matches visits them as a walk over all nodes would.
@@ -114,6 +116,7 @@ void DockCounts::Add(const QString& className, int dockCount) {
 }
 
 int DockCounts::Count(const QString& className) const {
+    if (counts_.isEmpty()) return 0;
     return counts_.value(UpperTrim(className), 0);
 }
 
@@ -149,6 +152,35 @@ TreeNodes BaseTreeNodes(const QStringList& bodies, const QStringList& baseCatalo
         tree.Add(parts.body, parts.name, padCount);
     }
     return tree.Take();
+}
+
+TreeNodes WithShipStations(TreeNodes nodes, const std::vector<ShipStationPlace>& stations) {
+    if (stations.empty()) return nodes;
+    NodeIndex bodies;
+    for (int k = 0; k < static_cast<int>(nodes.size()); ++k) {
+        if (nodes[k].image == PlanetNodeImage || nodes[k].image == MoonNodeImage)
+            bodies[UpperTrim(nodes[k].text)].push_back(k);
+    }
+    NumberedTexts portTexts(QStringLiteral("Dock "));
+    for (const ShipStationPlace& station : stations) {
+        const auto found = bodies.constFind(UpperTrim(station.planet));
+        if (found == bodies.constEnd()) continue;
+        for (int body : *found) {
+            const int ship = AddNode(nodes, station.name, ShipNodeImage, body);
+            for (const ShipDockPort& port : station.ports) {
+                if (port.number < 1) continue;
+                // A pair may name any port: only the texts of the first ports are kept for reuse.
+                const QString text =
+                    port.number <= kKeptPortTexts
+                        ? portTexts.Text(port.number)
+                        : QStringLiteral("Dock ") + NumberText(static_cast<double>(port.number));
+                const int portNode = AddNode(nodes, text, DockPortNodeImage, ship);
+                for (const QString& docked : port.ships)
+                    AddNode(nodes, docked, ShipNodeImage, portNode);
+            }
+        }
+    }
+    return nodes;
 }
 
 TreeNodes WithShips(TreeNodes nodes, const std::vector<ShipPlace>& ships, const QString& wantedStatus) {

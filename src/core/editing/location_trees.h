@@ -42,6 +42,21 @@ struct ShipPlace {
     QString number;
 };
 
+// A port of a ship that the dock tree shows, numbered as ports are shown, with the ships at it.
+struct ShipDockPort {
+    int number = 1;
+    QStringList ships;
+    bool operator==(const ShipDockPort&) const = default;
+};
+
+// A ship that other ships dock at: shown in the dock tree under its planet, with its ports.
+struct ShipStationPlace {
+    QString name;
+    QString planet;
+    std::vector<ShipDockPort> ports; // in ascending order
+    bool operator==(const ShipStationPlace&) const = default;
+};
+
 // The planets (roots) and their moons (listed with leading blanks) of the body list.
 TreeNodes BodyNodes(const QStringList& bodies);
 
@@ -64,6 +79,11 @@ TreeNodes StationTreeNodes(const QStringList& bodies, const std::vector<StationP
 // The base tree without ships: bodies, and each base of the catalog under every node whose
 // text is the base's body (trimmed, letter case ignored), with its numbered pads.
 TreeNodes BaseTreeNodes(const QStringList& bodies, const QStringList& baseCatalog, int baseCount);
+
+// Adds the ships that other ships dock at: each one under every body node (planet or moon) whose
+// text is its planet (trimmed, letter case ignored), as a ship node with its numbered ports,
+// and under each port the ships at it.
+TreeNodes WithShipStations(TreeNodes nodes, const std::vector<ShipStationPlace>& stations);
 
 // Adds a ship node under every port or pad that the ship occupies: ships whose status is
 // wantedStatus (trimmed, letter case ignored), under each node with a parent whose digits are

@@ -1,5 +1,6 @@
 #include "core/editing/ship_display.h"
 
+#include "core/editing/ship_docks.h"
 #include "core/editing/ship_percent.h"
 #include "core/scenario/ship_lines.h"
 #include "core/text/codepage.h"
@@ -22,6 +23,7 @@ constexpr ShipColumn kPositionColumns[] = {ShipColumn::RposX, ShipColumn::RposY,
 // orbiting ship placed by orbital elements, the one placement a typed position changes.
 template <class ReadColumn>
 ShipPlacement Placement(const ShipRow& row, const ShipBlockFacts& facts, ReadColumn readColumn) {
+    if (PlacedByDock(facts, row)) return ShipPlacement::ByDock;
     if (facts.elements && !facts.rpos && !facts.rvel && StatusIs(row, "ORBITING")) {
         // A position typed into the empty boxes places the ship by position from then on.
         bool given = false;
@@ -57,6 +59,9 @@ QString PlacementNote(ShipPlacement placement) {
         return QStringLiteral("Placed by orbital elements: give a position to place it by position instead.");
     case ShipPlacement::ByPosition:
         return QStringLiteral("Placed by longitude and latitude: pick a pad to place it on a base.");
+    case ShipPlacement::ByDock:
+        return QStringLiteral("Placed by its dock to another ship (its DOCKINFO line): the editor keeps its "
+                              "status and its dock as the scenario gives them.");
     case ShipPlacement::ByStatus:
         break;
     }
@@ -77,6 +82,12 @@ ShipEditorTexts ShipDisplayTexts(const ShipRow& row, ShipPlacement placement, co
     }
     // A landed or docked ship has its engines off: its labels read "0".
     const QString off = QStringLiteral("0");
+    if (placement == ShipPlacement::ByDock) {
+        // Shown docked whatever its status says; where, only the other ships can tell.
+        t.status = ShipStatusChoice::Docked;
+        if (shown) t.mainEngine = t.hoverEngine = off;
+        return t;
+    }
     const QStringView status = TrimView(row.Status);
     if (UpperEquals(status, QLatin1StringView("DOCKED"))) {
         t.status = ShipStatusChoice::Docked;
@@ -122,6 +133,18 @@ ShipEditorTexts ShipDisplayTexts(const ScenarioDocument& document, const ShipRow
     const bool read = source && row.ReadBlock >= 0 && std::size_t(row.ReadBlock) < source->ships.size();
     const ShipBlockFacts* facts = read ? &source->ships[std::size_t(row.ReadBlock)].facts : nullptr;
     return ShipDisplayTexts(row, PlacementOf(document, row), facts, levels);
+}
+
+ShipEditorTexts ShipDisplayTexts(const ScenarioDocument& document, int row, const ShipDocks& docks,
+                                 ShipLevels levels) {
+    ShipEditorTexts t = ShipDisplayTexts(document, document.ShipTable[std::size_t(row)], levels);
+    if (t.placement == ShipPlacement::ByDock) {
+        const ShipDockedAt at = docks.DockedAt(row);
+        t.dockedStation = at.station;
+        t.dockedPort = at.port;
+        t.dockedPlanet = at.planet;
+    }
+    return t;
 }
 
 ShipRow DisplayedShipRow(const ShipRow& read, const ShipBlockFacts& facts) {

@@ -8,7 +8,10 @@
 
 #include <QStringList>
 
-// The placement of a row: by orbital elements for an orbiting ship whose block placed it so
+class ShipDocks;
+
+// The placement of a row: by its dock for a ship whose block has a DOCKINFO pair and no RPOS,
+// RVEL or ELEMENTS line, by orbital elements for an orbiting ship whose block placed it so
 // and that has been given no position since, by longitude and latitude for a landed ship
 // whose block placed it so and that has been given no pad since. facts and read are those of
 // the row's block; without them a ship is placed by its status.
@@ -31,6 +34,11 @@ ShipEditorTexts ShipDisplayTexts(const ShipRow& row, ShipPlacement placement, co
 
 // The same for a row of a document: its placement and block found in the document.
 ShipEditorTexts ShipDisplayTexts(const ScenarioDocument& document, const ShipRow& row,
+                                 ShipLevels levels = ShipLevels::Shown);
+
+// The same for row `row` of a document, a ship placed by its dock shown docked at the ship its
+// docks lead to (the docks are those of the document's listed ships).
+ShipEditorTexts ShipDisplayTexts(const ScenarioDocument& document, int row, const ShipDocks& docks,
                                  ShipLevels levels = ShipLevels::Shown);
 
 // The values of the ELEMENTS line of the row's block, in their order; empty without one.

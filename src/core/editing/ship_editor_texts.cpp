@@ -39,6 +39,14 @@ ShipRow StoredShipRow(const ShipRow& old, const ShipEditorTexts& t) {
     row.ArotY = t.arotY;
     row.ArotZ = t.arotZ;
     row.Vrot = t.angularVelocity;
+    if (t.placement == ShipPlacement::ByDock) {
+        for (QString ShipRow::*column :
+             {&ShipRow::Status, &ShipRow::StatusRef, &ShipRow::Base, &ShipRow::DockedStation,
+              &ShipRow::Heading, &ShipRow::DockedPort, &ShipRow::Pad, &ShipRow::RposX, &ShipRow::RposY,
+              &ShipRow::RposZ, &ShipRow::RvelX, &ShipRow::RvelY, &ShipRow::RvelZ, &ShipRow::ArotX,
+              &ShipRow::ArotY, &ShipRow::ArotZ, &ShipRow::Vrot})
+            row.*column = old.*column;
+    }
     row.Fuel = FractionText(t.fuel);
     row.MainEngine = FractionText(t.mainEngine);
     row.HoverEngine = FractionText(t.hoverEngine);

@@ -10,8 +10,9 @@ enum class ShipStatusChoice { None, Landed, Orbiting, Docked };
 // How a ship read from a file is placed: by its status lines as the form shows them, or by a
 // placement the form has no boxes for, which stays until the user gives a position (an
 // orbiting ship placed by orbital elements) or picks a pad (a landed ship placed by longitude
-// and latitude).
-enum class ShipPlacement { ByStatus, ByElements, ByPosition };
+// and latitude). A ship placed by its dock to another ship (a DOCKINFO pair, no position of its
+// own) is shown docked and keeps its status and place as read.
+enum class ShipPlacement { ByStatus, ByElements, ByPosition, ByDock };
 
 struct ShipEditorTexts {
     QString name;      // the edit text of the ship list
@@ -32,5 +33,7 @@ struct ShipEditorTexts {
 
 // The row that a successful validation stores: every column from the texts, the levels as
 // fractions; Status and StatusRef keep the old values when no status is selected, and the
-// unknown lines of the ship block stay with it.
+// unknown lines of the ship block stay with it. A ship placed by its dock keeps its status, its
+// planet and every column of its place (base, pad, heading, station, port, state vectors,
+// rotation) as they were: the form only shows where its dock puts it.
 ShipRow StoredShipRow(const ShipRow& old, const ShipEditorTexts& texts);

@@ -117,9 +117,48 @@ void CatalogBuilder::Add(const QString& fileName, const QByteArray& bytes) {
     lastWasStationClass_ = dockLists > 0;
 }
 
+bool CatalogBuilder::AddVessel(const QString& relativePath) {
+    lastWasStationClass_ = false;
+    const QString name = VesselClassName(relativePath);
+    const QString key = name.toCaseFolded();
+    if (vesselKeys_.contains(key)) return false;
+    vesselKeys_.insert(key);
+    catalogs_.vesselClasses.append(name);
+    return true;
+}
+
 ClassCatalogs CatalogBuilder::Take() {
     ClassCatalogs taken = std::move(catalogs_);
     catalogs_ = ClassCatalogs();
+    vesselKeys_.clear();
     lastWasStationClass_ = false;
     return taken;
+}
+
+QStringList ShipClasses(const ClassCatalogs& catalogs) {
+    QStringList classes = catalogs.spacecraftClasses;
+    QSet<QString> named;
+    for (const QString& name : catalogs.spacecraftClasses)
+        named.insert(name.toCaseFolded());
+    for (const QString& name : catalogs.vesselClasses) {
+        if (!named.contains(name.toCaseFolded())) classes.append(name);
+    }
+    return classes;
+}
+
+QString VesselClassName(const QString& relativePath) {
+    return LessExtension(relativePath);
+}
+
+bool HoldsDockList(const QByteArray& bytes) {
+    // Most vessel files have no dock list: the bytes alone tell, without a walk of the records.
+    if (!bytes.contains(kDockBytes.text)) return false;
+    bool found = false;
+    ForEachConfigRecord(bytes.constData(), bytes.constData() + bytes.size(),
+                        [&](const char* b, const char* e) {
+                            while (b < e && *b == ' ')
+                                ++b;
+                            if (!found && BeginsWith(b, e, kDockBytes)) found = true;
+                        });
+    return found;
 }

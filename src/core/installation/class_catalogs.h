@@ -1,8 +1,11 @@
 #pragma once
-// The catalogs found in the configuration folder at start-up. A file is recognised by a key
-// record it holds, never by its name: "Star1" marks a planetary system, "ClassName" a
-// spacecraft class, "BEGIN_DOCKLIST" a station class.
+// The catalogs found in the configuration folder at start-up. A file of the folder itself is
+// recognised by a key record it holds, never by its name: "Star1" marks a planetary system,
+// "ClassName" a spacecraft class, "BEGIN_DOCKLIST" a station class. The files below
+// "Config\Vessels\", as today's installation keeps its vessel classes, are classes by their
+// path alone.
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -38,18 +41,36 @@ struct ClassCatalogs {
     QStringList stationMeshNames;
     // The station class files less their last 4 characters.
     QStringList stationClasses;
+    // The vessel classes: the path of each file below "Config\Vessels\" less ".cfg", folders
+    // joined by "\", in path order; names equal but for letter case are one class, the first.
+    QStringList vesselClasses;
 };
+
+// The classes a ship may have: the "ClassName" values, then each vessel class that none of
+// them names already (letter case ignored).
+QStringList ShipClasses(const ClassCatalogs& catalogs);
+
+// The class a file below "Config\Vessels\" makes: its path there ("Haulers\Ox.cfg") less ".cfg".
+QString VesselClassName(const QString& relativePath);
+
+// Whether the file holds a record that begins with "BEGIN_DOCKLIST", as a station class file
+// does; a vessel class file that holds one has dock ports.
+bool HoldsDockList(const QByteArray& bytes);
 
 // Builds the three catalogs in one pass, each file read once, in the order the files are added
 // (the folder listing, sorted by name).
 class CatalogBuilder {
   public:
     void Add(const QString& fileName, const QByteArray& bytes);
+    // A file below "Config\Vessels\", by its path there; false when its class is one already
+    // added in other letter case, which the simulator cannot tell from it.
+    bool AddVessel(const QString& relativePath);
     // True when the file last added is a station class file (its dock list is read again later).
     bool LastWasStationClass() const { return lastWasStationClass_; }
     ClassCatalogs Take();
 
   private:
     ClassCatalogs catalogs_;
+    QSet<QString> vesselKeys_; // the vessel classes, case-folded
     bool lastWasStationClass_ = false;
 };

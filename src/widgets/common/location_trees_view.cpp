@@ -73,7 +73,8 @@ TreeNodes ReadLocationTree(const QTreeWidget* tree, std::vector<QTreeWidgetItem*
     return nodes;
 }
 
-void ShowShipsInTree(QTreeWidget* tree, const std::vector<ShipPlace>& ships, const QString& status) {
+void ShowShipsInTree(QTreeWidget* tree, const std::vector<ShipPlace>& ships, const QString& status,
+                     const std::vector<ShipStationPlace>& shipStations) {
     if (!tree) return;
     tree->setUpdatesEnabled(false);
     std::vector<QTreeWidgetItem*> items;
@@ -88,8 +89,14 @@ void ShowShipsInTree(QTreeWidget* tree, const std::vector<ShipPlace>& ships, con
     }
     items.clear();
     const TreeNodes base = ReadLocationTree(tree, &items);
-    const TreeNodes after = WithShips(base, ships, status);
+    const TreeNodes after = WithShips(WithShipStations(base, shipStations), ships, status);
     AddItems(tree, after, base.size(), items);
+    for (size_t k = base.size(); k < after.size(); ++k) {
+        const int parent = after[k].parent;
+        if (after[k].image == DockPortNodeImage && parent >= 0 &&
+            after[std::size_t(parent)].image == ShipNodeImage)
+            items[k]->setToolTip(0, kShipPortTip);
+    }
     for (int k : NodesToExpand(after))
         items[k]->setExpanded(true);
     tree->setUpdatesEnabled(true);

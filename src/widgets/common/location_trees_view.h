@@ -18,6 +18,13 @@ void FillLocationTree(QTreeWidget* tree, const TreeNodes& nodes);
 // The nodes of the tree, parents before their children; items, when asked for, in the same order.
 TreeNodes ReadLocationTree(const QTreeWidget* tree, std::vector<QTreeWidgetItem*>* items = nullptr);
 
-// Takes every ship item off the tree, then hangs each ship of the given status under the
-// port or pad it occupies and opens the way to it. Items that stay keep their open state.
-void ShowShipsInTree(QTreeWidget* tree, const std::vector<ShipPlace>& ships, const QString& status);
+// Takes every ship item off the tree, then hangs the ships that other ships dock at under their
+// planets with their ports (in the dock tree), then each ship of the given status under the
+// port or pad it occupies, and opens the way to it. Items that stay keep their open state.
+void ShowShipsInTree(QTreeWidget* tree, const std::vector<ShipPlace>& ships, const QString& status,
+                     const std::vector<ShipStationPlace>& shipStations = {});
+
+// What a port of a ship says to the user who would pick it.
+inline const QString kShipPortTip =
+    QStringLiteral("A port of a ship: ships dock at ships by the DOCKINFO lines of the scenario, which "
+                   "the editor keeps as they are; this port cannot be picked.");

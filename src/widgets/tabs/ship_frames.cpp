@@ -2,6 +2,7 @@
 
 #include "core/editing/editor_session.h"
 #include "core/editing/location_pick.h"
+#include "core/editing/ship_docks.h"
 #include "core/editing/ship_editor_texts.h"
 #include "core/text/text_rules.h"
 #include "widgets/common/form_controls.h"
@@ -59,6 +60,7 @@ PickNode NodeOf(const QTreeWidgetItem* item) {
     node.childCount = item->childCount();
     if (const QTreeWidgetItem* parent = item->parent()) {
         node.parentText = parent->text(0);
+        node.parentImage = parent->data(0, Qt::UserRole).toInt();
         if (const QTreeWidgetItem* grandparent = parent->parent())
             node.grandparentText = grandparent->text(0);
     }
@@ -266,10 +268,17 @@ void DockedFrame::readTexts(ShipEditorTexts& texts) const {
     texts.dockedPort = port_->text();
 }
 
-void DockedFrame::showStations() {
+namespace {
+DockCounts ClassDockCounts(const EditorSession& session) {
     DockCounts docks;
-    for (const StationClassDock& dock : session_.stationClassDocks())
+    for (const StationClassDock& dock : session.stationClassDocks())
         docks.Add(dock.className, dock.dockCount);
+    return docks;
+}
+} // namespace
+
+void DockedFrame::showStations() {
+    const DockCounts docks = ClassDockCounts(session_);
     const auto& table = session_.document().StationTable;
     const int count = std::min(session_.stationCount(), static_cast<int>(table.size()));
     std::vector<StationPlace> stations;
@@ -282,12 +291,14 @@ void DockedFrame::showStations() {
 }
 
 void DockedFrame::showDockedShips() {
-    ShowShipsInTree(tree_, ShipPlaces(session_, false), "Docked");
+    const ShipDocks docks(session_.document(), session_.shipCount());
+    ShowShipsInTree(tree_, ShipPlaces(session_, false), "Docked",
+                    ShipStations(docks, session_.document(), ClassDockCounts(session_)));
 }
 
 void DockedFrame::pickPort() {
     const QTreeWidgetItem* item = tree_->currentItem();
-    if (!item) return;
+    if (!item || !picking_) return;
     if (const auto pick = PortPick(NodeOf(item))) {
         port_->setText(pick->number);
         station_->setText(pick->place);

@@ -82,13 +82,16 @@ class DockedFrame : public QGroupBox {
     void readTexts(ShipEditorTexts& texts) const;
     // The stations of the scenario around their bodies, with their ports.
     void showStations();
-    // The ships docked at the ports, under them.
+    // The ships docked at the ports, under them, and the ships that other ships dock at.
     void showDockedShips();
+    // Whether a double click on a free port takes it; not for a ship its dock places.
+    void setPicking(bool picking) { picking_ = picking; }
 
   private:
     void pickPort();
 
     EditorSession& session_;
+    bool picking_ = true;
     QLabel* planet_ = nullptr;
     QLabel* station_ = nullptr;
     QLabel* port_ = nullptr;

@@ -104,9 +104,10 @@ QWidget* ShipTab::buildStatus() {
                             "Sets the ship status to Orbiting\"");
     dockedOption_ =
         Named(new QRadioButton("Docked", frame), "DockedShipOption", "Sets the ship status to \"Docked\"");
-    row->addWidget(landedOption_);
-    row->addWidget(orbitingOption_);
-    row->addWidget(dockedOption_);
+    for (QRadioButton* option : {landedOption_, orbitingOption_, dockedOption_}) {
+        option->setProperty(kOwnToolTip, option->toolTip());
+        row->addWidget(option);
+    }
     return frame;
 }
 

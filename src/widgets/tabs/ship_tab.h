@@ -19,6 +19,10 @@ class QPushButton;
 class QRadioButton;
 class QSlider;
 
+// The property under which a status option keeps its own tooltip while another one says why it
+// cannot be used.
+inline constexpr char kOwnToolTip[] = "ownToolTip";
+
 class ShipTab : public QWidget {
     Q_OBJECT
   public:
@@ -75,6 +79,8 @@ class ShipTab : public QWidget {
     void refillNames(const QStringList& names, int current);
     void showStatusFrame(QWidget* frame);
     void showPlacement(ShipPlacement placement);
+    // A ship its dock places keeps its status: the options say why they cannot be used.
+    void lockStatus(bool locked);
     void chooseLanded();
     void chooseOrbiting();
     void chooseDocked();

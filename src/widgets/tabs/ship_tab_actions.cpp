@@ -3,6 +3,7 @@
 #include "core/editing/editor_session.h"
 #include "core/editing/row_validation.h"
 #include "core/editing/ship_display.h"
+#include "core/editing/ship_docks.h"
 #include "core/editing/ship_editor_texts.h"
 #include "core/editing/ship_lists.h"
 #include "core/editing/ship_percent.h"
@@ -78,7 +79,8 @@ void ShipTab::showShip() {
     if (r < 0 || r >= static_cast<int>(session_.document().ShipTable.size())) return;
     const ShipRow row = session_.document().ShipTable[std::size_t(r)];
     // The texts a save also knows as what the tab showed.
-    const ShipEditorTexts texts = ShipDisplayTexts(session_.document(), row);
+    const ShipDocks docks(session_.document(), session_.shipCount());
+    const ShipEditorTexts texts = ShipDisplayTexts(session_.document(), r, docks);
 
     setCurrentRow(r, QString::number(r));
     className_->setText(texts.className);
@@ -87,6 +89,7 @@ void ShipTab::showShip() {
     mainEngine_->setText(QStringLiteral("0 %"));
     hoverEngine_->setText(QStringLiteral("0 %"));
     showPlacement(texts.placement);
+    lockStatus(texts.placement == ShipPlacement::ByDock);
 
     switch (texts.status) {
     case ShipStatusChoice::Docked:
@@ -120,9 +123,22 @@ void ShipTab::showShip() {
     pending_->formShown();
 }
 
+void ShipTab::lockStatus(bool locked) {
+    static const QString why = QStringLiteral(
+        "This ship is placed by its dock to another ship (its DOCKINFO line): it keeps its status, since "
+        "docks between ships cannot be edited here.");
+    // Each option's own tooltip, kept by the option when it was made.
+    for (QRadioButton* option : {landedOption_, orbitingOption_, dockedOption_}) {
+        option->setEnabled(!locked);
+        option->setToolTip(locked ? why : option->property(kOwnToolTip).toString());
+    }
+    docked_->setPicking(!locked);
+}
+
 void ShipTab::reset() {
     className_->clear();
     showPlacement(ShipPlacement::ByStatus);
+    lockStatus(false);
     // Option buttons of one frame keep one of them checked; the reset checks none.
     for (QRadioButton* option : {landedOption_, dockedOption_, orbitingOption_})
         SetCheckedQuietly(option, false);

@@ -91,19 +91,34 @@ class CheckCommandTest : public QObject {
         QTest::addColumn<QStringList>("lines");
         const QString scn = "Scenarios" + QString(QDir::separator());
         QTest::newRow("clean file") << QStringList{"--simulator", "../sim", "../sim/Scenarios/clean.scn"}
-                                    << true << 0 << QStringList{"1 file, 0 with problems, 0 problems"};
+                                    << true << 0 << QStringList{"1 file, 0 with errors, 0 errors, 0 notes"};
         QTest::newRow("two files, one problem")
             << QStringList{"--simulator", ".", scn + "clean.scn", scn + "ship-class.scn"} << false << 1
             << QStringList{scn + "ship-class.scn: ship Swift: The ship class \"Gull\" is not installed.",
-                           "2 files, 1 with problems, 1 problem"};
+                           "2 files, 1 with errors, 1 error, 0 notes"};
         QTest::newRow("a missing file")
             << QStringList{"--simulator", ".", "none.scn"} << false << 1
-            << QStringList{"none.scn: The file cannot be read.", "1 file, 1 with problems, 1 problem"};
+            << QStringList{"none.scn: The file cannot be read.", "1 file, 1 with errors, 1 error, 0 notes"};
         QTest::newRow("installation from tyx.cfg, folder named")
             << QStringList{"../sim/Scenarios/More"} << true << 1
             << QStringList{"../sim/Scenarios/More" + QString(QDir::separator()) +
                                "deeper.scn: ship Swift: The ship class \"Gull\" is not installed.",
-                           "1 file, 1 with problems, 1 problem"};
+                           "1 file, 1 with errors, 1 error, 0 notes"};
+        // An orbit that meets the atmosphere may well be meant: a note, and the check passes.
+        QTest::newRow("a note alone")
+            << QStringList{"--simulator", ".", scn + "ship-atmosphere.scn"} << false << 0
+            << QStringList{scn +
+                               "ship-atmosphere.scn: ship Swift: note: The orbit's periapsis lies inside the "
+                               "atmosphere of Terra.",
+                           "1 file, 0 with errors, 0 errors, 1 note"};
+        QTest::newRow("a note beside an error")
+            << QStringList{"--simulator", ".", scn + "ship-atmosphere.scn", scn + "ship-class.scn"} << false
+            << 1
+            << QStringList{scn +
+                               "ship-atmosphere.scn: ship Swift: note: The orbit's periapsis lies inside the "
+                               "atmosphere of Terra.",
+                           scn + "ship-class.scn: ship Swift: The ship class \"Gull\" is not installed.",
+                           "2 files, 1 with errors, 1 error, 1 note"};
     }
     void plainOutput() {
         QFETCH(QStringList, arguments);
@@ -124,11 +139,11 @@ class CheckCommandTest : public QObject {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("counts");
         QTest::addColumn<bool>("deeper"); // the file in the folder below was checked
-        const QString all = "23 files, 21 with problems, 23 problems";
+        const QString all = "23 files, 17 with errors, 19 errors, 4 notes";
         QTest::newRow("no folder named") << QStringList() << all << true;
         QTest::newRow("no folder named, --recursive") << QStringList{"--recursive"} << all << true;
         QTest::newRow("the scenario folder named")
-            << QStringList{"../sim/Scenarios"} << "22 files, 20 with problems, 22 problems" << false;
+            << QStringList{"../sim/Scenarios"} << "22 files, 16 with errors, 18 errors, 4 notes" << false;
         QTest::newRow("the scenario folder named, --recursive")
             << QStringList{"--recursive", "../sim/Scenarios"} << all << true;
     }
@@ -147,25 +162,34 @@ class CheckCommandTest : public QObject {
     }
 
     void json() {
-        const Run run = Check({"--json", "--simulator", Sim(), Sim() + "/Scenarios/clean.scn",
-                               Sim() + "/Scenarios/port-taken.scn"},
-                              Start());
+        const Run run =
+            Check({"--json", "--simulator", Sim(), Sim() + "/Scenarios/clean.scn",
+                   Sim() + "/Scenarios/port-taken.scn", Sim() + "/Scenarios/ship-below-surface.scn"},
+                  Start());
         QCOMPARE(run.status, 1);
         QJsonParseError error;
         const QJsonDocument document = QJsonDocument::fromJson(run.out.toUtf8(), &error);
         QCOMPARE(error.error, QJsonParseError::NoError);
         const QJsonObject root = document.object();
-        QCOMPARE(root["counts"].toObject()["files"].toInt(), 2);
-        QCOMPARE(root["counts"].toObject()["filesWithProblems"].toInt(), 1);
-        QCOMPARE(root["counts"].toObject()["problems"].toInt(), 1);
+        const QJsonObject counts = root["counts"].toObject();
+        QCOMPARE(counts["files"].toInt(), 3);
+        QCOMPARE(counts["filesWithErrors"].toInt(), 1);
+        QCOMPARE(counts["errors"].toInt(), 1);
+        QCOMPARE(counts["notes"].toInt(), 1);
+        QCOMPARE(counts["filesWithProblems"].toInt(), 2);
+        QCOMPARE(counts["problems"].toInt(), 2);
         const QJsonArray files = root["files"].toArray();
-        QCOMPARE(files.size(), 2);
+        QCOMPARE(files.size(), 3);
+        const QJsonObject note = files[2].toObject()["problems"].toArray().first().toObject();
+        QCOMPARE(note["kind"].toString(), QString("periapsis-below-surface"));
+        QCOMPARE(note["severity"].toString(), QString("note"));
         QVERIFY(files[0].toObject()["problems"].toArray().isEmpty());
         QVERIFY(files[1].toObject()["readable"].toBool());
         const QJsonObject problem = files[1].toObject()["problems"].toArray().first().toObject();
         QCOMPARE(problem["row"].toString(), QString("ship"));
         QCOMPARE(problem["name"].toString(), QString("Robin"));
         QCOMPARE(problem["kind"].toString(), QString("port-taken"));
+        QCOMPARE(problem["severity"].toString(), QString("error"));
         QCOMPARE(problem["message"].toString(), QString("Port 1 of Hub is taken by the ship Finch already."));
     }
 

@@ -1,5 +1,6 @@
 #include "core/check/check_installation.h"
 #include "core/check/check_report.h"
+#include "core/check/check_run.h"
 #include "core/check/scenario_check.h"
 #include "test_files.h"
 
@@ -87,16 +88,17 @@ class ScenarioCheckTest : public QObject {
                            "f: station hub : The station name is already used by another station."};
         QTest::newRow("ship orbit in the atmosphere")
             << "ship-atmosphere.scn" << QStringList{"periapsis-in-atmosphere"}
-            << QStringList{"f: ship Swift: The orbit's periapsis lies inside the atmosphere of Terra."};
+            << QStringList{"f: ship Swift: note: The orbit's periapsis lies inside the atmosphere of Terra."};
         QTest::newRow("ship orbit below the surface")
             << "ship-below-surface.scn" << QStringList{"periapsis-below-surface"}
-            << QStringList{"f: ship Swift: The orbit's periapsis lies below the surface of Terra."};
+            << QStringList{"f: ship Swift: note: The orbit's periapsis lies below the surface of Terra."};
         QTest::newRow("ship by elements below the surface")
             << "newer-form-low.scn" << QStringList{"periapsis-below-surface"}
-            << QStringList{"f: ship Swift: The orbit's periapsis lies below the surface of Luna."};
+            << QStringList{"f: ship Swift: note: The orbit's periapsis lies below the surface of Luna."};
         QTest::newRow("station orbit in the atmosphere")
             << "station-atmosphere.scn" << QStringList{"periapsis-in-atmosphere"}
-            << QStringList{"f: station Hub: The orbit's periapsis lies inside the atmosphere of Terra."};
+            << QStringList{
+                   "f: station Hub: note: The orbit's periapsis lies inside the atmosphere of Terra."};
         // The validations already tell these two: the orbit insight does not tell them again.
         QTest::newRow("station orbit crossing, told once")
             << "station-crossing.scn" << QStringList{"validation"}
@@ -139,16 +141,113 @@ class ScenarioCheckTest : public QObject {
     }
 
     // The scenarios users have: the demo's and those of the newer form come out clean, except
-    // for a ship whose class the newer-form installation lacks.
+    // for a ship whose class the newer-form installation lacks and two DOCKINFO pairs that
+    // their partners do not name back.
     void installedCorpora_data() {
         QTest::addColumn<QString>("installation");
         QTest::addColumn<QStringList>("problems");
         QTest::newRow("demo") << DemoPath("") << QStringList();
-        QTest::newRow("newer form") << TestDataPath("newer-form")
-                                    << QStringList{
-                                           "Pale Relay.scn: ship Beacon-7: The ship class \"Beacon-7\" is "
-                                           "not installed."};
+        QTest::newRow("newer form")
+            << TestDataPath("newer-form")
+            << QStringList{"Lagrange Yard.scn: ship Wayfarer: The ship Tug-2 does not name it "
+                           "back: it has no DOCKINFO pair \"1:0,Wayfarer\".",
+                           "Pale Relay.scn: ship Beacon-7: The ship class \"Beacon-7\" is "
+                           "not installed.",
+                           "Pale Relay.scn: ship Beacon-8: The ship Lander does not name it "
+                           "back: it has no DOCKINFO pair \"1:0,Beacon-8\"."};
     }
+    // Today's installation, its folder of planted scenarios checked with the folders below it:
+    // each problem is found once, with its severity, and the clean files give none (vessel
+    // classes in any letter case or by their file alone, bases of the base folders, ships
+    // docked to ships).
+    void todaysInstallation() {
+        CheckRequest request;
+        request.simulator = ".";
+        request.workingFolder = TestDataPath("today");
+        request.paths = {"Scenarios/Installation"};
+        request.recursive = true;
+        const CheckRun run = RunCheck(request);
+        QVERIFY2(run.ran, qPrintable(run.error));
+        auto in = [](const QString& file) {
+            return QDir::toNativeSeparators("Scenarios/Installation/" + file) + ": ";
+        };
+        const QStringList expected = {
+            in("Bases/Wrong Pads.scn") + "ship Lark: Tarn has no base \"Nowhere\".",
+            in("Bases/Wrong Pads.scn") + "ship Finch: The base Ridge Point has no pad \"3\".",
+            in("Bases/Wrong Pads.scn") + "ship Swift: Pad 2 of Saltpan is taken by the ship Robin already.",
+            in("Docking/Crowded Port.scn") + "ship Glider-3: The ship Spindle does not name it back: it has "
+                                             "no DOCKINFO pair \"1:0,Glider-3\".",
+            in("Docking/Crowded Port.scn") +
+                "ship Glider-3: Port 2 of Spindle (DOCKINFO port 1) is taken by the ship Wren already.",
+            in("Docking/Lost Partner.scn") + "ship Glider-2: The DOCKINFO pair \"1:0,Ghost\" names the ship "
+                                             "\"Ghost\", which is not in the "
+                                             "scenario.",
+            in("Docking/Open Pair.scn") +
+                "ship Wren: The ship Spindle does not name it back: it has no DOCKINFO pair \"2:0,Wren\".",
+            in("Flights/Low Passes.scn") +
+                "ship Swift: note: The orbit's periapsis lies below the surface of Skerry.",
+            in("Flights/Low Passes.scn") +
+                "ship Heron: note: The orbit's periapsis lies inside the atmosphere of Tarn.",
+            in("Flights/Strangers.scn") + "The focus ship \"Heron\" is not among the ships.",
+            in("Flights/Strangers.scn") + "ship Moth-1: The ship class \"Moth\" is not installed.",
+            "8 files, 5 with errors, 9 errors, 2 notes"};
+        QCOMPARE(ReportLines(run.report), expected);
+        QStringList keys;
+        for (const FileCheck& file : run.report.files)
+            for (const CheckProblem& problem : file.problems)
+                keys << CheckProblemKey(problem.kind) + ' ' + CheckSeverityWord(problem.Severity());
+        QCOMPARE(keys, (QStringList{"base-missing error", "pad-missing error", "pad-taken error",
+                                    "dockinfo-not-returned error", "port-taken error",
+                                    "dockinfo-partner-missing error", "dockinfo-not-returned error",
+                                    "periapsis-below-surface note", "periapsis-in-atmosphere note",
+                                    "focus-ship-missing error", "class-not-installed error"}));
+    }
+
+    // The severity of each kind: notes for orbits that may well be meant, errors for the rest.
+    void severities_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("severity");
+        QTest::newRow("below the surface") << int(CheckProblemKind::PeriapsisBelowSurface) << "note";
+        QTest::newRow("in the atmosphere") << int(CheckProblemKind::PeriapsisInAtmosphere) << "note";
+        for (const CheckProblemKind kind :
+             {CheckProblemKind::Unreadable, CheckProblemKind::NoSystem, CheckProblemKind::SystemNotInstalled,
+              CheckProblemKind::NoFocusShip, CheckProblemKind::FocusShipMissing, CheckProblemKind::Validation,
+              CheckProblemKind::ClassNotInstalled, CheckProblemKind::BaseMissing,
+              CheckProblemKind::PadMissing, CheckProblemKind::PadTaken, CheckProblemKind::PortTaken,
+              CheckProblemKind::StationMissing, CheckProblemKind::DockPartnerMissing,
+              CheckProblemKind::DockNotReturned})
+            QTest::newRow(qPrintable(CheckProblemKey(kind))) << int(kind) << "error";
+    }
+    void severities() {
+        QFETCH(int, kind);
+        QTEST(CheckSeverityWord(SeverityOf(CheckProblemKind(kind))), "severity");
+    }
+
+    // The count line, "1" singular.
+    void countLine_data() {
+        QTest::addColumn<QStringList>(
+            "kinds"); // one file per entry, its problems as letters: e error, n note
+        QTest::addColumn<QString>("line");
+        QTest::newRow("nothing") << QStringList{""} << "1 file, 0 with errors, 0 errors, 0 notes";
+        QTest::newRow("one of each") << QStringList{"e", "n"} << "2 files, 1 with errors, 1 error, 1 note";
+        QTest::newRow("notes alone") << QStringList{"nn", ""} << "2 files, 0 with errors, 0 errors, 2 notes";
+        QTest::newRow("many") << QStringList{"een", "e", ""} << "3 files, 2 with errors, 3 errors, 1 note";
+    }
+    void countLine() {
+        QFETCH(QStringList, kinds);
+        CheckReport report;
+        for (const QString& file : kinds) {
+            FileCheck check;
+            for (const QChar c : file)
+                check.problems.push_back(
+                    {CheckRow::File, QString(),
+                     c == u'n' ? CheckProblemKind::PeriapsisBelowSurface : CheckProblemKind::FocusShipMissing,
+                     "m"});
+            report.files.push_back(check);
+        }
+        QTEST(CountLine(report), "line");
+    }
+
     void installedCorpora() {
         QFETCH(QString, installation);
         QFETCH(QStringList, problems);

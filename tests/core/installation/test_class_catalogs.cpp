@@ -1,5 +1,7 @@
-// The three start-up catalogs built from a configuration folder's files.
+// The three start-up catalogs built from a configuration folder's files, and the vessel
+// classes of today's installation.
 #include "core/installation/class_catalogs.h"
+#include "core/installation/installed_catalogs.h"
 #include "test_files.h"
 
 #include <QDir>
@@ -172,6 +174,74 @@ class ClassCatalogsTest : public QObject {
         // A class file name shorter than its extension leaves an empty class name, not a crash.
         const ClassCatalogs c = Catalogs({{"a", "BEGIN_DOCKLIST\r\n"}});
         QCOMPARE(c.stationClasses, QStringList{""});
+    }
+
+    // Today's installation names its vessel classes by their paths below "Config\Vessels\",
+    // subfolders joined by "\"; the "ClassName" values of the folder's own files come first.
+    // Only the vessel classes with a dock list have ports, and none joins the station classes.
+    void catalogsOfTodaysInstallation() {
+        const InstalledCatalogs c = ReadInstalledCatalogs(TestDataPath("today/Config/"));
+        QCOMPARE(c.classes.spacecraftClasses, QStringList{"Kestrel"});
+        QCOMPARE(c.classes.vesselClasses,
+                 (QStringList{"Glider", "Haulers\\Ox", "Kite", "Lifter", "Stations\\Spindle"}));
+        QCOMPARE(ShipClasses(c.classes),
+                 (QStringList{"Kestrel", "Glider", "Haulers\\Ox", "Kite", "Lifter", "Stations\\Spindle"}));
+        QCOMPARE(c.classes.stationClasses, QStringList());
+        QCOMPARE(c.vesselDocks.size(), std::size_t(2));
+        QCOMPARE(c.vesselDocks[0].className, QString("Lifter"));
+        QCOMPARE(c.vesselDocks[0].dockCount, 3);
+        QCOMPARE(c.vesselDocks[1].className, QString("Stations\\Spindle"));
+        QCOMPARE(c.vesselDocks[1].dockCount, 4);
+        QCOMPARE(AllClassDocks(c).size(), std::size_t(2));
+        QCOMPARE(c.unreadable, QStringList());
+    }
+
+    // The class list: the "ClassName" values as ever (repeats too), then each vessel class that
+    // no earlier entry names, letter case ignored.
+    void shipClasses_data() {
+        QTest::addColumn<QStringList>("named");
+        QTest::addColumn<QStringList>("vessels");
+        QTest::addColumn<QStringList>("classes");
+        QTest::newRow("vessels after the named classes")
+            << QStringList{"Kestrel"} << QStringList{"Glider", "Haulers\\Ox"}
+            << QStringList{"Kestrel", "Glider", "Haulers\\Ox"};
+        QTest::newRow("a vessel that a ClassName names in other case is that class")
+            << QStringList{"Kestrel"} << QStringList{"KESTREL", "Kite"} << QStringList{"Kestrel", "Kite"};
+        QTest::newRow("repeated ClassName values stay")
+            << QStringList{"A", "A"} << QStringList() << QStringList{"A", "A"};
+        QTest::newRow("vessels alone") << QStringList() << QStringList{"Glider"} << QStringList{"Glider"};
+    }
+    void shipClasses() {
+        QFETCH(QStringList, named);
+        QFETCH(QStringList, vessels);
+        ClassCatalogs catalogs;
+        catalogs.spacecraftClasses = named;
+        catalogs.vesselClasses = vessels;
+        QTEST(ShipClasses(catalogs), "classes");
+    }
+
+    // Two vessel files whose paths differ only in letter case (possible where the file system
+    // tells them apart) are one class for the simulator: the first stands.
+    void vesselPathsEqualButForCase() {
+        CatalogBuilder builder;
+        QVERIFY(builder.AddVessel("Haulers\\Ox.cfg"));
+        QVERIFY(!builder.AddVessel("haulers\\OX.cfg"));
+        QVERIFY(builder.AddVessel("Kite.CFG"));
+        QCOMPARE(builder.Take().vesselClasses, (QStringList{"Haulers\\Ox", "Kite"}));
+    }
+
+    void holdsDockList_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("holds");
+        QTest::newRow("a dock list") << QByteArray("Size = 2\r\nBEGIN_DOCKLIST\r\nEND_DOCKLIST\r\n") << true;
+        QTest::newRow("indented, after a comma") << QByteArray("Mass = 1,   BEGIN_DOCKLIST\r\n") << true;
+        QTest::newRow("other letter case is none") << QByteArray("begin_docklist\r\n") << false;
+        QTest::newRow("inside a record is none") << QByteArray("Note = BEGIN_DOCKLIST\r\n") << false;
+        QTest::newRow("no dock list") << QByteArray("Module = Kite\r\n") << false;
+    }
+    void holdsDockList() {
+        QFETCH(QByteArray, bytes);
+        QTEST(HoldsDockList(bytes), "holds");
     }
 
     void builderTellsStationClassFiles() {

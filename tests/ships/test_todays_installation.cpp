@@ -1,0 +1,157 @@
+// The ship tab over an installation in today's layout: the vessel classes of Config\Vessels\ in
+// the class list, the bases of the base folders with their pads in the pad tree, and a ship
+// docked to a station ship by DOCKINFO shown docked there, validated as it stands and saved
+// unchanged.
+#include "core/scenario/scenario_comparison.h"
+#include "ship_window_fixture.h"
+#include "test_registry.h"
+#include "widgets/common/location_trees_view.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeWidget>
+#include <array>
+
+namespace {
+QString Today() {
+    return QStringLiteral(SKELVAN_TEST_DATA) + "/today";
+}
+
+QByteArray ShipSection(const QByteArray& bytes) {
+    const qsizetype begin = bytes.indexOf("BEGIN_SHIPS");
+    const qsizetype end = bytes.indexOf("END_SHIPS", begin);
+    return begin < 0 || end < 0 ? QByteArray() : bytes.mid(begin, end - begin + 9);
+}
+
+QString Text(ShipWindow& sw, const char* label) {
+    return sw.Get<QLabel>(label)->text();
+}
+} // namespace
+
+class TodaysInstallationTest : public QObject {
+    Q_OBJECT
+  private slots:
+    // The classes named by their ClassName record first, then the vessel classes by their path.
+    void classListShowsTheVesselClasses() {
+        ShipWindow sw(Today(), ".\\Scenarios\\Installation\\Docking\\");
+        QCOMPARE(Items(sw.Get<QComboBox>("Spacecraft")),
+                 (QStringList{"Kestrel", "Glider", "Haulers\\Ox", "Kite", "Lifter", "Stations\\Spindle"}));
+        QCOMPARE(Items(sw.Get<QComboBox>("StationClass")), QStringList());
+        // A class of a sub-folder is given to a ship as any other.
+        sw.Open("Lifter Stack.scn");
+        sw.ShowTab(Tab::Ships);
+        Pick(sw.Get<QComboBox>("Spacecraft"), "Stations\\Spindle");
+        Click(sw.Get<QPushButton>("Command10"));
+        QCOMPARE(Text(sw, "ShipClass"), QString("Stations\\Spindle"));
+        VERIFY_SCRIPT_DONE(sw.script);
+    }
+
+    void padTreeShowsTheBaseFolders() {
+        ShipWindow sw(Today(), ".\\Scenarios\\Installation\\Bases\\");
+        sw.Open("Harbour Day.scn");
+        sw.ShowTab(Tab::Ships);
+        auto* pads = sw.Get<QTreeWidget>("ShipLandingTree");
+        QCOMPARE(TreeText(pads), (QStringList{"[Tarn] 1",
+                                              "  [   Skerry] 2",
+                                              "    [ Crater Rim] 4",
+                                              "      [Landing pad  1] 5",
+                                              "        [Relay-1] 7",
+                                              "  [ Harbour Flats] 4",
+                                              "    [Landing pad  1] 5",
+                                              "    [Landing pad  2] 5",
+                                              "    [Landing pad  3] 5",
+                                              "      [Ox-2] 7",
+                                              "  [ Ridge Point] 4",
+                                              "    [Landing pad  1] 5",
+                                              "    [Landing pad  2] 5",
+                                              "      [Kestrel-1] 7",
+                                              "[Vesk] 1",
+                                              "  [ Saltpan] 4",
+                                              "    [Landing pad  1] 5",
+                                              "    [Landing pad  2] 5",
+                                              "  [ Dunmore Field] 4",
+                                              "    [Landing pad  1] 5",
+                                              "    [Landing pad  2] 5",
+                                              "    [Landing pad  3] 5",
+                                              "      [Kite-2] 7"}));
+        // The first ship moves to a free pad of the same base.
+        DoubleClick(pads, TreeItem(pads, {"Tarn", " Harbour Flats", "Landing pad  1"}));
+        QCOMPARE(Text(sw, "ShipLandedBase"), QString(" Harbour Flats"));
+        QCOMPARE(Text(sw, "ShipLandedPad"), QString("1"));
+        Click(sw.Get<QPushButton>("Command4"));
+        VERIFY_SCRIPT_DONE(sw.script);
+        QCOMPARE(TreeItem(pads, {"Tarn", " Harbour Flats", "Landing pad  1", "Ox-2"}) != nullptr, true);
+        QCOMPARE(TreeItem(pads, {"Tarn", " Harbour Flats", "Landing pad  3"})->childCount(), 0);
+    }
+
+    void dockedPairShowsTheVisitorAtTheStation() {
+        ShipWindow sw(Today(), ".\\Scenarios\\Installation\\Docking\\");
+        sw.Open("Lifter Stack.scn");
+        sw.ShowTab(Tab::Ships);
+        const std::array<QRadioButton*, 3> options = {sw.Get<QRadioButton>("LandedShipOption"),
+                                                      sw.Get<QRadioButton>("OrbitingShipOption"),
+                                                      sw.Get<QRadioButton>("DockedShipOption")};
+        // The station itself orbits, its status free to change.
+        QVERIFY(sw.Get<QRadioButton>("OrbitingShipOption")->isChecked());
+        for (QRadioButton* option : options)
+            QVERIFY(option->isEnabled());
+
+        Pick(sw.Get<QComboBox>("ShipName"), "Glider-1");
+        QVERIFY(sw.Get<QRadioButton>("DockedShipOption")->isChecked());
+        QVERIFY(sw.Get<QWidget>("Docked")->isVisible());
+        QCOMPARE(Text(sw, "ShipDockedStation"), QString("Lifter"));
+        QCOMPARE(Text(sw, "ShipDockedPort"), QString("1"));
+        QCOMPARE(Text(sw, "ShipDockedPlanet"), QString("Tarn"));
+        for (QRadioButton* option : options) {
+            QVERIFY(!option->isEnabled());
+            QVERIFY2(option->toolTip().contains("DOCKINFO"), qPrintable(option->toolTip()));
+        }
+        // A click on a disabled option changes nothing.
+        QTest::mouseClick(sw.Get<QRadioButton>("OrbitingShipOption"), Qt::LeftButton);
+        QVERIFY(sw.Get<QRadioButton>("DockedShipOption")->isChecked());
+
+        // The station's free port (its class lists three) cannot be picked, and says why.
+        auto* ports = sw.Get<QTreeWidget>("ShipDockedTree");
+        QTreeWidgetItem* free = TreeItem(ports, {"Tarn", "Lifter", "Dock  3"});
+        QVERIFY(free);
+        QCOMPARE(free->childCount(), 0);
+        QCOMPARE(free->toolTip(0), kShipPortTip);
+        QVERIFY(TreeItem(ports, {"Tarn", "Lifter", "Dock  1", "Glider-1"}));
+        DoubleClick(ports, free);
+        QCOMPARE(Text(sw, "ShipDockedPort"), QString("1"));
+
+        // It validates as it stands: no box, nothing asked of its position.
+        Click(sw.Get<QPushButton>("Command4"));
+        VERIFY_SCRIPT_DONE(sw.script);
+        QCOMPARE(Text(sw, "ShipDockedStation"), QString("Lifter"));
+
+        // The tug of the chain is docked at the hauler, which is docked at the station.
+        Pick(sw.Get<QComboBox>("ShipName"), "Tug-1");
+        QCOMPARE(Text(sw, "ShipDockedStation"), QString("Ox-1"));
+        QCOMPARE(Text(sw, "ShipDockedPort"), QString("2"));
+        Click(sw.Get<QPushButton>("Command4"));
+        VERIFY_SCRIPT_DONE(sw.script);
+
+        // Back on the station, the options are free again.
+        Pick(sw.Get<QComboBox>("ShipName"), "Lifter");
+        for (QRadioButton* option : options)
+            QVERIFY(option->isEnabled());
+        QCOMPARE(sw.Get<QRadioButton>("DockedShipOption")->toolTip(),
+                 QString("Sets the ship status to \"Docked\""));
+
+        // Saved under another name, so that the file read stays to hold the save against.
+        sw.SaveAs("Lifter Stack again.scn");
+        VERIFY_SCRIPT_DONE(sw.script);
+        const QByteArray before = sw.folders().ScenarioBytes("Installation/Docking/Lifter Stack.scn");
+        const QByteArray after = sw.folders().ScenarioBytes("Installation/Docking/Lifter Stack again.scn");
+        QVERIFY(!after.isEmpty());
+        QCOMPARE(ShipSection(after), ShipSection(before));
+        const ScenarioComparison comparison = CompareScenarioTexts(before, after);
+        QVERIFY2(comparison.Same(), qPrintable(DifferencesText(comparison)));
+    }
+};
+SKELVAN_TEST(TodaysInstallationTest);
+#include "test_todays_installation.moc"
