@@ -82,6 +82,8 @@ QByteArray GenerateScenario(int stations, int ships) {
             Line(out, QStringLiteral("  ENGINE_HOVR 0"));
             Line(out, QStringLiteral("  XPDR %1").arg(i % 640));
             Line(out, QStringLiteral("  NAVFREQ 0 0"));
+            // The next ship docks here as well as at its station, both ships naming the pair.
+            if (i + 1 < ships) Line(out, QStringLiteral("  DOCKINFO 1:0,K%1").arg(i + 1));
             break;
         default:
             Line(out, QStringLiteral("K%1:%2").arg(i).arg(shipClass));
@@ -89,7 +91,7 @@ QByteArray GenerateScenario(int stations, int ships) {
                           .arg(stations > 0 ? (i / 3) % stations : 0)
                           .arg(i % 2 + 1));
             Line(out, QStringLiteral("  FUEL 1"));
-            Line(out, QStringLiteral("  DOCKINFO 0:1,K%1:1").arg(i));
+            Line(out, QStringLiteral("  DOCKINFO 0:1,K%1").arg(i - 1));
             break;
         }
         Line(out, QStringLiteral("END"));

@@ -110,7 +110,7 @@ struct ShipRowChecker {
     // A port that a DOCKINFO pair puts a ship at; a second ship there is told on the row whose
     // pair puts it there.
     void TakePort(const ShipRow& row, const QString& ship, int port, const QString& at) {
-        const QString shown = Trim(NumberText(static_cast<double>(port) + 1));
+        const QString shown = ShownPort(port);
         const Spot key{NameKey(ship), shown};
         const auto taken = portsTaken.constFind(key);
         if (taken == portsTaken.constEnd())

@@ -5,6 +5,7 @@
 #include "core/text/text_rules.h"
 
 #include <algorithm>
+#include <array>
 #include <map>
 
 namespace {
@@ -20,10 +21,19 @@ QString NameKeyOf(const QString& name) {
     return UCase(Trim(name));
 }
 
+} // namespace
+
 QString ShownPort(int port) {
+    // Ships have few ports: their texts are made once.
+    static const std::array<QString, 64> kShown = [] {
+        std::array<QString, 64> texts;
+        for (int p = 0; p < 64; ++p)
+            texts[std::size_t(p)] = Trim(NumberText(static_cast<double>(p) + 1));
+        return texts;
+    }();
+    if (port >= 0 && port < 64) return kShown[std::size_t(port)];
     return Trim(NumberText(static_cast<double>(port) + 1));
 }
-} // namespace
 
 std::vector<DockPair> DockPairsOfLine(QStringView line) {
     std::vector<DockPair> pairs;
@@ -45,8 +55,6 @@ std::vector<DockPair> DockPairsOfLine(QStringView line) {
 
 std::vector<DockPair> DockPairsOf(const QString& otherLines) {
     std::vector<DockPair> pairs;
-    // Most ships have no such line: the text alone tells, without a walk of its lines.
-    if (!QStringView(otherLines).contains(QStringView(u"DOCKINFO"), Qt::CaseInsensitive)) return pairs;
     ForEachLine(QStringView(otherLines), [&](QStringView line) {
         for (DockPair& pair : DockPairsOfLine(TrimView(ClearCommentsView(line))))
             pairs.push_back(std::move(pair));
@@ -55,7 +63,7 @@ std::vector<DockPair> DockPairsOf(const QString& otherLines) {
 }
 
 bool PlacedByDock(const ShipBlockFacts& facts, const ShipRow& row) {
-    if (facts.rpos || facts.rvel || facts.elements) return false;
+    if (!facts.dockinfo || facts.rpos || facts.rvel || facts.elements) return false;
     if (UpperEquals(TrimView(row.Status), QLatin1StringView("DOCKED")) &&
         !TrimView(row.DockedStation).isEmpty())
         return false;
@@ -70,10 +78,12 @@ ShipDocks::ShipDocks(const ScenarioDocument& document, int count) : document_(do
     const ScenarioSource* source = document.Source.get();
     for (int r = 0; r < rows; ++r) {
         const ShipRow& row = document.ShipTable[std::size_t(r)];
-        pairs_[std::size_t(r)] = DockPairsOf(row.OtherLines);
         const bool read = source && row.ReadBlock >= 0 && std::size_t(row.ReadBlock) < source->ships.size();
-        if (read && !pairs_[std::size_t(r)].empty())
-            placed_[std::size_t(r)] = ::PlacedByDock(source->ships[std::size_t(row.ReadBlock)].facts, row);
+        const ShipBlockFacts* facts = read ? &source->ships[std::size_t(row.ReadBlock)].facts : nullptr;
+        // The reader tells a block's DOCKINFO lines; most blocks have none.
+        if (facts && !facts->dockinfo) continue;
+        pairs_[std::size_t(r)] = DockPairsOf(row.OtherLines);
+        if (facts && !pairs_[std::size_t(r)].empty()) placed_[std::size_t(r)] = ::PlacedByDock(*facts, row);
     }
     // Backwards, so that the first row of a name wins.
     for (int r = rows - 1; r >= 0; --r)

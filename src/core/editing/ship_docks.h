@@ -28,6 +28,9 @@ std::vector<DockPair> DockPairsOfLine(QStringView line);
 // The pairs of every DOCKINFO line among a ship's unknown lines, in their order.
 std::vector<DockPair> DockPairsOf(const QString& otherLines);
 
+// A port of a DOCKINFO pair (counted from 0) as the dock tree shows ports: its number plus 1.
+QString ShownPort(int port);
+
 // Whether a ship read from a block with these facts is placed by its dock: a DOCKINFO pair
 // among its unknown lines, no RPOS, RVEL or ELEMENTS line, and no STATUS line of the older
 // form that docks it at a station ("STATUS Docked <planet>:<station>:<port>"), which places it

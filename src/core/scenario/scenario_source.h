@@ -43,6 +43,7 @@ struct ShipBlockFacts {
     bool hoverMain = false; // the keyword this program once wrote for the hover engine
     bool elements = false;  // placed by orbital elements
     bool pos = false;       // placed by longitude and latitude
+    bool dockinfo = false;  // docked to other ships by DOCKINFO pairs, kept among the unknown lines
 };
 
 // The columns of a ship row a block gives, in their declared order (the unknown lines aside).

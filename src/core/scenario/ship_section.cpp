@@ -189,6 +189,11 @@ void ShipSectionReader::BlockLine(QStringView line, QStringView cleared, QString
         facts.pos = true;
         otherLines_.push_back(cleared);
         break;
+    case ShipLineKind::Dockinfo:
+        if (t == header_) break;
+        facts.dockinfo = true;
+        otherLines_.push_back(cleared);
+        break;
     default:
         // Only a repeat of the header is no line of the ship; a line that merely begins
         // with the ship's name ("N" and its NAVFREQ line) is one.
