@@ -157,6 +157,22 @@ class FallbackLines {
     qsizetype lastLine_ = -2;
 };
 
+// How many lines with nothing on them stand right before the line that starts at `at`, up to 2.
+int BlankLinesBefore(QStringView text, qsizetype at) {
+    int blank = 0;
+    while (blank < 2 && at > 0) {
+        qsizetype end = at - 1; // the line end before `at`: CR LF, a lone CR or a lone LF
+        if (text[end] == u'\n' && end > 0 && text[end - 1] == u'\r') --end;
+        qsizetype start = end;
+        while (start > 0 && text[start - 1] != u'\r' && text[start - 1] != u'\n')
+            --start;
+        if (!TrimView(text.mid(start, end - start)).isEmpty()) break;
+        ++blank;
+        at = start;
+    }
+    return blank;
+}
+
 // Hours and minutes as decimal text, one shared copy of each.
 QString WholeNumberText(int n) {
     static const std::array<QString, 60> kTexts = [] {
@@ -238,6 +254,8 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
                 keys.Line(line);
             } else if (begin.kind == SectionWord::Ships) {
                 section = Section::Ships;
+                if (!source->shipsSection)
+                    source->blankLinesBeforeShips = BlankLinesBefore(QStringView(text), at);
                 source->shipsSection = true;
                 ships.Begin();
                 keys.Line(line);

@@ -111,6 +111,9 @@ struct ScenarioSource {
     // sections before it from reaching into the text that follows it.
     bool stationsSection = false;
     bool shipsSection = false;
+    // The empty lines before the first BEGIN_SHIPS line (0, 1, or 2 for two or more): a file
+    // without a station section that has fewer than two there gets no second one on saving.
+    int blankLinesBeforeShips = 2;
     std::vector<TextSpan> environment;    // BEGIN_ENVIRONMENT sections, in file order
     std::vector<TextSpan> focus;          // BEGIN_FOCUS sections
     std::vector<TextSpan> views;          // BEGIN_CAMERA, BEGIN_HUD and BEGIN_MFD sections

@@ -146,7 +146,10 @@ QByteArray ScenarioFileBytes(const ScenarioDocument& document, int stationCount,
             AddStation(out, document.StationTable[static_cast<std::size_t>(r)]);
         out.Add("END_STATIONS");
     }
-    out.Add("");
+    // The editor's own form has two empty lines before the ships when it has no stations;
+    // today's files have one, and keep it so.
+    if (stationsSection || !source || !source->shipsSection || source->blankLinesBeforeShips != 1)
+        out.Add("");
     AddKept(out, places, places.stations());
 
     if (shipsSection) {

@@ -105,6 +105,12 @@ class KeptTextTest : public QObject {
             << WithDescription({"BEGIN_HUD", "END_HUD", "", "", "BEGIN_SHIPS", "N:B",
                                 "  STATUS Landed Earth ; here", "  BASE Canaveral", "", "  N:B",
                                 "  NAVFREQ 4 84", "  VROT 0 0 1", "END", "END_SHIPS"});
+        // Files of today have no station section and one empty line before the ships.
+        QTest::newRow("one empty line before the ships, no stations: as read")
+            << Crlf(
+                   {"BEGIN_MFD Right", "  Type Map", "END_MFD", "", "BEGIN_SHIPS", "A:B", "END", "END_SHIPS"})
+            << WithDescription({"BEGIN_MFD Right", "  Type Map", "END_MFD", "", "BEGIN_SHIPS", "A:B", "END",
+                                "END_SHIPS"});
         QTest::newRow("the old hover keyword becomes the simulator's")
             << Crlf({"BEGIN_HUD", "END_HUD", "BEGIN_SHIPS", "A:B", "  STATUS Orbiting Earth",
                      "  HOVER_MAIN  .25", "END", "END_SHIPS"})
@@ -150,7 +156,9 @@ class KeptTextTest : public QObject {
             << saved({"BEGIN_PANEL", "BEGIN_STATIONS", "S:C", "END", "END_STATIONS", "end_panel"});
         QTest::newRow("never closed: ends before the ships section")
             << Crlf({"BEGIN_HUD", "END_HUD", "BEGIN_PANEL", "  P 1", ""}) + realShips << 1
-            << Crlf({"BEGIN_PANEL", "  P 1"}) << saved({"BEGIN_PANEL", "  P 1"});
+            << Crlf({"BEGIN_PANEL", "  P 1"})
+            << WithDescription({"BEGIN_HUD", "END_HUD", "", "BEGIN_PANEL", "  P 1", "", "BEGIN_SHIPS", "A:B",
+                                "END", "END_SHIPS"});
         QTest::newRow("closed by a bare END")
             << Crlf({"BEGIN_HUD", "END_HUD", "BEGIN_PANEL", "  P 1", "END"}) + realShips << 1
             << Crlf({"BEGIN_PANEL", "  P 1", "END"}) << saved({"BEGIN_PANEL", "  P 1", "END"});
