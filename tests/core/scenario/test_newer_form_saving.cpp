@@ -9,6 +9,7 @@
 #include "core/scenario/scenario_reader.h"
 #include "core/text/text_rules.h"
 #include "scenario_columns.h"
+#include "test_files.h"
 
 #include <QDir>
 #include <QTest>
@@ -20,7 +21,7 @@ namespace {
 using Differences = std::vector<ScenarioDifference>;
 
 QString CorpusFolder() {
-    return QStringLiteral(SKELVAN_TEST_DATA "/newer-form/Scenarios/");
+    return TestDataPath("newer-form/Scenarios/");
 }
 
 QByteArray CorpusFile(const QString& name) {
