@@ -4,7 +4,6 @@
 // boxes for it; the file dialogs preview an HTML description without loading anything.
 #include "core/scenario/scenario_comparison.h"
 #include "support/simulator_fixture.h"
-#include "support/window_access.h"
 
 #include <QAction>
 #include <QCalendarWidget>

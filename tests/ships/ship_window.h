@@ -7,9 +7,6 @@
 
 #include <QStringList>
 
-class QTreeWidget;
-class QTreeWidgetItem;
-
 class ShipWindow : public EditorWindow {
   public:
     // The installation of tests/data/ships/Config, or of the given folder holding Config and

@@ -3,7 +3,6 @@
 #include "ship_window.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -68,35 +67,6 @@ class ShipValidationWindowTest : public QObject {
         QCOMPARE(document.ShipTable[0].RposX, QString("6371001"));
         QCOMPARE(document.ShipTable[0].ArotY, QString("-359.99"));
         QCOMPARE(rposX->text(), QString(" 6371001")); // redisplayed through the number rules
-    }
-
-    void unreadablePlanetFile() {
-        QStringList texts;
-        ShipWindow sw;
-        // The second ship's file names no planet at all.
-        QString nowhere = OrbitingShip("N", "DG", "", "0.5", "0", "0");
-        nowhere.replace("STATUS Orbiting ", "STATUS Orbiting");
-        sw.OpenShips({OrbitingShip("O", "DG", "Pluto", "0.5", "0", "0"), nowhere}, "O");
-        SetMessageResponder([&](const QString& text, const QString& title, MsgButtons, MsgIcon) {
-            texts << title + "|" + text;
-            return MsgResult::Ok;
-        });
-        Click(sw.Get<QPushButton>(ObjectNames::Command4));
-        // No planet chosen at all: there is no file to name.
-        Pick(sw.Get<QComboBox>(ObjectNames::ShipName), 1);
-        QCOMPARE(sw.Get<QLabel>(ObjectNames::ShipOrbitingPlanet)->text(), QString());
-        Click(sw.Get<QPushButton>(ObjectNames::Command4));
-        QCOMPARE(texts.size(), 2);
-        // The ship stands outside the planet whatever its radius: the file message alone, ended
-        // like the messages that other checks follow, and the path in the platform's form.
-        QCOMPARE(texts[0], kTitle + "|The planet file \"" +
-                               QDir::toNativeSeparators(sw.folders().ConfigFolder() + "/Pluto.cfg") +
-                               "\" cannot be read: choose the planet the ship orbits around.\r");
-        QCOMPARE(texts[1], kTitle + "|" + kNoPlanet + "\r");
-        const ScenarioDocument& document = sw.Scenario();
-        QCOMPARE(document.ShipTable[0].RposX, QString("7000000"));
-        QCOMPARE(document.ShipTable[0].StatusRef, QString("Pluto"));
-        QCOMPARE(document.ShipTable[1].RposX, QString("7000000"));
     }
 
     void storedRowAndRebuiltLists() {

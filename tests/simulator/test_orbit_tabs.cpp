@@ -2,10 +2,7 @@
 // 6371 km, 200 km atmosphere; Moon: 1737.4 km) and the scenario tests/data/orbit/insight.scn,
 // opened through the load dialog. No message box is expected but the save prompt when a
 // scenario is opened over another.
-#include "support/scripted_answers.h"
 #include "support/simulator_fixture.h"
-#include "support/user_actions.h"
-#include "support/window_access.h"
 #include "widgets/orbit/orbit_drawing.h"
 
 #include <QComboBox>
@@ -29,9 +26,7 @@ class OrbitWindow {
 
     explicit OrbitWindow(bool load = true) {
         sim.CopyTree(DemoPath("Config"), sim.ConfigFolder());
-        QFile file(TestDataPath("orbit/insight.scn"));
-        if (!file.open(QIODevice::ReadOnly)) qFatal("missing insight.scn");
-        sim.WriteScenario("insight.scn", file.readAll());
+        sim.WriteScenario("insight.scn", TestDataFile("orbit/insight.scn"));
         tyx = sim.MakeWindow();
         if (load) LoadScenario(*tyx, "insight.scn");
     }

@@ -1,9 +1,6 @@
 // The main window's start-up catalogs, the lock and the change of planetary system, driven
 // offscreen as a user drives them on a test installation.
-#include "support/scripted_answers.h"
 #include "support/simulator_fixture.h"
-#include "support/user_actions.h"
-#include "support/window_access.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,13 +1,12 @@
 // Where the editor finds the simulator at start-up: the setting "tyx.cfg", the folder search
-// window when the setting names no installation, and the folders "skelvan.cfg" names.
+// window when the setting names no installation, the folders "skelvan.cfg" names, and the
+// progress shown on a long start-up.
 #include "core/installation/settings.h"
 #include "core/io/file_access.h"
 #include "support/refused_storage.h"
-#include "support/scripted_answers.h"
 #include "support/simulator_fixture.h"
-#include "support/user_actions.h"
-#include "support/window_access.h"
 #include "widgets/dialogs/skelvan_folder_search.h"
+#include "widgets/dialogs/start_up_progress.h"
 
 #include <QDialog>
 #include <QDir>
@@ -168,6 +167,21 @@ class StartupFoldersTest : public QObject {
         VERIFY_SCRIPT_DONE(messages);
         // Closed without a folder: the simulator folder stays the working folder.
         QCOMPARE(QDir::currentPath(), sim.SimulatorFolder());
+    }
+
+    void progressAppearsOnlyAfterTheThreshold() {
+        StartUpProgress quick(100, 60 * 60 * 1000);
+        for (int i = 0; i < 100; ++i)
+            quick.Advance();
+        QVERIFY(!quick.Shown());
+
+        StartUpProgress slow(4, 0);
+        QTest::qWait(2);
+        slow.Advance();
+        QVERIFY(slow.Shown());
+        QCOMPARE(slow.Percent(), 25);
+        slow.Advance();
+        QCOMPARE(slow.Percent(), 50);
     }
 };
 

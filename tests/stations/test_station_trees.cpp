@@ -1,5 +1,5 @@
-// The station list and the two location trees: deleting a station, the ports of the station
-// classes, the bases and their pads, and the ships placed on them.
+// The station list and the two location trees: deleting a station, the ports of the stations,
+// the bases and their pads, and the ships placed on them.
 #include "station_window.h"
 
 #include <QRegularExpression>
@@ -146,21 +146,6 @@ class StationTreesTest : public QObject {
         QVERIFY(!lines.contains("      [Dart] 7"));
         QVERIFY(lines.contains("        [Kite] 7"));
         QCOMPARE(lines.count("        [Moth] 7"), 1);
-    }
-
-    // The ports of a station come from its class's dock list, the class name matched without
-    // regard to blanks and letter case; a class without a dock list, or not installed, has none.
-    void dockCatalog() {
-        StationWindow w;
-        QCOMPARE(Items(w.List(ObjectNames::StationClass)), (QStringList{"Ring", "Wheel"}));
-        w.Load(StationScenario(
-            StationBlock("A", "Ring", "Earth", true) + StationBlock("B", " wheel ", "Earth", true) +
-                StationBlock("C", "Plain", "Earth", true) + StationBlock("D", "Cube", "Earth", true),
-            ShipBlock("Hawk", "Orbiting Earth")));
-        QCOMPARE(w.DockTree().mid(0, 14),
-                 QStringList({"[Earth] 1", "  [   Moon] 2", "  [A] 3", "    [Dock  1] 6", "    [Dock  2] 6",
-                              "  [B] 3", "    [Dock  1] 6", "    [Dock  2] 6", "    [Dock  3] 6",
-                              "    [Dock  4] 6", "    [Dock  5] 6", "  [C] 3", "  [D] 3", "[Mars] 1"}));
     }
 
     void baseCatalogAndLandingTree() {

@@ -43,8 +43,7 @@ void SimulatorFixture::Write(const QString& relative, const QByteArray& bytes) c
 }
 
 QByteArray SimulatorFixture::Read(const QString& relative) const {
-    QFile file(dir_.path() + "/" + relative);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return ReadTestFile(dir_.path() + "/" + relative);
 }
 
 QByteArray SimulatorFixture::ScenarioBytes(const QString& name) const {

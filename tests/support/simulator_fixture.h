@@ -26,10 +26,6 @@ inline QString AppInstallation() {
 inline QString TodayInstallation() {
     return TestDataPath("today");
 }
-// The bytes of a file the test made or the program saved; empty when there is none.
-inline QByteArray ReadTestFile(const QString& path) {
-    return ReadFileBytes(path).value_or(QByteArray());
-}
 
 class SimulatorFixture {
   public:

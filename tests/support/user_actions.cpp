@@ -123,10 +123,6 @@ void Paste(QWidget* box, const QString& text) {
         QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
 }
 
-void PressKey(QWidget* widget, int key) {
-    QTest::keyClick(widget, Qt::Key(key));
-}
-
 void PressEnter(QWidget* widget) {
     QTest::keyClick(widget, Qt::Key_Return);
 }
@@ -279,42 +275,40 @@ QTreeWidgetItem* TreeItem(const QTreeWidget* tree, const QStringList& path) {
     return found;
 }
 
-bool DoubleClickItem(QTreeWidgetItem* item) {
-    QTreeWidget* tree = item ? item->treeWidget() : nullptr;
-    if (!tree) {
-        Fail("no tree item to double-click");
-        return false;
-    }
-    if (!Reachable(tree)) return false;
-    for (QTreeWidgetItem* up = item->parent(); up; up = up->parent())
-        up->setExpanded(true);
-    tree->scrollToItem(item);
-    const QRect rect = tree->visualItemRect(item);
-    if (rect.isEmpty()) {
-        Fail("the item " + item->text(0) + " is out of sight");
-        return false;
-    }
-    DoubleClickAt(tree->viewport(), rect.center());
-    return true;
-}
-
-bool ClickItem(QTreeWidgetItem* item) {
+namespace {
+// Where the user clicks the item: its tree reachable, the items above it opened and the item
+// scrolled into view; an empty rectangle (and a failure) when the item cannot be reached.
+QRect ItemInView(QTreeWidgetItem* item) {
     QTreeWidget* tree = item ? item->treeWidget() : nullptr;
     if (!tree) {
         Fail("no tree item to click");
-        return false;
+        return {};
     }
-    if (!Reachable(tree)) return false;
+    if (!Reachable(tree)) return {};
     for (QTreeWidgetItem* up = item->parent(); up; up = up->parent())
         up->setExpanded(true);
     tree->scrollToItem(item);
     const QRect rect = tree->visualItemRect(item);
     if (rect.isEmpty() || !tree->viewport()->rect().intersects(rect)) {
         Fail("the item " + item->text(0) + " is out of sight");
-        return false;
+        return {};
     }
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, rect.center());
-    return tree->currentItem() == item;
+    return rect;
+}
+} // namespace
+
+bool DoubleClickItem(QTreeWidgetItem* item) {
+    const QRect rect = ItemInView(item);
+    if (rect.isEmpty()) return false;
+    DoubleClickAt(item->treeWidget()->viewport(), rect.center());
+    return true;
+}
+
+bool ClickItem(QTreeWidgetItem* item) {
+    const QRect rect = ItemInView(item);
+    if (rect.isEmpty()) return false;
+    QTest::mouseClick(item->treeWidget()->viewport(), Qt::LeftButton, {}, rect.center());
+    return item->treeWidget()->currentItem() == item;
 }
 
 QStringList TreeItemLines(const QTreeWidget* tree, bool markOpen) {

@@ -34,8 +34,7 @@ void ClickNamed(const QObject& window, const char* name);
 void Type(QWidget* box, const QString& text);
 // Replaces the whole text of a text box by pasting it (long or multi-line texts).
 void Paste(QWidget* box, const QString& text);
-// A key pressed in a widget.
-void PressKey(QWidget* widget, int key);
+// Return pressed in a widget.
 void PressEnter(QWidget* widget);
 
 // Opens the drop-down list and clicks the entry: the pick runs the list's handler once, also

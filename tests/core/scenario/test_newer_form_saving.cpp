@@ -25,8 +25,7 @@ QString CorpusFolder() {
 }
 
 QByteArray CorpusFile(const QString& name) {
-    QFile file(CorpusFolder() + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return TestDataFile("newer-form/Scenarios/" + name);
 }
 
 struct Open {
