@@ -3,7 +3,7 @@
 //   xvfb-run -s "-screen 0 1280x800x24" build/tests/app/app_screenshots docs/screenshots
 // With SKELVAN_SCREENSHOT_HOLD_MS set, the changes window stays that long on the screen, for a
 // picture of the whole screen (import -window root) beside the program's own.
-#include "app_fixture.h"
+#include "support/simulator_fixture.h"
 #include "widgets/dialogs/about_dialog.h"
 #include "widgets/dialogs/delete_dialog.h"
 #include "widgets/dialogs/load_dialog.h"
@@ -48,12 +48,12 @@ int main(int argc, char** argv) {
         w.show();
         QApplication::processEvents();
         ok &= Save(&w, folder, "main_window_start.png");
-        dialogs.Expect("LoadFile", [&](QDialog* d) {
-            ClickEntry(FindControl<QListWidget>(*d, "FilelisttoLoad"), "Mission.scn");
-            Click(FindControl<QPushButton>(*d, "Command1"));
+        dialogs.Expect(ObjectNames::LoadFile, [&](QDialog* d) {
+            ClickEntry(FindControl<QListWidget>(*d, ObjectNames::FilelisttoLoad), "Mission.scn");
+            Click(FindControl<QPushButton>(*d, ObjectNames::Command1));
         });
-        ChooseMenuItem(w, "Menu12");
-        auto* tabs = FindControl<QTabWidget>(w, "SSTab1");
+        ChooseMenuItem(w, ObjectNames::Menu12);
+        auto* tabs = FindControl<QTabWidget>(w, ObjectNames::SSTab1);
         const char* pictures[] = {"main_window.png", "main_window_stations.png", "main_window_ships.png"};
         for (int i = 0; i < 3; ++i) {
             tabs->setCurrentIndex(i);
@@ -61,10 +61,10 @@ int main(int argc, char** argv) {
         }
         // The Edit menu after a step, over the ship tab with the status bar: the whole screen, as
         // a grab of the window leaves the open menu out.
-        Type(FindControl<QLineEdit>(w, "ShipLandedHeading"), "90");
-        ClickNamed(w, "Command4");
-        Type(FindControl<QLineEdit>(w, "ShipLandedHeading"), "120");
-        auto* edit = FindControl<QMenu>(w, "MenuEdit");
+        Type(FindControl<QLineEdit>(w, ObjectNames::ShipLandedHeading), "90");
+        ClickNamed(w, ObjectNames::Command4);
+        Type(FindControl<QLineEdit>(w, ObjectNames::ShipLandedHeading), "120");
+        auto* edit = FindControl<QMenu>(w, ObjectNames::MenuEdit);
         w.menuBar()->setActiveAction(edit->menuAction());
         QTest::qWait(200);
         const QPixmap whole = QGuiApplication::primaryScreen()->grabWindow(0);
@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
         ok &= grabbed;
         edit->hide();
         w.menuBar()->setActiveAction(nullptr);
-        ChooseMenuItem(w, "EditUndo");
+        ChooseMenuItem(w, ObjectNames::EditUndo);
         tabs->setCurrentIndex(0);
 
         // The file dialogs on an installation laid out as today's, its scenarios in folders.
@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
         LoadFileDialog load(
             today, "The Corvid System\\Outer flybys\\", [](const QString&, bool) { return false; }, &w);
         load.show();
-        ClickEntry(FindControl<QListWidget>(load, "FilelisttoLoad"), "Vesk Pass.scn");
+        ClickEntry(FindControl<QListWidget>(load, ObjectNames::FilelisttoLoad), "Vesk Pass.scn");
         ok &= Save(&load, folder, "load_dialog.png");
         load.hide();
 
@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
 
         DeleteFileDialog deleteFile(today, "Kite Trials\\", &w);
         deleteFile.show();
-        ClickEntry(FindControl<QListWidget>(deleteFile, "FileListtoDelete"), "Hop to Skerry.scn");
+        ClickEntry(FindControl<QListWidget>(deleteFile, ObjectNames::FileListtoDelete), "Hop to Skerry.scn");
         ok &= Save(&deleteFile, folder, "delete_dialog.png");
         deleteFile.hide();
 
@@ -103,8 +103,8 @@ int main(int argc, char** argv) {
         ok &= Save(&about, folder, "about_dialog.png");
         about.hide();
 
-        ChooseMenuItem(w, "Menu21");
-        QWidget* help = FindControl<QWidget>(w, "HelpWindow");
+        ChooseMenuItem(w, ObjectNames::Menu21);
+        QWidget* help = FindControl<QWidget>(w, ObjectNames::HelpWindow);
         ok &= Save(help, folder, "help_window.png");
         help->hide();
 
@@ -112,24 +112,24 @@ int main(int argc, char** argv) {
         // its date moved by a day.
         boxes.Expect("Do you wish to save Mission.scn ?", "Skelvan Scenario Editor", MsgButtons::OkCancel,
                      MsgIcon::None, MsgResult::Cancel);
-        dialogs.Expect("LoadFile", [&](QDialog* d) {
-            ClickEntry(FindControl<QListWidget>(*d, "FilelisttoLoad"), "Plain.scn");
-            Click(FindControl<QPushButton>(*d, "Command1"));
+        dialogs.Expect(ObjectNames::LoadFile, [&](QDialog* d) {
+            ClickEntry(FindControl<QListWidget>(*d, ObjectNames::FilelisttoLoad), "Plain.scn");
+            Click(FindControl<QPushButton>(*d, ObjectNames::Command1));
         });
-        ChooseMenuItem(w, "Menu12");
-        PickDate(FindControl<QCalendarWidget>(w, "Calendar"), QDate(2001, 3, 14));
-        dialogs.Expect("ScenarioChanges", [&](QDialog* d) {
+        ChooseMenuItem(w, ObjectNames::Menu12);
+        PickDate(FindControl<QCalendarWidget>(w, ObjectNames::Calendar), QDate(2001, 3, 14));
+        dialogs.Expect(ObjectNames::ScenarioChanges, [&](QDialog* d) {
             ok &= Save(d, folder, "changes_window.png");
             const int hold = qEnvironmentVariableIntValue("SKELVAN_SCREENSHOT_HOLD_MS");
             if (hold > 0) QTest::qWait(hold);
-            Click(FindControl<QPushButton>(*d, "ScenarioChangesClose"));
+            Click(FindControl<QPushButton>(*d, ObjectNames::ScenarioChangesClose));
         });
-        ChooseMenuItem(w, "MenuChanges");
+        ChooseMenuItem(w, ObjectNames::MenuChanges);
     }
     {
         // The docked frame over an installation in today's layout: a glider docked at the
         // station ship Lifter by its DOCKINFO line, its status options locked.
-        SimulatorFixture sim(TestDataFile("today"));
+        SimulatorFixture sim(TestDataPath("today"));
         sim.Write("sim/skelvan.cfg",
                   "ConfigDir = .\\Config\\\r\nScenarioDir = .\\Scenarios\\Installation\\Docking\\\r\n");
         MessageBoxScript boxes;
@@ -137,13 +137,13 @@ int main(int argc, char** argv) {
         TYX w;
         w.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
         w.show();
-        dialogs.Expect("LoadFile", [&](QDialog* d) {
-            ClickEntry(FindControl<QListWidget>(*d, "FilelisttoLoad"), "Lifter Stack.scn");
-            Click(FindControl<QPushButton>(*d, "Command1"));
+        dialogs.Expect(ObjectNames::LoadFile, [&](QDialog* d) {
+            ClickEntry(FindControl<QListWidget>(*d, ObjectNames::FilelisttoLoad), "Lifter Stack.scn");
+            Click(FindControl<QPushButton>(*d, ObjectNames::Command1));
         });
-        ChooseMenuItem(w, "Menu12");
-        FindControl<QTabWidget>(w, "SSTab1")->setCurrentIndex(2);
-        ok &= PickText(FindControl<QComboBox>(w, "ShipName"), "Glider-1");
+        ChooseMenuItem(w, ObjectNames::Menu12);
+        FindControl<QTabWidget>(w, ObjectNames::SSTab1)->setCurrentIndex(2);
+        ok &= PickText(FindControl<QComboBox>(w, ObjectNames::ShipName), "Glider-1");
         ok &= Save(&w, folder, "main_window_docked.png");
     }
     return ok ? 0 : 1;

@@ -2,7 +2,7 @@
 // What the tests of opening from outside the load dialog share: scenarios that carry their
 // own name as description, the check that a file was opened as the Load button opens it, and
 // files dropped on the window as a file manager drops them.
-#include "app_fixture.h"
+#include "support/simulator_fixture.h"
 #include "support/submenus.h"
 
 #include <QAction>
@@ -33,10 +33,11 @@ inline void WriteDescribedScenario(const SimulatorFixture& sim, const QString& n
 #define VERIFY_OPENED_AS_LOAD_BUTTON(window, name)                                                           \
     do {                                                                                                     \
         const QString opened_ = (name);                                                                      \
-        QCOMPARE(LabelText((window), "scnfile"), opened_);                                                   \
+        QCOMPARE(LabelText((window), ObjectNames::scnfile), opened_);                                        \
         QCOMPARE(DocumentOf(window).Description, opened_.chopped(4));                                        \
-        QCOMPARE(FindControl<QPlainTextEdit>((window), "Description")->toPlainText(), opened_.chopped(4));   \
-        QVERIFY(FindControl<QAction>((window), "Menu31")->isEnabled());                                      \
+        QCOMPARE(FindControl<QPlainTextEdit>((window), ObjectNames::Description)->toPlainText(),             \
+                 opened_.chopped(4));                                                                        \
+        QVERIFY(FindControl<QAction>((window), ObjectNames::Menu31)->isEnabled());                           \
     } while (false)
 
 // The drag's data as a file manager gives it: the paths below the fixture's root as file URLs,

@@ -77,9 +77,9 @@ class CommandLineOpenTest : public QObject {
         VERIFY_SCRIPT_DONE(boxes);
         if (opened.isEmpty()) {
             // The editor starts as if no file had been named.
-            QVERIFY(FindControl<QLabel>(*w, "scnfile")->isHidden());
-            QVERIFY(!FindControl<QAction>(*w, "Menu31")->isEnabled());
-            QVERIFY(!FindControl<QAction>(*w, "Menu13")->isEnabled());
+            QVERIFY(FindControl<QLabel>(*w, ObjectNames::scnfile)->isHidden());
+            QVERIFY(!FindControl<QAction>(*w, ObjectNames::Menu31)->isEnabled());
+            QVERIFY(!FindControl<QAction>(*w, ObjectNames::Menu13)->isEnabled());
         } else {
             VERIFY_OPENED_AS_LOAD_BUTTON(*w, opened);
         }
@@ -110,8 +110,8 @@ class CommandLineOpenTest : public QObject {
                      MsgIcon::Exclamation);
         w->OpenFromCommandLine(argument);
         VERIFY_SCRIPT_DONE(boxes);
-        QVERIFY(FindControl<QLabel>(*w, "scnfile")->isHidden());
-        QVERIFY(!FindControl<QAction>(*w, "Menu31")->isEnabled());
+        QVERIFY(FindControl<QLabel>(*w, ObjectNames::scnfile)->isHidden());
+        QVERIFY(!FindControl<QAction>(*w, ObjectNames::Menu31)->isEnabled());
     }
 
     // Called with a scenario open, it offers to save it first, as "&Open" does.

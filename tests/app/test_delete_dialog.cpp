@@ -1,6 +1,7 @@
 // The delete dialog: protected names, the confirmation, the three equal ways to delete, the
 // refresh of the list, and the trash that keeps a deleted file recoverable.
-#include "app_fixture.h"
+#include "support/simulator_fixture.h"
+#include "support/trash_scope.h"
 #include "widgets/dialogs/delete_dialog.h"
 
 #include <QDir>
@@ -17,14 +18,14 @@ namespace {
 enum class DeleteWay { Button, DoubleClick, Enter };
 
 QListWidget* FileList(QDialog& d) {
-    return FindControl<QListWidget>(d, "FileListtoDelete");
+    return FindControl<QListWidget>(d, ObjectNames::FileListtoDelete);
 }
 
 void DeleteBy(QDialog& d, const QString& name, DeleteWay way) {
     switch (way) {
     case DeleteWay::Button:
         QVERIFY(ClickEntry(FileList(d), name));
-        Click(FindControl<QPushButton>(d, "Command1"));
+        Click(FindControl<QPushButton>(d, ObjectNames::Command1));
         break;
     case DeleteWay::DoubleClick:
         QVERIFY(DoubleClickEntry(FileList(d), name));
@@ -63,28 +64,28 @@ class DeleteDialogTest : public QObject {
         SimulatorFixture sim(AppInstallation());
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
-        DeleteFileDialog d(LabelText(*w, "ScnDir"), QString(), w.get());
-        QCOMPARE(d.objectName(), QString("DeleteFile"));
+        DeleteFileDialog d(LabelText(*w, ObjectNames::ScnDir), QString(), w.get());
+        QCOMPARE(d.objectName(), QString(ObjectNames::DeleteFile));
         QCOMPARE(d.windowTitle(), QString("Delete a scenario file"));
-        QCOMPARE(FileList(d)->objectName(), QString("FileListtoDelete"));
+        QCOMPARE(FileList(d)->objectName(), QString(ObjectNames::FileListtoDelete));
         QCOMPARE(FileList(d)->toolTip(),
                  QString("List of the scenario files installed in the Skelvan configuration"));
-        QCOMPARE(FindControl<QLabel>(d, "Label1")->text(), QString("Scenario file to delete"));
-        QCOMPARE(FindControl<QLabel>(d, "Label3")->text(), QString("Scenario descripton"));
-        QCOMPARE(FindControl<QLabel>(d, "FileDeleteDescription")->objectName(),
-                 QString("FileDeleteDescription"));
-        QCOMPARE(FindControl<QLabel>(d, "FileDeleteDescription")->text(), QString());
-        QCOMPARE(FindControl<QLabel>(d, "FileDeleteDescription")->toolTip(),
+        QCOMPARE(FindControl<QLabel>(d, ObjectNames::Label1)->text(), QString("Scenario file to delete"));
+        QCOMPARE(FindControl<QLabel>(d, ObjectNames::Label3)->text(), QString("Scenario descripton"));
+        QCOMPARE(FindControl<QLabel>(d, ObjectNames::FileDeleteDescription)->objectName(),
+                 QString(ObjectNames::FileDeleteDescription));
+        QCOMPARE(FindControl<QLabel>(d, ObjectNames::FileDeleteDescription)->text(), QString());
+        QCOMPARE(FindControl<QLabel>(d, ObjectNames::FileDeleteDescription)->toolTip(),
                  QString("Selected scenario description"));
-        QCOMPARE(FindControl<QPushButton>(d, "Command1")->text(), QString("Delete"));
+        QCOMPARE(FindControl<QPushButton>(d, ObjectNames::Command1)->text(), QString("Delete"));
         QCOMPARE(
-            FindControl<QPushButton>(d, "Command1")->toolTip(),
+            FindControl<QPushButton>(d, ObjectNames::Command1)->toolTip(),
             QString("Delete the selected scenario file. Both standard scenario files (Current save and quick "
                     "save) are protected from deleting in order to ensure to keep at least a scenario when "
                     "starting Skelvan"));
-        QCOMPARE(FindControl<QPushButton>(d, "Command2")->text(), QString("Cancel"));
+        QCOMPARE(FindControl<QPushButton>(d, ObjectNames::Command2)->text(), QString("Cancel"));
         QCOMPARE(
-            FindControl<QPushButton>(d, "Command2")->toolTip(),
+            FindControl<QPushButton>(d, ObjectNames::Command2)->toolTip(),
             QString(
                 "Return to the Skelvan Scenario Editor main windows without deleting the selected scenario"));
         QCOMPARE(Entries(FileList(d)), QStringList({"(Current state).scn", "(Quicksave state).scn",
@@ -105,7 +106,7 @@ class DeleteDialogTest : public QObject {
         SimulatorFixture sim(AppInstallation());
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
-        DeleteFileDialog d(LabelText(*w, "ScnDir"), QString(), w.get());
+        DeleteFileDialog d(LabelText(*w, ObjectNames::ScnDir), QString(), w.get());
         d.show();
         boxes.Expect("This file must not be deleted !", "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
         DeleteBy(d, name, way);
@@ -127,7 +128,7 @@ class DeleteDialogTest : public QObject {
         TrashInTemp trash(sim.Root() + "/data");
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
-        DeleteFileDialog d(LabelText(*w, "ScnDir"), QString(), w.get());
+        DeleteFileDialog d(LabelText(*w, ObjectNames::ScnDir), QString(), w.get());
         d.show();
         // Cancel on the confirmation deletes nothing.
         boxes.Expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
@@ -148,7 +149,8 @@ class DeleteDialogTest : public QObject {
                  QStringList({"(Current state).scn", "(Quicksave state).scn", "NoShips.scn", "Plain.scn"}));
         QCOMPARE(FileList(d)->selectedItems().size(), 1);
         QCOMPARE(FileList(d)->selectedItems().first()->text(), QString("(Current state).scn"));
-        QCOMPARE(FindControl<QLabel>(d, "FileDeleteDescription")->text(), QString("Current state"));
+        QCOMPARE(FindControl<QLabel>(d, ObjectNames::FileDeleteDescription)->text(),
+                 QString("Current state"));
         // The file went to the trash and can be recovered from there.
         QCOMPARE(ReadTestFile(sim.Root() + "/data/Trash/files/Mission.scn"), bytes);
     }
@@ -159,7 +161,7 @@ class DeleteDialogTest : public QObject {
         sim.WriteScenario("(current state).scn", "BEGIN_DESC\r\nlower case\r\nEND_DESC\r\n");
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
-        DeleteFileDialog d(LabelText(*w, "ScnDir"), QString(), w.get());
+        DeleteFileDialog d(LabelText(*w, ObjectNames::ScnDir), QString(), w.get());
         d.show();
         boxes.Expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
                      MsgIcon::Question, MsgResult::Ok);
@@ -177,10 +179,10 @@ class DeleteDialogTest : public QObject {
             QVERIFY(QFile::remove(sim.ScenarioPath(name)));
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
-        DeleteFileDialog d(LabelText(*w, "ScnDir"), QString(), w.get());
+        DeleteFileDialog d(LabelText(*w, ObjectNames::ScnDir), QString(), w.get());
         d.show();
         // Nothing selected: every way does nothing, and no box comes.
-        Click(FindControl<QPushButton>(d, "Command1"));
+        Click(FindControl<QPushButton>(d, ObjectNames::Command1));
         FileList(d)->setFocus();
         PressEnter(FileList(d));
         QCOMPARE(boxes.ShownTexts(), QStringList());
@@ -189,12 +191,12 @@ class DeleteDialogTest : public QObject {
         DeleteBy(d, "Plain.scn", DeleteWay::Button);
         VERIFY_SCRIPT_DONE(boxes);
         QCOMPARE(FileList(d)->count(), 0);
-        QCOMPARE(FindControl<QLabel>(d, "FileDeleteDescription")->text(), QString());
-        Click(FindControl<QPushButton>(d, "Command1"));
+        QCOMPARE(FindControl<QLabel>(d, ObjectNames::FileDeleteDescription)->text(), QString());
+        Click(FindControl<QPushButton>(d, ObjectNames::Command1));
         PressEnter(FileList(d));
         QCOMPARE(boxes.shown.size(), qsizetype(1));
         QVERIFY(d.isVisible());
-        Click(FindControl<QPushButton>(d, "Command2"));
+        Click(FindControl<QPushButton>(d, ObjectNames::Command2));
         QVERIFY(!d.isVisible());
     }
 
@@ -203,7 +205,7 @@ class DeleteDialogTest : public QObject {
         TrashInTemp trash(sim.Root() + "/data");
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
-        DeleteFileDialog d(LabelText(*w, "ScnDir"), QString(), w.get());
+        DeleteFileDialog d(LabelText(*w, ObjectNames::ScnDir), QString(), w.get());
         d.show();
         QVERIFY(ClickEntry(FileList(d), "Plain.scn"));
         // Another program removed it after the list was read.
@@ -212,7 +214,7 @@ class DeleteDialogTest : public QObject {
                      MsgIcon::Question, MsgResult::Ok);
         boxes.ExpectStart("The file Plain.scn could not be deleted", "Warning", MsgButtons::Ok,
                           MsgIcon::Exclamation);
-        Click(FindControl<QPushButton>(d, "Command1"));
+        Click(FindControl<QPushButton>(d, ObjectNames::Command1));
         VERIFY_SCRIPT_DONE(boxes);
         QVERIFY(Entries(FileList(d)).contains("Plain.scn"));
     }
@@ -248,7 +250,7 @@ class DeleteDialogTest : public QObject {
         // The editor works in the simulator's folder once it has found it.
         QCOMPARE(QDir::currentPath(), QDir(sim.SimulatorFolder()).canonicalPath());
         if (!workingSubfolder.isEmpty()) QVERIFY(QDir().mkpath(workingSubfolder));
-        DeleteFileDialog d(LabelText(*w, "ScnDir"), QString(), w.get());
+        DeleteFileDialog d(LabelText(*w, ObjectNames::ScnDir), QString(), w.get());
         d.show();
         QStringList expected = Tree(sim.Root());
         QVERIFY(expected.removeOne("sim/Scenarios/Mission.scn"));
@@ -282,7 +284,7 @@ class DeleteDialogTest : public QObject {
         QVERIFY(QDir().mkpath(dataHome.isEmpty() ? home + "/.local/share" : BelowRoot(sim, dataHome)));
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
-        DeleteFileDialog d(LabelText(*w, "ScnDir"), QString(), w.get());
+        DeleteFileDialog d(LabelText(*w, ObjectNames::ScnDir), QString(), w.get());
         d.show();
         const QByteArray bytes = sim.ScenarioBytes("Mission.scn");
         QStringList expected = Tree(sim.Root());
@@ -310,20 +312,20 @@ class DeleteDialogTest : public QObject {
         DialogScript dialogs;
         auto w = sim.MakeWindow();
         LoadScenario(*w, "Mission.scn");
-        const QString description = FindControl<QPlainTextEdit>(*w, "Description")->toPlainText();
-        dialogs.Expect("DeleteFile", [](QDialog* dialog) {
-            auto* list = FindControl<QListWidget>(*dialog, "FileListtoDelete");
+        const QString description = FindControl<QPlainTextEdit>(*w, ObjectNames::Description)->toPlainText();
+        dialogs.Expect(ObjectNames::DeleteFile, [](QDialog* dialog) {
+            auto* list = FindControl<QListWidget>(*dialog, ObjectNames::FileListtoDelete);
             QVERIFY(DoubleClickEntry(list, "Mission.scn"));
-            Click(FindControl<QPushButton>(*dialog, "Command2"));
+            Click(FindControl<QPushButton>(*dialog, ObjectNames::Command2));
         });
         boxes.Expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
                      MsgIcon::Question, MsgResult::Ok);
-        ChooseMenuItem(*w, "Menu11");
+        ChooseMenuItem(*w, ObjectNames::Menu11);
         VERIFY_SCRIPT_DONE(dialogs);
         VERIFY_SCRIPT_DONE(boxes);
         QVERIFY(!QFile::exists(sim.ScenarioPath("Mission.scn")));
-        QCOMPARE(LabelText(*w, "scnfile"), QString("Mission.scn"));
-        QCOMPARE(FindControl<QPlainTextEdit>(*w, "Description")->toPlainText(), description);
+        QCOMPARE(LabelText(*w, ObjectNames::scnfile), QString("Mission.scn"));
+        QCOMPARE(FindControl<QPlainTextEdit>(*w, ObjectNames::Description)->toPlainText(), description);
         QCOMPARE(DocumentOf(*w).Description,
                  QString("A training flight, with a comma\r\n  around PlanetA ; twice"));
     }

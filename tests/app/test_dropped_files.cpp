@@ -86,7 +86,7 @@ class DroppedFilesTest : public QObject {
         if (taken)
             VERIFY_OPENED_AS_LOAD_BUTTON(*w, opened);
         else
-            QVERIFY(FindControl<QLabel>(*w, "scnfile")->isHidden());
+            QVERIFY(FindControl<QLabel>(*w, ObjectNames::scnfile)->isHidden());
         QCOMPARE(boxes.ShownTexts(), QStringList());
     }
 
@@ -112,13 +112,13 @@ class DroppedFilesTest : public QObject {
         if (scenarioOpen)
             boxes.Expect("Do you wish to save Beta.scn ?", "Skelvan Scenario Editor", MsgButtons::OkCancel,
                          MsgIcon::None, save ? MsgResult::Ok : MsgResult::Cancel);
-        if (save) dialogs.Expect("SaveAs", SaveAsTyped("Kept"));
+        if (save) dialogs.Expect(ObjectNames::SaveAs, SaveAsTyped("Kept"));
         QVERIFY(Drop(*w, *data));
         // Nothing has happened yet when the drop returns.
         QCOMPARE(boxes.ShownTexts(), QStringList());
         QCOMPARE(dialogs.shown, QStringList());
-        QCOMPARE(LabelText(*w, "scnfile"), QString(scenarioOpen ? "Beta.scn" : ""));
-        QTRY_COMPARE(LabelText(*w, "scnfile"), QString("Alpha.scn"));
+        QCOMPARE(LabelText(*w, ObjectNames::scnfile), QString(scenarioOpen ? "Beta.scn" : ""));
+        QTRY_COMPARE(LabelText(*w, ObjectNames::scnfile), QString("Alpha.scn"));
         VERIFY_SCRIPT_DONE(boxes);
         VERIFY_SCRIPT_DONE(dialogs);
         VERIFY_OPENED_AS_LOAD_BUTTON(*w, "Alpha.scn");

@@ -1,7 +1,7 @@
 // The commands of the Files menu as the user meets them: the exit and its question, the save
 // prompt before another scenario is opened, "&Save" and "S&ave as" refused or failing, and what
 // a save takes from the first tab.
-#include "app_fixture.h"
+#include "support/simulator_fixture.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -37,9 +37,9 @@ class FileCommandsTest : public QObject {
         QTest::addColumn<QKeySequence::StandardKey>("key");
         QTest::addColumn<QString>("dialog");
         QTest::addColumn<QString>("box");
-        QTest::newRow("open") << QKeySequence::Open << "LoadFile"
+        QTest::newRow("open") << QKeySequence::Open << ObjectNames::LoadFile
                               << "Do you wish to save Plain.scn ?";
-        QTest::newRow("save as") << QKeySequence::SaveAs << "SaveAs" << QString();
+        QTest::newRow("save as") << QKeySequence::SaveAs << ObjectNames::SaveAs << QString();
         QTest::newRow("quit") << QKeySequence::Quit << QString()
                               << "Are you sure you want to leave Skelvan Scenario Editor?";
     }
@@ -59,12 +59,13 @@ class FileCommandsTest : public QObject {
             boxes.Expect(box, box.startsWith("Are") ? "Exit confirmation" : "Skelvan Scenario Editor",
                          MsgButtons::OkCancel, MsgIcon::None, MsgResult::Cancel);
         if (!dialog.isEmpty())
-            dialogs.Expect(dialog, [](QDialog* d) { Click(FindControl<QPushButton>(*d, "Command2")); });
+            dialogs.Expect(dialog,
+                           [](QDialog* d) { Click(FindControl<QPushButton>(*d, ObjectNames::Command2)); });
         QTest::keySequence(w.get(), QKeySequence(key));
         VERIFY_SCRIPT_DONE(boxes);
         VERIFY_SCRIPT_DONE(dialogs);
         QVERIFY(w->isVisible());
-        QCOMPARE(LabelText(*w, "scnfile"), QString("Plain.scn"));
+        QCOMPARE(LabelText(*w, ObjectNames::scnfile), QString("Plain.scn"));
     }
 
     void saveKeyWrites() {
@@ -85,7 +86,7 @@ class FileCommandsTest : public QObject {
         auto w = sim.MakeWindow();
         boxes.Expect("Are you sure you want to leave Skelvan Scenario Editor?", "Exit confirmation",
                      MsgButtons::OkCancel, MsgIcon::None, MsgResult::Cancel);
-        ChooseMenuItem(*w, "Menu16");
+        ChooseMenuItem(*w, ObjectNames::Menu16);
         VERIFY_SCRIPT_DONE(boxes);
         QVERIFY(w->isVisible());
     }
@@ -98,7 +99,7 @@ class FileCommandsTest : public QObject {
         QCOMPARE(QDir::currentPath(), sim.SimulatorFolder());
         boxes.Expect("Are you sure you want to leave Skelvan Scenario Editor?", "Exit confirmation",
                      MsgButtons::OkCancel, MsgIcon::None, MsgResult::Ok);
-        ChooseMenuItem(*w, "Menu16");
+        ChooseMenuItem(*w, ObjectNames::Menu16);
         VERIFY_SCRIPT_DONE(boxes);
         QVERIFY(!w->isVisible());
         // Closing returns to the start folder.
@@ -117,15 +118,15 @@ class FileCommandsTest : public QObject {
         DialogScript dialogs;
         auto w = sim.MakeWindow();
         LoadScenario(*w, "Mission.scn");
-        QCOMPARE(LabelText(*w, "scnfile"), QString("Mission.scn"));
+        QCOMPARE(LabelText(*w, ObjectNames::scnfile), QString("Mission.scn"));
         boxes.Expect("Are you sure you want to leave Skelvan Scenario Editor?", "Exit confirmation",
                      MsgButtons::OkCancel, MsgIcon::None, MsgResult::Ok);
         boxes.Expect("Do you wish to save Mission.scn ?", "Skelvan Scenario Editor", MsgButtons::OkCancel,
                      MsgIcon::None, save ? MsgResult::Ok : MsgResult::Cancel);
         if (save) {
-            dialogs.Expect("SaveAs", SaveAsTyped("Leaving"));
+            dialogs.Expect(ObjectNames::SaveAs, SaveAsTyped("Leaving"));
         }
-        ChooseMenuItem(*w, "Menu16");
+        ChooseMenuItem(*w, ObjectNames::Menu16);
         VERIFY_SCRIPT_DONE(boxes);
         VERIFY_SCRIPT_DONE(dialogs);
         QVERIFY(!w->isVisible());
@@ -147,8 +148,9 @@ class FileCommandsTest : public QObject {
         MessageBoxScript boxes;
         DialogScript dialogs;
         auto w = sim.MakeWindow();
-        dialogs.Expect("LoadFile", [](QDialog* d) { Click(FindControl<QPushButton>(*d, "Command2")); });
-        ChooseMenuItem(*w, "Menu12");
+        dialogs.Expect(ObjectNames::LoadFile,
+                       [](QDialog* d) { Click(FindControl<QPushButton>(*d, ObjectNames::Command2)); });
+        ChooseMenuItem(*w, ObjectNames::Menu12);
         VERIFY_SCRIPT_DONE(dialogs);
         QCOMPARE(boxes.ShownTexts(), QStringList());
     }
@@ -170,21 +172,22 @@ class FileCommandsTest : public QObject {
                      MsgIcon::None, save ? MsgResult::Ok : MsgResult::Cancel);
         // From the prompt a scenario without ships is saved as well.
         if (save) {
-            dialogs.Expect("SaveAs", SaveAsTyped("Kept"));
+            dialogs.Expect(ObjectNames::SaveAs, SaveAsTyped("Kept"));
         }
-        dialogs.Expect("LoadFile", [](QDialog* d) { Click(FindControl<QPushButton>(*d, "Command2")); });
-        ChooseMenuItem(*w, "Menu12");
+        dialogs.Expect(ObjectNames::LoadFile,
+                       [](QDialog* d) { Click(FindControl<QPushButton>(*d, ObjectNames::Command2)); });
+        ChooseMenuItem(*w, ObjectNames::Menu12);
         VERIFY_SCRIPT_DONE(boxes);
         VERIFY_SCRIPT_DONE(dialogs);
         QCOMPARE(QFile::exists(sim.ScenarioPath("Kept.scn")), save);
-        QCOMPARE(LabelText(*w, "scnfile"), QString(save ? "Kept.scn" : "NoShips.scn"));
+        QCOMPARE(LabelText(*w, ObjectNames::scnfile), QString(save ? "Kept.scn" : "NoShips.scn"));
         QCOMPARE(sim.ScenarioBytes("NoShips.scn"), before);
     }
 
     void saveRefusedWithoutShips_data() {
         QTest::addColumn<QString>("menu");
-        QTest::newRow("save") << "Menu13";
-        QTest::newRow("save as") << "Menu14";
+        QTest::newRow("save") << ObjectNames::Menu13;
+        QTest::newRow("save as") << ObjectNames::Menu14;
     }
     void saveRefusedWithoutShips() {
         QFETCH(QString, menu);
@@ -200,7 +203,7 @@ class FileCommandsTest : public QObject {
         VERIFY_SCRIPT_DONE(boxes);
         VERIFY_SCRIPT_DONE(dialogs);
         QCOMPARE(sim.ScenarioBytes("NoShips.scn"), before);
-        QCOMPARE(LabelText(*w, "scnfile"), QString("NoShips.scn"));
+        QCOMPARE(LabelText(*w, ObjectNames::scnfile), QString("NoShips.scn"));
         QCOMPARE(QDir(sim.ScenarioFolder()).entryList(QDir::Files).size(), 6);
     }
 
@@ -209,12 +212,12 @@ class FileCommandsTest : public QObject {
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
         LoadScenario(*w, "Plain.scn");
-        QVERIFY(FindControl<QComboBox>(*w, "ShipName")->count() > 0); // "&Save" needs a ship
+        QVERIFY(FindControl<QComboBox>(*w, ObjectNames::ShipName)->count() > 0); // "&Save" needs a ship
         sim.WriteScenario("Plain.scn", "stale\r\n");
-        ChooseMenuItem(*w, "Menu13");
+        ChooseMenuItem(*w, ObjectNames::Menu13);
         QCOMPARE(boxes.ShownTexts(), QStringList());
         QVERIFY(sim.ScenarioBytes("Plain.scn") != QByteArray("stale\r\n"));
-        QCOMPARE(LabelText(*w, "scnfile"), QString("Plain.scn"));
+        QCOMPARE(LabelText(*w, ObjectNames::scnfile), QString("Plain.scn"));
     }
 
     void failedSaveIsReported() {
@@ -229,9 +232,9 @@ class FileCommandsTest : public QObject {
         boxes.ExpectStart("The scenario could not be saved to " +
                               QDir::toNativeSeparators(sim.ScenarioPath("Plain.scn")),
                           "Saving failed", MsgButtons::Ok, MsgIcon::Exclamation);
-        ChooseMenuItem(*w, "Menu13");
+        ChooseMenuItem(*w, ObjectNames::Menu13);
         VERIFY_SCRIPT_DONE(boxes);
-        QCOMPARE(LabelText(*w, "scnfile"), QString("Plain.scn"));
+        QCOMPARE(LabelText(*w, ObjectNames::scnfile), QString("Plain.scn"));
         QVERIFY(!QFileInfo::exists(sim.ScenarioFolder()));
         QCOMPARE(ReadTestFile(moved + "/Plain.scn"), before);
     }
@@ -243,14 +246,15 @@ class FileCommandsTest : public QObject {
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
         LoadScenario(*w, "Mission.scn");
-        Paste(FindControl<QPlainTextEdit>(*w, "Description"), "First line, with a comma\n  second ; line");
-        PickDate(FindControl<QCalendarWidget>(*w, "Calendar"), QDate(2001, 3, 14));
-        Pick(FindControl<QComboBox>(*w, "Hour"), 12);
-        Pick(FindControl<QComboBox>(*w, "Minute"), 30);
-        QVERIFY(PickText(FindControl<QComboBox>(*w, "PossibleShipFocus"), "Dart:ShipClassA"));
-        ClickNamed(*w, "Command7");
-        QCOMPARE(LabelText(*w, "ShipFocus"), QString("Dart"));
-        ChooseMenuItem(*w, "Menu13");
+        Paste(FindControl<QPlainTextEdit>(*w, ObjectNames::Description),
+              "First line, with a comma\n  second ; line");
+        PickDate(FindControl<QCalendarWidget>(*w, ObjectNames::Calendar), QDate(2001, 3, 14));
+        Pick(FindControl<QComboBox>(*w, ObjectNames::Hour), 12);
+        Pick(FindControl<QComboBox>(*w, ObjectNames::Minute), 30);
+        QVERIFY(PickText(FindControl<QComboBox>(*w, ObjectNames::PossibleShipFocus), "Dart:ShipClassA"));
+        ClickNamed(*w, ObjectNames::Command7);
+        QCOMPARE(LabelText(*w, ObjectNames::ShipFocus), QString("Dart"));
+        ChooseMenuItem(*w, ObjectNames::Menu13);
         const QByteArray saved = sim.ScenarioBytes("Mission.scn");
         QVERIFY(
             saved.startsWith("BEGIN_DESC\r\nFirst line, with a comma\r\n  second ; line\r\nEND_DESC\r\n"));
@@ -263,10 +267,10 @@ class FileCommandsTest : public QObject {
         // Another planetary system empties the scenario; the file names the system chosen.
         boxes.Expect("As soon as you select a planetary system, all the stations and ships are reset !",
                      "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
-        ClickNamed(*w, "Check2");
-        QVERIFY(PickText(FindControl<QComboBox>(*w, "PlanetarySystem"), "SystemB"));
-        ClickNamed(*w, "Command5"); // a save needs a ship
-        ChooseMenuItem(*w, "Menu13");
+        ClickNamed(*w, ObjectNames::Check2);
+        QVERIFY(PickText(FindControl<QComboBox>(*w, ObjectNames::PlanetarySystem), "SystemB"));
+        ClickNamed(*w, ObjectNames::Command5); // a save needs a ship
+        ChooseMenuItem(*w, ObjectNames::Menu13);
         VERIFY_SCRIPT_DONE(boxes);
         QCOMPARE(LineStarting(sim.ScenarioBytes("Mission.scn"), "  System "), QByteArray("  System SystemB"));
     }

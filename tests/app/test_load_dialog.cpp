@@ -1,5 +1,5 @@
 // The load dialog, driven as a user would: its controls, the preview, and the three ways to load.
-#include "app_fixture.h"
+#include "support/simulator_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,11 +16,11 @@ namespace {
 enum class LoadWay { Button, DoubleClick, Enter };
 
 void LoadBy(QDialog* d, const QString& name, LoadWay way) {
-    auto* list = FindControl<QListWidget>(*d, "FilelisttoLoad");
+    auto* list = FindControl<QListWidget>(*d, ObjectNames::FilelisttoLoad);
     switch (way) {
     case LoadWay::Button:
         QVERIFY(ClickEntry(list, name));
-        Click(FindControl<QPushButton>(*d, "Command1"));
+        Click(FindControl<QPushButton>(*d, ObjectNames::Command1));
         break;
     case LoadWay::DoubleClick:
         QVERIFY(DoubleClickEntry(list, name));
@@ -45,22 +45,22 @@ class LoadDialogTest : public QObject {
         DialogScript dialogs;
         auto w = sim.MakeWindow();
         bool checked = false;
-        dialogs.Expect("LoadFile", [&](QDialog* d) {
+        dialogs.Expect(ObjectNames::LoadFile, [&](QDialog* d) {
             QCOMPARE(d->windowTitle(), QString("Load a scenery"));
             QVERIFY(d->isModal());
             QCOMPARE(QApplication::activeModalWidget(), d);
-            auto* list = FindControl<QListWidget>(*d, "FilelisttoLoad");
+            auto* list = FindControl<QListWidget>(*d, ObjectNames::FilelisttoLoad);
             QCOMPARE(list->toolTip(),
                      QString("List of the scenario files installed in the Skelvan configuration"));
-            QCOMPARE(FindControl<QLabel>(*d, "Label2")->text(), QString("Scenario file to load"));
-            QCOMPARE(FindControl<QLabel>(*d, "Label1")->text(), QString("Scenario description"));
-            auto* preview = FindControl<QLabel>(*d, "Label3");
+            QCOMPARE(FindControl<QLabel>(*d, ObjectNames::Label2)->text(), QString("Scenario file to load"));
+            QCOMPARE(FindControl<QLabel>(*d, ObjectNames::Label1)->text(), QString("Scenario description"));
+            auto* preview = FindControl<QLabel>(*d, ObjectNames::Label3);
             QCOMPARE(preview->text(), QString());
             QCOMPARE(preview->toolTip(), QString("Selected scenario description"));
-            auto* load = FindControl<QPushButton>(*d, "Command1");
+            auto* load = FindControl<QPushButton>(*d, ObjectNames::Command1);
             QCOMPARE(load->text(), QString("Load"));
             QCOMPARE(load->toolTip(), QString("Load the selected scenario"));
-            auto* cancel = FindControl<QPushButton>(*d, "Command2");
+            auto* cancel = FindControl<QPushButton>(*d, ObjectNames::Command2);
             QCOMPARE(cancel->text(), QString("Cancel"));
             QCOMPARE(
                 cancel->toolTip(),
@@ -73,13 +73,13 @@ class LoadDialogTest : public QObject {
             QVERIFY(!d->isVisible());
             checked = true;
         });
-        ChooseMenuItem(*w, "Menu12");
+        ChooseMenuItem(*w, ObjectNames::Menu12);
         QVERIFY(checked);
         VERIFY_SCRIPT_DONE(dialogs);
         // Cancel changes nothing.
-        QCOMPARE(LabelText(*w, "scnfile"), QString());
-        QVERIFY(FindControl<QTabWidget>(*w, "SSTab1")->isHidden());
-        QVERIFY(!FindControl<QAction>(*w, "Menu13")->isEnabled());
+        QCOMPARE(LabelText(*w, ObjectNames::scnfile), QString());
+        QVERIFY(FindControl<QTabWidget>(*w, ObjectNames::SSTab1)->isHidden());
+        QVERIFY(!FindControl<QAction>(*w, ObjectNames::Menu13)->isEnabled());
         QCOMPARE(boxes.ShownTexts(), QStringList());
     }
 
@@ -97,22 +97,22 @@ class LoadDialogTest : public QObject {
         MessageBoxScript boxes;
         DialogScript dialogs;
         auto w = sim.MakeWindow();
-        dialogs.Expect("LoadFile", [&](QDialog* d) {
+        dialogs.Expect(ObjectNames::LoadFile, [&](QDialog* d) {
             LoadBy(d, "Mission.scn", way);
             QVERIFY(!d->isVisible());
             QCOMPARE(d->result(), int(QDialog::Accepted));
         });
-        ChooseMenuItem(*w, "Menu12");
+        ChooseMenuItem(*w, ObjectNames::Menu12);
         VERIFY_SCRIPT_DONE(dialogs);
         QCOMPARE(boxes.ShownTexts(), QStringList());
-        QCOMPARE(LabelText(*w, "scnfile"), QString("Mission.scn"));
-        QVERIFY(!FindControl<QLabel>(*w, "scnfile")->isHidden());
-        QCOMPARE(LabelText(*w, "Label9"), QString("Scenario file"));
-        QVERIFY(FindControl<QLabel>(*w, "Image5")->isHidden());
-        QVERIFY(!FindControl<QTabWidget>(*w, "SSTab1")->isHidden());
-        QVERIFY(FindControl<QAction>(*w, "Menu13")->isEnabled());
-        QVERIFY(FindControl<QAction>(*w, "Menu14")->isEnabled());
-        QCOMPARE(FindControl<QAction>(*w, "Menu31")->isEnabled(), informationEnabled);
+        QCOMPARE(LabelText(*w, ObjectNames::scnfile), QString("Mission.scn"));
+        QVERIFY(!FindControl<QLabel>(*w, ObjectNames::scnfile)->isHidden());
+        QCOMPARE(LabelText(*w, ObjectNames::Label9), QString("Scenario file"));
+        QVERIFY(FindControl<QLabel>(*w, ObjectNames::Image5)->isHidden());
+        QVERIFY(!FindControl<QTabWidget>(*w, ObjectNames::SSTab1)->isHidden());
+        QVERIFY(FindControl<QAction>(*w, ObjectNames::Menu13)->isEnabled());
+        QVERIFY(FindControl<QAction>(*w, ObjectNames::Menu14)->isEnabled());
+        QCOMPARE(FindControl<QAction>(*w, ObjectNames::Menu31)->isEnabled(), informationEnabled);
         QVERIFY(!QGuiApplication::overrideCursor());
     }
 
@@ -121,19 +121,20 @@ class LoadDialogTest : public QObject {
         MessageBoxScript boxes;
         DialogScript dialogs;
         auto w = sim.MakeWindow();
-        dialogs.Expect("LoadFile", [](QDialog* d) { LoadBy(d, "Plain.scn", LoadWay::Button); });
-        ChooseMenuItem(*w, "Menu12");
-        QVERIFY(FindControl<QAction>(*w, "Menu31")->isEnabled());
+        dialogs.Expect(ObjectNames::LoadFile, [](QDialog* d) { LoadBy(d, "Plain.scn", LoadWay::Button); });
+        ChooseMenuItem(*w, ObjectNames::Menu12);
+        QVERIFY(FindControl<QAction>(*w, ObjectNames::Menu31)->isEnabled());
         boxes.Expect("Do you wish to save Plain.scn ?", "Skelvan Scenario Editor", MsgButtons::OkCancel,
                      MsgIcon::None, MsgResult::Cancel);
-        dialogs.Expect("LoadFile", [](QDialog* d) { LoadBy(d, "Mission.scn", LoadWay::DoubleClick); });
-        ChooseMenuItem(*w, "Menu12");
+        dialogs.Expect(ObjectNames::LoadFile,
+                       [](QDialog* d) { LoadBy(d, "Mission.scn", LoadWay::DoubleClick); });
+        ChooseMenuItem(*w, ObjectNames::Menu12);
         VERIFY_SCRIPT_DONE(dialogs);
         VERIFY_SCRIPT_DONE(boxes);
         // Loading replaces the file name; nothing disables the items again.
-        QCOMPARE(LabelText(*w, "scnfile"), QString("Mission.scn"));
-        QVERIFY(FindControl<QAction>(*w, "Menu31")->isEnabled());
-        QVERIFY(FindControl<QAction>(*w, "Menu13")->isEnabled());
+        QCOMPARE(LabelText(*w, ObjectNames::scnfile), QString("Mission.scn"));
+        QVERIFY(FindControl<QAction>(*w, ObjectNames::Menu31)->isEnabled());
+        QVERIFY(FindControl<QAction>(*w, ObjectNames::Menu13)->isEnabled());
     }
 
     void nothingSelectedLoadsNothing_data() {
@@ -147,21 +148,21 @@ class LoadDialogTest : public QObject {
         MessageBoxScript boxes;
         DialogScript dialogs;
         auto w = sim.MakeWindow();
-        dialogs.Expect("LoadFile", [&](QDialog* d) {
-            auto* list = FindControl<QListWidget>(*d, "FilelisttoLoad");
+        dialogs.Expect(ObjectNames::LoadFile, [&](QDialog* d) {
+            auto* list = FindControl<QListWidget>(*d, ObjectNames::FilelisttoLoad);
             list->setFocus();
             if (way == LoadWay::Button)
-                Click(FindControl<QPushButton>(*d, "Command1"));
+                Click(FindControl<QPushButton>(*d, ObjectNames::Command1));
             else
                 PressEnter(list);
             QVERIFY(d->isVisible());
-            QCOMPARE(FindControl<QLabel>(*d, "Label3")->text(), QString());
+            QCOMPARE(FindControl<QLabel>(*d, ObjectNames::Label3)->text(), QString());
             d->reject();
         });
-        ChooseMenuItem(*w, "Menu12");
+        ChooseMenuItem(*w, ObjectNames::Menu12);
         VERIFY_SCRIPT_DONE(dialogs);
-        QCOMPARE(LabelText(*w, "scnfile"), QString());
-        QVERIFY(FindControl<QTabWidget>(*w, "SSTab1")->isHidden());
+        QCOMPARE(LabelText(*w, ObjectNames::scnfile), QString());
+        QVERIFY(FindControl<QTabWidget>(*w, ObjectNames::SSTab1)->isHidden());
         QVERIFY(!QGuiApplication::overrideCursor());
     }
 
@@ -170,20 +171,20 @@ class LoadDialogTest : public QObject {
         MessageBoxScript boxes;
         DialogScript dialogs;
         auto w = sim.MakeWindow();
-        dialogs.Expect("LoadFile", [&](QDialog* d) {
-            auto* list = FindControl<QListWidget>(*d, "FilelisttoLoad");
+        dialogs.Expect(ObjectNames::LoadFile, [&](QDialog* d) {
+            auto* list = FindControl<QListWidget>(*d, ObjectNames::FilelisttoLoad);
             QVERIFY(ClickEntry(list, "Plain.scn"));
             QVERIFY(QFile::remove(sim.ScenarioPath("Plain.scn")));
             boxes.Expect("The scenario file Plain.scn could not be read.", "Load a scenery", MsgButtons::Ok,
                          MsgIcon::Exclamation);
-            Click(FindControl<QPushButton>(*d, "Command1"));
+            Click(FindControl<QPushButton>(*d, ObjectNames::Command1));
             QVERIFY(d->isVisible());
             d->reject();
         });
-        ChooseMenuItem(*w, "Menu12");
+        ChooseMenuItem(*w, ObjectNames::Menu12);
         VERIFY_SCRIPT_DONE(boxes);
-        QCOMPARE(LabelText(*w, "scnfile"), QString());
-        QVERIFY(!FindControl<QAction>(*w, "Menu13")->isEnabled());
+        QCOMPARE(LabelText(*w, ObjectNames::scnfile), QString());
+        QVERIFY(!FindControl<QAction>(*w, ObjectNames::Menu13)->isEnabled());
         QVERIFY(!QGuiApplication::overrideCursor());
     }
 
@@ -198,16 +199,16 @@ class LoadDialogTest : public QObject {
         QByteArray changed = original;
         changed.replace("Nothing to fly", "Something else now");
         QVERIFY(changed != original);
-        dialogs.Expect("LoadFile", [&](QDialog* d) {
-            QVERIFY(ClickEntry(FindControl<QListWidget>(*d, "FilelisttoLoad"), "NoShips.scn"));
-            QCOMPARE(FindControl<QLabel>(*d, "Label3")->text(), QString("Nothing to fly"));
+        dialogs.Expect(ObjectNames::LoadFile, [&](QDialog* d) {
+            QVERIFY(ClickEntry(FindControl<QListWidget>(*d, ObjectNames::FilelisttoLoad), "NoShips.scn"));
+            QCOMPARE(FindControl<QLabel>(*d, ObjectNames::Label3)->text(), QString("Nothing to fly"));
             sim.WriteScenario("NoShips.scn", changed);
-            Click(FindControl<QPushButton>(*d, "Command1"));
+            Click(FindControl<QPushButton>(*d, ObjectNames::Command1));
         });
-        ChooseMenuItem(*w, "Menu12");
+        ChooseMenuItem(*w, ObjectNames::Menu12);
         VERIFY_SCRIPT_DONE(dialogs);
         QCOMPARE(boxes.ShownTexts(), QStringList());
-        QCOMPARE(FindControl<QPlainTextEdit>(*w, "Description")->toPlainText(),
+        QCOMPARE(FindControl<QPlainTextEdit>(*w, ObjectNames::Description)->toPlainText(),
                  QString("Something else now"));
     }
 
@@ -216,9 +217,9 @@ class LoadDialogTest : public QObject {
         MessageBoxScript boxes;
         DialogScript dialogs;
         auto w = sim.MakeWindow();
-        dialogs.Expect("LoadFile", [&](QDialog* d) {
-            auto* list = FindControl<QListWidget>(*d, "FilelisttoLoad");
-            auto* preview = FindControl<QLabel>(*d, "Label3");
+        dialogs.Expect(ObjectNames::LoadFile, [&](QDialog* d) {
+            auto* list = FindControl<QListWidget>(*d, ObjectNames::FilelisttoLoad);
+            auto* preview = FindControl<QLabel>(*d, ObjectNames::Label3);
             QVERIFY(ClickEntry(list, "Plain.scn"));
             QCOMPARE(preview->text(), QString());
             QVERIFY(ClickEntry(list, "NoShips.scn"));
@@ -230,7 +231,7 @@ class LoadDialogTest : public QObject {
             QCOMPARE(preview->text(), QString());
             d->reject();
         });
-        ChooseMenuItem(*w, "Menu12");
+        ChooseMenuItem(*w, ObjectNames::Menu12);
         VERIFY_SCRIPT_DONE(dialogs);
         QCOMPARE(boxes.ShownTexts(), QStringList());
     }

@@ -1,5 +1,5 @@
 // The main window's frame, its menus and the small windows.
-#include "app_fixture.h"
+#include "support/simulator_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,14 +31,14 @@ class MainWindowTest : public QObject {
         auto w = sim.MakeWindow();
         QVERIFY(w->StartedUp());
         QCOMPARE(w->windowTitle(), QString("Skelvan Scenario Editor v1.06"));
-        QCOMPARE(w->objectName(), QString("TYX"));
-        auto* tabs = FindControl<QTabWidget>(*w, "SSTab1");
-        auto* picture = FindControl<QLabel>(*w, "Image5");
-        auto* fileName = FindControl<QLabel>(*w, "scnfile");
+        QCOMPARE(w->objectName(), QString(ObjectNames::TYX));
+        auto* tabs = FindControl<QTabWidget>(*w, ObjectNames::SSTab1);
+        auto* picture = FindControl<QLabel>(*w, ObjectNames::Image5);
+        auto* fileName = FindControl<QLabel>(*w, ObjectNames::scnfile);
         QVERIFY(tabs->isHidden());
         QVERIFY(!picture->isHidden());
         QVERIFY(!picture->pixmap().isNull());
-        QCOMPARE(LabelText(*w, "Label9"), QString());
+        QCOMPARE(LabelText(*w, ObjectNames::Label9), QString());
         QVERIFY(fileName->isHidden());
         QCOMPARE(fileName->text(), QString());
         QCOMPARE(fileName->toolTip(), QString("Edited scenario file name"));
@@ -55,39 +55,22 @@ class MainWindowTest : public QObject {
         QTest::addColumn<QString>("menu");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<bool>("enabled");
-        QTest::newRow("open") << "Menu12"
-                              << "Menu1"
-                              << "&Open" << true;
-        QTest::newRow("save") << "Menu13"
-                              << "Menu1"
-                              << "&Save" << false;
-        QTest::newRow("save as") << "Menu14"
-                                 << "Menu1"
-                                 << "S&ave as" << false;
-        QTest::newRow("show changes") << "MenuChanges"
-                                      << "Menu1"
-                                      << "Show &changes" << false;
-        QTest::newRow("delete") << "Menu11"
-                                << "Menu1"
-                                << "&Delete a scenario file" << true;
-        QTest::newRow("exit") << "Menu16"
-                              << "Menu1"
-                              << "&Exit" << true;
-        QTest::newRow("information") << "Menu31"
-                                     << "Menu30"
+        QTest::newRow("open") << ObjectNames::Menu12 << ObjectNames::Menu1 << "&Open" << true;
+        QTest::newRow("save") << ObjectNames::Menu13 << ObjectNames::Menu1 << "&Save" << false;
+        QTest::newRow("save as") << ObjectNames::Menu14 << ObjectNames::Menu1 << "S&ave as" << false;
+        QTest::newRow("show changes")
+            << ObjectNames::MenuChanges << ObjectNames::Menu1 << "Show &changes" << false;
+        QTest::newRow("delete") << ObjectNames::Menu11 << ObjectNames::Menu1 << "&Delete a scenario file"
+                                << true;
+        QTest::newRow("exit") << ObjectNames::Menu16 << ObjectNames::Menu1 << "&Exit" << true;
+        QTest::newRow("information") << ObjectNames::Menu31 << ObjectNames::Menu30
                                      << "&Planetary system information" << false;
-        QTest::newRow("calculator") << "Menu33"
-                                    << "Menu30"
-                                    << "&Windows Calculator" << true;
-        QTest::newRow("folder search") << "Menu32"
-                                       << "Menu30"
-                                       << "&Skelvan Folder Search" << true;
-        QTest::newRow("help") << "Menu21"
-                              << "Menu2"
-                              << "&Help" << true;
-        QTest::newRow("about") << "Menu22"
-                               << "Menu2"
-                               << "&About" << true;
+        QTest::newRow("calculator") << ObjectNames::Menu33 << ObjectNames::Menu30 << "&Windows Calculator"
+                                    << true;
+        QTest::newRow("folder search")
+            << ObjectNames::Menu32 << ObjectNames::Menu30 << "&Skelvan Folder Search" << true;
+        QTest::newRow("help") << ObjectNames::Menu21 << ObjectNames::Menu2 << "&Help" << true;
+        QTest::newRow("about") << ObjectNames::Menu22 << ObjectNames::Menu2 << "&About" << true;
     }
     void menus() {
         QFETCH(QString, name);
@@ -117,51 +100,49 @@ class MainWindowTest : public QObject {
         QCOMPARE(bar, QStringList({"Menu1 &Files", "MenuEdit &Edit", "Menu30 &Tools", "Menu2 &?"}));
         QStringList files;
         // A submenu shows by its menu's name.
-        for (QAction* item : FindControl<QMenu>(*w, "Menu1")->actions())
+        for (QAction* item : FindControl<QMenu>(*w, ObjectNames::Menu1)->actions())
             files.append((item->menu() ? item->menu()->objectName() : item->objectName()) +
                          (item->isSeparator() ? " separator" : ""));
-        QCOMPARE(files, QStringList({"Menu12", "MenuRecent", "Menu13", "Menu14", "MenuChanges", "Menu11",
-                                     "Menu15 separator", "Menu16"}));
+        QCOMPARE(files, QStringList({ObjectNames::Menu12, ObjectNames::MenuRecent, ObjectNames::Menu13,
+                                     ObjectNames::Menu14, ObjectNames::MenuChanges, ObjectNames::Menu11,
+                                     "Menu15 separator", ObjectNames::Menu16}));
         // The platform's own keys for the file commands.
-        QCOMPARE(FindControl<QAction>(*w, "Menu12")->shortcuts(),
+        QCOMPARE(FindControl<QAction>(*w, ObjectNames::Menu12)->shortcuts(),
                  QKeySequence::keyBindings(QKeySequence::Open));
-        QCOMPARE(FindControl<QAction>(*w, "Menu13")->shortcuts(),
+        QCOMPARE(FindControl<QAction>(*w, ObjectNames::Menu13)->shortcuts(),
                  QKeySequence::keyBindings(QKeySequence::Save));
-        QCOMPARE(FindControl<QAction>(*w, "Menu14")->shortcuts(),
+        QCOMPARE(FindControl<QAction>(*w, ObjectNames::Menu14)->shortcuts(),
                  QKeySequence::keyBindings(QKeySequence::SaveAs));
-        QCOMPARE(FindControl<QAction>(*w, "Menu16")->shortcuts(),
+        QCOMPARE(FindControl<QAction>(*w, ObjectNames::Menu16)->shortcuts(),
                  QKeySequence::keyBindings(QKeySequence::Quit));
     }
 
     void firstTab_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("toolTip");
-        QTest::newRow("Description") << "Description"
+        QTest::newRow("Description") << ObjectNames::Description
                                      << "Contains the scenario description that will be displayed to "
                                         "summarize the scenario at its selection";
         QTest::newRow("PlanetarySystem")
-            << "PlanetarySystem"
+            << ObjectNames::PlanetarySystem
             << "Allows to select a planetary system from the ones installed in the skelvan configuration, "
                "and then "
                "only the planets and moons of the selected palentary system will be available for (coherent "
                "scenario) settings.";
         QTest::newRow("Check2")
-            << "Check2"
+            << ObjectNames::Check2
             << "Forbids to change the planetary system to avoid to reset the scenario by mystake";
-        QTest::newRow("Calendar") << "Calendar"
-                                  << "Defines the scenario start time date";
-        QTest::newRow("Hour") << "Hour"
-                              << "Defines the scenario start time hour";
-        QTest::newRow("Minute") << "Minute"
-                                << "Defines the scenario start time minutes";
+        QTest::newRow("Calendar") << ObjectNames::Calendar << "Defines the scenario start time date";
+        QTest::newRow("Hour") << ObjectNames::Hour << "Defines the scenario start time hour";
+        QTest::newRow("Minute") << ObjectNames::Minute << "Defines the scenario start time minutes";
         QTest::newRow("ShipFocus")
-            << "ShipFocus"
+            << ObjectNames::ShipFocus
             << "Displays the user-controlled ship. It can be selected from the \"possible "
                "ships\" list, that can be updated at the Ship list tab";
-        QTest::newRow("PossibleShipFocus") << "PossibleShipFocus"
-                                           << "List of the ships available in the scenario";
+        QTest::newRow("PossibleShipFocus")
+            << ObjectNames::PossibleShipFocus << "List of the ships available in the scenario";
         QTest::newRow("Command7")
-            << "Command7"
+            << ObjectNames::Command7
             << "Replace the user-controlled ship by the ship displayed at the \"Possible ships\" "
                "combo box";
     }
@@ -171,7 +152,7 @@ class MainWindowTest : public QObject {
         SimulatorFixture sim(AppInstallation());
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
-        QWidget* page = FindControl<QTabWidget>(*w, "SSTab1")->widget(0);
+        QWidget* page = FindControl<QTabWidget>(*w, ObjectNames::SSTab1)->widget(0);
         auto* control = page->findChild<QWidget*>(name);
         QVERIFY2(control, qPrintable(name));
         QCOMPARE(control->toolTip(), toolTip);
@@ -181,19 +162,22 @@ class MainWindowTest : public QObject {
         SimulatorFixture sim(AppInstallation());
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
-        QCOMPARE(FindControl<QGroupBox>(*w, "Frame4")->title(), QString("Description of the scenario"));
-        QCOMPARE(FindControl<QGroupBox>(*w, "Frame5")->title(), QString("Environment"));
-        QCOMPARE(FindControl<QGroupBox>(*w, "Frame2")->title(), QString("Scenario start time"));
-        QCOMPARE(FindControl<QCheckBox>(*w, "Check2")->text(), QString("Lock security"));
-        QVERIFY(FindControl<QCheckBox>(*w, "Check2")->isChecked());
-        QCOMPARE(FindControl<QPushButton>(*w, "Command7")->text(), QString("Change user-controled ship"));
+        QCOMPARE(FindControl<QGroupBox>(*w, ObjectNames::Frame4)->title(),
+                 QString("Description of the scenario"));
+        QCOMPARE(FindControl<QGroupBox>(*w, ObjectNames::Frame5)->title(), QString("Environment"));
+        QCOMPARE(FindControl<QGroupBox>(*w, ObjectNames::Frame2)->title(), QString("Scenario start time"));
+        QCOMPARE(FindControl<QCheckBox>(*w, ObjectNames::Check2)->text(), QString("Lock security"));
+        QVERIFY(FindControl<QCheckBox>(*w, ObjectNames::Check2)->isChecked());
+        QCOMPARE(FindControl<QPushButton>(*w, ObjectNames::Command7)->text(),
+                 QString("Change user-controled ship"));
         QStringList labels;
-        for (QLabel* label : FindControl<QTabWidget>(*w, "SSTab1")->widget(0)->findChildren<QLabel*>())
+        for (QLabel* label :
+             FindControl<QTabWidget>(*w, ObjectNames::SSTab1)->widget(0)->findChildren<QLabel*>())
             labels.append(label->text());
         for (const char* caption : {"Planetary System", "Hour", "User-controlled ship", "Possible ships"})
             QVERIFY2(labels.contains(caption), caption);
-        auto* hour = FindControl<QComboBox>(*w, "Hour");
-        auto* minute = FindControl<QComboBox>(*w, "Minute");
+        auto* hour = FindControl<QComboBox>(*w, ObjectNames::Hour);
+        auto* minute = FindControl<QComboBox>(*w, ObjectNames::Minute);
         QCOMPARE(hour->count(), 24);
         QCOMPARE(hour->itemText(0), QString("0"));
         QCOMPARE(minute->count(), 60);
@@ -206,7 +190,7 @@ class MainWindowTest : public QObject {
         DialogScript dialogs;
         auto w = sim.MakeWindow();
         bool checked = false;
-        dialogs.Expect("About", [&](QDialog* d) {
+        dialogs.Expect(ObjectNames::About, [&](QDialog* d) {
             QCOMPARE(d->windowTitle(), QString("About..."));
             QVERIFY(d->isModal());
             QCOMPARE(QApplication::activeModalWidget(), d);
@@ -215,15 +199,15 @@ class MainWindowTest : public QObject {
                 texts.append(label->text());
             QVERIFY(texts.contains("Skelvan Scenario Editor"));
             QVERIFY(texts.contains("Version v1.06"));
-            QVERIFY(!FindControl<QLabel>(*d, "Picture")->pixmap().isNull());
-            auto* ok = FindControl<QPushButton>(*d, "Command2");
+            QVERIFY(!FindControl<QLabel>(*d, ObjectNames::Picture)->pixmap().isNull());
+            auto* ok = FindControl<QPushButton>(*d, ObjectNames::Command2);
             QCOMPARE(ok->text(), QString("OK"));
             Click(ok);
             QVERIFY(!d->isVisible());
             QCOMPARE(d->result(), int(QDialog::Accepted));
             checked = true;
         });
-        ChooseMenuItem(*w, "Menu22");
+        ChooseMenuItem(*w, ObjectNames::Menu22);
         QVERIFY(checked);
         VERIFY_SCRIPT_DONE(dialogs);
         QVERIFY(w->isEnabled());
@@ -234,20 +218,20 @@ class MainWindowTest : public QObject {
         SimulatorFixture sim(AppInstallation());
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
-        ChooseMenuItem(*w, "Menu21");
-        auto* help = FindControl<QWidget>(*w, "HelpWindow");
+        ChooseMenuItem(*w, ObjectNames::Menu21);
+        auto* help = FindControl<QWidget>(*w, ObjectNames::HelpWindow);
         QVERIFY(help);
         QVERIFY(help->isVisible());
-        const QString text = FindControl<QTextBrowser>(*help, "Guide")->toPlainText();
+        const QString text = FindControl<QTextBrowser>(*help, ObjectNames::Guide)->toPlainText();
         for (const char* topic :
              {"Pointing the editor at the simulator", "Loading a scenario", "Editing orbital stations",
               "Editing ships", "Validating your edits", "Saving"})
             QVERIFY2(text.contains(topic), topic);
         // A second call shows the same window again.
         help->close();
-        ChooseMenuItem(*w, "Menu21");
+        ChooseMenuItem(*w, ObjectNames::Menu21);
         QVERIFY(help->isVisible());
-        QCOMPARE(w->findChildren<QWidget*>("HelpWindow").size(), 1);
+        QCOMPARE(w->findChildren<QWidget*>(ObjectNames::HelpWindow).size(), 1);
         QVERIFY(w->isEnabled());
     }
 
@@ -257,8 +241,8 @@ class MainWindowTest : public QObject {
         auto w = sim.MakeWindow();
         // The item is there once a scenario was opened with the Load button.
         LoadScenario(*w, "Plain.scn");
-        ChooseMenuItem(*w, "Menu31");
-        auto* info = FindControl<QWidget>(*w, "PlanetarySystemInformation");
+        ChooseMenuItem(*w, ObjectNames::Menu31);
+        auto* info = FindControl<QWidget>(*w, ObjectNames::PlanetarySystemInformation);
         QVERIFY(info);
         QVERIFY(info->isVisible());
         QVERIFY(!info->isModal());
@@ -285,7 +269,7 @@ class MainWindowTest : public QObject {
         }
         const QByteArray oldPath = qgetenv("PATH");
         qputenv("PATH", bin.toLocal8Bit());
-        ChooseMenuItem(*w, "Menu33");
+        ChooseMenuItem(*w, ObjectNames::Menu33);
         qputenv("PATH", oldPath);
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker) && ReadTestFile(marker).size() > 0, 10000);
         QCOMPARE(ReadTestFile(marker).trimmed(), QByteArray("kcalc"));
@@ -302,7 +286,7 @@ class MainWindowTest : public QObject {
                           MsgIcon::Information);
         const QByteArray oldPath = qgetenv("PATH");
         qputenv("PATH", empty.toLocal8Bit());
-        ChooseMenuItem(*w, "Menu33");
+        ChooseMenuItem(*w, ObjectNames::Menu33);
         qputenv("PATH", oldPath);
         VERIFY_SCRIPT_DONE(boxes);
         QVERIFY(w->isVisible());

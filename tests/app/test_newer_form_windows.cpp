@@ -2,10 +2,8 @@
 // the load dialog and saved with "&Save", they keep their meaning; each edit made with the
 // controls changes only its own lines; the ship tab says how a ship is placed when it has no
 // boxes for it; the file dialogs preview an HTML description without loading anything.
-#include "app_fixture.h"
 #include "core/scenario/scenario_comparison.h"
-#include "support/window_access.h"
-#include "test_registry.h"
+#include "support/simulator_fixture.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -32,7 +30,7 @@ namespace {
 using Differences = std::vector<ScenarioDifference>;
 
 QString Installation() {
-    return QStringLiteral(SKELVAN_TEST_DATA "/newer-form");
+    return TestDataPath("newer-form");
 }
 
 QByteArray Original(const QString& name) {
@@ -40,7 +38,7 @@ QByteArray Original(const QString& name) {
 }
 
 void Save(TYX& w) {
-    w.findChild<QAction*>("Menu13")->trigger();
+    w.findChild<QAction*>(ObjectNames::Menu13)->trigger();
 }
 
 // A pick in a drop-down list with the arrow keys, as a user with the keyboard makes it.
@@ -58,7 +56,7 @@ void PickWithKeys(QComboBox* combo, const QString& text) {
 // The page of the main window's tabs that holds a control, brought to the front by a click on
 // its tab.
 void ShowTabOf(TYX& w, QWidget* control) {
-    auto* tabs = FindControl<QTabWidget>(w, "SSTab1");
+    auto* tabs = FindControl<QTabWidget>(w, ObjectNames::SSTab1);
     for (int i = 0; i < tabs->count(); ++i) {
         if (!tabs->widget(i)->isAncestorOf(control)) continue;
         QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(i).center());
@@ -69,25 +67,25 @@ void ShowTabOf(TYX& w, QWidget* control) {
 
 // The fuel slider moved to 50 % with the keyboard.
 void FuelToHalf(TYX& w) {
-    auto* slider = FindControl<QSlider>(w, "ShipFuelSlider");
+    auto* slider = FindControl<QSlider>(w, ObjectNames::ShipFuelSlider);
     slider->setFocus();
     QTest::keyClick(slider, Qt::Key_Home);
     for (int i = 0; i < 5; ++i)
         QTest::keyClick(slider, Qt::Key_PageUp);
-    QCOMPARE(FindControl<QLabel>(w, "ShipFuel")->text(), QString(" 50 %"));
+    QCOMPARE(FindControl<QLabel>(w, ObjectNames::ShipFuel)->text(), QString(" 50 %"));
 }
 
 void TypePosition(TYX& w) {
-    Type(FindControl<QLineEdit>(w, "ShipOrbitingRposX"), "7000000");
-    Type(FindControl<QLineEdit>(w, "ShipOrbitingRposY"), "0");
-    Type(FindControl<QLineEdit>(w, "ShipOrbitingRposZ"), "0");
-    Type(FindControl<QLineEdit>(w, "ShipOrbitingRvelX"), "0");
-    Type(FindControl<QLineEdit>(w, "ShipOrbitingRvelY"), "7500");
-    Type(FindControl<QLineEdit>(w, "ShipOrbitingRvelZ"), "0");
+    Type(FindControl<QLineEdit>(w, ObjectNames::ShipOrbitingRposX), "7000000");
+    Type(FindControl<QLineEdit>(w, ObjectNames::ShipOrbitingRposY), "0");
+    Type(FindControl<QLineEdit>(w, ObjectNames::ShipOrbitingRposZ), "0");
+    Type(FindControl<QLineEdit>(w, ObjectNames::ShipOrbitingRvelX), "0");
+    Type(FindControl<QLineEdit>(w, ObjectNames::ShipOrbitingRvelY), "7500");
+    Type(FindControl<QLineEdit>(w, ObjectNames::ShipOrbitingRvelZ), "0");
 }
 
 void ValidateShip(TYX& w) {
-    Click(FindControl<QPushButton>(w, "Command4"));
+    Click(FindControl<QPushButton>(w, ObjectNames::Command4));
 }
 } // namespace
 
@@ -111,7 +109,7 @@ class NewerFormWindowTest : public QObject {
         auto w = sim.MakeWindow();
         LoadScenario(*w, file);
         if (validateEveryShip) {
-            auto* names = FindControl<QComboBox>(*w, "ShipName");
+            auto* names = FindControl<QComboBox>(*w, ObjectNames::ShipName);
             ShowTabOf(*w, names);
             const QStringList ships = [names] {
                 QStringList all;
@@ -175,41 +173,42 @@ class NewerFormWindowTest : public QObject {
         const QByteArray before = sim.ScenarioBytes(file);
         const QString ship = edit.section(u' ', 1, 1);
         if (!ship.isEmpty()) {
-            ShowTabOf(*w, FindControl<QComboBox>(*w, "ShipName"));
-            PickWithKeys(FindControl<QComboBox>(*w, "ShipName"), ship);
+            ShowTabOf(*w, FindControl<QComboBox>(*w, ObjectNames::ShipName));
+            PickWithKeys(FindControl<QComboBox>(*w, ObjectNames::ShipName), ship);
         }
         if (edit == "date") {
-            auto* calendar = FindControl<QCalendarWidget>(*w, "Calendar");
+            auto* calendar = FindControl<QCalendarWidget>(*w, ObjectNames::Calendar);
             QTableView* days = calendar->findChild<QTableView*>();
             QVERIFY(days);
             days->setFocus();
-            QCOMPARE(FindControl<QComboBox>(*w, "Minute")->currentIndex(), 41);
+            QCOMPARE(FindControl<QComboBox>(*w, ObjectNames::Minute)->currentIndex(), 41);
             QTest::keyClick(days, Qt::Key_Right);
         } else if (edit == "focus") {
-            PickWithKeys(FindControl<QComboBox>(*w, "PossibleShipFocus"), "Tug-2:Tug");
-            Click(FindControl<QPushButton>(*w, "Command7"));
+            PickWithKeys(FindControl<QComboBox>(*w, ObjectNames::PossibleShipFocus), "Tug-2:Tug");
+            Click(FindControl<QPushButton>(*w, ObjectNames::Command7));
         } else if (edit.startsWith("fuel")) {
             FuelToHalf(*w);
             ValidateShip(*w);
         } else if (edit.startsWith("orbit")) {
-            Click(FindControl<QRadioButton>(*w, "OrbitingShipOption"));
-            PickWithKeys(FindControl<QComboBox>(*w, "OrbitingRef"), "Verdant");
-            Click(FindControl<QPushButton>(*w, "Command11"));
+            Click(FindControl<QRadioButton>(*w, ObjectNames::OrbitingShipOption));
+            PickWithKeys(FindControl<QComboBox>(*w, ObjectNames::OrbitingRef), "Verdant");
+            Click(FindControl<QPushButton>(*w, ObjectNames::Command11));
             TypePosition(*w);
-            for (const char* box : {"ShipOrbitingArotX", "ShipOrbitingArotY", "ShipOrbitingArotZ",
-                                    "ShipOrbitingAngularVelocity"})
+            for (const char* box : {ObjectNames::ShipOrbitingArotX, ObjectNames::ShipOrbitingArotY,
+                                    ObjectNames::ShipOrbitingArotZ, ObjectNames::ShipOrbitingAngularVelocity})
                 Type(FindControl<QLineEdit>(*w, box), "0");
             ValidateShip(*w);
         } else if (edit.startsWith("position")) {
             TypePosition(*w);
             ValidateShip(*w);
         } else if (edit == "station") {
-            ShowTabOf(*w, FindControl<QLineEdit>(*w, "StationInclination"));
-            Type(FindControl<QLineEdit>(*w, "StationInclination"), "30");
+            ShowTabOf(*w, FindControl<QLineEdit>(*w, ObjectNames::StationInclination));
+            Type(FindControl<QLineEdit>(*w, ObjectNames::StationInclination), "30");
             // A station that turns at its own frequency is still given its angles.
-            for (const char* box : {"StationXAngle", "StationYAngle", "StationZAngle"})
+            for (const char* box :
+                 {ObjectNames::StationXAngle, ObjectNames::StationYAngle, ObjectNames::StationZAngle})
                 Type(FindControl<QLineEdit>(*w, box), "0");
-            Click(FindControl<QPushButton>(*w, "Command1"));
+            Click(FindControl<QPushButton>(*w, ObjectNames::Command1));
         }
         Save(*w);
         QVERIFY2(boxes.ShownTexts().isEmpty(), qPrintable(boxes.ShownTexts().join(" / ")));
@@ -224,7 +223,7 @@ class NewerFormWindowTest : public QObject {
         QTest::newRow("orbital elements")
             << "Wayfarer"
             << "Placed by orbital elements: give a position to place it by position instead."
-            << "ShipOrbitingRposX";
+            << ObjectNames::ShipOrbitingRposX;
         QTest::newRow("longitude and latitude")
             << "Tug-1"
             << "Placed by longitude and latitude: pick a pad to place it on a base."
@@ -244,23 +243,24 @@ class NewerFormWindowTest : public QObject {
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
         LoadScenario(*w, "Lagrange Yard.scn");
-        ShowTabOf(*w, FindControl<QComboBox>(*w, "ShipName"));
-        PickWithKeys(FindControl<QComboBox>(*w, "ShipName"), ship);
-        auto* label = FindControl<QLabel>(*w, "ShipPlacementNote");
+        ShowTabOf(*w, FindControl<QComboBox>(*w, ObjectNames::ShipName));
+        PickWithKeys(FindControl<QComboBox>(*w, ObjectNames::ShipName), ship);
+        auto* label = FindControl<QLabel>(*w, ObjectNames::ShipPlacementNote);
         QCOMPARE(label->isVisible(), !note.isEmpty());
         if (!note.isEmpty()) QCOMPARE(label->text(), note);
         if (!emptyBox.isEmpty()) {
             QCOMPARE(FindControl<QLineEdit>(*w, qPrintable(emptyBox))->text(), QString());
             // The orbit panel draws the orbit of the elements.
-            QVERIFY(!FindControl<QLabel>(*FindControl<QGroupBox>(*w, "ShipOrbitPanel"), "OrbitNote")
+            QVERIFY(!FindControl<QLabel>(*FindControl<QGroupBox>(*w, ObjectNames::ShipOrbitPanel),
+                                         ObjectNames::OrbitNote)
                          ->isVisible());
         }
         if (ship == "Tug-1") {
-            QCOMPARE(FindControl<QLabel>(*w, "ShipLandedBase")->text(), QString());
-            QCOMPARE(FindControl<QLineEdit>(*w, "ShipLandedHeading")->text(), QString("271.50"));
+            QCOMPARE(FindControl<QLabel>(*w, ObjectNames::ShipLandedBase)->text(), QString());
+            QCOMPARE(FindControl<QLineEdit>(*w, ObjectNames::ShipLandedHeading)->text(), QString("271.50"));
         }
         // Another ship hides the note again.
-        PickWithKeys(FindControl<QComboBox>(*w, "ShipName"), "N");
+        PickWithKeys(FindControl<QComboBox>(*w, ObjectNames::ShipName), "N");
         QVERIFY(!label->isVisible());
     }
 
@@ -270,12 +270,9 @@ class NewerFormWindowTest : public QObject {
         QTest::addColumn<QString>("dialog");
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("menu");
-        QTest::newRow("load") << "LoadFile"
-                              << "Label3"
-                              << "Menu12";
-        QTest::newRow("delete") << "DeleteFile"
-                                << "FileDeleteDescription"
-                                << "Menu11";
+        QTest::newRow("load") << ObjectNames::LoadFile << ObjectNames::Label3 << ObjectNames::Menu12;
+        QTest::newRow("delete") << ObjectNames::DeleteFile << ObjectNames::FileDeleteDescription
+                                << ObjectNames::Menu11;
     }
     void htmlDescriptionPreview() {
         QFETCH(QString, dialog);
@@ -316,7 +313,7 @@ class NewerFormWindowTest : public QObject {
         QString preview;
         LoadScenario(*w, "Lagrange Yard.scn", &preview);
         QVERIFY(preview.contains("Night run"));
-        QCOMPARE(FindControl<QPlainTextEdit>(*w, "Description")->toPlainText(), QString());
+        QCOMPARE(FindControl<QPlainTextEdit>(*w, ObjectNames::Description)->toPlainText(), QString());
         QCOMPARE(DocumentOf(*w).Description, QString());
         Save(*w);
         const QByteArray saved = sim.ScenarioBytes("Lagrange Yard.scn");
@@ -325,5 +322,5 @@ class NewerFormWindowTest : public QObject {
         QCOMPARE(saved.count("<h1>Night run"), 1);
     }
 };
-SKELVAN_TEST(NewerFormWindowTest);
+QTEST_MAIN(NewerFormWindowTest)
 #include "test_newer_form_windows.moc"

@@ -2,7 +2,7 @@
 // lists, window by window, every named object with the nearest Qt class it is, and compares
 // the list with the one kept in tests/data, so that a rework of the windows cannot drop or
 // retype a name unnoticed.
-#include "app_fixture.h"
+#include "support/simulator_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -82,16 +82,18 @@ class ObjectNamesTest : public QObject {
             const char* action;
             const char* dialog;
         };
-        for (const Opened& open :
-             {Opened{"Menu12", "LoadFile"}, Opened{"Menu14", "SaveAs"}, Opened{"Menu11", "DeleteFile"},
-              Opened{"Menu22", "About"}, Opened{"MenuChanges", "ScenarioChanges"}}) {
+        for (const Opened& open : {Opened{ObjectNames::Menu12, ObjectNames::LoadFile},
+                                   Opened{ObjectNames::Menu14, ObjectNames::SaveAs},
+                                   Opened{ObjectNames::Menu11, ObjectNames::DeleteFile},
+                                   Opened{ObjectNames::Menu22, ObjectNames::About},
+                                   Opened{ObjectNames::MenuChanges, ObjectNames::ScenarioChanges}}) {
             DialogScript dialogs;
             dialogs.Expect(open.dialog, [&found](QDialog* dialog) {
                 found += NamedObjects(dialog);
                 dialog->reject();
             });
             MessageBoxScript prompt;
-            if (QLatin1String(open.action) == QLatin1String("Menu12"))
+            if (QLatin1String(open.action) == QLatin1String(ObjectNames::Menu12))
                 prompt.ExpectStart("Do you wish to save", "Skelvan Scenario Editor", MsgButtons::OkCancel,
                                    MsgIcon::None, MsgResult::Cancel);
             QVERIFY2(ChooseMenuItem(*w, open.action), open.action);
@@ -100,21 +102,21 @@ class ObjectNamesTest : public QObject {
         }
         {
             DialogScript dialogs;
-            dialogs.Expect("SkelvanFolderSearch", [&found](QDialog* dialog) {
+            dialogs.Expect(ObjectNames::SkelvanFolderSearch, [&found](QDialog* dialog) {
                 found += NamedObjects(dialog);
                 dialog->reject();
             });
             MessageBoxScript restart;
             restart.Expect("You must restart the program to take into account the modification.",
                            "Information", MsgButtons::Ok, MsgIcon::Information);
-            ChooseMenuItem(*w, "Menu32");
+            ChooseMenuItem(*w, ObjectNames::Menu32);
             VERIFY_SCRIPT_DONE(dialogs);
             VERIFY_SCRIPT_DONE(restart);
         }
         // The windows that stay open beside the main window.
-        for (const char* action : {"Menu31", "Menu21"})
+        for (const char* action : {ObjectNames::Menu31, ObjectNames::Menu21})
             ChooseMenuItem(*w, action);
-        for (const char* window : {"PlanetarySystemInformation", "HelpWindow"}) {
+        for (const char* window : {ObjectNames::PlanetarySystemInformation, ObjectNames::HelpWindow}) {
             QWidget* shown = TopLevel(window);
             QVERIFY2(shown, window);
             found += NamedObjects(shown);
@@ -122,7 +124,7 @@ class ObjectNamesTest : public QObject {
         }
         std::sort(found.begin(), found.end());
 
-        const QString listPath = TestDataFile(QStringLiteral("app/") + kListFile);
+        const QString listPath = TestDataPath(QStringLiteral("app/") + kListFile);
         if (qEnvironmentVariableIsSet("SKELVAN_WRITE_OBJECT_NAMES")) {
             QFile out(listPath);
             QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));

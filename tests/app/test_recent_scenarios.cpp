@@ -27,23 +27,23 @@ QStringList Captions(const QStringList& names) {
 void Run(TYX& window, const QStringList& steps) {
     for (const QString& step : steps) {
         MessageBoxScript boxes;
-        const QString open = LabelText(window, "scnfile");
+        const QString open = LabelText(window, ObjectNames::scnfile);
         if ((step.startsWith("load ") || step.startsWith("double ")) && !open.isEmpty())
             boxes.Expect("Do you wish to save " + open + " ?", "Skelvan Scenario Editor",
                          MsgButtons::OkCancel, MsgIcon::None, MsgResult::Cancel);
         if (step.startsWith("load ")) {
             LoadScenario(window, step.mid(5));
         } else if (step == "save") {
-            ChooseMenuItem(window, "Menu13");
+            ChooseMenuItem(window, ObjectNames::Menu13);
         } else if (step.startsWith("save as ")) {
             SaveAs(window, step.mid(8));
         } else if (step.startsWith("double ")) {
             DialogScript dialogs;
             const QString name = step.mid(7);
-            dialogs.Expect("LoadFile", [name](QDialog* d) {
-                QVERIFY(DoubleClickEntry(FindControl<QListWidget>(*d, "FilelisttoLoad"), name));
+            dialogs.Expect(ObjectNames::LoadFile, [name](QDialog* d) {
+                QVERIFY(DoubleClickEntry(FindControl<QListWidget>(*d, ObjectNames::FilelisttoLoad), name));
             });
-            ChooseMenuItem(window, "Menu12");
+            ChooseMenuItem(window, ObjectNames::Menu12);
             VERIFY_SCRIPT_DONE(dialogs);
         }
         VERIFY_SCRIPT_DONE(boxes);
@@ -57,10 +57,10 @@ class RecentScenariosTest : public QObject {
     void submenuFollowsOpen() {
         SimulatorFixture sim(AppInstallation());
         auto w = sim.MakeWindow();
-        auto* files = FindControl<QMenu>(*w, "Menu1");
-        auto* recent = FindControl<QMenu>(*w, "MenuRecent");
+        auto* files = FindControl<QMenu>(*w, ObjectNames::Menu1);
+        auto* recent = FindControl<QMenu>(*w, ObjectNames::MenuRecent);
         QVERIFY(files && recent);
-        QCOMPARE(files->actions().at(0)->objectName(), QString("Menu12"));
+        QCOMPARE(files->actions().at(0)->objectName(), QString(ObjectNames::Menu12));
         QCOMPARE(files->actions().at(1), recent->menuAction());
         QCOMPARE(recent->title(), QString("&Recent scenarios"));
         // Nothing loaded or saved yet in this folder: nothing to choose.
@@ -95,7 +95,7 @@ class RecentScenariosTest : public QObject {
         auto w = sim.MakeWindow();
         Run(*w, steps);
         if (QTest::currentTestFailed()) return;
-        QCOMPARE(SubmenuEntries(*w, "MenuRecent"), Captions(expected));
+        QCOMPARE(SubmenuEntries(*w, ObjectNames::MenuRecent), Captions(expected));
     }
 
     void eightAtMost() {
@@ -108,8 +108,8 @@ class RecentScenariosTest : public QObject {
         auto w = sim.MakeWindow();
         MessageBoxScript boxes;
         for (const QString& name : names) {
-            if (!LabelText(*w, "scnfile").isEmpty())
-                boxes.Expect("Do you wish to save " + LabelText(*w, "scnfile") + " ?",
+            if (!LabelText(*w, ObjectNames::scnfile).isEmpty())
+                boxes.Expect("Do you wish to save " + LabelText(*w, ObjectNames::scnfile) + " ?",
                              "Skelvan Scenario Editor", MsgButtons::OkCancel, MsgIcon::None,
                              MsgResult::Cancel);
             LoadScenario(*w, name);
@@ -118,7 +118,7 @@ class RecentScenariosTest : public QObject {
         QStringList newest;
         for (int i = 10; i >= 3; --i)
             newest << QStringLiteral("File%1.scn").arg(i);
-        QCOMPARE(SubmenuEntries(*w, "MenuRecent"), Captions(newest));
+        QCOMPARE(SubmenuEntries(*w, ObjectNames::MenuRecent), Captions(newest));
     }
 
     // Picking an entry offers to save the open scenario, then opens the file as the Load
@@ -141,20 +141,20 @@ class RecentScenariosTest : public QObject {
             LoadScenario(*first, "Alpha.scn");
         }
         auto w = sim.MakeWindow();
-        QVERIFY(!FindControl<QAction>(*w, "Menu31")->isEnabled());
-        QVERIFY(ChooseSubmenuEntry(*w, "MenuRecent", "&1 Alpha.scn"));
+        QVERIFY(!FindControl<QAction>(*w, ObjectNames::Menu31)->isEnabled());
+        QVERIFY(ChooseSubmenuEntry(*w, ObjectNames::MenuRecent, "&1 Alpha.scn"));
         VERIFY_OPENED_AS_LOAD_BUTTON(*w, "Alpha.scn");
         boxes.Expect("Do you wish to save Alpha.scn ?", "Skelvan Scenario Editor", MsgButtons::OkCancel,
                      MsgIcon::None, MsgResult::Cancel);
         LoadScenario(*w, "Beta.scn");
         boxes.Expect("Do you wish to save Beta.scn ?", "Skelvan Scenario Editor", MsgButtons::OkCancel,
                      MsgIcon::None, save ? MsgResult::Ok : MsgResult::Cancel);
-        if (save) dialogs.Expect("SaveAs", SaveAsTyped("Kept"));
-        QVERIFY(ChooseSubmenuEntry(*w, "MenuRecent", "&2 Alpha.scn"));
+        if (save) dialogs.Expect(ObjectNames::SaveAs, SaveAsTyped("Kept"));
+        QVERIFY(ChooseSubmenuEntry(*w, ObjectNames::MenuRecent, "&2 Alpha.scn"));
         VERIFY_SCRIPT_DONE(boxes);
         VERIFY_SCRIPT_DONE(dialogs);
         VERIFY_OPENED_AS_LOAD_BUTTON(*w, "Alpha.scn");
-        QCOMPARE(SubmenuEntries(*w, "MenuRecent"),
+        QCOMPARE(SubmenuEntries(*w, ObjectNames::MenuRecent),
                  Captions(save ? QStringList{"Alpha.scn", "Kept.scn", "Beta.scn"}
                                : QStringList{"Alpha.scn", "Beta.scn"}));
     }
@@ -171,13 +171,14 @@ class RecentScenariosTest : public QObject {
                      MsgIcon::None, MsgResult::Cancel);
         LoadScenario(*w, "Beta.scn");
         QVERIFY(QFile::remove(sim.ScenarioPath("Alpha.scn")));
-        QCOMPARE(SubmenuEntries(*w, "MenuRecent"), (QStringList{"&1 Beta.scn", "&2 Alpha.scn (disabled)"}));
-        ChooseSubmenuEntry(*w, "MenuRecent", "&2 Alpha.scn");
+        QCOMPARE(SubmenuEntries(*w, ObjectNames::MenuRecent),
+                 (QStringList{"&1 Beta.scn", "&2 Alpha.scn (disabled)"}));
+        ChooseSubmenuEntry(*w, ObjectNames::MenuRecent, "&2 Alpha.scn");
         VERIFY_SCRIPT_DONE(boxes);
-        QCOMPARE(LabelText(*w, "scnfile"), QString("Beta.scn"));
+        QCOMPARE(LabelText(*w, ObjectNames::scnfile), QString("Beta.scn"));
         // Back on disk, it can be chosen again.
         WriteDescribedScenario(sim, "Alpha.scn");
-        QCOMPARE(SubmenuEntries(*w, "MenuRecent"), (QStringList{"&1 Beta.scn", "&2 Alpha.scn"}));
+        QCOMPARE(SubmenuEntries(*w, ObjectNames::MenuRecent), (QStringList{"&1 Beta.scn", "&2 Alpha.scn"}));
     }
 
     // Another scenario folder keeps its own list, and shows none of this one's.
@@ -188,9 +189,9 @@ class RecentScenariosTest : public QObject {
         RecentScenarios(other.path()).add("Elsewhere.scn");
         RecentScenarios(sim.ScenarioFolder() + "/../Config").add("Config.scn");
         auto w = sim.MakeWindow();
-        QVERIFY(!FindControl<QMenu>(*w, "MenuRecent")->menuAction()->isEnabled());
+        QVERIFY(!FindControl<QMenu>(*w, ObjectNames::MenuRecent)->menuAction()->isEnabled());
         LoadScenario(*w, "Alpha.scn");
-        QCOMPARE(SubmenuEntries(*w, "MenuRecent"), QStringList{"&1 Alpha.scn"});
+        QCOMPARE(SubmenuEntries(*w, ObjectNames::MenuRecent), QStringList{"&1 Alpha.scn"});
         QCOMPARE(RecentScenarios(other.path()).names(), QStringList{"Elsewhere.scn"});
         // The same folder reached through "..": the same list.
         QCOMPARE(RecentScenarios(sim.ScenarioFolder() + "/../Scenarios/").names(), QStringList{"Alpha.scn"});

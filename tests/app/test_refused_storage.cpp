@@ -2,8 +2,9 @@
 // folder, a folder where the file should be, a full disk. The user gets a message box with
 // the reason, the file on disk is byte for byte what it was, and the document in the
 // editor is unchanged.
-#include "app_fixture.h"
 #include "support/refused_storage.h"
+#include "support/simulator_fixture.h"
+#include "support/trash_scope.h"
 #include "widgets/dialogs/delete_dialog.h"
 #include "widgets/dialogs/skelvan_folder_search.h"
 
@@ -44,7 +45,7 @@ constexpr qint64 kFullDiskRoom = 512;
 std::unique_ptr<TYX> EditedMission(const SimulatorFixture& sim, const QString& description) {
     auto w = sim.MakeWindow();
     LoadScenario(*w, "Mission.scn");
-    Paste(FindControl<QPlainTextEdit>(*w, "Description"), description);
+    Paste(FindControl<QPlainTextEdit>(*w, ObjectNames::Description), description);
     return w;
 }
 
@@ -133,8 +134,8 @@ class RefusedStorageTest : public QObject {
         const QString description(size == DocumentSize::Small ? 300 : 20000, u'd');
         const QByteArray document = SavedEdit(sim, description);
         auto w = EditedMission(sim, description);
-        QCOMPARE(LabelText(*w, "scnfile"), QString("Mission.scn"));
-        QVERIFY(FindControl<QComboBox>(*w, "ShipName")->count() > 0);
+        QCOMPARE(LabelText(*w, ObjectNames::scnfile), QString("Mission.scn"));
+        QVERIFY(FindControl<QComboBox>(*w, ObjectNames::ShipName)->count() > 0);
         if (size == DocumentSize::Small)
             QVERIFY2(document.size() > kFullDiskRoom && document.size() < kWriteBuffer / 8,
                      qPrintable(QString::number(document.size())));
@@ -170,7 +171,7 @@ class RefusedStorageTest : public QObject {
         const QMap<QString, QByteArray> before = FolderState(kept);
 
         if (way == SaveWay::SaveAs) {
-            dialogs.Expect("SaveAs", SaveAsTyped("Mission"));
+            dialogs.Expect(ObjectNames::SaveAs, SaveAsTyped("Mission"));
             if (asked)
                 boxes.Expect("Do you want to overwrite it ?", "This file already exists.",
                              MsgButtons::OkCancel, MsgIcon::Question, MsgResult::Ok);
@@ -184,7 +185,7 @@ class RefusedStorageTest : public QObject {
             std::optional<OrdinaryUser> user;
             if (refusal == Refusal::ReadOnlyFolder || refusal == Refusal::ReadOnlyFile) user.emplace();
             if (user && !user->ok()) QSKIP(kNoOrdinaryUser);
-            ChooseMenuItem(*w, way == SaveWay::Save ? "Menu13" : "Menu14");
+            ChooseMenuItem(*w, way == SaveWay::Save ? ObjectNames::Menu13 : ObjectNames::Menu14);
         }
         OpenToEveryone(kept);
         VERIFY_SCRIPT_DONE(dialogs);
@@ -195,7 +196,7 @@ class RefusedStorageTest : public QObject {
         if (refusal == Refusal::DiskFull) // the system's reason for a write past the file size limit
             QCOMPARE(reason, QString::fromLocal8Bit(std::strerror(EFBIG)));
         QCOMPARE(FolderState(kept), before);
-        QCOMPARE(LabelText(*w, "scnfile"), QString("Mission.scn"));
+        QCOMPARE(LabelText(*w, ObjectNames::scnfile), QString("Mission.scn"));
         // Nothing made the missing folder again.
         if (refusal == Refusal::MissingFolder) {
             QVERIFY(!QFileInfo::exists(folder));
@@ -224,7 +225,7 @@ class RefusedStorageTest : public QObject {
             QVERIFY(limit.ok());
             OrdinaryUser user;
             if (!user.ok()) QSKIP(kNoOrdinaryUser);
-            ChooseMenuItem(*w, "Menu13");
+            ChooseMenuItem(*w, ObjectNames::Menu13);
         }
         QCOMPARE(boxes.ShownTexts(), QStringList());
         QCOMPARE(sim.ScenarioBytes("Mission.scn"), document);
@@ -278,11 +279,11 @@ class RefusedStorageTest : public QObject {
             w = sim.MakeWindow();
             writeSetting();
             before = FolderState(start);
-            dialogs.Expect("SkelvanFolderSearch", [&](QDialog* dialog) {
+            dialogs.Expect(ObjectNames::SkelvanFolderSearch, [&](QDialog* dialog) {
                 auto* search = qobject_cast<SkelvanFolderSearch*>(dialog);
                 QVERIFY(search);
-                QVERIFY(ClickFolder(FindControl<QTreeView>(*search, "Dir1"), installation));
-                auto* validate = FindControl<QPushButton>(*search, "Command1");
+                QVERIFY(ClickFolder(FindControl<QTreeView>(*search, ObjectNames::Dir1), installation));
+                auto* validate = FindControl<QPushButton>(*search, ObjectNames::Command1);
                 QVERIFY(validate->isEnabled());
                 Click(validate);
                 // A refused write leaves the window open for another try; the user gives up.
@@ -295,7 +296,7 @@ class RefusedStorageTest : public QObject {
                          MsgButtons::Ok, MsgIcon::Information);
             FileSizeLimit limit(kFullDiskRoom);
             QVERIFY(limit.ok());
-            ChooseMenuItem(*w, "Menu32");
+            ChooseMenuItem(*w, ObjectNames::Menu32);
         }
         VERIFY_SCRIPT_DONE(dialogs);
         VERIFY_SCRIPT_DONE(boxes);
@@ -323,9 +324,9 @@ class RefusedStorageTest : public QObject {
         OpenInstallation(sim);
         TrashInTemp trash(sim.Root() + "/data");
         const QString gone = sim.Root() + "/Moved";
-        DeleteFileDialog d(LabelText(*w, "ScnDir"), QString(), w.get());
+        DeleteFileDialog d(LabelText(*w, ObjectNames::ScnDir), QString(), w.get());
         d.show();
-        QVERIFY(ClickEntry(FindControl<QListWidget>(d, "FileListtoDelete"), "Mission.scn"));
+        QVERIFY(ClickEntry(FindControl<QListWidget>(d, ObjectNames::FileListtoDelete), "Mission.scn"));
         if (refusal == Refusal::MissingFolder)
             QVERIFY(QDir().rename(sim.ScenarioFolder(), gone));
         else
@@ -340,7 +341,7 @@ class RefusedStorageTest : public QObject {
             std::optional<OrdinaryUser> user;
             if (refusal == Refusal::ReadOnlyFolder) user.emplace();
             if (user && !user->ok()) QSKIP(kNoOrdinaryUser);
-            Click(FindControl<QPushButton>(d, "Command1"));
+            Click(FindControl<QPushButton>(d, ObjectNames::Command1));
         }
         OpenToEveryone(kept);
         VERIFY_SCRIPT_DONE(boxes);

@@ -1,6 +1,6 @@
 // The save-as dialog: name completion, the overwrite question, and the difference between
 // the button (closes in every case) and the Enter key (closes only after a save).
-#include "app_fixture.h"
+#include "support/simulator_fixture.h"
 #include "widgets/dialogs/save_as_dialog.h"
 
 #include <QComboBox>
@@ -15,11 +15,11 @@
 namespace {
 void LoadPlain(TYX& w) {
     LoadScenario(w, "Plain.scn");
-    QCOMPARE(LabelText(w, "scnfile"), QString("Plain.scn"));
+    QCOMPARE(LabelText(w, ObjectNames::scnfile), QString("Plain.scn"));
 }
 
 QLineEdit* NameBox(QDialog& d) {
-    return FindControl<QLineEdit>(d, "FileToSave");
+    return FindControl<QLineEdit>(d, ObjectNames::FileToSave);
 }
 
 // "S&ave as", a name typed and saved with the button or the Enter key; true when the dialog
@@ -27,16 +27,16 @@ QLineEdit* NameBox(QDialog& d) {
 bool SaveAsWith(TYX& w, const QString& typed, bool withEnter) {
     bool open = false;
     DialogScript dialogs;
-    dialogs.Expect("SaveAs", [&](QDialog* dialog) {
+    dialogs.Expect(ObjectNames::SaveAs, [&](QDialog* dialog) {
         Type(NameBox(*dialog), typed);
         if (withEnter)
             PressEnter(NameBox(*dialog));
         else
-            Click(FindControl<QPushButton>(*dialog, "Command1"));
+            Click(FindControl<QPushButton>(*dialog, ObjectNames::Command1));
         open = dialog->isVisible();
         if (open) QCOMPARE(NameBox(*dialog)->text(), typed);
     });
-    ChooseMenuItem(w, "Menu14");
+    ChooseMenuItem(w, ObjectNames::Menu14);
     if (!dialogs.Done()) QTest::qFail(qPrintable(dialogs.Missing()), __FILE__, __LINE__);
     return open;
 }
@@ -50,25 +50,26 @@ class SaveAsDialogTest : public QObject {
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
         SaveAsDialog d(
-            LabelText(*w, "ScnDir"), QString(), [](const QString&) { return false; }, w.get());
-        QCOMPARE(d.objectName(), QString("SaveAs"));
+            LabelText(*w, ObjectNames::ScnDir), QString(), [](const QString&) { return false; }, w.get());
+        QCOMPARE(d.objectName(), QString(ObjectNames::SaveAs));
         QCOMPARE(d.windowTitle(), QString("Save the scenario file as ..."));
-        QCOMPARE(FindControl<QListWidget>(d, "ScenarioFileList")->objectName(), QString("ScenarioFileList"));
-        QCOMPARE(FindControl<QListWidget>(d, "ScenarioFileList")->toolTip(),
+        QCOMPARE(FindControl<QListWidget>(d, ObjectNames::ScenarioFileList)->objectName(),
+                 QString(ObjectNames::ScenarioFileList));
+        QCOMPARE(FindControl<QListWidget>(d, ObjectNames::ScenarioFileList)->toolTip(),
                  QString("List of the scenario files already installed"));
-        QCOMPARE(Entries(FindControl<QListWidget>(d, "ScenarioFileList")),
+        QCOMPARE(Entries(FindControl<QListWidget>(d, ObjectNames::ScenarioFileList)),
                  QStringList({"(Current state).scn", "(Quicksave state).scn", "Mission.scn", "NoShips.scn",
                               "Plain.scn"}));
-        QCOMPARE(NameBox(d)->objectName(), QString("FileToSave"));
+        QCOMPARE(NameBox(d)->objectName(), QString(ObjectNames::FileToSave));
         QCOMPARE(NameBox(d)->text(), QString("NewScenario"));
         QCOMPARE(NameBox(d)->toolTip(), QString("Name of the scenario file to save"));
-        QCOMPARE(FindControl<QPushButton>(d, "Command1")->text(), QString("Save as"));
-        QCOMPARE(FindControl<QPushButton>(d, "Command1")->toolTip(), QString("Save the file"));
-        QCOMPARE(FindControl<QPushButton>(d, "Command2")->text(), QString("Cancel"));
-        QCOMPARE(FindControl<QPushButton>(d, "Command2")->toolTip(),
+        QCOMPARE(FindControl<QPushButton>(d, ObjectNames::Command1)->text(), QString("Save as"));
+        QCOMPARE(FindControl<QPushButton>(d, ObjectNames::Command1)->toolTip(), QString("Save the file"));
+        QCOMPARE(FindControl<QPushButton>(d, ObjectNames::Command2)->text(), QString("Cancel"));
+        QCOMPARE(FindControl<QPushButton>(d, ObjectNames::Command2)->toolTip(),
                  QString("Cancel the saving and close the windows"));
         d.show();
-        QVERIFY(ClickEntry(FindControl<QListWidget>(d, "ScenarioFileList"), "Mission.scn"));
+        QVERIFY(ClickEntry(FindControl<QListWidget>(d, ObjectNames::ScenarioFileList), "Mission.scn"));
         QCOMPARE(NameBox(d)->text(), QString("Mission.scn"));
     }
 
@@ -92,7 +93,7 @@ class SaveAsDialogTest : public QObject {
         QVERIFY(!SaveAsWith(*w, typed, withEnter));
         QCOMPARE(boxes.ShownTexts(), QStringList());
         QVERIFY(QFile::exists(sim.ScenarioPath(file)));
-        QCOMPARE(LabelText(*w, "scnfile"), file);
+        QCOMPARE(LabelText(*w, ObjectNames::scnfile), file);
         // No second extension and no other new file.
         QCOMPARE(QDir(sim.ScenarioFolder()).entryList(QDir::Files).size(), 7);
     }
@@ -127,7 +128,7 @@ class SaveAsDialogTest : public QObject {
         QCOMPARE(QDir(sim.ScenarioFolder()).entryList(QDir::Files).size(), 6);
         QCOMPARE(sim.ScenarioBytes("Mission.scn") == QByteArray("kept\r\n"), !answerOk);
         const QString completed = typed.endsWith(".scn", Qt::CaseInsensitive) ? typed : typed + ".scn";
-        QCOMPARE(LabelText(*w, "scnfile"), answerOk ? completed : QString("Plain.scn"));
+        QCOMPARE(LabelText(*w, ObjectNames::scnfile), answerOk ? completed : QString("Plain.scn"));
     }
 
     // A blank name, or one that names a folder: the folder is the one picked in the tree.
@@ -158,7 +159,7 @@ class SaveAsDialogTest : public QObject {
         QVERIFY(!QFile::exists(sim.ScenarioPath(".scn")));
         QVERIFY(!QFile::exists(sim.ScenarioPath("Sub/Trip.scn")));
         QVERIFY(!QFile::exists(sim.SimulatorFolder() + "/Trip.scn"));
-        QCOMPARE(LabelText(*w, "scnfile"), QString("Plain.scn"));
+        QCOMPARE(LabelText(*w, ObjectNames::scnfile), QString("Plain.scn"));
     }
 
     void failedSave_data() {
@@ -178,7 +179,7 @@ class SaveAsDialogTest : public QObject {
                           MsgIcon::Exclamation);
         QCOMPARE(SaveAsWith(*w, "Blocked", withEnter), withEnter);
         VERIFY_SCRIPT_DONE(boxes);
-        QCOMPARE(LabelText(*w, "scnfile"), QString("Plain.scn"));
+        QCOMPARE(LabelText(*w, ObjectNames::scnfile), QString("Plain.scn"));
         QVERIFY(QFileInfo(sim.ScenarioPath("Blocked.scn")).isDir());
     }
 
@@ -189,16 +190,16 @@ class SaveAsDialogTest : public QObject {
         LoadPlain(*w);
         DialogScript dialogs;
         int result = -1;
-        dialogs.Expect("SaveAs", [&](QDialog* dialog) {
-            Click(FindControl<QPushButton>(*dialog, "Command2"));
+        dialogs.Expect(ObjectNames::SaveAs, [&](QDialog* dialog) {
+            Click(FindControl<QPushButton>(*dialog, ObjectNames::Command2));
             QVERIFY(!dialog->isVisible());
             result = dialog->result();
         });
-        ChooseMenuItem(*w, "Menu14");
+        ChooseMenuItem(*w, ObjectNames::Menu14);
         VERIFY_SCRIPT_DONE(dialogs);
         QCOMPARE(result, int(QDialog::Rejected));
         QVERIFY(!QFile::exists(sim.ScenarioPath("NewScenario.scn")));
-        QCOMPARE(LabelText(*w, "scnfile"), QString("Plain.scn"));
+        QCOMPARE(LabelText(*w, ObjectNames::scnfile), QString("Plain.scn"));
     }
 
     void saveAsFromTheMenu() {
@@ -207,18 +208,18 @@ class SaveAsDialogTest : public QObject {
         DialogScript dialogs;
         auto w = sim.MakeWindow();
         LoadPlain(*w);
-        QVERIFY(FindControl<QComboBox>(*w, "ShipName")->count() > 0); // "S&ave as" needs a ship
-        dialogs.Expect("SaveAs", [](QDialog* d) {
-            auto* list = FindControl<QListWidget>(*d, "ScenarioFileList");
+        QVERIFY(FindControl<QComboBox>(*w, ObjectNames::ShipName)->count() > 0); // "S&ave as" needs a ship
+        dialogs.Expect(ObjectNames::SaveAs, [](QDialog* d) {
+            auto* list = FindControl<QListWidget>(*d, ObjectNames::ScenarioFileList);
             QVERIFY(ClickEntry(list, "NoShips.scn"));
-            Click(FindControl<QPushButton>(*d, "Command1"));
+            Click(FindControl<QPushButton>(*d, ObjectNames::Command1));
         });
         boxes.Expect("Do you want to overwrite it ?", "This file already exists.", MsgButtons::OkCancel,
                      MsgIcon::Question, MsgResult::Ok);
-        ChooseMenuItem(*w, "Menu14");
+        ChooseMenuItem(*w, ObjectNames::Menu14);
         VERIFY_SCRIPT_DONE(dialogs);
         VERIFY_SCRIPT_DONE(boxes);
-        QCOMPARE(LabelText(*w, "scnfile"), QString("NoShips.scn"));
+        QCOMPARE(LabelText(*w, ObjectNames::scnfile), QString("NoShips.scn"));
     }
 };
 

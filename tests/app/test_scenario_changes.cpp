@@ -1,7 +1,7 @@
 // "Show changes" as the user meets it: what a save would write against the file on disk, line
 // by line, after loading, editing, and with the file gone or unreadable.
-#include "app_fixture.h"
 #include "support/refused_storage.h"
+#include "support/simulator_fixture.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -28,10 +28,10 @@ struct ShownChanges {
 bool ShowChanges(TYX& w, ShownChanges& shown) {
     shown = ShownChanges();
     DialogScript dialogs;
-    dialogs.Expect("ScenarioChanges", [&](QDialog* d) {
+    dialogs.Expect(ObjectNames::ScenarioChanges, [&](QDialog* d) {
         shown.title = d->windowTitle();
-        shown.summary = FindControl<QLabel>(*d, "ScenarioChangesSummary")->text();
-        auto* view = FindControl<QPlainTextEdit>(*d, "ScenarioChangesView");
+        shown.summary = FindControl<QLabel>(*d, ObjectNames::ScenarioChangesSummary)->text();
+        auto* view = FindControl<QPlainTextEdit>(*d, ObjectNames::ScenarioChangesView);
         QVERIFY(view->isReadOnly());
         // A changed line shows one number (the other file has no such line) and its mark.
         static const QRegularExpression changedLine("^ *(\\d+) +([-+]) (.*)$");
@@ -46,9 +46,9 @@ bool ShowChanges(TYX& w, ShownChanges& shown) {
             const bool red = background.red() > background.green();
             if (red != (match.captured(2) == "-")) shown.coloured = false;
         }
-        Click(FindControl<QPushButton>(*d, "ScenarioChangesClose"));
+        Click(FindControl<QPushButton>(*d, ObjectNames::ScenarioChangesClose));
     });
-    ChooseMenuItem(w, "MenuChanges");
+    ChooseMenuItem(w, ObjectNames::MenuChanges);
     return dialogs.Done();
 }
 
@@ -73,7 +73,7 @@ std::pair<int, QString> LineStarting(const QByteArray& bytes, const QByteArray& 
 std::unique_ptr<TYX> MissionInOwnForm(SimulatorFixture& sim, MessageBoxScript& boxes) {
     auto w = sim.MakeWindow();
     LoadScenario(*w, "Mission.scn");
-    ChooseMenuItem(*w, "Menu13");
+    ChooseMenuItem(*w, ObjectNames::Menu13);
     boxes.Expect("Do you wish to save Mission.scn ?", "Skelvan Scenario Editor", MsgButtons::OkCancel,
                  MsgIcon::None, MsgResult::Cancel);
     LoadScenario(*w, "Mission.scn");
@@ -89,10 +89,10 @@ class ScenarioChangesTest : public QObject {
         MessageBoxScript boxes;
         DialogScript noDialog; // a window opened by the disabled item would fail the test
         auto w = sim.MakeWindow();
-        auto* item = FindControl<QAction>(*w, "MenuChanges");
+        auto* item = FindControl<QAction>(*w, ObjectNames::MenuChanges);
         QVERIFY(!item->isEnabled());
         QCOMPARE(item->text(), QString("Show &changes"));
-        QVERIFY(ChooseMenuItem(*w, "MenuChanges"));
+        QVERIFY(ChooseMenuItem(*w, ObjectNames::MenuChanges));
         QCOMPARE(noDialog.shown, QStringList());
         LoadScenario(*w, "Plain.scn");
         QVERIFY(item->isEnabled());
@@ -109,7 +109,7 @@ class ScenarioChangesTest : public QObject {
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
         LoadScenario(*w, "Plain.scn");
-        ChooseMenuItem(*w, "Menu13");
+        ChooseMenuItem(*w, ObjectNames::Menu13);
         if (loadAgain) {
             boxes.Expect("Do you wish to save Plain.scn ?", "Skelvan Scenario Editor", MsgButtons::OkCancel,
                          MsgIcon::None, MsgResult::Cancel);
@@ -161,16 +161,16 @@ class ScenarioChangesTest : public QObject {
         const auto [number, before] = LineStarting(sim.ScenarioBytes("Mission.scn"), lineStart);
         QVERIFY(number > 3);
         if (edit == "date") {
-            PickDate(FindControl<QCalendarWidget>(*w, "Calendar"), QDate(2001, 3, 14));
+            PickDate(FindControl<QCalendarWidget>(*w, ObjectNames::Calendar), QDate(2001, 3, 14));
         } else {
-            auto* slider = FindControl<QSlider>(*w, "ShipFuelSlider");
+            auto* slider = FindControl<QSlider>(*w, ObjectNames::ShipFuelSlider);
             QVERIFY(Reveal(slider));
             slider->setFocus();
             QTest::keyClick(slider, Qt::Key_Home);
             for (int i = 0; i < 5; ++i)
                 QTest::keyClick(slider, Qt::Key_PageUp);
-            QCOMPARE(FindControl<QLabel>(*w, "ShipFuel")->text(), QString(" 50 %"));
-            ClickNamed(*w, "Command4");
+            QCOMPARE(FindControl<QLabel>(*w, ObjectNames::ShipFuel)->text(), QString(" 50 %"));
+            ClickNamed(*w, ObjectNames::Command4);
         }
         ShownChanges shown;
         QVERIFY(ShowChanges(*w, shown));
@@ -184,7 +184,7 @@ class ScenarioChangesTest : public QObject {
                  QString("On disk: lines %1 to %2;  saved: lines %1 to %2").arg(number - 3).arg(number + 3));
         QVERIFY(shown.coloured);
         // A save writes what the window showed.
-        ChooseMenuItem(*w, "Menu13");
+        ChooseMenuItem(*w, ObjectNames::Menu13);
         QCOMPARE(LineStarting(sim.ScenarioBytes("Mission.scn"), lineStart), std::make_pair(number, written));
         QVERIFY(ShowChanges(*w, shown));
         QVERIFY2(shown.summary.startsWith("No changes"), qPrintable(shown.summary));

@@ -4,6 +4,7 @@
 // the top and in a folder below, a folder that cannot be read, and opening from outside.
 #include "opening_checks.h"
 #include "support/core/unreadable_folder.h"
+#include "support/trash_scope.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -20,7 +21,7 @@ const QString kVeskPass = "The Corvid System\\Outer flybys\\Vesk Pass.scn";
 const QString kVeskPassText = "A fast pass by Vesk, the small dry planet.";
 
 QTreeWidget* Folders(const QDialog& d) {
-    return FindControl<QTreeWidget>(d, "ScenarioFolders");
+    return FindControl<QTreeWidget>(d, ObjectNames::ScenarioFolders);
 }
 
 // The items of the tree, parents before children, indented by depth: "+" for an open item, "*"
@@ -46,7 +47,7 @@ QString Picked(const QDialog& d) {
 }
 
 QString Description(const TYX& w) {
-    return FindControl<QPlainTextEdit>(w, "Description")->toPlainText();
+    return FindControl<QPlainTextEdit>(w, ObjectNames::Description)->toPlainText();
 }
 
 // The scenario folder of the copy, the files a user sees in it: the folders below it apart.
@@ -67,18 +68,18 @@ class ScenarioFoldersTest : public QObject {
         auto w = sim.MakeWindow();
         const QStringList tree{"Scenarios + *",       "  Empty Hangar", "  First Orbits",  "  Kite Trials",
                                "  The Corvid System", "    Moons",      "    Outer flybys"};
-        dialogs.Expect("DeleteFile", [&](QDialog* d) {
+        dialogs.Expect(ObjectNames::DeleteFile, [&](QDialog* d) {
             QCOMPARE(FolderLines(*d), tree);
-            QCOMPARE(Entries(FindControl<QListWidget>(*d, "FileListtoDelete")),
+            QCOMPARE(Entries(FindControl<QListWidget>(*d, ObjectNames::FileListtoDelete)),
                      QStringList({"(Current state).scn", "(Quicksave state).scn"}));
             d->reject();
         });
-        ChooseMenuItem(*w, "Menu11");
-        dialogs.Expect("LoadFile", [&](QDialog* d) {
+        ChooseMenuItem(*w, ObjectNames::Menu11);
+        dialogs.Expect(ObjectNames::LoadFile, [&](QDialog* d) {
             QCOMPARE(FolderLines(*d), tree);
             d->reject();
         });
-        ChooseMenuItem(*w, "Menu12");
+        ChooseMenuItem(*w, ObjectNames::Menu12);
         VERIFY_SCRIPT_DONE(dialogs);
         QCOMPARE(boxes.ShownTexts(), QStringList());
     }
@@ -104,18 +105,19 @@ class ScenarioFoldersTest : public QObject {
         MessageBoxScript boxes;
         DialogScript dialogs;
         auto w = sim.MakeWindow();
-        dialogs.Expect("LoadFile", [&](QDialog* d) {
-            auto* list = FindControl<QListWidget>(*d, "FilelisttoLoad");
+        dialogs.Expect(ObjectNames::LoadFile, [&](QDialog* d) {
+            auto* list = FindControl<QListWidget>(*d, ObjectNames::FilelisttoLoad);
             QVERIFY(ClickEntry(list, "(Quicksave state).scn"));
-            QCOMPARE(FindControl<QLabel>(*d, "Label3")->text(), QString("Saved in flight, a moment ago."));
+            QCOMPARE(FindControl<QLabel>(*d, ObjectNames::Label3)->text(),
+                     QString("Saved in flight, a moment ago."));
             if (folder.isEmpty()) QVERIFY(PickScenarioFolder(*d, "Kite Trials\\"));
             QVERIFY(PickScenarioFolder(*d, folder));
             QCOMPARE(Entries(list), files);
             QVERIFY(list->selectedItems().isEmpty());
-            QCOMPARE(FindControl<QLabel>(*d, "Label3")->text(), QString());
+            QCOMPARE(FindControl<QLabel>(*d, ObjectNames::Label3)->text(), QString());
             d->reject();
         });
-        ChooseMenuItem(*w, "Menu12");
+        ChooseMenuItem(*w, ObjectNames::Menu12);
         VERIFY_SCRIPT_DONE(dialogs);
         QCOMPARE(boxes.ShownTexts(), QStringList());
     }
@@ -129,18 +131,18 @@ class ScenarioFoldersTest : public QObject {
         MessageBoxScript boxes;
         DialogScript dialogs;
         auto w = sim.MakeWindow();
-        dialogs.Expect("LoadFile", [&](QDialog* d) {
+        dialogs.Expect(ObjectNames::LoadFile, [&](QDialog* d) {
             QTreeWidgetItem* item = TreeItem(Folders(*d), {"Scenarios", "Locked Drafts"});
             QVERIFY(item);
             QCOMPARE(item->toolTip(0), QString("This folder cannot be read."));
             QCOMPARE(item->childCount(), 0);
             QVERIFY(PickScenarioFolder(*d, "Locked Drafts\\"));
-            QCOMPARE(Entries(FindControl<QListWidget>(*d, "FilelisttoLoad")), QStringList());
+            QCOMPARE(Entries(FindControl<QListWidget>(*d, ObjectNames::FilelisttoLoad)), QStringList());
             QVERIFY(PickScenarioFolder(*d, "Kite Trials\\"));
-            QCOMPARE(Entries(FindControl<QListWidget>(*d, "FilelisttoLoad")).size(), 3);
+            QCOMPARE(Entries(FindControl<QListWidget>(*d, ObjectNames::FilelisttoLoad)).size(), 3);
             d->reject();
         });
-        ChooseMenuItem(*w, "Menu12");
+        ChooseMenuItem(*w, ObjectNames::Menu12);
         VERIFY_SCRIPT_DONE(dialogs);
         QCOMPARE(boxes.ShownTexts(), QStringList());
     }
@@ -156,86 +158,87 @@ class ScenarioFoldersTest : public QObject {
         QString preview;
         LoadScenario(*w, kVeskPass, &preview);
         QCOMPARE(preview, kVeskPassText);
-        QCOMPARE(LabelText(*w, "scnfile"), kVeskPass);
+        QCOMPARE(LabelText(*w, ObjectNames::scnfile), kVeskPass);
         QCOMPARE(Description(*w), kVeskPassText);
-        QCOMPARE(Items(FindControl<QComboBox>(*w, "ShipName")), QStringList({"Swift", "Martin"}));
-        QCOMPARE(FindControl<QStatusBar>(*w, "StatusBar")->currentMessage(), "Loaded " + kVeskPass);
+        QCOMPARE(Items(FindControl<QComboBox>(*w, ObjectNames::ShipName)), QStringList({"Swift", "Martin"}));
+        QCOMPARE(FindControl<QStatusBar>(*w, ObjectNames::StatusBar)->currentMessage(),
+                 "Loaded " + kVeskPass);
         QCOMPARE(
-            QFileInfo(LabelText(*w, "StatusFile")).canonicalFilePath(),
+            QFileInfo(LabelText(*w, ObjectNames::StatusFile)).canonicalFilePath(),
             QFileInfo(sim.ScenarioPath("The Corvid System/Outer flybys/Vesk Pass.scn")).canonicalFilePath());
-        QCOMPARE(SubmenuEntries(*w, "MenuRecent"), QStringList{"&1 " + kVeskPass});
+        QCOMPARE(SubmenuEntries(*w, ObjectNames::MenuRecent), QStringList{"&1 " + kVeskPass});
 
         // "&Save" writes the file where it was read, and nothing at the top.
         const QStringList topFiles = TopFiles(sim);
-        Paste(FindControl<QPlainTextEdit>(*w, "Description"), "Past Vesk, and back.");
-        ChooseMenuItem(*w, "Menu13");
+        Paste(FindControl<QPlainTextEdit>(*w, ObjectNames::Description), "Past Vesk, and back.");
+        ChooseMenuItem(*w, ObjectNames::Menu13);
         const QByteArray saved = sim.ScenarioBytes("The Corvid System/Outer flybys/Vesk Pass.scn");
         QVERIFY(saved.contains("BEGIN_DESC\r\nPast Vesk, and back.\r\nEND_DESC\r\n"));
         QCOMPARE(TopFiles(sim), topFiles);
         QCOMPARE(boxes.ShownTexts(), QStringList());
 
-        dialogs.Expect("LoadFile", [&](QDialog* d) {
+        dialogs.Expect(ObjectNames::LoadFile, [&](QDialog* d) {
             QCOMPARE(Picked(*d), QString("Outer flybys"));
-            QCOMPARE(Entries(FindControl<QListWidget>(*d, "FilelisttoLoad")),
+            QCOMPARE(Entries(FindControl<QListWidget>(*d, ObjectNames::FilelisttoLoad)),
                      QStringList({"Long Coast.scn", "Vesk Pass.scn"}));
             d->reject();
         });
         boxes.Expect("Do you wish to save " + kVeskPass + " ?", "Skelvan Scenario Editor",
                      MsgButtons::OkCancel, MsgIcon::None, MsgResult::Cancel);
-        ChooseMenuItem(*w, "Menu12");
+        ChooseMenuItem(*w, ObjectNames::Menu12);
         VERIFY_SCRIPT_DONE(dialogs);
 
         // Save as: the bare name typed, the folder picked in the tree.
-        dialogs.Expect("SaveAs", [&](QDialog* d) {
+        dialogs.Expect(ObjectNames::SaveAs, [&](QDialog* d) {
             QCOMPARE(Picked(*d), QString("Outer flybys"));
-            auto* list = FindControl<QListWidget>(*d, "ScenarioFileList");
+            auto* list = FindControl<QListWidget>(*d, ObjectNames::ScenarioFileList);
             QCOMPARE(Entries(list), QStringList({"Long Coast.scn", "Vesk Pass.scn"}));
             QVERIFY(PickScenarioFolder(*d, "Kite Trials\\"));
             QCOMPARE(Entries(list),
                      QStringList({"(Current state).scn", "(Quicksave state).scn", "Hop to Skerry.scn"}));
-            Type(FindControl<QLineEdit>(*d, "FileToSave"), "Copy of the pass");
-            Click(FindControl<QPushButton>(*d, "Command1"));
+            Type(FindControl<QLineEdit>(*d, ObjectNames::FileToSave), "Copy of the pass");
+            Click(FindControl<QPushButton>(*d, ObjectNames::Command1));
         });
-        ChooseMenuItem(*w, "Menu14");
+        ChooseMenuItem(*w, ObjectNames::Menu14);
         VERIFY_SCRIPT_DONE(dialogs);
-        QCOMPARE(LabelText(*w, "scnfile"), QString("Kite Trials\\Copy of the pass.scn"));
+        QCOMPARE(LabelText(*w, ObjectNames::scnfile), QString("Kite Trials\\Copy of the pass.scn"));
         QCOMPARE(sim.ScenarioBytes("Kite Trials/Copy of the pass.scn"), saved);
         QCOMPARE(TopFiles(sim), topFiles);
-        QCOMPARE(SubmenuEntries(*w, "MenuRecent"),
+        QCOMPARE(SubmenuEntries(*w, ObjectNames::MenuRecent),
                  QStringList({"&1 Kite Trials\\Copy of the pass.scn", "&2 " + kVeskPass}));
 
         // Delete: the dialog opens on the new file's folder and deletes from there.
         boxes.Expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
                      MsgIcon::Question, MsgResult::Ok);
-        dialogs.Expect("DeleteFile", [&](QDialog* d) {
+        dialogs.Expect(ObjectNames::DeleteFile, [&](QDialog* d) {
             QCOMPARE(Picked(*d), QString("Kite Trials"));
-            auto* list = FindControl<QListWidget>(*d, "FileListtoDelete");
+            auto* list = FindControl<QListWidget>(*d, ObjectNames::FileListtoDelete);
             QVERIFY(ClickEntry(list, "Copy of the pass.scn"));
-            Click(FindControl<QPushButton>(*d, "Command1"));
+            Click(FindControl<QPushButton>(*d, ObjectNames::Command1));
             QCOMPARE(Entries(list),
                      QStringList({"(Current state).scn", "(Quicksave state).scn", "Hop to Skerry.scn"}));
             QCOMPARE(list->selectedItems().value(0)->text(), QString("(Current state).scn"));
-            QCOMPARE(FindControl<QLabel>(*d, "FileDeleteDescription")->text(),
+            QCOMPARE(FindControl<QLabel>(*d, ObjectNames::FileDeleteDescription)->text(),
                      QString("A copy of an earlier state, kept by hand."));
             d->reject();
         });
-        ChooseMenuItem(*w, "Menu11");
+        ChooseMenuItem(*w, ObjectNames::Menu11);
         VERIFY_SCRIPT_DONE(dialogs);
         VERIFY_SCRIPT_DONE(boxes);
         QVERIFY(!QFile::exists(sim.ScenarioPath("Kite Trials/Copy of the pass.scn")));
         QVERIFY(QFile::exists(sim.ScenarioPath("The Corvid System/Outer flybys/Vesk Pass.scn")));
         // The editor keeps the scenario, as after deleting its file at the top.
-        QCOMPARE(LabelText(*w, "scnfile"), QString("Kite Trials\\Copy of the pass.scn"));
+        QCOMPARE(LabelText(*w, ObjectNames::scnfile), QString("Kite Trials\\Copy of the pass.scn"));
 
         // Its folder gone too, the dialogs open on the top.
         QVERIFY(QDir(sim.ScenarioFolder()).rename("Kite Trials", "Kite Trials, done"));
-        dialogs.Expect("DeleteFile", [&](QDialog* d) {
+        dialogs.Expect(ObjectNames::DeleteFile, [&](QDialog* d) {
             QCOMPARE(Picked(*d), QString("Scenarios"));
-            QCOMPARE(Entries(FindControl<QListWidget>(*d, "FileListtoDelete")),
+            QCOMPARE(Entries(FindControl<QListWidget>(*d, ObjectNames::FileListtoDelete)),
                      QStringList({"(Current state).scn", "(Quicksave state).scn"}));
             d->reject();
         });
-        ChooseMenuItem(*w, "Menu11");
+        ChooseMenuItem(*w, ObjectNames::Menu11);
         VERIFY_SCRIPT_DONE(dialogs);
     }
 
@@ -268,12 +271,12 @@ class ScenarioFoldersTest : public QObject {
         else
             boxes.Expect("Are you sure ?", "Confirmation before deleting", MsgButtons::OkCancel,
                          MsgIcon::Question, MsgResult::Ok);
-        dialogs.Expect("DeleteFile", [&](QDialog* d) {
+        dialogs.Expect(ObjectNames::DeleteFile, [&](QDialog* d) {
             QVERIFY(PickScenarioFolder(*d, folder));
-            QVERIFY(DoubleClickEntry(FindControl<QListWidget>(*d, "FileListtoDelete"), name));
+            QVERIFY(DoubleClickEntry(FindControl<QListWidget>(*d, ObjectNames::FileListtoDelete), name));
             d->reject();
         });
-        ChooseMenuItem(*w, "Menu11");
+        ChooseMenuItem(*w, ObjectNames::Menu11);
         VERIFY_SCRIPT_DONE(dialogs);
         VERIFY_SCRIPT_DONE(boxes);
         const QString path = sim.ScenarioPath(QString(folder).replace(u'\\', u'/') + name);
@@ -318,14 +321,14 @@ class ScenarioFoldersTest : public QObject {
         if (dropped) {
             std::unique_ptr<QMimeData> data(DraggedFiles(sim, {path}));
             QVERIFY(Drop(*w, *data));
-            QTRY_COMPARE(LabelText(*w, "scnfile"), name);
+            QTRY_COMPARE(LabelText(*w, ObjectNames::scnfile), name);
         } else {
             w->OpenFromCommandLine(path);
         }
         QCOMPARE(boxes.ShownTexts(), QStringList());
-        QCOMPARE(LabelText(*w, "scnfile"), name);
+        QCOMPARE(LabelText(*w, ObjectNames::scnfile), name);
         QCOMPARE(Description(*w), description);
-        QVERIFY(FindControl<QAction>(*w, "Menu31")->isEnabled());
+        QVERIFY(FindControl<QAction>(*w, ObjectNames::Menu31)->isEnabled());
     }
 };
 

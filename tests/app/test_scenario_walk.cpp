@@ -4,8 +4,8 @@
 // nothing crashes, and the saved file reads back to the same lists and writes the same bytes.
 //
 // SKELVAN_WALK_FOLDER names one more folder of .scn files to walk (a fuzz corpus, say).
-#include "app_fixture.h"
 #include "core/text/text_rules.h"
+#include "support/simulator_fixture.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -45,37 +45,37 @@ void PickLeaves(QTreeWidget* tree, int most = 3) {
 }
 
 void WalkStations(TYX& w) {
-    auto* names = FindControl<QComboBox>(w, "StationName");
+    auto* names = FindControl<QComboBox>(w, ObjectNames::StationName);
     for (int i = 0; i < names->count(); ++i) {
         Pick(names, i);
-        ClickNamed(w, "Command1"); // validation, whatever the fields hold
-        ClickNamed(w, "Check1");
-        ClickNamed(w, "Check1");
+        ClickNamed(w, ObjectNames::Command1); // validation, whatever the fields hold
+        ClickNamed(w, ObjectNames::Check1);
+        ClickNamed(w, ObjectNames::Check1);
     }
-    ClickNamed(w, "Command3"); // add a station
-    ClickNamed(w, "Command1");
-    ClickNamed(w, "Command2"); // and delete it again
+    ClickNamed(w, ObjectNames::Command3); // add a station
+    ClickNamed(w, ObjectNames::Command1);
+    ClickNamed(w, ObjectNames::Command2); // and delete it again
 }
 
 void WalkShips(TYX& w) {
-    auto* names = FindControl<QComboBox>(w, "ShipName");
+    auto* names = FindControl<QComboBox>(w, ObjectNames::ShipName);
     for (int i = 0; i < names->count(); ++i) {
         Pick(names, i);
-        ClickNamed(w, "Command4");
-        ClickNamed(w, "LandedShipOption");
-        PickLeaves(FindControl<QTreeWidget>(w, "ShipLandingTree"));
-        ClickNamed(w, "OrbitingShipOption");
-        ClickNamed(w, "Command11");
-        ClickNamed(w, "DockedShipOption");
-        PickLeaves(FindControl<QTreeWidget>(w, "ShipDockedTree"));
-        ClickNamed(w, "Command10");
+        ClickNamed(w, ObjectNames::Command4);
+        ClickNamed(w, ObjectNames::LandedShipOption);
+        PickLeaves(FindControl<QTreeWidget>(w, ObjectNames::ShipLandingTree));
+        ClickNamed(w, ObjectNames::OrbitingShipOption);
+        ClickNamed(w, ObjectNames::Command11);
+        ClickNamed(w, ObjectNames::DockedShipOption);
+        PickLeaves(FindControl<QTreeWidget>(w, ObjectNames::ShipDockedTree));
+        ClickNamed(w, ObjectNames::Command10);
         // The ship is shown again before validation: the walk leaves it as it was read.
         Pick(names, i);
-        ClickNamed(w, "Command4");
+        ClickNamed(w, ObjectNames::Command4);
     }
-    ClickNamed(w, "Command5"); // add a ship
-    ClickNamed(w, "Command4");
-    ClickNamed(w, "Command6"); // and delete it again
+    ClickNamed(w, ObjectNames::Command5); // add a ship
+    ClickNamed(w, ObjectNames::Command4);
+    ClickNamed(w, ObjectNames::Command6); // and delete it again
 }
 
 QStringList ScenarioFiles(const QString& folder) {
@@ -92,13 +92,13 @@ class ScenarioWalkTest : public QObject {
     void walk_data() {
         QTest::addColumn<QString>("installation");
         QTest::addColumn<QString>("file");
-        const QString demo = QStringLiteral(SKELVAN_DEMO_DIR);
+        const QString demo = DemoPath(QString());
         const QString testSim = AppInstallation();
         for (const QString& file : ScenarioFiles(demo + "/Scenarios"))
             QTest::addRow("demo: %s", qPrintable(QFileInfo(file).fileName())) << demo << file;
         for (const QString& file : ScenarioFiles(testSim + "/Scenarios"))
             QTest::addRow("test: %s", qPrintable(QFileInfo(file).fileName())) << testSim << file;
-        const QString fuzzed = QStringLiteral(SKELVAN_TEST_DATA) + "/fuzz-regressions/scenario";
+        const QString fuzzed = TestDataPath("fuzz-regressions/scenario");
         for (const QString& name : QDir(fuzzed).entryList(QDir::Files, QDir::Name))
             QTest::addRow("fuzzed: %s", qPrintable(name)) << demo << fuzzed + "/" + name;
         const QString extra = qEnvironmentVariable("SKELVAN_WALK_FOLDER");
@@ -121,15 +121,15 @@ class ScenarioWalkTest : public QObject {
             user.AgreeToEveryBox();
             auto w = sim.MakeWindow();
             LoadScenario(*w, "Walk.scn");
-            QCOMPARE(LabelText(*w, "scnfile"), QString("Walk.scn"));
+            QCOMPARE(LabelText(*w, ObjectNames::scnfile), QString("Walk.scn"));
             WalkStations(*w);
             WalkShips(*w);
-            if (FindControl<QComboBox>(*w, "ShipName")->count() == 0)
-                ClickNamed(*w, "Command5"); // a save needs a ship
-            stations = WrittenNames(FindControl<QComboBox>(*w, "StationName"));
-            ships = WrittenNames(FindControl<QComboBox>(*w, "ShipName"));
+            if (FindControl<QComboBox>(*w, ObjectNames::ShipName)->count() == 0)
+                ClickNamed(*w, ObjectNames::Command5); // a save needs a ship
+            stations = WrittenNames(FindControl<QComboBox>(*w, ObjectNames::StationName));
+            ships = WrittenNames(FindControl<QComboBox>(*w, ObjectNames::ShipName));
             SaveAs(*w, "Walked");
-            QCOMPARE(LabelText(*w, "scnfile"), QString("Walked.scn"));
+            QCOMPARE(LabelText(*w, ObjectNames::scnfile), QString("Walked.scn"));
         }
         const QByteArray saved = sim.ScenarioBytes("Walked.scn");
         QVERIFY(!saved.isEmpty());
@@ -140,8 +140,8 @@ class ScenarioWalkTest : public QObject {
         user.AgreeToEveryBox();
         auto again = sim.MakeWindow();
         LoadScenario(*again, "Walked.scn");
-        QCOMPARE(WrittenNames(FindControl<QComboBox>(*again, "StationName")), stations);
-        QCOMPARE(WrittenNames(FindControl<QComboBox>(*again, "ShipName")), ships);
+        QCOMPARE(WrittenNames(FindControl<QComboBox>(*again, ObjectNames::StationName)), stations);
+        QCOMPARE(WrittenNames(FindControl<QComboBox>(*again, ObjectNames::ShipName)), ships);
         SaveAs(*again, "Again");
         QCOMPARE(sim.ScenarioBytes("Again.scn"), saved);
     }

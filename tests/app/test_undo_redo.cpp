@@ -1,7 +1,7 @@
 // Undo and redo as the user meets them: an editing run of every kind of step walked back to the
 // loaded file and forward again, the text boxes keeping their own undo, the "Not validated"
 // labels, and the status bar.
-#include "app_fixture.h"
+#include "support/simulator_fixture.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -20,20 +20,20 @@ namespace {
 const QByteArray kSystemB = "Name = SystemB\r\nStar1 = SunB\r\nPlanet1 = PlanetA\r\n";
 
 QString UndoText(const TYX& w) {
-    return FindControl<QAction>(w, "EditUndo")->text();
+    return FindControl<QAction>(w, ObjectNames::EditUndo)->text();
 }
 QString RedoText(const TYX& w) {
-    return FindControl<QAction>(w, "EditRedo")->text();
+    return FindControl<QAction>(w, ObjectNames::EditRedo)->text();
 }
 QString Status(const TYX& w) {
-    return FindControl<QStatusBar>(w, "StatusBar")->currentMessage();
+    return FindControl<QStatusBar>(w, ObjectNames::StatusBar)->currentMessage();
 }
 bool Shown(const TYX& w, const char* label) {
     return !FindControl<QLabel>(w, label)->isHidden();
 }
 // The status bar shows the scenario's whole path: the test installation's scenario folder.
 bool ShowsFile(const TYX& w, const SimulatorFixture& sim, const QString& name) {
-    const QString shown = LabelText(w, "StatusFile");
+    const QString shown = LabelText(w, ObjectNames::StatusFile);
     return QFileInfo(shown).isAbsolute() &&
            QFileInfo(shown).canonicalFilePath() == QFileInfo(sim.ScenarioPath(name)).canonicalFilePath();
 }
@@ -52,9 +52,9 @@ class UndoRedoTest : public QObject {
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         LoadScenario(*w, "Mission.scn");
-        QVERIFY(!FindControl<QAction>(*w, "EditUndo")->isEnabled());
+        QVERIFY(!FindControl<QAction>(*w, ObjectNames::EditUndo)->isEnabled());
         QCOMPARE(UndoText(*w), QString("&Undo"));
-        ChooseMenuItem(*w, "Menu13");
+        ChooseMenuItem(*w, ObjectNames::Menu13);
         const QByteArray loaded = sim.ScenarioBytes("Mission.scn");
 
         QStringList steps;
@@ -64,58 +64,58 @@ class UndoRedoTest : public QObject {
             states.push_back(DocumentOf(*w));
             QCOMPARE(UndoText(*w), "&Undo " + step);
         };
-        Paste(FindControl<QPlainTextEdit>(*w, "Description"), "Another flight\n  with two lines");
+        Paste(FindControl<QPlainTextEdit>(*w, ObjectNames::Description), "Another flight\n  with two lines");
         // While the description has the focus its typing is no step yet, but what an undo would take
         // back; it becomes a step when the calendar takes the focus, before the date's.
         QCOMPARE(UndoText(*w), QString("&Undo editing of the description"));
         steps.append("editing of the description");
         states.push_back(DocumentOf(*w));
-        PickDate(FindControl<QCalendarWidget>(*w, "Calendar"), QDate(2001, 3, 14));
+        PickDate(FindControl<QCalendarWidget>(*w, ObjectNames::Calendar), QDate(2001, 3, 14));
         stepDone("change of the start date");
-        Pick(FindControl<QComboBox>(*w, "Hour"), 13);
+        Pick(FindControl<QComboBox>(*w, ObjectNames::Hour), 13);
         stepDone("change of the start hour");
-        Pick(FindControl<QComboBox>(*w, "Minute"), 30);
+        Pick(FindControl<QComboBox>(*w, ObjectNames::Minute), 30);
         stepDone("change of the start minute");
-        QVERIFY(PickText(FindControl<QComboBox>(*w, "PossibleShipFocus"), "Dart:ShipClassA"));
-        ClickNamed(*w, "Command7");
+        QVERIFY(PickText(FindControl<QComboBox>(*w, ObjectNames::PossibleShipFocus), "Dart:ShipClassA"));
+        ClickNamed(*w, ObjectNames::Command7);
         stepDone("change of the user-controlled ship");
 
-        Type(FindControl<QLineEdit>(*w, "StationSemiMajorAxis"), "6900000");
-        ClickNamed(*w, "Command1");
+        Type(FindControl<QLineEdit>(*w, ObjectNames::StationSemiMajorAxis), "6900000");
+        ClickNamed(*w, ObjectNames::Command1);
         stepDone("validation of station Orbiter");
         QCOMPARE(Status(*w), QString("Validated station Orbiter"));
-        ClickNamed(*w, "Command3");
+        ClickNamed(*w, ObjectNames::Command3);
         stepDone("addition of a station");
         boxes.Expect("Are you sure you want to delete the station ?", "Deleting confirmation",
                      MsgButtons::OkCancel, MsgIcon::None, MsgResult::Ok);
-        ClickNamed(*w, "Command2");
+        ClickNamed(*w, ObjectNames::Command2);
         stepDone("deletion of station New Station");
 
-        Type(FindControl<QLineEdit>(*w, "ShipLandedHeading"), "90");
-        ClickNamed(*w, "Command4");
+        Type(FindControl<QLineEdit>(*w, ObjectNames::ShipLandedHeading), "90");
+        ClickNamed(*w, ObjectNames::Command4);
         stepDone("validation of ship Horizon");
         QCOMPARE(Status(*w), QString("Validated ship Horizon"));
-        ClickNamed(*w, "Command5");
+        ClickNamed(*w, ObjectNames::Command5);
         stepDone("addition of a ship");
         boxes.Expect("Are you sure you want to delete the ship ?", "Deleting confirmation",
                      MsgButtons::OkCancel, MsgIcon::None, MsgResult::Ok);
-        ClickNamed(*w, "Command6");
+        ClickNamed(*w, ObjectNames::Command6);
         stepDone("deletion of ship New Ship");
 
         boxes.Expect("As soon as you select a planetary system, all the stations and ships are reset !",
                      "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
-        ClickNamed(*w, "Check2");
-        QVERIFY(PickText(FindControl<QComboBox>(*w, "PlanetarySystem"), "SystemB"));
+        ClickNamed(*w, ObjectNames::Check2);
+        QVERIFY(PickText(FindControl<QComboBox>(*w, ObjectNames::PlanetarySystem), "SystemB"));
         stepDone("change of the planetary system");
         VERIFY_SCRIPT_DONE(boxes);
         QCOMPARE(steps.size(), 12);
-        QVERIFY(Shown(*w, "StatusModified"));
+        QVERIFY(Shown(*w, ObjectNames::StatusModified));
         const ScenarioDocument edited = DocumentOf(*w);
 
         // Back to the start; no message box on the way (the script fails on any).
         for (qsizetype i = steps.size(); i > 0; --i) {
             if (i % 2)
-                QVERIFY(ChooseMenuItem(*w, "EditUndo"));
+                QVERIFY(ChooseMenuItem(*w, ObjectNames::EditUndo));
             else
                 QTest::keySequence(w.get(), QKeySequence(QKeySequence::Undo));
             QCOMPARE(Status(*w), "Undid " + steps[i - 1]);
@@ -123,27 +123,27 @@ class UndoRedoTest : public QObject {
                      qPrintable("after undoing " + steps[i - 1]));
             QCOMPARE(RedoText(*w), "&Redo " + steps[i - 1]);
         }
-        QVERIFY(!FindControl<QAction>(*w, "EditUndo")->isEnabled());
-        QVERIFY(!Shown(*w, "StatusModified"));
+        QVERIFY(!FindControl<QAction>(*w, ObjectNames::EditUndo)->isEnabled());
+        QVERIFY(!Shown(*w, ObjectNames::StatusModified));
         // The form shows the rows restored: the planetary system, the first ship as read.
-        QCOMPARE(FindControl<QComboBox>(*w, "PlanetarySystem")->currentText(), QString("SystemA"));
-        QCOMPARE(LabelText(*w, "ShipFocus"), QString("Horizon"));
-        QCOMPARE(FindControl<QLineEdit>(*w, "ShipLandedHeading")->text(), QString("45.5"));
-        QCOMPARE(FindControl<QPlainTextEdit>(*w, "Description")->toPlainText(),
+        QCOMPARE(FindControl<QComboBox>(*w, ObjectNames::PlanetarySystem)->currentText(), QString("SystemA"));
+        QCOMPARE(LabelText(*w, ObjectNames::ShipFocus), QString("Horizon"));
+        QCOMPARE(FindControl<QLineEdit>(*w, ObjectNames::ShipLandedHeading)->text(), QString("45.5"));
+        QCOMPARE(FindControl<QPlainTextEdit>(*w, ObjectNames::Description)->toPlainText(),
                  QString("A training flight, with a comma\n  around PlanetA ; twice"));
-        ChooseMenuItem(*w, "Menu13");
+        ChooseMenuItem(*w, ObjectNames::Menu13);
         QCOMPARE(sim.ScenarioBytes("Mission.scn"), loaded);
 
         for (qsizetype i = 1; i <= steps.size(); ++i) {
             if (i % 2)
-                QVERIFY(ChooseMenuItem(*w, "EditRedo"));
+                QVERIFY(ChooseMenuItem(*w, ObjectNames::EditRedo));
             else
                 QTest::keySequence(w.get(), QKeySequence(QKeySequence::Redo));
             QCOMPARE(Status(*w), "Redid " + steps[i - 1]);
             QVERIFY2(DocumentOf(*w) == states[std::size_t(i)], qPrintable("after redoing " + steps[i - 1]));
         }
         QVERIFY(DocumentOf(*w) == edited);
-        QVERIFY(!FindControl<QAction>(*w, "EditRedo")->isEnabled());
+        QVERIFY(!FindControl<QAction>(*w, ObjectNames::EditRedo)->isEnabled());
         VERIFY_SCRIPT_DONE(boxes);
     }
     // A text box with the focus takes the platform's undo key for its own text; the menu item
@@ -155,18 +155,18 @@ class UndoRedoTest : public QObject {
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         LoadScenario(*w, "Mission.scn");
-        ClickNamed(*w, "Command5"); // one step, so that the window's undo has something to do
+        ClickNamed(*w, ObjectNames::Command5); // one step, so that the window's undo has something to do
         QCOMPARE(UndoText(*w), QString("&Undo addition of a ship"));
-        ChooseMenuItem(*w, "EditUndo");
+        ChooseMenuItem(*w, ObjectNames::EditUndo);
 
-        auto* heading = FindControl<QLineEdit>(*w, "ShipLandedHeading");
+        auto* heading = FindControl<QLineEdit>(*w, ObjectNames::ShipLandedHeading);
         Type(heading, "123");
         QTest::keySequence(heading, QKeySequence(QKeySequence::Undo));
         QCOMPARE(heading->text(), QString("45.5"));
         QCOMPARE(RedoText(*w), QString("&Redo addition of a ship"));
         QCOMPARE(Status(*w), QString("Undid addition of a ship"));
 
-        auto* description = FindControl<QPlainTextEdit>(*w, "Description");
+        auto* description = FindControl<QPlainTextEdit>(*w, ObjectNames::Description);
         const QString read = description->toPlainText();
         Paste(description, "Typed over");
         QTest::keySequence(description, QKeySequence(QKeySequence::Undo));
@@ -174,7 +174,7 @@ class UndoRedoTest : public QObject {
         Paste(description, "Typed again");
         QVERIFY(description->hasFocus());
         // The menu item, with the description still in focus: the typing is undone as one step.
-        QVERIFY(ChooseMenuItem(*w, "EditUndo"));
+        QVERIFY(ChooseMenuItem(*w, ObjectNames::EditUndo));
         QCOMPARE(Status(*w), QString("Undid editing of the description"));
         QCOMPARE(description->toPlainText(), read);
         QVERIFY(DocumentOf(*w).Description.startsWith("A training flight"));
@@ -190,16 +190,10 @@ class UndoRedoTest : public QObject {
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("validation");
         QTest::addColumn<QString>("list");
-        QTest::newRow("ship") << "ShipPending"
-                              << "ShipLandedHeading"
-                              << "90"
-                              << "Command4"
-                              << "ShipName";
-        QTest::newRow("station") << "StationPending"
-                                 << "StationSemiMajorAxis"
-                                 << "6900000"
-                                 << "Command1"
-                                 << "StationName";
+        QTest::newRow("ship") << ObjectNames::ShipPending << ObjectNames::ShipLandedHeading << "90"
+                              << ObjectNames::Command4 << ObjectNames::ShipName;
+        QTest::newRow("station") << ObjectNames::StationPending << ObjectNames::StationSemiMajorAxis
+                                 << "6900000" << ObjectNames::Command1 << ObjectNames::StationName;
     }
     void pendingLabels() {
         QFETCH(QString, label);
@@ -232,7 +226,7 @@ class UndoRedoTest : public QObject {
         QCOMPARE(edit->text(), value);
         // An undo shows the restored row anew.
         Type(edit, "1");
-        ChooseMenuItem(*w, "EditUndo");
+        ChooseMenuItem(*w, ObjectNames::EditUndo);
         QVERIFY(!Shown(*w, name.constData()));
         QCOMPARE(edit->text(), read);
         VERIFY_SCRIPT_DONE(boxes);
@@ -246,32 +240,32 @@ class UndoRedoTest : public QObject {
         auto w = sim.MakeWindow();
         LoadScenario(*w, "Mission.scn");
         QCOMPARE(Status(*w), QString("Loaded Mission.scn"));
-        QVERIFY2(ShowsFile(*w, sim, "Mission.scn"), qPrintable(LabelText(*w, "StatusFile")));
-        QVERIFY(!Shown(*w, "StatusModified"));
+        QVERIFY2(ShowsFile(*w, sim, "Mission.scn"), qPrintable(LabelText(*w, ObjectNames::StatusFile)));
+        QVERIFY(!Shown(*w, ObjectNames::StatusModified));
 
-        Type(FindControl<QLineEdit>(*w, "ShipLandedHeading"), "90");
-        QVERIFY(!Shown(*w, "StatusModified")); // not validated: the scenario is as loaded
-        ClickNamed(*w, "Command4");
-        QVERIFY(Shown(*w, "StatusModified"));
+        Type(FindControl<QLineEdit>(*w, ObjectNames::ShipLandedHeading), "90");
+        QVERIFY(!Shown(*w, ObjectNames::StatusModified)); // not validated: the scenario is as loaded
+        ClickNamed(*w, ObjectNames::Command4);
+        QVERIFY(Shown(*w, ObjectNames::StatusModified));
         QCOMPARE(Status(*w), QString("Validated ship Horizon"));
 
         const QTime before = QTime::currentTime();
-        ChooseMenuItem(*w, "Menu13");
+        ChooseMenuItem(*w, ObjectNames::Menu13);
         const QTime after = QTime::currentTime();
         const QString saved = Status(*w);
         QVERIFY2(saved == "Saved Mission.scn at " + before.toString("hh:mm") ||
                      saved == "Saved Mission.scn at " + after.toString("hh:mm"),
                  qPrintable(saved));
-        QVERIFY(!Shown(*w, "StatusModified"));
+        QVERIFY(!Shown(*w, ObjectNames::StatusModified));
         // Undone past the save: modified again; redone: the saved scenario once more.
-        ChooseMenuItem(*w, "EditUndo");
-        QVERIFY(Shown(*w, "StatusModified"));
-        ChooseMenuItem(*w, "EditRedo");
-        QVERIFY(!Shown(*w, "StatusModified"));
+        ChooseMenuItem(*w, ObjectNames::EditUndo);
+        QVERIFY(Shown(*w, ObjectNames::StatusModified));
+        ChooseMenuItem(*w, ObjectNames::EditRedo);
+        QVERIFY(!Shown(*w, ObjectNames::StatusModified));
 
         SaveAs(*w, "Copy.scn");
         QVERIFY(QRegularExpression("^Saved Copy\\.scn at \\d\\d:\\d\\d$").match(Status(*w)).hasMatch());
-        QVERIFY2(ShowsFile(*w, sim, "Copy.scn"), qPrintable(LabelText(*w, "StatusFile")));
+        QVERIFY2(ShowsFile(*w, sim, "Copy.scn"), qPrintable(LabelText(*w, ObjectNames::StatusFile)));
         VERIFY_SCRIPT_DONE(boxes);
     }
 };

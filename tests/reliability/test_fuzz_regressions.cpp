@@ -2,6 +2,7 @@
 // tests/data/fuzz-regressions/<target>/<file>. A crash fails the whole run, a hang the
 // test's time limit, a broken property its row.
 #include "properties.h"
+#include "test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,7 +12,7 @@ namespace {
 using Check = QString (*)(const QByteArray&);
 
 void AddRows(const char* target) {
-    const QDir dir(QStringLiteral(SKELVAN_TEST_DATA "/fuzz-regressions/") + QLatin1String(target));
+    const QDir dir(TestDataPath("fuzz-regressions/") + QLatin1String(target));
     for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
         QFile file(dir.filePath(name));
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));

@@ -3,8 +3,7 @@
 // delete a ship, choose the user-controlled ship, save under a new name, and open the saved
 // file again.
 #include "core/text/text_rules.h"
-#include "ship_window_fixture.h"
-#include "test_registry.h"
+#include "ship_window.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -19,7 +18,7 @@
 
 namespace {
 QString Data() {
-    return QStringLiteral(SKELVAN_TEST_DATA) + "/ships/session";
+    return TestDataPath("ships/session");
 }
 
 // The node of that text under the base or station whose trimmed name is given.
@@ -48,30 +47,30 @@ class ShipSessionTest : public QObject {
   private slots:
     void wholeSession() {
         ShipWindow sw(Data());
-        MessageScript& script = sw.script;
+        MessageBoxScript& script = sw.script;
         sw.Open("Session.scn");
         sw.ShowTab(Tab::Ships);
-        auto* names = sw.Get<QComboBox>("ShipName");
-        auto* pads = sw.Get<QTreeWidget>("ShipLandingTree");
-        auto* ports = sw.Get<QTreeWidget>("ShipDockedTree");
-        auto* validate = sw.Get<QPushButton>("Command4");
+        auto* names = sw.Get<QComboBox>(ObjectNames::ShipName);
+        auto* pads = sw.Get<QTreeWidget>(ObjectNames::ShipLandingTree);
+        auto* ports = sw.Get<QTreeWidget>(ObjectNames::ShipDockedTree);
+        auto* validate = sw.Get<QPushButton>(ObjectNames::Command4);
         QCOMPARE(Items(names), QStringList({"Horizon", "Dart", "Comet", "Spare"}));
-        QCOMPARE(sw.Get<QLabel>("ShipFocus")->text(), QString("Horizon"));
+        QCOMPARE(sw.Get<QLabel>(ObjectNames::ShipFocus)->text(), QString("Horizon"));
         QCOMPARE(ShipsAt(pads, "BaseS", "Landing pad  1"), QStringList({"Horizon"}));
         QCOMPARE(ShipsAt(ports, "Orbiter", "Dock  1"), QStringList({"Spare"}));
 
         // A new ship, landed on the free pad 2.
-        Click(sw.Get<QPushButton>("Command5"));
+        Click(sw.Get<QPushButton>(ObjectNames::Command5));
         QCOMPARE(names->currentText(), QString("New Ship"));
         Type(names, "Rover");
-        Pick(sw.Get<QComboBox>("Spacecraft"), "ShipClassA");
-        Click(sw.Get<QPushButton>("Command10"));
-        Click(sw.Get<QRadioButton>("LandedShipOption"));
+        Pick(sw.Get<QComboBox>(ObjectNames::Spacecraft), "ShipClassA");
+        Click(sw.Get<QPushButton>(ObjectNames::Command10));
+        Click(sw.Get<QRadioButton>(ObjectNames::LandedShipOption));
         DoubleClick(pads, Place(pads, "BaseS", "Landing pad  1")); // taken by Horizon: nothing
-        QCOMPARE(sw.Get<QLabel>("ShipLandedPad")->text(), QString());
+        QCOMPARE(sw.Get<QLabel>(ObjectNames::ShipLandedPad)->text(), QString());
         DoubleClick(pads, Place(pads, "BaseS", "Landing pad  2"));
-        Type(sw.Get<QLineEdit>("ShipLandedHeading"), "90");
-        Slide(sw.Get<QSlider>("ShipFuelSlider"), 60);
+        Type(sw.Get<QLineEdit>(ObjectNames::ShipLandedHeading), "90");
+        Slide(sw.Get<QSlider>(ObjectNames::ShipFuelSlider), 60);
         Click(validate);
         VERIFY_SCRIPT_DONE(script);
         QCOMPARE(Items(names), QStringList({"Horizon", "Dart", "Comet", "Spare", "Rover"}));
@@ -79,7 +78,7 @@ class ShipSessionTest : public QObject {
 
         // Comet leaves its orbit for the free port 2.
         Pick(names, 2);
-        Click(sw.Get<QRadioButton>("DockedShipOption"));
+        Click(sw.Get<QRadioButton>(ObjectNames::DockedShipOption));
         DoubleClick(ports, Place(ports, "Orbiter", "Dock  2"));
         Click(validate);
         VERIFY_SCRIPT_DONE(script);
@@ -87,9 +86,9 @@ class ShipSessionTest : public QObject {
 
         // Dart fires its retro engine fully, hovers at half power, and has three quarters of its fuel.
         Pick(names, 1);
-        Slide(sw.Get<QSlider>("MainEngineStatusSlider"), -100);
-        Slide(sw.Get<QSlider>("HoverEngineStatusSlider"), 50);
-        Slide(sw.Get<QSlider>("ShipFuelSlider"), 75);
+        Slide(sw.Get<QSlider>(ObjectNames::MainEngineStatusSlider), -100);
+        Slide(sw.Get<QSlider>(ObjectNames::HoverEngineStatusSlider), 50);
+        Slide(sw.Get<QSlider>(ObjectNames::ShipFuelSlider), 75);
         Click(validate);
         VERIFY_SCRIPT_DONE(script);
 
@@ -97,16 +96,16 @@ class ShipSessionTest : public QObject {
         Pick(names, 3);
         script.Expect(
             {kDeleteQuestion, "Deleting confirmation", MsgButtons::OkCancel, MsgIcon::None, MsgResult::Ok});
-        Click(sw.Get<QPushButton>("Command6"));
+        Click(sw.Get<QPushButton>(ObjectNames::Command6));
         VERIFY_SCRIPT_DONE(script);
         QCOMPARE(Items(names), QStringList({"Horizon", "Dart", "Comet", "Rover"}));
         QCOMPARE(ShipsAt(ports, "Orbiter", "Dock  1"), QStringList());
 
         // Rover becomes the user-controlled ship.
         sw.ShowTab(Tab::Environment);
-        Pick(sw.Get<QComboBox>("PossibleShipFocus"), "Rover:ShipClassA");
-        Click(sw.Get<QPushButton>("Command7"));
-        QCOMPARE(sw.Get<QLabel>("ShipFocus")->text(), QString("Rover"));
+        Pick(sw.Get<QComboBox>(ObjectNames::PossibleShipFocus), "Rover:ShipClassA");
+        Click(sw.Get<QPushButton>(ObjectNames::Command7));
+        QCOMPARE(sw.Get<QLabel>(ObjectNames::ShipFocus)->text(), QString("Rover"));
 
         sw.SaveAs("Saved.scn");
         VERIFY_SCRIPT_DONE(script);
@@ -120,17 +119,17 @@ class ShipSessionTest : public QObject {
         VERIFY_SCRIPT_DONE(script);
         sw.ShowTab(Tab::Ships);
         QCOMPARE(Items(names), QStringList({"Horizon", "Dart", "Comet", "Rover"}));
-        QCOMPARE(sw.Get<QLabel>("ShipFocus")->text(), QString("Rover"));
+        QCOMPARE(sw.Get<QLabel>(ObjectNames::ShipFocus)->text(), QString("Rover"));
         QCOMPARE(ShipsAt(pads, "BaseS", "Landing pad  2"), QStringList({"Rover"}));
         QCOMPARE(ShipsAt(ports, "Orbiter", "Dock  2"), QStringList({"Comet"}));
         Pick(names, 1);
-        QCOMPARE(sw.Get<QLabel>("ShipFuel")->text(), QString(" 75 %"));
-        QCOMPARE(sw.Get<QLabel>("MainEngineStatus")->text(), QString("-100 %"));
-        QCOMPARE(sw.Get<QSlider>("MainEngineStatusSlider")->value(), -100);
+        QCOMPARE(sw.Get<QLabel>(ObjectNames::ShipFuel)->text(), QString(" 75 %"));
+        QCOMPARE(sw.Get<QLabel>(ObjectNames::MainEngineStatus)->text(), QString("-100 %"));
+        QCOMPARE(sw.Get<QSlider>(ObjectNames::MainEngineStatusSlider)->value(), -100);
         Pick(names, 3);
-        QCOMPARE(sw.Get<QLineEdit>("ShipLandedHeading")->text(), QString("90"));
-        QCOMPARE(sw.Get<QLabel>("ShipFuel")->text(), QString(" 60 %"));
+        QCOMPARE(sw.Get<QLineEdit>(ObjectNames::ShipLandedHeading)->text(), QString("90"));
+        QCOMPARE(sw.Get<QLabel>(ObjectNames::ShipFuel)->text(), QString(" 60 %"));
     }
 };
-SKELVAN_TEST(ShipSessionTest);
+QTEST_MAIN(ShipSessionTest)
 #include "test_ship_session.moc"

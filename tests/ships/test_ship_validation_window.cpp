@@ -1,10 +1,8 @@
 // "Ship parameter validation" on the window: the message box, the stored row, the rebuilt
 // lists and the user-controlled ship.
-#include "ship_window_fixture.h"
-#include "test_registry.h"
+#include "ship_window.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,9 +18,6 @@ const QString kNoPlanet = "No planet is chosen.";
 ExpectedBox Refusal(const QString& text) {
     return {text, kTitle, MsgButtons::Ok, MsgIcon::None, MsgResult::Ok};
 }
-ExpectedBox FocusMoved() {
-    return {kFocusChanged, "Warning", MsgButtons::Ok, MsgIcon::Information, MsgResult::Ok};
-}
 } // namespace
 
 class ShipValidationWindowTest : public QObject {
@@ -33,89 +28,45 @@ class ShipValidationWindowTest : public QObject {
         sw.OpenShips({WithLines(LandedShip("L", "", "Earth", "", "", "Toto", "0.5"), {"XPDR 7"}),
                       OrbitingShip("O", "DG", "Earth", "0", "0", "0")},
                      "O");
-        auto* names = sw.Get<QComboBox>("ShipName");
+        auto* names = sw.Get<QComboBox>(ObjectNames::ShipName);
         Type(names, "Renamed");
-        Type(sw.Get<QLineEdit>("ShipLandedHeading"), "Toto");
+        Type(sw.Get<QLineEdit>(ObjectNames::ShipLandedHeading), "Toto");
         sw.script.Expect(
             Refusal("You must assign the ship to a base pad.\rYou must assign a class to the ship.\r"
                     "You must must enter a correct heading."));
-        Click(sw.Get<QPushButton>("Command4"));
+        Click(sw.Get<QPushButton>(ObjectNames::Command4));
         VERIFY_SCRIPT_DONE(sw.script);
         const ScenarioDocument& document = sw.Scenario();
         QCOMPARE(document.ShipTable[0].Name, QString("L"));
         QCOMPARE(document.ShipTable[0].Heading, QString("Toto"));
         QCOMPARE(document.ShipTable[0].OtherLines, QString("XPDR 7"));
         QCOMPARE(Items(names), QStringList({"L", "O"}));
-        QCOMPARE(Items(sw.Get<QComboBox>("PossibleShipFocus")), QStringList({"L:", "O:DG"}));
+        QCOMPARE(Items(sw.Get<QComboBox>(ObjectNames::PossibleShipFocus)), QStringList({"L:", "O:DG"}));
         QCOMPARE(names->currentText(), QString("Renamed")); // what the user typed stays
-        QCOMPARE(sw.Get<QLabel>("ShipFocus")->text(), QString("O"));
+        QCOMPARE(sw.Get<QLabel>(ObjectNames::ShipFocus)->text(), QString("O"));
     }
 
     void refusedOrbitingShip() {
         ShipWindow sw;
         sw.OpenShips({OrbitingShip("O", "DG", "Earth", "0.5", "0", "0")}, "O");
-        auto* rposX = sw.Get<QLineEdit>("ShipOrbitingRposX");
+        auto* rposX = sw.Get<QLineEdit>(ObjectNames::ShipOrbitingRposX);
         Type(rposX, " 6371000"); // exactly on Earth's mean radius
-        Type(sw.Get<QLineEdit>("ShipOrbitingArotY"), "360");
+        Type(sw.Get<QLineEdit>(ObjectNames::ShipOrbitingArotY), "360");
         sw.script.Expect(Refusal("The object frame rotation angle orientation on axis Y is not correct.\rThe "
                                  "ship is located inside the "
                                  "planet; adjust the position parameters relative to reference."));
-        Click(sw.Get<QPushButton>("Command4"));
+        Click(sw.Get<QPushButton>(ObjectNames::Command4));
         VERIFY_SCRIPT_DONE(sw.script);
         const ScenarioDocument& document = sw.Scenario();
         QCOMPARE(document.ShipTable[0].RposX, QString("7000000"));
         // One metre higher and a valid angle: stored as typed.
         Type(rposX, "6371001");
-        Type(sw.Get<QLineEdit>("ShipOrbitingArotY"), "-359.99");
-        Click(sw.Get<QPushButton>("Command4"));
+        Type(sw.Get<QLineEdit>(ObjectNames::ShipOrbitingArotY), "-359.99");
+        Click(sw.Get<QPushButton>(ObjectNames::Command4));
         VERIFY_SCRIPT_DONE(sw.script);
         QCOMPARE(document.ShipTable[0].RposX, QString("6371001"));
         QCOMPARE(document.ShipTable[0].ArotY, QString("-359.99"));
         QCOMPARE(rposX->text(), QString(" 6371001")); // redisplayed through the number rules
-    }
-
-    void moonFileNameIsTrimmed() {
-        ShipWindow sw;
-        sw.OpenShips({OrbitingShip("O", "DG", "   Moon", "0.5", "0", "0")}, "O");
-        auto* rposX = sw.Get<QLineEdit>("ShipOrbitingRposX");
-        Type(rposX, "1737100"); // the Moon's radius, well outside the Earth's
-        sw.script.Expect(Refusal(
-            "The ship is located inside the planet; adjust the position parameters relative to reference."));
-        Click(sw.Get<QPushButton>("Command4"));
-        VERIFY_SCRIPT_DONE(sw.script);
-        Type(rposX, "1737101");
-        Click(sw.Get<QPushButton>("Command4"));
-        VERIFY_SCRIPT_DONE(sw.script);
-        QCOMPARE(sw.Scenario().ShipTable[0].StatusRef, QString("   Moon")); // stored unchanged
-    }
-
-    void unreadablePlanetFile() {
-        QStringList texts;
-        ShipWindow sw;
-        // The second ship's file names no planet at all.
-        QString nowhere = OrbitingShip("N", "DG", "", "0.5", "0", "0");
-        nowhere.replace("STATUS Orbiting ", "STATUS Orbiting");
-        sw.OpenShips({OrbitingShip("O", "DG", "Pluto", "0.5", "0", "0"), nowhere}, "O");
-        SetMessageResponder([&](const QString& text, const QString& title, MsgButtons, MsgIcon) {
-            texts << title + "|" + text;
-            return MsgResult::Ok;
-        });
-        Click(sw.Get<QPushButton>("Command4"));
-        // No planet chosen at all: there is no file to name.
-        Pick(sw.Get<QComboBox>("ShipName"), 1);
-        QCOMPARE(sw.Get<QLabel>("ShipOrbitingPlanet")->text(), QString());
-        Click(sw.Get<QPushButton>("Command4"));
-        QCOMPARE(texts.size(), 2);
-        // The ship stands outside the planet whatever its radius: the file message alone, ended
-        // like the messages that other checks follow, and the path in the platform's form.
-        QCOMPARE(texts[0], kTitle + "|The planet file \"" +
-                               QDir::toNativeSeparators(sw.folders().ConfigFolder() + "/Pluto.cfg") +
-                               "\" cannot be read: choose the planet the ship orbits around.\r");
-        QCOMPARE(texts[1], kTitle + "|" + kNoPlanet + "\r");
-        const ScenarioDocument& document = sw.Scenario();
-        QCOMPARE(document.ShipTable[0].RposX, QString("7000000"));
-        QCOMPARE(document.ShipTable[0].StatusRef, QString("Pluto"));
-        QCOMPARE(document.ShipTable[1].RposX, QString("7000000"));
     }
 
     void storedRowAndRebuiltLists() {
@@ -123,14 +74,14 @@ class ShipValidationWindowTest : public QObject {
         sw.OpenShips({OrbitingShip("A", "DG", "Earth", "0", "0", "0"),
                       WithLines(LandedShip("B", "DG", "Earth", "Habana", "1", "10", "0.5"), {"XPDR 466"})},
                      "A");
-        auto* names = sw.Get<QComboBox>("ShipName");
+        auto* names = sw.Get<QComboBox>(ObjectNames::ShipName);
         Pick(names, 1);
         Type(names, "Bravo");
-        Pick(sw.Get<QComboBox>("Spacecraft"), "ShuttleA");
-        Click(sw.Get<QPushButton>("Command10"));
-        Type(sw.Get<QLineEdit>("ShipLandedHeading"), "-90");
-        Slide(sw.Get<QSlider>("ShipFuelSlider"), 75);
-        Click(sw.Get<QPushButton>("Command4"));
+        Pick(sw.Get<QComboBox>(ObjectNames::Spacecraft), "ShuttleA");
+        Click(sw.Get<QPushButton>(ObjectNames::Command10));
+        Type(sw.Get<QLineEdit>(ObjectNames::ShipLandedHeading), "-90");
+        Slide(sw.Get<QSlider>(ObjectNames::ShipFuelSlider), 75);
+        Click(sw.Get<QPushButton>(ObjectNames::Command4));
         VERIFY_SCRIPT_DONE(sw.script); // the focus ship A is still there: no message
         const ScenarioDocument& document = sw.Scenario();
         const ShipRow& row = document.ShipTable[1];
@@ -147,13 +98,13 @@ class ShipValidationWindowTest : public QObject {
         QCOMPARE(row.RposX, QString()); // the hidden orbit boxes were empty
         QCOMPARE(row.OtherLines, QString("XPDR 466"));
         QCOMPARE(Items(names), QStringList({"A", "Bravo"}));
-        auto* possible = sw.Get<QComboBox>("PossibleShipFocus");
+        auto* possible = sw.Get<QComboBox>(ObjectNames::PossibleShipFocus);
         QCOMPARE(Items(possible), QStringList({"A:DG", "Bravo:ShuttleA"}));
         QCOMPARE(possible->currentIndex(), 0);
         QCOMPARE(names->currentIndex(), 1);
-        QCOMPARE(sw.Get<QLabel>("ShipIndex")->text(), QString("1"));
-        QCOMPARE(sw.Get<QLabel>("ShipFuel")->text(), QString(" 75 %"));
-        QCOMPARE(sw.Get<QLabel>("ShipFocus")->text(), QString("A"));
+        QCOMPARE(sw.Get<QLabel>(ObjectNames::ShipIndex)->text(), QString("1"));
+        QCOMPARE(sw.Get<QLabel>(ObjectNames::ShipFuel)->text(), QString(" 75 %"));
+        QCOMPARE(sw.Get<QLabel>(ObjectNames::ShipFocus)->text(), QString("A"));
         QCOMPARE(int(document.ShipTable.size()), 3);
     }
 
@@ -171,17 +122,17 @@ class ShipValidationWindowTest : public QObject {
         sw.OpenShips({OrbitingShip("A", "DG", "Earth", "0", "0", "0"),
                       OrbitingShip("B", "DG", "Earth", "0", "0", "0")},
                      "B");
-        auto* names = sw.Get<QComboBox>("ShipName");
+        auto* names = sw.Get<QComboBox>(ObjectNames::ShipName);
         Type(names, "B");
         if (returnPressed) QTest::keyClick(names->lineEdit(), Qt::Key_Return);
         // The click into the next box takes the focus away from the list.
-        Type(sw.Get<QLineEdit>("ShipOrbitingRposX"), "8000000");
+        Type(sw.Get<QLineEdit>(ObjectNames::ShipOrbitingRposX), "8000000");
         QVERIFY(!names->lineEdit()->hasFocus());
         QCOMPARE(names->currentIndex(), 0);
-        QCOMPARE(sw.Get<QLabel>("ShipIndex")->text(), QString("0"));
-        QCOMPARE(sw.Get<QLineEdit>("ShipOrbitingRposX")->text(), QString("8000000"));
+        QCOMPARE(sw.Get<QLabel>(ObjectNames::ShipIndex)->text(), QString("0"));
+        QCOMPARE(sw.Get<QLineEdit>(ObjectNames::ShipOrbitingRposX)->text(), QString("8000000"));
         sw.script.Expect(Refusal(kTaken + "\r"));
-        Click(sw.Get<QPushButton>("Command4"));
+        Click(sw.Get<QPushButton>(ObjectNames::Command4));
         VERIFY_SCRIPT_DONE(sw.script);
         const ScenarioDocument& document = sw.Scenario();
         QCOMPARE(document.ShipTable[0].Name, QString("A"));
@@ -194,40 +145,6 @@ class ShipValidationWindowTest : public QObject {
 
     // "Osprey" typed over "Swift" while another ship is named Osprey: refused, blanks at both
     // ends and letter case aside, before any other message; nothing is stored.
-    void nameOfAnotherShipIsRefused_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("heading");
-        QTest::addColumn<QString>("boxText");
-        QTest::newRow("another ship's name") << "Osprey"
-                                             << "10" << kTaken + "\r";
-        QTest::newRow("blanks and letter case") << "  oSPREY "
-                                                << "10" << kTaken + "\r";
-        QTest::newRow("before the other messages")
-            << "OSPREY"
-            << "Toto" << kTaken + "\rYou must must enter a correct heading.";
-    }
-    void nameOfAnotherShipIsRefused() {
-        QFETCH(QString, typed);
-        QFETCH(QString, heading);
-        QFETCH(QString, boxText);
-        ShipWindow sw;
-        sw.OpenShips({OrbitingShip("Osprey", "DG", "Earth", "0", "0", "0"),
-                      LandedShip("Swift", "DG", "Earth", "Habana", "1", "10", "0.5")},
-                     "Osprey");
-        auto* names = sw.Get<QComboBox>("ShipName");
-        Pick(names, 1);
-        Type(names, typed);
-        Type(sw.Get<QLineEdit>("ShipLandedHeading"), heading);
-        sw.script.Expect(Refusal(boxText));
-        Click(sw.Get<QPushButton>("Command4"));
-        VERIFY_SCRIPT_DONE(sw.script);
-        QCOMPARE(sw.Scenario().ShipTable[1].Name, QString("Swift"));
-        QCOMPARE(sw.Scenario().ShipTable[1].Heading, QString("10"));
-        QCOMPARE(Items(names), QStringList({"Osprey", "Swift"}));
-        QCOMPARE(Items(sw.Get<QComboBox>("PossibleShipFocus")), QStringList({"Osprey:DG", "Swift:DG"}));
-        QCOMPARE(names->currentText(), typed);
-    }
-
     // A file that holds two ships of one name loads as before; validating one of them unchanged
     // says so, and another name is then taken. A station's name is no ship's.
     void fileWithTwoShipsOfOneName() {
@@ -235,14 +152,14 @@ class ShipValidationWindowTest : public QObject {
         sw.OpenShips({OrbitingShip("Twin", "DG", "Earth", "0", "0", "0"),
                       OrbitingShip("Twin", "DG", "Earth", "0", "0", "0")},
                      "Twin", {Station("Orion", "Hub", "Earth")});
-        auto* names = sw.Get<QComboBox>("ShipName");
+        auto* names = sw.Get<QComboBox>(ObjectNames::ShipName);
         QCOMPARE(Items(names), QStringList({"Twin", "Twin"}));
         Pick(names, 1);
         sw.script.Expect(Refusal(kTaken + "\r"));
-        Click(sw.Get<QPushButton>("Command4"));
+        Click(sw.Get<QPushButton>(ObjectNames::Command4));
         VERIFY_SCRIPT_DONE(sw.script);
         Type(names, "Orion");
-        Click(sw.Get<QPushButton>("Command4"));
+        Click(sw.Get<QPushButton>(ObjectNames::Command4));
         VERIFY_SCRIPT_DONE(sw.script);
         QCOMPARE(sw.script.Shown(), 1);
         QCOMPARE(Items(names), QStringList({"Twin", "Orion"}));
@@ -254,23 +171,24 @@ class ShipValidationWindowTest : public QObject {
     void newOrbitingShipWithoutPlanet() {
         ShipWindow sw;
         sw.OpenShips({OrbitingShip("A", "DG", "Earth", "0", "0", "0")}, "A");
-        Click(sw.Get<QPushButton>("Command5"));
-        Click(sw.Get<QRadioButton>("OrbitingShipOption"));
-        QCOMPARE(sw.Get<QLabel>("ShipOrbitingPlanet")->text(), QString());
+        Click(sw.Get<QPushButton>(ObjectNames::Command5));
+        Click(sw.Get<QRadioButton>(ObjectNames::OrbitingShipOption));
+        QCOMPARE(sw.Get<QLabel>(ObjectNames::ShipOrbitingPlanet)->text(), QString());
         const std::pair<const char*, const char*> boxes[] = {
-            {"ShipOrbitingRposX", "7000000"},    {"ShipOrbitingRposY", "0"}, {"ShipOrbitingRposZ", "0"},
-            {"ShipOrbitingRvelX", "0"},          {"ShipOrbitingRvelY", "0"}, {"ShipOrbitingRvelZ", "7546.05"},
-            {"ShipOrbitingArotX", "0"},          {"ShipOrbitingArotY", "0"}, {"ShipOrbitingArotZ", "0"},
-            {"ShipOrbitingAngularVelocity", "0"}};
+            {ObjectNames::ShipOrbitingRposX, "7000000"}, {ObjectNames::ShipOrbitingRposY, "0"},
+            {ObjectNames::ShipOrbitingRposZ, "0"},       {ObjectNames::ShipOrbitingRvelX, "0"},
+            {ObjectNames::ShipOrbitingRvelY, "0"},       {ObjectNames::ShipOrbitingRvelZ, "7546.05"},
+            {ObjectNames::ShipOrbitingArotX, "0"},       {ObjectNames::ShipOrbitingArotY, "0"},
+            {ObjectNames::ShipOrbitingArotZ, "0"},       {ObjectNames::ShipOrbitingAngularVelocity, "0"}};
         for (const auto& [box, text] : boxes)
             Type(sw.Get<QLineEdit>(box), text);
         sw.script.Expect(Refusal(kNoPlanet + "\r"));
-        Click(sw.Get<QPushButton>("Command4"));
+        Click(sw.Get<QPushButton>(ObjectNames::Command4));
         VERIFY_SCRIPT_DONE(sw.script);
         QCOMPARE(sw.Scenario().ShipTable[1].Status, QString());
-        Pick(sw.Get<QComboBox>("OrbitingRef"), "Earth");
-        Click(sw.Get<QPushButton>("Command11"));
-        Click(sw.Get<QPushButton>("Command4"));
+        Pick(sw.Get<QComboBox>(ObjectNames::OrbitingRef), "Earth");
+        Click(sw.Get<QPushButton>(ObjectNames::Command11));
+        Click(sw.Get<QPushButton>(ObjectNames::Command4));
         VERIFY_SCRIPT_DONE(sw.script);
         QCOMPARE(sw.Scenario().ShipTable[1].Status, QString("Orbiting"));
         QCOMPARE(sw.Scenario().ShipTable[1].StatusRef, QString("Earth"));
@@ -282,12 +200,12 @@ class ShipValidationWindowTest : public QObject {
         sw.OpenShips({OrbitingShip("A", "DG", "Earth", "0", "0", "0"),
                       OrbitingShip("B", "DG", "Earth", "0", "0", "0")},
                      "A");
-        Type(sw.Get<QComboBox>("ShipName"), "Alpha");
+        Type(sw.Get<QComboBox>(ObjectNames::ShipName), "Alpha");
         sw.script.Expect(FocusMoved());
-        Click(sw.Get<QPushButton>("Command4"));
+        Click(sw.Get<QPushButton>(ObjectNames::Command4));
         VERIFY_SCRIPT_DONE(sw.script);
         // Even though the renamed ship is the first one, the user is told.
-        QCOMPARE(sw.Get<QLabel>("ShipFocus")->text(), QString("Alpha"));
+        QCOMPARE(sw.Get<QLabel>(ObjectNames::ShipFocus)->text(), QString("Alpha"));
     }
 
     void noStatusStoresWithoutChecks() {
@@ -296,8 +214,8 @@ class ShipValidationWindowTest : public QObject {
         // a landed ship would be refused three times.
         sw.OpenShips({"X:\r\n  STATUS Hovering\r\n  RPOS 1 2 3\r\n  HEADING Toto\r\n  FUEL 0\r\nEND\r\n"},
                      "X");
-        QVERIFY(!sw.Get<QRadioButton>("LandedShipOption")->isChecked());
-        Click(sw.Get<QPushButton>("Command4"));
+        QVERIFY(!sw.Get<QRadioButton>(ObjectNames::LandedShipOption)->isChecked());
+        Click(sw.Get<QPushButton>(ObjectNames::Command4));
         VERIFY_SCRIPT_DONE(sw.script);
         const ShipRow& row = sw.Scenario().ShipTable[0];
         QCOMPARE(row.Status, QString("Hovering"));
@@ -312,20 +230,20 @@ class ShipValidationWindowTest : public QObject {
         ShipWindow sw;
         // As after a change of planetary system: one empty row, an empty list, row 0 current.
         sw.OpenShips({}, "");
-        QCOMPARE(sw.Get<QLabel>("ShipIndex")->text(), QString("0"));
-        auto* names = sw.Get<QComboBox>("ShipName");
+        QCOMPARE(sw.Get<QLabel>(ObjectNames::ShipIndex)->text(), QString("0"));
+        auto* names = sw.Get<QComboBox>(ObjectNames::ShipName);
         Type(names, "Solo");
-        Pick(sw.Get<QComboBox>("Spacecraft"), "DG");
-        Click(sw.Get<QPushButton>("Command10"));
+        Pick(sw.Get<QComboBox>(ObjectNames::Spacecraft), "DG");
+        Click(sw.Get<QPushButton>(ObjectNames::Command10));
         sw.script.Expect(FocusMoved());
-        Click(sw.Get<QPushButton>("Command4"));
+        Click(sw.Get<QPushButton>(ObjectNames::Command4));
         VERIFY_SCRIPT_DONE(sw.script);
         QCOMPARE(Items(names), QStringList({"Solo"}));
-        QCOMPARE(Items(sw.Get<QComboBox>("PossibleShipFocus")), QStringList({"Solo:DG"}));
-        QCOMPARE(sw.Get<QLabel>("ShipFocus")->text(), QString("Solo"));
+        QCOMPARE(Items(sw.Get<QComboBox>(ObjectNames::PossibleShipFocus)), QStringList({"Solo:DG"}));
+        QCOMPARE(sw.Get<QLabel>(ObjectNames::ShipFocus)->text(), QString("Solo"));
         QCOMPARE(sw.Scenario().ShipTable[0].Name, QString("Solo"));
         QCOMPARE(names->currentIndex(), 0);
     }
 };
-SKELVAN_TEST(ShipValidationWindowTest);
+QTEST_MAIN(ShipValidationWindowTest)
 #include "test_ship_validation_window.moc"

@@ -3,8 +3,7 @@
 // docked to a station ship by DOCKINFO shown docked there, validated as it stands and saved
 // unchanged.
 #include "core/scenario/scenario_comparison.h"
-#include "ship_window_fixture.h"
-#include "test_registry.h"
+#include "ship_window.h"
 #include "widgets/common/location_trees_view.h"
 
 #include <QComboBox>
@@ -17,7 +16,7 @@
 
 namespace {
 QString Today() {
-    return QStringLiteral(SKELVAN_TEST_DATA) + "/today";
+    return TestDataPath("today");
 }
 
 QByteArray ShipSection(const QByteArray& bytes) {
@@ -37,15 +36,15 @@ class TodaysInstallationTest : public QObject {
     // The classes named by their ClassName record first, then the vessel classes by their path.
     void classListShowsTheVesselClasses() {
         ShipWindow sw(Today(), ".\\Scenarios\\Installation\\Docking\\");
-        QCOMPARE(Items(sw.Get<QComboBox>("Spacecraft")),
+        QCOMPARE(Items(sw.Get<QComboBox>(ObjectNames::Spacecraft)),
                  (QStringList{"Kestrel", "Glider", "Haulers\\Ox", "Kite", "Lifter", "Stations\\Spindle"}));
-        QCOMPARE(Items(sw.Get<QComboBox>("StationClass")), QStringList());
+        QCOMPARE(Items(sw.Get<QComboBox>(ObjectNames::StationClass)), QStringList());
         // A class of a sub-folder is given to a ship as any other.
         sw.Open("Lifter Stack.scn");
         sw.ShowTab(Tab::Ships);
-        Pick(sw.Get<QComboBox>("Spacecraft"), "Stations\\Spindle");
-        Click(sw.Get<QPushButton>("Command10"));
-        QCOMPARE(Text(sw, "ShipClass"), QString("Stations\\Spindle"));
+        Pick(sw.Get<QComboBox>(ObjectNames::Spacecraft), "Stations\\Spindle");
+        Click(sw.Get<QPushButton>(ObjectNames::Command10));
+        QCOMPARE(Text(sw, ObjectNames::ShipClass), QString("Stations\\Spindle"));
         VERIFY_SCRIPT_DONE(sw.script);
     }
 
@@ -53,7 +52,7 @@ class TodaysInstallationTest : public QObject {
         ShipWindow sw(Today(), ".\\Scenarios\\Installation\\Bases\\");
         sw.Open("Harbour Day.scn");
         sw.ShowTab(Tab::Ships);
-        auto* pads = sw.Get<QTreeWidget>("ShipLandingTree");
+        auto* pads = sw.Get<QTreeWidget>(ObjectNames::ShipLandingTree);
         QCOMPARE(TreeText(pads), (QStringList{"[Tarn] 1",
                                               "  [   Skerry] 2",
                                               "    [ Crater Rim] 4",
@@ -79,9 +78,9 @@ class TodaysInstallationTest : public QObject {
                                               "      [Kite-2] 7"}));
         // The first ship moves to a free pad of the same base.
         DoubleClick(pads, TreeItem(pads, {"Tarn", " Harbour Flats", "Landing pad  1"}));
-        QCOMPARE(Text(sw, "ShipLandedBase"), QString(" Harbour Flats"));
-        QCOMPARE(Text(sw, "ShipLandedPad"), QString("1"));
-        Click(sw.Get<QPushButton>("Command4"));
+        QCOMPARE(Text(sw, ObjectNames::ShipLandedBase), QString(" Harbour Flats"));
+        QCOMPARE(Text(sw, ObjectNames::ShipLandedPad), QString("1"));
+        Click(sw.Get<QPushButton>(ObjectNames::Command4));
         VERIFY_SCRIPT_DONE(sw.script);
         QCOMPARE(TreeItem(pads, {"Tarn", " Harbour Flats", "Landing pad  1", "Ox-2"}) != nullptr, true);
         QCOMPARE(TreeItem(pads, {"Tarn", " Harbour Flats", "Landing pad  3"})->childCount(), 0);
@@ -91,55 +90,55 @@ class TodaysInstallationTest : public QObject {
         ShipWindow sw(Today(), ".\\Scenarios\\Installation\\Docking\\");
         sw.Open("Lifter Stack.scn");
         sw.ShowTab(Tab::Ships);
-        const std::array<QRadioButton*, 3> options = {sw.Get<QRadioButton>("LandedShipOption"),
-                                                      sw.Get<QRadioButton>("OrbitingShipOption"),
-                                                      sw.Get<QRadioButton>("DockedShipOption")};
+        const std::array<QRadioButton*, 3> options = {sw.Get<QRadioButton>(ObjectNames::LandedShipOption),
+                                                      sw.Get<QRadioButton>(ObjectNames::OrbitingShipOption),
+                                                      sw.Get<QRadioButton>(ObjectNames::DockedShipOption)};
         // The station itself orbits, its status free to change.
-        QVERIFY(sw.Get<QRadioButton>("OrbitingShipOption")->isChecked());
+        QVERIFY(sw.Get<QRadioButton>(ObjectNames::OrbitingShipOption)->isChecked());
         for (QRadioButton* option : options)
             QVERIFY(option->isEnabled());
 
-        Pick(sw.Get<QComboBox>("ShipName"), "Glider-1");
-        QVERIFY(sw.Get<QRadioButton>("DockedShipOption")->isChecked());
-        QVERIFY(sw.Get<QWidget>("Docked")->isVisible());
-        QCOMPARE(Text(sw, "ShipDockedStation"), QString("Lifter"));
-        QCOMPARE(Text(sw, "ShipDockedPort"), QString("1"));
-        QCOMPARE(Text(sw, "ShipDockedPlanet"), QString("Tarn"));
+        Pick(sw.Get<QComboBox>(ObjectNames::ShipName), "Glider-1");
+        QVERIFY(sw.Get<QRadioButton>(ObjectNames::DockedShipOption)->isChecked());
+        QVERIFY(sw.Get<QWidget>(ObjectNames::Docked)->isVisible());
+        QCOMPARE(Text(sw, ObjectNames::ShipDockedStation), QString("Lifter"));
+        QCOMPARE(Text(sw, ObjectNames::ShipDockedPort), QString("1"));
+        QCOMPARE(Text(sw, ObjectNames::ShipDockedPlanet), QString("Tarn"));
         for (QRadioButton* option : options) {
             QVERIFY(!option->isEnabled());
             QVERIFY2(option->toolTip().contains("DOCKINFO"), qPrintable(option->toolTip()));
         }
         // A click on a disabled option changes nothing.
-        QTest::mouseClick(sw.Get<QRadioButton>("OrbitingShipOption"), Qt::LeftButton);
-        QVERIFY(sw.Get<QRadioButton>("DockedShipOption")->isChecked());
+        QTest::mouseClick(sw.Get<QRadioButton>(ObjectNames::OrbitingShipOption), Qt::LeftButton);
+        QVERIFY(sw.Get<QRadioButton>(ObjectNames::DockedShipOption)->isChecked());
 
         // The station's free port (its class lists three) cannot be picked, and says why.
-        auto* ports = sw.Get<QTreeWidget>("ShipDockedTree");
+        auto* ports = sw.Get<QTreeWidget>(ObjectNames::ShipDockedTree);
         QTreeWidgetItem* free = TreeItem(ports, {"Tarn", "Lifter", "Dock  3"});
         QVERIFY(free);
         QCOMPARE(free->childCount(), 0);
         QCOMPARE(free->toolTip(0), kShipPortTip);
         QVERIFY(TreeItem(ports, {"Tarn", "Lifter", "Dock  1", "Glider-1"}));
         DoubleClick(ports, free);
-        QCOMPARE(Text(sw, "ShipDockedPort"), QString("1"));
+        QCOMPARE(Text(sw, ObjectNames::ShipDockedPort), QString("1"));
 
         // It validates as it stands: no box, nothing asked of its position.
-        Click(sw.Get<QPushButton>("Command4"));
+        Click(sw.Get<QPushButton>(ObjectNames::Command4));
         VERIFY_SCRIPT_DONE(sw.script);
-        QCOMPARE(Text(sw, "ShipDockedStation"), QString("Lifter"));
+        QCOMPARE(Text(sw, ObjectNames::ShipDockedStation), QString("Lifter"));
 
         // The tug of the chain is docked at the hauler, which is docked at the station.
-        Pick(sw.Get<QComboBox>("ShipName"), "Tug-1");
-        QCOMPARE(Text(sw, "ShipDockedStation"), QString("Ox-1"));
-        QCOMPARE(Text(sw, "ShipDockedPort"), QString("2"));
-        Click(sw.Get<QPushButton>("Command4"));
+        Pick(sw.Get<QComboBox>(ObjectNames::ShipName), "Tug-1");
+        QCOMPARE(Text(sw, ObjectNames::ShipDockedStation), QString("Ox-1"));
+        QCOMPARE(Text(sw, ObjectNames::ShipDockedPort), QString("2"));
+        Click(sw.Get<QPushButton>(ObjectNames::Command4));
         VERIFY_SCRIPT_DONE(sw.script);
 
         // Back on the station, the options are free again.
-        Pick(sw.Get<QComboBox>("ShipName"), "Lifter");
+        Pick(sw.Get<QComboBox>(ObjectNames::ShipName), "Lifter");
         for (QRadioButton* option : options)
             QVERIFY(option->isEnabled());
-        QCOMPARE(sw.Get<QRadioButton>("DockedShipOption")->toolTip(),
+        QCOMPARE(sw.Get<QRadioButton>(ObjectNames::DockedShipOption)->toolTip(),
                  QString("Sets the ship status to \"Docked\""));
 
         // Saved under another name, so that the file read stays to hold the save against.
@@ -153,5 +152,5 @@ class TodaysInstallationTest : public QObject {
         QVERIFY2(comparison.Same(), qPrintable(DifferencesText(comparison)));
     }
 };
-SKELVAN_TEST(TodaysInstallationTest);
+QTEST_MAIN(TodaysInstallationTest)
 #include "test_todays_installation.moc"

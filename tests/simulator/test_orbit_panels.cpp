@@ -2,6 +2,7 @@
 // planet files of tests/data/orbit (Earth: 6371.01 km, 200 km atmosphere; Moon: 1737.4 km).
 #include "support/user_actions.h"
 #include "support/window_access.h"
+#include "test_files.h"
 #include "widgets/orbit/orbit_drawing.h"
 #include "widgets/orbit/orbit_panels.h"
 
@@ -13,7 +14,7 @@
 #include <memory>
 
 namespace {
-const QString kCfgDir = QStringLiteral(SKELVAN_TEST_DATA "/orbit/");
+const QString kCfgDir = TestDataPath("orbit/");
 
 // A stand-in for a tab: the boxes, the planet caption, the folder caption and a planet
 // button whose own handler changes the caption, as the tab's does.
@@ -91,13 +92,13 @@ QString Figure(const OrbitPanel* panel, const char* caption) {
     return label ? label->text() : QStringLiteral("(no label)");
 }
 QLabel* Warning(const OrbitPanel* panel) {
-    return FindControl<QLabel>(*panel, "OrbitWarning");
+    return FindControl<QLabel>(*panel, ObjectNames::OrbitWarning);
 }
 QLabel* Note(const OrbitPanel* panel) {
-    return FindControl<QLabel>(*panel, "OrbitNote");
+    return FindControl<QLabel>(*panel, ObjectNames::OrbitNote);
 }
 OrbitDrawing* Drawing(const OrbitPanel* panel) {
-    return FindControl<OrbitDrawing>(*panel, "OrbitDrawing");
+    return FindControl<OrbitDrawing>(*panel, ObjectNames::OrbitDrawing);
 }
 } // namespace
 
@@ -108,7 +109,7 @@ class OrbitPanelsTest : public QObject {
         Host host(QStringLiteral("Earth"));
         host.Type({" 42164000", " 0", " 0", " 0", " 0", " 0"});
         StationOrbitPanel* panel = StationPanel(host);
-        QCOMPARE(panel->objectName(), QStringLiteral("StationOrbitPanel"));
+        QCOMPARE(panel->objectName(), QString(ObjectNames::StationOrbitPanel));
         QCOMPARE(panel->title(), QStringLiteral("Orbit"));
         // The geostationary radius less the mean radius: 35 792.99 km; one sidereal day.
         QCOMPARE(Figure(panel, "Periapsis altitude"), QStringLiteral("35793.0 km"));
@@ -198,9 +199,9 @@ class OrbitPanelsTest : public QObject {
         StationOrbitPanel* panel = StationPanel(host);
         host.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(host.window.get()));
-        auto* periapsis = FindControl<QLineEdit>(*panel, "StationOrbitPeriapsisKm");
-        auto* apoapsis = FindControl<QLineEdit>(*panel, "StationOrbitApoapsisKm");
-        auto* fill = FindControl<QPushButton>(*panel, "StationOrbitFill");
+        auto* periapsis = FindControl<QLineEdit>(*panel, ObjectNames::StationOrbitPeriapsisKm);
+        auto* apoapsis = FindControl<QLineEdit>(*panel, ObjectNames::StationOrbitApoapsisKm);
+        auto* fill = FindControl<QPushButton>(*panel, ObjectNames::StationOrbitFill);
         Type(periapsis, "250");
         Type(apoapsis, "35786");
         Click(fill);
@@ -210,7 +211,7 @@ class OrbitPanelsTest : public QObject {
         QCOMPARE(host.boxes[2]->text(), QStringLiteral("1")); // the angles are left alone
         QCOMPARE(Figure(panel, "Periapsis altitude"), QStringLiteral("250.0 km"));
         QCOMPARE(Figure(panel, "Apoapsis altitude"), QStringLiteral("35786.0 km"));
-        auto* helperNote = FindControl<QLabel>(*panel, "StationOrbitHelperNote");
+        auto* helperNote = FindControl<QLabel>(*panel, ObjectNames::StationOrbitHelperNote);
         QVERIFY(helperNote->isHidden());
 
         Type(apoapsis, "high");
@@ -225,7 +226,7 @@ class OrbitPanelsTest : public QObject {
         // 400 km up at circular speed sqrt(GM / r) = 7.6726 km/s, in the ecliptic (x and z).
         host.Type({" 6771010", " 0", " 0", " 0", " 0", " 7672.6"});
         ShipOrbitPanel* panel = ShipPanel(host);
-        QCOMPARE(panel->objectName(), QStringLiteral("ShipOrbitPanel"));
+        QCOMPARE(panel->objectName(), QString(ObjectNames::ShipOrbitPanel));
         QCOMPARE(Figure(panel, "Altitude"), QStringLiteral("400.0 km"));
         QCOMPARE(Figure(panel, "Speed"), QStringLiteral("7.673 km/s"));
         QCOMPARE(Figure(panel, "Inclination"), QStringLiteral("0.00\u00B0"));

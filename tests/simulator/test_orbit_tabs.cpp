@@ -2,10 +2,7 @@
 // 6371 km, 200 km atmosphere; Moon: 1737.4 km) and the scenario tests/data/orbit/insight.scn,
 // opened through the load dialog. No message box is expected but the save prompt when a
 // scenario is opened over another.
-#include "support/scripted_answers.h"
 #include "support/simulator_fixture.h"
-#include "support/user_actions.h"
-#include "support/window_access.h"
 #include "widgets/orbit/orbit_drawing.h"
 
 #include <QComboBox>
@@ -28,15 +25,13 @@ class OrbitWindow {
     std::unique_ptr<TYX> tyx;
 
     explicit OrbitWindow(bool load = true) {
-        sim.CopyTree(QStringLiteral(SKELVAN_DEMO_DIR "/Config"), sim.ConfigFolder());
-        QFile file(QStringLiteral(SKELVAN_TEST_DATA "/orbit/insight.scn"));
-        if (!file.open(QIODevice::ReadOnly)) qFatal("missing insight.scn");
-        sim.WriteScenario("insight.scn", file.readAll());
+        sim.CopyTree(DemoPath("Config"), sim.ConfigFolder());
+        sim.WriteScenario("insight.scn", TestDataFile("orbit/insight.scn"));
         tyx = sim.MakeWindow();
         if (load) LoadScenario(*tyx, "insight.scn");
     }
-    QGroupBox* Station() const { return FindControl<QGroupBox>(*tyx, "StationOrbitPanel"); }
-    QGroupBox* Ship() const { return FindControl<QGroupBox>(*tyx, "ShipOrbitPanel"); }
+    QGroupBox* Station() const { return FindControl<QGroupBox>(*tyx, ObjectNames::StationOrbitPanel); }
+    QGroupBox* Ship() const { return FindControl<QGroupBox>(*tyx, ObjectNames::ShipOrbitPanel); }
     template <class T> T* Control(const char* name) const { return FindControl<T>(*tyx, name); }
 };
 
@@ -50,7 +45,7 @@ QString Figure(const QWidget* panel, const char* caption) {
 }
 
 QLabel* Warning(const QWidget* panel) {
-    return FindControl<QLabel>(*panel, "OrbitWarning");
+    return FindControl<QLabel>(*panel, ObjectNames::OrbitWarning);
 }
 } // namespace
 
@@ -63,8 +58,8 @@ class OrbitTabsTest : public QObject {
         QVERIFY(w.Ship());
         QCOMPARE(w.Station()->title(), QStringLiteral("Orbit"));
         // The ship's panel belongs to the orbiting frame, and is seen only with it.
-        QVERIFY(w.Control<QGroupBox>("Orbiting")->isAncestorOf(w.Ship()));
-        QVERIFY(w.Control<QTabWidget>("SSTab1")->widget(1)->isAncestorOf(w.Station()));
+        QVERIFY(w.Control<QGroupBox>(ObjectNames::Orbiting)->isAncestorOf(w.Ship()));
+        QVERIFY(w.Control<QTabWidget>(ObjectNames::SSTab1)->widget(1)->isAncestorOf(w.Station()));
         VERIFY_SCRIPT_DONE(w.boxes);
     }
 
@@ -102,15 +97,15 @@ class OrbitTabsTest : public QObject {
         QFETCH(QString, periodStart);
         QFETCH(QString, warning);
         OrbitWindow w;
-        Pick(w.Control<QComboBox>("StationName"), row);
+        Pick(w.Control<QComboBox>(ObjectNames::StationName), row);
         QWidget* panel = w.Station();
         QCOMPARE(Figure(panel, "Periapsis altitude"), periapsis);
         QCOMPARE(Figure(panel, "Apoapsis altitude"), apoapsis);
         QVERIFY2(Figure(panel, "Period").startsWith(periodStart), qPrintable(Figure(panel, "Period")));
         QCOMPARE(Warning(panel)->text(), warning);
         QCOMPARE(Warning(panel)->isHidden(), warning.isEmpty());
-        QVERIFY(FindControl<QLabel>(*panel, "OrbitNote")->isHidden());
-        auto* drawing = qobject_cast<OrbitDrawing*>(FindControl<QWidget>(*panel, "OrbitDrawing"));
+        QVERIFY(FindControl<QLabel>(*panel, ObjectNames::OrbitNote)->isHidden());
+        auto* drawing = qobject_cast<OrbitDrawing*>(FindControl<QWidget>(*panel, ObjectNames::OrbitDrawing));
         QVERIFY(drawing && drawing->Outline().has_value());
         VERIFY_SCRIPT_DONE(w.boxes);
     }
@@ -118,12 +113,13 @@ class OrbitTabsTest : public QObject {
     // Typing changes the figures at once, and only the controls: the row keeps its values.
     void typingLeavesTheTableAlone() {
         OrbitWindow w;
-        Type(w.Control<QLineEdit>("StationExcentricity"), "0.1"); // periapsis 6093.9 km, under the surface
+        Type(w.Control<QLineEdit>(ObjectNames::StationExcentricity),
+             "0.1"); // periapsis 6093.9 km, under the surface
         QCOMPARE(Warning(w.Station())->text(), QStringLiteral("The periapsis lies below the surface."));
         QCOMPARE(DocumentOf(*w.tyx).StationTable[0].Excentricity, QStringLiteral("0"));
         // Another station and back: the edit is gone, and so is the warning.
-        Pick(w.Control<QComboBox>("StationName"), 3);
-        Pick(w.Control<QComboBox>("StationName"), 0);
+        Pick(w.Control<QComboBox>(ObjectNames::StationName), 3);
+        Pick(w.Control<QComboBox>(ObjectNames::StationName), 0);
         QVERIFY(Warning(w.Station())->isHidden());
         VERIFY_SCRIPT_DONE(w.boxes);
     }
@@ -131,13 +127,14 @@ class OrbitTabsTest : public QObject {
     void helperFillsTheBoxes() {
         OrbitWindow w;
         QWidget* panel = w.Station();
-        Type(FindControl<QLineEdit>(*panel, "StationOrbitPeriapsisKm"), "35786");
-        Type(FindControl<QLineEdit>(*panel, "StationOrbitApoapsisKm"), "250");
-        Click(FindControl<QPushButton>(*panel, "StationOrbitFill"));
+        Type(FindControl<QLineEdit>(*panel, ObjectNames::StationOrbitPeriapsisKm), "35786");
+        Type(FindControl<QLineEdit>(*panel, ObjectNames::StationOrbitApoapsisKm), "250");
+        Click(FindControl<QPushButton>(*panel, ObjectNames::StationOrbitFill));
         // a = 6371 km + (250 + 35786) / 2 km, e = 35536 / (2 a).
-        QCOMPARE(w.Control<QLineEdit>("StationSemiMajorAxis")->text(), QStringLiteral("24389000"));
-        QCOMPARE(w.Control<QLineEdit>("StationExcentricity")->text(), QStringLiteral("0.7285251548"));
-        QCOMPARE(w.Control<QLineEdit>("StationInclination")->text(), QStringLiteral("51.6"));
+        QCOMPARE(w.Control<QLineEdit>(ObjectNames::StationSemiMajorAxis)->text(), QStringLiteral("24389000"));
+        QCOMPARE(w.Control<QLineEdit>(ObjectNames::StationExcentricity)->text(),
+                 QStringLiteral("0.7285251548"));
+        QCOMPARE(w.Control<QLineEdit>(ObjectNames::StationInclination)->text(), QStringLiteral("51.6"));
         QCOMPARE(Figure(panel, "Periapsis altitude"), QStringLiteral("250.0 km"));
         QCOMPARE(Figure(panel, "Apoapsis altitude"), QStringLiteral("35786.0 km"));
         // Nothing is stored until the user validates.
@@ -167,7 +164,7 @@ class OrbitTabsTest : public QObject {
         QFETCH(QString, period);
         QFETCH(QString, warning);
         OrbitWindow w;
-        Pick(w.Control<QComboBox>("ShipName"), row);
+        Pick(w.Control<QComboBox>(ObjectNames::ShipName), row);
         QWidget* panel = w.Ship();
         QCOMPARE(Figure(panel, "Altitude"), altitude);
         QVERIFY2(Figure(panel, "Period").startsWith(period), qPrintable(Figure(panel, "Period")));
@@ -204,13 +201,15 @@ class OrbitTabsTest : public QObject {
         QFETCH(QString, inclination);
         QFETCH(double, bodyAngle);
         OrbitWindow w;
-        const char* boxes[] = {"ShipOrbitingRposX", "ShipOrbitingRposY", "ShipOrbitingRposZ",
-                               "ShipOrbitingRvelX", "ShipOrbitingRvelY", "ShipOrbitingRvelZ"};
+        const char* boxes[] = {ObjectNames::ShipOrbitingRposX, ObjectNames::ShipOrbitingRposY,
+                               ObjectNames::ShipOrbitingRposZ, ObjectNames::ShipOrbitingRvelX,
+                               ObjectNames::ShipOrbitingRvelY, ObjectNames::ShipOrbitingRvelZ};
         for (int k = 0; k < 6; ++k)
             Type(w.Control<QLineEdit>(boxes[k]), state[k]);
         QCOMPARE(Figure(w.Ship(), "Inclination"), inclination);
         QCOMPARE(Figure(w.Ship(), "Altitude"), QStringLiteral("629.0 km")); // 7000 km from the centre
-        auto* drawing = qobject_cast<OrbitDrawing*>(FindControl<QWidget>(*w.Ship(), "OrbitDrawing"));
+        auto* drawing =
+            qobject_cast<OrbitDrawing*>(FindControl<QWidget>(*w.Ship(), ObjectNames::OrbitDrawing));
         QVERIFY(drawing && drawing->Outline().has_value());
         const QPointF body = drawing->Outline()->Body;
         const double angle = std::atan2(body.y(), body.x()) * 180 / 3.14159265358979323846;
@@ -222,12 +221,12 @@ class OrbitTabsTest : public QObject {
     // The planet button changes the caption first; the panel follows it.
     void shipChangesPlanet() {
         OrbitWindow w;
-        Type(w.Control<QLineEdit>("ShipOrbitingRposX"), " 1837400");
-        Type(w.Control<QLineEdit>("ShipOrbitingRvelY"), " 1633");
+        Type(w.Control<QLineEdit>(ObjectNames::ShipOrbitingRposX), " 1837400");
+        Type(w.Control<QLineEdit>(ObjectNames::ShipOrbitingRvelY), " 1633");
         QCOMPARE(Warning(w.Ship())->text(), QStringLiteral("The periapsis lies below the surface."));
-        QVERIFY(PickText(w.Control<QComboBox>("OrbitingRef"), "   Moon"));
-        ClickNamed(*w.tyx, "Command11");
-        QCOMPARE(LabelText(*w.tyx, "ShipOrbitingPlanet"), QStringLiteral("   Moon"));
+        QVERIFY(PickText(w.Control<QComboBox>(ObjectNames::OrbitingRef), "   Moon"));
+        ClickNamed(*w.tyx, ObjectNames::Command11);
+        QCOMPARE(LabelText(*w.tyx, ObjectNames::ShipOrbitingPlanet), QStringLiteral("   Moon"));
         QCOMPARE(Figure(w.Ship(), "Altitude"), QStringLiteral("100.0 km"));
         QVERIFY(Warning(w.Ship())->isHidden());
         VERIFY_SCRIPT_DONE(w.boxes);
@@ -236,9 +235,10 @@ class OrbitTabsTest : public QObject {
     // Loading through the editor's own path shows the figures of the first station and ship.
     void loadedThroughTheEditor() {
         OrbitWindow w;
-        Type(w.Control<QLineEdit>("StationExcentricity"), "0.5"); // an edit of the previous scenario
-        Pick(w.Control<QComboBox>("StationName"), 1);
-        Pick(w.Control<QComboBox>("ShipName"), 2);
+        Type(w.Control<QLineEdit>(ObjectNames::StationExcentricity),
+             "0.5"); // an edit of the previous scenario
+        Pick(w.Control<QComboBox>(ObjectNames::StationName), 1);
+        Pick(w.Control<QComboBox>(ObjectNames::ShipName), 2);
         w.boxes.Expect("Do you wish to save insight.scn ?", "Skelvan Scenario Editor", MsgButtons::OkCancel,
                        MsgIcon::None, MsgResult::Cancel);
         LoadScenario(*w.tyx, "insight.scn");
@@ -270,10 +270,10 @@ class OrbitTabsTest : public QObject {
     // A landed ship hides the orbiting frame and its panel with it.
     void landedShipHidesPanel() {
         OrbitWindow w;
-        QWidget* page = w.Control<QTabWidget>("SSTab1")->widget(2);
-        Pick(w.Control<QComboBox>("ShipName"), 3);
+        QWidget* page = w.Control<QTabWidget>(ObjectNames::SSTab1)->widget(2);
+        Pick(w.Control<QComboBox>(ObjectNames::ShipName), 3);
         QVERIFY(!w.Ship()->isVisibleTo(page));
-        Pick(w.Control<QComboBox>("ShipName"), 0);
+        Pick(w.Control<QComboBox>(ObjectNames::ShipName), 0);
         QVERIFY(w.Ship()->isVisibleTo(page));
         VERIFY_SCRIPT_DONE(w.boxes);
     }

@@ -1,9 +1,6 @@
 // The main window's start-up catalogs, the lock and the change of planetary system, driven
 // offscreen as a user drives them on a test installation.
-#include "support/scripted_answers.h"
 #include "support/simulator_fixture.h"
-#include "support/user_actions.h"
-#include "support/window_access.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,7 +15,7 @@ namespace {
 const QString kWarning = "As soon as you select a planetary system, all the stations and ships are reset !";
 
 QString Installation() {
-    return TestDataFile("simulator/sim");
+    return TestDataPath("simulator/sim");
 }
 
 // A scenario of the planetary system, with the blocks given (each line ends in CR LF).
@@ -50,12 +47,12 @@ QByteArray OldScenario() {
 }
 
 QComboBox* Systems(const TYX& w) {
-    return FindControl<QComboBox>(w, "PlanetarySystem");
+    return FindControl<QComboBox>(w, ObjectNames::PlanetarySystem);
 }
 
 // The information window, made by the main window once a system was read.
 QWidget* Information(const TYX& w) {
-    return FindControl<QWidget>(w, "PlanetarySystemInformation");
+    return FindControl<QWidget>(w, ObjectNames::PlanetarySystemInformation);
 }
 
 QString InformationText(const TYX& w, const char* name) {
@@ -64,7 +61,7 @@ QString InformationText(const TYX& w, const char* name) {
 }
 
 QComboBox* InformationBodies(const TYX& w) {
-    return FindControl<QComboBox>(*Information(w), "Planet");
+    return FindControl<QComboBox>(*Information(w), ObjectNames::Planet);
 }
 
 // The system list's entries as "name (file)".
@@ -86,7 +83,7 @@ QStringList TreeShape(const QTreeWidget* tree) {
 // Clears the lock as the user does: the warning, then the list can be used.
 void Unlock(TYX& w, MessageBoxScript& boxes) {
     boxes.Expect(kWarning, "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
-    ClickNamed(w, "Check2");
+    ClickNamed(w, ObjectNames::Check2);
     VERIFY_SCRIPT_DONE(boxes);
     QVERIFY(Systems(w)->isEnabled());
 }
@@ -107,21 +104,21 @@ class StartUpCatalogsTest : public QObject {
         QCOMPARE(SystemEntries(Systems(*w)), (QStringList{"Alpha (Alpha.cfg)", "Beta (Beta.cfg)",
                                                           "Gamma (Gamma.cfg)", "Hybrid (Hybrid.cfg)"}));
         QCOMPARE(Systems(*w)->currentIndex(), -1); // no system before a scenario is read
-        auto* spacecraft = FindControl<QComboBox>(*w, "Spacecraft");
+        auto* spacecraft = FindControl<QComboBox>(*w, ObjectNames::Spacecraft);
         QCOMPARE(spacecraft->count(), 10);
         QCOMPARE(spacecraft->itemText(5), QString("ght"));
         // One station class per dock list: Double.cfg has two.
-        auto* stationClasses = FindControl<QComboBox>(*w, "StationClass");
+        auto* stationClasses = FindControl<QComboBox>(*w, ObjectNames::StationClass);
         QCOMPARE(Items(stationClasses), (QStringList{"Dock2", "Double", "Double"}));
         QCOMPARE(stationClasses->currentIndex(), 0);
-        QVERIFY(FindControl<QCheckBox>(*w, "Check2")->isChecked());
+        QVERIFY(FindControl<QCheckBox>(*w, ObjectNames::Check2)->isChecked());
         QVERIFY(!Systems(*w)->isEnabled());
         // The station class files were kept for their dock ports: stations of both classes
         // show them once a scenario is read (two lists and the one between them for Double).
         sim.WriteScenario(
             "Docks.scn", Scenario("Alpha", Station("One", "Dock2", "Ash") + Station("Two", "Double", "Ash")));
         LoadScenario(*w, "Docks.scn");
-        QCOMPARE(TreeShape(FindControl<QTreeWidget>(*w, "ShipDockedTree")),
+        QCOMPARE(TreeShape(FindControl<QTreeWidget>(*w, ObjectNames::ShipDockedTree)),
                  (QStringList{"[Ash] 1", "  [One] 3", "    [Dock  1] 6", "    [Dock  2] 6", "  [Two] 3",
                               "    [Dock  1] 6", "    [Dock  2] 6", "    [Dock  3] 6", "[Birch] 1",
                               "  [   Cone] 2", "[Dune] 1"}));
@@ -136,9 +133,9 @@ class StartUpCatalogsTest : public QObject {
             QVERIFY(QFile::copy(Installation() + "/Config/" + name, sim.ConfigFolder() + "/" + name));
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
-        QCOMPARE(Items(FindControl<QComboBox>(*w, "Spacecraft")),
+        QCOMPARE(Items(FindControl<QComboBox>(*w, ObjectNames::Spacecraft)),
                  (QStringList{"Kite", "Twin A", "Twin B", "Twin A", "Twin B"}));
-        QCOMPARE(FindControl<QComboBox>(*w, "StationClass")->count(), 0);
+        QCOMPARE(FindControl<QComboBox>(*w, ObjectNames::StationClass)->count(), 0);
     }
 
     void lockWarnsOnlyWhenCleared() {
@@ -147,7 +144,7 @@ class StartUpCatalogsTest : public QObject {
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
         LoadScenario(*w, "Old.scn");
-        auto* lock = FindControl<QCheckBox>(*w, "Check2");
+        auto* lock = FindControl<QCheckBox>(*w, ObjectNames::Check2);
         for (int round = 0; round < 2; ++round) {
             boxes.Expect(kWarning, "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
             Click(lock);
@@ -168,39 +165,39 @@ class StartUpCatalogsTest : public QObject {
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
         LoadScenario(*w, "Old.scn");
-        QCOMPARE(LabelText(*w, "ShipFocus"), QString("Old ship"));
-        QCOMPARE(FindControl<QComboBox>(*w, "PossibleShipFocus")->count(), 2);
+        QCOMPARE(LabelText(*w, ObjectNames::ShipFocus), QString("Old ship"));
+        QCOMPARE(FindControl<QComboBox>(*w, ObjectNames::PossibleShipFocus)->count(), 2);
 
         Unlock(*w, boxes);
         QVERIFY(PickText(Systems(*w), "Alpha"));
         QCOMPARE(Systems(*w)->currentText(), QString("Alpha"));
-        QCOMPARE(Items(FindControl<QComboBox>(*w, "StationRef")),
+        QCOMPARE(Items(FindControl<QComboBox>(*w, ObjectNames::StationRef)),
                  (QStringList{"Ash", "Birch", "   Cone", "Dune"}));
         const ScenarioDocument& document = DocumentOf(*w);
         QCOMPARE(document.StationTable.size(), std::size_t(1));
         QCOMPARE(document.StationTable[0].Name, QString());
         QCOMPARE(document.ShipTable.size(), std::size_t(1));
         QCOMPARE(document.ShipTable[0].Name, QString());
-        QCOMPARE(FindControl<QPlainTextEdit>(*w, "Description")->toPlainText(), QString());
-        QCOMPARE(LabelText(*w, "ShipFocus"), QString());
-        QCOMPARE(FindControl<QComboBox>(*w, "PossibleShipFocus")->count(), 0);
-        QCOMPARE(FindControl<QComboBox>(*w, "StationName")->count(), 0);
-        QCOMPARE(FindControl<QComboBox>(*w, "ShipName")->count(), 0);
-        QCOMPARE(LabelText(*w, "StationIndex"), QString("0"));
-        QCOMPARE(LabelText(*w, "ShipIndex"), QString("0"));
-        QCOMPARE(FindControl<QComboBox>(*w, "OrbitingRef")->itemText(2), QString("   Cone"));
+        QCOMPARE(FindControl<QPlainTextEdit>(*w, ObjectNames::Description)->toPlainText(), QString());
+        QCOMPARE(LabelText(*w, ObjectNames::ShipFocus), QString());
+        QCOMPARE(FindControl<QComboBox>(*w, ObjectNames::PossibleShipFocus)->count(), 0);
+        QCOMPARE(FindControl<QComboBox>(*w, ObjectNames::StationName)->count(), 0);
+        QCOMPARE(FindControl<QComboBox>(*w, ObjectNames::ShipName)->count(), 0);
+        QCOMPARE(LabelText(*w, ObjectNames::StationIndex), QString("0"));
+        QCOMPARE(LabelText(*w, ObjectNames::ShipIndex), QString("0"));
+        QCOMPARE(FindControl<QComboBox>(*w, ObjectNames::OrbitingRef)->itemText(2), QString("   Cone"));
         // The information window is filled, not shown, and shows the third body, a moon read
         // from its own file under its name without the blanks.
         QVERIFY(!Information(*w)->isVisible());
         QCOMPARE(InformationBodies(*w)->count(), 4);
         QCOMPARE(InformationBodies(*w)->currentIndex(), 2);
-        QCOMPARE(InformationText(*w, "PlanetSideralRotationPeriod"), QString("23h56min4sec"));
+        QCOMPARE(InformationText(*w, ObjectNames::PlanetSideralRotationPeriod), QString("23h56min4sec"));
 
         // Another choice runs on the system just chosen, not on the one chosen before.
         QVERIFY(PickText(Systems(*w), "Beta"));
-        QCOMPARE(Items(FindControl<QComboBox>(*w, "StationRef")), (QStringList{"Ember", "Frost"}));
+        QCOMPARE(Items(FindControl<QComboBox>(*w, ObjectNames::StationRef)), (QStringList{"Ember", "Frost"}));
         QCOMPARE(InformationBodies(*w)->currentIndex(), 0); // fewer than three bodies: the first
-        QCOMPARE(InformationText(*w, "PlanetAtmosphereLimit"), QString("50,000 m"));
+        QCOMPARE(InformationText(*w, ObjectNames::PlanetAtmosphereLimit), QString("50,000 m"));
         VERIFY_SCRIPT_DONE(boxes);
     }
 
@@ -213,8 +210,8 @@ class StartUpCatalogsTest : public QObject {
         LoadScenario(*w, "Old.scn");
         Pick(Systems(*w), Systems(*w)->findText("Alpha"));
         QCOMPARE(Systems(*w)->currentText(), QString("Beta"));
-        QCOMPARE(Items(FindControl<QComboBox>(*w, "StationRef")), (QStringList{"Ember", "Frost"}));
-        QCOMPARE(Items(FindControl<QComboBox>(*w, "StationName")), QStringList{"Old station"});
+        QCOMPARE(Items(FindControl<QComboBox>(*w, ObjectNames::StationRef)), (QStringList{"Ember", "Frost"}));
+        QCOMPARE(Items(FindControl<QComboBox>(*w, ObjectNames::StationName)), QStringList{"Old station"});
     }
 
     // Reading a scenario names the system of its file in the list: the scenario must stay.
@@ -232,7 +229,7 @@ class StartUpCatalogsTest : public QObject {
         LoadScenario(*w, "Beta.scn");
         VERIFY_SCRIPT_DONE(boxes);
         QCOMPARE(Systems(*w)->currentText(), QString("Beta"));
-        QCOMPARE(Items(FindControl<QComboBox>(*w, "ShipName")), (QStringList{"First", "Second"}));
+        QCOMPARE(Items(FindControl<QComboBox>(*w, ObjectNames::ShipName)), (QStringList{"First", "Second"}));
         QCOMPARE(DocumentOf(*w).ShipTable.size(), std::size_t(3));
         QCOMPARE(DocumentOf(*w).ShipTable[1].Name, QString("Second"));
     }
@@ -255,11 +252,11 @@ class StartUpCatalogsTest : public QObject {
         Unlock(*w, boxes);
         QVERIFY(PickText(Systems(*w), "Unknown"));
         QCOMPARE(DocumentOf(*w).ShipTable.size(), std::size_t(3));
-        QCOMPARE(FindControl<QComboBox>(*w, "ShipName")->count(), 2);
+        QCOMPARE(FindControl<QComboBox>(*w, ObjectNames::ShipName)->count(), 2);
         // The entries after it still open their own files.
         QVERIFY(PickText(Systems(*w), "Alpha"));
-        QCOMPARE(FindControl<QComboBox>(*w, "StationRef")->itemText(0), QString("Ash"));
-        QCOMPARE(FindControl<QComboBox>(*w, "ShipName")->count(), 0);
+        QCOMPARE(FindControl<QComboBox>(*w, ObjectNames::StationRef)->itemText(0), QString("Ash"));
+        QCOMPARE(FindControl<QComboBox>(*w, ObjectNames::ShipName)->count(), 0);
     }
 
     void unreadableFileIsSkippedAndReported() {
@@ -275,7 +272,7 @@ class StartUpCatalogsTest : public QObject {
         VERIFY_SCRIPT_DONE(boxes);
         QCOMPARE(SystemEntries(Systems(*w)), (QStringList{"Alpha (Alpha.cfg)", "Beta (Beta.cfg)",
                                                           "Gamma (Gamma.cfg)", "Hybrid (Hybrid.cfg)"}));
-        QCOMPARE(FindControl<QComboBox>(*w, "StationClass")->count(), 3);
+        QCOMPARE(FindControl<QComboBox>(*w, ObjectNames::StationClass)->count(), 3);
     }
 
     // The system file went away after the start: picking the system says so and lists no body.
@@ -292,24 +289,24 @@ class StartUpCatalogsTest : public QObject {
                      "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
         QVERIFY(PickText(Systems(*w), "Alpha"));
         VERIFY_SCRIPT_DONE(boxes);
-        QCOMPARE(FindControl<QComboBox>(*w, "StationRef")->count(), 0);
+        QCOMPARE(FindControl<QComboBox>(*w, ObjectNames::StationRef)->count(), 0);
         QCOMPARE(InformationBodies(*w)->count(), 0);
-        QCOMPARE(InformationText(*w, "PlanetMass"), QString());
+        QCOMPARE(InformationText(*w, ObjectNames::PlanetMass), QString());
     }
 
     void demoInstallation() {
-        SimulatorFixture sim(QStringLiteral(SKELVAN_DEMO_DIR));
+        SimulatorFixture sim(DemoPath(QString()));
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
         QCOMPARE(SystemEntries(Systems(*w)), (QStringList{"Corvus (Corvus.cfg)", "Sol (Sol.cfg)"}));
-        QCOMPARE(Items(FindControl<QComboBox>(*w, "StationClass")),
+        QCOMPARE(Items(FindControl<QComboBox>(*w, ObjectNames::StationClass)),
                  (QStringList{"Carousel", "Lantern", "Trellis"}));
         LoadScenario(*w, "Earth Orbit Rendezvous.scn");
-        ChooseMenuItem(*w, "Menu31");
+        ChooseMenuItem(*w, ObjectNames::Menu31);
         QVERIFY(Information(*w)->isVisible());
         QCOMPARE(InformationBodies(*w)->currentText(), QString("Earth"));
-        QCOMPARE(InformationText(*w, "PlanetMeanRadius"), QString("6,371,000 m"));
-        QCOMPARE(InformationText(*w, "PlanetSideralRotationPeriod"), QString("23h56min4sec"));
+        QCOMPARE(InformationText(*w, ObjectNames::PlanetMeanRadius), QString("6,371,000 m"));
+        QCOMPARE(InformationText(*w, ObjectNames::PlanetSideralRotationPeriod), QString("23h56min4sec"));
         VERIFY_SCRIPT_DONE(boxes);
     }
 };

@@ -1,13 +1,12 @@
 // Where the editor finds the simulator at start-up: the setting "tyx.cfg", the folder search
-// window when the setting names no installation, and the folders "skelvan.cfg" names.
+// window when the setting names no installation, the folders "skelvan.cfg" names, and the
+// progress shown on a long start-up.
 #include "core/installation/settings.h"
 #include "core/io/file_access.h"
 #include "support/refused_storage.h"
-#include "support/scripted_answers.h"
 #include "support/simulator_fixture.h"
-#include "support/user_actions.h"
-#include "support/window_access.h"
 #include "widgets/dialogs/skelvan_folder_search.h"
+#include "widgets/dialogs/start_up_progress.h"
 
 #include <QDialog>
 #include <QDir>
@@ -32,12 +31,12 @@ class StartupFoldersTest : public QObject {
         QCOMPARE(modal.shown, QStringList());
         // The simulator folder is the working folder, and its two folders are named for others.
         QCOMPARE(QDir::currentPath(), sim.SimulatorFolder());
-        QCOMPARE(LabelText(tyx, "CfgDir"), sim.SimulatorFolder() + "\\Config\\");
-        QCOMPARE(LabelText(tyx, "ScnDir"), sim.SimulatorFolder() + "\\Scenarios\\");
+        QCOMPARE(LabelText(tyx, ObjectNames::CfgDir), sim.SimulatorFolder() + "\\Config\\");
+        QCOMPARE(LabelText(tyx, ObjectNames::ScnDir), sim.SimulatorFolder() + "\\Scenarios\\");
         // The setting is rewritten with the cleaned folder alone.
         QCOMPARE(sim.Read("start/tyx.cfg"), (sim.SimulatorFolder() + "\r\n").toUtf8());
-        QVERIFY(FindControl<QLabel>(tyx, "CfgDir")->isHidden());
-        QVERIFY(FindControl<QLabel>(tyx, "ScnDir")->isHidden());
+        QVERIFY(FindControl<QLabel>(tyx, ObjectNames::CfgDir)->isHidden());
+        QVERIFY(FindControl<QLabel>(tyx, ObjectNames::ScnDir)->isHidden());
     }
 
     void staleOrMissingSettingOpensSearch_data() {
@@ -57,13 +56,13 @@ class StartupFoldersTest : public QObject {
             sim.Write("start/tyx.cfg", "");
         MessageBoxScript messages;
         DialogScript modal;
-        modal.Expect("SkelvanFolderSearch", [&](QDialog* dialog) {
+        modal.Expect(ObjectNames::SkelvanFolderSearch, [&](QDialog* dialog) {
             auto* search = qobject_cast<SkelvanFolderSearch*>(dialog);
             QVERIFY(search);
             QCOMPARE(search->windowTitle(), QString("Skelvan folder search"));
-            auto* validate = FindControl<QPushButton>(*search, "Command1");
+            auto* validate = FindControl<QPushButton>(*search, ObjectNames::Command1);
             QVERIFY(!validate->isEnabled());
-            QVERIFY(ClickFolder(FindControl<QTreeView>(*search, "Dir1"), sim.SimulatorFolder()));
+            QVERIFY(ClickFolder(FindControl<QTreeView>(*search, ObjectNames::Dir1), sim.SimulatorFolder()));
             QVERIFY(validate->isEnabled());
             Click(validate);
         });
@@ -71,7 +70,7 @@ class StartupFoldersTest : public QObject {
         QVERIFY(tyx.StartedUp());
         VERIFY_SCRIPT_DONE(modal);
         QCOMPARE(QDir::currentPath(), sim.SimulatorFolder());
-        QCOMPARE(LabelText(tyx, "CfgDir"), sim.SimulatorFolder() + "\\Config\\");
+        QCOMPARE(LabelText(tyx, ObjectNames::CfgDir), sim.SimulatorFolder() + "\\Config\\");
         // "TYX.cfg" written by the search window is the "tyx.cfg" read and rewritten at start-up.
         QCOMPARE(SimulatorFolderFromSetting(ReadWholeFile(sim.StartFolder() + "/tyx.cfg").value_or("")),
                  sim.SimulatorFolder());
@@ -86,7 +85,7 @@ class StartupFoldersTest : public QObject {
                         "The program ends now; start it again to choose the folder.",
                         "Skelvan folder search", MsgButtons::Ok, MsgIcon::Exclamation);
         DialogScript modal;
-        modal.Expect("SkelvanFolderSearch", [](QDialog* dialog) { dialog->reject(); });
+        modal.Expect(ObjectNames::SkelvanFolderSearch, [](QDialog* dialog) { dialog->reject(); });
         TYX tyx;
         QVERIFY(!tyx.StartedUp());
         VERIFY_SCRIPT_DONE(modal);
@@ -109,11 +108,11 @@ class StartupFoldersTest : public QObject {
         sim.Write("other/" + fileName, "ConfigDir = .\\Config\\\r\n");
         SkelvanFolderSearch search(sim.StartFolder() + "/");
         search.show();
-        auto* validate = FindControl<QPushButton>(search, "Command1");
-        auto* folders = FindControl<QTreeView>(search, "Dir1");
+        auto* validate = FindControl<QPushButton>(search, ObjectNames::Command1);
+        auto* folders = FindControl<QTreeView>(search, ObjectNames::Dir1);
         QVERIFY(ClickFolder(folders, sim.Root() + "/other"));
         QCOMPARE(validate->isEnabled(), enabled);
-        QCOMPARE(LabelText(search, "Label1"), QDir::toNativeSeparators(sim.Root() + "/other"));
+        QCOMPARE(LabelText(search, ObjectNames::Label1), QDir::toNativeSeparators(sim.Root() + "/other"));
         QVERIFY(ClickFolder(folders, sim.Root()));
         QVERIFY(!validate->isEnabled());
     }
@@ -122,8 +121,8 @@ class StartupFoldersTest : public QObject {
         SimulatorFixture sim;
         SkelvanFolderSearch search(sim.StartFolder() + "/");
         search.show();
-        QVERIFY(ClickFolder(FindControl<QTreeView>(search, "Dir1"), sim.SimulatorFolder()));
-        Click(FindControl<QPushButton>(search, "Command1"));
+        QVERIFY(ClickFolder(FindControl<QTreeView>(search, ObjectNames::Dir1), sim.SimulatorFolder()));
+        Click(FindControl<QPushButton>(search, ObjectNames::Command1));
         QVERIFY(search.Validated());
         // Written as "TYX.cfg", read as "tyx.cfg": one file, whatever the platform's case rules.
         QCOMPARE(SimulatorFolderFromSetting(sim.Read("start/tyx.cfg")),
@@ -161,13 +160,28 @@ class StartupFoldersTest : public QObject {
         auto tyx = sim.MakeWindow();
         QVERIFY(tyx->StartedUp());
         DialogScript modal;
-        modal.Expect("SkelvanFolderSearch", [](QDialog* dialog) { dialog->reject(); });
+        modal.Expect(ObjectNames::SkelvanFolderSearch, [](QDialog* dialog) { dialog->reject(); });
         messages.Expect(kRestart, "Information", MsgButtons::Ok, MsgIcon::Information);
-        ChooseMenuItem(*tyx, "Menu32");
+        ChooseMenuItem(*tyx, ObjectNames::Menu32);
         VERIFY_SCRIPT_DONE(modal);
         VERIFY_SCRIPT_DONE(messages);
         // Closed without a folder: the simulator folder stays the working folder.
         QCOMPARE(QDir::currentPath(), sim.SimulatorFolder());
+    }
+
+    void progressAppearsOnlyAfterTheThreshold() {
+        StartUpProgress quick(100, 60 * 60 * 1000);
+        for (int i = 0; i < 100; ++i)
+            quick.Advance();
+        QVERIFY(!quick.Shown());
+
+        StartUpProgress slow(4, 0);
+        QTest::qWait(2);
+        slow.Advance();
+        QVERIFY(slow.Shown());
+        QCOMPARE(slow.Percent(), 25);
+        slow.Advance();
+        QCOMPARE(slow.Percent(), 50);
     }
 };
 

@@ -2,13 +2,9 @@
 // The main window over the station tests' installation, tests/data/stations/sim: the planetary
 // system Home (Earth, its Moon, Mars), the bases Alpha Base (three pads) and Beta (one) on Earth
 // and Gamma on the Moon, the station classes Ring (two ports) and Wheel (five), and the class
-// Plain without a dock list. Scenarios are opened through the load dialog, and every message box
-// is answered from a script.
+// Plain without a dock list.
 #include "core/scenario/day_dates.h"
-#include "support/scripted_answers.h"
 #include "support/simulator_fixture.h"
-#include "support/user_actions.h"
-#include "support/window_access.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,7 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <memory>
 
 // A station block of a scenario: the orbit 7000 km (or the axis given), excentricity 0.05,
 // angles 51.6, 10, 20 and 30 degrees, frame angles 1, 2 and 3 degrees, the epoch day 37000 of
@@ -44,37 +39,20 @@ inline QByteArray StationScenario(const QByteArray& stations, const QByteArray& 
     return file;
 }
 
-class StationWindow {
+class StationWindow : public EditorWindow {
   public:
-    SimulatorFixture sim{TestDataFile("stations/sim")};
-    MessageBoxScript messages;
-    std::unique_ptr<TYX> tyx;
+    StationWindow() : EditorWindow(TestDataPath("stations/sim")) {}
 
-    StationWindow() : tyx(sim.MakeWindow()) {}
-
-    // Opens a scenario of the installation; over an open one the save prompt is answered Cancel.
-    void Open(const QString& name) {
-        if (!Text("scnfile").isEmpty())
-            messages.Expect("Do you wish to save " + Text("scnfile") + " ?", "Skelvan Scenario Editor",
-                            MsgButtons::OkCancel, MsgIcon::None, MsgResult::Cancel);
-        LoadScenario(*tyx, name);
-        VERIFY_SCRIPT_DONE(messages);
-    }
-    // Writes the scenario for the test and opens it.
-    void Load(const QByteArray& scenario, const QString& name = "Test.scn") {
-        sim.WriteScenario(name, scenario);
-        Open(name);
-    }
     // Three stations (Orion, Selene, Ares) and ships docked at them, landed and orbiting.
     void LoadStandard() { Open("Standard.scn"); }
 
-    template <class T> T* Control(const char* name) const { return FindControl<T>(*tyx, name); }
+    template <class T> T* Control(const char* name) const { return Get<T>(name); }
     QComboBox* List(const char* name) const { return Control<QComboBox>(name); }
     QLineEdit* Box(const char* name) const { return Control<QLineEdit>(name); }
-    QString Text(const char* name) const { return LabelText(*tyx, name); }
-    QStringList DockTree() const { return TreeItemLines(Control<QTreeWidget>("ShipDockedTree")); }
-    QStringList LandingTree() const { return TreeItemLines(Control<QTreeWidget>("ShipLandingTree")); }
-    void Press(const char* name) const { ClickNamed(*tyx, name); }
-    // The open scenario as the window holds it.
-    const ScenarioDocument& Scenario() const { return DocumentOf(*tyx); }
+    QString Text(const char* name) const { return LabelText(tyx(), name); }
+    QStringList DockTree() const { return TreeItemLines(Control<QTreeWidget>(ObjectNames::ShipDockedTree)); }
+    QStringList LandingTree() const {
+        return TreeItemLines(Control<QTreeWidget>(ObjectNames::ShipLandingTree));
+    }
+    void Press(const char* name) const { ClickNamed(tyx(), name); }
 };

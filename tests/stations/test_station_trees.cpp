@@ -1,5 +1,5 @@
-// The station list and the two location trees: deleting a station, the ports of the station
-// classes, the bases and their pads, and the ships placed on them.
+// The station list and the two location trees: deleting a station, the ports of the stations,
+// the bases and their pads, and the ships placed on them.
 #include "station_window.h"
 
 #include <QRegularExpression>
@@ -37,15 +37,15 @@ class StationTreesTest : public QObject {
                                    StationBlock("Ares", "Plain", "Mars", false),
                                ShipBlock("Dart", "Docked Earth:" + dockedAt.toLatin1() + ":2")));
         QVERIFY(w.DockTree().join('|').contains("[Dart] 7"));
-        Pick(w.List("StationName"), selected);
-        w.messages.Expect(kDeleteQuestion, "Deleting confirmation", MsgButtons::OkCancel, MsgIcon::None,
-                          MsgResult::Ok);
-        w.Press("Command2");
-        VERIFY_SCRIPT_DONE(w.messages);
-        QCOMPARE(Items(w.List("StationName")), listAfter);
-        QCOMPARE(w.List("StationName")->currentIndex(), shownAfter);
-        QCOMPARE(w.Text("StationIndex"), QString::number(shownAfter));
-        QCOMPARE(w.Text("StationClassName"), classShown);
+        Pick(w.List(ObjectNames::StationName), selected);
+        w.script.Expect(kDeleteQuestion, "Deleting confirmation", MsgButtons::OkCancel, MsgIcon::None,
+                        MsgResult::Ok);
+        w.Press(ObjectNames::Command2);
+        VERIFY_SCRIPT_DONE(w.script);
+        QCOMPARE(Items(w.List(ObjectNames::StationName)), listAfter);
+        QCOMPARE(w.List(ObjectNames::StationName)->currentIndex(), shownAfter);
+        QCOMPARE(w.Text(ObjectNames::StationIndex), QString::number(shownAfter));
+        QCOMPARE(w.Text(ObjectNames::StationClassName), classShown);
         QCOMPARE(w.Scenario().StationTable.size(), size_t(3));
         QCOMPARE(w.Scenario().StationTable[0].Name, listAfter[0]);
         QCOMPARE(w.Scenario().StationTable[1].Name, listAfter[1]);
@@ -55,31 +55,31 @@ class StationTreesTest : public QObject {
         const QString tree = w.DockTree().join('|');
         QVERIFY(tree.contains("[" + dockedAt + "] 3"));
         QVERIFY(!tree.contains("[Dart] 7"));
-        w.Press("Command3");
-        QCOMPARE(w.List("StationName")->currentText(), QString("New Station"));
-        QCOMPARE(w.Text("StationClassName"), QString("Plain"));
-        QCOMPARE(w.Text("StationRefPlanet"), QString("Mars"));
+        w.Press(ObjectNames::Command3);
+        QCOMPARE(w.List(ObjectNames::StationName)->currentText(), QString("New Station"));
+        QCOMPARE(w.Text(ObjectNames::StationClassName), QString("Plain"));
+        QCOMPARE(w.Text(ObjectNames::StationRefPlanet), QString("Mars"));
     }
 
     void deleteTheOnlyStation() {
         StationWindow w;
         w.Load(StationScenario(StationBlock("Orion", "Wheel", "Earth", true),
                                ShipBlock("Hawk", "Orbiting Earth")));
-        w.messages.Expect(kDeleteQuestion, "Deleting confirmation", MsgButtons::OkCancel, MsgIcon::None,
-                          MsgResult::Ok);
-        w.Press("Command2");
-        VERIFY_SCRIPT_DONE(w.messages);
-        QCOMPARE(w.List("StationName")->count(), 0);
-        QCOMPARE(w.Text("StationClassName"), QString());
-        QCOMPARE(w.Box("StationSemiMajorAxis")->text(), QString());
+        w.script.Expect(kDeleteQuestion, "Deleting confirmation", MsgButtons::OkCancel, MsgIcon::None,
+                        MsgResult::Ok);
+        w.Press(ObjectNames::Command2);
+        VERIFY_SCRIPT_DONE(w.script);
+        QCOMPARE(w.List(ObjectNames::StationName)->count(), 0);
+        QCOMPARE(w.Text(ObjectNames::StationClassName), QString());
+        QCOMPARE(w.Box(ObjectNames::StationSemiMajorAxis)->text(), QString());
         QCOMPARE(w.Scenario().StationTable.size(), size_t(2));
         QCOMPARE(w.Scenario().StationTable[0].Name, QString("Orion"));
         QCOMPARE(w.DockTree(), QStringList({"[Earth] 1", "  [   Moon] 2", "[Mars] 1"}));
         // An add now shows the deleted station's values under the new name.
-        w.Press("Command3");
-        QCOMPARE(w.List("StationName")->currentText(), QString("New Station"));
-        QCOMPARE(w.Text("StationClassName"), QString("Wheel"));
-        QCOMPARE(w.Box("StationSemiMajorAxis")->text(), QString("7000000"));
+        w.Press(ObjectNames::Command3);
+        QCOMPARE(w.List(ObjectNames::StationName)->currentText(), QString("New Station"));
+        QCOMPARE(w.Text(ObjectNames::StationClassName), QString("Wheel"));
+        QCOMPARE(w.Box(ObjectNames::StationSemiMajorAxis)->text(), QString("7000000"));
     }
 
     void deleteRefused_data() {
@@ -100,18 +100,18 @@ class StationTreesTest : public QObject {
                                    ShipBlock("Hawk", "Orbiting Earth")));
         else
             w.LoadStandard();
-        Pick(w.List("StationName"), selected);
+        Pick(w.List(ObjectNames::StationName), selected);
         const QStringList tree = w.DockTree();
         if (cancel)
-            w.messages.Expect(kDeleteQuestion, "Deleting confirmation", MsgButtons::OkCancel, MsgIcon::None,
-                              MsgResult::Cancel);
+            w.script.Expect(kDeleteQuestion, "Deleting confirmation", MsgButtons::OkCancel, MsgIcon::None,
+                            MsgResult::Cancel);
         else
-            w.messages.Expect("You may not withdraw a station with a docked ship !", "Forbidden action",
-                              MsgButtons::Ok, MsgIcon::Exclamation);
-        w.Press("Command2");
-        VERIFY_SCRIPT_DONE(w.messages);
-        QCOMPARE(w.List("StationName")->count(), 3);
-        QCOMPARE(w.List("StationName")->currentIndex(), selected);
+            w.script.Expect("You may not withdraw a station with a docked ship !", "Forbidden action",
+                            MsgButtons::Ok, MsgIcon::Exclamation);
+        w.Press(ObjectNames::Command2);
+        VERIFY_SCRIPT_DONE(w.script);
+        QCOMPARE(w.List(ObjectNames::StationName)->count(), 3);
+        QCOMPARE(w.List(ObjectNames::StationName)->currentIndex(), selected);
         QCOMPARE(w.Scenario().StationTable.size(), size_t(4));
         QCOMPARE(w.DockTree(), tree);
     }
@@ -124,7 +124,7 @@ class StationTreesTest : public QObject {
                               "        [Kite] 7", "      [Dock  2] 6 +", "        [Moth] 7", "  [Orion] 3 +",
                               "    [Dock  1] 6", "    [Dock  2] 6 +", "      [Dart] 7", "    [Dock  3] 6",
                               "    [Dock  4] 6", "    [Dock  5] 6", "[Mars] 1", "  [Ares] 3"}));
-        auto* tree = w.Control<QTreeWidget>("ShipDockedTree");
+        auto* tree = w.Control<QTreeWidget>(ObjectNames::ShipDockedTree);
         QCOMPARE(
             tree->toolTip(),
             QString(
@@ -132,35 +132,20 @@ class StationTreesTest : public QObject {
                 "to select it for the ship"));
         QVERIFY(!tree->topLevelItem(0)->icon(0).isNull());
         // A validation walks the bodies to build the tree again, and leaves the last one picked.
-        w.Press("Command1");
-        QCOMPARE(w.messages.shown.size(), qsizetype(0));
-        QCOMPARE(w.List("StationRef")->currentIndex(), 2);
+        w.Press(ObjectNames::Command1);
+        QCOMPARE(w.script.shown.size(), qsizetype(0));
+        QCOMPARE(w.List(ObjectNames::StationRef)->currentIndex(), 2);
 
         // A ship leaves its port: the update takes every ship off and places the others again.
-        QVERIFY(PickText(w.List("ShipName"), "Dart"));
-        w.messages.Expect("Are you sure you want to delete the ship ?", "Deleting confirmation",
-                          MsgButtons::OkCancel, MsgIcon::None, MsgResult::Ok);
-        w.Press("Command6");
-        VERIFY_SCRIPT_DONE(w.messages);
+        QVERIFY(PickText(w.List(ObjectNames::ShipName), "Dart"));
+        w.script.Expect("Are you sure you want to delete the ship ?", "Deleting confirmation",
+                        MsgButtons::OkCancel, MsgIcon::None, MsgResult::Ok);
+        w.Press(ObjectNames::Command6);
+        VERIFY_SCRIPT_DONE(w.script);
         const QStringList lines = w.DockTree();
         QVERIFY(!lines.contains("      [Dart] 7"));
         QVERIFY(lines.contains("        [Kite] 7"));
         QCOMPARE(lines.count("        [Moth] 7"), 1);
-    }
-
-    // The ports of a station come from its class's dock list, the class name matched without
-    // regard to blanks and letter case; a class without a dock list, or not installed, has none.
-    void dockCatalog() {
-        StationWindow w;
-        QCOMPARE(Items(w.List("StationClass")), (QStringList{"Ring", "Wheel"}));
-        w.Load(StationScenario(
-            StationBlock("A", "Ring", "Earth", true) + StationBlock("B", " wheel ", "Earth", true) +
-                StationBlock("C", "Plain", "Earth", true) + StationBlock("D", "Cube", "Earth", true),
-            ShipBlock("Hawk", "Orbiting Earth")));
-        QCOMPARE(w.DockTree().mid(0, 14),
-                 QStringList({"[Earth] 1", "  [   Moon] 2", "  [A] 3", "    [Dock  1] 6", "    [Dock  2] 6",
-                              "  [B] 3", "    [Dock  1] 6", "    [Dock  2] 6", "    [Dock  3] 6",
-                              "    [Dock  4] 6", "    [Dock  5] 6", "  [C] 3", "  [D] 3", "[Mars] 1"}));
     }
 
     void baseCatalogAndLandingTree() {
@@ -170,19 +155,19 @@ class StationTreesTest : public QObject {
                  QStringList({"[Earth] 1 +", "  [   Moon] 2", "    [ = Gamma] 4", "  [ Alpha Base] 4 +",
                               "    [Landing pad  1] 5", "    [Landing pad  2] 5", "    [Landing pad  3] 5 +",
                               "      [Hawk] 7", "  [Beta] 4", "    [Landing pad  1] 5", "[Mars] 1"}));
-        auto* tree = w.Control<QTreeWidget>("ShipLandingTree");
+        auto* tree = w.Control<QTreeWidget>(ObjectNames::ShipLandingTree);
         QCOMPARE(
             tree->toolTip(),
             QString(
                 "Base (with their landing pads) list within the planetary system; double click on a pad to "
                 "select it for the ship"));
         // The ship moves to Beta's pad: one update shows it there and nowhere else.
-        QVERIFY(PickText(w.List("ShipName"), "Hawk"));
+        QVERIFY(PickText(w.List(ObjectNames::ShipName), "Hawk"));
         QVERIFY(DoubleClickItem(TreeItem(tree, {"Earth", "Beta", "Landing pad  1"})));
-        QCOMPARE(w.Text("ShipLandedBase"), QString("Beta"));
-        QCOMPARE(w.Text("ShipLandedPad"), QString("1"));
-        w.Press("Command4");
-        VERIFY_SCRIPT_DONE(w.messages);
+        QCOMPARE(w.Text(ObjectNames::ShipLandedBase), QString("Beta"));
+        QCOMPARE(w.Text(ObjectNames::ShipLandedPad), QString("1"));
+        w.Press(ObjectNames::Command4);
+        VERIFY_SCRIPT_DONE(w.script);
         QCOMPARE(w.Scenario().ShipTable[4].Base, QString("Beta"));
         const QStringList lines = w.LandingTree();
         QCOMPARE(lines.count("      [Hawk] 7"), 1);

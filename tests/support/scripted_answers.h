@@ -21,6 +21,15 @@ struct ShownBox {
     MsgIcon icon;
 };
 
+// A box a test expects, with the answer the user gives.
+struct ExpectedBox {
+    QString text;
+    QString title;
+    MsgButtons buttons = MsgButtons::Ok;
+    MsgIcon icon = MsgIcon::None;
+    MsgResult answer = MsgResult::Ok;
+};
+
 // Each expected box in order, with the answer the user gives.
 class MessageBoxScript {
   public:
@@ -31,6 +40,7 @@ class MessageBoxScript {
 
     void Expect(const QString& text, const QString& title, MsgButtons buttons = MsgButtons::Ok,
                 MsgIcon icon = MsgIcon::None, MsgResult answer = MsgResult::Ok);
+    void Expect(const ExpectedBox& box) { Expect(box.text, box.title, box.buttons, box.icon, box.answer); }
     // Expects a box whose text starts with the given text (the rest names a path or a reason).
     void ExpectStart(const QString& textStart, const QString& title, MsgButtons buttons = MsgButtons::Ok,
                      MsgIcon icon = MsgIcon::None, MsgResult answer = MsgResult::Ok);
@@ -42,6 +52,7 @@ class MessageBoxScript {
     QString Missing() const;
 
     QList<ShownBox> shown; // every box shown while the script lived, in order
+    int Shown() const { return static_cast<int>(shown.size()); }
     QStringList ShownTexts() const;
 
   private:

@@ -6,10 +6,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
-QString TestDataFile(const QString& relative) {
-    return QStringLiteral(SKELVAN_TEST_DATA) + "/" + relative;
-}
+#include <QLabel>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
 
 SimulatorFixture::SimulatorFixture() : previousFolder_(QDir::currentPath()) {
     // Each test starts with no recent scenarios, whatever the one before it opened.
@@ -43,8 +43,7 @@ void SimulatorFixture::Write(const QString& relative, const QByteArray& bytes) c
 }
 
 QByteArray SimulatorFixture::Read(const QString& relative) const {
-    QFile file(dir_.path() + "/" + relative);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return ReadTestFile(dir_.path() + "/" + relative);
 }
 
 QByteArray SimulatorFixture::ScenarioBytes(const QString& name) const {
@@ -89,4 +88,58 @@ std::unique_ptr<TYX> SimulatorFixture::MakeWindow() const {
     auto window = std::make_unique<TYX>();
     window->show();
     return window;
+}
+
+namespace {
+void MakeActive(QWidget* window) {
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        QTest::qFail("the main window is not active", __FILE__, __LINE__);
+}
+} // namespace
+
+EditorWindow::EditorWindow(const QString& installation, const std::function<void(SimulatorFixture&)>& prepare)
+    : folders_(installation.isEmpty() ? SimulatorFixture() : SimulatorFixture(installation)) {
+    if (prepare) prepare(folders_);
+    QDir::setCurrent(folders_.StartFolder());
+    tyx_ = std::make_unique<TYX>();
+    tyx_->resize(1280, 800);
+    tyx_->show();
+    if (!QTest::qWaitForWindowExposed(tyx_.get()))
+        QTest::qFail("the main window is not shown", __FILE__, __LINE__);
+    MakeActive(tyx_.get());
+}
+
+EditorWindow::~EditorWindow() {
+    tyx_.reset();
+}
+
+void EditorWindow::Open(const QString& name) {
+    const QString open = LabelText(*tyx_, ObjectNames::scnfile);
+    if (!open.isEmpty())
+        script.Expect("Do you wish to save " + open + " ?", "Skelvan Scenario Editor", MsgButtons::OkCancel,
+                      MsgIcon::None, MsgResult::Cancel);
+    LoadScenario(*tyx_, name);
+    MakeActive(tyx_.get());
+}
+
+void EditorWindow::Load(const QByteArray& scenario, const QString& name) {
+    folders_.WriteScenario(name, scenario);
+    Open(name);
+}
+
+void EditorWindow::SaveAs(const QString& name) {
+    ::SaveAs(*tyx_, name);
+    MakeActive(tyx_.get());
+}
+
+void EditorWindow::ShowTab(Tab tab) {
+    auto* tabs = Get<QTabWidget>(ObjectNames::SSTab1);
+    if (!tabs || !tabs->isVisible()) {
+        QTest::qFail("the tabs are not shown", __FILE__, __LINE__);
+        return;
+    }
+    QTabBar* bar = tabs->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(int(tab)).center());
+    if (tabs->currentIndex() != int(tab)) QTest::qFail("the tab did not open", __FILE__, __LINE__);
 }

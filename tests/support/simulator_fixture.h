@@ -2,15 +2,30 @@
 // A simulator installation in a temporary folder, beside it a start folder whose setting
 // "tyx.cfg" names it, and the start folder as the working folder while the fixture lives: the
 // place a window test starts the editor from. Each fixture starts with no recent scenarios.
+#include "support/scripted_answers.h"
+#include "support/user_actions.h"
+#include "support/window_access.h"
+#include "test_files.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 class TYX;
+class ScenarioDocument;
 
-// A file or folder of tests/data, by its path below that folder.
-QString TestDataFile(const QString& relative);
+// The main window's test installation: one planetary system, a planet with a moon, one class of
+// each kind and five scenarios.
+inline QString AppInstallation() {
+    return TestDataPath("app/sim");
+}
+// An installation laid out as the simulator installs it today: scenarios in nested folders below
+// the scenario folder, links back up, a folder with no scenario.
+inline QString TodayInstallation() {
+    return TestDataPath("today");
+}
 
 class SimulatorFixture {
   public:
@@ -53,4 +68,43 @@ class SimulatorFixture {
     QTemporaryDir dir_;
     QString previousFolder_;
     bool ok_ = false;
+};
+
+// The tabs of the main window, in their order.
+enum class Tab { Environment = 0, Stations = 1, Ships = 2 };
+
+// The editor started over a fixture's installation, sized as on a desktop, shown and active as
+// a user sees it, with every message box answered from its script: a box the test did not
+// announce fails the test. Scenarios are opened through File > Open, as the user opens them.
+class EditorWindow {
+  public:
+    // A copy of the installation folder given, or the fixture's empty one; `prepare` fills the
+    // folders before the editor starts.
+    explicit EditorWindow(const QString& installation = QString(),
+                          const std::function<void(SimulatorFixture&)>& prepare = {});
+    ~EditorWindow();
+    EditorWindow(const EditorWindow&) = delete;
+    EditorWindow& operator=(const EditorWindow&) = delete;
+
+    MessageBoxScript script;
+    TYX& tyx() const { return *tyx_; }
+    SimulatorFixture& folders() { return folders_; }
+    // The open scenario as the window holds it.
+    const ScenarioDocument& Scenario() const { return DocumentOf(*tyx_); }
+    // The named control of the main window.
+    template <class T> T* Get(const char* name) const { return FindControl<T>(*tyx_, name); }
+
+    // Opens a file of the scenario folder ("Folder\\Name.scn" within a folder) through File > Open;
+    // over an open scenario the save prompt is answered Cancel.
+    void Open(const QString& name);
+    // Writes the scenario into the scenario folder and opens it.
+    void Load(const QByteArray& scenario, const QString& name = QStringLiteral("Test.scn"));
+    // Saves the scenario under the name typed into File > Save as.
+    void SaveAs(const QString& name);
+    // Clicks the tab's caption.
+    void ShowTab(Tab tab);
+
+  private:
+    SimulatorFixture folders_;
+    std::unique_ptr<TYX> tyx_;
 };

@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAbstractSlider>
 #include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
@@ -122,10 +123,6 @@ void Paste(QWidget* box, const QString& text) {
         QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
 }
 
-void PressKey(QWidget* widget, int key) {
-    QTest::keyClick(widget, Qt::Key(key));
-}
-
 void PressEnter(QWidget* widget) {
     QTest::keyClick(widget, Qt::Key_Return);
 }
@@ -166,6 +163,17 @@ QStringList Items(const QComboBox* box) {
     for (int i = 0; box && i < box->count(); ++i)
         items.append(box->itemText(i));
     return items;
+}
+
+void Slide(QAbstractSlider* slider, int value) {
+    if (!Reachable(slider)) return;
+    QTest::keyClick(slider, Qt::Key_Home);
+    const int span = slider->maximum() - slider->minimum();
+    for (int k = 0; k < span && slider->value() + slider->pageStep() <= value; ++k)
+        QTest::keyClick(slider, Qt::Key_PageUp);
+    for (int k = 0; k < span && slider->value() < value; ++k)
+        QTest::keyClick(slider, Qt::Key_Right);
+    if (slider->value() != value) Fail("the slider did not reach its value");
 }
 
 void PickDate(QCalendarWidget* calendar, const QDate& date) {
@@ -267,53 +275,52 @@ QTreeWidgetItem* TreeItem(const QTreeWidget* tree, const QStringList& path) {
     return found;
 }
 
-bool DoubleClickItem(QTreeWidgetItem* item) {
-    QTreeWidget* tree = item ? item->treeWidget() : nullptr;
-    if (!tree) {
-        Fail("no tree item to double-click");
-        return false;
-    }
-    if (!Reachable(tree)) return false;
-    for (QTreeWidgetItem* up = item->parent(); up; up = up->parent())
-        up->setExpanded(true);
-    tree->scrollToItem(item);
-    const QRect rect = tree->visualItemRect(item);
-    if (rect.isEmpty()) {
-        Fail("the item " + item->text(0) + " is out of sight");
-        return false;
-    }
-    DoubleClickAt(tree->viewport(), rect.center());
-    return true;
-}
-
-bool ClickItem(QTreeWidgetItem* item) {
+namespace {
+// Where the user clicks the item: its tree reachable, the items above it opened and the item
+// scrolled into view; an empty rectangle (and a failure) when the item cannot be reached.
+QRect ItemInView(QTreeWidgetItem* item) {
     QTreeWidget* tree = item ? item->treeWidget() : nullptr;
     if (!tree) {
         Fail("no tree item to click");
-        return false;
+        return {};
     }
-    if (!Reachable(tree)) return false;
+    if (!Reachable(tree)) return {};
     for (QTreeWidgetItem* up = item->parent(); up; up = up->parent())
         up->setExpanded(true);
     tree->scrollToItem(item);
     const QRect rect = tree->visualItemRect(item);
     if (rect.isEmpty() || !tree->viewport()->rect().intersects(rect)) {
         Fail("the item " + item->text(0) + " is out of sight");
-        return false;
+        return {};
     }
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, rect.center());
-    return tree->currentItem() == item;
+    return rect;
+}
+} // namespace
+
+bool DoubleClickItem(QTreeWidgetItem* item) {
+    const QRect rect = ItemInView(item);
+    if (rect.isEmpty()) return false;
+    DoubleClickAt(item->treeWidget()->viewport(), rect.center());
+    return true;
 }
 
-QStringList TreeItemLines(const QTreeWidget* tree) {
+bool ClickItem(QTreeWidgetItem* item) {
+    const QRect rect = ItemInView(item);
+    if (rect.isEmpty()) return false;
+    QTest::mouseClick(item->treeWidget()->viewport(), Qt::LeftButton, {}, rect.center());
+    return item->treeWidget()->currentItem() == item;
+}
+
+QStringList TreeItemLines(const QTreeWidget* tree, bool markOpen) {
     QStringList lines;
     std::function<void(QTreeWidgetItem*, int)> visit = [&](QTreeWidgetItem* item, int depth) {
         lines << QString(depth * 2, u' ') + "[" + item->text(0) + "] " +
-                     QString::number(item->data(0, Qt::UserRole).toInt()) + (item->isExpanded() ? " +" : "");
+                     QString::number(item->data(0, Qt::UserRole).toInt()) +
+                     (markOpen && item->isExpanded() ? " +" : "");
         for (int c = 0; c < item->childCount(); ++c)
             visit(item->child(c), depth + 1);
     };
-    for (int r = 0; r < tree->topLevelItemCount(); ++r)
+    for (int r = 0; tree && r < tree->topLevelItemCount(); ++r)
         visit(tree->topLevelItem(r), 0);
     return lines;
 }
@@ -338,7 +345,7 @@ bool ClickFolder(QTreeView* tree, const QString& folder) {
 }
 
 bool PickScenarioFolder(const QDialog& dialog, const QString& folder) {
-    auto* tree = FindControl<QTreeWidget>(dialog, "ScenarioFolders");
+    auto* tree = FindControl<QTreeWidget>(dialog, ObjectNames::ScenarioFolders);
     if (!tree || tree->topLevelItemCount() != 1) return false;
     QStringList path{tree->topLevelItem(0)->text(0)};
     path += folder.split(u'\\', Qt::SkipEmptyParts);
@@ -352,27 +359,28 @@ bool PickScenarioFolder(const QDialog& dialog, const QString& folder) {
 
 void LoadScenario(TYX& window, const QString& name, QString* preview) {
     DialogScript dialogs;
-    dialogs.Expect("LoadFile", [&](QDialog* d) {
+    dialogs.Expect(ObjectNames::LoadFile, [&](QDialog* d) {
         if (name.contains(u'\\')) QVERIFY(PickScenarioFolder(*d, ScenarioFolderOfName(name)));
-        QVERIFY2(ClickEntry(FindControl<QListWidget>(*d, "FilelisttoLoad"), ScenarioFileOfName(name)),
-                 qPrintable(name));
-        if (preview) *preview = FindControl<QLabel>(*d, "Label3")->text();
-        Click(FindControl<QPushButton>(*d, "Command1"));
+        QVERIFY2(
+            ClickEntry(FindControl<QListWidget>(*d, ObjectNames::FilelisttoLoad), ScenarioFileOfName(name)),
+            qPrintable(name));
+        if (preview) *preview = FindControl<QLabel>(*d, ObjectNames::Label3)->text();
+        Click(FindControl<QPushButton>(*d, ObjectNames::Command1));
     });
-    ChooseMenuItem(window, "Menu12");
+    ChooseMenuItem(window, ObjectNames::Menu12);
     VERIFY_SCRIPT_DONE(dialogs);
 }
 
 std::function<void(QDialog*)> SaveAsTyped(const QString& name) {
     return [name](QDialog* d) {
-        Type(FindControl<QLineEdit>(*d, "FileToSave"), name);
-        Click(FindControl<QPushButton>(*d, "Command1"));
+        Type(FindControl<QLineEdit>(*d, ObjectNames::FileToSave), name);
+        Click(FindControl<QPushButton>(*d, ObjectNames::Command1));
     };
 }
 
 void SaveAs(TYX& window, const QString& name) {
     DialogScript dialogs;
-    dialogs.Expect("SaveAs", SaveAsTyped(name));
-    ChooseMenuItem(window, "Menu14");
+    dialogs.Expect(ObjectNames::SaveAs, SaveAsTyped(name));
+    ChooseMenuItem(window, ObjectNames::Menu14);
     VERIFY_SCRIPT_DONE(dialogs);
 }

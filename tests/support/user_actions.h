@@ -9,6 +9,7 @@
 #include <functional>
 
 class QAbstractButton;
+class QAbstractSlider;
 class QCalendarWidget;
 class QComboBox;
 class QDialog;
@@ -33,8 +34,7 @@ void ClickNamed(const QObject& window, const char* name);
 void Type(QWidget* box, const QString& text);
 // Replaces the whole text of a text box by pasting it (long or multi-line texts).
 void Paste(QWidget* box, const QString& text);
-// A key pressed in a widget.
-void PressKey(QWidget* widget, int key);
+// Return pressed in a widget.
 void PressEnter(QWidget* widget);
 
 // Opens the drop-down list and clicks the entry: the pick runs the list's handler once, also
@@ -42,7 +42,13 @@ void PressEnter(QWidget* widget);
 void Pick(QComboBox* box, int index);
 // Picks the first entry of that text; false (and a failure) when there is none.
 bool PickText(QComboBox* box, const QString& text);
+inline void Pick(QComboBox* box, const QString& text) {
+    PickText(box, text);
+}
 QStringList Items(const QComboBox* box);
+
+// The slider moved with the keys: Home, then Page Up and the arrow until the value.
+void Slide(QAbstractSlider* slider, int value);
 
 // Goes to the month of the date and clicks its day.
 void PickDate(QCalendarWidget* calendar, const QDate& date);
@@ -61,8 +67,9 @@ QTreeWidgetItem* TreeItem(const QTreeWidget* tree, const QStringList& path);
 bool DoubleClickItem(QTreeWidgetItem* item);
 // A click on a tree item, the items above it opened and the item scrolled to, as the user does.
 bool ClickItem(QTreeWidgetItem* item);
-// The items of a tree, parents before children, as "[text] image", a "+" for an open item.
-QStringList TreeItemLines(const QTreeWidget* tree);
+// The items of a tree, parents before children, as "[text] image" indented by two blanks per
+// level, and " +" after an open item unless the test leaves that out.
+QStringList TreeItemLines(const QTreeWidget* tree, bool markOpen = true);
 
 // A click on a folder of a tree of the file system: the folders above it opened and scrolled
 // to, as the user does; false (and a failure) when the tree has no such folder.

@@ -4,6 +4,7 @@
 // through one accessor, so that the window's inner members can change without the tests.
 #include "app/tyx.h"
 #include "core/editing/editor_session.h"
+#include "widgets/common/object_names.h"
 
 #include <QTest>
 #include <QWidget>

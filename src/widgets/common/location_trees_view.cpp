@@ -1,5 +1,6 @@
 #include "widgets/common/location_trees_view.h"
 
+#include "widgets/common/object_names.h"
 #include "widgets/common/tree_images.h"
 
 #include <QTreeWidget>
@@ -44,11 +45,11 @@ QTreeWidget* MakeLocationTree(QWidget* parent, const QString& objectName) {
     tree->setRootIsDecorated(true);
     tree->setIconSize(QSize(16, 16));
     tree->setUniformRowHeights(true);
-    if (objectName == u"ShipLandingTree")
+    if (objectName == QLatin1String(ObjectNames::ShipLandingTree))
         tree->setToolTip(
             "Base (with their landing pads) list within the planetary system; double click on a pad "
             "to select it for the ship");
-    else if (objectName == u"ShipDockedTree")
+    else if (objectName == QLatin1String(ObjectNames::ShipDockedTree))
         tree->setToolTip(
             "Station (with their dock ports) list within the planetary system; double click on a dock "
             "to select it for the ship");

@@ -1,14 +1,15 @@
 #include "widgets/common/status_line.h"
+#include "widgets/common/object_names.h"
 
 #include <QLabel>
 
 StatusLine::StatusLine(QWidget* parent) : QStatusBar(parent) {
-    setObjectName("StatusBar");
+    setObjectName(ObjectNames::StatusBar);
     modified_ = new QLabel("Modified", this);
-    modified_->setObjectName("StatusModified");
+    modified_->setObjectName(ObjectNames::StatusModified);
     modified_->hide();
     file_ = new QLabel(this);
-    file_->setObjectName("StatusFile");
+    file_->setObjectName(ObjectNames::StatusFile);
     file_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // The path is the lasting fact, the messages come and go beside it.
     addPermanentWidget(modified_);

@@ -1,6 +1,7 @@
 #include "widgets/dialogs/about_dialog.h"
 
 #include "skelvan_version.h"
+#include "widgets/common/object_names.h"
 
 #include <QFont>
 #include <QHBoxLayout>
@@ -10,23 +11,23 @@
 #include <QVBoxLayout>
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
-    setObjectName("About");
+    setObjectName(ObjectNames::About);
     setWindowTitle("About...");
 
     // Nothing here changes once shown: the controls need no members.
     auto* picture = new QLabel(this);
-    picture->setObjectName("Picture");
+    picture->setObjectName(ObjectNames::Picture);
     picture->setPixmap(QPixmap(":/app/skelvan-scenario-editor.png"));
     auto* programName = new QLabel("Skelvan Scenario Editor", this);
-    programName->setObjectName("ProgramName");
+    programName->setObjectName(ObjectNames::ProgramName);
     QFont bigger = programName->font();
     bigger.setPointSizeF(bigger.pointSizeF() * 1.4);
     bigger.setBold(true);
     programName->setFont(bigger);
     auto* version = new QLabel("Version v" SKELVAN_VERSION, this);
-    version->setObjectName("Version");
+    version->setObjectName(ObjectNames::Version);
     auto* okButton = new QPushButton("OK", this);
-    okButton->setObjectName("Command2");
+    okButton->setObjectName(ObjectNames::Command2);
     okButton->setDefault(true);
 
     auto* texts = new QVBoxLayout;

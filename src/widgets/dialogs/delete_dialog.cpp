@@ -6,6 +6,7 @@
 #include "core/scenario/scenario_file_names.h"
 #include "widgets/common/enter_key.h"
 #include "widgets/common/message_box.h"
+#include "widgets/common/object_names.h"
 #include "widgets/dialogs/scenario_picker_form.h"
 #include "widgets/dialogs/scenario_preview.h"
 
@@ -22,26 +23,26 @@ bool RemoveScenarioFile(const QString& path, QString* error) {
 
 DeleteFileDialog::DeleteFileDialog(const QString& scenarioFolder, const QString& openFolder, QWidget* parent)
     : ScenarioListDialog(scenarioFolder, openFolder, parent) {
-    setObjectName("DeleteFile");
+    setObjectName(ObjectNames::DeleteFile);
     setWindowTitle("Delete a scenario file");
 
     auto* listCaption = new QLabel("Scenario file to delete", this);
-    listCaption->setObjectName("Label1");
-    fileList_ = MakeScenarioFileList(this, "FileListtoDelete", listCaption);
+    listCaption->setObjectName(ObjectNames::Label1);
+    fileList_ = MakeScenarioFileList(this, ObjectNames::FileListtoDelete, listCaption);
 
     auto* previewCaption = new QLabel("Scenario descripton", this);
-    previewCaption->setObjectName("Label3");
-    const DescriptionPreview preview = MakeDescriptionPreview(this, "FileDeleteDescription");
+    previewCaption->setObjectName(ObjectNames::Label3);
+    const DescriptionPreview preview = MakeDescriptionPreview(this, ObjectNames::FileDeleteDescription);
     preview_ = preview.label;
 
     auto* deleteButton = new QPushButton("Delete", this);
-    deleteButton->setObjectName("Command1");
+    deleteButton->setObjectName(ObjectNames::Command1);
     deleteButton->setToolTip(
         "Delete the selected scenario file. Both standard scenario files (Current save and quick "
         "save) are protected from deleting in order to ensure to keep at least a scenario when "
         "starting Skelvan");
     auto* cancelButton = new QPushButton("Cancel", this);
-    cancelButton->setObjectName("Command2");
+    cancelButton->setObjectName(ObjectNames::Command2);
     cancelButton->setToolTip(
         "Return to the Skelvan Scenario Editor main windows without deleting the selected scenario");
 

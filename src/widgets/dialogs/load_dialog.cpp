@@ -3,6 +3,7 @@
 #include "core/io/file_access.h"
 #include "core/scenario/description_text.h"
 #include "widgets/common/enter_key.h"
+#include "widgets/common/object_names.h"
 #include "widgets/dialogs/scenario_picker_form.h"
 #include "widgets/dialogs/scenario_preview.h"
 
@@ -15,23 +16,23 @@
 LoadFileDialog::LoadFileDialog(const QString& scenarioFolder, const QString& openFolder, Opener open,
                                QWidget* parent)
     : ScenarioListDialog(scenarioFolder, openFolder, parent), open_(std::move(open)) {
-    setObjectName("LoadFile");
+    setObjectName(ObjectNames::LoadFile);
     setWindowTitle("Load a scenery");
 
     auto* listCaption = new QLabel("Scenario file to load", this);
-    listCaption->setObjectName("Label2");
-    fileList_ = MakeScenarioFileList(this, "FilelisttoLoad", listCaption);
+    listCaption->setObjectName(ObjectNames::Label2);
+    fileList_ = MakeScenarioFileList(this, ObjectNames::FilelisttoLoad, listCaption);
 
     auto* previewCaption = new QLabel("Scenario description", this);
-    previewCaption->setObjectName("Label1");
-    const DescriptionPreview preview = MakeDescriptionPreview(this, "Label3");
+    previewCaption->setObjectName(ObjectNames::Label1);
+    const DescriptionPreview preview = MakeDescriptionPreview(this, ObjectNames::Label3);
     preview_ = preview.label;
 
     auto* loadButton = new QPushButton("Load", this);
-    loadButton->setObjectName("Command1");
+    loadButton->setObjectName(ObjectNames::Command1);
     loadButton->setToolTip("Load the selected scenario");
     auto* cancelButton = new QPushButton("Cancel", this);
-    cancelButton->setObjectName("Command2");
+    cancelButton->setObjectName(ObjectNames::Command2);
     cancelButton->setToolTip(
         "Return the the main Skelvan Scenario Editor without loading the seleted scenario");
 

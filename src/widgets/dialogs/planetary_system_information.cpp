@@ -3,6 +3,7 @@
 #include "core/installation/planetary_system_data.h"
 #include "core/io/file_access.h"
 #include "core/text/text_rules.h"
+#include "widgets/common/object_names.h"
 #include "widgets/common/selection.h"
 
 #include <QComboBox>
@@ -20,25 +21,25 @@ QLabel* NamedLabel(const char* name, const QString& caption, QWidget* parent) {
 } // namespace
 
 PlanetarySystemInformation::PlanetarySystemInformation(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName("PlanetarySystemInformation");
+    setObjectName(ObjectNames::PlanetarySystemInformation);
     setWindowTitle("Planetary System Information");
 
     bodyList_ = new QComboBox(this);
-    bodyList_->setObjectName("Planet");
+    bodyList_->setObjectName(ObjectNames::Planet);
     bodyList_->setToolTip("Displays the planetary system planet list.");
-    QLabel* massCaption = NamedLabel("Label1", "Mass", this);
-    mass_ = NamedLabel("PlanetMass", QString(), this);
+    QLabel* massCaption = NamedLabel(ObjectNames::Label1, "Mass", this);
+    mass_ = NamedLabel(ObjectNames::PlanetMass, QString(), this);
     mass_->setToolTip("Displays the planet mass in kg.");
-    QLabel* meanRadiusCaption = NamedLabel("Label2", "Mean radius", this);
-    meanRadius_ = NamedLabel("PlanetMeanRadius", QString(), this);
+    QLabel* meanRadiusCaption = NamedLabel(ObjectNames::Label2, "Mean radius", this);
+    meanRadius_ = NamedLabel(ObjectNames::PlanetMeanRadius, QString(), this);
     meanRadius_->setToolTip("Displays the planet mean radius in m.");
-    QLabel* rotationPeriodCaption = NamedLabel("Label3", "Sideral rotation period", this);
-    rotationPeriod_ = NamedLabel("PlanetSideralRotationPeriod", QString(), this);
+    QLabel* rotationPeriodCaption = NamedLabel(ObjectNames::Label3, "Sideral rotation period", this);
+    rotationPeriod_ = NamedLabel(ObjectNames::PlanetSideralRotationPeriod, QString(), this);
     rotationPeriod_->setToolTip("Displays the planet sideral rotation period.");
-    QLabel* atmosphereLimitCaption = NamedLabel("Label5", "Atmosphere altitude limit", this);
-    atmosphereLimit_ = NamedLabel("PlanetAtmosphereLimit", QString(), this);
+    QLabel* atmosphereLimitCaption = NamedLabel(ObjectNames::Label5, "Atmosphere altitude limit", this);
+    atmosphereLimit_ = NamedLabel(ObjectNames::PlanetAtmosphereLimit, QString(), this);
     auto* closeButton = new QPushButton("Close", this);
-    closeButton->setObjectName("Command1");
+    closeButton->setObjectName(ObjectNames::Command1);
     closeButton->setToolTip("Hide the Planetary System Information dialog box.");
 
     auto* grid = new QGridLayout(this);

@@ -5,6 +5,7 @@
 #include "core/text/text_rules.h"
 #include "widgets/common/enter_key.h"
 #include "widgets/common/message_box.h"
+#include "widgets/common/object_names.h"
 #include "widgets/dialogs/scenario_picker_form.h"
 
 #include <QGridLayout>
@@ -19,21 +20,21 @@
 SaveAsDialog::SaveAsDialog(const QString& scenarioFolder, const QString& openFolder, Saver save,
                            QWidget* parent)
     : ScenarioListDialog(scenarioFolder, openFolder, parent), save_(std::move(save)) {
-    setObjectName("SaveAs");
+    setObjectName(ObjectNames::SaveAs);
     setWindowTitle("Save the scenario file as ...");
 
     fileList_ = new QListWidget(this);
-    fileList_->setObjectName("ScenarioFileList");
+    fileList_->setObjectName(ObjectNames::ScenarioFileList);
     fileList_->setToolTip("List of the scenario files already installed");
     fileList_->setSelectionMode(QAbstractItemView::SingleSelection);
     nameBox_ = new QLineEdit("NewScenario", this);
-    nameBox_->setObjectName("FileToSave");
+    nameBox_->setObjectName(ObjectNames::FileToSave);
     nameBox_->setToolTip("Name of the scenario file to save");
     auto* saveButton = new QPushButton("Save as", this);
-    saveButton->setObjectName("Command1");
+    saveButton->setObjectName(ObjectNames::Command1);
     saveButton->setToolTip("Save the file");
     auto* cancelButton = new QPushButton("Cancel", this);
-    cancelButton->setObjectName("Command2");
+    cancelButton->setObjectName(ObjectNames::Command2);
     cancelButton->setToolTip("Cancel the saving and close the windows");
 
     // The folders on the left, the files of the picked one beside them, the name and the

@@ -2,6 +2,7 @@
 
 #include "core/text/codepage.h"
 #include "core/text/line_diff.h"
+#include "widgets/common/object_names.h"
 
 #include <QColor>
 #include <QFontDatabase>
@@ -83,21 +84,21 @@ class ViewWriter {
 ScenarioChangesWindow::ScenarioChangesWindow(const QString& fileName, const FileOnDisk& onDisk,
                                              const QByteArray& toSave, QWidget* parent)
     : QDialog(parent) {
-    setObjectName("ScenarioChanges");
+    setObjectName(ObjectNames::ScenarioChanges);
     setWindowTitle("Changes of " + fileName);
 
     summary_ = new QLabel(this);
-    summary_->setObjectName("ScenarioChangesSummary");
+    summary_->setObjectName(ObjectNames::ScenarioChangesSummary);
     summary_->setWordWrap(true);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     view_ = new QPlainTextEdit(this);
-    view_->setObjectName("ScenarioChangesView");
+    view_->setObjectName(ObjectNames::ScenarioChangesView);
     view_->setReadOnly(true);
     view_->setUndoRedoEnabled(false);
     view_->setLineWrapMode(QPlainTextEdit::NoWrap);
     view_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     closeButton_ = new QPushButton("&Close", this);
-    closeButton_->setObjectName("ScenarioChangesClose");
+    closeButton_->setObjectName(ObjectNames::ScenarioChangesClose);
     closeButton_->setDefault(true);
 
     auto* buttons = new QHBoxLayout;

@@ -1,6 +1,7 @@
 #include "widgets/dialogs/scenario_folder_tree.h"
 
 #include "core/io/folder_tree.h"
+#include "widgets/common/object_names.h"
 
 #include <QStyle>
 #include <vector>
@@ -14,7 +15,7 @@ constexpr int kFolderRole = Qt::UserRole + 1;
 ScenarioFolderTree::ScenarioFolderTree(const QString& scenarioFolder, const QString& pickedFolder,
                                        QWidget* parent)
     : QTreeWidget(parent) {
-    setObjectName("ScenarioFolders");
+    setObjectName(ObjectNames::ScenarioFolders);
     setToolTip("The scenario folder and the folders below it: pick one to list its scenario files");
     setHeaderHidden(true);
     setColumnCount(1);

@@ -1,4 +1,5 @@
 #include "widgets/dialogs/scenario_picker_form.h"
+#include "widgets/common/object_names.h"
 
 #include <QDialog>
 #include <QGridLayout>
@@ -35,7 +36,7 @@ DescriptionPreview MakeDescriptionPreview(QDialog* dialog, const QString& object
 
 QLabel* MakeFolderCaption(QDialog* dialog, QTreeWidget* folders) {
     auto* caption = new QLabel("Folders", dialog);
-    caption->setObjectName("ScenarioFoldersCaption");
+    caption->setObjectName(ObjectNames::ScenarioFoldersCaption);
     caption->setBuddy(folders);
     return caption;
 }

@@ -3,6 +3,7 @@
 #include "core/installation/settings.h"
 #include "core/io/file_access.h"
 #include "widgets/common/message_box.h"
+#include "widgets/common/object_names.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -15,17 +16,17 @@
 
 SkelvanFolderSearch::SkelvanFolderSearch(const QString& startFolder, QWidget* parent)
     : QDialog(parent), startFolder_(startFolder) {
-    setObjectName("SkelvanFolderSearch");
+    setObjectName(ObjectNames::SkelvanFolderSearch);
     setWindowTitle("Skelvan folder search");
     setModal(true);
 
     auto* instructions =
         new QLabel("Select the folder where Skelvan is installed and click on Validate", this);
-    instructions->setObjectName("Label2");
+    instructions->setObjectName(ObjectNames::Label2);
     instructions->setWordWrap(true);
 
     driveList_ = new QComboBox(this);
-    driveList_->setObjectName("Drive1");
+    driveList_->setObjectName(ObjectNames::Drive1);
     for (const QFileInfo& drive : QDir::drives())
         driveList_->addItem(QDir::toNativeSeparators(drive.absoluteFilePath()));
 
@@ -33,18 +34,18 @@ SkelvanFolderSearch::SkelvanFolderSearch(const QString& startFolder, QWidget* pa
     model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     model_->setRootPath(QString());
     folderTree_ = new QTreeView(this);
-    folderTree_->setObjectName("Dir1");
+    folderTree_->setObjectName(ObjectNames::Dir1);
     folderTree_->setModel(model_);
     for (int column = 1; column < model_->columnCount(); ++column)
         folderTree_->hideColumn(column);
     folderTree_->header()->hide();
 
     validateButton_ = new QPushButton("Validate", this);
-    validateButton_->setObjectName("Command1");
+    validateButton_->setObjectName(ObjectNames::Command1);
     validateButton_->setEnabled(false);
 
     chosenFolder_ = new QLabel(this);
-    chosenFolder_->setObjectName("Label1");
+    chosenFolder_->setObjectName(ObjectNames::Label1);
     chosenFolder_->hide();
 
     auto* layout = new QVBoxLayout(this);

@@ -1,4 +1,5 @@
 #include "widgets/dialogs/start_up_progress.h"
+#include "widgets/common/object_names.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -25,7 +26,7 @@ void StartUpProgress::Show() {
         picture.fill(Qt::black);
     }
     splash_ = std::make_unique<QSplashScreen>(picture);
-    splash_->setObjectName("StartUpProgress");
+    splash_->setObjectName(ObjectNames::StartUpProgress);
     bar_ = new QProgressBar(splash_.get());
     bar_->setRange(0, 100);
     const int height = 18;

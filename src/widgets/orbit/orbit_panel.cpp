@@ -5,6 +5,7 @@
 #include "widgets/orbit/orbit_drawing.h"
 
 #include "core/text/text_rules.h"
+#include "widgets/common/object_names.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -61,18 +62,18 @@ OrbitPanel::OrbitPanel(const QStringList& captions, QWidget* parent)
     figureColumn_->addLayout(figures);
 
     warning_ = new QLabel(this);
-    warning_->setObjectName(QStringLiteral("OrbitWarning"));
+    warning_->setObjectName(ObjectNames::OrbitWarning);
     warning_->setWordWrap(true);
     warning_->hide();
     note_ = new QLabel(this);
-    note_->setObjectName(QStringLiteral("OrbitNote"));
+    note_->setObjectName(ObjectNames::OrbitNote);
     note_->setWordWrap(true);
     note_->hide();
     figureColumn_->addWidget(warning_);
     figureColumn_->addWidget(note_);
     figureColumn_->addStretch(1);
     drawing_ = new OrbitDrawing(this);
-    drawing_->setObjectName(QStringLiteral("OrbitDrawing"));
+    drawing_->setObjectName(ObjectNames::OrbitDrawing);
     outer->addLayout(figureColumn_, 0);
     outer->addWidget(drawing_, 1);
 }

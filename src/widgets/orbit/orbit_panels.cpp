@@ -2,6 +2,7 @@
 
 #include "core/orbit/apsides_helper.h"
 #include "core/orbit/orbit_outline.h"
+#include "widgets/common/object_names.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -23,24 +24,24 @@ std::optional<OrbitOutline> OutlineOf(const OrbitInsight& insight, const PlanetO
 
 StationOrbitPanel::StationOrbitPanel(const StationOrbitControls& controls, QWidget* parent)
     : OrbitPanel(StationOrbitCaptions(), parent), c_(controls) {
-    setObjectName(QStringLiteral("StationOrbitPanel"));
+    setObjectName(ObjectNames::StationOrbitPanel);
 
     auto* helper = new QGroupBox(QStringLiteral("From periapsis and apoapsis"), this);
-    helper->setObjectName(QStringLiteral("StationOrbitHelper"));
+    helper->setObjectName(ObjectNames::StationOrbitHelper);
     auto* grid = new QGridLayout(helper);
     periapsisKm_ = new QLineEdit(helper);
-    periapsisKm_->setObjectName(QStringLiteral("StationOrbitPeriapsisKm"));
+    periapsisKm_->setObjectName(ObjectNames::StationOrbitPeriapsisKm);
     periapsisKm_->setToolTip(QStringLiteral("Lowest altitude above the mean radius, in km"));
     apoapsisKm_ = new QLineEdit(helper);
-    apoapsisKm_->setObjectName(QStringLiteral("StationOrbitApoapsisKm"));
+    apoapsisKm_->setObjectName(ObjectNames::StationOrbitApoapsisKm);
     apoapsisKm_->setToolTip(QStringLiteral("Highest altitude above the mean radius, in km"));
     auto* fillButton = new QPushButton(QStringLiteral("Fill semi-major axis and excentricity"), helper);
-    fillButton->setObjectName(QStringLiteral("StationOrbitFill"));
+    fillButton->setObjectName(ObjectNames::StationOrbitFill);
     fillButton->setToolTip(
         QStringLiteral("Writes the matching semi-major axis and excentricity into the orbit boxes; "
                        "validate the station as usual afterwards"));
     helperNote_ = new QLabel(helper);
-    helperNote_->setObjectName(QStringLiteral("StationOrbitHelperNote"));
+    helperNote_->setObjectName(ObjectNames::StationOrbitHelperNote);
     helperNote_->setWordWrap(true);
     helperNote_->hide();
     grid->addWidget(new QLabel(QStringLiteral("Periapsis altitude (km)"), helper), 0, 0);
@@ -77,7 +78,7 @@ void StationOrbitPanel::fillFromApsides() {
 
 ShipOrbitPanel::ShipOrbitPanel(const ShipOrbitControls& controls, QWidget* parent)
     : OrbitPanel(ShipOrbitCaptions(), parent), c_(controls) {
-    setObjectName(QStringLiteral("ShipOrbitPanel"));
+    setObjectName(ObjectNames::ShipOrbitPanel);
     Watch({c_.RposX, c_.RposY, c_.RposZ, c_.RvelX, c_.RvelY, c_.RvelZ});
     Refresh();
 }

@@ -1,7 +1,8 @@
 // Reading a file by a path as the simulator writes it: a folder text with "\" separators and a
 // file name whose letter case may differ from the name on disk. What cannot be read as a
 // regular file reads as no file at all. The files below a folder, as the vessel classes of
-// today's installation lie in the sub-folders of "Config\Vessels\".
+// today's installation lie in the sub-folders of "Config\Vessels\", and the files of a folder
+// that match a pattern, in the order the lists show them.
 #include "core/io/file_access.h"
 #include "core/io/folder_walk.h"
 
@@ -111,6 +112,63 @@ class FileAccessTest : public QObject {
             ReadWholeFile(QDir::toNativeSeparators(dir_.path()) + relative);
         QCOMPARE(bytes.has_value(), readable);
         if (readable) QCOMPARE(*bytes, kEarth);
+    }
+
+    void failedReadIsNoFile() {
+        if (!QFile::exists("/proc/self/mem")) QSKIP("needs a file whose reading fails");
+        QVERIFY(!ReadWholeFile("/proc/self/mem"));
+    }
+
+    void listedFileIsRead() {
+        QTemporaryDir dir;
+        QFile file(dir.path() + "/Kite.cfg");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("ClassName = Kite\r\n");
+        file.close();
+        const QStringList listed = ListFiles(dir.path() + "\\", "*.cfg");
+        QCOMPARE(listed, QStringList{"Kite.cfg"});
+        for (const QString& folder : {dir.path(), dir.path() + "/"})
+            QCOMPARE(ReadListedFile(folder, listed[0]).value_or("none"), QByteArray("ClassName = Kite\r\n"));
+        QVERIFY(!ReadListedFile(dir.path(), "Gone.cfg"));
+    }
+
+    // Which names a listing gives and in what order: by name without regard to letter case,
+    // names that differ only in case in code order, folders and other suffixes left out.
+    void listingMatchesAndSorts_data() {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QStringList>("listed");
+        QTest::newRow("case of the suffix")
+            << QStringList{"b.SCN", "a.scn", "c.Scn"} << "*.scn" << QStringList{"a.scn", "b.SCN", "c.Scn"};
+        QTest::newRow("case of the name")
+            << QStringList{"beta.scn", "Alpha.scn", "alpha.scn", "ALPHA.scn"} << "*.scn"
+            << QStringList{"ALPHA.scn", "Alpha.scn", "alpha.scn", "beta.scn"};
+        QTest::newRow("other suffixes")
+            << QStringList{"a.scn.bak", "a.scnx", "a.sc", "scn", "b.scn"} << "*.scn" << QStringList{"b.scn"};
+        QTest::newRow("hidden and bare suffix") << QStringList{".hidden.scn", ".scn", "z.scn"} << "*.scn"
+                                                << QStringList{".hidden.scn", ".scn", "z.scn"};
+        // Letters are compared in lower case, so "_" comes before them.
+        QTest::newRow("digits and an underscore")
+            << QStringList{"Generated 0010.scn", "Generated 0002.scn", "generated 0003.scn", "_x.scn"}
+            << "*.scn"
+            << QStringList{"_x.scn", "Generated 0002.scn", "generated 0003.scn", "Generated 0010.scn"};
+        QTest::newRow("a wildcard inside") << QStringList{"Earth.cfg", "Mars.cfg", "Eros.cfg", "E.txt"}
+                                           << "E*.cfg" << QStringList{"Earth.cfg", "Eros.cfg"};
+        QTest::newRow("one character")
+            << QStringList{"a1.cfg", "a22.cfg", "b1.cfg"} << "a?.cfg" << QStringList{"a1.cfg"};
+    }
+
+    void listingMatchesAndSorts() {
+        QFETCH(QStringList, files);
+        QFETCH(QString, pattern);
+        QFETCH(QStringList, listed);
+        QTemporaryDir dir;
+        for (const QString& name : files) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QVERIFY(QDir().mkpath(dir.filePath("folder.scn")));
+        QCOMPARE(ListFiles(dir.path(), pattern), listed);
     }
 };
 

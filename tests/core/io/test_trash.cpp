@@ -3,6 +3,7 @@
 // a temporary folder that is also the home, the data folder's parent and the working folder.
 #include "core/io/trash.h"
 #include "environment_scope.h"
+#include "test_files.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -26,11 +27,6 @@ bool WriteFile(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // A path of a test row below the temporary root when it starts with "@/".
@@ -116,7 +112,7 @@ class TrashTest : public QObject {
         QCOMPARE(result.error, QString());
         QVERIFY(!QFile::exists(file));
         QCOMPARE(Tree(root), expected);
-        if (!trash.isEmpty()) QCOMPARE(ReadFile(root + "/" + trash + "/files/Old flight.scn"), kScenario);
+        if (!trash.isEmpty()) QCOMPARE(ReadTestFile(root + "/" + trash + "/files/Old flight.scn"), kScenario);
     }
 
     void missingFileIsReported() {
@@ -175,12 +171,12 @@ class TrashTest : public QObject {
                  qPrintable(result.error));
         if (inTrash || pathTaken) {
             // Left where the move took it: in the trash, or astray since its place is taken.
-            QCOMPARE(ReadFile(moved), kScenario);
-            if (pathTaken) QCOMPARE(ReadFile(original), QByteArray("another\r\n"));
+            QCOMPARE(ReadTestFile(moved), kScenario);
+            if (pathTaken) QCOMPARE(ReadTestFile(original), QByteArray("another\r\n"));
             if (pathTaken) QVERIFY(result.error.contains(QDir::toNativeSeparators(moved)));
         } else {
             QVERIFY(!QFile::exists(moved));
-            QCOMPARE(ReadFile(original), kScenario);
+            QCOMPARE(ReadTestFile(original), kScenario);
             QVERIFY(result.error.contains(QDir::toNativeSeparators(QFileInfo(moved).absolutePath())));
             QVERIFY(!QFile::exists(note));
         }

@@ -1,4 +1,5 @@
 #include "core/scenario/dates.h"
+#include "core/scenario/day_dates.h"
 
 #include <QDate>
 #include <QTest>
@@ -101,6 +102,30 @@ class DatesTest : public QObject {
             QVERIFY(t.hour >= 0 && t.hour <= 23);
             QVERIFY(t.minute >= 0 && t.minute <= 59);
         }
+    }
+
+    void dayCounts_data() {
+        QTest::addColumn<double>("day");
+        QTest::addColumn<QDate>("date");
+        QTest::newRow("day zero") << 0.0 << QDate(1899, 12, 30);
+        QTest::newRow("first of 1900") << 2.0 << QDate(1900, 1, 1);
+        QTest::newRow("mjd origin") << -15018.0 << QDate(1858, 11, 17);
+        QTest::newRow("2001-03-13") << 36963.0 << QDate(2001, 3, 13);
+        QTest::newRow("2000-01-01") << 36526.0 << QDate(2000, 1, 1);
+    }
+    void dayCounts() {
+        QFETCH(double, day);
+        QFETCH(QDate, date);
+        QCOMPARE(DateFromDayCount(day), date);
+        QCOMPARE(DayCountFromDate(date), day);
+        QCOMPARE(DateFromDayCount(day + 0.75), date); // the time of day does not change the day
+    }
+
+    void absurdDayCountsStayValid() {
+        QVERIFY(DateFromDayCount(1e300).isValid());
+        QVERIFY(DateFromDayCount(-1e300).isValid());
+        QVERIFY(DateFromDayCount(std::numeric_limits<double>::quiet_NaN()).isValid());
+        QCOMPARE(DayCountFromDate(QDate()), 0.0);
     }
 };
 QTEST_GUILESS_MAIN(DatesTest)

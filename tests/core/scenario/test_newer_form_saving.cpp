@@ -9,6 +9,7 @@
 #include "core/scenario/scenario_reader.h"
 #include "core/text/text_rules.h"
 #include "scenario_columns.h"
+#include "test_files.h"
 
 #include <QDir>
 #include <QTest>
@@ -20,12 +21,11 @@ namespace {
 using Differences = std::vector<ScenarioDifference>;
 
 QString CorpusFolder() {
-    return QStringLiteral(SKELVAN_TEST_DATA "/newer-form/Scenarios/");
+    return TestDataPath("newer-form/Scenarios/");
 }
 
 QByteArray CorpusFile(const QString& name) {
-    QFile file(CorpusFolder() + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return TestDataFile("newer-form/Scenarios/" + name);
 }
 
 struct Open {

@@ -12,6 +12,10 @@ QString DemoPath(const QString& relative);
 
 // The bytes of a file; nothing when it cannot be read.
 std::optional<QByteArray> ReadFileBytes(const QString& path);
+// The bytes of a file the test made or the program saved; empty when there is none.
+inline QByteArray ReadTestFile(const QString& path) {
+    return ReadFileBytes(path).value_or(QByteArray());
+}
 // The bytes of a file below tests/data. A missing file is a broken test, not an empty input:
 // the test stops with its name.
 QByteArray TestDataFile(const QString& relative);

@@ -1,6 +1,5 @@
 #include "core/scenario/description_text.h"
 #include "core/scenario/scenario_file_names.h"
-#include "test_registry.h"
 
 #include <QTest>
 
@@ -88,5 +87,5 @@ class ScenarioFileNamesTest : public QObject {
     }
 };
 
-SKELVAN_TEST(ScenarioFileNamesTest);
+QTEST_GUILESS_MAIN(ScenarioFileNamesTest)
 #include "test_scenario_file_names.moc"

@@ -1,4 +1,3 @@
-#include "core/scenario/day_dates.h"
 #include "widgets/common/message_box.h"
 #include "widgets/common/modal.h"
 #include "widgets/common/selection.h"
@@ -10,33 +9,9 @@
 #include <QRadioButton>
 #include <QTest>
 
-class UiBasicsTest : public QObject {
+class CommonControlsTest : public QObject {
     Q_OBJECT
   private slots:
-    void dayCounts_data() {
-        QTest::addColumn<double>("day");
-        QTest::addColumn<QDate>("date");
-        QTest::newRow("day zero") << 0.0 << QDate(1899, 12, 30);
-        QTest::newRow("first of 1900") << 2.0 << QDate(1900, 1, 1);
-        QTest::newRow("mjd origin") << -15018.0 << QDate(1858, 11, 17);
-        QTest::newRow("2001-03-13") << 36963.0 << QDate(2001, 3, 13);
-        QTest::newRow("2000-01-01") << 36526.0 << QDate(2000, 1, 1);
-    }
-    void dayCounts() {
-        QFETCH(double, day);
-        QFETCH(QDate, date);
-        QCOMPARE(DateFromDayCount(day), date);
-        QCOMPARE(DayCountFromDate(date), day);
-        QCOMPARE(DateFromDayCount(day + 0.75), date); // the time of day does not change the day
-    }
-
-    void absurdDayCountsStayValid() {
-        QVERIFY(DateFromDayCount(1e300).isValid());
-        QVERIFY(DateFromDayCount(-1e300).isValid());
-        QVERIFY(DateFromDayCount(std::numeric_limits<double>::quiet_NaN()).isValid());
-        QCOMPARE(DayCountFromDate(QDate()), 0.0);
-    }
-
     void messageResponderAnswers() {
         QStringList seen;
         SetMessageResponder([&](const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon) {
@@ -125,5 +100,5 @@ class UiBasicsTest : public QObject {
     }
 };
 
-QTEST_MAIN(UiBasicsTest)
-#include "test_ui_basics.moc"
+QTEST_MAIN(CommonControlsTest)
+#include "test_common_controls.moc"
