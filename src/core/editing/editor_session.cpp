@@ -206,7 +206,7 @@ bool EditorSession::deleteShip(int i) {
     changing();
     shipNames_.removeAt(i);
     if (i > 0) setCurrentShip(i - 1);
-    emit shipsChanged();
+    refreshShipLists();
     return true;
 }
 

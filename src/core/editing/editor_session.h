@@ -113,7 +113,8 @@ class EditorSession : public QObject {
     void storeShip(int i, const ShipEditorTexts& texts);
     // A blank "New Ship" after the listed ones; returns its row.
     int addShip();
-    // Removes ship i of the listed ones: false, with nothing changed, for a row that names none.
+    // Removes ship i of the listed ones, the lists built again from the rows: false, with nothing
+    // changed, for a row that names none.
     bool deleteShip(int i);
     // The entries of the ship and focus lists again from the rows.
     void refreshShipLists();
