@@ -32,20 +32,14 @@ void TYX::buildEditMenu() {
 }
 
 EditorSnapshot TYX::snapshot() const {
-    EditorSnapshot state;
-    state.document = session_->document();
-    state.stationCount = session_->stationCount();
-    state.shipCount = session_->shipCount();
-    state.currentStation = session_->currentStation();
-    state.currentShip = session_->currentShip();
-    state.stationNames = stationTab_->listedNames();
-    state.shipNames = shipTab_->listedNames();
-    state.focusEntries = environmentTab_->focusEntries();
-    return state;
+    return session_->snapshot();
 }
 
 void TYX::recordStep(const QString& step, const QString& status) {
     if (session_->fileName().isEmpty()) return; // nothing loaded: the controls hold no scenario
+    // An undo of this step shows the rows it was done on.
+    const auto [station, ship] = session_->takeRowsBeforeChange();
+    history_.noteShownRows(station, ship);
     if (step == QLatin1String(EnvironmentTab::DescriptionStep))
         typingPending_ = false;
     else
@@ -67,6 +61,8 @@ void TYX::recordPendingTyping() {
 }
 
 void TYX::undo() {
+    // The rows last shown are those a redo of the last step shows again.
+    history_.noteShownRows(session_->currentStation(), session_->currentShip());
     recordPendingTyping();
     if (!history_.canUndo()) return;
     const QString step = history_.undoStep();
@@ -76,6 +72,7 @@ void TYX::undo() {
 }
 
 void TYX::redo() {
+    history_.noteShownRows(session_->currentStation(), session_->currentShip());
     recordPendingTyping();
     if (!history_.canRedo()) return;
     const QString step = history_.redoStep();
@@ -94,17 +91,11 @@ void TYX::showSnapshot(const EditorSnapshot& state) {
         QApplication::restoreOverrideCursor();
         readBases();
     }
-    const auto restore = [this, &state] {
-        session_->document() = state.document;
-        session_->setStationCount(state.stationCount);
-        session_->setShipCount(state.shipCount);
-    };
-    restore();
-    environmentTab_->showRestored(state.focusEntries);
-    stationTab_->showRestored(state.stationNames, state.currentStation);
-    shipTab_->showRestored(state.shipNames, state.currentShip);
-    // Showing the rows must leave the scenario exactly as it was kept.
-    restore();
+    // The tabs only show what the session holds: nothing they do writes into it.
+    session_->restore(state);
+    environmentTab_->showRestored();
+    stationTab_->showRestored();
+    shipTab_->showRestored();
 }
 
 void TYX::updateEditState() {
@@ -121,6 +112,7 @@ void TYX::updateEditState() {
 
 void TYX::startHistory() {
     typingPending_ = false;
+    session_->takeRowsBeforeChange();
     history_.reset(snapshot());
     statusLine_->showFile(DisplayPath(session_->filePath()));
     updateEditState();

@@ -57,9 +57,7 @@ void TYX::changePlanetarySystem(int entry) {
 }
 
 void TYX::emptyScenario() {
-    ScenarioDocument& document = session_->document();
-    document.StationTableRedim(0);
-    document.ShipTableRedim(0);
+    session_->emptyScenario();
     stationTab_->clearStations();
     shipTab_->clearShips();
     environmentTab_->clearScenario();

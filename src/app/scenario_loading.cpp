@@ -33,7 +33,8 @@ bool TYX::openScenario(const QString& fileName, bool viaLoadButton) {
     session_->setFileName(fileName);
 
     const ScenarioReadResult read = ReadScenario(*bytes);
-    session_->document() = read.document;
+    session_->openScenario(read.document, read.stationNames, read.shipNames, read.possibleShipFocus,
+                           read.hasShips);
     environmentTab_->showScenario(read.document.Description);
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const std::vector<PlanetarySystemEntry>& systems = session_->planetarySystems();
@@ -41,15 +42,11 @@ bool TYX::openScenario(const QString& fileName, bool viaLoadButton) {
     readPlanetarySystem(session_->folders().config + systems[std::size_t(entry)].file);
     QGuiApplication::restoreOverrideCursor();
     readBases();
-    environmentTab_->showFocusEntries(read.possibleShipFocus);
 
-    stationTab_->showStations(read.stationNames);
+    stationTab_->showStations();
     shipTab_->showStationTree();
     shipTab_->showBaseTree();
-    // A file without any ship leaves none of the previous scenario's ships behind: saving would
-    // otherwise write them into this scenario.
-    shipTab_->showShips(read.shipNames, read.shipIndexText, read.hasShips);
-    if (session_->document().StationTable.empty()) session_->document().StationTableRedim(0);
+    shipTab_->showShips(read.shipIndexText, read.hasShips);
     shipTab_->showFirstShip();
     stationTab_->selectFirstBody();
 

@@ -111,8 +111,6 @@ void TYX::wireTabs() {
     connect(environmentTab_, &EnvironmentTab::planetarySystemChosen, this, &TYX::changePlanetarySystem);
     connect(stationTab_, &StationTab::stationStored, shipTab_, &ShipTab::stationStored);
     connect(stationTab_, &StationTab::stationDeleted, shipTab_, &ShipTab::showStationTree);
-    connect(shipTab_, &ShipTab::possibleFocusChanged, environmentTab_, &EnvironmentTab::showFocusEntries);
-    connect(shipTab_, &ShipTab::focusShipReplaced, environmentTab_, &EnvironmentTab::setFocusShip);
     connect(shipTab_, &ShipTab::bodiesWalked, stationTab_, &StationTab::selectLastBody);
 
     // Every step of the user goes into the history.
@@ -123,15 +121,6 @@ void TYX::wireTabs() {
         typingPending_ = true;
         updateEditState();
     });
-    // An undo shows the rows its step was done on: the rows shown last before it.
-    // Noted once the event that moved them is done: rows a step moves belong to the state after it.
-    const auto noteRows = [this] {
-        QMetaObject::invokeMethod(
-            this, [this] { history_.noteShownRows(session_->currentStation(), session_->currentShip()); },
-            Qt::QueuedConnection);
-    };
-    connect(session_, &EditorSession::currentStationChanged, this, noteRows);
-    connect(session_, &EditorSession::currentShipChanged, this, noteRows);
 }
 
 // The close box asks nothing; "&Exit" has asked before it gets here.

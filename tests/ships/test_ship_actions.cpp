@@ -88,28 +88,19 @@ class ShipActionsTest : public QObject {
         QTest::addColumn<int>("current");
         QTest::addColumn<QString>("focus");
         QTest::addColumn<QStringList>("names");
-        QTest::addColumn<QStringList>("otherLines"); // rows 0 to 2 afterwards
         QTest::addColumn<int>("shown");
         QTest::addColumn<QString>("shipIndex");
         QTest::addColumn<QString>("focusAfter");
-        QTest::newRow("last") << 2 << "S0" << QStringList{"S0", "S1"} << QStringList{"X0", "X1", "X2"} << 1
-                              << "1"
-                              << "S0";
-        QTest::newRow("first") << 0 << "S1" << QStringList{"S1", "S2"} << QStringList{"X1", "X2", "X2"} << 0
-                               << "0"
-                               << "S1";
-        QTest::newRow("middle") << 1 << "S2" << QStringList{"S0", "S2"} << QStringList{"X0", "X2", "X2"} << 0
-                                << "0"
-                                << "S2";
+        QTest::newRow("last") << 2 << "S0" << QStringList{"S0", "S1"} << 1 << "1" << QString("S0");
+        QTest::newRow("first") << 0 << "S1" << QStringList{"S1", "S2"} << 0 << "0" << QString("S1");
+        QTest::newRow("middle") << 1 << "S2" << QStringList{"S0", "S2"} << 0 << "0" << QString("S2");
         QTest::newRow("the user-controlled ship")
-            << 1 << "S1" << QStringList{"S0", "S2"} << QStringList{"X0", "X2", "X2"} << 0 << "0"
-            << "S0";
+            << 1 << "S1" << QStringList{"S0", "S2"} << 0 << "0" << QString("S0");
     }
     void deleteShip() {
         QFETCH(int, current);
         QFETCH(QString, focus);
         QFETCH(QStringList, names);
-        QFETCH(QStringList, otherLines);
         QFETCH(int, shown);
         QFETCH(QString, shipIndex);
         QFETCH(QString, focusAfter);
@@ -124,10 +115,6 @@ class ShipActionsTest : public QObject {
         QCOMPARE(Items(shipNames), names);
         QCOMPARE(Items(sw.Get<QComboBox>(ObjectNames::PossibleShipFocus)),
                  QStringList({names[0] + ":C" + names[0].mid(1), names[1] + ":C" + names[1].mid(1)}));
-        const ScenarioDocument& document = sw.Scenario();
-        QCOMPARE(int(document.ShipTable.size()), 3);
-        for (int k = 0; k < 3; ++k)
-            QCOMPARE(document.ShipTable[std::size_t(k)].OtherLines, otherLines[k]);
         QCOMPARE(shipNames->currentIndex(), shown);
         QCOMPARE(sw.Get<QLabel>(ObjectNames::ShipIndex)->text(), shipIndex);
         QCOMPARE(shipNames->currentText(), names[shown]);

@@ -1,5 +1,7 @@
 #include "core/editing/editor_session.h"
 
+#include "core/editing/ship_lists.h"
+
 EditorSession::EditorSession(QObject* parent) : QObject(parent) {}
 
 void EditorSession::setFolders(const SessionFolders& folders) {
@@ -58,8 +60,174 @@ void EditorSession::setCurrentShip(int row) {
 ScenarioDocument EditorSession::documentToSave() const {
     ScenarioDocument document = document_;
     // Every listed entry is written from its row; a row missing after an edit is written empty.
-    if (static_cast<int>(document.StationTable.size()) < stationCount_)
-        document.StationTableRedimPreserve(stationCount_);
-    if (static_cast<int>(document.ShipTable.size()) < shipCount_) document.ShipTableRedimPreserve(shipCount_);
+    if (static_cast<int>(document.StationTable.size()) < stationCount())
+        document.StationTableRedimPreserve(stationCount());
+    if (static_cast<int>(document.ShipTable.size()) < shipCount())
+        document.ShipTableRedimPreserve(shipCount());
     return document;
+}
+
+void EditorSession::changing() {
+    if (!rowsBeforeChange_) rowsBeforeChange_ = std::pair(currentStation_, currentShip_);
+}
+
+std::pair<int, int> EditorSession::takeRowsBeforeChange() {
+    const auto rows = rowsBeforeChange_.value_or(std::pair(currentStation_, currentShip_));
+    rowsBeforeChange_.reset();
+    return rows;
+}
+
+void EditorSession::openScenario(const ScenarioDocument& document, const QStringList& stationNames,
+                                 const QStringList& shipNames, const QStringList& focusEntries,
+                                 bool hasShips) {
+    document_ = document;
+    stationNames_ = document_.StationTable.empty() ? QStringList() : stationNames;
+    shipNames_ = hasShips ? shipNames : QStringList();
+    if (!hasShips) document_.ShipTableRedim(0);
+    if (document_.StationTable.empty()) document_.StationTableRedim(0);
+    rowsBeforeChange_.reset();
+    emit stationsChanged();
+    emit shipsChanged();
+    focusEntries_ = focusEntries;
+    emit focusEntriesChanged(focusEntries_);
+}
+
+void EditorSession::setLoadedStart(const QString& description, const StartTime& start) {
+    document_.Description = description;
+    setStartTime(start);
+    document_.ShownStart = start;
+}
+
+void EditorSession::setDescription(const QString& description) {
+    changing();
+    document_.Description = description;
+}
+
+void EditorSession::setSystemName(const QString& name) {
+    changing();
+    document_.SystemName = name;
+}
+
+void EditorSession::setStartTime(const StartTime& start) {
+    changing();
+    document_.StartDate = start.day;
+    document_.StartHour = start.hour;
+    document_.StartMinute = start.minute;
+}
+
+void EditorSession::setFocusShip(const QString& name) {
+    changing();
+    document_.FocusShip = name;
+    emit focusShipChanged(name);
+}
+
+void EditorSession::emptyScenario() {
+    changing();
+    document_.StationTableRedim(0);
+    document_.ShipTableRedim(0);
+    stationNames_.clear();
+    shipNames_.clear();
+    emit stationsChanged();
+    emit shipsChanged();
+    setFocusShip(QString());
+    document_.Description.clear();
+    focusEntries_.clear();
+    emit focusEntriesChanged(focusEntries_);
+}
+
+void EditorSession::storeStation(int i, const StationControlTexts& texts, const StationRowExtras& extras) {
+    changing();
+    StoreStationRow(document_, i, shipCount(), texts, extras);
+    const int listed = stationCount();
+    QStringList names;
+    if (listed > 0) {
+        const int rows = std::min(listed, static_cast<int>(document_.StationTable.size()));
+        for (int k = 0; k < rows; ++k)
+            names.append(document_.StationTable[std::size_t(k)].Name);
+    } else if (i >= 0) {
+        names.append(document_.StationTable[std::size_t(i)].Name);
+    }
+    stationNames_ = names;
+    emit stationsChanged();
+}
+
+int EditorSession::addStation() {
+    changing();
+    const int n = stationCount();
+    document_.StationTableRedimPreserve(n + 1);
+    stationNames_.append(QStringLiteral("New Station"));
+    emit stationsChanged();
+    return n;
+}
+
+void EditorSession::deleteStation(int i) {
+    changing();
+    const int n = stationCount();
+    if (n <= 1) {
+        // The last station only leaves the list: its row stays as the spare one.
+        stationNames_.clear();
+    } else if (RemoveStationRow(document_, i, n)) {
+        stationNames_.removeAt(i);
+        if (i > 0) setCurrentStation(i - 1);
+    }
+    emit stationsChanged();
+}
+
+void EditorSession::storeShip(int i, const ShipEditorTexts& texts) {
+    const int last = std::max(shipCount() - 1, 0);
+    if (i < 0 || i > last) return; // a row no list entry shows
+    changing();
+    // A table shorter than its list is grown rather than overrun.
+    if (static_cast<int>(document_.ShipTable.size()) <= last) document_.ShipTableRedimPreserve(last);
+    document_.ShipTable[std::size_t(i)] = StoredShipRow(document_.ShipTable[std::size_t(i)], texts);
+    // A ship typed into the empty list becomes the one listed.
+    if (shipNames_.isEmpty()) shipNames_.append(QString());
+    refreshShipLists();
+}
+
+int EditorSession::addShip() {
+    changing();
+    const int n = shipCount();
+    document_.ShipTableRedimPreserve(n + 1);
+    // The row brought into use may still hold a deleted ship's values (delete leaves them in
+    // the spare row): a new ship starts blank, without another ship's unknown lines.
+    ShipRow& row = document_.ShipTable[std::size_t(n)];
+    document_.ShipTableBlanking(n);
+    row.Name.clear();
+    row.OtherLines.clear();
+    row.ReadBlock = -1; // nor the block another ship was read from
+    shipNames_.append(QStringLiteral("New Ship"));
+    emit shipsChanged();
+    return n;
+}
+
+bool EditorSession::deleteShip(int i) {
+    if (!RemoveShipRow(document_, i, shipCount())) return false;
+    changing();
+    shipNames_.removeAt(i);
+    if (i > 0) setCurrentShip(i - 1);
+    refreshShipLists();
+    return true;
+}
+
+void EditorSession::refreshShipLists() {
+    shipNames_ = ShipNameEntries(document_.ShipTable, shipCount());
+    emit shipsChanged();
+    focusEntries_ = PossibleShipFocusEntries(document_.ShipTable, shipCount());
+    emit focusEntriesChanged(focusEntries_);
+}
+
+EditorSnapshot EditorSession::snapshot() const {
+    return EditorSnapshot{document_,    stationCount(), shipCount(), currentStation_,
+                          currentShip_, stationNames_,  shipNames_,  focusEntries_};
+}
+
+void EditorSession::restore(const EditorSnapshot& state) {
+    document_ = state.document;
+    stationNames_ = state.stationNames;
+    shipNames_ = state.shipNames;
+    focusEntries_ = state.focusEntries;
+    currentStation_ = state.currentStation;
+    currentShip_ = state.currentShip;
+    rowsBeforeChange_.reset();
 }

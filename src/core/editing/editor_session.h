@@ -3,6 +3,9 @@
 // scenario, the folders, the catalogs of the installation, the bodies of the current
 // planetary system, the rows the tabs show and the file name live here and nowhere else; the
 // windows show them and ask the session to change them. Each change is told by a signal.
+#include "core/editing/edit_history.h"
+#include "core/editing/ship_editor_texts.h"
+#include "core/editing/station_rows.h"
 #include "core/installation/base_catalog.h"
 #include "core/installation/dock_catalog.h"
 #include "core/scenario/scenario_document.h"
@@ -10,6 +13,8 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <optional>
+#include <utility>
 #include <vector>
 
 struct SessionFolders {
@@ -61,22 +66,65 @@ class EditorSession : public QObject {
     void setBases(std::vector<InstalledBase> bases);
 
     // ---- The open scenario ----------------------------------------------------------------
-    ScenarioDocument& document() { return document_; }
+    // Only the session changes it, by the operations below; each says so by a signal.
     const ScenarioDocument& document() const { return document_; }
     // The file name within the scenario folder; empty before the first load.
     const QString& fileName() const { return fileName_; }
     void setFileName(const QString& name);
     QString filePath() const { return folders_.scenario + fileName_; }
-    // The stations and ships the lists show; rows beyond them are spare and never written.
-    int stationCount() const { return stationCount_; }
-    void setStationCount(int count) { stationCount_ = count; }
-    int shipCount() const { return shipCount_; }
-    void setShipCount(int count) { shipCount_ = count; }
+    // The entries of the station and ship lists ("New Station" and "New Ship" before their
+    // validation) and of the possible user-controlled ships. The lists count the stations and
+    // ships; rows beyond them are spare and never written.
+    const QStringList& stationNames() const { return stationNames_; }
+    const QStringList& shipNames() const { return shipNames_; }
+    const QStringList& focusEntries() const { return focusEntries_; }
+    int stationCount() const { return static_cast<int>(stationNames_.size()); }
+    int shipCount() const { return static_cast<int>(shipNames_.size()); }
     // The rows the tabs show.
     int currentStation() const { return currentStation_; }
     void setCurrentStation(int row);
     int currentShip() const { return currentShip_; }
     void setCurrentShip(int row);
+
+    // A scenario just read, with the entries of its lists. A file without any ship leaves none
+    // of the previous scenario's ships behind: saving would otherwise write them into this one.
+    void openScenario(const ScenarioDocument& document, const QStringList& stationNames,
+                      const QStringList& shipNames, const QStringList& focusEntries, bool hasShips);
+    // The scenario as the controls show it once it is loaded: the description, and the start
+    // time that a save compares with the file's own.
+    void setLoadedStart(const QString& description, const StartTime& start);
+    void setDescription(const QString& description);
+    void setSystemName(const QString& name);
+    void setStartTime(const StartTime& start);
+    void setFocusShip(const QString& name);
+    // No station, no ship, no description and no user-controlled ship, as a change of planetary
+    // system leaves the scenario.
+    void emptyScenario();
+
+    // Validated texts stored in station row i (row 0 for a station typed into an empty list).
+    void storeStation(int i, const StationControlTexts& texts, const StationRowExtras& extras);
+    // A "New Station" entry after the listed ones; returns its row.
+    int addStation();
+    // Removes station i of the listed ones; the last one only empties the list.
+    void deleteStation(int i);
+
+    // Validated texts stored in ship row i, a listed one (row 0 for a ship typed into an empty
+    // list); the focus entries follow.
+    void storeShip(int i, const ShipEditorTexts& texts);
+    // A blank "New Ship" after the listed ones; returns its row.
+    int addShip();
+    // Removes ship i of the listed ones, the lists built again from the rows: false, with nothing
+    // changed, for a row that names none.
+    bool deleteShip(int i);
+    // The entries of the ship and focus lists again from the rows.
+    void refreshShipLists();
+
+    // The state undo and redo keep, and a kept one brought back.
+    EditorSnapshot snapshot() const;
+    void restore(const EditorSnapshot& state);
+    // The rows shown when the scenario last began to change, and from then on the rows shown
+    // at the next change: an undo shows the rows its step was done on.
+    std::pair<int, int> takeRowsBeforeChange();
 
     // The scenario as a save writes it: every listed entry from its row.
     ScenarioDocument documentToSave() const;
@@ -88,6 +136,12 @@ class EditorSession : public QObject {
     void fileNameChanged(const QString& name);
     void currentStationChanged(int row);
     void currentShipChanged(int row);
+    // The lists of stations, of ships, of possible user-controlled ships changed, or the
+    // user-controlled ship.
+    void stationsChanged();
+    void shipsChanged();
+    void focusEntriesChanged(const QStringList& entries);
+    void focusShipChanged(const QString& name);
 
   private:
     SessionFolders folders_;
@@ -100,8 +154,13 @@ class EditorSession : public QObject {
     std::vector<InstalledBase> installedBases_;
     ScenarioDocument document_;
     QString fileName_;
-    int stationCount_ = 0;
-    int shipCount_ = 0;
+    QStringList stationNames_;
+    QStringList shipNames_;
+    QStringList focusEntries_;
     int currentStation_ = 0;
     int currentShip_ = 0;
+    std::optional<std::pair<int, int>> rowsBeforeChange_;
+
+    // Called by every operation before it changes the document.
+    void changing();
 };

@@ -59,7 +59,7 @@ void EnvironmentTab::buildDescription() {
     description_->setTabChangesFocus(true);
     (new QVBoxLayout(frame))->addWidget(description_);
     connect(description_, &QPlainTextEdit::textChanged, this, [this] {
-        session_.document().Description = DescriptionFromEditor(description_->document()->toRawText());
+        session_.setDescription(DescriptionFromEditor(description_->document()->toRawText()));
         emit descriptionTyped();
     });
     // A burst of typing is one step for undo: it ends when the description loses the focus.
@@ -88,7 +88,7 @@ void EnvironmentTab::buildEnvironment() {
 
     // The scenario names the system shown, whatever chose it.
     connect(systemList_, &QComboBox::currentTextChanged, this,
-            [this](const QString& name) { session_.document().SystemName = name; });
+            [this](const QString& name) { session_.setSystemName(name); });
     // Only the user's own choice empties the scenario; the reader naming the system of a file
     // selects its entry without this.
     connect(systemList_, &QComboBox::activated, this, [this](int index) {
@@ -160,14 +160,20 @@ void EnvironmentTab::buildFocus() {
     grid->addWidget(changeFocusButton_, 2, 1);
     grid->setColumnStretch(1, 1);
     connect(changeFocusButton_, &QPushButton::clicked, this, &EnvironmentTab::changeFocusShip);
+    // The session's list of possible ships and its user-controlled ship, whatever changed them.
+    connect(&session_, &EditorSession::focusEntriesChanged, this, &EnvironmentTab::showFocusEntries);
+    connect(&session_, &EditorSession::focusShipChanged, focusShip_, &QLabel::setText);
     focusFrame_ = frame;
 }
 
+StartTime EnvironmentTab::shownStartTime() const {
+    return {DayCountFromDate(calendar_->selectedDate()),
+            static_cast<int>(LeadingNumber(hour_->currentText())),
+            static_cast<int>(LeadingNumber(minute_->currentText()))};
+}
+
 void EnvironmentTab::storeStartTime() {
-    ScenarioDocument& document = session_.document();
-    document.StartDate = DayCountFromDate(calendar_->selectedDate());
-    document.StartHour = static_cast<int>(LeadingNumber(hour_->currentText()));
-    document.StartMinute = static_cast<int>(LeadingNumber(minute_->currentText()));
+    session_.setStartTime(shownStartTime());
 }
 
 void EnvironmentTab::toggleLock() {
@@ -178,7 +184,7 @@ void EnvironmentTab::toggleLock() {
 }
 
 void EnvironmentTab::changeFocusShip() {
-    setFocusShip(FocusFromPick(possibleFocus_->currentText()));
+    session_.setFocusShip(FocusFromPick(possibleFocus_->currentText()));
     emit edited(QStringLiteral("change of the user-controlled ship"), QString());
 }
 
@@ -206,8 +212,7 @@ void EnvironmentTab::showPlanetarySystems() {
 
 void EnvironmentTab::showScenario(const QString& description) {
     description_->setPlainText(DescriptionForDisplay(description));
-    ScenarioDocument& document = session_.document();
-    document.Description = DescriptionFromEditor(description_->document()->toRawText());
+    const ScenarioDocument& document = session_.document();
     {
         // The new day must not be stored with the hour and minute the lists still show from
         // before: the start time is stored once, below, from all three.
@@ -216,11 +221,10 @@ void EnvironmentTab::showScenario(const QString& description) {
     }
     SetIndexQuietly(hour_, std::clamp(document.StartHour, 0, hour_->count() - 1));
     SetIndexQuietly(minute_, std::clamp(document.StartMinute, 0, minute_->count() - 1));
-    // From here on the scenario holds the start time as the controls show it; a save keeps
-    // the file's own Date line while the start stays this one.
-    storeStartTime();
-    document.ShownStart = {document.StartDate, document.StartHour, document.StartMinute};
-    setFocusShip(document.FocusShip);
+    // From here on the scenario holds the description and the start time as the controls show
+    // them; a save keeps the file's own Date line while the start stays this one.
+    session_.setLoadedStart(DescriptionFromEditor(description_->document()->toRawText()), shownStartTime());
+    focusShip_->setText(document.FocusShip);
 
     showSystem();
 }
@@ -239,12 +243,7 @@ void EnvironmentTab::showFocusEntries(const QStringList& entries) {
     FillQuietly(possibleFocus_, entries, entries.isEmpty() ? -1 : 0);
 }
 
-void EnvironmentTab::setFocusShip(const QString& name) {
-    focusShip_->setText(name);
-    session_.document().FocusShip = name;
-}
-
-void EnvironmentTab::showRestored(const QStringList& focusEntries) {
+void EnvironmentTab::showRestored() {
     const ScenarioDocument& document = session_.document();
     {
         const QSignalBlocker block(description_);
@@ -257,21 +256,12 @@ void EnvironmentTab::showRestored(const QStringList& focusEntries) {
     SetIndexQuietly(hour_, std::clamp(document.StartHour, 0, hour_->count() - 1));
     SetIndexQuietly(minute_, std::clamp(document.StartMinute, 0, minute_->count() - 1));
     focusShip_->setText(document.FocusShip);
-    FillQuietly(possibleFocus_, focusEntries, focusEntries.isEmpty() ? -1 : 0);
+    showFocusEntries(session_.focusEntries());
     showSystem();
 }
 
-QStringList EnvironmentTab::focusEntries() const {
-    return Entries(possibleFocus_);
-}
-
 void EnvironmentTab::clearScenario() {
-    setFocusShip(QString());
-    {
-        // Emptied with the scenario, not typed: no step of its own.
-        const QSignalBlocker block(description_);
-        description_->clear();
-    }
-    session_.document().Description.clear();
-    FillQuietly(possibleFocus_, {});
+    // Emptied with the scenario, not typed: no step of its own.
+    const QSignalBlocker block(description_);
+    description_->clear();
 }

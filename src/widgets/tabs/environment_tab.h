@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class EditorSession;
+struct StartTime;
 class QCalendarWidget;
 class QCheckBox;
 class QComboBox;
@@ -29,15 +30,11 @@ class EnvironmentTab : public QWidget {
     void showScenario(const QString& description);
     // The ships offered as user-controlled ship, the first one selected.
     void showFocusEntries(const QStringList& entries);
-    // The user-controlled ship, in the label and in the scenario.
-    void setFocusShip(const QString& name);
-    // After a change of planetary system: no description, no user-controlled ship, no ships.
+    // After a change of planetary system: no description (the session emptied the rest).
     void clearScenario();
-    // A state brought back by undo or redo: the session's scenario as it is, with these entries
-    // offered as user-controlled ship. Nothing is written into the scenario.
-    void showRestored(const QStringList& focusEntries);
-    // The entries offered as user-controlled ship.
-    QStringList focusEntries() const;
+    // A state brought back by undo or redo: the session's scenario and lists as they are.
+    // Nothing is written into the scenario.
+    void showRestored();
 
   signals:
     // The user picked the planetary system of that entry while the choice was unlocked.
@@ -59,6 +56,7 @@ class EnvironmentTab : public QWidget {
     void toggleLock();
     void changeFocusShip();
     void storeStartTime();
+    StartTime shownStartTime() const;
     void showSystem();
 
     EditorSession& session_;

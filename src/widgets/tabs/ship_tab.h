@@ -32,9 +32,9 @@ class ShipTab : public QWidget {
     void showClasses();
     // The bodies of the session's planetary system in the orbiting frame's list.
     void showBodies();
-    // The ships of a scenario just read: the list, the first ship shown. indexText is what
-    // the hidden row label shows first.
-    void showShips(const QStringList& names, const QString& indexText, bool hasShips);
+    // The ships of a scenario just read: the session's list, the first ship shown. indexText is
+    // what the hidden row label shows first.
+    void showShips(const QString& indexText, bool hasShips);
     // The first ship shown, the first class and body picked, the ships hung in the trees.
     void showFirstShip();
     // No ship at all, as after a change of planetary system.
@@ -46,17 +46,10 @@ class ShipTab : public QWidget {
     void showLandedShips();
     // A station was validated: its tree, the ship shown and its docked ships again.
     void stationStored();
-    // A state brought back by undo or redo: the list entries, that row shown, the trees. The
-    // rows are the session's already.
-    void showRestored(const QStringList& names, int row);
-    // The entries of the ship list.
-    const QStringList& listedNames() const { return names_; }
+    // A state brought back by undo or redo: the session's list and current row shown, the trees.
+    void showRestored();
 
   signals:
-    // The entries offered as user-controlled ship changed; the first is selected.
-    void possibleFocusChanged(const QStringList& entries);
-    // The user-controlled ship had to change with the ship list.
-    void focusShipReplaced(const QString& name);
     // The bodies were read one after the other for a tree; the last one stays picked in the
     // station tab's list of possible planets.
     void bodiesWalked();
@@ -76,7 +69,8 @@ class ShipTab : public QWidget {
     void showShip();
     void reset();
     void setCurrentRow(int row, const QString& mirrorText);
-    void refillNames(const QStringList& names, int current);
+    // The session's entries in the list, entry current selected (none for -1).
+    void showNames(int current);
     void showStatusFrame(QWidget* frame);
     void showPlacement(ShipPlacement placement);
     // A ship its dock places keeps its status: the options say why they cannot be used.
@@ -91,11 +85,9 @@ class ShipTab : public QWidget {
     void addShip();
     void deleteShip();
     void changeClass();
-    void rebuildLists(int count, int row);
     void checkFocusShip();
 
     EditorSession& session_;
-    QStringList names_; // the entries of the ship list
     QComboBox* nameList_ = nullptr;
     QLabel* indexMirror_ = nullptr;
     QLabel* className_ = nullptr;

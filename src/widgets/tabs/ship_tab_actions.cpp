@@ -42,10 +42,8 @@ void ShipTab::setCurrentRow(int row, const QString& mirrorText) {
     indexMirror_->setText(mirrorText);
 }
 
-void ShipTab::refillNames(const QStringList& names, int current) {
-    names_ = names;
-    FillQuietly(nameList_, names, current);
-    session_.setShipCount(static_cast<int>(names.size()));
+void ShipTab::showNames(int current) {
+    FillQuietly(nameList_, session_.shipNames(), current);
 }
 
 void ShipTab::pickShip(int index) {
@@ -202,7 +200,7 @@ void ShipTab::validateShip() {
 
     const int i = session_.currentShip();
     const int n = session_.shipCount();
-    ScenarioDocument& document = session_.document();
+    const ScenarioDocument& document = session_.document();
 
     const ShipValidation validation = ValidateShipRow(texts, PlanetFilesOnDisk(session_.folders().config),
                                                       OtherShipNames(document.ShipTable, n, i));
@@ -213,13 +211,9 @@ void ShipTab::validateShip() {
 
     // The current row is one of the listed ships (row 0 for a ship typed into an empty list);
     // any other row would be stored where no list entry shows it.
-    const int last = std::max(n - 1, 0);
-    if (i < 0 || i > last) return;
-    // A table shorter than its list is grown rather than overrun.
-    if (static_cast<int>(document.ShipTable.size()) <= last) document.ShipTableRedimPreserve(last);
-    document.ShipTable[std::size_t(i)] = StoredShipRow(document.ShipTable[std::size_t(i)], texts);
-
-    rebuildLists(n, i);
+    if (i < 0 || i > std::max(n - 1, 0)) return;
+    session_.storeShip(i, texts);
+    showNames(-1);
     selectRow(i);
     checkFocusShip();
     docked_->showDockedShips();
@@ -227,27 +221,11 @@ void ShipTab::validateShip() {
     emit edited("validation of ship " + texts.name, "Validated ship " + texts.name);
 }
 
-void ShipTab::rebuildLists(int n, int row) {
-    const auto& table = session_.document().ShipTable;
-    if (n > 0) {
-        emit possibleFocusChanged(PossibleShipFocusEntries(table, n));
-        refillNames(ShipNameEntries(table, n), -1);
-    } else if (row >= 0 && row < static_cast<int>(table.size())) {
-        // A ship typed into the empty list: the name just stored, and row 0 for the focus list.
-        emit possibleFocusChanged(PossibleShipFocusEntries(table, 1));
-        refillNames({table[std::size_t(row)].Name}, -1);
-    } else {
-        emit possibleFocusChanged({});
-        refillNames({}, -1);
-    }
-}
-
 void ShipTab::checkFocusShip() {
-    const QStringList entries = PossibleShipFocusEntries(session_.document().ShipTable, session_.shipCount());
-    const bool found = FocusShipFound(entries, session_.document().FocusShip);
-    emit possibleFocusChanged(entries);
-    if (!found) {
-        emit focusShipReplaced(entries.isEmpty() ? QString() : ShipNameOfEntry(entries.first()));
+    session_.refreshShipLists();
+    const QStringList& entries = session_.focusEntries();
+    if (!FocusShipFound(entries, session_.document().FocusShip)) {
+        session_.setFocusShip(entries.isEmpty() ? QString() : ShipNameOfEntry(entries.first()));
         ShowMessage(this,
                     "As the user-controled ship was no longer valid in the scenario, it has been set to the "
                     "first possible ship !",
@@ -256,16 +234,8 @@ void ShipTab::checkFocusShip() {
 }
 
 void ShipTab::addShip() {
-    const int n = session_.shipCount();
-    ScenarioDocument& document = session_.document();
-    document.ShipTableRedimPreserve(n + 1);
-    // The row brought into use may still hold a deleted ship's values (delete leaves them in
-    // the spare row): a new ship starts blank, without another ship's unknown lines.
-    document.ShipTableBlanking(n);
-    document.ShipTable[std::size_t(n)].Name.clear();
-    document.ShipTable[std::size_t(n)].OtherLines.clear();
-    document.ShipTable[std::size_t(n)].ReadBlock = -1; // nor the block another ship was read from
-    refillNames(names_ + QStringList{QStringLiteral("New Ship")}, n);
+    const int n = session_.addShip();
+    showNames(n);
     selectRow(n);
     showShip();
     emit edited(QStringLiteral("addition of a ship"), QString());
@@ -285,11 +255,9 @@ void ShipTab::deleteShip() {
     } else {
         const int i = session_.currentShip();
         // A row number that names no ship deletes nothing; the rebuild below still runs.
-        if (RemoveShipRow(session_.document(), i, n)) {
-            QStringList names = names_;
-            names.removeAt(i);
-            refillNames(names, -1);
-            if (i > 0) setCurrentRow(i - 1, NumberText(i - 1));
+        if (session_.deleteShip(i)) {
+            showNames(-1);
+            if (i > 0) indexMirror_->setText(NumberText(i - 1));
             selectRow(session_.currentShip());
         }
     }
@@ -300,10 +268,11 @@ void ShipTab::deleteShip() {
             "You have deleted all the ships : the ship focus is also deleted. Do not save this scenario "
             "until a new ship is created !",
             "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
-        emit possibleFocusChanged({});
-        emit focusShipReplaced(QString());
+        session_.refreshShipLists();
+        session_.setFocusShip(QString());
     } else {
-        rebuildLists(session_.shipCount(), 0);
+        session_.refreshShipLists();
+        showNames(-1);
         selectRow(session_.currentShip());
         checkFocusShip();
     }
@@ -312,26 +281,25 @@ void ShipTab::deleteShip() {
     emit edited("deletion of ship " + name, QString());
 }
 
-void ShipTab::showRestored(const QStringList& names, int row) {
+void ShipTab::showRestored() {
     reset();
-    refillNames(names, -1);
+    showNames(-1);
     showStationTree();
     showBaseTree();
-    if (!names.isEmpty())
-        selectRow(std::clamp(row, 0, static_cast<int>(names.size()) - 1));
+    if (session_.shipCount() > 0)
+        selectRow(std::clamp(session_.currentShip(), 0, session_.shipCount() - 1));
     else
         setCurrentRow(0, QStringLiteral("0"));
     docked_->showDockedShips();
     landed_->showLandedShips();
 }
 
-void ShipTab::showShips(const QStringList& names, const QString& indexText, bool hasShips) {
+void ShipTab::showShips(const QString& indexText, bool hasShips) {
     if (hasShips) {
-        refillNames(names, names.isEmpty() ? -1 : 0);
+        showNames(session_.shipNames().isEmpty() ? -1 : 0);
         setCurrentRow(ShipRowNumber(indexText), indexText);
     } else {
-        session_.document().ShipTableRedim(0);
-        refillNames({}, -1);
+        showNames(-1);
         reset();
         setCurrentRow(0, QStringLiteral("0"));
     }
@@ -351,7 +319,7 @@ void ShipTab::showFirstShip() {
 
 void ShipTab::clearShips() {
     reset();
-    refillNames({}, -1);
+    showNames(-1);
     setCurrentRow(0, QStringLiteral("0"));
 }
 

@@ -28,17 +28,14 @@ class StationTab : public QWidget {
     // Picks the first or the last entry of the list of possible planets.
     void selectFirstBody();
     void selectLastBody();
-    // The stations of a scenario just read: the list filled from the table, row 0 shown.
-    void showStations(const QStringList& names);
+    // The stations of a scenario just read: the session's list, row 0 shown.
+    void showStations();
     // No station: the list and every control emptied.
     void reset();
     // No station at all, as after a change of planetary system.
     void clearStations();
-    // A state brought back by undo or redo: the list entries, that row shown. The rows are the
-    // session's already.
-    void showRestored(const QStringList& names, int row);
-    // The entries of the station list.
-    const QStringList& listedNames() const { return names_; }
+    // A state brought back by undo or redo: the session's list and current row shown.
+    void showRestored();
 
   signals:
     // A station was validated into the table (its docked ships may have moved with it).
@@ -71,10 +68,10 @@ class StationTab : public QWidget {
     void changePlanet();
     void toggleClassRotation();
     void setPlanet(const QString& body);
-    void refillNames(const QStringList& names, int current);
+    // The session's entries in the list, entry current selected (none for -1).
+    void showNames(int current);
 
     EditorSession& session_;
-    QStringList names_; // the entries of the station list
     QComboBox* nameList_ = nullptr;
     QLabel* className_ = nullptr;
     QComboBox* classList_ = nullptr;

@@ -2,7 +2,6 @@
 // the table, add one, delete one, and change its class, planet and rotation choice.
 #include "core/editing/editor_session.h"
 #include "core/editing/row_validation.h"
-#include "core/editing/station_rows.h"
 #include "core/scenario/day_dates.h"
 #include "core/text/text_rules.h"
 #include "widgets/common/message_box.h"
@@ -44,10 +43,8 @@ void StationTab::setCurrentRow(int row, const QString& mirrorText) {
     indexMirror_->setText(mirrorText);
 }
 
-void StationTab::refillNames(const QStringList& names, int current) {
-    names_ = names;
-    FillQuietly(nameList_, names, current);
-    session_.setStationCount(static_cast<int>(names.size()));
+void StationTab::showNames(int current) {
+    FillQuietly(nameList_, session_.stationNames(), current);
 }
 
 void StationTab::pickStation(int index) {
@@ -91,8 +88,6 @@ void StationTab::reset() {
         nameList_->clear();
         nameList_->clearEditText();
     }
-    names_.clear();
-    session_.setStationCount(0);
     setPlanet(QString());
     className_->clear();
     for (QLineEdit* box : {rotationFrequency_, xAngle_, yAngle_, zAngle_, semiMajorAxis_, excentricity_,
@@ -109,11 +104,11 @@ void StationTab::clearStations() {
     setCurrentRow(0, QStringLiteral("0"));
 }
 
-void StationTab::showStations(const QStringList& names) {
+void StationTab::showStations() {
     reset();
     const auto& table = session_.document().StationTable;
-    if (names.isEmpty() || table.empty()) return;
-    refillNames(names, 0);
+    if (session_.stationNames().isEmpty()) return;
+    showNames(0);
     selectRow(0);
     // The first station's epoch time is rounded as the file's numbers are.
     const StationRow& first = table.front();
@@ -182,7 +177,7 @@ void StationTab::validateStation() {
     const StationControlTexts texts = formTexts();
 
     // A station typed into an empty list becomes row 0, whatever row was shown before.
-    ScenarioDocument& document = session_.document();
+    const ScenarioDocument& document = session_.document();
     const int listed = session_.stationCount();
     const int i = ListedRow(session_.currentStation(), listed);
 
@@ -194,28 +189,18 @@ void StationTab::validateStation() {
         return;
     }
 
-    StoreStationRow(document, i, session_.shipCount(), texts,
-                    {className_->text(), DayCountFromDate(epochDate_->selectedDate()),
-                     epochHour_->currentText(), epochMinute_->currentText()});
-
-    QStringList names;
-    if (listed > 0) {
-        const int rows = std::min(listed, static_cast<int>(document.StationTable.size()));
-        for (int k = 0; k < rows; ++k)
-            names.append(document.StationTable[std::size_t(k)].Name);
-    } else {
-        names.append(document.StationTable[std::size_t(i)].Name);
-    }
-    refillNames(names, i);
+    session_.storeStation(i, texts,
+                          {className_->text(), DayCountFromDate(epochDate_->selectedDate()),
+                           epochHour_->currentText(), epochMinute_->currentText()});
+    showNames(i);
     selectRow(i);
     emit stationStored();
     emit edited("validation of station " + texts.name, "Validated station " + texts.name);
 }
 
 void StationTab::addStation() {
-    const int n = session_.stationCount();
-    session_.document().StationTableRedimPreserve(n + 1);
-    refillNames(names_ + QStringList{QStringLiteral("New Station")}, n);
+    const int n = session_.addStation();
+    showNames(n);
     selectRow(n);
     if (!classRotation_->isChecked()) {
         SetCheckedQuietly(classRotation_, true);
@@ -227,7 +212,7 @@ void StationTab::addStation() {
 
 void StationTab::deleteStation() {
     const QString name = nameList_->currentText();
-    ScenarioDocument& document = session_.document();
+    const ScenarioDocument& document = session_.document();
     const int ships = std::min(session_.shipCount(), static_cast<int>(document.ShipTable.size()));
     for (int j = 0; j < ships; ++j) {
         if (document.ShipTable[std::size_t(j)].DockedStation == name) {
@@ -241,29 +226,27 @@ void StationTab::deleteStation() {
         return;
 
     const int n = session_.stationCount();
+    const int i = ListedRow(session_.currentStation(), n);
+    session_.deleteStation(i);
     if (n <= 1) {
         reset();
         emit stationDeleted();
         emit edited("deletion of station " + name, QString());
         return;
     }
-    const int i = ListedRow(session_.currentStation(), n);
-    RemoveStationRow(document, i, n);
-    QStringList names = names_;
-    names.removeAt(i);
-    refillNames(names, -1);
-    if (i > 0) setCurrentRow(i - 1, NumberText(i - 1));
+    showNames(-1);
+    if (i > 0) indexMirror_->setText(NumberText(i - 1));
     selectRow(ListedRow(session_.currentStation(), session_.stationCount()));
     emit stationDeleted();
     emit edited("deletion of station " + name, QString());
 }
 
-void StationTab::showRestored(const QStringList& names, int row) {
+void StationTab::showRestored() {
     reset();
-    if (names.isEmpty()) {
+    if (session_.stationNames().isEmpty()) {
         setCurrentRow(0, QStringLiteral("0"));
         return;
     }
-    refillNames(names, -1);
-    selectRow(ListedRow(row, static_cast<int>(names.size())));
+    showNames(-1);
+    selectRow(ListedRow(session_.currentStation(), session_.stationCount()));
 }

@@ -21,70 +21,32 @@ class EditHistoryTest : public QObject {
     // "s" marks the state saved.
     void walk_data() {
         QTest::addColumn<QString>("run");
-        QTest::addColumn<QString>("shown"); // the description of the state the last undo/redo gave
-        QTest::addColumn<QString>("undo");
-        QTest::addColumn<QString>("redo");
         QTest::addColumn<int>("steps");
+        // The description of the state the last undo or redo gave, the step undo and the step redo
+        // would take, separated by "/".
+        QTest::addColumn<QString>("shownUndoRedo");
         QTest::addColumn<bool>("modified");
-        QTest::newRow("loaded") << ""
-                                << ""
-                                << ""
-                                << "" << 0 << false;
-        QTest::newRow("a step that changes nothing is none") << "="
-                                                             << ""
-                                                             << ""
-                                                             << "" << 0 << false;
-        QTest::newRow("one step") << "b"
-                                  << ""
-                                  << "b"
-                                  << "" << 1 << true;
-        QTest::newRow("undone back to the loaded state") << "b u"
-                                                         << "A"
-                                                         << ""
-                                                         << "b" << 1 << false;
-        QTest::newRow("redone") << "b u r"
-                                << "b"
-                                << "b"
-                                << "" << 1 << true;
-        QTest::newRow("walk back through three") << "b c d u u"
-                                                 << "b"
-                                                 << "b"
-                                                 << "c" << 3 << true;
-        QTest::newRow("a new step drops the undone ones") << "b c d u u e"
-                                                          << "b"
-                                                          << "e"
-                                                          << "" << 2 << true;
-        QTest::newRow("saved after a step") << "b c s"
-                                            << ""
-                                            << "c"
-                                            << "" << 2 << false;
-        QTest::newRow("undo past the save") << "b c s u"
-                                            << "b"
-                                            << "b"
-                                            << "c" << 2 << true;
-        QTest::newRow("redo back to the saved state") << "b c s u r"
-                                                      << "c"
-                                                      << "c"
-                                                      << "" << 2 << false;
-        QTest::newRow("undo with nothing to undo does nothing") << "u u"
-                                                                << ""
-                                                                << ""
-                                                                << "" << 0 << false;
-        QTest::newRow("redo at the end does nothing") << "b r r"
-                                                      << ""
-                                                      << "b"
-                                                      << "" << 1 << true;
-        QTest::newRow("same state as the last step is no step") << "b b"
-                                                                << ""
-                                                                << "b"
-                                                                << "" << 1 << true;
+        QTest::newRow("loaded") << "" << 0 << "//" << false;
+        QTest::newRow("a step that changes nothing is none") << "=" << 0 << "//" << false;
+        QTest::newRow("one step") << "b" << 1 << "/b/" << true;
+        QTest::newRow("undone back to the loaded state") << "b u" << 1 << "A//b" << false;
+        QTest::newRow("redone") << "b u r" << 1 << "b/b/" << true;
+        QTest::newRow("walk back through three") << "b c d u u" << 3 << "b/b/c" << true;
+        QTest::newRow("a new step drops the undone ones") << "b c d u u e" << 2 << "b/e/" << true;
+        QTest::newRow("saved after a step") << "b c s" << 2 << "/c/" << false;
+        QTest::newRow("undo past the save") << "b c s u" << 2 << "b/b/c" << true;
+        QTest::newRow("redo back to the saved state") << "b c s u r" << 2 << "c/c/" << false;
+        QTest::newRow("undo with nothing to undo does nothing") << "u u" << 0 << "//" << false;
+        QTest::newRow("redo at the end does nothing") << "b r r" << 1 << "/b/" << true;
+        QTest::newRow("same state as the last step is no step") << "b b" << 1 << "/b/" << true;
     }
     void walk() {
         QFETCH(QString, run);
-        QFETCH(QString, shown);
-        QFETCH(QString, undo);
-        QFETCH(QString, redo);
         QFETCH(int, steps);
+        QFETCH(QString, shownUndoRedo);
+        const QString shown = shownUndoRedo.section(u'/', 0, 0);
+        const QString undo = shownUndoRedo.section(u'/', 1, 1);
+        const QString redo = shownUndoRedo.section(u'/', 2, 2);
         QFETCH(bool, modified);
         EditHistory history;
         history.reset(State("A"));

@@ -169,33 +169,6 @@ class RowValidationTest : public QObject {
         QCOMPARE(document.StationTable.size(), std::size_t(3));
         QCOMPARE(document.StationTable[2].Name, QString("Far"));
     }
-
-    void removedRow_data() {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<bool>("removed");
-        QTest::addColumn<QStringList>("names");
-        QTest::newRow("first") << 0 << 3 << true << QStringList{"B", "C", "C"};
-        QTest::newRow("last listed") << 2 << 3 << true << QStringList{"A", "B", "C"};
-        QTest::newRow("not listed") << 3 << 3 << false << QStringList{"A", "B", "C", "spare"};
-        QTest::newRow("negative") << -1 << 3 << false << QStringList{"A", "B", "C", "spare"};
-    }
-    void removedRow() {
-        QFETCH(int, row);
-        QFETCH(int, count);
-        QFETCH(bool, removed);
-        QFETCH(QStringList, names);
-        ScenarioDocument document;
-        document.StationTableRedim(3);
-        const QStringList start{"A", "B", "C", "spare"};
-        for (int k = 0; k < 4; ++k)
-            document.StationTable[std::size_t(k)].Name = start[k];
-        QCOMPARE(RemoveStationRow(document, row, count), removed);
-        QStringList left;
-        for (const StationRow& r : document.StationTable)
-            left.append(r.Name);
-        QCOMPARE(left, names);
-    }
 };
 QTEST_MAIN(RowValidationTest)
 #include "test_row_validation.moc"

@@ -74,46 +74,6 @@ class ShipListsTest : public QObject {
         QVERIFY(ShipNameEntries(table, 0).isEmpty());
     }
 
-    void removeRow_data() {
-        QTest::addColumn<int>("ships");
-        QTest::addColumn<int>("removed");
-        QTest::addColumn<QStringList>("rowsAfter");
-        // The table of n ships keeps rows 0 to n - 1 afterwards: the last ship stays in the spare row.
-        QTest::newRow("last of three") << 3 << 2 << QStringList{"S0", "S1", "S2"};
-        QTest::newRow("first of three") << 3 << 0 << QStringList{"S1", "S2", "S2"};
-        QTest::newRow("middle of three") << 3 << 1 << QStringList{"S0", "S2", "S2"};
-        QTest::newRow("first of two") << 2 << 0 << QStringList{"S1", "S1"};
-    }
-    void removeRow() {
-        QFETCH(int, ships);
-        QFETCH(int, removed);
-        QFETCH(QStringList, rowsAfter);
-        ScenarioDocument d;
-        d.ShipTableRedim(ships); // one spare row, as the reader leaves it
-        for (int k = 0; k < ships; ++k) {
-            d.ShipTable[std::size_t(k)].Name = QString("S%1").arg(k);
-            d.ShipTable[std::size_t(k)].OtherLines = QString("X%1").arg(k);
-        }
-        QVERIFY(RemoveShipRow(d, removed, ships));
-        QCOMPARE(int(d.ShipTable.size()), rowsAfter.size());
-        for (int k = 0; k < rowsAfter.size(); ++k) {
-            QCOMPARE(d.ShipTable[std::size_t(k)].Name, rowsAfter[k]);
-            // every column moves with its ship
-            QCOMPARE(d.ShipTable[std::size_t(k)].OtherLines, "X" + rowsAfter[k].mid(1));
-        }
-    }
-
-    void removeRowOutOfRange() {
-        ScenarioDocument d;
-        d.ShipTableRedim(2);
-        d.ShipTable[0].Name = "S0";
-        QVERIFY(!RemoveShipRow(d, 2, 2));
-        QVERIFY(!RemoveShipRow(d, -1, 2));
-        QVERIFY(!RemoveShipRow(d, 0, 5)); // more ships than rows
-        QCOMPARE(int(d.ShipTable.size()), 3);
-        QCOMPARE(d.ShipTable[0].Name, QString("S0"));
-    }
-
     void pick_data() {
         QTest::addColumn<bool>("pad"); // pad tree, else dock tree
         QTest::addColumn<QString>("text");
