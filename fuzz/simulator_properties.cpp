@@ -6,6 +6,7 @@
 #include "core/installation/base_catalog.h"
 #include "core/installation/class_catalogs.h"
 #include "core/installation/dock_catalog.h"
+#include "core/installation/planet_data.h"
 #include "core/installation/planetary_system_data.h"
 #include "core/scenario/scenario_document.h"
 #include "core/text/codepage.h"
@@ -58,22 +59,23 @@ QString CheckPlanetarySystem(const QByteArray& bytes) {
 }
 
 QString CheckPlanetData(const QByteArray& bytes) {
-    static const QRegularExpression period(QStringLiteral("^[0-9]+h[0-9]+min[0-9]+sec$"));
+    static const QRegularExpression periodForm(QStringLiteral("^[0-9]+h[0-9]+min[0-9]+sec$"));
     static const QLocale locales[] = {QLocale::c(), QLocale(QLocale::German),
                                       QLocale(QLocale::Hindi, QLocale::India)};
     for (const QLocale& locale : locales) {
-        const PlanetDataTexts texts = PlanetData(bytes, locale);
-        if (texts.mass != kNoBodyData && !texts.mass.endsWith(QStringLiteral(" kg")))
-            return QStringLiteral("mass text %1").arg(Show(texts.mass));
-        if (texts.meanRadius != kNoBodyData && !texts.meanRadius.endsWith(QStringLiteral(" m")))
-            return QStringLiteral("mean radius text %1").arg(Show(texts.meanRadius));
-        if (texts.atmosphereLimit != kNoBodyData && !texts.atmosphereLimit.endsWith(QStringLiteral(" m")))
-            return QStringLiteral("atmosphere text %1").arg(Show(texts.atmosphereLimit));
-        if (texts.rotationPeriod != kNoBodyData && !period.match(texts.rotationPeriod).hasMatch())
-            return QStringLiteral("rotation period text %1").arg(Show(texts.rotationPeriod));
+        const QStringList texts = PlanetDataTexts(ReadPlanetData(bytes), locale);
+        const QString &mass = texts[0], &meanRadius = texts[1], &period = texts[2], &atmosphere = texts[3];
+        if (mass != kNoBodyData && !mass.endsWith(QStringLiteral(" kg")))
+            return QStringLiteral("mass text %1").arg(Show(mass));
+        if (meanRadius != kNoBodyData && !meanRadius.endsWith(QStringLiteral(" m")))
+            return QStringLiteral("mean radius text %1").arg(Show(meanRadius));
+        if (atmosphere != kNoBodyData && !atmosphere.endsWith(QStringLiteral(" m")))
+            return QStringLiteral("atmosphere text %1").arg(Show(atmosphere));
+        if (period != kNoBodyData && !periodForm.match(period).hasMatch())
+            return QStringLiteral("rotation period text %1").arg(Show(period));
     }
-    const PlanetDataTexts none = PlanetData(std::nullopt, QLocale::c());
-    if (none.mass != kNoBodyData) return QStringLiteral("a body without a file has a mass");
+    if (PlanetDataTexts(PlanetData(), QLocale::c())[0] != kNoBodyData)
+        return QStringLiteral("a body without a file has a mass");
     return {};
 }
 

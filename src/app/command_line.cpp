@@ -4,7 +4,6 @@
 #include "app/check_command.h"
 #include "skelvan_version.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
 
@@ -12,66 +11,46 @@
 
 static const char* const ProgramName = "skelvan-scenario-editor";
 
-namespace {
-// The options, made the same way for reading the line and for printing the help (which needs
-// the application object for the program's name).
-struct Options {
-    QCommandLineOption help{"?"};
-    QCommandLineOption version{"?"};
-    QCommandLineOption check{"check", "Checks scenario files without opening a window: the FILEs and FOLDERs "
-                                      "named, else the scenario folder of the installation and every "
-                                      "folder below it."};
-    QCommandLineOption simulator{"simulator",
-                                 "With --check: the simulator installation to check against (else the one "
-                                 "\"tyx.cfg\" in the working folder names).",
-                                 "folder"};
-    QCommandLineOption json{"json", "With --check: print one JSON document."};
-    QCommandLineOption recursive{"recursive",
-                                 "With --check: check the sub-folders of the FOLDERs named too."};
+CommandLineReader::CommandLineReader()
+    : check_{"check", "Checks scenario files without opening a window: the FILEs and FOLDERs "
+                      "named, else the scenario folder of the installation and every "
+                      "folder below it."},
+      simulator_{"simulator",
+                 "With --check: the simulator installation to check against (else the one "
+                 "\"tyx.cfg\" in the working folder names).",
+                 "folder"},
+      json_{"json", "With --check: print one JSON document."},
+      recursive_{"recursive", "With --check: check the sub-folders of the FOLDERs named too."} {
+    QCoreApplication::setApplicationName(ProgramName);
+    QCoreApplication::setApplicationVersion(SKELVAN_VERSION);
+    parser_.setApplicationDescription("Edits the scenario files of the Skelvan space-flight simulator.");
+    help_ = parser_.addHelpOption();
+    version_ = parser_.addVersionOption();
+    parser_.addOptions({check_, simulator_, json_, recursive_});
+    parser_.addPositionalArgument("file",
+                                  "The scenario to open (a path, or a name within the scenario folder), or "
+                                  "with --check the files and folders to check.",
+                                  "[FILE|FOLDER...]");
+}
 
-    explicit Options(QCommandLineParser& parser) {
-        QCoreApplication::setApplicationName(ProgramName);
-        QCoreApplication::setApplicationVersion(SKELVAN_VERSION);
-        parser.setApplicationDescription("Edits the scenario files of the Skelvan space-flight simulator.");
-        help = parser.addHelpOption();
-        version = parser.addVersionOption();
-        parser.addOptions({check, simulator, json, recursive});
-        parser.addPositionalArgument(
-            "file",
-            "The scenario to open (a path, or a name within the scenario folder), or "
-            "with --check the files and folders to check.",
-            "[FILE|FOLDER...]");
-    }
-};
-} // namespace
-
-CommandLine ReadCommandLine(const QStringList& arguments) {
-    QCommandLineParser parser;
-    const Options options(parser);
-    const QCommandLineOption& help = options.help;
-    const QCommandLineOption& version = options.version;
-    const QCommandLineOption& check = options.check;
-    const QCommandLineOption& simulator = options.simulator;
-    const QCommandLineOption& json = options.json;
-    const QCommandLineOption& recursive = options.recursive;
-
+CommandLine CommandLineReader::read(const QStringList& arguments) {
     CommandLine line;
-    if (!parser.parse(arguments)) {
+    if (!parser_.parse(arguments)) {
         line.mode = CommandLine::Mode::Error;
-        line.error = parser.errorText();
+        line.error = parser_.errorText();
         return line;
     }
-    line.paths = parser.positionalArguments();
-    line.simulator = parser.value(simulator);
-    line.json = parser.isSet(json);
-    line.recursive = parser.isSet(recursive);
-    if (parser.isSet(help) || parser.isSet("help-all"))
+    line.paths = parser_.positionalArguments();
+    line.simulator = parser_.value(simulator_);
+    line.json = parser_.isSet(json_);
+    line.recursive = parser_.isSet(recursive_);
+    if (parser_.isSet(help_) || parser_.isSet("help-all"))
         line.mode = CommandLine::Mode::Help;
-    else if (parser.isSet(version))
+    else if (parser_.isSet(version_))
         line.mode = CommandLine::Mode::Version;
-    else if (parser.isSet(check))
+    else if (parser_.isSet(check_))
         line.mode = CommandLine::Mode::Check;
-    else if (line.paths.size() > 1 || line.json || line.recursive || parser.isSet(simulator)) {
+    else if (line.paths.size() > 1 || line.json || line.recursive || parser_.isSet(simulator_)) {
         line.mode = CommandLine::Mode::Error;
         line.error = line.paths.size() > 1 ? "The editor opens one scenario at a time."
                                            : "--simulator, --json and --recursive go with --check.";
@@ -79,16 +58,13 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
     return line;
 }
 
-int RunWithoutWindow(const CommandLine& line) {
+int CommandLineReader::runWithoutWindow(const CommandLine& line) const {
     QTextStream out(stdout);
     QTextStream err(stderr);
     switch (line.mode) {
-    case CommandLine::Mode::Help: {
-        QCommandLineParser parser;
-        const Options options(parser);
-        out << parser.helpText();
+    case CommandLine::Mode::Help:
+        out << parser_.helpText();
         return 0;
-    }
     case CommandLine::Mode::Version:
         out << ProgramName << ' ' << SKELVAN_VERSION << '\n';
         return 0;

@@ -9,11 +9,12 @@ int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine line = ReadCommandLine(arguments);
+    CommandLineReader reader;
+    const CommandLine line = reader.read(arguments);
     // Help, version and the check run without a display.
     if (line.mode != CommandLine::Mode::Editor) {
         QCoreApplication app(argc, argv);
-        return RunWithoutWindow(line);
+        return reader.runWithoutWindow(line);
     }
     QApplication app(argc, argv);
     TYX window;

@@ -1,7 +1,6 @@
 #include "core/check/check_context.h"
 
 #include "core/editing/location_trees.h"
-#include "core/editing/planet_orbit_data.h"
 #include "core/installation/base_catalog.h"
 #include "core/installation/planetary_system_data.h"
 #include "core/io/file_access.h"
@@ -87,22 +86,12 @@ const SystemBases& CheckContext::Bases(const QString& systemName) {
     return *bases_.insert(key, bases);
 }
 
-const CheckedPlanet& CheckContext::Planet(const QString& body) {
+const PlanetData& CheckContext::Planet(const QString& body) {
     const auto found = planets_.constFind(body);
     if (found != planets_.constEnd()) return *found;
-    CheckedPlanet planet;
-    planet.path = PlanetFileName(configFolder_, body);
-    if (const auto bytes = ReadWholeFile(planet.path)) {
-        planet.file = ReadPlanetFile(*bytes);
-        planet.orbit = PlanetOrbitDataOf(*planet.file);
-        planet.size = PlanetSize{planet.file->MeanRadius(), planet.file->AtmosphereLimit()};
-    }
-    return *planets_.insert(body, planet);
+    return *planets_.insert(body, PlanetDataOfFile(PlanetFileName(configFolder_, body)));
 }
 
-PlanetSizeLookup CheckContext::PlanetSizes() {
-    return [this](const QString& body) {
-        const CheckedPlanet& planet = Planet(body);
-        return PlanetFound{planet.path, planet.file ? std::optional<PlanetSize>(planet.size) : std::nullopt};
-    };
+PlanetLookup CheckContext::Planets() {
+    return [this](const QString& body) { return Planet(body); };
 }

@@ -6,7 +6,7 @@
 #include "core/editing/location_trees.h"
 #include "core/editing/row_validation.h"
 #include "core/installation/installed_catalogs.h"
-#include "core/installation/planet_file.h"
+#include "core/installation/planet_data.h"
 #include "core/orbit/orbit_insight.h"
 
 #include <QHash>
@@ -20,14 +20,6 @@ struct SystemBases {
     bool readable = false; // false: the system file could not be read, so no body is known
     // Pad counts by body and base name.
     QHash<NameKey, QHash<NameKey, int>> padsByBody;
-};
-
-// A planet file as the validations read it; no file when it cannot be read.
-struct CheckedPlanet {
-    QString path;
-    std::optional<PlanetFile> file;
-    PlanetOrbitData orbit; // what the orbit insight needs of it, taken once; unknown without a file
-    PlanetSize size;       // what the validations need of it, taken once; zero without a file
 };
 
 class CheckContext {
@@ -46,9 +38,9 @@ class CheckContext {
     const SystemBases& Bases(const QString& systemName);
     // The planet file of a body, as a row names it: the configuration folder's file of that
     // name. Kept by the name as written, so that a row costs no path of its own.
-    const CheckedPlanet& Planet(const QString& body);
-    // The sizes the validations need, from the planet files kept.
-    PlanetSizeLookup PlanetSizes();
+    const PlanetData& Planet(const QString& body);
+    // The planet data the validations need, from the planet files kept.
+    PlanetLookup Planets();
     // The dock ports of the station classes and of the vessel classes with a dock list.
     const DockCounts& ClassDocks() const { return classDocks_; }
 
@@ -60,7 +52,7 @@ class CheckContext {
     QSet<NameKey> stationClasses_;
     QHash<NameKey, QString> systemFiles_;
     QHash<NameKey, SystemBases> bases_;
-    QHash<QString, CheckedPlanet> planets_; // by the body's name as a row writes it
+    QHash<QString, PlanetData> planets_; // by the body's name as a row writes it
 };
 
 // The form in which names are compared: blanks at both ends removed, letter case ignored, as

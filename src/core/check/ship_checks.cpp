@@ -150,9 +150,8 @@ struct ShipRowChecker {
 
     void CheckOrbit(const ShipRow& row, const ShipEditorTexts& texts, const ShipValidation& validation) {
         if (Trim(texts.orbitingPlanet).isEmpty() || validation.failed.contains(kShipInsidePlanet)) return;
-        const CheckedPlanet& planet = context.Planet(texts.orbitingPlanet);
-        if (!planet.file) return;
-        const PlanetOrbitData& data = planet.orbit;
+        const PlanetData& data = context.Planet(texts.orbitingPlanet);
+        if (!data.readable) return;
         OrbitInsight insight;
         const QStringList elements =
             texts.placement == ShipPlacement::ByElements ? ShipElementValues(document, row) : QStringList();
@@ -179,7 +178,7 @@ void CheckShips(const ScenarioDocument& document, int count, int stationCount, c
     for (int i = 0; i < rows; ++i)
         names.append(document.ShipTable[std::size_t(i)].Name);
     const std::vector<QStringList> others = OtherNamesOfRows(names);
-    const PlanetSizeLookup planetSizes = context.PlanetSizes();
+    const PlanetLookup planets = context.Planets();
 
     const ShipDocks docks(document, rows);
     ShipRowChecker checker{document, context, bases, {}, &docks, std::nullopt, {}, {}, problems};
@@ -189,7 +188,7 @@ void CheckShips(const ScenarioDocument& document, int count, int stationCount, c
     for (int i = 0; i < rows; ++i) {
         const ShipRow& row = document.ShipTable[std::size_t(i)];
         const ShipEditorTexts texts = ShipDisplayTexts(document, i, docks, ShipLevels::Left);
-        const ShipValidation validation = ValidateShipRow(texts, planetSizes, others[std::size_t(i)]);
+        const ShipValidation validation = ValidateShipRow(texts, planets, others[std::size_t(i)]);
         for (const QString& message : validation.failed)
             checker.Add(row, CheckProblemKind::Validation, message);
         if (!Trim(row.ClassName).isEmpty() && !context.SpacecraftClassInstalled(row.ClassName))

@@ -79,12 +79,12 @@ void CheckStations(const ScenarioDocument& document, int count, CheckContext& co
     for (int i = 0; i < rows; ++i)
         names.append(document.StationTable[std::size_t(i)].Name);
     const std::vector<QStringList> others = OtherNamesOfRows(names);
-    const PlanetSizeLookup planetSizes = context.PlanetSizes();
+    const PlanetLookup planets = context.Planets();
 
     for (int i = 0; i < rows; ++i) {
         const StationRow& row = document.StationTable[std::size_t(i)];
         const StationControlTexts texts = ShownTexts(row);
-        const QStringList messages = ValidateStationRow(texts, planetSizes, others[std::size_t(i)]);
+        const QStringList messages = ValidateStationRow(texts, planets, others[std::size_t(i)]);
         for (const QString& message : messages)
             problems.push_back({CheckRow::Station, row.Name, CheckProblemKind::Validation, message});
 
@@ -94,12 +94,12 @@ void CheckStations(const ScenarioDocument& document, int count, CheckContext& co
                  QStringLiteral("The station class \"%1\" is not installed.").arg(Trim(row.ClassName))});
 
         if (Trim(texts.refPlanet).isEmpty() || OrbitAlreadyReported(messages)) continue;
-        const CheckedPlanet* planet = &context.Planet(texts.refPlanet);
-        if (!planet->file) continue;
+        const PlanetData& planet = context.Planet(texts.refPlanet);
+        if (!planet.readable) continue;
         const OrbitInsight insight = StationOrbitInsight(
             StationElementTexts{row.SemiMajorAxis, row.Excentricity, row.Inclination,
                                 row.AscendingNodeLongitude, row.PeriapsisLongitude, row.MeanLongitude},
-            planet->orbit);
+            planet);
         if (insight.Problem == OrbitInsightProblem::None)
             AddPeriapsisProblem(insight.Figures.Periapsis, CheckRow::Station, row.Name, row.Ref, problems);
     }

@@ -1,15 +1,11 @@
 #include "core/editing/row_validation.h"
 
-#include "core/installation/planet_file.h"
-#include "core/io/file_access.h"
+#include "core/installation/planet_data.h"
 #include "core/text/text_rules.h"
 
-PlanetSizeLookup PlanetFilesOnDisk(const QString& configFolder) {
-    return [configFolder](const QString& body) {
-        PlanetFound planet{PlanetFileName(configFolder, body), std::nullopt};
-        if (const auto bytes = ReadWholeFile(planet.file)) planet.size = ReadPlanetSize(*bytes);
-        return planet;
-    };
+PlanetLookup PlanetFilesOnDisk(const QString& configFolder) {
+    return
+        [configFolder](const QString& body) { return PlanetDataOfFile(PlanetFileName(configFolder, body)); };
 }
 
 namespace {
@@ -30,21 +26,15 @@ QStringList OtherShipNames(const std::vector<ShipRow>& table, int count, int sel
     return OtherNames(table, count, self);
 }
 
-QStringList ValidateStationRow(const StationControlTexts& texts, const PlanetSizeLookup& planetSize,
+QStringList ValidateStationRow(const StationControlTexts& texts, const PlanetLookup& planets,
                                const QStringList& otherNames) {
     // Without a planet chosen no file is read, and none is named.
-    const PlanetFound planet = Trim(texts.refPlanet).isEmpty() ? PlanetFound{} : planetSize(texts.refPlanet);
-    return StationValidationMessages(texts, planet.size, planet.file, otherNames);
+    const PlanetData planet = Trim(texts.refPlanet).isEmpty() ? PlanetData{} : planets(texts.refPlanet);
+    return StationValidationMessages(texts, planet, otherNames);
 }
 
-ShipValidation ValidateShipRow(const ShipEditorTexts& texts, const PlanetSizeLookup& planetSize,
+ShipValidation ValidateShipRow(const ShipEditorTexts& texts, const PlanetLookup& planets,
                                const QStringList& otherNames) {
-    ShipPlanetData planet;
-    if (texts.status == ShipStatusChoice::Orbiting && !Trim(texts.orbitingPlanet).isEmpty()) {
-        const PlanetFound found = planetSize(texts.orbitingPlanet);
-        planet.planetFile = found.file;
-        planet.readable = found.size.has_value();
-        planet.meanRadius = found.size ? found.size->meanRadius : 0;
-    }
-    return ValidateShip(texts, planet, otherNames);
+    const bool orbiting = texts.status == ShipStatusChoice::Orbiting && !Trim(texts.orbitingPlanet).isEmpty();
+    return ValidateShip(texts, orbiting ? planets(texts.orbitingPlanet) : PlanetData{}, otherNames);
 }

@@ -11,19 +11,13 @@
 #include <optional>
 #include <vector>
 
-// A body's planet file in the configuration folder, and its size; none when the file cannot be
-// read.
-struct PlanetFound {
-    QString file;
-    std::optional<PlanetSize> size;
-};
-// Finds a body's planet by its name as a row writes it. The tabs read the file at every
+// Finds a body's planet data by its name as a row writes it. The tabs read the file at every
 // validation, since the user may change it between two; the check of many scenarios reads
 // each file once.
-using PlanetSizeLookup = std::function<PlanetFound(const QString& body)>;
+using PlanetLookup = std::function<PlanetData(const QString& body)>;
 
 // The planet files of that configuration folder, read at every call.
-PlanetSizeLookup PlanetFilesOnDisk(const QString& configFolder);
+PlanetLookup PlanetFilesOnDisk(const QString& configFolder);
 
 // The names of the listed rows 0 to count - 1 of a table, row `self` left out (a row outside
 // the list leaves none out).
@@ -32,10 +26,10 @@ QStringList OtherShipNames(const std::vector<ShipRow>& table, int count, int sel
 
 // The station button's validation: the planet of the texts looked up, its file named in the
 // message when it cannot be read.
-QStringList ValidateStationRow(const StationControlTexts& texts, const PlanetSizeLookup& planetSize,
+QStringList ValidateStationRow(const StationControlTexts& texts, const PlanetLookup& planets,
                                const QStringList& otherNames);
 
 // The ship button's validation: the planet of an orbiting ship looked up, its file named in the
 // message when it cannot be read.
-ShipValidation ValidateShipRow(const ShipEditorTexts& texts, const PlanetSizeLookup& planetSize,
+ShipValidation ValidateShipRow(const ShipEditorTexts& texts, const PlanetLookup& planets,
                                const QStringList& otherNames);

@@ -4,8 +4,6 @@
 
 ShipRow StoredShipRow(const ShipRow& old, const ShipEditorTexts& t) {
     ShipRow row = old;
-    row.Name = t.name;
-    row.ClassName = t.className;
     switch (t.status) {
     case ShipStatusChoice::Landed:
         row.Status = QStringLiteral("Landed");
@@ -22,33 +20,15 @@ ShipRow StoredShipRow(const ShipRow& old, const ShipEditorTexts& t) {
     case ShipStatusChoice::None:
         break;
     }
-    // The location labels of every frame are kept whatever the status; the hidden frames
-    // are normally empty after the reset that precedes every display.
-    row.Base = t.landedBase;
-    row.DockedStation = t.dockedStation;
-    row.Heading = t.heading;
-    row.DockedPort = t.dockedPort;
-    row.Pad = t.landedPad;
-    row.RposX = t.rposX;
-    row.RposY = t.rposY;
-    row.RposZ = t.rposZ;
-    row.RvelX = t.rvelX;
-    row.RvelY = t.rvelY;
-    row.RvelZ = t.rvelZ;
-    row.ArotX = t.arotX;
-    row.ArotY = t.arotY;
-    row.ArotZ = t.arotZ;
-    row.Vrot = t.angularVelocity;
-    if (t.placement == ShipPlacement::ByDock) {
-        for (QString ShipRow::*column :
-             {&ShipRow::Status, &ShipRow::StatusRef, &ShipRow::Base, &ShipRow::DockedStation,
-              &ShipRow::Heading, &ShipRow::DockedPort, &ShipRow::Pad, &ShipRow::RposX, &ShipRow::RposY,
-              &ShipRow::RposZ, &ShipRow::RvelX, &ShipRow::RvelY, &ShipRow::RvelZ, &ShipRow::ArotX,
-              &ShipRow::ArotY, &ShipRow::ArotZ, &ShipRow::Vrot})
-            row.*column = old.*column;
+    // The boxes of every frame are kept whatever the status; the hidden frames are normally
+    // empty after the reset that precedes every display.
+    for (const ShipColumnSpec& spec : kShipColumnSpecs) {
+        if (t.placement == ShipPlacement::ByDock && spec.place)
+            row.*spec.member = old.*spec.member;
+        else if (spec.value == ShipBoxValue::Level)
+            row.*spec.member = FractionText(t.*spec.box);
+        else if (spec.value == ShipBoxValue::Text)
+            row.*spec.member = t.*spec.box;
     }
-    row.Fuel = FractionText(t.fuel);
-    row.MainEngine = FractionText(t.mainEngine);
-    row.HoverEngine = FractionText(t.hoverEngine);
     return row;
 }

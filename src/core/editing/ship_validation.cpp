@@ -34,7 +34,7 @@ bool KeepsItsElements(const ShipEditorTexts& t) {
     return true;
 }
 
-void OrbitingChecks(const ShipEditorTexts& t, const ShipPlanetData& planet, Collector& c) {
+void OrbitingChecks(const ShipEditorTexts& t, const PlanetData& planet, Collector& c) {
     if (!IsANumber(t.angularVelocity)) c.Fail(QStringLiteral("The angular velocity value is not correct."));
     const bool elements = KeepsItsElements(t);
     const QString axes[3] = {QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")};
@@ -65,11 +65,11 @@ void OrbitingChecks(const ShipEditorTexts& t, const ShipPlanetData& planet, Coll
     else if (!planet.readable)
         c.Fail(
             QStringLiteral("The planet file \"%1\" cannot be read: choose the planet the ship orbits around.")
-                .arg(DisplayPath(planet.planetFile)));
+                .arg(DisplayPath(planet.file)));
     const double x = LeadingNumber(t.rposX);
     const double y = LeadingNumber(t.rposY);
     const double z = LeadingNumber(t.rposZ);
-    if (std::sqrt(x * x + y * y + z * z) <= (planetChosen ? planet.meanRadius : 0.0))
+    if (std::sqrt(x * x + y * y + z * z) <= (planetChosen ? planet.MeanRadius : 0.0))
         c.Fail(kShipInsidePlanet, true);
 }
 
@@ -78,7 +78,7 @@ void ClassCheck(const ShipEditorTexts& t, Collector& c, bool endsGroup) {
 }
 } // namespace
 
-ShipValidation ValidateShip(const ShipEditorTexts& t, const ShipPlanetData& planet,
+ShipValidation ValidateShip(const ShipEditorTexts& t, const PlanetData& planet,
                             const QStringList& otherNames) {
     ShipValidation result;
     Collector c(result);

@@ -2,19 +2,12 @@
 // The checks of "Ship parameter validation": which fields of the selected status are wrong,
 // as the messages the user reads, in check order.
 #include "core/editing/ship_editor_texts.h"
-#include "core/installation/planet_file.h"
+#include "core/installation/planet_data.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <optional>
-
-// What the orbiting checks need from the planet's configuration file.
-struct ShipPlanetData {
-    QString planetFile;    // the file the data come from
-    bool readable = true;  // false: the file is missing or could not be read
-    double meanRadius = 0; // metres; 0 when the file has no "Size" record
-};
 
 struct ShipValidation {
     QStringList failed; // the messages of the failed checks, in check order
@@ -24,7 +17,8 @@ struct ShipValidation {
 
 // The checks of the selected status; the name is checked against otherNames, the names of the
 // list's other ships, whatever the status.
-ShipValidation ValidateShip(const ShipEditorTexts& texts, const ShipPlanetData& planet,
+// The orbiting checks read the planet's file name, whether it could be read and its mean radius.
+ShipValidation ValidateShip(const ShipEditorTexts& texts, const PlanetData& planet,
                             const QStringList& otherNames);
 
 inline const QString kShipValidationTitle = QStringLiteral("Ship parameter validation not accepted !");

@@ -1,6 +1,5 @@
 #include "core/editing/station_validation.h"
 
-#include "core/installation/planet_file.h"
 #include "core/io/file_access.h"
 #include "core/scenario/scenario_document.h"
 #include "core/text/text_rules.h"
@@ -9,13 +8,7 @@ QString StationPlanetFileName(const QString& refPlanet) {
     return PlanetFileName(QString(), refPlanet);
 }
 
-PlanetSize ReadPlanetSize(const QByteArray& planetFile) {
-    const PlanetFile planet = ReadPlanetFile(planetFile);
-    return PlanetSize{planet.MeanRadius(), planet.AtmosphereLimit()};
-}
-
-QStringList StationValidationMessages(const StationControlTexts& texts,
-                                      const std::optional<PlanetSize>& chosen, const QString& planetFilePath,
+QStringList StationValidationMessages(const StationControlTexts& texts, const PlanetData& chosen,
                                       const QStringList& otherNames) {
     QStringList messages;
     // The header line of a station block is "<name>:<class>": a name holding ":" would come
@@ -29,11 +22,11 @@ QStringList StationValidationMessages(const StationControlTexts& texts,
     if (!IsAngle(texts.zAngle)) messages << "The station frame rotation angle around Z axis is not correct.";
     // A station not yet given a planet has no file to read: whatever ".cfg" holds is no planet.
     const bool planetChosen = !Trim(texts.refPlanet).isEmpty();
-    const PlanetSize* planet = planetChosen && chosen ? &*chosen : nullptr;
+    const PlanetData* planet = planetChosen && chosen.readable ? &chosen : nullptr;
     if (!planetChosen)
         messages << kNoPlanetChosen;
     else if (!planet)
-        messages << "The planet file \"" + DisplayPath(planetFilePath) + "\" cannot be read.";
+        messages << "The planet file \"" + DisplayPath(chosen.file) + "\" cannot be read.";
 
     const bool axisIsNumber = IsANumber(texts.semiMajorAxis);
     const bool excentricityIsNumber = IsANumber(texts.excentricity);
@@ -41,14 +34,14 @@ QStringList StationValidationMessages(const StationControlTexts& texts,
     const double e = LeadingNumber(texts.excentricity);
     if (planet) {
         // The periapsis must stay above the atmosphere; touching its upper limit is refused.
-        const double floor = planet->meanRadius + planet->atmosphereLimit;
+        const double floor = planet->MeanRadius + planet->AtmosphereAsWritten();
         if (excentricityIsNumber && axisIsNumber && e < 1 && a > floor && a * (1 - e) <= floor)
             messages << kStationOrbitCrossesPlanet;
     }
     if (!axisIsNumber) messages << "The station orbit semi-major axis is not correct.";
-    if (planet && axisIsNumber && a < planet->meanRadius)
+    if (planet && axisIsNumber && a < planet->MeanRadius)
         messages << kStationAxisBelowRadius + NumberText(a) + " m although the mean radius of " +
-                        texts.refPlanet + " is equal to " + NumberText(planet->meanRadius) + "m";
+                        texts.refPlanet + " is equal to " + NumberText(planet->MeanRadius) + "m";
     if (!excentricityIsNumber || e >= 1 || e < 0) messages << "The station excentricity is not correct.";
     if (!IsANumber(texts.inclination)) messages << "The station orbit inclination is not correct.";
     if (!IsANumber(texts.ascendingNodeLongitude))

@@ -2,6 +2,7 @@
 // The checks of the station tab before a station is stored: a function of the texts of the
 // tab's controls and of the reference planet's data to the messages of the failed checks.
 #include "core/editing/validation_report.h"
+#include "core/installation/planet_data.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,23 +19,15 @@ struct StationControlTexts {
     QString refPlanet; // the caption, moons with their leading blanks
 };
 
-struct PlanetSize {
-    double meanRadius = 0;      // "Size", metres
-    double atmosphereLimit = 0; // "AtmAltLimit", metres
-};
-
 // The planet file's name in the configuration folder: the trimmed planet and ".cfg".
 QString StationPlanetFileName(const QString& refPlanet);
-// The mean radius and atmosphere limit of a planet file (ReadPlanetFile); a key that the file
-// lacks counts as 0.
-PlanetSize ReadPlanetSize(const QByteArray& planetFile);
 
 // The failed checks' messages in check order; empty when the station may be stored. The name
 // is checked against otherNames, the names of the list's other stations. Without a planet
-// chosen, or without its data (the file could not be read), the orbit is not checked against
-// the planet and a message says so, naming the file that could not be read.
-QStringList StationValidationMessages(const StationControlTexts& texts,
-                                      const std::optional<PlanetSize>& planet, const QString& planetFilePath,
+// chosen, or without its data (its file could not be read), the orbit is not checked against
+// the planet and a message says so, naming the file that could not be read. The orbit is
+// checked against the mean radius and the atmosphere limit as written.
+QStringList StationValidationMessages(const StationControlTexts& texts, const PlanetData& planet,
                                       const QStringList& otherNames);
 
 inline const QString kStationValidationTitle = QStringLiteral("Station parameter validation not accepted !");

@@ -1,6 +1,6 @@
 #include "core/installation/planetary_system_data.h"
 
-#include "core/installation/planet_file.h"
+#include "core/installation/planet_data.h"
 #include "core/text/codepage.h"
 #include "core/text/text_rules.h"
 
@@ -62,17 +62,13 @@ QString RotationPeriodText(double seconds) {
            QStringLiteral("sec");
 }
 
-PlanetDataTexts PlanetData(const std::optional<QByteArray>& bodyFile, const QLocale& locale) {
-    if (!bodyFile) return {kNoBodyData, kNoBodyData, kNoBodyData, kNoBodyData};
-    const PlanetFile planet = ReadPlanetFile(*bodyFile);
-    PlanetDataTexts texts;
+QStringList PlanetDataTexts(const PlanetData& planet, const QLocale& locale) {
+    if (!planet.readable) return {kNoBodyData, kNoBodyData, kNoBodyData, kNoBodyData};
     // The mass is shown as the file writes it.
-    texts.mass = planet.mass ? *planet.mass + QStringLiteral(" kg") : kNoBodyData;
-    texts.meanRadius =
-        planet.size ? GroupedWholeNumber(planet.MeanRadius(), locale) + QStringLiteral(" m") : kNoBodyData;
-    texts.rotationPeriod = planet.rotationPeriod ? RotationPeriodText(planet.RotationPeriod()) : kNoBodyData;
-    texts.atmosphereLimit = planet.atmosphereLimit
-                                ? GroupedWholeNumber(planet.AtmosphereLimit(), locale) + QStringLiteral(" m")
-                                : QStringLiteral("0 m");
-    return texts;
+    return {planet.mass ? *planet.mass + QStringLiteral(" kg") : kNoBodyData,
+            planet.size ? GroupedWholeNumber(planet.MeanRadius, locale) + QStringLiteral(" m") : kNoBodyData,
+            planet.rotationPeriod ? RotationPeriodText(planet.RotationPeriod()) : kNoBodyData,
+            planet.atmosphereLimit
+                ? GroupedWholeNumber(planet.AtmosphereAsWritten(), locale) + QStringLiteral(" m")
+                : QStringLiteral("0 m")};
 }

@@ -5,23 +5,19 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
-#include <optional>
 
 // The body list of a planetary system file: every planet, each followed by its moons written
 // as three blanks and the moon's name. Read line by line, comments dropped; a moon line begins
 // with the name of the planet read last.
 QStringList BodyList(const QByteArray& systemFile);
 
-// The four texts shown for a body. A value whose record the body file lacks reads kNoBodyData,
-// except the atmosphere limit, which is "0 m" for a body without atmosphere record; a body
-// without a readable file of its own reads kNoBodyData everywhere.
-struct PlanetDataTexts {
-    QString mass;
-    QString meanRadius;
-    QString rotationPeriod;
-    QString atmosphereLimit;
-};
-PlanetDataTexts PlanetData(const std::optional<QByteArray>& bodyFile, const QLocale& locale);
+struct PlanetData;
+
+// The four texts shown for a body: its mass, mean radius, rotation period and atmosphere limit.
+// A value whose record the body file lacks reads kNoBodyData, except the atmosphere limit,
+// which is "0 m" for a body without atmosphere record; a body without a readable file of its
+// own reads kNoBodyData everywhere.
+QStringList PlanetDataTexts(const PlanetData& planet, const QLocale& locale);
 
 inline const QString kNoBodyData = QStringLiteral("No data");
 

@@ -20,7 +20,7 @@ QString PlainNumberText(double value, int decimals) {
 }
 
 ApsidesElements ElementsFromApsides(const QString& periapsisKm, const QString& apoapsisKm,
-                                    const PlanetOrbitData& planet) {
+                                    const PlanetData& planet) {
     ApsidesElements result;
     if (!planet.Known) {
         result.Problem = kOrbitNoPlanetData;

@@ -14,7 +14,7 @@ struct ApsidesElements {
 // The two altitudes may come in either order. The planet must be known and both
 // altitudes must keep the orbit off the planet's centre.
 ApsidesElements ElementsFromApsides(const QString& periapsisKm, const QString& apoapsisKm,
-                                    const PlanetOrbitData& planet);
+                                    const PlanetData& planet);
 
 // A number as the user would type it: "." as the decimal point, no leading blank, a zero
 // before the point of a number below one, at most the given number of decimals.

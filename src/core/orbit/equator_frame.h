@@ -1,6 +1,6 @@
 #pragma once
-// A body's rotation as its planet file gives it, and the frame of its equator at a given
-// time, both in the simulator's ecliptic frame (see vector3.h).
+// The frame of a body's equator at a given time, from the body's rotation (BodyRotation, read
+// with its planet data), in the simulator's ecliptic frame (see vector3.h).
 //
 // The north axis P at the time t (MJD): with L = LAN + 2 pi (t - LAN_MJD) / PrecessionPeriod
 // (L = LAN without precession) and the obliquity e, P = (-sin e sin L, cos e, sin e cos L),
@@ -12,19 +12,8 @@
 // the left-handed set as the ecliptic's own z completes x and y. So the frame is the
 // ecliptic frame turned, and a state in it reads as one in the ecliptic frame does: its
 // (x, z, y) is right-handed, and longitudes count eastward from x towards z.
+#include "core/installation/planet_data.h"
 #include "core/orbit/vector3.h"
-
-// Angles in radians, times as their names say; a value the file lacks is 0.
-struct BodyRotation {
-    double Obliquity = 0; // of the axis to the pole of the precession reference
-    double Lan = 0;       // longitude of the equator's ascending node at LanMjd
-    double LanMjd = 0;
-    double PrecessionObliquity = 0;
-    double PrecessionLan = 0;
-    double PrecessionPeriod = 0; // days; negative for a retrograde precession; 0 for none
-    double SidRotPeriod = 0;     // s; negative for a retrograde rotation
-    double SidRotOffset = 0;
-};
 
 // The equator frame's axes as ecliptic vectors (simulator's components); Y is the north axis.
 struct EquatorFrame {

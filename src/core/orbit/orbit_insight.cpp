@@ -14,7 +14,7 @@ namespace {
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 // The altitudes, period and periapsis place that follow from the radii and the axis.
-void FinishFigures(OrbitFigures& f, const PlanetOrbitData& planet) {
+void FinishFigures(OrbitFigures& f, const PlanetData& planet) {
     f.PeriapsisAltitude = f.PeriapsisRadius - planet.MeanRadius;
     f.ApoapsisAltitude = f.Closed ? f.ApoapsisRadius - planet.MeanRadius : kInfinity;
     f.Altitude = f.Radius - planet.MeanRadius;
@@ -30,7 +30,7 @@ bool Sound(const OrbitFigures& f) {
 }
 } // namespace
 
-PeriapsisPlace PlaceOfPeriapsis(double periapsisRadius, const PlanetOrbitData& planet) {
+PeriapsisPlace PlaceOfPeriapsis(double periapsisRadius, const PlanetData& planet) {
     if (periapsisRadius <= planet.MeanRadius) return PeriapsisPlace::BelowSurface;
     if (periapsisRadius <= planet.MeanRadius + planet.AtmosphereLimit)
         return PeriapsisPlace::InsideAtmosphere;
@@ -43,8 +43,7 @@ double OrbitalPeriod(double semiMajorAxis, double mu) {
 }
 
 OrbitFigures FiguresFromElements(double a, double e, double inclination, double ascendingNode,
-                                 double periapsisLongitude, double meanLongitude,
-                                 const PlanetOrbitData& planet) {
+                                 double periapsisLongitude, double meanLongitude, const PlanetData& planet) {
     OrbitFigures f;
     f.Closed = true;
     f.SemiMajorAxis = a;
@@ -68,7 +67,7 @@ OrbitFigures FiguresFromElements(double a, double e, double inclination, double 
     return f;
 }
 
-OrbitFigures FiguresFromState(const Vector3& r, const Vector3& v, const PlanetOrbitData& planet) {
+OrbitFigures FiguresFromState(const Vector3& r, const Vector3& v, const PlanetData& planet) {
     const double mu = planet.Mu;
     const ConicOfState c = ConicFromState(r, v, mu);
     OrbitFigures f;
@@ -118,7 +117,7 @@ double AngleOrZero(const QString& text) {
 }
 } // namespace
 
-OrbitInsight StationOrbitInsight(const StationElementTexts& t, const PlanetOrbitData& planet) {
+OrbitInsight StationOrbitInsight(const StationElementTexts& t, const PlanetData& planet) {
     OrbitInsight insight;
     if (Blank({t.SemiMajorAxis, t.Excentricity})) {
         insight.Problem = OrbitInsightProblem::Blank;
@@ -147,7 +146,7 @@ OrbitInsight StationOrbitInsight(const StationElementTexts& t, const PlanetOrbit
     return insight;
 }
 
-OrbitInsight ShipOrbitInsight(const ShipStateTexts& t, const PlanetOrbitData& planet) {
+OrbitInsight ShipOrbitInsight(const ShipStateTexts& t, const PlanetData& planet) {
     OrbitInsight insight;
     if (Blank({t.RposX, t.RposY, t.RposZ, t.RvelX, t.RvelY, t.RvelZ})) {
         insight.Problem = OrbitInsightProblem::Blank;

@@ -10,28 +10,17 @@
 // ecliptic frame of the reference body: left-handed, x and z in the ecliptic and +y towards
 // the ecliptic north pole. Its (x, z, y) is right-handed with the pole third, which is the
 // frame of the maths (FromSimulatorFrame, vector3.h). Angles leave these functions in degrees.
+#include "core/installation/planet_data.h"
 #include "core/orbit/vector3.h"
 
 #include <QString>
-
-// The gravitational constant in m^3 kg^-1 s^-2: the simulator's own, so that periods and
-// positions worked out here are those the simulator will fly.
-inline constexpr double kGravitationalConstant = 6.67259e-11;
-
-// What a planet file tells about the body an orbit goes round.
-struct PlanetOrbitData {
-    bool Known = false;         // false when the file lacks a usable mass or mean radius
-    double Mu = 0;              // gravitational parameter G times the mass, m^3/s^2
-    double MeanRadius = 0;      // m
-    double AtmosphereLimit = 0; // m above the mean radius; 0 without an atmosphere
-};
 
 // Where the lowest point of an orbit lies.
 enum class PeriapsisPlace { Clear, InsideAtmosphere, BelowSurface };
 
 // Compares a periapsis radius with the planet: touching the surface counts as below it, and
 // touching the atmosphere's upper limit counts as inside it.
-PeriapsisPlace PlaceOfPeriapsis(double periapsisRadius, const PlanetOrbitData& planet);
+PeriapsisPlace PlaceOfPeriapsis(double periapsisRadius, const PlanetData& planet);
 
 // The shape of an orbit and where the body is on it, the common ground of stations and ships.
 struct OrbitFigures {
@@ -76,23 +65,22 @@ struct StationElementTexts {
     QString SemiMajorAxis, Excentricity, Inclination, AscendingNodeLongitude, PeriapsisLongitude,
         MeanLongitude;
 };
-OrbitInsight StationOrbitInsight(const StationElementTexts& texts, const PlanetOrbitData& planet);
+OrbitInsight StationOrbitInsight(const StationElementTexts& texts, const PlanetData& planet);
 
 // A ship's position (m) and velocity (m/s) relative to the planet's centre, as typed: in the
 // simulator's frame, +y towards the ecliptic north pole.
 struct ShipStateTexts {
     QString RposX, RposY, RposZ, RvelX, RvelY, RvelZ;
 };
-OrbitInsight ShipOrbitInsight(const ShipStateTexts& texts, const PlanetOrbitData& planet);
+OrbitInsight ShipOrbitInsight(const ShipStateTexts& texts, const PlanetData& planet);
 
 // The same from numbers: the closed orbit of six elements (a > 0, 0 <= e < 1), and the
 // orbit of a state vector (in the frame of the maths) relative to the centre of a body of
 // gravitational parameter mu.
 OrbitFigures FiguresFromElements(double semiMajorAxis, double eccentricity, double inclination,
                                  double ascendingNode, double periapsisLongitude, double meanLongitude,
-                                 const PlanetOrbitData& planet);
-OrbitFigures FiguresFromState(const Vector3& position, const Vector3& velocity,
-                              const PlanetOrbitData& planet);
+                                 const PlanetData& planet);
+OrbitFigures FiguresFromState(const Vector3& position, const Vector3& velocity, const PlanetData& planet);
 
 // The period of a closed orbit of semi-major axis a (m) round a body of parameter mu.
 double OrbitalPeriod(double semiMajorAxis, double mu);

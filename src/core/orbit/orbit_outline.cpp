@@ -20,7 +20,7 @@ QRectF Including(QRectF rect, const QPointF& p) {
 }
 } // namespace
 
-OrbitOutline OutlineOfOrbit(const OrbitFigures& f, const PlanetOrbitData& planet, int samples) {
+OrbitOutline OutlineOfOrbit(const OrbitFigures& f, const PlanetData& planet, int samples) {
     OrbitOutline o;
     o.Closed = f.Closed;
     o.PlanetRadius = planet.MeanRadius;

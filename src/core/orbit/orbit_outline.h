@@ -24,7 +24,7 @@ struct OrbitOutline {
 
 // The outline of an orbit worked out by the insight; an escape trajectory is followed out
 // to a few times the larger of its periapsis radius and the body's distance.
-OrbitOutline OutlineOfOrbit(const OrbitFigures& figures, const PlanetOrbitData& planet, int samples = 720);
+OrbitOutline OutlineOfOrbit(const OrbitFigures& figures, const PlanetData& planet, int samples = 720);
 
 // How a drawing of the given bounds fits a view: pixels per metre and the view point of the
 // origin, keeping the aspect and a margin (pixels) on every side, with y turned to point up.

@@ -3,10 +3,12 @@
 // 30 December 1899), an hour and a minute. MJD = day + 15018 + hour/24 + minute/1440.
 #include <QString>
 
+// A day (whole calendar day count), hour and minute: a scenario's start or a station's epoch.
 struct CalendarTime {
-    double day = 0; // whole day count
+    double day = 0;
     int hour = 0;
     int minute = 0;
+    bool operator==(const CalendarTime&) const = default;
 };
 
 double MjdFromCalendar(double day, double hour, double minute);

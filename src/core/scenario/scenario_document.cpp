@@ -1,5 +1,7 @@
 #include "core/scenario/scenario_document.h"
 
+#include "core/scenario/ship_columns.h"
+
 #include <algorithm>
 
 namespace {
@@ -27,15 +29,6 @@ void ScenarioDocument::ShipTableRedimPreserve(int t) {
 void ScenarioDocument::ShipTableBlanking(int i) {
     if (i < 0 || static_cast<std::size_t>(i) >= ShipTable.size()) return;
     ShipRow& row = ShipTable[static_cast<std::size_t>(i)];
-    row.ClassName.clear();
-    row.Status.clear();
-    row.StatusRef.clear();
-    row.Base.clear();
-    row.DockedStation.clear();
-    row.DockedPort.clear();
-    row.Pad.clear();
-    row.Heading = QStringLiteral("Toto");
-    for (QString* zero : {&row.RposX, &row.RposY, &row.RposZ, &row.RvelX, &row.RvelY, &row.RvelZ, &row.ArotX,
-                          &row.ArotY, &row.ArotZ, &row.Vrot, &row.Fuel, &row.MainEngine, &row.HoverEngine})
-        *zero = QStringLiteral("0");
+    for (const ShipColumnSpec& spec : kShipColumnSpecs)
+        if (spec.blank != ShipBlank::Kept) row.*spec.member = ShipBlankText(spec.blank);
 }

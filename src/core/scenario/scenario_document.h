@@ -2,6 +2,8 @@
 // The one open scenario: single values and two tables of text columns. Row k of a table
 // belongs to entry k of the station or ship list of the main window; the number of stations
 // or ships is that list's entry count, and rows beyond it are spare and never written.
+#include "core/scenario/dates.h"
+
 #include <QString>
 #include <memory>
 #include <vector>
@@ -59,14 +61,6 @@ struct ShipRow {
     bool operator==(const ShipRow&) const = default;
 };
 
-// A start day (calendar day count), hour and minute.
-struct StartTime {
-    double day = 0;
-    int hour = 0;
-    int minute = 0;
-    bool operator==(const StartTime&) const = default;
-};
-
 struct ScenarioDocument {
     QString Description; // lines joined by CR LF
     QString SystemName;
@@ -81,7 +75,7 @@ struct ScenarioDocument {
     std::shared_ptr<const ScenarioSource> Source;
     // The start time as the window first showed the file's (a calendar cannot show every
     // day): a save keeps the file's Date line while the start is this one or the one read.
-    StartTime ShownStart;
+    CalendarTime ShownStart;
     // Equal documents write the same file (the source compares by identity: a copy shares it).
     bool operator==(const ScenarioDocument&) const = default;
 

@@ -2,39 +2,10 @@
 
 #include "core/text/codepage.h"
 
-#include <array>
-
 namespace {
-constexpr std::array<QString ShipRow::*, kShipColumns> kMembers = {
-    &ShipRow::Name,          &ShipRow::ClassName,  &ShipRow::Status,     &ShipRow::StatusRef, &ShipRow::Base,
-    &ShipRow::DockedStation, &ShipRow::Heading,    &ShipRow::DockedPort, &ShipRow::Pad,       &ShipRow::RposX,
-    &ShipRow::RposY,         &ShipRow::RposZ,      &ShipRow::RvelX,      &ShipRow::RvelY,     &ShipRow::RvelZ,
-    &ShipRow::ArotX,         &ShipRow::ArotY,      &ShipRow::ArotZ,      &ShipRow::Vrot,      &ShipRow::Fuel,
-    &ShipRow::MainEngine,    &ShipRow::HoverEngine};
-
 // The value of a column no line gave: empty in the first row, the blank values after it.
-QStringView BlankValue(ShipColumn column, bool blanked) {
-    if (!blanked) return QStringView();
-    switch (column) {
-    case ShipColumn::Heading:
-        return u"Toto";
-    case ShipColumn::RposX:
-    case ShipColumn::RposY:
-    case ShipColumn::RposZ:
-    case ShipColumn::RvelX:
-    case ShipColumn::RvelY:
-    case ShipColumn::RvelZ:
-    case ShipColumn::ArotX:
-    case ShipColumn::ArotY:
-    case ShipColumn::ArotZ:
-    case ShipColumn::Vrot:
-    case ShipColumn::Fuel:
-    case ShipColumn::MainEngine:
-    case ShipColumn::HoverEngine:
-        return u"0";
-    default:
-        return QStringView();
-    }
+QString BlankValue(ShipColumn column, bool blanked) {
+    return blanked ? ShipBlankText(ShipColumnSpecOf(column).blank) : QString();
 }
 
 // The code page's character of a byte, as the reader decodes it.
@@ -43,14 +14,10 @@ QChar Decoded(char byte) {
 }
 } // namespace
 
-QString ShipRow::*ShipColumnMember(ShipColumn column) {
-    return kMembers[std::size_t(column)];
-}
-
 QString ShipColumnAsRead(const ScenarioSource& source, const ShipSource& block, ShipColumn column) {
     const ReadValue value = block.values[int(column)];
     if (value.at >= 0) return DecodeText(source.bytes.mid(value.at, value.size));
-    if (value.at == ReadValue::kBlank) return BlankValue(column, block.blanked).toString();
+    if (value.at == ReadValue::kBlank) return BlankValue(column, block.blanked);
     return QString();
 }
 
@@ -58,7 +25,7 @@ ShipRow ShipRowAsRead(const ScenarioSource& source, const ShipSource& block, con
     ShipRow row;
     for (int c = 0; c < kShipColumns; ++c) {
         const ReadValue value = block.values[c];
-        QString& column = row.*kMembers[std::size_t(c)];
+        QString& column = row.*kShipColumnSpecs[std::size_t(c)].member;
         if (value.at >= 0 || value.at == ReadValue::kBlank)
             column = ShipColumnAsRead(source, block, ShipColumn(c));
     }
@@ -69,10 +36,10 @@ ShipRow ShipRowAsRead(const ScenarioSource& source, const ShipSource& block, con
 bool ShipRowIsAsRead(const ScenarioSource& source, const ShipSource& block, const ShipRow& row) {
     for (int c = 0; c < kShipColumns; ++c) {
         const ReadValue value = block.values[c];
-        const QString& column = row.*kMembers[std::size_t(c)];
+        const QString& column = row.*kShipColumnSpecs[std::size_t(c)].member;
         if (value.at < 0) {
-            const QStringView blank =
-                value.at == ReadValue::kBlank ? BlankValue(ShipColumn(c), block.blanked) : QStringView();
+            const QString blank =
+                value.at == ReadValue::kBlank ? BlankValue(ShipColumn(c), block.blanked) : QString();
             if (column != blank) return false;
             continue;
         }

@@ -4,6 +4,7 @@
 // edits line by line as read while their values are those read, so that a save changes only
 // what the user changed.
 #include "core/scenario/scenario_document.h"
+#include "core/scenario/ship_columns.h"
 
 #include <QByteArray>
 #include <QString>
@@ -45,35 +46,6 @@ struct ShipBlockFacts {
     bool pos = false;       // placed by longitude and latitude
     bool dockinfo = false;  // docked to other ships by DOCKINFO pairs, kept among the unknown lines
 };
-
-// The columns of a ship row a block gives, in their declared order (the unknown lines aside).
-enum class ShipColumn {
-    Name,
-    ClassName,
-    Status,
-    StatusRef,
-    Base,
-    DockedStation,
-    Heading,
-    DockedPort,
-    Pad,
-    RposX,
-    RposY,
-    RposZ,
-    RvelX,
-    RvelY,
-    RvelZ,
-    ArotX,
-    ArotY,
-    ArotZ,
-    Vrot,
-    Fuel,
-    MainEngine,
-    HoverEngine,
-};
-inline constexpr int kShipColumns = 22;
-// The member of a ship row that holds a column.
-QString ShipRow::*ShipColumnMember(ShipColumn column);
 
 // Where a value of a ship row was read: characters [at, at + size) of the file, or no line
 // gave it (the row's blank value), or a line gave it empty.
@@ -130,7 +102,7 @@ struct ScenarioSource {
     QString systemName;
     QString focusShip;
     bool hasDate = false;
-    StartTime start;
+    CalendarTime start;
 };
 
 // The value of one column as the block gave it.

@@ -138,7 +138,7 @@ void AddEnvironment(WrittenLines& out, const ScenarioDocument& document, const K
     if (Trim(document.SystemName) != Trim(source.systemName))
         system = QStringLiteral("  System ") + WrittenLast(document.SystemName).toString();
     QString date;
-    const StartTime start{document.StartDate, document.StartHour, document.StartMinute};
+    const CalendarTime start{document.StartDate, document.StartHour, document.StartMinute};
     if (start != source.start && start != document.ShownStart)
         date = QStringLiteral("  Date MJD ") +
                MjdText(document.StartDate, document.StartHour, document.StartMinute);

@@ -1,5 +1,7 @@
 #include "core/text/codepage.h"
 
+#include "core/text/line_views.h"
+
 #include <array>
 #include <cstring>
 
@@ -67,16 +69,6 @@ void AppendEncoded(QByteArray& out, QStringView text) {
 
 QStringList SplitLines(const QString& text) {
     QStringList lines;
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (c == u'\r' || c == u'\n') {
-            lines.append(text.mid(start, i - start));
-            if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n') ++i;
-            start = i + 1;
-        }
-    }
-    if (start < n) lines.append(text.mid(start));
+    ForEachLine(text, [&lines](QStringView line) { lines.append(line.toString()); });
     return lines;
 }

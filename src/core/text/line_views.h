@@ -1,8 +1,9 @@
 #pragma once
 // The text rules of the scenario reader, applied to views into the decoded file so that a
-// large scenario is read without copying every line. Each function gives exactly what its
-// namesake in text_rules.h gives, as a view into the same text. The small ones are inline:
-// the reader calls them several times on every line of a file.
+// large scenario is read without copying every line (run_bench_scenario times it). Trim,
+// ClearComments and SplitLines on whole texts are made of these views, so that the rules are
+// written once. The small ones are inline: the reader calls them several times on every line
+// of a file.
 #include <QLatin1StringView>
 #include <QString>
 #include <QStringView>

@@ -22,14 +22,11 @@ QString UCase(const QString& text) {
     return text.toUpper();
 }
 
+// The rules on whole texts are those of the reader's views: one set of rules, the views kept
+// for the reader's speed (run_bench_scenario).
 QString ClearComments(const QString& line) {
-    if (line.isEmpty()) return line;
-    QString result = line;
-    const qsizetype semicolon = result.indexOf(u';');
-    if (semicolon >= 0) result = Trim(result.left(semicolon));
-    while (!result.isEmpty() && result.at(result.size() - 1).unicode() < 32)
-        result.chop(1);
-    return result;
+    const QStringView cleared = ClearCommentsView(line);
+    return cleared.size() == line.size() ? line : cleared.toString();
 }
 
 QString GetNumberValue(const QString& label) {

@@ -1,5 +1,6 @@
 #include "widgets/dialogs/planetary_system_information.h"
 
+#include "core/installation/planet_data.h"
 #include "core/installation/planetary_system_data.h"
 #include "core/io/file_access.h"
 #include "core/text/text_rules.h"
@@ -75,9 +76,9 @@ void PlanetarySystemInformation::showSelectedBody() {
         return;
     }
     const QString body = Trim(bodyList_->currentText());
-    const PlanetDataTexts texts = PlanetData(ReadWholeFile(configFolder_ + body + ".cfg"), QLocale());
-    mass_->setText(texts.mass);
-    meanRadius_->setText(texts.meanRadius);
-    rotationPeriod_->setText(texts.rotationPeriod);
-    atmosphereLimit_->setText(texts.atmosphereLimit);
+    const QStringList texts = PlanetDataTexts(PlanetDataOfFile(configFolder_ + body + ".cfg"), QLocale());
+    mass_->setText(texts[0]);
+    meanRadius_->setText(texts[1]);
+    rotationPeriod_->setText(texts[2]);
+    atmosphereLimit_->setText(texts[3]);
 }

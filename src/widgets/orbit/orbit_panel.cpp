@@ -1,6 +1,6 @@
 #include "widgets/orbit/orbit_panel.h"
 
-#include "core/editing/planet_orbit_data.h"
+#include "core/installation/planet_data.h"
 #include "core/orbit/orbit_outline.h"
 #include "widgets/orbit/orbit_drawing.h"
 
@@ -101,10 +101,10 @@ void OrbitPanel::SetPlanet(const QString& configFolder, const QString& body) {
     Refresh();
 }
 
-const PlanetOrbitData& OrbitPanel::Planet() {
+const PlanetData& OrbitPanel::Planet() {
     const QString file = configFolder_ + QChar(0) + body_;
     if (!planetRead_ || file != planetFile_) {
-        planetData_ = PlanetOrbitDataOfBody(configFolder_, body_);
+        planetData_ = PlanetDataOfBody(configFolder_, body_);
         planetFile_ = file;
         planetRead_ = true;
     }

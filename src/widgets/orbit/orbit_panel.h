@@ -37,7 +37,7 @@ class OrbitPanel : public QGroupBox {
     // Refreshes whenever a box's text changes.
     void Watch(const QList<QLineEdit*>& boxes);
     // The data of the planet, read again only when the planet or folder changed.
-    const PlanetOrbitData& Planet();
+    const PlanetData& Planet();
     void showEvent(QShowEvent* event) override;
 
     // The column of the figures; a tab's panel inserts its own controls before its last
@@ -53,5 +53,5 @@ class OrbitPanel : public QGroupBox {
     QString configFolder_;
     QString planetFile_;
     bool planetRead_ = false;
-    PlanetOrbitData planetData_;
+    PlanetData planetData_;
 };

@@ -16,7 +16,7 @@ QString TextOf(const QLineEdit* box) {
     return box ? box->text() : QString();
 }
 
-std::optional<OrbitOutline> OutlineOf(const OrbitInsight& insight, const PlanetOrbitData& planet) {
+std::optional<OrbitOutline> OutlineOf(const OrbitInsight& insight, const PlanetData& planet) {
     if (insight.Problem != OrbitInsightProblem::None) return std::nullopt;
     return OutlineOfOrbit(insight.Figures, planet);
 }
@@ -59,7 +59,7 @@ StationOrbitPanel::StationOrbitPanel(const StationOrbitControls& controls, QWidg
 }
 
 void StationOrbitPanel::Refresh() {
-    const PlanetOrbitData& planet = Planet();
+    const PlanetData& planet = Planet();
     const StationElementTexts texts{TextOf(c_.SemiMajorAxis),      TextOf(c_.Excentricity),
                                     TextOf(c_.Inclination),        TextOf(c_.AscendingNodeLongitude),
                                     TextOf(c_.PeriapsisLongitude), TextOf(c_.MeanLongitude)};
@@ -89,7 +89,7 @@ void ShipOrbitPanel::SetElements(const QStringList& elements) {
 }
 
 void ShipOrbitPanel::Refresh() {
-    const PlanetOrbitData& planet = Planet();
+    const PlanetData& planet = Planet();
     const ShipStateTexts texts{TextOf(c_.RposX), TextOf(c_.RposY), TextOf(c_.RposZ),
                                TextOf(c_.RvelX), TextOf(c_.RvelY), TextOf(c_.RvelZ)};
     const bool noState = texts.RposX.isEmpty() && texts.RposY.isEmpty() && texts.RposZ.isEmpty() &&

@@ -1,6 +1,7 @@
 // What the orbit insight takes from a planet file: the planet known or not, its gravitational
 // parameter, mean radius and atmosphere, and the insight worked out from them.
-#include "core/editing/planet_orbit_data.h"
+#include "core/installation/planet_data.h"
+#include "core/orbit/orbit_insight.h"
 #include "test_files.h"
 
 #include <QTest>
@@ -11,8 +12,8 @@ QByteArray DataFile(const QString& name) {
     return TestDataFile(QStringLiteral("orbit/") + name);
 }
 
-PlanetOrbitData PlanetOf(const QByteArray& bytes) {
-    return PlanetOrbitDataOf(ReadPlanetFile(bytes));
+PlanetData PlanetOf(const QByteArray& bytes) {
+    return ReadPlanetData(bytes);
 }
 } // namespace
 
@@ -36,31 +37,16 @@ class PlanetOrbitDataTest : public QObject {
         QFETCH(double, mass);
         QFETCH(double, radius);
         QFETCH(double, atmosphere);
-        const PlanetOrbitData p = PlanetOf(DataFile(file));
+        const PlanetData p = PlanetOf(DataFile(file));
         QCOMPARE(p.Known, known);
         // The simulator's gravitational constant, 6.67259e-11 m^3 kg^-1 s^-2.
         QVERIFY(std::fabs(p.Mu - 6.67259e-11 * mass) <= 1e-9 * p.Mu);
         QCOMPARE(p.MeanRadius, radius);
         QCOMPARE(p.AtmosphereLimit, atmosphere);
     }
-    void planetDataFromOddBytes_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("known");
-        QTest::newRow("empty file") << QByteArray() << false;
-        QTest::newRow("mass not a number") << QByteArray("Mass = heavy\r\nSize = 1e6\r\n") << false;
-        QTest::newRow("negative mass") << QByteArray("Mass = -1e20\r\nSize = 1e6\r\n") << false;
-        QTest::newRow("keys in other letter case") << QByteArray("MASS = 1e20\r\nsize = 1e6\r\n") << true;
-        QTest::newRow("last record wins") << QByteArray("Mass = 0\r\nSize = 1e6\r\nMass = 1e20\r\n") << true;
-    }
-    void planetDataFromOddBytes() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, known);
-        QCOMPARE(PlanetOf(bytes).Known, known);
-    }
-
     // The Earth file's own mass gives the same day for the geostationary radius.
     void geostationaryFromPlanetFile() {
-        const PlanetOrbitData earth = PlanetOf(DataFile("Earth.cfg"));
+        const PlanetData earth = PlanetOf(DataFile("Earth.cfg"));
         StationElementTexts t{"42164000", "0", "0", "0", "0", "0"};
         const OrbitInsight insight = StationOrbitInsight(t, earth);
         QCOMPARE(insight.Problem, OrbitInsightProblem::None);
@@ -72,7 +58,7 @@ class PlanetOrbitDataTest : public QObject {
     }
 
     void noPlanetData() {
-        const PlanetOrbitData none = PlanetOf(DataFile("NoMass.cfg"));
+        const PlanetData none = PlanetOf(DataFile("NoMass.cfg"));
         QCOMPARE(StationOrbitInsight({"7e6", "0", "0", "0", "0", "0"}, none).Problem,
                  OrbitInsightProblem::NoPlanetData);
         QCOMPARE(ShipOrbitInsight({"7e6", "0", "0", "0", "7500", "0"}, none).Problem,
@@ -90,7 +76,7 @@ class PlanetOrbitDataTest : public QObject {
     void bodyFile() {
         QFETCH(QString, body);
         QFETCH(bool, known);
-        const PlanetOrbitData planet = PlanetOrbitDataOfBody(TestDataPath("orbit/"), body);
+        const PlanetData planet = PlanetDataOfBody(TestDataPath("orbit/"), body);
         QCOMPARE(planet.Known, known);
         if (known) QCOMPARE(planet.MeanRadius, PlanetOf(DataFile(body.trimmed() + ".cfg")).MeanRadius);
     }

@@ -37,11 +37,12 @@ ShipEditorTexts OrbitingShip(const QString& name, const QString& planet) {
 }
 
 // A lookup that knows Earth only, and notes every body asked for.
-PlanetSizeLookup EarthOnly(QStringList* asked) {
+PlanetLookup EarthOnly(QStringList* asked) {
     return [asked](const QString& body) {
         asked->append(body);
-        PlanetFound planet{kConfig + body.trimmed() + ".cfg", std::nullopt};
-        if (body.trimmed() == u"Earth") planet.size = PlanetSize{6371000, 200000};
+        PlanetData planet;
+        if (body.trimmed() == u"Earth") planet = ReadPlanetData("Size = 6371000\r\nAtmAltLimit = 200000\r\n");
+        planet.file = kConfig + body.trimmed() + ".cfg";
         return planet;
     };
 }
@@ -101,13 +102,13 @@ class RowValidationTest : public QObject {
     }
 
     void planetFilesOnDisk() {
-        const PlanetSizeLookup disk = PlanetFilesOnDisk(TestDataPath("ships/Config/"));
-        QCOMPARE(disk("Earth").size.value_or(PlanetSize{}).meanRadius, 6371000.0);
-        const PlanetFound moon = disk("  Moon");
-        QCOMPARE(moon.size.value_or(PlanetSize{}).meanRadius, 1737100.0);
+        const PlanetLookup disk = PlanetFilesOnDisk(TestDataPath("ships/Config/"));
+        QCOMPARE(disk("Earth").MeanRadius, 6371000.0);
+        const PlanetData moon = disk("  Moon");
+        QCOMPARE(moon.MeanRadius, 1737100.0);
         QCOMPARE(moon.file, TestDataPath("ships/Config/Moon.cfg"));
-        const PlanetFound vulcan = disk("Vulcan");
-        QVERIFY(!vulcan.size);
+        const PlanetData vulcan = disk("Vulcan");
+        QVERIFY(!vulcan.readable);
         QCOMPARE(vulcan.file, TestDataPath("ships/Config/Vulcan.cfg"));
     }
 

@@ -8,6 +8,13 @@
 #include <QTest>
 
 namespace {
+PlanetData Planet(const QString& file, bool readable, double meanRadius) {
+    PlanetData planet;
+    planet.file = file;
+    planet.readable = readable;
+    planet.MeanRadius = meanRadius;
+    return planet;
+}
 const QString kAngular = "The angular velocity value is not correct.";
 const QString kPosX = "The position relative to the reference on axis X is not correct.";
 const QString kPosY = "The position relative to the reference on axis Y is not correct.";
@@ -194,10 +201,7 @@ class ShipValidationTest : public QObject {
             QVERIFY2(field, qPrintable(change));
             *field = change.section('=', 1);
         }
-        ShipPlanetData planet;
-        planet.planetFile = "Earth.cfg";
-        planet.meanRadius = radius;
-        const ShipValidation v = ValidateShip(t, planet, kOtherShips);
+        const ShipValidation v = ValidateShip(t, Planet("Earth.cfg", true, radius), kOtherShips);
         QCOMPARE(v.Messages, messages);
         QCOMPARE(v.Valid(), messages.isEmpty());
         QCOMPARE(v.failed.join(QString()), QString(messages).remove('\r'));
@@ -205,7 +209,7 @@ class ShipValidationTest : public QObject {
 
     void unreadablePlanetFile() {
         ShipEditorTexts t = GoodShip(ShipStatusChoice::Orbiting);
-        const ShipPlanetData missing{"/sim/Config/.cfg", false, 0};
+        const PlanetData missing = Planet("/sim/Config/.cfg", false, 0);
         ShipValidation v = ValidateShip(t, missing, {});
         QVERIFY(!v.Valid());
         QCOMPARE(v.failed.size(), 1);
@@ -225,7 +229,7 @@ class ShipValidationTest : public QObject {
 
     // The file is named with the platform's separators, whatever the folder text holds.
     void planetFileShownWithPlatformSeparators() {
-        const ShipPlanetData missing{"/sim\\Config\\Earth.cfg", false, 0};
+        const PlanetData missing = Planet("/sim\\Config\\Earth.cfg", false, 0);
         const ShipValidation v = ValidateShip(GoodShip(ShipStatusChoice::Orbiting), missing, {});
         QCOMPARE(v.failed,
                  QStringList({"The planet file \"" + QDir::toNativeSeparators("/sim/Config/Earth.cfg") +
@@ -244,7 +248,7 @@ class ShipValidationTest : public QObject {
                     const ShipEditorTexts shown = ShipDisplayTexts(read.document, row);
                     ShipEditorTexts left = ShipDisplayTexts(read.document, row, ShipLevels::Left);
                     QVERIFY(left.fuel.isEmpty() && left.mainEngine.isEmpty() && left.hoverEngine.isEmpty());
-                    const ShipPlanetData planet{"Earth.cfg", true, 6371000};
+                    const PlanetData planet = Planet("Earth.cfg", true, 6371000);
                     const ShipValidation a = ValidateShip(shown, planet, {});
                     const ShipValidation b = ValidateShip(left, planet, {});
                     QCOMPARE(b.failed, a.failed);
@@ -271,9 +275,9 @@ class ShipValidationTest : public QObject {
         QFETCH(QString, file);
         QFETCH(double, radius);
         const QString body = file.chopped(4);
-        const std::optional<PlanetSize> size = PlanetFilesOnDisk(TestDataPath("ships/Config/"))(body).size;
-        QVERIFY(size);
-        QCOMPARE(size->meanRadius, radius);
+        const PlanetData planet = PlanetFilesOnDisk(TestDataPath("ships/Config/"))(body);
+        QVERIFY(planet.readable);
+        QCOMPARE(planet.MeanRadius, radius);
     }
 
     void planetFileName_data() {

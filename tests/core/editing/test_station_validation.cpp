@@ -21,7 +21,13 @@ StationControlTexts GoodStation() {
     t.refPlanet = "Earth";
     return t;
 }
-const PlanetSize kEarth{6371000, 200000};
+// The planet data as read from a file (or not) at a path.
+PlanetData Planet(const QString& path, const QByteArray& bytes, bool readable = true) {
+    PlanetData planet = readable ? ReadPlanetData(bytes) : PlanetData();
+    planet.file = path;
+    return planet;
+}
+const PlanetData kEarth = Planet("/x/Earth.cfg", "Size = 6371000\r\nAtmAltLimit = 200000\r\n");
 
 const QString kFrequency = "The station rotation frequency is not correct.";
 const QString kX = "The station frame rotation angle around X axis is not correct.";
@@ -158,17 +164,17 @@ class StationValidationTest : public QObject {
     void messages() {
         QFETCH(StationControlTexts, texts);
         QFETCH(QStringList, expected);
-        QCOMPARE(StationValidationMessages(texts, kEarth, "/x/Earth.cfg", {"Lantern", "Beacon"}), expected);
+        QCOMPARE(StationValidationMessages(texts, kEarth, {"Lantern", "Beacon"}), expected);
     }
 
     void planetWithoutData() {
         // Without "Size" and "AtmAltLimit" both are 0: only a negative axis is below the radius.
-        const PlanetSize none = ReadPlanetSize("Name = Nothing\r\nMass = 1\r\n");
-        QCOMPARE(none.meanRadius, 0.0);
-        QCOMPARE(none.atmosphereLimit, 0.0);
+        const PlanetData none = Planet("x", "Name = Nothing\r\nMass = 1\r\n");
+        QCOMPARE(none.MeanRadius, 0.0);
+        QCOMPARE(none.AtmosphereAsWritten(), 0.0);
         StationControlTexts t = GoodStation();
         t.semiMajorAxis = "-5";
-        QCOMPARE(StationValidationMessages(t, none, "x", {}),
+        QCOMPARE(StationValidationMessages(t, none, {}),
                  QStringList(
                      {"The station orbit semi-major axis is equal to -5 m although the mean radius of Earth "
                       "is equal to  0m"}));
@@ -179,7 +185,7 @@ class StationValidationTest : public QObject {
         t.xAngle = "999";
         t.semiMajorAxis = "10"; // no orbit checks against a planet that is not known
         t.excentricity = "5";
-        QCOMPARE(StationValidationMessages(t, std::nullopt, "/cfg/.cfg", {}),
+        QCOMPARE(StationValidationMessages(t, Planet("/cfg/.cfg", {}, false), {}),
                  QStringList({kX, "The planet file \"/cfg/.cfg\" cannot be read.", kExcentricity}));
     }
 
@@ -212,7 +218,7 @@ class StationValidationTest : public QObject {
         StationControlTexts t = GoodStation();
         t.name = name;
         t.xAngle = xAngle;
-        QCOMPARE(StationValidationMessages(t, kEarth, "/x/Earth.cfg", others), expected);
+        QCOMPARE(StationValidationMessages(t, kEarth, others), expected);
     }
 
     // A station not yet given a planet is told so where an unreadable file would be named, and
@@ -232,37 +238,16 @@ class StationValidationTest : public QObject {
         t.xAngle = "999";
         t.semiMajorAxis = "10"; // below any planet's radius: no planet, no such check
         t.excentricity = "5";
-        const std::optional<PlanetSize> size = fileRead ? std::optional(kEarth) : std::nullopt;
-        QCOMPARE(StationValidationMessages(t, size, "/cfg\\.cfg", {}),
-                 QStringList({kX, kNoPlanet, kExcentricity}));
+        const PlanetData read = Planet("/cfg\\.cfg", "Size = 6371000\r\n", fileRead);
+        QCOMPARE(StationValidationMessages(t, read, {}), QStringList({kX, kNoPlanet, kExcentricity}));
     }
 
     // The file is named with the platform's separators, whatever the folder text holds.
     void planetFileShownWithPlatformSeparators() {
         StationControlTexts t = GoodStation();
-        QCOMPARE(StationValidationMessages(t, std::nullopt, "/sim\\Config\\Earth.cfg", {}),
+        QCOMPARE(StationValidationMessages(t, Planet("/sim\\Config\\Earth.cfg", {}, false), {}),
                  QStringList({"The planet file \"" + QDir::toNativeSeparators("/sim/Config/Earth.cfg") +
                               "\" cannot be read."}));
-    }
-
-    void planetSizeFromFile_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<double>("radius");
-        QTest::addColumn<double>("limit");
-        QTest::newRow("both") << QByteArray("Size = 6371000\r\nAtmAltLimit = 200000\r\n") << 6371000.0
-                              << 200000.0;
-        QTest::newRow("letter case of keys")
-            << QByteArray("size = 1.5E3\r\natmaltlimit = 20\r\n") << 1500.0 << 20.0;
-        QTest::newRow("last record wins") << QByteArray("Size = 1\r\nSize = 2\r\n") << 2.0 << 0.0;
-        QTest::newRow("comment after the value")
-            << QByteArray("Size = 3389500 ; mean\r\n") << 3389500.0 << 0.0;
-        QTest::newRow("empty file") << QByteArray() << 0.0 << 0.0;
-    }
-    void planetSizeFromFile() {
-        QFETCH(QByteArray, file);
-        const PlanetSize size = ReadPlanetSize(file);
-        QTEST(size.meanRadius, "radius");
-        QTEST(size.atmosphereLimit, "limit");
     }
 
     void fileNameAndBoxText() {

@@ -1,4 +1,5 @@
 // The body list of a planetary system and the texts of a body's physical data.
+#include "core/installation/planet_data.h"
 #include "core/installation/planetary_system_data.h"
 #include "test_files.h"
 
@@ -111,30 +112,25 @@ class PlanetarySystemDataTest : public QObject {
     void planetData() {
         QFETCH(QString, file);
         QFETCH(QStringList, texts);
-        const PlanetDataTexts got = PlanetData(ReadFileBytes(TestDataPath("simulator/" + file)),
-                                               QLocale(QLocale::English, QLocale::UnitedStates));
-        QCOMPARE((QStringList{got.mass, got.meanRadius, got.rotationPeriod, got.atmosphereLimit}), texts);
+        QCOMPARE(PlanetDataTexts(PlanetDataOfFile(TestDataPath("simulator/" + file)),
+                                 QLocale(QLocale::English, QLocale::UnitedStates)),
+                 texts);
     }
 
     void massRecordsKeepTheirWriting() {
-        const PlanetDataTexts texts = PlanetData(QByteArray("Mass = 5.972E+24\r\n"), QLocale::c());
-        QCOMPARE(texts.mass, QString(" 5.972E+24 kg"));
+        QCOMPARE(PlanetDataTexts(ReadPlanetData("Mass = 5.972E+24\r\n"), QLocale::c())[0],
+                 QString(" 5.972E+24 kg"));
     }
 
     // The demo's bodies carry their real data: the Earth's mean radius is 6,371 km and its
     // sidereal day 23 h 56 min 4 s; Venus turns backwards in 243 days.
     void demoEarthAndVenus() {
         const QLocale us(QLocale::English, QLocale::UnitedStates);
-        const std::optional<QByteArray> earth = ReadFileBytes(DemoPath("Config/Earth.cfg"));
-        QVERIFY(earth);
-        const PlanetDataTexts e = PlanetData(earth, us);
-        QCOMPARE(e.meanRadius, QString("6,371,000 m"));
-        QCOMPARE(e.rotationPeriod, QString("23h56min4sec"));
-        QCOMPARE(e.atmosphereLimit, QString("200,000 m"));
-        QVERIFY(e.mass.endsWith("e24 kg"));
-        const std::optional<QByteArray> venus = ReadFileBytes(DemoPath("Config/Venus.cfg"));
-        QVERIFY(venus);
-        QCOMPARE(PlanetData(venus, us).rotationPeriod, QString("5832h36min0sec"));
+        const QStringList e = PlanetDataTexts(PlanetDataOfFile(DemoPath("Config/Earth.cfg")), us);
+        QCOMPARE(e.mid(1), (QStringList{"6,371,000 m", "23h56min4sec", "200,000 m"}));
+        QVERIFY(e[0].endsWith("e24 kg"));
+        QCOMPARE(PlanetDataTexts(PlanetDataOfFile(DemoPath("Config/Venus.cfg")), us)[2],
+                 QString("5832h36min0sec"));
     }
 };
 QTEST_GUILESS_MAIN(PlanetarySystemDataTest)

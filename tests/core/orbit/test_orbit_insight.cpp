@@ -99,7 +99,7 @@ class OrbitInsightTest : public QObject {
         QFETCH(QString, excentricity);
         QFETCH(int, place);
         QFETCH(double, periapsisAltitude);
-        PlanetOrbitData p = Earth(200e3);
+        PlanetData p = Earth(200e3);
         p.MeanRadius = 6371e3;
         const OrbitInsight insight = StationOrbitInsight({a, excentricity, "51.6", "10", "20", "30"}, p);
         QCOMPARE(insight.Problem, OrbitInsightProblem::None);
@@ -141,9 +141,9 @@ class OrbitInsightTest : public QObject {
 
     // An empty tab is not an error: nothing is said, whatever the planet.
     void blankTab() {
-        QCOMPARE(StationOrbitInsight({"", " ", "5", "", "", ""}, PlanetOrbitData()).Problem,
+        QCOMPARE(StationOrbitInsight({"", " ", "5", "", "", ""}, PlanetData()).Problem,
                  OrbitInsightProblem::Blank);
-        QCOMPARE(ShipOrbitInsight({"", "", " ", "", "", ""}, PlanetOrbitData()).Problem,
+        QCOMPARE(ShipOrbitInsight({"", "", " ", "", "", ""}, PlanetData()).Problem,
                  OrbitInsightProblem::Blank);
         QCOMPARE(StationOrbitInsight({"", "0", "", "", "", ""}, Earth()).Problem,
                  OrbitInsightProblem::NotANumber);
@@ -186,7 +186,7 @@ class OrbitInsightTest : public QObject {
         QFETCH(double, node);
         QFETCH(double, arg);
         QFETCH(double, nu);
-        const PlanetOrbitData earth = Earth();
+        const PlanetData earth = Earth();
         const State s = StateOf(earth.Mu, a, e, i, node, arg, nu);
         const OrbitFigures f = FiguresFromState(s.r, s.v, earth);
         QVERIFY(f.Closed);
@@ -216,7 +216,7 @@ class OrbitInsightTest : public QObject {
 
     // In the reference plane the angles are counted from +X in the direction of motion.
     void equatorialOrbits() {
-        const PlanetOrbitData earth = Earth();
+        const PlanetData earth = Earth();
         const double v = std::sqrt(earth.Mu / 7e6);
         const OrbitFigures prograde = FiguresFromState({0, 7e6, 0}, {-v, 0, 0}, earth);
         QVERIFY(std::fabs(prograde.Inclination) < 1e-9);
@@ -257,7 +257,7 @@ class OrbitInsightTest : public QObject {
 
     // A ship heading straight down, or aimed past the planet too closely, warns.
     void shipPeriapsisWarnings() {
-        const PlanetOrbitData earth = Earth(100e3);
+        const PlanetData earth = Earth(100e3);
         QCOMPARE(ShipOrbitInsight({"7e6", "0", "0", "-1000", "0", "0"}, earth).Figures.Periapsis,
                  PeriapsisPlace::BelowSurface);
         // At 6478 km (100 km up) with circular speed the orbit skims the atmosphere's top.

@@ -99,7 +99,7 @@ class OrbitTextTest : public QObject {
     }
 
     void stationTexts() {
-        PlanetOrbitData p = Earth(200e3);
+        PlanetData p = Earth(200e3);
         p.MeanRadius = 6371e3;
         const OrbitPanelTexts clear =
             StationOrbitTexts(StationOrbitInsight({"7000000", "0.05", "", "", "", ""}, p));
@@ -131,7 +131,7 @@ class OrbitTextTest : public QObject {
     }
 
     void shipTexts() {
-        const PlanetOrbitData earth = Earth(100e3);
+        const PlanetData earth = Earth(100e3);
         // Circular, in the ecliptic (the simulator's x and z).
         const OrbitPanelTexts circular =
             ShipOrbitTexts(ShipOrbitInsight({" 6778137", " 0", " 0", " 0", " 0", " 7668.56"}, earth));
@@ -221,7 +221,7 @@ class OrbitTextTest : public QObject {
         QFETCH(QString, apoapsis);
         QFETCH(bool, known);
         QFETCH(QString, problem);
-        PlanetOrbitData p = Earth();
+        PlanetData p = Earth();
         p.Known = known;
         const ApsidesElements r = ElementsFromApsides(periapsis, apoapsis, p);
         QVERIFY(!r.Ok);
@@ -250,7 +250,7 @@ class OrbitTextTest : public QObject {
     // The drawing of a closed orbit: apsides at a(1-e) and a(1+e) on opposite sides, the
     // periapsis turned by the argument of periapsis from the node line.
     void closedOutline() {
-        const PlanetOrbitData earth = Earth(100e3);
+        const PlanetData earth = Earth(100e3);
         const OrbitFigures f = FiguresFromElements(24396137, 0.7283120274, 7, 0, 90, 90, earth);
         const OrbitOutline o = OutlineOfOrbit(f, earth, 360);
         QVERIFY(o.Closed);
@@ -272,7 +272,7 @@ class OrbitTextTest : public QObject {
 
     // An escape trajectory is drawn out to four times the larger of periapsis and distance.
     void openOutline() {
-        const PlanetOrbitData earth = Earth();
+        const PlanetData earth = Earth();
         const OrbitFigures f = FiguresFromState({6778137, 0, 0}, {0, 12000, 0}, earth);
         QVERIFY(!f.Closed);
         const OrbitOutline o = OutlineOfOrbit(f, earth);
@@ -287,7 +287,7 @@ class OrbitTextTest : public QObject {
 
     // The planet always fits, even for an orbit that hides inside it.
     void outlineHoldsPlanet() {
-        const PlanetOrbitData earth = Earth(100e3);
+        const PlanetData earth = Earth(100e3);
         const OrbitFigures f = FiguresFromElements(1000e3, 0.1, 0, 0, 0, 0, earth);
         const OrbitOutline o = OutlineOfOrbit(f, earth);
         QVERIFY(o.Bounds.contains(QRectF(-6478137, -6478137, 2 * 6478137, 2 * 6478137)));

@@ -107,7 +107,7 @@ class SimulatorFrameTest : public QObject {
         QFETCH(QStringList, state);
         QFETCH(double, node);
         QFETCH(double, bodyAngle);
-        const PlanetOrbitData earth = Earth();
+        const PlanetData earth = Earth();
         const OrbitInsight insight =
             ShipOrbitInsight({state[0], state[1], state[2], state[3], state[4], state[5]}, earth);
         QCOMPARE(insight.Problem, OrbitInsightProblem::None);

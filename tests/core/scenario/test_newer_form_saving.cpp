@@ -55,8 +55,9 @@ bool Validate(Open& open, const QString& ship, const std::function<void(ShipEdit
     ShipRow& row = open.document.ShipTable[std::size_t(r)];
     ShipEditorTexts texts = ShipDisplayTexts(open.document, row);
     if (edit) edit(texts);
-    ShipPlanetData planet;
-    planet.meanRadius = 1737000; // the moon Pale, the smaller body of the system
+    PlanetData planet;
+    planet.readable = true;
+    planet.MeanRadius = 1737000; // the moon Pale, the smaller body of the system
     const ShipValidation validation = ValidateShip(texts, planet, {});
     if (!validation.Valid()) {
         qWarning() << validation.failed;
@@ -244,8 +245,9 @@ class NewerFormSavingTest : public QObject {
         t.arotX = t.arotY = t.arotZ = t.angularVelocity = "0";
         if (box == "rposX") t.rposX = "7000000";
         if (box == "heading") t.heading = "north";
-        ShipPlanetData planet;
-        planet.meanRadius = 6371000;
+        PlanetData planet;
+        planet.readable = true;
+        planet.MeanRadius = 6371000;
         QCOMPARE(ValidateShip(t, planet, {}).failed, failed);
     }
 

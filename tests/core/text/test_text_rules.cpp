@@ -32,12 +32,21 @@ class TextRulesTest : public QObject {
                                                  << "";
         QTest::newRow("tab before comment is not a blank") << "\tX ;c"
                                                            << "\tX";
+        QTest::newRow("control character before the comment") << "FUEL 1\t;x"
+                                                              << "FUEL 1";
+        QTest::newRow("second semicolon") << "a;b;c"
+                                          << "a";
+        QTest::newRow("long line, late comment") << "  ELEMENTS 6778137 0.0010 51.6 12 34 56 78 ; orbit"
+                                                 << "ELEMENTS 6778137 0.0010 51.6 12 34 56 78";
+        QTest::newRow("characters outside Latin-1")
+            << QString::fromUtf8("  Stra\u00DFe \u20AC ;x") << QString::fromUtf8("Stra\u00DFe \u20AC");
     }
     void clearComments() {
         QFETCH(QString, line);
         QFETCH(QString, expected);
         QCOMPARE(ClearComments(line), expected);
         QCOMPARE(ClearComments(ClearComments(line)), ClearComments(line));
+        QCOMPARE(ClearCommentsView(line).toString(), expected);
     }
 
     void getNumberValue_data() {

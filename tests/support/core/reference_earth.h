@@ -3,8 +3,8 @@
 // radius 6378.137 km, and an atmosphere of the height a test asks for.
 #include "core/orbit/orbit_insight.h"
 
-inline PlanetOrbitData Earth(double atmosphere = 0) {
-    PlanetOrbitData p;
+inline PlanetData Earth(double atmosphere = 0) {
+    PlanetData p;
     p.Known = true;
     p.Mu = 3.986004418e14;
     p.MeanRadius = 6378137;

@@ -1,0 +1,142 @@
+#pragma once
+// The columns of a ship row, listed once: the member that holds each, the value a new ship
+// starts with, and the box of the ship tab that shows it. The reader, the blanking of a new row
+// and the row a validation stores all go by this table.
+#include "core/scenario/scenario_document.h"
+
+#include <QString>
+#include <array>
+
+enum class ShipStatusChoice { None, Landed, Orbiting, Docked };
+
+// How a ship read from a file is placed: by its status lines as the form shows them, or by a
+// placement the form has no boxes for, which stays until the user gives a position (an
+// orbiting ship placed by orbital elements) or picks a pad (a landed ship placed by longitude
+// and latitude). A ship placed by its dock to another ship (a DOCKINFO pair, no position of its
+// own) is shown docked and keeps its status and place as read.
+enum class ShipPlacement { ByStatus, ByElements, ByPosition, ByDock };
+
+// What the ship tab holds while the user edits a ship: the texts of its controls and the
+// status option that is selected. Validation checks these texts and stores them in a row.
+struct ShipEditorTexts {
+    QString name;      // the edit text of the ship list
+    QString className; // the ship class caption
+    ShipStatusChoice status = ShipStatusChoice::None;
+    // Landed frame
+    QString landedPlanet, landedBase, landedPad, heading;
+    // Orbiting frame
+    QString orbitingPlanet;
+    QString rposX, rposY, rposZ, rvelX, rvelY, rvelZ, arotX, arotY, arotZ, angularVelocity;
+    // Docked frame
+    QString dockedPlanet, dockedStation, dockedPort;
+    // Engine settings, as the labels read (" 75 %", "0", ...)
+    QString fuel, mainEngine, hoverEngine;
+    // The placement of the ship shown: the boxes it has no use for may stay empty.
+    ShipPlacement placement = ShipPlacement::ByStatus;
+};
+
+// The columns a block gives, in their declared order (the unknown lines aside).
+enum class ShipColumn {
+    Name,
+    ClassName,
+    Status,
+    StatusRef,
+    Base,
+    DockedStation,
+    Heading,
+    DockedPort,
+    Pad,
+    RposX,
+    RposY,
+    RposZ,
+    RvelX,
+    RvelY,
+    RvelZ,
+    ArotX,
+    ArotY,
+    ArotZ,
+    Vrot,
+    Fuel,
+    MainEngine,
+    HoverEngine,
+};
+
+// What a new ship's column starts with: the name stays as it was, the rest are blank texts.
+enum class ShipBlank { Kept, Empty, Zero, Toto };
+// How the box's text becomes the column: as it reads, or a percent level as a fraction; the
+// status and the planet it refers to come from the status option instead of one box.
+enum class ShipBoxValue { Text, Level, Status };
+
+struct ShipColumnSpec {
+    ShipColumn column;
+    QString ShipRow::*member;
+    ShipBlank blank;
+    QString ShipEditorTexts::*box; // none for the status columns
+    ShipBoxValue value;
+    bool place; // part of where the ship is: a ship placed by its dock keeps it as read
+};
+
+inline constexpr std::array<ShipColumnSpec, 22> kShipColumnSpecs = {{
+    {ShipColumn::Name, &ShipRow::Name, ShipBlank::Kept, &ShipEditorTexts::name, ShipBoxValue::Text, false},
+    {ShipColumn::ClassName, &ShipRow::ClassName, ShipBlank::Empty, &ShipEditorTexts::className,
+     ShipBoxValue::Text, false},
+    {ShipColumn::Status, &ShipRow::Status, ShipBlank::Empty, nullptr, ShipBoxValue::Status, true},
+    {ShipColumn::StatusRef, &ShipRow::StatusRef, ShipBlank::Empty, nullptr, ShipBoxValue::Status, true},
+    {ShipColumn::Base, &ShipRow::Base, ShipBlank::Empty, &ShipEditorTexts::landedBase, ShipBoxValue::Text,
+     true},
+    {ShipColumn::DockedStation, &ShipRow::DockedStation, ShipBlank::Empty, &ShipEditorTexts::dockedStation,
+     ShipBoxValue::Text, true},
+    {ShipColumn::Heading, &ShipRow::Heading, ShipBlank::Toto, &ShipEditorTexts::heading, ShipBoxValue::Text,
+     true},
+    {ShipColumn::DockedPort, &ShipRow::DockedPort, ShipBlank::Empty, &ShipEditorTexts::dockedPort,
+     ShipBoxValue::Text, true},
+    {ShipColumn::Pad, &ShipRow::Pad, ShipBlank::Empty, &ShipEditorTexts::landedPad, ShipBoxValue::Text, true},
+    {ShipColumn::RposX, &ShipRow::RposX, ShipBlank::Zero, &ShipEditorTexts::rposX, ShipBoxValue::Text, true},
+    {ShipColumn::RposY, &ShipRow::RposY, ShipBlank::Zero, &ShipEditorTexts::rposY, ShipBoxValue::Text, true},
+    {ShipColumn::RposZ, &ShipRow::RposZ, ShipBlank::Zero, &ShipEditorTexts::rposZ, ShipBoxValue::Text, true},
+    {ShipColumn::RvelX, &ShipRow::RvelX, ShipBlank::Zero, &ShipEditorTexts::rvelX, ShipBoxValue::Text, true},
+    {ShipColumn::RvelY, &ShipRow::RvelY, ShipBlank::Zero, &ShipEditorTexts::rvelY, ShipBoxValue::Text, true},
+    {ShipColumn::RvelZ, &ShipRow::RvelZ, ShipBlank::Zero, &ShipEditorTexts::rvelZ, ShipBoxValue::Text, true},
+    {ShipColumn::ArotX, &ShipRow::ArotX, ShipBlank::Zero, &ShipEditorTexts::arotX, ShipBoxValue::Text, true},
+    {ShipColumn::ArotY, &ShipRow::ArotY, ShipBlank::Zero, &ShipEditorTexts::arotY, ShipBoxValue::Text, true},
+    {ShipColumn::ArotZ, &ShipRow::ArotZ, ShipBlank::Zero, &ShipEditorTexts::arotZ, ShipBoxValue::Text, true},
+    {ShipColumn::Vrot, &ShipRow::Vrot, ShipBlank::Zero, &ShipEditorTexts::angularVelocity, ShipBoxValue::Text,
+     true},
+    {ShipColumn::Fuel, &ShipRow::Fuel, ShipBlank::Zero, &ShipEditorTexts::fuel, ShipBoxValue::Level, false},
+    {ShipColumn::MainEngine, &ShipRow::MainEngine, ShipBlank::Zero, &ShipEditorTexts::mainEngine,
+     ShipBoxValue::Level, false},
+    {ShipColumn::HoverEngine, &ShipRow::HoverEngine, ShipBlank::Zero, &ShipEditorTexts::hoverEngine,
+     ShipBoxValue::Level, false},
+}};
+inline constexpr int kShipColumns = int(kShipColumnSpecs.size());
+
+constexpr bool ColumnsInOrder() {
+    for (int c = 0; c < kShipColumns; ++c)
+        if (int(kShipColumnSpecs[std::size_t(c)].column) != c) return false;
+    return true;
+}
+static_assert(ColumnsInOrder(), "a column's entry stands at its number");
+
+constexpr const ShipColumnSpec& ShipColumnSpecOf(ShipColumn column) {
+    return kShipColumnSpecs[std::size_t(column)];
+}
+
+// The member of a ship row that holds a column.
+constexpr QString ShipRow::*ShipColumnMember(ShipColumn column) {
+    return ShipColumnSpecOf(column).member;
+}
+
+// The text a new ship's column starts with (the name's, which stays, as empty); a literal, so
+// that blanking the rows of a large file allocates nothing.
+inline QString ShipBlankText(ShipBlank blank) {
+    switch (blank) {
+    case ShipBlank::Zero:
+        return QStringLiteral("0");
+    case ShipBlank::Toto:
+        return QStringLiteral("Toto");
+    case ShipBlank::Kept:
+    case ShipBlank::Empty:
+        break;
+    }
+    return QString();
+}
