@@ -92,7 +92,7 @@ void EditorSession::openScenario(const ScenarioDocument& document, const QString
     emit focusEntriesChanged(focusEntries_);
 }
 
-void EditorSession::setLoadedStart(const QString& description, const StartTime& start) {
+void EditorSession::setLoadedStart(const QString& description, const CalendarTime& start) {
     document_.Description = description;
     setStartTime(start);
     document_.ShownStart = start;
@@ -108,7 +108,7 @@ void EditorSession::setSystemName(const QString& name) {
     document_.SystemName = name;
 }
 
-void EditorSession::setStartTime(const StartTime& start) {
+void EditorSession::setStartTime(const CalendarTime& start) {
     changing();
     document_.StartDate = start.day;
     document_.StartHour = start.hour;

@@ -92,10 +92,10 @@ class EditorSession : public QObject {
                       const QStringList& shipNames, const QStringList& focusEntries, bool hasShips);
     // The scenario as the controls show it once it is loaded: the description, and the start
     // time that a save compares with the file's own.
-    void setLoadedStart(const QString& description, const StartTime& start);
+    void setLoadedStart(const QString& description, const CalendarTime& start);
     void setDescription(const QString& description);
     void setSystemName(const QString& name);
-    void setStartTime(const StartTime& start);
+    void setStartTime(const CalendarTime& start);
     void setFocusShip(const QString& name);
     // No station, no ship, no description and no user-controlled ship, as a change of planetary
     // system leaves the scenario.

@@ -166,7 +166,7 @@ void EnvironmentTab::buildFocus() {
     focusFrame_ = frame;
 }
 
-StartTime EnvironmentTab::shownStartTime() const {
+CalendarTime EnvironmentTab::shownStartTime() const {
     return {DayCountFromDate(calendar_->selectedDate()),
             static_cast<int>(LeadingNumber(hour_->currentText())),
             static_cast<int>(LeadingNumber(minute_->currentText()))};

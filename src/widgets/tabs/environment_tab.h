@@ -7,7 +7,7 @@
 #include <QWidget>
 
 class EditorSession;
-struct StartTime;
+struct CalendarTime;
 class QCalendarWidget;
 class QCheckBox;
 class QComboBox;
@@ -56,7 +56,7 @@ class EnvironmentTab : public QWidget {
     void toggleLock();
     void changeFocusShip();
     void storeStartTime();
-    StartTime shownStartTime() const;
+    CalendarTime shownStartTime() const;
     void showSystem();
 
     EditorSession& session_;
