@@ -2,7 +2,7 @@
 // its report, and a progress line on a terminal while many files are checked.
 #include "app/check_command.h"
 
-#include "app/command_line.h"
+#include "app/command_line_request.h"
 #include "core/check/check_run.h"
 
 #include <QDir>

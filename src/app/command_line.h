@@ -2,26 +2,10 @@
 // What the program was asked to do on its command line. The editor window needs a display; the
 // help, the version and the check of scenario folders run without one, so the line is read
 // before any application object is made.
+#include "app/command_line_request.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
-#include <QString>
-#include <QStringList>
-
-struct CommandLine {
-    enum class Mode {
-        Editor,  // open the window, then the file named, if any
-        Check,   // check scenario files without a window
-        Help,    // print the help and end
-        Version, // print the version and end
-        Error,   // print the error and a pointer to the help, and end
-    };
-    Mode mode = Mode::Editor;
-    QStringList paths; // the FILE (editor) or the FILEs and FOLDERs (check)
-    QString simulator; // --simulator FOLDER
-    bool json = false;
-    bool recursive = false;
-    QString error; // for Mode::Error
-};
 
 // The program's options, made once: the same parser reads the line and prints the help.
 class CommandLineReader {

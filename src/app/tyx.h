@@ -1,14 +1,14 @@
 #pragma once
-// TYX, the main window. It composes the three tabs, builds the menus, runs the start-up and
-// opens, saves and closes scenarios; everything the editor knows between two actions lives in
-// its session. Other programs build against this header: the class name, the constructor and
-// the object names of the controls.
-#include "core/editing/edit_history.h"
-
+// TYX, the main window. It lays out the three tabs, builds the menus and wires its parts: the
+// installation loader runs the start-up and reads the planetary systems, the scenario controller
+// opens, saves and undoes; everything the editor knows between two actions lives in the session.
+// Other programs build against this header: the class name, the constructor and the object
+// names of the controls.
 #include <QMainWindow>
 
 class EditorSession;
 class EnvironmentTab;
+class InstallationLoader;
 class PlanetarySystemInformation;
 class QAction;
 class QDragEnterEvent;
@@ -16,8 +16,8 @@ class QDragMoveEvent;
 class QDropEvent;
 class QLabel;
 class QMenu;
-class QMimeData;
 class QTabWidget;
+class ScenarioController;
 class ShipTab;
 class StationTab;
 class StatusLine;
@@ -48,70 +48,22 @@ class TYX : public QMainWindow {
     void dropEvent(QDropEvent* event) override;
 
   private:
-    // Start-up (startup.cpp).
-    bool locateSimulator();
-    void readSkelvanConfiguration();
-    void rewriteSetting();
-    void readCatalogs();
-    void searchSimulatorFolder();
-
-    // Menus and their commands (menus.cpp).
+    // The window's own parts (tyx.cpp, main_menus.cpp): the layout, the menus, the wiring.
     void buildMenus();
-    void offerToSave();
-    QString openScenarioFolder() const;
-    void openFromDialog();
-    void save();
-    void saveAs();
-    void runSaveAsDialog();
-    void showChanges();
-    void deleteScenarioFiles();
+    void buildEditMenu(QMenu* edit);
+    void wireParts();
+    void wireMenus();
+    void showOpenedFile();
+    void showOpenedScenario(bool viaLoadButton);
     void exit();
     void showInformation();
     void showHelp();
     void showAbout();
-
-    // Opening and saving a scenario (scenario_loading.cpp).
-    // Called by the load dialog: false (after a message box) when the file cannot be read.
-    bool openScenario(const QString& fileName, bool viaLoadButton);
-    // Writes the scenario; false (after a message box) when the file could not be written.
-    bool saveScenario(const QString& fileName);
-
-    // The planetary system (planetary_system.cpp).
-    void readPlanetarySystem(const QString& systemFile);
-    void readBases();
-    void changePlanetarySystem(int entry);
-    void emptyScenario();
     PlanetarySystemInformation* informationWindow();
 
-    // Undo, redo and the status bar (edit_commands.cpp).
-    void buildEditMenu();
-    EditorSnapshot snapshot() const;
-    void recordStep(const QString& step, const QString& status);
-    void recordPendingTyping();
-    void undo();
-    void redo();
-    void showSnapshot(const EditorSnapshot& state);
-    void updateEditState();
-    // A scenario was loaded: a new history, its path in the status bar.
-    void startHistory();
-    // The scenario was written under that name.
-    void markSaved(const QString& fileName);
-
-    void wireTabs();
-
-    // Opening from outside the load dialog, and the recent scenarios (file_opening.cpp).
-    // Opens a file by its name within the scenario folder as the Load button does, its
-    // description read as the load dialog reads it.
-    bool openAsLoadButton(const QString& name);
-    QString droppedScenario(const QMimeData* data) const;
-    QMenu* addRecentMenu(QMenu* files);
-    void enableRecentMenu();
-    void listRecentScenarios();
-    void openRecentScenario(const QString& name);
-    // A file loaded or saved, by its name or its path in the scenario folder, goes first.
-    void rememberScenario(const QString& fileNameOrPath);
-
     EditorSession* session_ = nullptr;
+    InstallationLoader* installation_ = nullptr;
+    ScenarioController* scenario_ = nullptr;
     bool startedUp_ = true;
     QTabWidget* tabs_ = nullptr;
     EnvironmentTab* environmentTab_ = nullptr;
@@ -129,18 +81,15 @@ class TYX : public QMainWindow {
     QAction* changesAction_ = nullptr;
     QAction* deleteAction_ = nullptr;
     QAction* exitAction_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
     QAction* informationAction_ = nullptr;
     QAction* calculatorAction_ = nullptr;
     QAction* folderSearchAction_ = nullptr;
     QAction* helpAction_ = nullptr;
     QAction* aboutAction_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
     PlanetarySystemInformation* informationWindow_ = nullptr;
     QWidget* helpWindow_ = nullptr;
-    QMenu* recentMenu_ = nullptr;
-    EditHistory history_;
-    QAction* undoAction_ = nullptr;
-    QAction* redoAction_ = nullptr;
     StatusLine* statusLine_ = nullptr;
-    // The description was typed into since its last step.
-    bool typingPending_ = false;
 };

@@ -1,18 +1,16 @@
-// The main window's start-up: the setting "tyx.cfg" and the folder search window that finds
-// the simulator, the two folders that "skelvan.cfg" names, and the catalogs of the
-// configuration folder.
-#include "app/tyx.h"
+#include "app/installation_loader.h"
+
 #include "core/editing/editor_session.h"
+#include "core/installation/base_catalog.h"
 #include "core/installation/installed_catalogs.h"
+#include "core/installation/planetary_system_data.h"
 #include "core/installation/settings.h"
 #include "core/io/file_access.h"
+#include "widgets/common/busy_pointer.h"
 #include "widgets/common/message_box.h"
 #include "widgets/common/modal.h"
 #include "widgets/dialogs/skelvan_folder_search.h"
 #include "widgets/dialogs/start_up_progress.h"
-#include "widgets/tabs/environment_tab.h"
-#include "widgets/tabs/ship_tab.h"
-#include "widgets/tabs/station_tab.h"
 
 #include <QDir>
 
@@ -42,68 +40,83 @@ QString UnreadableFilesText(const QStringList& names) {
 }
 } // namespace
 
-bool TYX::locateSimulator() {
-    SessionFolders folders = session_->folders();
+InstallationLoader::InstallationLoader(EditorSession& session, QWidget* window)
+    : QObject(window), session_(session), window_(window) {}
+
+bool InstallationLoader::startUp() {
+    SessionFolders folders;
+    folders.start = QDir::toNativeSeparators(QDir::currentPath());
+    if (!folders.start.endsWith(QDir::separator())) folders.start += QDir::separator();
+    session_.setFolders(folders);
+    if (!locateSimulator()) return false;
+    readSkelvanConfiguration();
+    rewriteSetting();
+    readCatalogs();
+    return true;
+}
+
+bool InstallationLoader::locateSimulator() {
+    SessionFolders folders = session_.folders();
     folders.simulator = QDir::toNativeSeparators(QDir::currentPath());
     const QString setting = ReadSetting(folders.start);
     if (MakeWorkingFolder(setting) && FileExists(WithSeparator(setting) + "skelvan.cfg")) {
         folders.simulator = setting;
-        session_->setFolders(folders);
+        session_.setFolders(folders);
         return true;
     }
-    session_->setFolders(folders);
-    SkelvanFolderSearch search(folders.start, this);
+    session_.setFolders(folders);
+    SkelvanFolderSearch search(folders.start, window_);
     ExecModal(&search);
     const QString chosen = ReadSetting(folders.start);
     if (!search.Validated() || !MakeWorkingFolder(chosen) ||
         !FileExists(WithSeparator(chosen) + "skelvan.cfg")) {
-        ShowMessage(this,
+        ShowMessage(window_,
                     "Skelvan Scenario Editor cannot work without the folder where Skelvan is installed. "
                     "The program ends now; start it again to choose the folder.",
                     "Skelvan folder search", MsgButtons::Ok, MsgIcon::Exclamation);
         return false;
     }
     folders.simulator = chosen;
-    session_->setFolders(folders);
+    session_.setFolders(folders);
     return true;
 }
 
-void TYX::readSkelvanConfiguration() {
-    SessionFolders folders = session_->folders();
+void InstallationLoader::readSkelvanConfiguration() {
+    SessionFolders folders = session_.folders();
     const auto bytes = ReadWholeFile(WithSeparator(folders.simulator) + "skelvan.cfg");
     const InstallationFolders found =
         FoldersOfInstallation(folders.simulator, ReadSkelvanCfg(bytes.value_or(QByteArray())));
     folders.config = found.config;
     folders.scenario = found.scenario;
-    session_->setFolders(folders);
+    session_.setFolders(folders);
 }
 
-void TYX::rewriteSetting() {
+void InstallationLoader::rewriteSetting() {
     QString error;
-    if (!WriteWholeFile(session_->folders().start + "tyx.cfg",
-                        SettingFileBytes(session_->folders().simulator), &error))
-        ShowMessage(this, "The setting file \"tyx.cfg\" could not be written: " + error, "Warning",
+    if (!WriteWholeFile(session_.folders().start + "tyx.cfg", SettingFileBytes(session_.folders().simulator),
+                        &error))
+        ShowMessage(window_, "The setting file \"tyx.cfg\" could not be written: " + error, "Warning",
                     MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
-void TYX::searchSimulatorFolder() {
-    SessionFolders folders = session_->folders();
+void InstallationLoader::searchSimulatorFolder() {
+    SessionFolders folders = session_.folders();
     {
-        SkelvanFolderSearch search(folders.start, this);
+        SkelvanFolderSearch search(folders.start, window_);
         ExecModal(&search);
     }
     const QString setting = ReadSetting(folders.start);
     if (!setting.isEmpty()) {
         folders.simulator = setting;
-        session_->setFolders(folders);
+        session_.setFolders(folders);
     }
     MakeWorkingFolder(folders.simulator);
-    ShowMessage(this, "You must restart the program to take into account the modification.", "Information",
+    ShowMessage(window_, "You must restart the program to take into account the modification.", "Information",
                 MsgButtons::Ok, MsgIcon::Information);
 }
 
-void TYX::readCatalogs() {
-    InstalledCatalogReader reader(session_->folders().config);
+void InstallationLoader::readCatalogs() {
+    InstalledCatalogReader reader(session_.folders().config);
     {
         StartUpProgress progress(reader.FileCount());
         while (reader.ReadNext())
@@ -116,14 +129,36 @@ void TYX::readCatalogs() {
     for (qsizetype i = 0; i < catalogs.planetarySystems.size(); ++i)
         systems.push_back(
             PlanetarySystemEntry{catalogs.planetarySystems[i], catalogs.planetarySystemFiles[i]});
-    session_->setPlanetarySystems(std::move(systems));
-    session_->setClasses(ShipClasses(catalogs), catalogs.stationClasses);
-    session_->setStationClassDocks(AllClassDocks(installed));
-
-    environmentTab_->showPlanetarySystems();
-    shipTab_->showClasses();
-    stationTab_->showClasses();
+    session_.setPlanetarySystems(std::move(systems));
+    session_.setClasses(ShipClasses(catalogs), catalogs.stationClasses);
+    session_.setStationClassDocks(AllClassDocks(installed));
+    emit catalogsRead();
     if (!installed.unreadable.isEmpty())
-        ShowMessage(this, UnreadableFilesText(installed.unreadable), "Warning", MsgButtons::Ok,
+        ShowMessage(window_, UnreadableFilesText(installed.unreadable), "Warning", MsgButtons::Ok,
                     MsgIcon::Exclamation);
+}
+
+void InstallationLoader::readPlanetarySystem(int entry, bool withBases) {
+    const BusyPointer busy;
+    readBodies(session_.folders().config + session_.planetarySystems()[std::size_t(entry)].file);
+    if (withBases) readBases();
+}
+
+void InstallationLoader::readBodies(const QString& systemFile) {
+    QStringList bodies;
+    if (const auto bytes = ReadWholeFile(systemFile))
+        bodies = BodyList(*bytes);
+    else
+        ShowMessage(window_, "The planetary system file \"" + DisplayPath(systemFile) + "\" cannot be read.",
+                    "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
+    session_.setBodies(bodies);
+    emit bodiesRead(bodies);
+}
+
+void InstallationLoader::readBases() {
+    const QString folder = session_.folders().config;
+    session_.setBases(ReadInstalledBases(
+        session_.bodies(), [&folder](const QString& fileName) { return ReadWholeFile(folder + fileName); },
+        ConfigFoldersOnDisk(folder)));
+    emit basesRead();
 }
