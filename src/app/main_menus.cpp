@@ -5,6 +5,7 @@
 #include "core/editing/editor_session.h"
 #include "widgets/common/message_box.h"
 #include "widgets/common/modal.h"
+#include "widgets/common/object_names.h"
 #include "widgets/dialogs/about_dialog.h"
 #include "widgets/dialogs/calculator.h"
 #include "widgets/dialogs/help_window.h"
@@ -32,17 +33,17 @@ QString StepCaption(const QString& command, const QString& step) {
 
 void TYX::buildMenus() {
     QMenu* files = menuBar()->addMenu("&Files");
-    files->setObjectName("Menu1");
-    openAction_ = AddItem(files, "Menu12", "&Open", true);
+    files->setObjectName(ObjectNames::Menu1);
+    openAction_ = AddItem(files, ObjectNames::Menu12, "&Open", true);
     recentMenu_ = files->addMenu("&Recent scenarios");
-    recentMenu_->setObjectName("MenuRecent");
+    recentMenu_->setObjectName(ObjectNames::MenuRecent);
     recentMenu_->menuAction()->setEnabled(false);
-    saveAction_ = AddItem(files, "Menu13", "&Save", false);
-    saveAsAction_ = AddItem(files, "Menu14", "S&ave as", false);
-    changesAction_ = AddItem(files, "MenuChanges", "Show &changes", false);
-    deleteAction_ = AddItem(files, "Menu11", "&Delete a scenario file", true);
-    files->addSeparator()->setObjectName("Menu15");
-    exitAction_ = AddItem(files, "Menu16", "&Exit", true);
+    saveAction_ = AddItem(files, ObjectNames::Menu13, "&Save", false);
+    saveAsAction_ = AddItem(files, ObjectNames::Menu14, "S&ave as", false);
+    changesAction_ = AddItem(files, ObjectNames::MenuChanges, "Show &changes", false);
+    deleteAction_ = AddItem(files, ObjectNames::Menu11, "&Delete a scenario file", true);
+    files->addSeparator()->setObjectName(ObjectNames::Menu15);
+    exitAction_ = AddItem(files, ObjectNames::Menu16, "&Exit", true);
     // The platform's usual keys work beside the access keys of the captions.
     openAction_->setShortcuts(QKeySequence::Open);
     saveAction_->setShortcuts(QKeySequence::Save);
@@ -50,22 +51,22 @@ void TYX::buildMenus() {
     exitAction_->setShortcuts(QKeySequence::Quit);
 
     QMenu* edit = menuBar()->addMenu("&Edit");
-    edit->setObjectName("MenuEdit");
-    undoAction_ = AddItem(edit, "EditUndo", "&Undo", false);
+    edit->setObjectName(ObjectNames::MenuEdit);
+    undoAction_ = AddItem(edit, ObjectNames::EditUndo, "&Undo", false);
     undoAction_->setShortcuts(QKeySequence::Undo);
-    redoAction_ = AddItem(edit, "EditRedo", "&Redo", false);
+    redoAction_ = AddItem(edit, ObjectNames::EditRedo, "&Redo", false);
     redoAction_->setShortcuts(QKeySequence::Redo);
 
     QMenu* tools = menuBar()->addMenu("&Tools");
-    tools->setObjectName("Menu30");
-    informationAction_ = AddItem(tools, "Menu31", "&Planetary system information", false);
-    calculatorAction_ = AddItem(tools, "Menu33", "&Windows Calculator", true);
-    folderSearchAction_ = AddItem(tools, "Menu32", "&Skelvan Folder Search", true);
+    tools->setObjectName(ObjectNames::Menu30);
+    informationAction_ = AddItem(tools, ObjectNames::Menu31, "&Planetary system information", false);
+    calculatorAction_ = AddItem(tools, ObjectNames::Menu33, "&Windows Calculator", true);
+    folderSearchAction_ = AddItem(tools, ObjectNames::Menu32, "&Skelvan Folder Search", true);
 
     QMenu* help = menuBar()->addMenu("&?");
-    help->setObjectName("Menu2");
-    helpAction_ = AddItem(help, "Menu21", "&Help", true);
-    aboutAction_ = AddItem(help, "Menu22", "&About", true);
+    help->setObjectName(ObjectNames::Menu2);
+    helpAction_ = AddItem(help, ObjectNames::Menu21, "&Help", true);
+    aboutAction_ = AddItem(help, ObjectNames::Menu22, "&About", true);
     helpAction_->setShortcuts(QKeySequence::HelpContents);
 }
 

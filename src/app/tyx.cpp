@@ -6,6 +6,7 @@
 #include "app/scenario_controller.h"
 #include "core/editing/editor_session.h"
 #include "skelvan_version.h"
+#include "widgets/common/object_names.h"
 #include "widgets/common/status_line.h"
 #include "widgets/dialogs/planetary_system_information.h"
 #include "widgets/tabs/environment_tab.h"
@@ -49,15 +50,15 @@ bool TakeWithoutMoving(QDropEvent* event) {
 
 TYX::TYX(QWidget* parent) : QMainWindow(parent), session_(new EditorSession(this)) {
     InitEditorResources();
-    setObjectName("TYX");
+    setObjectName(ObjectNames::TYX);
     setWindowTitle("Skelvan Scenario Editor v" SKELVAN_VERSION);
     setWindowIcon(QIcon(":/app/skelvan-scenario-editor.png"));
 
     configMirror_ = new QLabel(this);
-    configMirror_->setObjectName("CfgDir");
+    configMirror_->setObjectName(ObjectNames::CfgDir);
     configMirror_->hide();
     scenarioMirror_ = new QLabel(this);
-    scenarioMirror_->setObjectName("ScnDir");
+    scenarioMirror_->setObjectName(ObjectNames::ScnDir);
     scenarioMirror_->hide();
 
     statusLine_ = new StatusLine(this);
@@ -69,9 +70,9 @@ TYX::TYX(QWidget* parent) : QMainWindow(parent), session_(new EditorSession(this
     auto* layout = new QVBoxLayout(central);
     auto* fileRow = new QHBoxLayout;
     fileCaption_ = new QLabel(central);
-    fileCaption_->setObjectName("Label9");
+    fileCaption_->setObjectName(ObjectNames::Label9);
     fileNameMirror_ = new QLabel(central);
-    fileNameMirror_->setObjectName("scnfile");
+    fileNameMirror_->setObjectName(ObjectNames::scnfile);
     fileNameMirror_->setToolTip("Edited scenario file name");
     fileNameMirror_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     fileNameMirror_->hide();
@@ -81,13 +82,13 @@ TYX::TYX(QWidget* parent) : QMainWindow(parent), session_(new EditorSession(this
 
     // Until a scenario is loaded there is nothing to edit: a picture stands in for the tabs.
     splash_ = new QLabel(central);
-    splash_->setObjectName("Image5");
+    splash_->setObjectName(ObjectNames::Image5);
     splash_->setAlignment(Qt::AlignCenter);
     splash_->setPixmap(QPixmap(":/app/splash.png"));
     layout->addWidget(splash_, 1);
 
     tabs_ = new QTabWidget(central);
-    tabs_->setObjectName("SSTab1");
+    tabs_->setObjectName(ObjectNames::SSTab1);
     environmentTab_ = new EnvironmentTab(*session_);
     stationTab_ = new StationTab(*session_);
     shipTab_ = new ShipTab(*session_);

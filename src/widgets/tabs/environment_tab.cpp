@@ -7,6 +7,7 @@
 #include "core/text/text_rules.h"
 #include "widgets/common/form_controls.h"
 #include "widgets/common/message_box.h"
+#include "widgets/common/object_names.h"
 #include "widgets/common/selection.h"
 
 #include <QCalendarWidget>
@@ -52,8 +53,8 @@ EnvironmentTab::EnvironmentTab(EditorSession& session, QWidget* parent) : QWidge
 }
 
 void EnvironmentTab::buildDescription() {
-    auto* frame = Named(new QGroupBox("Description of the scenario", this), "Frame4");
-    description_ = Named(new QPlainTextEdit(frame), "Description",
+    auto* frame = Named(new QGroupBox("Description of the scenario", this), ObjectNames::Frame4);
+    description_ = Named(new QPlainTextEdit(frame), ObjectNames::Description,
                          "Contains the scenario description that will be displayed to summarize the scenario "
                          "at its selection");
     description_->setTabChangesFocus(true);
@@ -68,14 +69,14 @@ void EnvironmentTab::buildDescription() {
 }
 
 void EnvironmentTab::buildEnvironment() {
-    auto* frame = Named(new QGroupBox("Environment", this), "Frame5");
+    auto* frame = Named(new QGroupBox("Environment", this), ObjectNames::Frame5);
     auto* grid = new QGridLayout(frame);
-    systemList_ = Named(new QComboBox(frame), "PlanetarySystem",
+    systemList_ = Named(new QComboBox(frame), ObjectNames::PlanetarySystem,
                         "Allows to select a planetary system from the ones installed in the skelvan "
                         "configuration, and then only the planets and moons of the selected palentary system "
                         "will be available for (coherent scenario) settings.");
     systemList_->setMinimumContentsLength(24);
-    lock_ = Named(new QCheckBox("Lock security", frame), "Check2",
+    lock_ = Named(new QCheckBox("Lock security", frame), ObjectNames::Check2,
                   "Forbids to change the planetary system to avoid to reset the scenario by mystake");
     lock_->setChecked(true);
     systemList_->setEnabled(false);
@@ -99,16 +100,17 @@ void EnvironmentTab::buildEnvironment() {
 }
 
 void EnvironmentTab::buildStartTime() {
-    auto* frame = Named(new QGroupBox("Scenario start time", this), "Frame2");
+    auto* frame = Named(new QGroupBox("Scenario start time", this), ObjectNames::Frame2);
     auto* column = new QVBoxLayout(frame);
-    calendar_ = Named(new QCalendarWidget(frame), "Calendar", "Defines the scenario start time date");
+    calendar_ =
+        Named(new QCalendarWidget(frame), ObjectNames::Calendar, "Defines the scenario start time date");
     // The calendar holds the start date between loading and saving, so it must take every
     // day the date conversions give: from Julian day 1 to 31 December 9999. A narrower range
     // would quietly move an early start date when the scenario is saved.
     calendar_->setMinimumDate(QDate::fromJulianDay(1));
     calendar_->setMaximumDate(QDate(9999, 12, 31));
-    hour_ = Named(new QComboBox(frame), "Hour", "Defines the scenario start time hour");
-    minute_ = Named(new QComboBox(frame), "Minute", "Defines the scenario start time minutes");
+    hour_ = Named(new QComboBox(frame), ObjectNames::Hour, "Defines the scenario start time hour");
+    minute_ = Named(new QComboBox(frame), ObjectNames::Minute, "Defines the scenario start time minutes");
     FillQuietly(hour_, NumberEntries(24));
     FillQuietly(minute_, NumberEntries(60));
     auto* row = new QHBoxLayout;
@@ -138,18 +140,18 @@ void EnvironmentTab::buildStartTime() {
 }
 
 void EnvironmentTab::buildFocus() {
-    auto* frame = Named(new QGroupBox(this), "FocusFrame");
+    auto* frame = Named(new QGroupBox(this), ObjectNames::FocusFrame);
     auto* grid = new QGridLayout(frame);
-    focusShip_ = Named(new QLabel(frame), "ShipFocus",
+    focusShip_ = Named(new QLabel(frame), ObjectNames::ShipFocus,
                        "Displays the user-controlled ship. It can be selected from the \"possible ships\" "
                        "list, that can be updated at the Ship list tab");
     focusShip_->setFrameShape(QFrame::StyledPanel);
     focusShip_->setMinimumWidth(160);
-    possibleFocus_ =
-        Named(new QComboBox(frame), "PossibleShipFocus", "List of the ships available in the scenario");
+    possibleFocus_ = Named(new QComboBox(frame), ObjectNames::PossibleShipFocus,
+                           "List of the ships available in the scenario");
     possibleFocus_->setMinimumContentsLength(24);
     changeFocusButton_ =
-        Named(new QPushButton("Change user-controled ship", frame), "Command7",
+        Named(new QPushButton("Change user-controled ship", frame), ObjectNames::Command7,
               "Replace the user-controlled ship by the ship displayed at the \"Possible ships\" combo box");
     auto* caption = new QLabel("Possible ships", frame);
     caption->setBuddy(possibleFocus_);

@@ -7,6 +7,7 @@
 #include "core/text/text_rules.h"
 #include "widgets/common/form_controls.h"
 #include "widgets/common/location_trees_view.h"
+#include "widgets/common/object_names.h"
 #include "widgets/common/selection.h"
 #include "widgets/orbit/orbit_panels.h"
 
@@ -85,14 +86,14 @@ std::vector<ShipPlace> ShipPlaces(const EditorSession& session, bool landed) {
 
 LandedFrame::LandedFrame(EditorSession& session, QWidget* parent)
     : QGroupBox("Landed ship parameters", parent), session_(session) {
-    setObjectName("Landed");
+    setObjectName(ObjectNames::Landed);
     auto* grid = new QGridLayout(this);
-    planet_ = ValueLabel(this, "ShipLandedPlanet", "Planet of the base where the ship is parked");
-    base_ = ValueLabel(this, "ShipLandedBase", "Name of the base where the ship is parked");
-    pad_ = ValueLabel(this, "ShipLandedPad", "Pad number where the is is parked");
-    heading_ = Named(new QLineEdit(this), "ShipLandedHeading",
+    planet_ = ValueLabel(this, ObjectNames::ShipLandedPlanet, "Planet of the base where the ship is parked");
+    base_ = ValueLabel(this, ObjectNames::ShipLandedBase, "Name of the base where the ship is parked");
+    pad_ = ValueLabel(this, ObjectNames::ShipLandedPad, "Pad number where the is is parked");
+    heading_ = Named(new QLineEdit(this), ObjectNames::ShipLandedHeading,
                      QString::fromUtf8("Ship orientation (in °) at the landing pad"));
-    tree_ = MakeLocationTree(this, "ShipLandingTree");
+    tree_ = MakeLocationTree(this, ObjectNames::ShipLandingTree);
     PlaceUnderCaptions(
         grid, {{"Planet", planet_}, {"Base", base_}, {"Landed pad", pad_}, {"Heading", heading_}}, tree_);
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, &LandedFrame::pickPad);
@@ -143,31 +144,34 @@ void LandedFrame::pickPad() {
 
 OrbitingFrame::OrbitingFrame(EditorSession& session, QWidget* parent)
     : QGroupBox("Orbiting ship parameters", parent), session_(session) {
-    setObjectName("Orbiting");
+    setObjectName(ObjectNames::Orbiting);
     auto* grid = new QGridLayout(this);
-    planet_ = ValueLabel(this, "ShipOrbitingPlanet", "Displays the planet the ship orbits around");
-    planetList_ =
-        Named(new QComboBox(this), "OrbitingRef", "List of the planets within the planetary system");
+    planet_ = ValueLabel(this, ObjectNames::ShipOrbitingPlanet, "Displays the planet the ship orbits around");
+    planetList_ = Named(new QComboBox(this), ObjectNames::OrbitingRef,
+                        "List of the planets within the planetary system");
     changePlanetButton_ =
-        Named(new QPushButton("Change planet", this), "Command11",
+        Named(new QPushButton("Change planet", this), ObjectNames::Command11,
               "Changes the planet the ships orbits around by choosing it from the \"Possible Planet\" list");
     grid->addWidget(Caption("Planet", this), 0, 0);
     grid->addWidget(planet_, 0, 1, 1, 2);
     grid->addWidget(Caption("Possible planet", this), 1, 0);
     grid->addWidget(planetList_, 1, 1);
     grid->addWidget(changePlanetButton_, 1, 2);
-    AxisFrame(
-        this, grid, 2, "Position rel. to reference",
-        "Displays the ship position relative to reference on axis %1",
-        {{&rposX_, "ShipOrbitingRposX"}, {&rposY_, "ShipOrbitingRposY"}, {&rposZ_, "ShipOrbitingRposZ"}});
-    AxisFrame(
-        this, grid, 3, "Velocity rel. to reference",
-        "Displays the ship velocity relative to reference on axis %1",
-        {{&rvelX_, "ShipOrbitingRvelX"}, {&rvelY_, "ShipOrbitingRvelY"}, {&rvelZ_, "ShipOrbitingRvelZ"}});
-    AxisFrame(
-        this, grid, 4, "Rot. angles orientation", "Object frame rotation angle orientation on axis %1",
-        {{&arotX_, "ShipOrbitingArotX"}, {&arotY_, "ShipOrbitingArotY"}, {&arotZ_, "ShipOrbitingArotZ"}});
-    angularVelocity_ = Named(new QLineEdit(this), "ShipOrbitingAngularVelocity",
+    AxisFrame(this, grid, 2, "Position rel. to reference",
+              "Displays the ship position relative to reference on axis %1",
+              {{&rposX_, ObjectNames::ShipOrbitingRposX},
+               {&rposY_, ObjectNames::ShipOrbitingRposY},
+               {&rposZ_, ObjectNames::ShipOrbitingRposZ}});
+    AxisFrame(this, grid, 3, "Velocity rel. to reference",
+              "Displays the ship velocity relative to reference on axis %1",
+              {{&rvelX_, ObjectNames::ShipOrbitingRvelX},
+               {&rvelY_, ObjectNames::ShipOrbitingRvelY},
+               {&rvelZ_, ObjectNames::ShipOrbitingRvelZ}});
+    AxisFrame(this, grid, 4, "Rot. angles orientation", "Object frame rotation angle orientation on axis %1",
+              {{&arotX_, ObjectNames::ShipOrbitingArotX},
+               {&arotY_, ObjectNames::ShipOrbitingArotY},
+               {&arotZ_, ObjectNames::ShipOrbitingArotZ}});
+    angularVelocity_ = Named(new QLineEdit(this), ObjectNames::ShipOrbitingAngularVelocity,
                              "Displays the ship orbiting angular velocity");
     grid->addWidget(Caption(QString::fromUtf8("Angular velocity (°/s)"), this), 5, 0);
     grid->addWidget(angularVelocity_, 5, 1);
@@ -241,12 +245,14 @@ void OrbitingFrame::showBodies(int selected) {
 
 DockedFrame::DockedFrame(EditorSession& session, QWidget* parent)
     : QGroupBox("Docked ship parameters", parent), session_(session) {
-    setObjectName("Docked");
+    setObjectName(ObjectNames::Docked);
     auto* grid = new QGridLayout(this);
-    planet_ = ValueLabel(this, "ShipDockedPlanet", "Planet the station orbits around");
-    station_ = ValueLabel(this, "ShipDockedStation", "Name of the Station where the ship is docked");
-    port_ = ValueLabel(this, "ShipDockedPort", "Station dock port number where the ship is docked");
-    tree_ = MakeLocationTree(this, "ShipDockedTree");
+    planet_ = ValueLabel(this, ObjectNames::ShipDockedPlanet, "Planet the station orbits around");
+    station_ =
+        ValueLabel(this, ObjectNames::ShipDockedStation, "Name of the Station where the ship is docked");
+    port_ =
+        ValueLabel(this, ObjectNames::ShipDockedPort, "Station dock port number where the ship is docked");
+    tree_ = MakeLocationTree(this, ObjectNames::ShipDockedTree);
     PlaceUnderCaptions(grid, {{"Planet", planet_}, {"Station", station_}, {"Dock port", port_}}, tree_);
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, &DockedFrame::pickPort);
 }

@@ -4,6 +4,7 @@
 #include "core/editing/editor_session.h"
 #include "core/editing/ship_percent.h"
 #include "widgets/common/form_controls.h"
+#include "widgets/common/object_names.h"
 #include "widgets/common/pending_label.h"
 #include "widgets/common/selection.h"
 #include "widgets/tabs/ship_frames.h"
@@ -43,7 +44,7 @@ ShipTab::ShipTab(EditorSession& session, QWidget* parent) : QWidget(parent), ses
     landed_ = new LandedFrame(session_, this);
     orbiting_ = new OrbitingFrame(session_, this);
     docked_ = new DockedFrame(session_, this);
-    placementNote_ = Named(new QLabel(this), "ShipPlacementNote");
+    placementNote_ = Named(new QLabel(this), ObjectNames::ShipPlacementNote);
     placementNote_->setWordWrap(true);
     placementNote_->hide();
     grid->addLayout(left, 0, 0, 2, 1);
@@ -64,7 +65,8 @@ QWidget* ShipTab::buildIdentity() {
     auto* box = new QWidget(this);
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
-    nameList_ = Named(new QComboBox(box), "ShipName", "List of the ship integrated in the scenario");
+    nameList_ =
+        Named(new QComboBox(box), ObjectNames::ShipName, "List of the ship integrated in the scenario");
     nameList_->setEditable(true);
     // Typing gives the ship a new name: the typed text must neither become a list entry of its
     // own nor be completed into the name of another ship. Nor may the combo switch to the ship
@@ -74,15 +76,16 @@ QWidget* ShipTab::buildIdentity() {
     nameList_->setCompleter(nullptr);
     QObject::disconnect(nameList_->lineEdit(), &QLineEdit::editingFinished, nameList_, nullptr);
     QObject::disconnect(nameList_->lineEdit(), &QLineEdit::returnPressed, nameList_, nullptr);
-    indexMirror_ = Named(new QLabel(box), "ShipIndex");
+    indexMirror_ = Named(new QLabel(box), ObjectNames::ShipIndex);
     indexMirror_->hide();
-    className_ = ValueLabel(box, "ShipClass", "Class of the ship selected in the Ship name combo box");
+    className_ =
+        ValueLabel(box, ObjectNames::ShipClass, "Class of the ship selected in the Ship name combo box");
     classList_ =
-        Named(new QComboBox(box), "Spacecraft",
+        Named(new QComboBox(box), ObjectNames::Spacecraft,
               "List of all the available ship class, according to the Skelvan configuration including "
               "the add-ons");
     changeClassButton_ =
-        Named(new QPushButton("Change class", box), "Command10",
+        Named(new QPushButton("Change class", box), ObjectNames::Command10,
               "Sets the Ship class to the class selected in the \"Possible Ship Class\" combo box");
     grid->addWidget(Caption("Ship name", box), 0, 0);
     grid->addWidget(nameList_, 0, 1);
@@ -96,14 +99,14 @@ QWidget* ShipTab::buildIdentity() {
 }
 
 QWidget* ShipTab::buildStatus() {
-    auto* frame = Named(new QGroupBox("Status", this), "ShipStatusFrame");
+    auto* frame = Named(new QGroupBox("Status", this), ObjectNames::ShipStatusFrame);
     auto* row = new QHBoxLayout(frame);
-    landedOption_ =
-        Named(new QRadioButton("Landed", frame), "LandedShipOption", "Sets the ship status to \"Landed\"");
-    orbitingOption_ = Named(new QRadioButton("Orbiting", frame), "OrbitingShipOption",
+    landedOption_ = Named(new QRadioButton("Landed", frame), ObjectNames::LandedShipOption,
+                          "Sets the ship status to \"Landed\"");
+    orbitingOption_ = Named(new QRadioButton("Orbiting", frame), ObjectNames::OrbitingShipOption,
                             "Sets the ship status to Orbiting\"");
-    dockedOption_ =
-        Named(new QRadioButton("Docked", frame), "DockedShipOption", "Sets the ship status to \"Docked\"");
+    dockedOption_ = Named(new QRadioButton("Docked", frame), ObjectNames::DockedShipOption,
+                          "Sets the ship status to \"Docked\"");
     for (QRadioButton* option : {landedOption_, orbitingOption_, dockedOption_}) {
         option->setProperty(kOwnToolTip, option->toolTip());
         row->addWidget(option);
@@ -112,18 +115,19 @@ QWidget* ShipTab::buildStatus() {
 }
 
 QWidget* ShipTab::buildEngines() {
-    auto* frame = Named(new QGroupBox("Engine settings", this), "ShipEngineFrame");
+    auto* frame = Named(new QGroupBox("Engine settings", this), ObjectNames::ShipEngineFrame);
     auto* grid = new QGridLayout(frame);
-    fuel_ = ValueLabel(frame, "ShipFuel", "Defines the ship tank fuel level (percentage from 0 to 1)");
-    fuelSlider_ = LevelSlider(frame, "ShipFuelSlider", 0);
-    mainEngine_ = ValueLabel(frame, "MainEngineStatus",
+    fuel_ =
+        ValueLabel(frame, ObjectNames::ShipFuel, "Defines the ship tank fuel level (percentage from 0 to 1)");
+    fuelSlider_ = LevelSlider(frame, ObjectNames::ShipFuelSlider, 0);
+    mainEngine_ = ValueLabel(frame, ObjectNames::MainEngineStatus,
                              "Main/retro engine power percentage in action (percentage from -1 to 1). This "
                              "value must be set to zero when landed or docked");
-    mainEngineSlider_ = LevelSlider(frame, "MainEngineStatusSlider", -100);
-    hoverEngine_ = ValueLabel(frame, "HoverEngineStatus",
+    mainEngineSlider_ = LevelSlider(frame, ObjectNames::MainEngineStatusSlider, -100);
+    hoverEngine_ = ValueLabel(frame, ObjectNames::HoverEngineStatus,
                               "Hover engine power percentage in action (from 0 to 1). This value must be set "
                               "to zero when landed or docked");
-    hoverEngineSlider_ = LevelSlider(frame, "HoverEngineStatusSlider", 0);
+    hoverEngineSlider_ = LevelSlider(frame, ObjectNames::HoverEngineStatusSlider, 0);
     grid->addWidget(Caption("Fuel level", frame), 0, 0);
     grid->addWidget(fuel_, 0, 1);
     grid->addWidget(fuelSlider_, 1, 0, 1, 2);
@@ -137,19 +141,19 @@ QWidget* ShipTab::buildEngines() {
 }
 
 QWidget* ShipTab::buildActions() {
-    auto* frame = Named(new QGroupBox("Actions", this), "ShipActionsFrame");
+    auto* frame = Named(new QGroupBox("Actions", this), ObjectNames::ShipActionsFrame);
     auto* column = new QVBoxLayout(frame);
     validateButton_ =
-        Named(new QPushButton("Ship parameter validation", frame), "Command4",
+        Named(new QPushButton("Ship parameter validation", frame), ObjectNames::Command4,
               "Validates all ship parameters. If the values are not validated, they are not memorized and "
               "lost and the former values taken into account when passing to another ship.");
-    addButton_ = Named(new QPushButton("Add a new ship", frame), "Command5",
+    addButton_ = Named(new QPushButton("Add a new ship", frame), ObjectNames::Command5,
                        "To create a new ship within the scenario");
     deleteButton_ =
-        Named(new QPushButton("Delete ship", frame), "Command6",
+        Named(new QPushButton("Delete ship", frame), ObjectNames::Command6,
               "Deletes the ship from the scenario (the ship file in the configuration is not removed)");
     column->addWidget(validateButton_);
-    pending_ = new PendingLabel("ShipPending", frame);
+    pending_ = new PendingLabel(ObjectNames::ShipPending, frame);
     column->addWidget(pending_);
     column->addWidget(addButton_);
     column->addWidget(deleteButton_);

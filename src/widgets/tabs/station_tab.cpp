@@ -3,6 +3,7 @@
 
 #include "core/editing/editor_session.h"
 #include "widgets/common/form_controls.h"
+#include "widgets/common/object_names.h"
 #include "widgets/common/pending_label.h"
 #include "widgets/common/selection.h"
 #include "widgets/orbit/orbit_panels.h"
@@ -29,7 +30,7 @@ struct Element {
 StationTab::StationTab(EditorSession& session, QWidget* parent) : QWidget(parent), session_(session) {
     auto* grid = new QGridLayout(this);
     auto* identity = new QGroupBox(this);
-    identity->setObjectName("StationIdentityFrame");
+    identity->setObjectName(ObjectNames::StationIdentityFrame);
     buildIdentity(identity);
     grid->addWidget(identity, 0, 0);
     grid->addWidget(buildRotation(), 1, 0);
@@ -40,7 +41,7 @@ StationTab::StationTab(EditorSession& session, QWidget* parent) : QWidget(parent
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
 
-    indexMirror_ = Named(new QLabel(this), "StationIndex");
+    indexMirror_ = Named(new QLabel(this), ObjectNames::StationIndex);
     indexMirror_->hide();
 
     StationOrbitControls controls;
@@ -58,7 +59,7 @@ StationTab::StationTab(EditorSession& session, QWidget* parent) : QWidget(parent
 
 void StationTab::buildIdentity(QWidget* frame) {
     auto* grid = new QGridLayout(frame);
-    nameList_ = Named(new QComboBox(frame), "StationName",
+    nameList_ = Named(new QComboBox(frame), ObjectNames::StationName,
                       "Displays all the stations integrated in the scenario file");
     nameList_->setEditable(true);
     nameList_->setInsertPolicy(QComboBox::NoInsert);
@@ -69,20 +70,21 @@ void StationTab::buildIdentity(QWidget* frame) {
     QObject::disconnect(nameList_->lineEdit(), &QLineEdit::editingFinished, nameList_, nullptr);
     QObject::disconnect(nameList_->lineEdit(), &QLineEdit::returnPressed, nameList_, nullptr);
     nameList_->setMinimumWidth(220);
-    className_ = ValueLabel(frame, "StationClassName", "Displays the station class", 160);
-    classList_ = Named(new QComboBox(frame), "StationClass",
+    className_ = ValueLabel(frame, ObjectNames::StationClassName, "Displays the station class", 160);
+    classList_ = Named(new QComboBox(frame), ObjectNames::StationClass,
                        "Defines the station class, from the station class files available in the Skelvan "
                        "configuration");
     changeClassButton_ =
-        Named(new QPushButton("Change class", frame), "Command9",
+        Named(new QPushButton("Change class", frame), ObjectNames::Command9,
               "Sets the Station class to thestation class selected in the \"Possible station class\" combo "
               "box");
-    planet_ = ValueLabel(frame, "StationRefPlanet", "Defines the planet/moon the station orbits around", 160);
-    planetList_ = Named(new QComboBox(frame), "StationRef",
+    planet_ = ValueLabel(frame, ObjectNames::StationRefPlanet,
+                         "Defines the planet/moon the station orbits around", 160);
+    planetList_ = Named(new QComboBox(frame), ObjectNames::StationRef,
                         "List of the planets (belonging to the selected planetary system) that can be set to "
                         "the station");
     changePlanetButton_ = Named(
-        new QPushButton("Change Planet", frame), "Command8",
+        new QPushButton("Change Planet", frame), ObjectNames::Command8,
         "Sets the Station reference planet to the planet selected in the \"Possible planet\" combo box");
     for (QComboBox* box : {classList_, planetList_})
         box->setMinimumWidth(180);
@@ -103,19 +105,20 @@ void StationTab::buildIdentity(QWidget* frame) {
 
 QWidget* StationTab::buildOrbit() {
     // The orbit: six elements and the time they hold for.
-    auto* frame = Named(new QGroupBox("Orbital element references", this), "OrbitalElementFrame");
+    auto* frame = Named(new QGroupBox("Orbital element references", this), ObjectNames::OrbitalElementFrame);
     auto* grid = new QGridLayout(frame);
     const Element elements[] = {
-        {&semiMajorAxis_, "StationSemiMajorAxis", "Semi-major axis (m)",
+        {&semiMajorAxis_, ObjectNames::StationSemiMajorAxis, "Semi-major axis (m)",
          "Defines the station orbit semi-major axis (in m)"},
-        {&excentricity_, "StationExcentricity", "Excentricity", "Defines the station orbit excentricity"},
-        {&inclination_, "StationInclination", "Inclination (\u00B0)",
+        {&excentricity_, ObjectNames::StationExcentricity, "Excentricity",
+         "Defines the station orbit excentricity"},
+        {&inclination_, ObjectNames::StationInclination, "Inclination (\u00B0)",
          "Defines the station orbit  inclination"},
-        {&ascendingNodeLongitude_, "StationAscendingNodeLongitude", "Ascending node longitude (\u00B0)",
-         "Defines the station orbit  ascending node longitude"},
-        {&periapsisLongitude_, "StationPeriapsisLongitude", "Periapsis longitude (\u00B0)",
+        {&ascendingNodeLongitude_, ObjectNames::StationAscendingNodeLongitude,
+         "Ascending node longitude (\u00B0)", "Defines the station orbit  ascending node longitude"},
+        {&periapsisLongitude_, ObjectNames::StationPeriapsisLongitude, "Periapsis longitude (\u00B0)",
          "Defines the station orbit periapsis longitude"},
-        {&meanLongitude_, "StationMeanLongitude", "Mean longitude (\u00B0)",
+        {&meanLongitude_, ObjectNames::StationMeanLongitude, "Mean longitude (\u00B0)",
          "Defines the station orbit mean longitude"},
     };
     int row = 0;
@@ -125,12 +128,12 @@ QWidget* StationTab::buildOrbit() {
         grid->addWidget(*element.box, row, 1, 1, 4);
         ++row;
     }
-    epochDate_ = Named(new QCalendarWidget(frame), "StationOrbitalRefTime",
+    epochDate_ = Named(new QCalendarWidget(frame), ObjectNames::StationOrbitalRefTime,
                        "Defines the date for which the orbital element parameters are valid");
     epochDate_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    epochHour_ = Named(new QComboBox(frame), "StationOrbitalRefHour",
+    epochHour_ = Named(new QComboBox(frame), ObjectNames::StationOrbitalRefHour,
                        "Defines the time hour for which the orbital element parameters are valid");
-    epochMinute_ = Named(new QComboBox(frame), "StationOrbitalRefMin",
+    epochMinute_ = Named(new QComboBox(frame), ObjectNames::StationOrbitalRefMin,
                          "Defines the time minutes for which the orbital element parameters are valid");
     FillQuietly(epochHour_, NumberEntries(24));
     FillQuietly(epochMinute_, NumberEntries(60));
@@ -152,13 +155,13 @@ QWidget* StationTab::buildOrbit() {
 
 QWidget* StationTab::buildRotation() {
     // The spin: the class's own or a frequency of the user's.
-    auto* frame = Named(new QGroupBox("Rotation frequency (Hz)", this), "RotationFrequencyFrame");
+    auto* frame = Named(new QGroupBox("Rotation frequency (Hz)", this), ObjectNames::RotationFrequencyFrame);
     auto* row = new QHBoxLayout(frame);
     rotationFrequency_ =
-        Named(new QLineEdit(frame), "StationRotationFrequency",
+        Named(new QLineEdit(frame), ObjectNames::StationRotationFrequency,
               "Rotation frequency for spinning stations; if not specified, the class value is used");
     classRotation_ =
-        Named(new QCheckBox("Refered to station class", frame), "Check1",
+        Named(new QCheckBox("Refered to station class", frame), ObjectNames::Check1,
               "Select the option either to enter a customised spinning frequency, or to use the spinning "
               "frequency of the station class value");
     row->addWidget(rotationFrequency_, 1);
@@ -167,12 +170,16 @@ QWidget* StationTab::buildRotation() {
 }
 
 QWidget* StationTab::buildAngles() {
-    auto* frame = Named(new QGroupBox("Station frame rotation angles", this), "StationFrameAnglesFrame");
+    auto* frame =
+        Named(new QGroupBox("Station frame rotation angles", this), ObjectNames::StationFrameAnglesFrame);
     auto* row = new QHBoxLayout(frame);
     const Element axes[] = {
-        {&xAngle_, "StationXAngle", "X angle (\u00B0)", "Station frame rotation angle around X axis"},
-        {&yAngle_, "StationYAngle", "Y angle (\u00B0)", "Station frame rotation angle around Y axis"},
-        {&zAngle_, "StationZAngle", "Z angle (\u00B0)", "Station frame rotation angle around Z axis"},
+        {&xAngle_, ObjectNames::StationXAngle, "X angle (\u00B0)",
+         "Station frame rotation angle around X axis"},
+        {&yAngle_, ObjectNames::StationYAngle, "Y angle (\u00B0)",
+         "Station frame rotation angle around Y axis"},
+        {&zAngle_, ObjectNames::StationZAngle, "Z angle (\u00B0)",
+         "Station frame rotation angle around Z axis"},
     };
     for (const Element& axis : axes) {
         *axis.box = Named(new QLineEdit(frame), axis.name, axis.toolTip);
@@ -183,20 +190,20 @@ QWidget* StationTab::buildAngles() {
 }
 
 QWidget* StationTab::buildActions() {
-    auto* frame = Named(new QGroupBox("Actions", this), "StationActionsFrame");
+    auto* frame = Named(new QGroupBox("Actions", this), ObjectNames::StationActionsFrame);
     auto* row = new QHBoxLayout(frame);
-    addButton_ = Named(new QPushButton("Add a new station", frame), "Command3",
+    addButton_ = Named(new QPushButton("Add a new station", frame), ObjectNames::Command3,
                        "To create a new station within the scenario");
     deleteButton_ =
-        Named(new QPushButton("Delete station", frame), "Command2",
+        Named(new QPushButton("Delete station", frame), ObjectNames::Command2,
               "Deletes the station from the scenario (the station file in the configuration is not removed)");
     validateButton_ =
-        Named(new QPushButton("Station parameter validation", frame), "Command1",
+        Named(new QPushButton("Station parameter validation", frame), ObjectNames::Command1,
               "Validates all station parameters. If the values are not validated, they are not memorized and "
               "lost and the former values taken into account when passing to another station.");
     for (QPushButton* button : {addButton_, deleteButton_, validateButton_})
         row->addWidget(button);
-    pending_ = new PendingLabel("StationPending", frame);
+    pending_ = new PendingLabel(ObjectNames::StationPending, frame);
     row->addWidget(pending_);
     return frame;
 }
