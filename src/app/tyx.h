@@ -50,7 +50,6 @@ class TYX : public QMainWindow {
   private:
     // The window's own parts (tyx.cpp, main_menus.cpp): the layout, the menus, the wiring.
     void buildMenus();
-    void buildEditMenu(QMenu* edit);
     void wireParts();
     void wireMenus();
     void showOpenedFile();

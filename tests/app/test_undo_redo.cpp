@@ -65,8 +65,8 @@ class UndoRedoTest : public QObject {
             QCOMPARE(UndoText(*w), "&Undo " + step);
         };
         Paste(FindControl<QPlainTextEdit>(*w, ObjectNames::Description), "Another flight\n  with two lines");
-        // While the description has the focus its typing is no step yet, but what an undo would take
-        // back; it becomes a step when the calendar takes the focus, before the date's.
+        // The typing is a step at once; its keystrokes go on joining it until the calendar takes
+        // the focus, before the date's step.
         QCOMPARE(UndoText(*w), QString("&Undo editing of the description"));
         steps.append("editing of the description");
         states.push_back(DocumentOf(*w));

@@ -104,6 +104,8 @@ void EditorSession::setDescription(const QString& description) {
 }
 
 void EditorSession::setSystemName(const QString& name) {
+    // The list shows the system again after a load or an undo: no change begins there.
+    if (document_.SystemName == name) return;
     changing();
     document_.SystemName = name;
 }

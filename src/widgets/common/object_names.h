@@ -57,16 +57,10 @@ inline constexpr char MenuChanges[] = "MenuChanges";
 inline constexpr char MenuEdit[] = "MenuEdit";
 inline constexpr char MenuRecent[] = "MenuRecent";
 inline constexpr char Minute[] = "Minute";
-inline constexpr char OrbitAltitude[] = "OrbitAltitude";
-inline constexpr char OrbitApoapsisAltitude[] = "OrbitApoapsisAltitude";
+// The orbit panels name each figure "Orbit" and its caption's words (OrbitPanel::ValueName):
+// "OrbitPeriapsisAltitude".
 inline constexpr char OrbitDrawing[] = "OrbitDrawing";
-inline constexpr char OrbitExcentricity[] = "OrbitExcentricity";
-inline constexpr char OrbitInclination[] = "OrbitInclination";
 inline constexpr char OrbitNote[] = "OrbitNote";
-inline constexpr char OrbitPeriapsisAltitude[] = "OrbitPeriapsisAltitude";
-inline constexpr char OrbitPeriod[] = "OrbitPeriod";
-inline constexpr char OrbitSemiMajorAxis[] = "OrbitSemiMajorAxis";
-inline constexpr char OrbitSpeed[] = "OrbitSpeed";
 inline constexpr char OrbitWarning[] = "OrbitWarning";
 inline constexpr char OrbitalElementFrame[] = "OrbitalElementFrame";
 inline constexpr char Orbiting[] = "Orbiting";

@@ -222,7 +222,6 @@ void ShipTab::validateShip() {
 }
 
 void ShipTab::checkFocusShip() {
-    session_.refreshShipLists();
     const QStringList& entries = session_.focusEntries();
     if (!FocusShipFound(entries, session_.document().FocusShip)) {
         session_.setFocusShip(entries.isEmpty() ? QString() : ShipNameOfEntry(entries.first()));
@@ -268,10 +267,8 @@ void ShipTab::deleteShip() {
             "You have deleted all the ships : the ship focus is also deleted. Do not save this scenario "
             "until a new ship is created !",
             "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
-        session_.refreshShipLists();
         session_.setFocusShip(QString());
     } else {
-        session_.refreshShipLists();
         showNames(-1);
         selectRow(session_.currentShip());
         checkFocusShip();
