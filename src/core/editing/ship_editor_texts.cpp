@@ -22,13 +22,13 @@ ShipRow StoredShipRow(const ShipRow& old, const ShipEditorTexts& t) {
     }
     // The boxes of every frame are kept whatever the status; the hidden frames are normally
     // empty after the reset that precedes every display.
-    for (const ShipColumnSpec& spec : kShipColumnSpecs) {
-        if (t.placement == ShipPlacement::ByDock && spec.place)
-            row.*spec.member = old.*spec.member;
-        else if (spec.value == ShipBoxValue::Level)
-            row.*spec.member = FractionText(t.*spec.box);
-        else if (spec.value == ShipBoxValue::Text)
-            row.*spec.member = t.*spec.box;
+    for (const ShipColumnSpec& column : kShipColumnSpecs) {
+        if (t.placement == ShipPlacement::ByDock && column.place)
+            row.*column.member = old.*column.member;
+        else if (column.value == ShipBoxValue::Level)
+            row.*column.member = FractionText(t.*column.box);
+        else if (column.value == ShipBoxValue::Text)
+            row.*column.member = t.*column.box;
     }
     return row;
 }

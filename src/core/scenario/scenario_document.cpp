@@ -29,6 +29,6 @@ void ScenarioDocument::ShipTableRedimPreserve(int t) {
 void ScenarioDocument::ShipTableBlanking(int i) {
     if (i < 0 || static_cast<std::size_t>(i) >= ShipTable.size()) return;
     ShipRow& row = ShipTable[static_cast<std::size_t>(i)];
-    for (const ShipColumnSpec& spec : kShipColumnSpecs)
-        if (spec.blank != ShipBlank::Kept) row.*spec.member = ShipBlankText(spec.blank);
+    for (const ShipColumnSpec& column : kShipColumnSpecs)
+        if (column.blank != ShipBlank::Kept) row.*column.member = ShipBlankText(column.blank);
 }
