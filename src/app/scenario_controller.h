@@ -94,7 +94,8 @@ class ScenarioController : public QObject {
     EditorSnapshot snapshot() const;
     void noteRowsBeforeChange();
     void showSnapshot(const EditorSnapshot& state, const QString& status);
-    void emptyScenario();
+    // The tabs after the session emptied the scenario.
+    void showEmptied();
     // A scenario was loaded: a new history, its path in the status bar.
     void startHistory();
     // The scenario was written under that name.

@@ -49,15 +49,20 @@ void ScenarioController::recordTyping() {
 
 void ScenarioController::changePlanetarySystem(int entry) {
     const auto& systems = session_.planetarySystems();
-    if (entry < 0 || entry >= static_cast<int>(systems.size()) || !systems[std::size_t(entry)].installed)
-        return; // an entry that no system file made
+    if (entry < 0 || entry >= static_cast<int>(systems.size())) return;
+    const PlanetarySystemEntry system = systems[std::size_t(entry)];
+    // An entry that no system file made has no bodies to read: the scenario only names it.
+    if (!system.installed) {
+        session_.setSystemName(system.name);
+        return;
+    }
     emit planetarySystemNeeded(entry, false);
-    emptyScenario();
+    session_.changePlanetarySystem(system.name);
+    showEmptied();
     recordStep(QStringLiteral("change of the planetary system"), QString());
 }
 
-void ScenarioController::emptyScenario() {
-    session_.emptyScenario();
+void ScenarioController::showEmptied() {
     view_.stations->clearStations();
     view_.ships->clearShips();
     view_.environment->clearScenario();

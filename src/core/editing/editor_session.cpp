@@ -104,10 +104,18 @@ void EditorSession::setDescription(const QString& description) {
 }
 
 void EditorSession::setSystemName(const QString& name) {
-    // The list shows the system again after a load or an undo: no change begins there.
+    // Naming the system the scenario already names begins no change.
     if (document_.SystemName == name) return;
     changing();
     document_.SystemName = name;
+    emit systemNameChanged(name);
+}
+
+void EditorSession::changePlanetarySystem(const QString& name) {
+    changing();
+    emptyScenario();
+    document_.SystemName = name;
+    emit systemNameChanged(name);
 }
 
 void EditorSession::setStartTime(const CalendarTime& start) {
@@ -232,4 +240,10 @@ void EditorSession::restore(const EditorSnapshot& state) {
     currentStation_ = state.currentStation;
     currentShip_ = state.currentShip;
     rowsBeforeChange_.reset();
+    // Everything may differ from what is shown: the lists, the focus and the system.
+    emit stationsChanged();
+    emit shipsChanged();
+    emit focusEntriesChanged(focusEntries_);
+    emit focusShipChanged(document_.FocusShip);
+    emit systemNameChanged(document_.SystemName);
 }

@@ -94,7 +94,11 @@ class EditorSession : public QObject {
     // time that a save compares with the file's own.
     void setLoadedStart(const QString& description, const CalendarTime& start);
     void setDescription(const QString& description);
+    // The system's name alone, for an entry of the list that no system file made.
     void setSystemName(const QString& name);
+    // The user's choice of another planetary system: the scenario is emptied (as
+    // emptyScenario() leaves it) and names the new system, in one change.
+    void changePlanetarySystem(const QString& name);
     void setStartTime(const CalendarTime& start);
     void setFocusShip(const QString& name);
     // No station, no ship, no description and no user-controlled ship, as a change of planetary
@@ -142,6 +146,7 @@ class EditorSession : public QObject {
     void shipsChanged();
     void focusEntriesChanged(const QStringList& entries);
     void focusShipChanged(const QString& name);
+    void systemNameChanged(const QString& name);
 
   private:
     SessionFolders folders_;

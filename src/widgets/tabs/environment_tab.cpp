@@ -87,11 +87,9 @@ void EnvironmentTab::buildEnvironment() {
     grid->addWidget(lock_, 1, 1);
     grid->setColumnStretch(1, 1);
 
-    // The scenario names the system shown, whatever chose it.
-    connect(systemList_, &QComboBox::currentTextChanged, this,
-            [this](const QString& name) { session_.setSystemName(name); });
-    // Only the user's own choice empties the scenario; the reader naming the system of a file
-    // selects its entry without this.
+    // The user's own choice changes the system (and empties the scenario); the list shows the
+    // system the session names, whatever named it.
+    connect(&session_, &EditorSession::systemNameChanged, this, &EnvironmentTab::showSystem);
     connect(systemList_, &QComboBox::activated, this, [this](int index) {
         if (!lock_->isChecked()) emit planetarySystemChosen(index);
     });
@@ -234,7 +232,10 @@ void EnvironmentTab::showScenario(const QString& description) {
 void EnvironmentTab::showSystem() {
     // The planetary system: the last entry of that name, or a new one. The entry is set without
     // the change of system, which would empty the scenario.
-    const int entry = session_.planetarySystemIndex(session_.document().SystemName);
+    const QString& name = session_.document().SystemName;
+    // The entry the user just picked stays, even where a later one has the same name.
+    if (systemList_->currentIndex() >= 0 && systemList_->currentText() == name) return;
+    const int entry = session_.planetarySystemIndex(name);
     const QSignalBlocker block(systemList_);
     while (systemList_->count() < static_cast<int>(session_.planetarySystems().size()))
         systemList_->addItem(session_.planetarySystems()[std::size_t(systemList_->count())].name);
@@ -257,9 +258,6 @@ void EnvironmentTab::showRestored() {
     }
     SetIndexQuietly(hour_, std::clamp(document.StartHour, 0, hour_->count() - 1));
     SetIndexQuietly(minute_, std::clamp(document.StartMinute, 0, minute_->count() - 1));
-    focusShip_->setText(document.FocusShip);
-    showFocusEntries(session_.focusEntries());
-    showSystem();
 }
 
 void EnvironmentTab::clearScenario() {

@@ -162,6 +162,7 @@ QWidget* ShipTab::buildActions() {
 
 void ShipTab::connectControls() {
     connect(nameList_, &QComboBox::activated, this, &ShipTab::pickShip);
+    connect(&session_, &EditorSession::shipsChanged, this, &ShipTab::showNames);
     connect(landedOption_, &QRadioButton::clicked, this, &ShipTab::chooseLanded);
     connect(orbitingOption_, &QRadioButton::clicked, this, &ShipTab::chooseOrbiting);
     connect(dockedOption_, &QRadioButton::clicked, this, &ShipTab::chooseDocked);

@@ -70,7 +70,8 @@ class ShipTab : public QWidget {
     void reset();
     void setCurrentRow(int row, const QString& mirrorText);
     // The session's entries in the list, entry current selected (none for -1).
-    void showNames(int current);
+    // The list shows the session's entries, none of them selected.
+    void showNames();
     void showStatusFrame(QWidget* frame);
     void showPlacement(ShipPlacement placement);
     // A ship its dock places keeps its status: the options say why they cannot be used.

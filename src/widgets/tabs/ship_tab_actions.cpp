@@ -42,8 +42,8 @@ void ShipTab::setCurrentRow(int row, const QString& mirrorText) {
     indexMirror_->setText(mirrorText);
 }
 
-void ShipTab::showNames(int current) {
-    FillQuietly(nameList_, session_.shipNames(), current);
+void ShipTab::showNames() {
+    FillQuietly(nameList_, session_.shipNames(), -1);
 }
 
 void ShipTab::pickShip(int index) {
@@ -213,7 +213,6 @@ void ShipTab::validateShip() {
     // any other row would be stored where no list entry shows it.
     if (i < 0 || i > std::max(n - 1, 0)) return;
     session_.storeShip(i, texts);
-    showNames(-1);
     selectRow(i);
     checkFocusShip();
     docked_->showDockedShips();
@@ -234,7 +233,6 @@ void ShipTab::checkFocusShip() {
 
 void ShipTab::addShip() {
     const int n = session_.addShip();
-    showNames(n);
     selectRow(n);
     showShip();
     emit edited(QStringLiteral("addition of a ship"), QString());
@@ -255,7 +253,6 @@ void ShipTab::deleteShip() {
         const int i = session_.currentShip();
         // A row number that names no ship deletes nothing; the rebuild below still runs.
         if (session_.deleteShip(i)) {
-            showNames(-1);
             if (i > 0) indexMirror_->setText(NumberText(i - 1));
             selectRow(session_.currentShip());
         }
@@ -269,7 +266,6 @@ void ShipTab::deleteShip() {
             "Warning", MsgButtons::Ok, MsgIcon::Exclamation);
         session_.setFocusShip(QString());
     } else {
-        showNames(-1);
         selectRow(session_.currentShip());
         checkFocusShip();
     }
@@ -280,7 +276,6 @@ void ShipTab::deleteShip() {
 
 void ShipTab::showRestored() {
     reset();
-    showNames(-1);
     showStationTree();
     showBaseTree();
     if (session_.shipCount() > 0)
@@ -293,10 +288,9 @@ void ShipTab::showRestored() {
 
 void ShipTab::showShips(const QString& indexText, bool hasShips) {
     if (hasShips) {
-        showNames(session_.shipNames().isEmpty() ? -1 : 0);
+        SetIndexQuietly(nameList_, session_.shipNames().isEmpty() ? -1 : 0);
         setCurrentRow(ShipRowNumber(indexText), indexText);
     } else {
-        showNames(-1);
         reset();
         setCurrentRow(0, QStringLiteral("0"));
     }
@@ -316,7 +310,6 @@ void ShipTab::showFirstShip() {
 
 void ShipTab::clearShips() {
     reset();
-    showNames(-1);
     setCurrentRow(0, QStringLiteral("0"));
 }
 

@@ -210,6 +210,7 @@ QWidget* StationTab::buildActions() {
 
 void StationTab::connectControls() {
     connect(nameList_, &QComboBox::activated, this, &StationTab::pickStation);
+    connect(&session_, &EditorSession::stationsChanged, this, &StationTab::showNames);
     connect(classRotation_, &QCheckBox::clicked, this, &StationTab::toggleClassRotation);
     connect(validateButton_, &QPushButton::clicked, this, &StationTab::validateStation);
     connect(deleteButton_, &QPushButton::clicked, this, &StationTab::deleteStation);

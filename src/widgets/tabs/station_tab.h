@@ -69,7 +69,8 @@ class StationTab : public QWidget {
     void toggleClassRotation();
     void setPlanet(const QString& body);
     // The session's entries in the list, entry current selected (none for -1).
-    void showNames(int current);
+    // The list shows the session's entries, none of them selected.
+    void showNames();
 
     EditorSession& session_;
     QComboBox* nameList_ = nullptr;

@@ -43,8 +43,8 @@ void StationTab::setCurrentRow(int row, const QString& mirrorText) {
     indexMirror_->setText(mirrorText);
 }
 
-void StationTab::showNames(int current) {
-    FillQuietly(nameList_, session_.stationNames(), current);
+void StationTab::showNames() {
+    FillQuietly(nameList_, session_.stationNames(), -1);
 }
 
 void StationTab::pickStation(int index) {
@@ -84,8 +84,9 @@ void StationTab::showRow(int i) {
 
 void StationTab::reset() {
     {
+        // The entries are the session's; the reset only selects none of them.
         const QSignalBlocker block(nameList_);
-        nameList_->clear();
+        nameList_->setCurrentIndex(-1);
         nameList_->clearEditText();
     }
     setPlanet(QString());
@@ -108,7 +109,6 @@ void StationTab::showStations() {
     reset();
     const auto& table = session_.document().StationTable;
     if (session_.stationNames().isEmpty()) return;
-    showNames(0);
     selectRow(0);
     // The first station's epoch time is rounded as the file's numbers are.
     const StationRow& first = table.front();
@@ -192,7 +192,6 @@ void StationTab::validateStation() {
     session_.storeStation(i, texts,
                           {className_->text(), DayCountFromDate(epochDate_->selectedDate()),
                            epochHour_->currentText(), epochMinute_->currentText()});
-    showNames(i);
     selectRow(i);
     emit stationStored();
     emit edited("validation of station " + texts.name, "Validated station " + texts.name);
@@ -200,7 +199,6 @@ void StationTab::validateStation() {
 
 void StationTab::addStation() {
     const int n = session_.addStation();
-    showNames(n);
     selectRow(n);
     if (!classRotation_->isChecked()) {
         SetCheckedQuietly(classRotation_, true);
@@ -234,7 +232,6 @@ void StationTab::deleteStation() {
         emit edited("deletion of station " + name, QString());
         return;
     }
-    showNames(-1);
     if (i > 0) indexMirror_->setText(NumberText(i - 1));
     selectRow(ListedRow(session_.currentStation(), session_.stationCount()));
     emit stationDeleted();
@@ -247,6 +244,5 @@ void StationTab::showRestored() {
         setCurrentRow(0, QStringLiteral("0"));
         return;
     }
-    showNames(-1);
     selectRow(ListedRow(session_.currentStation(), session_.stationCount()));
 }
