@@ -53,21 +53,6 @@ ShipPlacement PlacementOf(const ScenarioDocument& document, const ShipRow& row) 
                      [&](ShipColumn column) { return ShipColumnAsRead(*source, block, column); });
 }
 
-QString PlacementNote(ShipPlacement placement) {
-    switch (placement) {
-    case ShipPlacement::ByElements:
-        return QStringLiteral("Placed by orbital elements: give a position to place it by position instead.");
-    case ShipPlacement::ByPosition:
-        return QStringLiteral("Placed by longitude and latitude: pick a pad to place it on a base.");
-    case ShipPlacement::ByDock:
-        return QStringLiteral("Placed by its dock to another ship (its DOCKINFO line): the editor keeps its "
-                              "status and its dock as the scenario gives them.");
-    case ShipPlacement::ByStatus:
-        break;
-    }
-    return QString();
-}
-
 ShipEditorTexts ShipDisplayTexts(const ShipRow& row, ShipPlacement placement, const ShipBlockFacts* facts,
                                  ShipLevels levels) {
     const bool shown = levels == ShipLevels::Shown;

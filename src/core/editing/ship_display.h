@@ -18,10 +18,6 @@ class ShipDocks;
 ShipPlacement PlacementOf(const ShipRow& row, const ShipBlockFacts* facts, const ShipRow* read);
 ShipPlacement PlacementOf(const ScenarioDocument& document, const ShipRow& row);
 
-// The note the tab shows above the status frames for a placement it has no boxes for; empty
-// for a ship placed by its status.
-QString PlacementNote(ShipPlacement placement);
-
 // Whether the fuel and engine levels are made too: the validation reads none of them, and a
 // check of many scenarios spares their texts.
 enum class ShipLevels { Shown, Left };

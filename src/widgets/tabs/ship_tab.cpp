@@ -44,8 +44,8 @@ ShipTab::ShipTab(EditorSession& session, QWidget* parent) : QWidget(parent), ses
     landed_ = new LandedFrame(session_, this);
     orbiting_ = new OrbitingFrame(session_, this);
     docked_ = new DockedFrame(session_, this);
+    // Kept for those who look for it by name; the frames show every placement themselves.
     placementNote_ = Named(new QLabel(this), ObjectNames::ShipPlacementNote);
-    placementNote_->setWordWrap(true);
     placementNote_->hide();
     grid->addLayout(left, 0, 0, 2, 1);
     grid->addWidget(placementNote_, 0, 1);

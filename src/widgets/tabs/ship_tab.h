@@ -91,7 +91,7 @@ class ShipTab : public QWidget {
     QComboBox* nameList_ = nullptr;
     QLabel* indexMirror_ = nullptr;
     QLabel* className_ = nullptr;
-    // Says how a ship is placed when the form has no boxes for it.
+    // Always hidden: the frames show how a ship is placed.
     QLabel* placementNote_ = nullptr;
     ShipPlacement placement_ = ShipPlacement::ByStatus;
     QComboBox* classList_ = nullptr;

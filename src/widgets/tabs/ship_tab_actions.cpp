@@ -65,8 +65,6 @@ void ShipTab::showStatusFrame(QWidget* frame) {
 
 void ShipTab::showPlacement(ShipPlacement placement) {
     placement_ = placement;
-    placementNote_->setText(PlacementNote(placement));
-    placementNote_->setVisible(placement != ShipPlacement::ByStatus);
 }
 
 void ShipTab::showShip() {
