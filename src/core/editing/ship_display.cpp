@@ -2,6 +2,7 @@
 
 #include "core/editing/ship_docks.h"
 #include "core/editing/ship_percent.h"
+#include "core/editing/tank_levels.h"
 #include "core/scenario/ship_lines.h"
 #include "core/text/codepage.h"
 #include "core/text/line_views.h"
@@ -60,6 +61,8 @@ ShipEditorTexts ShipDisplayTexts(const ShipRow& row, ShipPlacement placement, co
     t.name = row.Name;
     t.className = row.ClassName;
     t.placement = placement;
+    // The validation checks the tanks too, so they are shown whatever the levels.
+    t.tankLevels = ShownTanks(row.TankLevels);
     if (shown) {
         t.fuel = PercentText(row.Fuel);
         t.mainEngine = QStringLiteral("0 %");

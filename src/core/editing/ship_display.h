@@ -19,7 +19,7 @@ ShipPlacement PlacementOf(const ShipRow& row, const ShipBlockFacts* facts, const
 ShipPlacement PlacementOf(const ScenarioDocument& document, const ShipRow& row);
 
 // Whether the fuel and engine levels are made too: the validation reads none of them, and a
-// check of many scenarios spares their texts.
+// check of many scenarios spares their texts. The tank levels, which it reads, are made always.
 enum class ShipLevels { Shown, Left };
 
 // The texts of the ship controls right after the tab shows the row (the row selected, the

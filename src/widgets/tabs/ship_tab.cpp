@@ -8,6 +8,7 @@
 #include "widgets/common/pending_label.h"
 #include "widgets/common/selection.h"
 #include "widgets/tabs/ship_frames.h"
+#include "widgets/tabs/tank_table.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -137,6 +138,8 @@ QWidget* ShipTab::buildEngines() {
     grid->addWidget(Caption("Hover engine status", frame), 4, 0);
     grid->addWidget(hoverEngine_, 4, 1);
     grid->addWidget(hoverEngineSlider_, 5, 0, 1, 2);
+    tanks_ = new TankTable(frame);
+    grid->addWidget(tanks_, 0, 2, 6, 1, Qt::AlignTop);
     return frame;
 }
 
@@ -167,8 +170,12 @@ void ShipTab::connectControls() {
     connect(dockedOption_, &QRadioButton::clicked, this, &ShipTab::chooseDocked);
     // Every movement (mouse, wheel or keys) moves the label with it; the display sets the
     // sliders with their signals blocked.
-    connect(fuelSlider_, &QSlider::valueChanged, this,
-            [this](int value) { fuel_->setText(SliderText(value)); });
+    connect(fuelSlider_, &QSlider::valueChanged, this, [this](int value) {
+        fuel_->setText(SliderText(value));
+        tanks_->setEveryLevel(value);
+    });
+    // The fuel label shows the first tank, as the reader takes the fuel from it.
+    connect(tanks_, &TankTable::firstLevelEdited, this, &ShipTab::showFirstTank);
     connect(mainEngineSlider_, &QSlider::valueChanged, this,
             [this](int value) { mainEngine_->setText(SliderText(value)); });
     connect(hoverEngineSlider_, &QSlider::valueChanged, this,

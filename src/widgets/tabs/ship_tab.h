@@ -18,6 +18,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QSlider;
+class TankTable;
 
 // The property under which a status option keeps its own tooltip while another one says why it
 // cannot be used.
@@ -73,6 +74,8 @@ class ShipTab : public QWidget {
     void showNames(int current);
     void showStatusFrame(QWidget* frame);
     void showPlacement(ShipPlacement placement);
+    // The first tank's level typed: the fuel label and slider show it, the other tanks stay.
+    void showFirstTank(double percent);
     // A ship its dock places keeps its status: the options say why they cannot be used.
     void lockStatus(bool locked);
     void chooseLanded();
@@ -101,6 +104,7 @@ class ShipTab : public QWidget {
     QRadioButton* dockedOption_ = nullptr;
     QLabel* fuel_ = nullptr;
     QSlider* fuelSlider_ = nullptr;
+    TankTable* tanks_ = nullptr;
     QLabel* mainEngine_ = nullptr;
     QSlider* mainEngineSlider_ = nullptr;
     QLabel* hoverEngine_ = nullptr;
