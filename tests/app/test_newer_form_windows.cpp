@@ -1,7 +1,7 @@
 // Scenarios in the newer form through the windows, as a user works with them: loaded through
 // the load dialog and saved with "&Save", they keep their meaning; each edit made with the
-// controls changes only its own lines; the ship tab says how a ship is placed when it has no
-// boxes for it; the file dialogs preview an HTML description without loading anything.
+// controls changes only its own lines; the placement note stays hidden; the file dialogs preview
+// an HTML description without loading anything.
 #include "core/scenario/scenario_comparison.h"
 #include "support/simulator_fixture.h"
 
@@ -216,28 +216,20 @@ class NewerFormWindowTest : public QObject {
         QVERIFY2(comparison.differences == expected, qPrintable(DifferencesText(comparison)));
     }
 
+    // The placement note stays among the names, always hidden: the frames show each placement.
     void placementNote_data() {
         QTest::addColumn<QString>("ship");
-        QTest::addColumn<QString>("note");
         QTest::addColumn<QString>("emptyBox");
-        QTest::newRow("orbital elements")
-            << "Wayfarer"
-            << "Placed by orbital elements: give a position to place it by position instead."
-            << ObjectNames::ShipOrbitingRposX;
-        QTest::newRow("longitude and latitude")
-            << "Tug-1"
-            << "Placed by longitude and latitude: pick a pad to place it on a base."
-            << "";
+        QTest::newRow("orbital elements") << "Wayfarer" << ObjectNames::ShipOrbitingRposX;
+        QTest::newRow("longitude and latitude") << "Tug-1"
+                                                << "";
         QTest::newRow("a position") << "Tug-2"
-                                    << ""
                                     << "";
         QTest::newRow("a pad") << "N"
-                               << ""
                                << "";
     }
     void placementNote() {
         QFETCH(QString, ship);
-        QFETCH(QString, note);
         QFETCH(QString, emptyBox);
         SimulatorFixture sim(Installation());
         MessageBoxScript boxes;
@@ -246,8 +238,8 @@ class NewerFormWindowTest : public QObject {
         ShowTabOf(*w, FindControl<QComboBox>(*w, ObjectNames::ShipName));
         PickWithKeys(FindControl<QComboBox>(*w, ObjectNames::ShipName), ship);
         auto* label = FindControl<QLabel>(*w, ObjectNames::ShipPlacementNote);
-        QCOMPARE(label->isVisible(), !note.isEmpty());
-        if (!note.isEmpty()) QCOMPARE(label->text(), note);
+        QVERIFY(!label->isVisible());
+        QCOMPARE(label->text(), QString());
         if (!emptyBox.isEmpty()) {
             QCOMPARE(FindControl<QLineEdit>(*w, qPrintable(emptyBox))->text(), QString());
             // The orbit panel draws the orbit of the elements.
@@ -259,9 +251,6 @@ class NewerFormWindowTest : public QObject {
             QCOMPARE(FindControl<QLabel>(*w, ObjectNames::ShipLandedBase)->text(), QString());
             QCOMPARE(FindControl<QLineEdit>(*w, ObjectNames::ShipLandedHeading)->text(), QString("271.50"));
         }
-        // Another ship hides the note again.
-        PickWithKeys(FindControl<QComboBox>(*w, ObjectNames::ShipName), "N");
-        QVERIFY(!label->isVisible());
     }
 
     // A file with only an HTML description previews it as formatted text, in both dialogs;

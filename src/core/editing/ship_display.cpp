@@ -2,6 +2,7 @@
 
 #include "core/editing/ship_docks.h"
 #include "core/editing/ship_percent.h"
+#include "core/editing/tank_levels.h"
 #include "core/scenario/ship_lines.h"
 #include "core/text/codepage.h"
 #include "core/text/line_views.h"
@@ -53,21 +54,6 @@ ShipPlacement PlacementOf(const ScenarioDocument& document, const ShipRow& row) 
                      [&](ShipColumn column) { return ShipColumnAsRead(*source, block, column); });
 }
 
-QString PlacementNote(ShipPlacement placement) {
-    switch (placement) {
-    case ShipPlacement::ByElements:
-        return QStringLiteral("Placed by orbital elements: give a position to place it by position instead.");
-    case ShipPlacement::ByPosition:
-        return QStringLiteral("Placed by longitude and latitude: pick a pad to place it on a base.");
-    case ShipPlacement::ByDock:
-        return QStringLiteral("Placed by its dock to another ship (its DOCKINFO line): the editor keeps its "
-                              "status and its dock as the scenario gives them.");
-    case ShipPlacement::ByStatus:
-        break;
-    }
-    return QString();
-}
-
 ShipEditorTexts ShipDisplayTexts(const ShipRow& row, ShipPlacement placement, const ShipBlockFacts* facts,
                                  ShipLevels levels) {
     const bool shown = levels == ShipLevels::Shown;
@@ -75,6 +61,8 @@ ShipEditorTexts ShipDisplayTexts(const ShipRow& row, ShipPlacement placement, co
     t.name = row.Name;
     t.className = row.ClassName;
     t.placement = placement;
+    // The validation checks the tanks too, so they are shown whatever the levels.
+    t.tankLevels = ShownTanks(row.TankLevels);
     if (shown) {
         t.fuel = PercentText(row.Fuel);
         t.mainEngine = QStringLiteral("0 %");

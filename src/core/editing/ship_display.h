@@ -18,12 +18,8 @@ class ShipDocks;
 ShipPlacement PlacementOf(const ShipRow& row, const ShipBlockFacts* facts, const ShipRow* read);
 ShipPlacement PlacementOf(const ScenarioDocument& document, const ShipRow& row);
 
-// The note the tab shows above the status frames for a placement it has no boxes for; empty
-// for a ship placed by its status.
-QString PlacementNote(ShipPlacement placement);
-
 // Whether the fuel and engine levels are made too: the validation reads none of them, and a
-// check of many scenarios spares their texts.
+// check of many scenarios spares their texts. The tank levels, which it reads, are made always.
 enum class ShipLevels { Shown, Left };
 
 // The texts of the ship controls right after the tab shows the row (the row selected, the

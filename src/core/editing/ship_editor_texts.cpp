@@ -1,6 +1,7 @@
 #include "core/editing/ship_editor_texts.h"
 
 #include "core/editing/ship_percent.h"
+#include "core/editing/tank_levels.h"
 
 ShipRow StoredShipRow(const ShipRow& old, const ShipEditorTexts& t) {
     ShipRow row = old;
@@ -29,6 +30,11 @@ ShipRow StoredShipRow(const ShipRow& old, const ShipEditorTexts& t) {
             row.*column.member = FractionText(t.*column.box);
         else if (column.value == ShipBoxValue::Text)
             row.*column.member = t.*column.box;
+        else if (column.value == ShipBoxValue::Tanks)
+            row.*column.member = StoredTankLevels(old.*column.member, t.tankLevels);
     }
+    // The reader takes a ship's fuel from its first tank: stored so, the row reads back the same
+    // from the saved file.
+    if (!row.TankLevels.isEmpty()) row.Fuel = FirstTankLevelOf(row.TankLevels);
     return row;
 }

@@ -1,5 +1,6 @@
 #include "core/editing/ship_validation.h"
 
+#include "core/editing/tank_levels.h"
 #include "core/editing/validation_report.h"
 #include "core/io/file_access.h"
 #include "core/scenario/scenario_document.h"
@@ -111,6 +112,9 @@ ShipValidation ValidateShip(const ShipEditorTexts& t, const PlanetData& planet,
     case ShipStatusChoice::None:
         break;
     }
+    // The tanks are stored whatever the status; their messages close the box.
+    for (const QString& message : TankLevelProblems(t.tankLevels))
+        c.Fail(message, true);
     c.Finish();
     return result;
 }

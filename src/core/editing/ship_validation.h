@@ -16,7 +16,7 @@ struct ShipValidation {
 };
 
 // The checks of the selected status; the name is checked against otherNames, the names of the
-// list's other ships, whatever the status.
+// list's other ships, and each tank's level (a number from 0 to 100), whatever the status.
 // The orbiting checks read the planet's file name, whether it could be read and its mean radius.
 ShipValidation ValidateShip(const ShipEditorTexts& texts, const PlanetData& planet,
                             const QStringList& otherNames);

@@ -55,6 +55,9 @@ struct ShipRow {
     QString Fuel;
     QString MainEngine;
     QString HoverEngine;
+    // The fuel level of each tank as the block's PRPLEVEL line gives it, its pairs as read
+    // ("0:1.000000 1:0.25"); empty for a ship without one.
+    QString TankLevels;
     // The block of the file this ship was read from (ScenarioSource::ships); -1 for a ship
     // the user added.
     int ReadBlock = -1;

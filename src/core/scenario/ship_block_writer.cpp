@@ -2,6 +2,7 @@
 // read from a file as read while its row holds what was read, and otherwise line by line.
 #include "core/scenario/section_writers.h"
 #include "core/scenario/ship_lines.h"
+#include "core/scenario/tank_pairs.h"
 #include "core/text/line_views.h"
 #include "core/text/text_rules.h"
 
@@ -119,26 +120,6 @@ class Compare {
     const ShipRow& shown_;
 };
 
-// PRPLEVEL with every tank at the level now, six decimals, in the line's own order.
-void AddTankLevels(WrittenLines& out, QStringView line, QStringView trimmed, const QString& fuel) {
-    const QString level = FixedNumberText(LeadingNumber(Trim(fuel)), 6);
-    qsizetype blanks = 0;
-    while (blanks < line.size() && line[blanks] == u' ')
-        ++blanks;
-    QString text = line.left(blanks).toString();
-    text += SplitAtFirst(trimmed, u' ').before;
-    QStringView rest = AfterFirstWord(trimmed);
-    while (!rest.isEmpty()) {
-        const SplitPair pair = SplitAtFirst(rest, u' ');
-        const qsizetype colon = pair.before.indexOf(u':');
-        text += u' ';
-        text += colon < 0 ? pair.before : pair.before.left(colon + 1);
-        if (colon >= 0) text += level;
-        rest = TrimView(pair.after);
-    }
-    out.Add(text);
-}
-
 // The old hover keyword under the simulator's, the rest of the line as read.
 void AddAsEngineHovr(WrittenLines& out, QStringView line) {
     qsizetype blanks = 0;
@@ -223,7 +204,8 @@ void AddChangedShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers,
                 keep(facts.prplevel || sameFuel, true, [&] { lines.Fuel(); });
                 break;
             case ShipLineKind::Prplevel:
-                keep(sameFuel, true, [&] { AddTankLevels(out, line, t, row.Fuel); });
+                // Only the pairs of the tanks the user changed are written anew.
+                out.Add(TankLineWith(line, row.TankLevels, read.TankLevels));
                 break;
             case ShipLineKind::MainEngine:
                 keep(sameMain, orbiting, [&] { lines.MainEngine(); });

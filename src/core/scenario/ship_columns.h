@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <array>
+#include <vector>
 
 enum class ShipStatusChoice { None, Landed, Orbiting, Docked };
 
@@ -15,6 +16,14 @@ enum class ShipStatusChoice { None, Landed, Orbiting, Docked };
 // and latitude). A ship placed by its dock to another ship (a DOCKINFO pair, no position of its
 // own) is shown docked and keeps its status and place as read.
 enum class ShipPlacement { ByStatus, ByElements, ByPosition, ByDock };
+
+// A tank of the ship tab's table: its number as the file gives it, and its level as the cell
+// reads ("50 %").
+struct TankText {
+    QString tank;
+    QString level;
+    bool operator==(const TankText&) const = default;
+};
 
 // What the ship tab holds while the user edits a ship: the texts of its controls and the
 // status option that is selected. Validation checks these texts and stores them in a row.
@@ -31,6 +40,8 @@ struct ShipEditorTexts {
     QString dockedPlanet, dockedStation, dockedPort;
     // Engine settings, as the labels read (" 75 %", "0", ...)
     QString fuel, mainEngine, hoverEngine;
+    // The tanks of a ship whose block gives a level per tank, in the order of its pairs.
+    std::vector<TankText> tankLevels;
     // The placement of the ship shown: the boxes it has no use for may stay empty.
     ShipPlacement placement = ShipPlacement::ByStatus;
 };
@@ -59,24 +70,26 @@ enum class ShipColumn {
     Fuel,
     MainEngine,
     HoverEngine,
+    TankLevels,
 };
 
 // What a new ship's column starts with: the name stays as it was, the rest are blank texts.
 enum class ShipBlank { Kept, Empty, Zero, Toto };
 // How the box's text becomes the column: as it reads, or a percent level as a fraction; the
-// status and the planet it refers to come from the status option instead of one box.
-enum class ShipBoxValue { Text, Level, Status };
+// status and the planet it refers to come from the status option instead of one box, the tank
+// levels from the rows of the tank table.
+enum class ShipBoxValue { Text, Level, Status, Tanks };
 
 struct ShipColumnSpec {
     ShipColumn column;
     QString ShipRow::*member;
     ShipBlank blank;
-    QString ShipEditorTexts::*box; // none for the status columns
+    QString ShipEditorTexts::*box; // none for the status and tank columns
     ShipBoxValue value;
     bool place; // part of where the ship is: a ship placed by its dock keeps it as read
 };
 
-inline constexpr std::array<ShipColumnSpec, 22> kShipColumnSpecs = {{
+inline constexpr std::array<ShipColumnSpec, 23> kShipColumnSpecs = {{
     {ShipColumn::Name, &ShipRow::Name, ShipBlank::Kept, &ShipEditorTexts::name, ShipBoxValue::Text, false},
     {ShipColumn::ClassName, &ShipRow::ClassName, ShipBlank::Empty, &ShipEditorTexts::className,
      ShipBoxValue::Text, false},
@@ -107,6 +120,7 @@ inline constexpr std::array<ShipColumnSpec, 22> kShipColumnSpecs = {{
      ShipBoxValue::Level, false},
     {ShipColumn::HoverEngine, &ShipRow::HoverEngine, ShipBlank::Zero, &ShipEditorTexts::hoverEngine,
      ShipBoxValue::Level, false},
+    {ShipColumn::TankLevels, &ShipRow::TankLevels, ShipBlank::Empty, nullptr, ShipBoxValue::Tanks, false},
 }};
 inline constexpr int kShipColumns = int(kShipColumnSpecs.size());
 

@@ -165,6 +165,9 @@ void ShipSectionReader::BlockLine(QStringView line, QStringView cleared, QString
     case ShipLineKind::Prplevel:
         facts.prplevel = true;
         Set(ShipColumn::Fuel, FirstTankLevel(t));
+        // The table shows every tank; the line stays among the unknown ones, where the pairs
+        // the user does not change are written back from.
+        Set(ShipColumn::TankLevels, AfterFirstWord(t));
         otherLines_.push_back(cleared);
         break;
     case ShipLineKind::MainEngine:

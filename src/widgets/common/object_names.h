@@ -103,6 +103,7 @@ inline constexpr char ShipOrbitingRvelZ[] = "ShipOrbitingRvelZ";
 inline constexpr char ShipPending[] = "ShipPending";
 inline constexpr char ShipPlacementNote[] = "ShipPlacementNote";
 inline constexpr char ShipStatusFrame[] = "ShipStatusFrame";
+inline constexpr char ShipTanks[] = "ShipTanks";
 inline constexpr char Spacecraft[] = "Spacecraft";
 inline constexpr char StationActionsFrame[] = "StationActionsFrame";
 inline constexpr char StationAscendingNodeLongitude[] = "StationAscendingNodeLongitude";

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSlider>
+#include <QTableWidget>
 #include <QTreeWidget>
 
 PendingLabel::PendingLabel(const char* objectName, QWidget* parent) : QLabel("Not validated", parent) {
@@ -31,6 +32,8 @@ void PendingLabel::watch(QWidget* form, FormValues values) {
     }
     for (auto* slider : form->findChildren<QSlider*>())
         connect(slider, &QSlider::valueChanged, this, &PendingLabel::check);
+    for (auto* table : form->findChildren<QTableWidget*>())
+        connect(table, &QTableWidget::itemChanged, this, &PendingLabel::check);
     for (auto* calendar : form->findChildren<QCalendarWidget*>())
         connect(calendar, &QCalendarWidget::selectionChanged, this, &PendingLabel::check);
     for (auto* tree : form->findChildren<QTreeWidget*>()) {

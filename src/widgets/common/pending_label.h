@@ -11,8 +11,8 @@ class PendingLabel : public QLabel {
     using FormValues = std::function<QStringList()>;
     PendingLabel(const char* objectName, QWidget* parent);
 
-    // Watches every editable control inside form (boxes, lists, options, sliders, calendars,
-    // trees and buttons); values reads what the form holds. Call once, after the form is built.
+    // Watches every editable control inside form (boxes, lists, options, sliders, tables,
+    // calendars, trees and buttons); values reads what the form holds. Call once, after the form is built.
     void watch(QWidget* form, FormValues values);
     // A row was displayed (or stored): its values are the new copy, and the label hides.
     void formShown();

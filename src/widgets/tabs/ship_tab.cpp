@@ -8,6 +8,7 @@
 #include "widgets/common/pending_label.h"
 #include "widgets/common/selection.h"
 #include "widgets/tabs/ship_frames.h"
+#include "widgets/tabs/tank_table.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -44,8 +45,8 @@ ShipTab::ShipTab(EditorSession& session, QWidget* parent) : QWidget(parent), ses
     landed_ = new LandedFrame(session_, this);
     orbiting_ = new OrbitingFrame(session_, this);
     docked_ = new DockedFrame(session_, this);
+    // Kept for those who look for it by name; the frames show every placement themselves.
     placementNote_ = Named(new QLabel(this), ObjectNames::ShipPlacementNote);
-    placementNote_->setWordWrap(true);
     placementNote_->hide();
     grid->addLayout(left, 0, 0, 2, 1);
     grid->addWidget(placementNote_, 0, 1);
@@ -137,6 +138,8 @@ QWidget* ShipTab::buildEngines() {
     grid->addWidget(Caption("Hover engine status", frame), 4, 0);
     grid->addWidget(hoverEngine_, 4, 1);
     grid->addWidget(hoverEngineSlider_, 5, 0, 1, 2);
+    tanks_ = new TankTable(frame);
+    grid->addWidget(tanks_, 0, 2, 6, 1, Qt::AlignTop);
     return frame;
 }
 
@@ -168,8 +171,12 @@ void ShipTab::connectControls() {
     connect(dockedOption_, &QRadioButton::clicked, this, &ShipTab::chooseDocked);
     // Every movement (mouse, wheel or keys) moves the label with it; the display sets the
     // sliders with their signals blocked.
-    connect(fuelSlider_, &QSlider::valueChanged, this,
-            [this](int value) { fuel_->setText(SliderText(value)); });
+    connect(fuelSlider_, &QSlider::valueChanged, this, [this](int value) {
+        fuel_->setText(SliderText(value));
+        tanks_->setEveryLevel(value);
+    });
+    // The fuel label shows the first tank, as the reader takes the fuel from it.
+    connect(tanks_, &TankTable::firstLevelEdited, this, &ShipTab::showFirstTank);
     connect(mainEngineSlider_, &QSlider::valueChanged, this,
             [this](int value) { mainEngine_->setText(SliderText(value)); });
     connect(hoverEngineSlider_, &QSlider::valueChanged, this,

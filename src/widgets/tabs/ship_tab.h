@@ -18,6 +18,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QSlider;
+class TankTable;
 
 // The property under which a status option keeps its own tooltip while another one says why it
 // cannot be used.
@@ -74,6 +75,8 @@ class ShipTab : public QWidget {
     void showNames();
     void showStatusFrame(QWidget* frame);
     void showPlacement(ShipPlacement placement);
+    // The first tank's level typed: the fuel label and slider show it, the other tanks stay.
+    void showFirstTank(double percent);
     // A ship its dock places keeps its status: the options say why they cannot be used.
     void lockStatus(bool locked);
     void chooseLanded();
@@ -92,7 +95,7 @@ class ShipTab : public QWidget {
     QComboBox* nameList_ = nullptr;
     QLabel* indexMirror_ = nullptr;
     QLabel* className_ = nullptr;
-    // Says how a ship is placed when the form has no boxes for it.
+    // Always hidden: the frames show how a ship is placed.
     QLabel* placementNote_ = nullptr;
     ShipPlacement placement_ = ShipPlacement::ByStatus;
     QComboBox* classList_ = nullptr;
@@ -102,6 +105,7 @@ class ShipTab : public QWidget {
     QRadioButton* dockedOption_ = nullptr;
     QLabel* fuel_ = nullptr;
     QSlider* fuelSlider_ = nullptr;
+    TankTable* tanks_ = nullptr;
     QLabel* mainEngine_ = nullptr;
     QSlider* mainEngineSlider_ = nullptr;
     QLabel* hoverEngine_ = nullptr;

@@ -13,6 +13,7 @@
 #include "widgets/common/selection.h"
 #include "widgets/tabs/ship_frames.h"
 #include "widgets/tabs/ship_tab.h"
+#include "widgets/tabs/tank_table.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -65,8 +66,11 @@ void ShipTab::showStatusFrame(QWidget* frame) {
 
 void ShipTab::showPlacement(ShipPlacement placement) {
     placement_ = placement;
-    placementNote_->setText(PlacementNote(placement));
-    placementNote_->setVisible(placement != ShipPlacement::ByStatus);
+}
+
+void ShipTab::showFirstTank(double percent) {
+    fuel_->setText(NumberText(percent, QLatin1StringView(" %")));
+    PlaceSlider(fuelSlider_, RoundHalfEven(percent));
 }
 
 void ShipTab::showShip() {
@@ -84,6 +88,7 @@ void ShipTab::showShip() {
     className_->setText(texts.className);
     fuel_->setText(texts.fuel);
     PlaceSlider(fuelSlider_, PercentPosition(row.Fuel));
+    tanks_->showTanks(texts.tankLevels);
     mainEngine_->setText(QStringLiteral("0 %"));
     hoverEngine_->setText(QStringLiteral("0 %"));
     showPlacement(texts.placement);
@@ -143,6 +148,7 @@ void ShipTab::reset() {
     showStatusFrame(nullptr);
     for (QLabel* label : {fuel_, mainEngine_, hoverEngine_})
         label->clear();
+    tanks_->clearTanks();
     landed_->clear();
     docked_->clear();
     orbiting_->clear();
@@ -179,20 +185,24 @@ ShipEditorTexts ShipTab::formTexts() const {
     texts.fuel = fuel_->text();
     texts.mainEngine = mainEngine_->text();
     texts.hoverEngine = hoverEngine_->text();
+    texts.tankLevels = tanks_->tanks();
     texts.placement = placement_;
     return texts;
 }
 
 QStringList ShipTab::formValues() const {
     const ShipEditorTexts t = formTexts();
-    return {t.name,         t.className,      QString::number(static_cast<int>(t.status)),
-            t.landedPlanet, t.landedBase,     t.landedPad,
-            t.heading,      t.orbitingPlanet, t.rposX,
-            t.rposY,        t.rposZ,          t.rvelX,
-            t.rvelY,        t.rvelZ,          t.arotX,
-            t.arotY,        t.arotZ,          t.angularVelocity,
-            t.dockedPlanet, t.dockedStation,  t.dockedPort,
-            t.fuel,         t.mainEngine,     t.hoverEngine};
+    QStringList values{t.name,         t.className,      QString::number(static_cast<int>(t.status)),
+                       t.landedPlanet, t.landedBase,     t.landedPad,
+                       t.heading,      t.orbitingPlanet, t.rposX,
+                       t.rposY,        t.rposZ,          t.rvelX,
+                       t.rvelY,        t.rvelZ,          t.arotX,
+                       t.arotY,        t.arotZ,          t.angularVelocity,
+                       t.dockedPlanet, t.dockedStation,  t.dockedPort,
+                       t.fuel,         t.mainEngine,     t.hoverEngine};
+    for (const TankText& tank : t.tankLevels)
+        values << tank.level;
+    return values;
 }
 
 void ShipTab::validateShip() {

@@ -86,6 +86,9 @@ class ScenarioCheckTest : public QObject {
             << "station-names.scn" << QStringList{"validation", "validation"}
             << QStringList{"f: station Hub: The station name is already used by another station.",
                            "f: station hub : The station name is already used by another station."};
+        QTest::newRow("tank level beyond full")
+            << "tank-level.scn" << QStringList{"validation"}
+            << QStringList{"f: ship Swift: The fuel level of tank 1 is not correct."};
         QTest::newRow("ship orbit in the atmosphere")
             << "ship-atmosphere.scn" << QStringList{"periapsis-in-atmosphere"}
             << QStringList{"f: ship Swift: note: The orbit's periapsis lies inside the atmosphere of Terra."};

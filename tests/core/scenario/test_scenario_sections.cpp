@@ -143,6 +143,26 @@ class ScenarioSectionsTest : public QObject {
             << QStringList{"A"} << " 1: 1"
             << "Fuel"
             << "0.500000";
+        QTest::newRow("tank levels: the pairs as read, without keyword and comment")
+            << Crlf({"BEGIN_SHIPS", "A:B", "  PRPLEVEL  0:1   2:.25 x ; main first", "END", "END_SHIPS"})
+            << QStringList{"A"} << " 1: 1"
+            << "TankLevels"
+            << "0:1   2:.25 x";
+        QTest::newRow("tank levels of the last line, as the fuel")
+            << Crlf({"BEGIN_SHIPS", "A:B", "  PRPLEVEL 0:0.5", "  PRPLEVEL 0:0.7 1:0.1", "END", "END_SHIPS"})
+            << QStringList{"A"} << " 1: 1"
+            << "TankLevels"
+            << "0:0.7 1:0.1";
+        QTest::newRow("tank levels stay among the unknown lines")
+            << Crlf({"BEGIN_SHIPS", "A:B", "  PRPLEVEL 0:0.5", "  XPDR 1", "END", "END_SHIPS"})
+            << QStringList{"A"} << " 1: 1"
+            << "OtherLines"
+            << "  PRPLEVEL 0:0.5\r\n  XPDR 1";
+        QTest::newRow("no tank levels without a PRPLEVEL line")
+            << Crlf({"BEGIN_SHIPS", "A:B", "  FUEL 0.3", "  PRPLEVEL", "END", "END_SHIPS"})
+            << QStringList{"A"} << " 1: 1"
+            << "TankLevels"
+            << "";
         QTest::newRow("tank line without a pair is no level")
             << Crlf({"BEGIN_SHIPS", "A:B", "  FUEL 0.3", "  PRPLEVEL", "END", "END_SHIPS"})
             << QStringList{"A"} << " 1: 1"
