@@ -224,10 +224,9 @@ class NewerFormWindowTest : public QObject {
             << "Wayfarer"
             << "Placed by orbital elements: give a position to place it by position instead."
             << ObjectNames::ShipOrbitingRposX;
-        QTest::newRow("longitude and latitude")
-            << "Tug-1"
-            << "Placed by longitude and latitude: pick a pad to place it on a base."
-            << "";
+        QTest::newRow("longitude and latitude: the landed frame's boxes, no note") << "Tug-1"
+                                                                                   << ""
+                                                                                   << "";
         QTest::newRow("a position") << "Tug-2"
                                     << ""
                                     << "";

@@ -66,8 +66,8 @@ class ScenarioFoldersTest : public QObject {
         MessageBoxScript boxes;
         DialogScript dialogs;
         auto w = sim.MakeWindow();
-        const QStringList tree{"Scenarios + *",       "  Empty Hangar", "  First Orbits",  "  Kite Trials",
-                               "  The Corvid System", "    Moons",      "    Outer flybys"};
+        const QStringList tree{"Scenarios + *", "  Empty Hangar",      "  First Orbits", "  Kite Trials",
+                               "  Placements",  "  The Corvid System", "    Moons",      "    Outer flybys"};
         dialogs.Expect(ObjectNames::DeleteFile, [&](QDialog* d) {
             QCOMPARE(FolderLines(*d), tree);
             QCOMPARE(Entries(FindControl<QListWidget>(*d, ObjectNames::FileListtoDelete)),

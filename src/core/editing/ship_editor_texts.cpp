@@ -7,7 +7,7 @@ ShipRow StoredShipRow(const ShipRow& old, const ShipEditorTexts& t) {
     switch (t.status) {
     case ShipStatusChoice::Landed:
         row.Status = QStringLiteral("Landed");
-        row.StatusRef = t.landedPlanet;
+        row.StatusRef = t.landedAt == LandedAt::Position ? t.landedBody : t.landedPlanet;
         break;
     case ShipStatusChoice::Docked:
         row.Status = QStringLiteral("Docked");
@@ -29,6 +29,13 @@ ShipRow StoredShipRow(const ShipRow& old, const ShipEditorTexts& t) {
             row.*column.member = FractionText(t.*column.box);
         else if (column.value == ShipBoxValue::Text)
             row.*column.member = t.*column.box;
+    }
+    // A ship put at a position stands on no pad: the row tells the two apart by its base. The
+    // pad labels keep what they showed, so that the user can go back to the pad.
+    if (t.status == ShipStatusChoice::Landed && t.landedAt == LandedAt::Position &&
+        t.placement != ShipPlacement::ByDock) {
+        row.Base.clear();
+        row.Pad.clear();
     }
     return row;
 }

@@ -55,11 +55,18 @@ struct ShipRow {
     QString Fuel;
     QString MainEngine;
     QString HoverEngine;
+    // Where a landed ship stands when it stands on no pad: degrees east and north, as read.
+    QString Longitude;
+    QString Latitude;
     // The block of the file this ship was read from (ScenarioSource::ships); -1 for a ship
     // the user added.
     int ReadBlock = -1;
     bool operator==(const ShipRow&) const = default;
 };
+
+// A landed ship stands at a longitude and latitude rather than on a pad when its row names no
+// base and a longitude: the row alone tells it, for a ship added in the editor as for one read.
+bool LandedAtPosition(const ShipRow& row);
 
 struct ScenarioDocument {
     QString Description; // lines joined by CR LF

@@ -66,7 +66,7 @@ void ShipTab::showStatusFrame(QWidget* frame) {
 void ShipTab::showPlacement(ShipPlacement placement) {
     placement_ = placement;
     placementNote_->setText(PlacementNote(placement));
-    placementNote_->setVisible(placement != ShipPlacement::ByStatus);
+    placementNote_->setVisible(!placementNote_->text().isEmpty());
 }
 
 void ShipTab::showShip() {
@@ -185,14 +185,17 @@ ShipEditorTexts ShipTab::formTexts() const {
 
 QStringList ShipTab::formValues() const {
     const ShipEditorTexts t = formTexts();
-    return {t.name,         t.className,      QString::number(static_cast<int>(t.status)),
-            t.landedPlanet, t.landedBase,     t.landedPad,
-            t.heading,      t.orbitingPlanet, t.rposX,
-            t.rposY,        t.rposZ,          t.rvelX,
-            t.rvelY,        t.rvelZ,          t.arotX,
-            t.arotY,        t.arotZ,          t.angularVelocity,
-            t.dockedPlanet, t.dockedStation,  t.dockedPort,
-            t.fuel,         t.mainEngine,     t.hoverEngine};
+    QStringList values{t.name,         t.className,      QString::number(static_cast<int>(t.status)),
+                       t.landedPlanet, t.landedBase,     t.landedPad,
+                       t.heading,      t.orbitingPlanet, t.rposX,
+                       t.rposY,        t.rposZ,          t.rvelX,
+                       t.rvelY,        t.rvelZ,          t.arotX,
+                       t.arotY,        t.arotZ,          t.angularVelocity,
+                       t.dockedPlanet, t.dockedStation,  t.dockedPort,
+                       t.fuel,         t.mainEngine,     t.hoverEngine};
+    values << QString::number(static_cast<int>(t.landedAt)) << t.landedBody << t.landedLongitude
+           << t.landedLatitude;
+    return values;
 }
 
 void ShipTab::validateShip() {

@@ -65,12 +65,12 @@ class FolderTreeTest : public QObject {
         const std::vector<FolderNode> nodes =
             FolderTree(SimulatorFolderText(TestDataPath("today/Scenarios")));
         // The links "Kite Trials\All scenarios" and "Outer flybys\Back to the system" lead back up.
-        QCOMPARE(
-            WithoutInstallationFolder(Lines(nodes)),
-            QStringList({"Scenarios = ", "  Empty Hangar = Empty Hangar\\", "  First Orbits = First Orbits\\",
-                         "  Kite Trials = Kite Trials\\", "  The Corvid System = The Corvid System\\",
-                         "    Moons = The Corvid System\\Moons\\",
-                         "    Outer flybys = The Corvid System\\Outer flybys\\"}));
+        QCOMPARE(WithoutInstallationFolder(Lines(nodes)),
+                 QStringList({"Scenarios = ", "  Empty Hangar = Empty Hangar\\",
+                              "  First Orbits = First Orbits\\", "  Kite Trials = Kite Trials\\",
+                              "  Placements = Placements\\", "  The Corvid System = The Corvid System\\",
+                              "    Moons = The Corvid System\\Moons\\",
+                              "    Outer flybys = The Corvid System\\Outer flybys\\"}));
     }
 
     void madeFolders_data() {

@@ -66,5 +66,7 @@ inline QMap<QString, QString> Columns(const ShipRow& r) {
             {"OtherLines", r.OtherLines},
             {"Fuel", r.Fuel},
             {"MainEngine", r.MainEngine},
-            {"HoverEngine", r.HoverEngine}};
+            {"HoverEngine", r.HoverEngine},
+            {"Longitude", r.Longitude},
+            {"Latitude", r.Latitude}};
 }
