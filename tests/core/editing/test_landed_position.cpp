@@ -158,14 +158,6 @@ class LandedPositionTest : public QObject {
         QTest::newRow("from the pad to a position, in the pad's place")
             << "Ox-3" << QStringList{"at=start"}
             << QStringList{"-  BASE Harbour Flats:2", "+  POS -12.5 41.25"};
-        QTest::newRow("from the pad to a position on another body")
-            << "Ox-3" << QStringList{"at=start", "body=Skerry", "longitude=1", "latitude=2", "heading=0"}
-            << QStringList{"-  STATUS Landed Tarn",
-                           "-  BASE Harbour Flats:2",
-                           "-  HEADING 90",
-                           "+  STATUS Landed Skerry",
-                           "+  POS 1 2",
-                           "+  HEADING 0"};
         QTest::newRow("from a position to a pad, in the position's place")
             << "Rover-1" << QStringList{"at=pad", "planet=Tarn", "base= Harbour Flats", "pad=1"}
             << QStringList{"-  POS -12.4870000 41.2530000", "+  BASE Harbour Flats:1"};

@@ -157,16 +157,12 @@ class ShipValidationTest : public QObject {
         QTest::newRow("position passes") << landed << QStringList{at, "base="} << r << "";
         QTest::newRow("position on the limits")
             << landed << QStringList{at, "longitude=-180", "latitude=90"} << r << "";
-        QTest::newRow("position on the other limits")
-            << landed << QStringList{at, "longitude=180", "latitude=-90"} << r << "";
         QTest::newRow("position past the limits")
             << landed << QStringList{at, "longitude=180.001", "latitude=-90.5"} << r
             << kLongitude + "\r" + kLatitude + "\r";
         QTest::newRow("position in exponent form")
             << landed << QStringList{at, "longitude=1e1"} << r << kLongitude + "\r";
         QTest::newRow("position empty") << landed << QStringList{at, "latitude="} << r << kLatitude + "\r";
-        QTest::newRow("position letters")
-            << landed << QStringList{at, "longitude=east"} << r << kLongitude + "\r";
         QTest::newRow("position without a body")
             << landed << QStringList{at, "body= "} << r << kNoPlanet + "\r";
         QTest::newRow("position without a heading") << landed << QStringList{at, "heading="} << r << "";

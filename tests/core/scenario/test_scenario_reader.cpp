@@ -85,9 +85,7 @@ class ScenarioReaderTest : public QObject {
         ship("surface position latitude", landers, 0, "Latitude", "41.2530000");
         ship("surface position line kept", landers, 0, "OtherLines",
              "  POS -12.4870000 41.2530000\r\n  XPDR 466");
-        ship("surface position, no base", landers, 0, "Base", "");
         ship("a pad, no position", landers, 2, "Longitude", "");
-        ship("no position: blank empty in a blanked row", landers, 2, "Latitude", "");
     }
     void cells() {
         QFETCH(QString, file);
