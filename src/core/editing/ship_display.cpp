@@ -34,21 +34,23 @@ ShipPlacement Placement(const ShipRow& row, const ShipBlockFacts& facts, ReadCol
         }
         if (!given) return ShipPlacement::ByElements;
     }
-    if (facts.pos && !facts.base && StatusIs(row, "LANDED") && TrimView(row.Base).isEmpty())
-        return ShipPlacement::ByPosition;
-    return ShipPlacement::ByStatus;
+    return LandedPlacementOf(row);
 }
 } // namespace
 
+ShipPlacement LandedPlacementOf(const ShipRow& row) {
+    return LandedAtPosition(row) ? ShipPlacement::ByPosition : ShipPlacement::ByStatus;
+}
+
 ShipPlacement PlacementOf(const ShipRow& row, const ShipBlockFacts* facts, const ShipRow* read) {
-    if (!facts || !read) return ShipPlacement::ByStatus;
+    if (!facts || !read) return LandedPlacementOf(row);
     return Placement(row, *facts, [read](ShipColumn column) { return read->*ShipColumnMember(column); });
 }
 
 ShipPlacement PlacementOf(const ScenarioDocument& document, const ShipRow& row) {
     const ScenarioSource* source = document.Source.get();
     if (!source || row.ReadBlock < 0 || std::size_t(row.ReadBlock) >= source->ships.size())
-        return ShipPlacement::ByStatus;
+        return LandedPlacementOf(row);
     const ShipSource& block = source->ships[std::size_t(row.ReadBlock)];
     return Placement(row, block.facts,
                      [&](ShipColumn column) { return ShipColumnAsRead(*source, block, column); });
@@ -89,6 +91,11 @@ ShipEditorTexts ShipDisplayTexts(const ShipRow& row, ShipPlacement placement, co
         t.landedPlanet = row.StatusRef;
         t.landedBase = row.Base;
         t.landedPad = row.Pad;
+        t.landedAt = placement == ShipPlacement::ByPosition ? LandedAt::Position : LandedAt::Pad;
+        t.landedBody = row.StatusRef;
+        t.landedLongitude = row.Longitude;
+        t.landedLatitude = row.Latitude;
+        // A block at a position without a heading line shows none rather than the blank value.
         const bool noHeading = placement == ShipPlacement::ByPosition && facts && !facts->heading;
         t.heading = noHeading ? QString() : row.Heading;
         if (shown) t.mainEngine = t.hoverEngine = off;

@@ -13,9 +13,12 @@ class ShipDocks;
 // The placement of a row: by its dock for a ship whose block has a DOCKINFO pair and no RPOS,
 // RVEL or ELEMENTS line, by orbital elements for an orbiting ship whose block placed it so
 // and that has been given no position since, by longitude and latitude for a landed ship
-// whose block placed it so and that has been given no pad since. facts and read are those of
-// the row's block; without them a ship is placed by its status.
+// whose row names no base and a longitude. facts and read are those of the row's block;
+// without them a ship is placed by its row alone.
 ShipPlacement PlacementOf(const ShipRow& row, const ShipBlockFacts* facts, const ShipRow* read);
+// From the row alone: by longitude and latitude for a landed ship whose row names no base and a
+// longitude, by its status otherwise. The writer tells a ship added in the editor by it too.
+ShipPlacement LandedPlacementOf(const ShipRow& row);
 ShipPlacement PlacementOf(const ScenarioDocument& document, const ShipRow& row);
 
 // Whether the fuel and engine levels are made too: the validation reads none of them, and a

@@ -8,7 +8,7 @@ ShipRow StoredShipRow(const ShipRow& old, const ShipEditorTexts& t) {
     switch (t.status) {
     case ShipStatusChoice::Landed:
         row.Status = QStringLiteral("Landed");
-        row.StatusRef = t.landedPlanet;
+        row.StatusRef = t.landedAt == LandedAt::Position ? t.landedBody : t.landedPlanet;
         break;
     case ShipStatusChoice::Docked:
         row.Status = QStringLiteral("Docked");
@@ -32,6 +32,13 @@ ShipRow StoredShipRow(const ShipRow& old, const ShipEditorTexts& t) {
             row.*column.member = t.*column.box;
         else if (column.value == ShipBoxValue::Tanks)
             row.*column.member = StoredTankLevels(old.*column.member, t.tankLevels);
+    }
+    // A ship put at a position stands on no pad: the row tells the two apart by its base. The
+    // pad labels keep what they showed, so that the user can go back to the pad.
+    if (t.status == ShipStatusChoice::Landed && t.landedAt == LandedAt::Position &&
+        t.placement != ShipPlacement::ByDock) {
+        row.Base.clear();
+        row.Pad.clear();
     }
     // The reader takes a ship's fuel from its first tank: stored so, the row reads back the same
     // from the saved file.

@@ -74,6 +74,20 @@ void OrbitingChecks(const ShipEditorTexts& t, const PlanetData& planet, Collecto
         c.Fail(kShipInsidePlanet, true);
 }
 
+// A number of degrees within [-limit, limit].
+bool IsDegrees(const QString& text, double limit) {
+    if (!IsANumber(text)) return false;
+    const double value = LeadingNumber(text);
+    return value >= -limit && value <= limit;
+}
+
+// A landed ship at a position: the body it stands on, its longitude and its latitude.
+void PositionChecks(const ShipEditorTexts& t, Collector& c) {
+    if (Trim(t.landedBody).isEmpty()) c.Fail(kNoPlanetChosen);
+    if (!IsDegrees(t.landedLongitude, 180)) c.Fail(kLandedLongitudeWrong);
+    if (!IsDegrees(t.landedLatitude, 90)) c.Fail(kLandedLatitudeWrong);
+}
+
 void ClassCheck(const ShipEditorTexts& t, Collector& c, bool endsGroup) {
     if (t.className.isEmpty()) c.Fail(QStringLiteral("You must assign a class to the ship."), endsGroup);
 }
@@ -95,12 +109,14 @@ ShipValidation ValidateShip(const ShipEditorTexts& t, const PlanetData& planet,
         OrbitingChecks(t, planet, c);
         break;
     case ShipStatusChoice::Landed: {
-        // A ship placed by longitude and latitude stays so until the user picks a pad; its
-        // heading may then stay empty too.
-        const bool byPosition = t.placement == ShipPlacement::ByPosition && t.landedBase.isEmpty();
-        if (t.landedBase.isEmpty() && !byPosition)
+        const bool byPosition = t.landedAt == LandedAt::Position;
+        if (byPosition)
+            PositionChecks(t, c);
+        else if (t.landedBase.isEmpty())
             c.Fail(QStringLiteral("You must assign the ship to a base pad."));
         ClassCheck(t, c, false);
+        // A ship at a position may stand without a heading, as the simulator's own files put
+        // many: no heading line is written then.
         if (!(byPosition && t.heading.isEmpty()) && (t.heading.isEmpty() || !IsANumber(t.heading)))
             c.Fail(QStringLiteral("You must must enter a correct heading."), true);
         break;

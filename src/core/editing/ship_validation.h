@@ -26,3 +26,8 @@ inline const QString kShipValidationTitle = QStringLiteral("Ship parameter valid
 // The message of an orbiting ship placed inside its planet.
 inline const QString kShipInsidePlanet = QStringLiteral(
     "The ship is located inside the planet; adjust the position parameters relative to reference.");
+
+// The messages of a landed ship's position: a longitude from -180 to 180 degrees, a latitude
+// from -90 to 90.
+inline const QString kLandedLongitudeWrong = QStringLiteral("The landed ship longitude is not correct.");
+inline const QString kLandedLatitudeWrong = QStringLiteral("The landed ship latitude is not correct.");

@@ -1,6 +1,7 @@
 #include "core/scenario/scenario_document.h"
 
 #include "core/scenario/ship_columns.h"
+#include "core/text/line_views.h"
 
 #include <algorithm>
 
@@ -9,6 +10,11 @@ std::size_t RowCount(int t) {
     return static_cast<std::size_t>(std::max(t, -1) + 1);
 }
 } // namespace
+
+bool LandedAtPosition(const ShipRow& row) {
+    return UpperEquals(TrimView(row.Status), QLatin1StringView("LANDED")) && TrimView(row.Base).isEmpty() &&
+           !TrimView(row.Longitude).isEmpty();
+}
 
 void ScenarioDocument::StationTableRedim(int t) {
     StationTable.assign(RowCount(t), StationRow{});

@@ -55,6 +55,9 @@ struct ShipRow {
     QString Fuel;
     QString MainEngine;
     QString HoverEngine;
+    // Where a landed ship stands when it stands on no pad: degrees east and north, as read.
+    QString Longitude;
+    QString Latitude;
     // The fuel level of each tank as the block's PRPLEVEL line gives it, its pairs as read
     // ("0:1.000000 1:0.25"); empty for a ship without one.
     QString TankLevels;
@@ -63,6 +66,10 @@ struct ShipRow {
     int ReadBlock = -1;
     bool operator==(const ShipRow&) const = default;
 };
+
+// A landed ship stands at a longitude and latitude rather than on a pad when its row names no
+// base and a longitude: the row alone tells it, for a ship added in the editor as for one read.
+bool LandedAtPosition(const ShipRow& row);
 
 struct ScenarioDocument {
     QString Description; // lines joined by CR LF

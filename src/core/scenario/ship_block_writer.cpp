@@ -31,7 +31,12 @@ class RowLines {
             out_.Add("  STATUS ", status, " ", WrittenLast(row_.StatusRef));
     }
     void Base() { out_.Add("  BASE ", Written(row_.Base), ":", WrittenLast(row_.Pad)); }
-    void Heading() { out_.Add("  HEADING ", WrittenLast(row_.Heading)); }
+    // A ship at a position may stand without a heading; one on a pad always has its line.
+    void Heading() {
+        if (LandedAtPosition(row_) && TrimView(row_.Heading).isEmpty()) return;
+        out_.Add("  HEADING ", WrittenLast(row_.Heading));
+    }
+    void Pos() { out_.Add("  POS ", Written(row_.Longitude), " ", WrittenLast(row_.Latitude)); }
     void Fuel() { out_.Add("  FUEL ", WrittenLast(row_.Fuel)); }
     void Rpos() { Three("  RPOS ", row_.RposX, row_.RposY, row_.RposZ); }
     void Rvel() { Three("  RVEL ", row_.RvelX, row_.RvelY, row_.RvelZ); }
@@ -62,7 +67,10 @@ void AddEditorShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers) 
     switch (StatusOf(row.Status)) {
     case Status::Landed:
         lines.Status();
-        lines.Base();
+        if (LandedAtPosition(row))
+            lines.Pos();
+        else
+            lines.Base();
         lines.Heading();
         lines.Fuel();
         break;
@@ -136,11 +144,15 @@ void AddChangedShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers,
     const ShipBlockFacts& facts = block.facts;
     const Status now = StatusOf(row.Status);
     const bool landed = now == Status::Landed;
+    // A landed ship stands at a position or on a pad, never both.
+    const bool atPosition = LandedAtPosition(row);
+    const bool atPad = landed && !atPosition;
     const bool orbiting = now == Status::Orbiting;
     const bool docked = now == Status::Docked;
     const bool sameStatus = same.Status();
     const bool sameRef = same.Text(&ShipRow::StatusRef);
     const bool sameBase = same.Text(&ShipRow::Base) && same.Text(&ShipRow::Pad);
+    const bool samePos = same.Numbers({&ShipRow::Longitude, &ShipRow::Latitude});
     const bool sameDock = same.Text(&ShipRow::DockedStation) && same.Text(&ShipRow::DockedPort);
     const bool sameRpos = same.Numbers({&ShipRow::RposX, &ShipRow::RposY, &ShipRow::RposZ});
     const bool sameRvel = same.Numbers({&ShipRow::RvelX, &ShipRow::RvelY, &ShipRow::RvelZ});
@@ -153,7 +165,8 @@ void AddChangedShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers,
     const bool sameStatusLine = sameStatus && sameRef && (!docked || sameDock);
     // The place of the ship: its status, planet and where on or around it.
     const bool samePlace = sameStatus && sameRef &&
-                           (landed     ? sameBase
+                           (atPosition ? samePos
+                            : landed   ? sameBase
                             : docked   ? sameDock
                             : orbiting ? sameRpos && sameRvel
                                        : true);
@@ -181,7 +194,12 @@ void AddChangedShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers,
                 keep(sameStatusLine || !placed, placed, [&] { lines.Status(); });
                 break;
             case ShipLineKind::Base:
-                keep(landed ? sameBase : samePlace, landed, [&] { lines.Base(); });
+                // A ship moved from the pad to a position gets its position in the pad's place.
+                if (atPosition) {
+                    if (!facts.pos) lines.Pos();
+                } else {
+                    keep(atPad ? sameBase : samePlace, atPad, [&] { lines.Base(); });
+                }
                 break;
             case ShipLineKind::Heading:
                 keep(landed ? sameHeading : samePlace, landed, [&] { lines.Heading(); });
@@ -226,9 +244,18 @@ void AddChangedShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers,
                 keep(orbiting ? sameStatus && sameRpos && sameRvel : samePlace, false, [] {});
                 break;
             case ShipLineKind::Pos:
+                // A ship moved from a position to a pad gets its pad in the position's place.
+                if (atPad && !facts.base)
+                    lines.Base();
+                else if (atPad)
+                    keep(sameStatus && sameBase, false, [] {});
+                else
+                    keep(atPosition ? samePos : samePlace, atPosition, [&] { lines.Pos(); });
+                break;
             case ShipLineKind::Alt:
-                // Longitude and latitude place a landed ship until the user picks a pad.
-                keep(landed ? sameStatus && sameBase : samePlace, false, [] {});
+                // The height over the ground where the ship stands: it stays with a ship moved to
+                // another position, and goes with one set on a pad.
+                keep(atPosition || (atPad ? sameStatus && sameBase : samePlace), false, [] {});
                 break;
             case ShipLineKind::Dockinfo:
                 keep(samePlace, false, [] {});
@@ -244,7 +271,11 @@ void AddChangedShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers,
     if (!placed) return;
     if (!facts.status && !sameStatusLine) lines.Status();
     if (landed) {
-        if (!facts.base && !sameBase) lines.Base();
+        // A block with a pad or a position line got the other one in its place above.
+        if (!facts.base && !facts.pos) {
+            if (atPosition && !samePos) lines.Pos();
+            if (atPad && !sameBase) lines.Base();
+        }
         if (!facts.heading && !sameHeading) lines.Heading();
     }
     if (!facts.fuel && !facts.prplevel && !sameFuel) lines.Fuel();

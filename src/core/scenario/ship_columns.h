@@ -10,11 +10,16 @@
 
 enum class ShipStatusChoice { None, Landed, Orbiting, Docked };
 
+// Where the landed frame puts a landed ship: on the pad its labels name, or at the position its
+// boxes hold.
+enum class LandedAt { Pad, Position };
+
 // How a ship read from a file is placed: by its status lines as the form shows them, or by a
 // placement the form has no boxes for, which stays until the user gives a position (an
-// orbiting ship placed by orbital elements) or picks a pad (a landed ship placed by longitude
-// and latitude). A ship placed by its dock to another ship (a DOCKINFO pair, no position of its
-// own) is shown docked and keeps its status and place as read.
+// orbiting ship placed by orbital elements). A landed ship stands at a longitude and latitude
+// (ByPosition) when its row names no base and a longitude, whether read so or stored so. A ship
+// placed by its dock to another ship (a DOCKINFO pair, no position of its own) is shown docked
+// and keeps its status and place as read.
 enum class ShipPlacement { ByStatus, ByElements, ByPosition, ByDock };
 
 // A tank of the ship tab's table: its number as the file gives it, and its level as the cell
@@ -31,8 +36,10 @@ struct ShipEditorTexts {
     QString name;      // the edit text of the ship list
     QString className; // the ship class caption
     ShipStatusChoice status = ShipStatusChoice::None;
-    // Landed frame
+    // Landed frame: on a pad of a base, or at a longitude and latitude of a body.
+    LandedAt landedAt = LandedAt::Pad;
     QString landedPlanet, landedBase, landedPad, heading;
+    QString landedBody, landedLongitude, landedLatitude;
     // Orbiting frame
     QString orbitingPlanet;
     QString rposX, rposY, rposZ, rvelX, rvelY, rvelZ, arotX, arotY, arotZ, angularVelocity;
@@ -70,6 +77,8 @@ enum class ShipColumn {
     Fuel,
     MainEngine,
     HoverEngine,
+    Longitude,
+    Latitude,
     TankLevels,
 };
 
@@ -89,7 +98,7 @@ struct ShipColumnSpec {
     bool place; // part of where the ship is: a ship placed by its dock keeps it as read
 };
 
-inline constexpr std::array<ShipColumnSpec, 23> kShipColumnSpecs = {{
+inline constexpr std::array<ShipColumnSpec, 25> kShipColumnSpecs = {{
     {ShipColumn::Name, &ShipRow::Name, ShipBlank::Kept, &ShipEditorTexts::name, ShipBoxValue::Text, false},
     {ShipColumn::ClassName, &ShipRow::ClassName, ShipBlank::Empty, &ShipEditorTexts::className,
      ShipBoxValue::Text, false},
@@ -120,6 +129,10 @@ inline constexpr std::array<ShipColumnSpec, 23> kShipColumnSpecs = {{
      ShipBoxValue::Level, false},
     {ShipColumn::HoverEngine, &ShipRow::HoverEngine, ShipBlank::Zero, &ShipEditorTexts::hoverEngine,
      ShipBoxValue::Level, false},
+    {ShipColumn::Longitude, &ShipRow::Longitude, ShipBlank::Empty, &ShipEditorTexts::landedLongitude,
+     ShipBoxValue::Text, true},
+    {ShipColumn::Latitude, &ShipRow::Latitude, ShipBlank::Empty, &ShipEditorTexts::landedLatitude,
+     ShipBoxValue::Text, true},
     {ShipColumn::TankLevels, &ShipRow::TankLevels, ShipBlank::Empty, nullptr, ShipBoxValue::Tanks, false},
 }};
 inline constexpr int kShipColumns = int(kShipColumnSpecs.size());

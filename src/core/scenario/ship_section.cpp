@@ -188,10 +188,15 @@ void ShipSectionReader::BlockLine(QStringView line, QStringView cleared, QString
         facts.elements = true;
         otherLines_.push_back(cleared);
         break;
-    case ShipLineKind::Pos:
+    case ShipLineKind::Pos: {
+        // The line stays among the unknown lines too, where the editor has always kept it.
         facts.pos = true;
+        const SplitPair degrees = SplitAtFirst(AfterFirstWord(t), u' ');
+        Set(ShipColumn::Longitude, degrees.before);
+        Set(ShipColumn::Latitude, TrimView(degrees.after));
         otherLines_.push_back(cleared);
         break;
+    }
     case ShipLineKind::Dockinfo:
         if (t == header_) break;
         facts.dockinfo = true;

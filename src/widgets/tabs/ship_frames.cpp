@@ -1,6 +1,7 @@
 #include "widgets/tabs/ship_frames.h"
 
 #include "core/editing/editor_session.h"
+#include "core/editing/landed_position.h"
 #include "core/editing/location_pick.h"
 #include "core/editing/ship_docks.h"
 #include "core/editing/ship_editor_texts.h"
@@ -10,6 +11,7 @@
 #include "widgets/common/object_names.h"
 #include "widgets/common/selection.h"
 #include "widgets/orbit/orbit_panels.h"
+#include "widgets/tabs/landed_position_controls.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -22,15 +24,21 @@
 #include <utility>
 
 namespace {
-// The rows of a status frame: each control beside its caption, then the location tree,
-// which takes the height that is left.
+// The rows of a status frame: each control beside its caption (one without a caption across
+// the frame), then the location tree, which takes the height that is left.
 void PlaceUnderCaptions(QGridLayout* grid, std::initializer_list<std::pair<const char*, QWidget*>> rows,
                         QTreeWidget* tree) {
     QWidget* frame = grid->parentWidget();
     int row = 0;
     for (const auto& [caption, control] : rows) {
-        grid->addWidget(Caption(QLatin1String(caption), frame), row, 0);
-        grid->addWidget(control, row, 1);
+        if (caption) {
+            QLabel* label = Caption(QString::fromUtf8(caption), frame);
+            label->setBuddy(control); // greyed with it
+            grid->addWidget(label, row, 0);
+            grid->addWidget(control, row, 1);
+        } else {
+            grid->addWidget(control, row, 0, 1, 2);
+        }
         ++row;
     }
     grid->addWidget(tree, row, 0, 1, 2);
@@ -94,9 +102,27 @@ LandedFrame::LandedFrame(EditorSession& session, QWidget* parent)
     heading_ = Named(new QLineEdit(this), ObjectNames::ShipLandedHeading,
                      QString::fromUtf8("Ship orientation (in °) at the landing pad"));
     tree_ = MakeLocationTree(this, ObjectNames::ShipLandingTree);
-    PlaceUnderCaptions(
-        grid, {{"Planet", planet_}, {"Base", base_}, {"Landed pad", pad_}, {"Heading", heading_}}, tree_);
+    position_ = new LandedPositionControls(session_, this);
+    PlaceUnderCaptions(grid,
+                       {{nullptr, position_->options()},
+                        {"Planet", planet_},
+                        {"Base", base_},
+                        {"Landed pad", pad_},
+                        {"Body", position_->body()},
+                        {"Longitude (°)", position_->degrees()},
+                        {"Heading", heading_}},
+                       tree_);
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, &LandedFrame::pickPad);
+    connect(position_, &LandedPositionControls::positionChosen, this, &LandedFrame::startAtPosition);
+    // The pad labels are greyed while the ship stands at a position; they keep the pad, so that
+    // the user can go back to it.
+    connect(position_, &LandedPositionControls::landedAtChanged, this, [this](LandedAt at) {
+        for (QLabel* label : {planet_, base_, pad_})
+            label->setEnabled(at == LandedAt::Pad);
+        // The captions look as their controls do.
+        for (QLabel* caption : findChildren<QLabel*>())
+            if (caption->buddy()) caption->setEnabled(caption->buddy()->isEnabled());
+    });
 }
 
 void LandedFrame::showTexts(const ShipEditorTexts& texts) {
@@ -104,12 +130,14 @@ void LandedFrame::showTexts(const ShipEditorTexts& texts) {
     base_->setText(texts.landedBase);
     pad_->setText(texts.landedPad);
     heading_->setText(texts.heading);
+    position_->showTexts(texts);
 }
 
 void LandedFrame::clear() {
     for (QLabel* label : {planet_, base_, pad_})
         label->clear();
     heading_->clear();
+    position_->clear();
 }
 
 void LandedFrame::readTexts(ShipEditorTexts& texts) const {
@@ -117,6 +145,19 @@ void LandedFrame::readTexts(ShipEditorTexts& texts) const {
     texts.landedBase = base_->text();
     texts.landedPad = pad_->text();
     texts.heading = heading_->text();
+    position_->readTexts(texts);
+}
+
+void LandedFrame::showBodies() {
+    position_->showBodies();
+}
+
+// A ship leaving its pad for a position starts where its base lies.
+void LandedFrame::startAtPosition() {
+    ShipEditorTexts texts;
+    readTexts(texts);
+    texts.landedAt = LandedAt::Pad;
+    position_->showTexts(StartedAtPosition(texts, session_.installedBases()));
 }
 
 void LandedFrame::showBases() {
@@ -137,6 +178,7 @@ void LandedFrame::pickPad() {
         pad_->setText(pick->number);
         base_->setText(pick->place);
         planet_->setText(pick->planet);
+        position_->choosePad();
     }
 }
 

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 class EditorSession;
+class LandedPositionControls;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -29,14 +30,18 @@ class LandedFrame : public QGroupBox {
     void showBases();
     // The ships landed on the pads, under them.
     void showLandedShips();
+    // The bodies of the session's planetary system, for a ship at a position.
+    void showBodies();
 
   private:
     void pickPad();
+    void startAtPosition();
 
     EditorSession& session_;
     QLabel* planet_ = nullptr;
     QLabel* base_ = nullptr;
     QLabel* pad_ = nullptr;
+    LandedPositionControls* position_ = nullptr;
     QLineEdit* heading_ = nullptr;
     QTreeWidget* tree_ = nullptr;
 };

@@ -193,6 +193,7 @@ void ShipTab::showClasses() {
 
 void ShipTab::showBodies() {
     orbiting_->showBodies(-1);
+    landed_->showBodies();
 }
 
 void ShipTab::showStationTree() {

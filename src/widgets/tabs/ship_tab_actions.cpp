@@ -200,6 +200,8 @@ QStringList ShipTab::formValues() const {
                        t.arotY,        t.arotZ,          t.angularVelocity,
                        t.dockedPlanet, t.dockedStation,  t.dockedPort,
                        t.fuel,         t.mainEngine,     t.hoverEngine};
+    values << QString::number(static_cast<int>(t.landedAt)) << t.landedBody << t.landedLongitude
+           << t.landedLatitude;
     for (const TankText& tank : t.tankLevels)
         values << tank.level;
     return values;

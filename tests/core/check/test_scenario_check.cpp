@@ -108,6 +108,10 @@ class ScenarioCheckTest : public QObject {
             << QStringList{
                    "f: station Hub: The station orbit crosses the planet atmosphere or the planet surface; "
                    "check the excentricity or the semi-major axis."};
+        QTest::newRow("ships at a surface position off the globe")
+            << "landed-position.scn" << QStringList{"validation", "validation"}
+            << QStringList{"f: ship Finch: The landed ship longitude is not correct.",
+                           "f: ship Robin: The landed ship latitude is not correct."};
         QTest::newRow("ship inside its planet, told once")
             << "ship-inside-planet.scn" << QStringList{"validation"}
             << QStringList{

@@ -34,6 +34,8 @@ const QString kDock = "You must assign the ship to a station dock.";
 const QString kEarthRadius = "6371000";
 const QString kTaken = "The ship name is already used by another ship.";
 const QString kNoPlanet = "No planet is chosen.";
+const QString kLongitude = "The landed ship longitude is not correct.";
+const QString kLatitude = "The landed ship latitude is not correct.";
 // The names of the other ships of the list in every row of the table below.
 const QStringList kOtherShips{"Osprey", " Swift ", "Gull:"};
 
@@ -47,6 +49,9 @@ ShipEditorTexts GoodShip(ShipStatusChoice status) {
     t.landedBase = " Habana";
     t.landedPad = "1";
     t.heading = "90";
+    t.landedBody = "Earth";
+    t.landedLongitude = "-80.675";
+    t.landedLatitude = "28.521";
     t.orbitingPlanet = "Earth";
     t.rposX = "7000000";
     t.rposY = "0";
@@ -75,6 +80,12 @@ QString* Field(ShipEditorTexts& t, const QString& name) {
         {"arotY", &t.arotY},           {"arotZ", &t.arotZ},
         {"planet", &t.orbitingPlanet}, {"name", &t.name}};
     for (const auto& [key, field] : fields) {
+        if (name == QLatin1String(key)) return field;
+    }
+    // The boxes of a landed ship at a surface position.
+    const std::pair<const char*, QString*> position[] = {
+        {"body", &t.landedBody}, {"longitude", &t.landedLongitude}, {"latitude", &t.landedLatitude}};
+    for (const auto& [key, field] : position) {
         if (name == QLatin1String(key)) return field;
     }
     return nullptr;
@@ -141,6 +152,28 @@ class ShipValidationTest : public QObject {
                                                    << r << kPad + "\r" + kClass + "\r" + kHeading;
         QTest::newRow("landed ignores orbit fields") << landed << QStringList{"rposX=", "vrot=x"} << r << "";
 
+        // At a position: the pad labels no longer count, the position boxes do.
+        const QString at = "at=position";
+        QTest::newRow("position passes") << landed << QStringList{at, "base="} << r << "";
+        QTest::newRow("position on the limits")
+            << landed << QStringList{at, "longitude=-180", "latitude=90"} << r << "";
+        QTest::newRow("position past the limits")
+            << landed << QStringList{at, "longitude=180.001", "latitude=-90.5"} << r
+            << kLongitude + "\r" + kLatitude + "\r";
+        QTest::newRow("position in exponent form")
+            << landed << QStringList{at, "longitude=1e1"} << r << kLongitude + "\r";
+        QTest::newRow("position empty") << landed << QStringList{at, "latitude="} << r << kLatitude + "\r";
+        QTest::newRow("position without a body")
+            << landed << QStringList{at, "body= "} << r << kNoPlanet + "\r";
+        QTest::newRow("position without a heading") << landed << QStringList{at, "heading="} << r << "";
+        QTest::newRow("position, heading not a number")
+            << landed << QStringList{at, "heading=Toto"} << r << kHeading;
+        QTest::newRow("position, every check fails")
+            << landed << QStringList{at, "body=", "longitude=x", "latitude=91", "class=", "heading=n"} << r
+            << kNoPlanet + "\r" + kLongitude + "\r" + kLatitude + "\r" + kClass + "\r" + kHeading;
+        QTest::newRow("a pad ignores the position boxes")
+            << landed << QStringList{"longitude=x", "latitude=", "body="} << r << "";
+
         QTest::newRow("docked passes") << docked << QStringList{} << r << "";
         QTest::newRow("docked without dock") << docked << QStringList{"station="} << r << kDock + "\r";
         QTest::newRow("docked without class") << docked << QStringList{"class="} << r << kClass;
@@ -197,6 +230,10 @@ class ShipValidationTest : public QObject {
         QFETCH(QString, messages);
         ShipEditorTexts t = GoodShip(ShipStatusChoice(status));
         for (const QString& change : changes) {
+            if (change == "at=position") {
+                t.landedAt = LandedAt::Position;
+                continue;
+            }
             QString* field = Field(t, change.section('=', 0, 0));
             QVERIFY2(field, qPrintable(change));
             *field = change.section('=', 1);

@@ -147,9 +147,8 @@ class NewerFormSavingTest : public QObject {
                            {"SHIP Skiff-3", "", "  RVEL 0 7500 0"}};
         QTest::newRow("ship on longitude and latitude set on a pad")
             << yard << "pad Tug-1"
-            << Differences{{"SHIP Tug-1", "  POS -80.6750000 28.5210000", ""},
-                           {"SHIP Tug-1", "  ALT 1.250", ""},
-                           {"SHIP Tug-1", "", "  BASE KestrelPoint:2"}};
+            << Differences{{"SHIP Tug-1", "  POS -80.6750000 28.5210000", "  BASE KestrelPoint:2"},
+                           {"SHIP Tug-1", "  ALT 1.250", ""}};
         QTest::newRow("a changed value changed back") << yard << "fuel Tug-2 and back" << Differences{};
         QTest::newRow("station") << yard << "station"
                                  << Differences{{"STATION Harbor", "  ELEMENTS 7078137 0.001 28.5 80 10 200",
@@ -184,6 +183,7 @@ class NewerFormSavingTest : public QObject {
             }));
         } else if (edit.startsWith("pad")) {
             QVERIFY(Validate(open, ship, [](ShipEditorTexts& t) {
+                t.landedAt = LandedAt::Pad; // as a pick in the pad tree switches to the pad
                 t.landedBase = "KestrelPoint";
                 t.landedPad = "2";
             }));
@@ -242,6 +242,12 @@ class NewerFormSavingTest : public QObject {
         t.name = "A";
         t.className = "Tug";
         t.placement = ShipPlacement(placement);
+        if (t.placement == ShipPlacement::ByPosition) {
+            t.landedAt = LandedAt::Position;
+            t.landedBody = "Verdant";
+            t.landedLongitude = "-80.675";
+            t.landedLatitude = "28.521";
+        }
         t.status = status == "Landed" ? ShipStatusChoice::Landed : ShipStatusChoice::Orbiting;
         t.landedPlanet = t.orbitingPlanet = "Verdant";
         t.arotX = t.arotY = t.arotZ = t.angularVelocity = "0";

@@ -78,6 +78,14 @@ class ScenarioReaderTest : public QObject {
         ship("commented ship own pad", "classless.scn", 3, "Pad", "3");
         ship("commented ship own lines", "classless.scn", 3, "OtherLines", "  XPDR 7");
         ship("class-less ship collects no header", "classless.scn", 0, "OtherLines", "");
+
+        // A lander of today's form at a surface position; the line stays among the unknown ones.
+        const char* landers = "../today/Scenarios/Placements/Landers.scn";
+        ship("surface position longitude", landers, 0, "Longitude", "-12.4870000");
+        ship("surface position latitude", landers, 0, "Latitude", "41.2530000");
+        ship("surface position line kept", landers, 0, "OtherLines",
+             "  POS -12.4870000 41.2530000\r\n  XPDR 466");
+        ship("a pad, no position", landers, 2, "Longitude", "");
     }
     void cells() {
         QFETCH(QString, file);

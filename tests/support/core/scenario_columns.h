@@ -67,5 +67,7 @@ inline QMap<QString, QString> Columns(const ShipRow& r) {
             {"Fuel", r.Fuel},
             {"MainEngine", r.MainEngine},
             {"HoverEngine", r.HoverEngine},
+            {"Longitude", r.Longitude},
+            {"Latitude", r.Latitude},
             {"TankLevels", r.TankLevels}};
 }
