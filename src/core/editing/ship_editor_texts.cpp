@@ -30,5 +30,10 @@ ShipRow StoredShipRow(const ShipRow& old, const ShipEditorTexts& t) {
         else if (column.value == ShipBoxValue::Text)
             row.*column.member = t.*column.box;
     }
+    // An orbit given by its position and velocity has no elements: the row's semi-major axis
+    // is what tells the writer which form to write.
+    if (t.status == ShipStatusChoice::Orbiting && !t.orbitByElements && t.placement != ShipPlacement::ByDock)
+        for (int c = int(ShipColumn::ElementsSemiMajorAxis); c <= int(ShipColumn::ElementsEpoch); ++c)
+            row.*ShipColumnMember(ShipColumn(c)) = QString();
     return row;
 }

@@ -55,6 +55,17 @@ struct ShipRow {
     QString Fuel;
     QString MainEngine;
     QString HoverEngine;
+    // The ELEMENTS values as read or typed: semi-major axis (m), excentricity, inclination,
+    // ascending node, periapsis longitude, mean longitude (degrees) and epoch (MJD). A ship
+    // whose semi-major axis is not empty is placed by them; the epoch may be empty, which
+    // means the scenario's start.
+    QString ElementsSemiMajorAxis;
+    QString ElementsExcentricity;
+    QString ElementsInclination;
+    QString ElementsAscendingNode;
+    QString ElementsPeriapsisLongitude;
+    QString ElementsMeanLongitude;
+    QString ElementsEpoch;
     // The block of the file this ship was read from (ScenarioSource::ships); -1 for a ship
     // the user added.
     int ReadBlock = -1;

@@ -31,6 +31,11 @@ struct ShipEditorTexts {
     QString dockedPlanet, dockedStation, dockedPort;
     // Engine settings, as the labels read (" 75 %", "0", ...)
     QString fuel, mainEngine, hoverEngine;
+    // Orbiting frame, the orbit by elements: the seven boxes, and whether that form is chosen
+    // rather than the position and velocity.
+    QString elementsSemiMajorAxis, elementsExcentricity, elementsInclination, elementsAscendingNode,
+        elementsPeriapsisLongitude, elementsMeanLongitude, elementsEpoch;
+    bool orbitByElements = false;
     // The placement of the ship shown: the boxes it has no use for may stay empty.
     ShipPlacement placement = ShipPlacement::ByStatus;
 };
@@ -59,6 +64,13 @@ enum class ShipColumn {
     Fuel,
     MainEngine,
     HoverEngine,
+    ElementsSemiMajorAxis,
+    ElementsExcentricity,
+    ElementsInclination,
+    ElementsAscendingNode,
+    ElementsPeriapsisLongitude,
+    ElementsMeanLongitude,
+    ElementsEpoch,
 };
 
 // What a new ship's column starts with: the name stays as it was, the rest are blank texts.
@@ -76,7 +88,7 @@ struct ShipColumnSpec {
     bool place; // part of where the ship is: a ship placed by its dock keeps it as read
 };
 
-inline constexpr std::array<ShipColumnSpec, 22> kShipColumnSpecs = {{
+inline constexpr std::array<ShipColumnSpec, 29> kShipColumnSpecs = {{
     {ShipColumn::Name, &ShipRow::Name, ShipBlank::Kept, &ShipEditorTexts::name, ShipBoxValue::Text, false},
     {ShipColumn::ClassName, &ShipRow::ClassName, ShipBlank::Empty, &ShipEditorTexts::className,
      ShipBoxValue::Text, false},
@@ -107,6 +119,20 @@ inline constexpr std::array<ShipColumnSpec, 22> kShipColumnSpecs = {{
      ShipBoxValue::Level, false},
     {ShipColumn::HoverEngine, &ShipRow::HoverEngine, ShipBlank::Zero, &ShipEditorTexts::hoverEngine,
      ShipBoxValue::Level, false},
+    {ShipColumn::ElementsSemiMajorAxis, &ShipRow::ElementsSemiMajorAxis, ShipBlank::Empty,
+     &ShipEditorTexts::elementsSemiMajorAxis, ShipBoxValue::Text, true},
+    {ShipColumn::ElementsExcentricity, &ShipRow::ElementsExcentricity, ShipBlank::Empty,
+     &ShipEditorTexts::elementsExcentricity, ShipBoxValue::Text, true},
+    {ShipColumn::ElementsInclination, &ShipRow::ElementsInclination, ShipBlank::Empty,
+     &ShipEditorTexts::elementsInclination, ShipBoxValue::Text, true},
+    {ShipColumn::ElementsAscendingNode, &ShipRow::ElementsAscendingNode, ShipBlank::Empty,
+     &ShipEditorTexts::elementsAscendingNode, ShipBoxValue::Text, true},
+    {ShipColumn::ElementsPeriapsisLongitude, &ShipRow::ElementsPeriapsisLongitude, ShipBlank::Empty,
+     &ShipEditorTexts::elementsPeriapsisLongitude, ShipBoxValue::Text, true},
+    {ShipColumn::ElementsMeanLongitude, &ShipRow::ElementsMeanLongitude, ShipBlank::Empty,
+     &ShipEditorTexts::elementsMeanLongitude, ShipBoxValue::Text, true},
+    {ShipColumn::ElementsEpoch, &ShipRow::ElementsEpoch, ShipBlank::Empty, &ShipEditorTexts::elementsEpoch,
+     ShipBoxValue::Text, true},
 }};
 inline constexpr int kShipColumns = int(kShipColumnSpecs.size());
 

@@ -66,7 +66,9 @@ void ShipTab::showStatusFrame(QWidget* frame) {
 void ShipTab::showPlacement(ShipPlacement placement) {
     placement_ = placement;
     placementNote_->setText(PlacementNote(placement));
-    placementNote_->setVisible(placement != ShipPlacement::ByStatus);
+    // An orbit by elements has boxes of its own; the note tells only of the other placements.
+    placementNote_->setVisible(placement != ShipPlacement::ByStatus &&
+                               placement != ShipPlacement::ByElements);
 }
 
 void ShipTab::showShip() {
@@ -107,9 +109,7 @@ void ShipTab::showShip() {
     case ShipStatusChoice::Orbiting:
         SetCheckedQuietly(orbitingOption_, true);
         chooseOrbiting();
-        orbiting_->showTexts(texts, texts.placement == ShipPlacement::ByElements
-                                        ? ShipElementValues(session_.document(), row)
-                                        : QStringList());
+        orbiting_->showTexts(texts);
         mainEngine_->setText(texts.mainEngine);
         PlaceSlider(mainEngineSlider_, PercentPosition(row.MainEngine));
         hoverEngine_->setText(texts.hoverEngine);
@@ -185,14 +185,38 @@ ShipEditorTexts ShipTab::formTexts() const {
 
 QStringList ShipTab::formValues() const {
     const ShipEditorTexts t = formTexts();
-    return {t.name,         t.className,      QString::number(static_cast<int>(t.status)),
-            t.landedPlanet, t.landedBase,     t.landedPad,
-            t.heading,      t.orbitingPlanet, t.rposX,
-            t.rposY,        t.rposZ,          t.rvelX,
-            t.rvelY,        t.rvelZ,          t.arotX,
-            t.arotY,        t.arotZ,          t.angularVelocity,
-            t.dockedPlanet, t.dockedStation,  t.dockedPort,
-            t.fuel,         t.mainEngine,     t.hoverEngine};
+    return {t.name,
+            t.className,
+            QString::number(static_cast<int>(t.status)),
+            t.landedPlanet,
+            t.landedBase,
+            t.landedPad,
+            t.heading,
+            t.orbitingPlanet,
+            t.rposX,
+            t.rposY,
+            t.rposZ,
+            t.rvelX,
+            t.rvelY,
+            t.rvelZ,
+            t.arotX,
+            t.arotY,
+            t.arotZ,
+            t.angularVelocity,
+            t.dockedPlanet,
+            t.dockedStation,
+            t.dockedPort,
+            t.fuel,
+            t.mainEngine,
+            t.hoverEngine,
+            t.elementsSemiMajorAxis,
+            t.elementsExcentricity,
+            t.elementsInclination,
+            t.elementsAscendingNode,
+            t.elementsPeriapsisLongitude,
+            t.elementsMeanLongitude,
+            t.elementsEpoch,
+            t.orbitByElements ? QStringLiteral("elements") : QStringLiteral("state")};
 }
 
 void ShipTab::validateShip() {
