@@ -199,6 +199,8 @@ class NewerFormWindowTest : public QObject {
                 Type(FindControl<QLineEdit>(*w, box), "0");
             ValidateShip(*w);
         } else if (edit.startsWith("position")) {
+            // The position boxes take a position once the orbit is given by them.
+            Click(FindControl<QRadioButton>(*w, ObjectNames::ShipOrbitByState));
             TypePosition(*w);
             ValidateShip(*w);
         } else if (edit == "station") {
@@ -220,10 +222,9 @@ class NewerFormWindowTest : public QObject {
         QTest::addColumn<QString>("ship");
         QTest::addColumn<QString>("note");
         QTest::addColumn<QString>("emptyBox");
-        QTest::newRow("orbital elements")
-            << "Wayfarer"
-            << "Placed by orbital elements: give a position to place it by position instead."
-            << ObjectNames::ShipOrbitingRposX;
+        // The orbit by elements has boxes of its own: no note.
+        QTest::newRow("orbital elements") << "Wayfarer"
+                                          << "" << ObjectNames::ShipOrbitingRposX;
         QTest::newRow("longitude and latitude")
             << "Tug-1"
             << "Placed by longitude and latitude: pick a pad to place it on a base."
