@@ -173,6 +173,39 @@ class ElementOrbitsTest : public QObject {
         QCOMPARE(differences[2].saved.split(' ', Qt::SkipEmptyParts).size(), 8);
     }
 
+    // A ship added in the editor has nothing to convert: it takes elements typed from the start,
+    // and is written by them.
+    void newShipByElements() {
+        Opened o;
+        ShipWindow& sw = o.sw;
+        Click(sw.Get<QPushButton>(ObjectNames::Command5));
+        Type(sw.Get<QComboBox>(ObjectNames::ShipName), "Tern");
+        Pick(sw.Get<QComboBox>(ObjectNames::Spacecraft), "Kite");
+        Click(sw.Get<QPushButton>(ObjectNames::Command10));
+        Click(sw.Get<QRadioButton>(ObjectNames::OrbitingShipOption));
+        Pick(sw.Get<QComboBox>(ObjectNames::OrbitingRef), "Tarn");
+        Click(sw.Get<QPushButton>(ObjectNames::Command11));
+        Click(sw.Get<QRadioButton>(ObjectNames::ShipOrbitByElements));
+        VERIFY_SCRIPT_DONE(sw.script);
+        const QStringList typed = {"7100000", "0.002", "51.6", "10", "20", "30", ""};
+        for (int k = 0; k < 7; ++k)
+            Type(sw.Get<QLineEdit>(kElementBoxes[k]), typed[k]);
+        for (const char* box : {ObjectNames::ShipOrbitingArotX, ObjectNames::ShipOrbitingArotY,
+                                ObjectNames::ShipOrbitingArotZ, ObjectNames::ShipOrbitingAngularVelocity})
+            Type(sw.Get<QLineEdit>(box), "0");
+        Click(sw.Get<QPushButton>(ObjectNames::Command4));
+        VERIFY_SCRIPT_DONE(sw.script);
+        const QByteArray saved = [&] {
+            sw.SaveAs("Element Orbits edited.scn");
+            return sw.folders().ScenarioBytes("Placements/Element Orbits edited.scn");
+        }();
+        QVERIFY2(saved.contains("Tern:Kite\r\n  STATUS Orbiting Tarn\r\n  FUEL 0\r\n  ELEMENTS 7100000 0.002 "
+                                "51.6 10 20 30\r\n"
+                                "  AROT 0 0 0\r\n"),
+                 saved.mid(saved.indexOf("Tern:")).constData());
+        QVERIFY(!saved.mid(saved.indexOf("Tern:")).contains("RPOS"));
+    }
+
     // A state that has no elements keeps its form, and the message says why.
     void refusedSwitch() {
         Opened o;

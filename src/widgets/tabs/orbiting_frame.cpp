@@ -3,6 +3,7 @@
 #include "core/editing/editor_session.h"
 #include "core/editing/ship_editor_texts.h"
 #include "core/editing/ship_orbit_forms.h"
+#include "core/text/text_rules.h"
 #include "widgets/common/form_controls.h"
 #include "widgets/common/message_box.h"
 #include "widgets/common/object_names.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <initializer_list>
 #include <utility>
 
@@ -193,6 +195,15 @@ void OrbitingFrame::chooseForm(bool byElements) {
     if (lastSwitch_ && lastSwitch_->after == orbitTexts()) {
         // Back before any edit: the texts as they were, not converted there and back.
         setOrbitTexts(lastSwitch_->before);
+        lastSwitch_.reset();
+        showForm(byElements);
+        return;
+    }
+    // Nothing typed in the form left (a new ship): nothing to convert, the other form's boxes
+    // are the user's to fill.
+    const QStringList all = orbitTexts();
+    const QStringList own = shown ? all.mid(6) : all.mid(0, 6);
+    if (std::all_of(own.begin(), own.end(), [](const QString& text) { return Trim(text).isEmpty(); })) {
         lastSwitch_.reset();
         showForm(byElements);
         return;
