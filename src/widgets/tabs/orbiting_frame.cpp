@@ -166,9 +166,14 @@ void OrbitingFrame::showForm(bool byElements) {
     formByElements_ = byElements;
     SetCheckedQuietly(byState_, !byElements);
     SetCheckedQuietly(byElements_, byElements);
-    positionFrame_->setEnabled(!byElements);
-    velocityFrame_->setEnabled(!byElements);
+    // Only the chosen form's boxes are shown, so that the orbit panel below keeps its room; the
+    // other's are disabled too, out of the keyboard's way.
+    for (QGroupBox* frame : {positionFrame_, velocityFrame_}) {
+        frame->setEnabled(!byElements);
+        frame->setVisible(!byElements);
+    }
     elementsFrame_->setEnabled(byElements);
+    elementsFrame_->setVisible(byElements);
     orbitPanel_->SetForm(byElements, [this] { return StartMjdOf(session_.document()); });
 }
 
