@@ -199,6 +199,8 @@ class NewerFormWindowTest : public QObject {
                 Type(FindControl<QLineEdit>(*w, box), "0");
             ValidateShip(*w);
         } else if (edit.startsWith("position")) {
+            // The position boxes take a position once the orbit is given by them.
+            Click(FindControl<QRadioButton>(*w, ObjectNames::ShipOrbitByState));
             TypePosition(*w);
             ValidateShip(*w);
         } else if (edit == "station") {

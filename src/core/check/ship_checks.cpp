@@ -4,6 +4,7 @@
 #include "core/editing/row_validation.h"
 #include "core/editing/ship_display.h"
 #include "core/editing/ship_docks.h"
+#include "core/editing/ship_orbit_forms.h"
 #include "core/text/line_views.h"
 #include "core/text/text_rules.h"
 
@@ -152,18 +153,12 @@ struct ShipRowChecker {
         if (Trim(texts.orbitingPlanet).isEmpty() || validation.failed.contains(kShipInsidePlanet)) return;
         const PlanetData& data = context.Planet(texts.orbitingPlanet);
         if (!data.readable) return;
-        OrbitInsight insight;
-        const QStringList elements =
-            texts.placement == ShipPlacement::ByElements ? ShipElementValues(document, row) : QStringList();
-        if (texts.placement == ShipPlacement::ByElements) {
-            if (elements.size() < 6) return;
-            insight = StationOrbitInsight(StationElementTexts{elements[0], elements[1], elements[2],
-                                                              elements[3], elements[4], elements[5]},
-                                          data);
-        } else {
-            insight = ShipOrbitInsight(
-                ShipStateTexts{row.RposX, row.RposY, row.RposZ, row.RvelX, row.RvelY, row.RvelZ}, data);
-        }
+        // An orbit by elements is worked out at the start, as the orbit panel shows it.
+        const OrbitInsight insight =
+            texts.orbitByElements
+                ? ShipElementsInsight(texts, data, StartMjdOf(document))
+                : ShipOrbitInsight(
+                      ShipStateTexts{row.RposX, row.RposY, row.RposZ, row.RvelX, row.RvelY, row.RvelZ}, data);
         if (insight.Problem == OrbitInsightProblem::None)
             AddPeriapsisProblem(insight.Figures.Periapsis, CheckRow::Ship, row.Name, texts.orbitingPlanet,
                                 problems);

@@ -17,23 +17,12 @@ bool StatusIs(const ShipRow& row, const char* status) {
     return UpperEquals(TrimView(row.Status), QLatin1StringView(status));
 }
 
-constexpr ShipColumn kPositionColumns[] = {ShipColumn::RposX, ShipColumn::RposY, ShipColumn::RposZ,
-                                           ShipColumn::RvelX, ShipColumn::RvelY, ShipColumn::RvelZ};
-
-// readColumn(column) gives the column's value as the block read it; it is asked only for an
-// orbiting ship placed by orbital elements, the one placement a typed position changes.
-template <class ReadColumn>
-ShipPlacement Placement(const ShipRow& row, const ShipBlockFacts& facts, ReadColumn readColumn) {
+// The placement by the row alone, so that it holds for a ship added in the editor too: an
+// orbiting ship with a semi-major axis is placed by its elements.
+ShipPlacement Placement(const ShipRow& row, const ShipBlockFacts& facts) {
     if (PlacedByDock(facts, row)) return ShipPlacement::ByDock;
-    if (facts.elements && !facts.rpos && !facts.rvel && StatusIs(row, "ORBITING")) {
-        // A position typed into the empty boxes places the ship by position from then on.
-        bool given = false;
-        for (const ShipColumn column : kPositionColumns) {
-            const QStringView value = TrimView(row.*ShipColumnMember(column));
-            if (!value.isEmpty() && value != TrimView(readColumn(column))) given = true;
-        }
-        if (!given) return ShipPlacement::ByElements;
-    }
+    if (StatusIs(row, "ORBITING") && !TrimView(row.ElementsSemiMajorAxis).isEmpty())
+        return ShipPlacement::ByElements;
     return LandedPlacementOf(row);
 }
 } // namespace
@@ -43,17 +32,15 @@ ShipPlacement LandedPlacementOf(const ShipRow& row) {
 }
 
 ShipPlacement PlacementOf(const ShipRow& row, const ShipBlockFacts* facts, const ShipRow* read) {
-    if (!facts || !read) return LandedPlacementOf(row);
-    return Placement(row, *facts, [read](ShipColumn column) { return read->*ShipColumnMember(column); });
+    if (!facts || !read) return Placement(row, ShipBlockFacts{});
+    return Placement(row, *facts);
 }
 
 ShipPlacement PlacementOf(const ScenarioDocument& document, const ShipRow& row) {
     const ScenarioSource* source = document.Source.get();
     if (!source || row.ReadBlock < 0 || std::size_t(row.ReadBlock) >= source->ships.size())
-        return LandedPlacementOf(row);
-    const ShipSource& block = source->ships[std::size_t(row.ReadBlock)];
-    return Placement(row, block.facts,
-                     [&](ShipColumn column) { return ShipColumnAsRead(*source, block, column); });
+        return Placement(row, ShipBlockFacts{});
+    return Placement(row, source->ships[std::size_t(row.ReadBlock)].facts);
 }
 
 ShipEditorTexts ShipDisplayTexts(const ShipRow& row, ShipPlacement placement, const ShipBlockFacts* facts,
@@ -112,6 +99,17 @@ ShipEditorTexts ShipDisplayTexts(const ShipRow& row, ShipPlacement placement, co
             t.rvelY = OrbitText(row.RvelY);
             t.rvelZ = OrbitText(row.RvelZ);
         }
+        // The elements as they stand, the form they give chosen when they place the ship.
+        t.orbitByElements = placement == ShipPlacement::ByElements;
+        if (t.orbitByElements) {
+            t.elementsSemiMajorAxis = row.ElementsSemiMajorAxis;
+            t.elementsExcentricity = row.ElementsExcentricity;
+            t.elementsInclination = row.ElementsInclination;
+            t.elementsAscendingNode = row.ElementsAscendingNode;
+            t.elementsPeriapsisLongitude = row.ElementsPeriapsisLongitude;
+            t.elementsMeanLongitude = row.ElementsMeanLongitude;
+            t.elementsEpoch = row.ElementsEpoch;
+        }
         t.arotX = OrbitText(row.ArotX);
         t.arotY = OrbitText(row.ArotY);
         t.arotZ = OrbitText(row.ArotZ);
@@ -144,19 +142,4 @@ ShipEditorTexts ShipDisplayTexts(const ScenarioDocument& document, int row, cons
 
 ShipRow DisplayedShipRow(const ShipRow& read, const ShipBlockFacts& facts) {
     return StoredShipRow(read, ShipDisplayTexts(read, PlacementOf(read, &facts, &read), &facts));
-}
-
-QStringList ShipElementValues(const ScenarioDocument& document, const ShipRow& row) {
-    const ScenarioSource* source = document.Source.get();
-    if (!source || row.ReadBlock < 0 || std::size_t(row.ReadBlock) >= source->ships.size()) return {};
-    const TextSpan body = source->ships[std::size_t(row.ReadBlock)].body;
-    if (body.begin < 0) return {};
-    const QString text = DecodeText(source->bytes.mid(body.begin, body.end - body.begin));
-    QStringList values;
-    ForEachLine(QStringView(text), [&](QStringView line) {
-        const QStringView t = TrimView(ClearCommentsView(line));
-        if (ShipLineKindOf(t) == ShipLineKind::Elements)
-            values = AfterFirstWord(t).toString().split(u' ', Qt::SkipEmptyParts);
-    });
-    return values;
 }

@@ -11,10 +11,10 @@
 class ShipDocks;
 
 // The placement of a row: by its dock for a ship whose block has a DOCKINFO pair and no RPOS,
-// RVEL or ELEMENTS line, by orbital elements for an orbiting ship whose block placed it so
-// and that has been given no position since, by longitude and latitude for a landed ship
-// whose row names no base and a longitude. facts and read are those of the row's block;
-// without them a ship is placed by its row alone.
+// RVEL or ELEMENTS line, by orbital elements for an orbiting ship whose row has a semi-major
+// axis (the elements' columns are emptied when the ship is given a position), by longitude and
+// latitude for a landed ship whose row names no base and a longitude. facts and read are those
+// of the row's block; a row without them is placed by its own values.
 ShipPlacement PlacementOf(const ShipRow& row, const ShipBlockFacts* facts, const ShipRow* read);
 // From the row alone: by longitude and latitude for a landed ship whose row names no base and a
 // longitude, by its status otherwise. The writer tells a ship added in the editor by it too.
@@ -27,7 +27,8 @@ enum class ShipLevels { Shown, Left };
 
 // The texts of the ship controls right after the tab shows the row (the row selected, the
 // tab reset, then shown). A block without a heading line shows no heading for a ship placed
-// by longitude and latitude; a ship placed by orbital elements shows no position.
+// by longitude and latitude; a ship placed by orbital elements shows its elements and no
+// position.
 ShipEditorTexts ShipDisplayTexts(const ShipRow& row, ShipPlacement placement, const ShipBlockFacts* facts,
                                  ShipLevels levels = ShipLevels::Shown);
 
@@ -39,9 +40,6 @@ ShipEditorTexts ShipDisplayTexts(const ScenarioDocument& document, const ShipRow
 // docks lead to (the docks are those of the document's listed ships).
 ShipEditorTexts ShipDisplayTexts(const ScenarioDocument& document, int row, const ShipDocks& docks,
                                  ShipLevels levels = ShipLevels::Shown);
-
-// The values of the ELEMENTS line of the row's block, in their order; empty without one.
-QStringList ShipElementValues(const ScenarioDocument& document, const ShipRow& row);
 
 // The row a validation right after the display of a row read from a file would store.
 ShipRow DisplayedShipRow(const ShipRow& read, const ShipBlockFacts& facts);

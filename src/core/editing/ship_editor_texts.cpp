@@ -43,5 +43,10 @@ ShipRow StoredShipRow(const ShipRow& old, const ShipEditorTexts& t) {
     // The reader takes a ship's fuel from its first tank: stored so, the row reads back the same
     // from the saved file.
     if (!row.TankLevels.isEmpty()) row.Fuel = FirstTankLevelOf(row.TankLevels);
+    // An orbit given by its position and velocity has no elements: the row's semi-major axis
+    // is what tells the writer which form to write.
+    if (t.status == ShipStatusChoice::Orbiting && !t.orbitByElements && t.placement != ShipPlacement::ByDock)
+        for (int c = int(ShipColumn::ElementsSemiMajorAxis); c <= int(ShipColumn::ElementsEpoch); ++c)
+            row.*ShipColumnMember(ShipColumn(c)) = QString();
     return row;
 }

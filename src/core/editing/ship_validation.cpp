@@ -1,5 +1,6 @@
 #include "core/editing/ship_validation.h"
 
+#include "core/editing/ship_orbit_forms.h"
 #include "core/editing/tank_levels.h"
 #include "core/editing/validation_report.h"
 #include "core/io/file_access.h"
@@ -26,29 +27,25 @@ class Collector {
     bool lastEndsGroup_ = false;
 };
 
-// A ship placed by orbital elements needs no position: with all six boxes left empty it keeps
-// its elements.
-bool KeepsItsElements(const ShipEditorTexts& t) {
-    if (t.placement != ShipPlacement::ByElements) return false;
-    for (const QString* box : {&t.rposX, &t.rposY, &t.rposZ, &t.rvelX, &t.rvelY, &t.rvelZ})
-        if (!box->isEmpty()) return false;
-    return true;
-}
-
 void OrbitingChecks(const ShipEditorTexts& t, const PlanetData& planet, Collector& c) {
     if (!IsANumber(t.angularVelocity)) c.Fail(QStringLiteral("The angular velocity value is not correct."));
-    const bool elements = KeepsItsElements(t);
+    // A ship given by its elements has them checked in place of the position and velocity; the
+    // boxes of both forms take the exponent form that number texts use.
+    const bool elements = t.orbitByElements;
+    if (elements)
+        for (const QString& problem : ElementBoxProblems(t))
+            c.Fail(problem);
     const QString axes[3] = {QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")};
     const QString* positions[3] = {&t.rposX, &t.rposY, &t.rposZ};
     const QString* velocities[3] = {&t.rvelX, &t.rvelY, &t.rvelZ};
     const QString* angles[3] = {&t.arotX, &t.arotY, &t.arotZ};
     for (int a = 0; a < 3 && !elements; ++a) {
-        if (!IsANumber(*positions[a]))
+        if (!IsANumberOrExponent(*positions[a]))
             c.Fail(QStringLiteral("The position relative to the reference on axis %1 is not correct.")
                        .arg(axes[a]));
     }
     for (int a = 0; a < 3 && !elements; ++a) {
-        if (!IsANumber(*velocities[a]))
+        if (!IsANumberOrExponent(*velocities[a]))
             c.Fail(
                 QStringLiteral("The velocity relative to reference on axis %1 is not correct.").arg(axes[a]));
     }
@@ -57,7 +54,6 @@ void OrbitingChecks(const ShipEditorTexts& t, const PlanetData& planet, Collecto
             c.Fail(QStringLiteral("The object frame rotation angle orientation on axis %1 is not correct.")
                        .arg(axes[a]));
     }
-    if (elements) return;
     // Without its planet the ship cannot be placed against it: the user is told that none is
     // chosen, or which file is missing, and nothing is stored.
     const bool planetChosen = !Trim(t.orbitingPlanet).isEmpty();
@@ -67,6 +63,7 @@ void OrbitingChecks(const ShipEditorTexts& t, const PlanetData& planet, Collecto
         c.Fail(
             QStringLiteral("The planet file \"%1\" cannot be read: choose the planet the ship orbits around.")
                 .arg(DisplayPath(planet.file)));
+    if (elements) return;
     const double x = LeadingNumber(t.rposX);
     const double y = LeadingNumber(t.rposY);
     const double z = LeadingNumber(t.rposZ);

@@ -58,6 +58,17 @@ struct ShipRow {
     // Where a landed ship stands when it stands on no pad: degrees east and north, as read.
     QString Longitude;
     QString Latitude;
+    // The ELEMENTS values as read or typed: semi-major axis (m), excentricity, inclination,
+    // ascending node, periapsis longitude, mean longitude (degrees) and epoch (MJD). A ship
+    // whose semi-major axis is not empty is placed by them; the epoch may be empty, which
+    // means the scenario's start.
+    QString ElementsSemiMajorAxis;
+    QString ElementsExcentricity;
+    QString ElementsInclination;
+    QString ElementsAscendingNode;
+    QString ElementsPeriapsisLongitude;
+    QString ElementsMeanLongitude;
+    QString ElementsEpoch;
     // The fuel level of each tank as the block's PRPLEVEL line gives it, its pairs as read
     // ("0:1.000000 1:0.25"); empty for a ship without one.
     QString TankLevels;

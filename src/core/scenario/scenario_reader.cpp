@@ -184,15 +184,18 @@ QString WholeNumberText(int n) {
     return n >= 0 && n < 60 ? kTexts[std::size_t(n)] : QString::number(n);
 }
 
-void ReadStartTime(ScenarioDocument& document, QStringView dateRecord) {
+// Returns the start as an MJD, exactly as the record gives it.
+double ReadStartTime(ScenarioDocument& document, QStringView dateRecord) {
     // "Date", a blank, a form of two or three letters, and the number from the ninth
     // character: "Date MJD 51981.5", "Date JD 2451545.0", "Date JE 2001.5".
     const QString form = TrimView(dateRecord.mid(5, 3)).toString();
     const double value = LeadingNumber(CutFront(dateRecord, 8));
-    const CalendarTime start = CalendarFromMjd(MjdFromTimeForm(form, value));
+    const double mjd = MjdFromTimeForm(form, value);
+    const CalendarTime start = CalendarFromMjd(mjd);
     document.StartDate = start.day;
     document.StartHour = start.hour;
     document.StartMinute = start.minute;
+    return mjd;
 }
 } // namespace
 
@@ -312,7 +315,7 @@ ScenarioReadResult ReadScenario(const QByteArray& bytes) {
     result.hasDate = keys.has[0];
     result.hasFocusShip = keys.has[1];
     result.hasSystem = keys.has[2];
-    ReadStartTime(document, result.hasDate ? keys.found[0] : QStringView());
+    source->startMjd = ReadStartTime(document, result.hasDate ? keys.found[0] : QStringView());
     if (result.hasFocusShip) document.FocusShip = TrimView(CutFront(keys.found[1], 4)).toString();
     if (result.hasSystem) document.SystemName = TrimView(CutFront(keys.found[2], 7)).toString();
     source->systemName = document.SystemName;

@@ -103,6 +103,9 @@ struct ScenarioSource {
     QString focusShip;
     bool hasDate = false;
     CalendarTime start;
+    // The start as the file gives it, to the fraction of a minute: the time orbits are
+    // converted at while the start stays the one read.
+    double startMjd = 0;
 };
 
 // The value of one column as the block gave it.

@@ -9,6 +9,11 @@
 namespace {
 enum class Status { Landed, Orbiting, Docked, Other };
 
+// An orbiting ship with a semi-major axis is given by its elements, and then by nothing else.
+bool ByElements(const ShipRow& row) {
+    return !TrimView(row.ElementsSemiMajorAxis).isEmpty();
+}
+
 Status StatusOf(const QString& status) {
     const QStringView s = TrimView(status);
     if (UpperEquals(s, QLatin1StringView("LANDED"))) return Status::Landed;
@@ -41,6 +46,19 @@ class RowLines {
     void Rpos() { Three("  RPOS ", row_.RposX, row_.RposY, row_.RposZ); }
     void Rvel() { Three("  RVEL ", row_.RvelX, row_.RvelY, row_.RvelZ); }
     void Arot() { Three("  AROT ", row_.ArotX, row_.ArotY, row_.ArotZ); }
+    // Seven values; six while the epoch is left to the start, which a missing one means.
+    void Elements() {
+        if (TrimView(row_.ElementsEpoch).isEmpty())
+            out_.Add("  ELEMENTS ", Written(row_.ElementsSemiMajorAxis), " ",
+                     Written(row_.ElementsExcentricity), " ", Written(row_.ElementsInclination), " ",
+                     Written(row_.ElementsAscendingNode), " ", Written(row_.ElementsPeriapsisLongitude), " ",
+                     WrittenLast(row_.ElementsMeanLongitude));
+        else
+            out_.Add("  ELEMENTS ", Written(row_.ElementsSemiMajorAxis), " ",
+                     Written(row_.ElementsExcentricity), " ", Written(row_.ElementsInclination), " ",
+                     Written(row_.ElementsAscendingNode), " ", Written(row_.ElementsPeriapsisLongitude), " ",
+                     Written(row_.ElementsMeanLongitude), " ", WrittenLast(row_.ElementsEpoch));
+    }
     // The angular velocity the editor shows is the first number of the line; the numbers
     // after it in the file (one per axis) stay.
     void Vrot(QStringView restRead = QStringView()) {
@@ -77,8 +95,12 @@ void AddEditorShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers) 
     case Status::Orbiting:
         lines.Status();
         lines.Fuel();
-        lines.Rpos();
-        lines.Rvel();
+        if (ByElements(row)) {
+            lines.Elements();
+        } else {
+            lines.Rpos();
+            lines.Rvel();
+        }
         lines.Arot();
         lines.Vrot();
         lines.MainEngine();
@@ -157,6 +179,11 @@ void AddChangedShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers,
     const bool sameRpos = same.Numbers({&ShipRow::RposX, &ShipRow::RposY, &ShipRow::RposZ});
     const bool sameRvel = same.Numbers({&ShipRow::RvelX, &ShipRow::RvelY, &ShipRow::RvelZ});
     const bool sameArot = same.Numbers({&ShipRow::ArotX, &ShipRow::ArotY, &ShipRow::ArotZ});
+    const bool sameElements = same.Numbers({&ShipRow::ElementsSemiMajorAxis, &ShipRow::ElementsExcentricity,
+                                            &ShipRow::ElementsInclination, &ShipRow::ElementsAscendingNode,
+                                            &ShipRow::ElementsPeriapsisLongitude,
+                                            &ShipRow::ElementsMeanLongitude, &ShipRow::ElementsEpoch});
+    const bool byElements = orbiting && ByElements(row);
     const bool sameHeading = same.Number(&ShipRow::Heading);
     const bool sameFuel = same.Number(&ShipRow::Fuel);
     const bool sameVrot = same.Number(&ShipRow::Vrot);
@@ -168,7 +195,7 @@ void AddChangedShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers,
                            (atPosition ? samePos
                             : landed   ? sameBase
                             : docked   ? sameDock
-                            : orbiting ? sameRpos && sameRvel
+                            : orbiting ? (byElements ? sameElements : sameRpos && sameRvel)
                                        : true);
     const bool placed = landed || orbiting || docked;
     RowLines lines(out, row, numbers);
@@ -204,11 +231,14 @@ void AddChangedShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers,
             case ShipLineKind::Heading:
                 keep(landed ? sameHeading : samePlace, landed, [&] { lines.Heading(); });
                 break;
+            // A ship given by its elements keeps its state lines only while its place is as read.
             case ShipLineKind::Rpos:
-                keep(orbiting ? sameRpos : samePlace, orbiting, [&] { lines.Rpos(); });
+                keep(orbiting && !byElements ? sameRpos : samePlace, orbiting && !byElements,
+                     [&] { lines.Rpos(); });
                 break;
             case ShipLineKind::Rvel:
-                keep(orbiting ? sameRvel : samePlace, orbiting, [&] { lines.Rvel(); });
+                keep(orbiting && !byElements ? sameRvel : samePlace, orbiting && !byElements,
+                     [&] { lines.Rvel(); });
                 break;
             case ShipLineKind::Arot:
                 keep(sameArot, orbiting, [&] { lines.Arot(); });
@@ -240,8 +270,12 @@ void AddChangedShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers,
                     lines.HoverEngine();
                 break;
             case ShipLineKind::Elements:
-                // Orbital elements place the ship until the user gives it a position.
-                keep(orbiting ? sameStatus && sameRpos && sameRvel : samePlace, false, [] {});
+                // The elements are written from the row when they place the ship, and go when a
+                // position and velocity of the user's do.
+                if (byElements)
+                    keep(sameStatus && sameElements, true, [&] { lines.Elements(); });
+                else
+                    keep(orbiting ? sameStatus && sameRpos && sameRvel : samePlace, false, [] {});
                 break;
             case ShipLineKind::Pos:
                 // A ship moved from a position to a pad gets its pad in the position's place.
@@ -280,8 +314,12 @@ void AddChangedShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers,
     }
     if (!facts.fuel && !facts.prplevel && !sameFuel) lines.Fuel();
     if (orbiting) {
-        if (!facts.rpos && !sameRpos) lines.Rpos();
-        if (!facts.rvel && !sameRvel) lines.Rvel();
+        if (byElements) {
+            if (!facts.elements && !sameElements) lines.Elements();
+        } else {
+            if (!facts.rpos && !sameRpos) lines.Rpos();
+            if (!facts.rvel && !sameRvel) lines.Rvel();
+        }
         if (!facts.arot && !sameArot) lines.Arot();
         if (!facts.vrot && !sameVrot) lines.Vrot();
         if (!facts.mainEngine && !sameMain) lines.MainEngine();

@@ -47,6 +47,11 @@ struct ShipEditorTexts {
     QString dockedPlanet, dockedStation, dockedPort;
     // Engine settings, as the labels read (" 75 %", "0", ...)
     QString fuel, mainEngine, hoverEngine;
+    // Orbiting frame, the orbit by elements: the seven boxes, and whether that form is chosen
+    // rather than the position and velocity.
+    QString elementsSemiMajorAxis, elementsExcentricity, elementsInclination, elementsAscendingNode,
+        elementsPeriapsisLongitude, elementsMeanLongitude, elementsEpoch;
+    bool orbitByElements = false;
     // The tanks of a ship whose block gives a level per tank, in the order of its pairs.
     std::vector<TankText> tankLevels;
     // The placement of the ship shown: the boxes it has no use for may stay empty.
@@ -79,6 +84,13 @@ enum class ShipColumn {
     HoverEngine,
     Longitude,
     Latitude,
+    ElementsSemiMajorAxis,
+    ElementsExcentricity,
+    ElementsInclination,
+    ElementsAscendingNode,
+    ElementsPeriapsisLongitude,
+    ElementsMeanLongitude,
+    ElementsEpoch,
     TankLevels,
 };
 
@@ -98,7 +110,7 @@ struct ShipColumnSpec {
     bool place; // part of where the ship is: a ship placed by its dock keeps it as read
 };
 
-inline constexpr std::array<ShipColumnSpec, 25> kShipColumnSpecs = {{
+inline constexpr std::array<ShipColumnSpec, 32> kShipColumnSpecs = {{
     {ShipColumn::Name, &ShipRow::Name, ShipBlank::Kept, &ShipEditorTexts::name, ShipBoxValue::Text, false},
     {ShipColumn::ClassName, &ShipRow::ClassName, ShipBlank::Empty, &ShipEditorTexts::className,
      ShipBoxValue::Text, false},
@@ -132,6 +144,20 @@ inline constexpr std::array<ShipColumnSpec, 25> kShipColumnSpecs = {{
     {ShipColumn::Longitude, &ShipRow::Longitude, ShipBlank::Empty, &ShipEditorTexts::landedLongitude,
      ShipBoxValue::Text, true},
     {ShipColumn::Latitude, &ShipRow::Latitude, ShipBlank::Empty, &ShipEditorTexts::landedLatitude,
+     ShipBoxValue::Text, true},
+    {ShipColumn::ElementsSemiMajorAxis, &ShipRow::ElementsSemiMajorAxis, ShipBlank::Empty,
+     &ShipEditorTexts::elementsSemiMajorAxis, ShipBoxValue::Text, true},
+    {ShipColumn::ElementsExcentricity, &ShipRow::ElementsExcentricity, ShipBlank::Empty,
+     &ShipEditorTexts::elementsExcentricity, ShipBoxValue::Text, true},
+    {ShipColumn::ElementsInclination, &ShipRow::ElementsInclination, ShipBlank::Empty,
+     &ShipEditorTexts::elementsInclination, ShipBoxValue::Text, true},
+    {ShipColumn::ElementsAscendingNode, &ShipRow::ElementsAscendingNode, ShipBlank::Empty,
+     &ShipEditorTexts::elementsAscendingNode, ShipBoxValue::Text, true},
+    {ShipColumn::ElementsPeriapsisLongitude, &ShipRow::ElementsPeriapsisLongitude, ShipBlank::Empty,
+     &ShipEditorTexts::elementsPeriapsisLongitude, ShipBoxValue::Text, true},
+    {ShipColumn::ElementsMeanLongitude, &ShipRow::ElementsMeanLongitude, ShipBlank::Empty,
+     &ShipEditorTexts::elementsMeanLongitude, ShipBoxValue::Text, true},
+    {ShipColumn::ElementsEpoch, &ShipRow::ElementsEpoch, ShipBlank::Empty, &ShipEditorTexts::elementsEpoch,
      ShipBoxValue::Text, true},
     {ShipColumn::TankLevels, &ShipRow::TankLevels, ShipBlank::Empty, nullptr, ShipBoxValue::Tanks, false},
 }};

@@ -77,6 +77,14 @@ void ShipSectionReader::Header(QStringView line, QStringView header) {
 }
 
 void ShipSectionReader::CloseBlock() {
+    if (inBlock_ && !blocks_.empty()) {
+        // Beside a position and velocity of its own the block's elements do not place the ship:
+        // it is shown, and written, by its state.
+        const ShipBlockFacts& facts = blocks_.back().facts;
+        if (facts.elements && (facts.rpos || facts.rvel))
+            for (int c = int(ShipColumn::ElementsSemiMajorAxis); c <= int(ShipColumn::ElementsEpoch); ++c)
+                Set(ShipColumn(c), QStringView());
+    }
     inBlock_ = false;
     if (otherLines_.empty()) return;
     document_.ShipTable.back().OtherLines = JoinedLines(otherLines_);
@@ -184,10 +192,18 @@ void ShipSectionReader::BlockLine(QStringView line, QStringView cleared, QString
         facts.hoverMain = true;
         if (!facts.engineHovr) Set(ShipColumn::HoverEngine, TrimView(CutFront(t, 11)));
         break;
-    case ShipLineKind::Elements:
+    case ShipLineKind::Elements: {
         facts.elements = true;
+        // Seven values apart by blanks, the epoch last; a line of six leaves the epoch empty.
+        QStringView rest = AfterFirstWord(t);
+        for (int c = int(ShipColumn::ElementsSemiMajorAxis); c <= int(ShipColumn::ElementsEpoch); ++c) {
+            const SplitPair value = SplitAtFirst(rest, u' ');
+            Set(ShipColumn(c), value.before);
+            rest = TrimView(value.after);
+        }
         otherLines_.push_back(cleared);
         break;
+    }
     case ShipLineKind::Pos: {
         // The line stays among the unknown lines too, where the editor has always kept it.
         facts.pos = true;

@@ -51,6 +51,17 @@ bool IsANumber(const QString& value) {
     return points <= 1;
 }
 
+bool IsANumberOrExponent(const QString& value) {
+    const QStringView text = TrimView(value);
+    const qsizetype e = text.indexOf(u'E');
+    if (e < 0) return IsANumber(value);
+    const QStringView exponent = text.mid(e + 1);
+    if (exponent.size() < 2 || (exponent[0] != u'+' && exponent[0] != u'-')) return false;
+    for (const QChar c : exponent.mid(1))
+        if (c < u'0' || c > u'9') return false;
+    return IsANumber(text.left(e).toString());
+}
+
 namespace {
 bool IsDigit(QChar c) {
     return c >= u'0' && c <= u'9';

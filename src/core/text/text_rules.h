@@ -15,6 +15,8 @@ QString ClearComments(const QString& line);
 QString GetNumberValue(const QString& label);
 // A plain decimal number: optional "-", digits, at most one ".".
 bool IsANumber(const QString& value);
+// The same, or one in the exponent form NumberText writes: "1.5E-05", "-2E+15".
+bool IsANumberOrExponent(const QString& value);
 // The number that leads the text, 0 when none does.
 double LeadingNumber(const QString& text);
 // The same, read in place: the reader takes numbers straight from its views of the file.

@@ -1,5 +1,6 @@
 #include "widgets/orbit/orbit_panels.h"
 
+#include "core/editing/ship_orbit_forms.h"
 #include "core/orbit/apsides_helper.h"
 #include "core/orbit/orbit_outline.h"
 #include "widgets/common/object_names.h"
@@ -79,28 +80,38 @@ void StationOrbitPanel::fillFromApsides() {
 ShipOrbitPanel::ShipOrbitPanel(const ShipOrbitControls& controls, QWidget* parent)
     : OrbitPanel(ShipOrbitCaptions(), parent), c_(controls) {
     setObjectName(ObjectNames::ShipOrbitPanel);
-    Watch({c_.RposX, c_.RposY, c_.RposZ, c_.RvelX, c_.RvelY, c_.RvelZ});
+    QList<QLineEdit*> boxes{c_.RposX, c_.RposY, c_.RposZ, c_.RvelX, c_.RvelY, c_.RvelZ};
+    for (QLineEdit* box : c_.Elements)
+        if (box) boxes.append(box);
+    Watch(boxes);
     Refresh();
 }
 
-void ShipOrbitPanel::SetElements(const QStringList& elements) {
-    elements_ = elements;
+void ShipOrbitPanel::SetForm(bool byElements, std::function<double()> startMjd) {
+    byElements_ = byElements;
+    startMjd_ = std::move(startMjd);
     Refresh();
 }
 
 void ShipOrbitPanel::Refresh() {
     const PlanetData& planet = Planet();
-    const ShipStateTexts texts{TextOf(c_.RposX), TextOf(c_.RposY), TextOf(c_.RposZ),
-                               TextOf(c_.RvelX), TextOf(c_.RvelY), TextOf(c_.RvelZ)};
-    const bool noState = texts.RposX.isEmpty() && texts.RposY.isEmpty() && texts.RposZ.isEmpty() &&
-                         texts.RvelX.isEmpty() && texts.RvelY.isEmpty() && texts.RvelZ.isEmpty();
-    if (noState && elements_.size() >= 6) {
-        const StationElementTexts orbit{elements_[0], elements_[1], elements_[2],
-                                        elements_[3], elements_[4], elements_[5]};
-        const OrbitInsight insight = StationOrbitInsight(orbit, planet);
+    if (byElements_) {
+        ShipEditorTexts texts;
+        QString ShipEditorTexts::*const boxes[7] = {&ShipEditorTexts::elementsSemiMajorAxis,
+                                                    &ShipEditorTexts::elementsExcentricity,
+                                                    &ShipEditorTexts::elementsInclination,
+                                                    &ShipEditorTexts::elementsAscendingNode,
+                                                    &ShipEditorTexts::elementsPeriapsisLongitude,
+                                                    &ShipEditorTexts::elementsMeanLongitude,
+                                                    &ShipEditorTexts::elementsEpoch};
+        for (int k = 0; k < 7; ++k)
+            texts.*boxes[k] = TextOf(c_.Elements[k]);
+        const OrbitInsight insight = ShipElementsInsight(texts, planet, startMjd_ ? startMjd_() : 0.0);
         Show(ShipOrbitTexts(insight), OutlineOf(insight, planet));
         return;
     }
+    const ShipStateTexts texts{TextOf(c_.RposX), TextOf(c_.RposY), TextOf(c_.RposZ),
+                               TextOf(c_.RvelX), TextOf(c_.RvelY), TextOf(c_.RvelZ)};
     const OrbitInsight insight = ShipOrbitInsight(texts, planet);
     Show(ShipOrbitTexts(insight), OutlineOf(insight, planet));
 }

@@ -6,6 +6,8 @@
 // boxes as the user could have typed them.
 #include "widgets/orbit/orbit_panel.h"
 
+#include <functional>
+
 class QLabel;
 class QLineEdit;
 
@@ -45,6 +47,9 @@ struct ShipOrbitControls {
     QLineEdit* RvelX = nullptr;
     QLineEdit* RvelY = nullptr;
     QLineEdit* RvelZ = nullptr;
+    // The orbit by elements: semi-major axis, excentricity, inclination, ascending node,
+    // periapsis and mean longitudes, epoch.
+    QLineEdit* Elements[7] = {};
 };
 
 // objectName "ShipOrbitPanel".
@@ -53,12 +58,12 @@ class ShipOrbitPanel : public OrbitPanel {
   public:
     ShipOrbitPanel(const ShipOrbitControls& controls, QWidget* parent = nullptr);
     void Refresh() override;
-    // The orbital elements of a ship placed by them (semi-major axis, eccentricity,
-    // inclination, ascending node, periapsis and mean longitudes): the orbit drawn while the
-    // six position and velocity boxes are empty. None: the boxes alone.
-    void SetElements(const QStringList& elements);
+    // Which form gives the orbit; one by elements is shown as it is at the start time, which
+    // startMjd tells at each refresh.
+    void SetForm(bool byElements, std::function<double()> startMjd);
 
   private:
     ShipOrbitControls c_;
-    QStringList elements_;
+    bool byElements_ = false;
+    std::function<double()> startMjd_;
 };

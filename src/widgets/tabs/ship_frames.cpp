@@ -46,22 +46,6 @@ void PlaceUnderCaptions(QGridLayout* grid, std::initializer_list<std::pair<const
     grid->setColumnStretch(1, 1);
 }
 
-// Three text boxes X, Y, Z in their own frame.
-void AxisFrame(QWidget* parent, QGridLayout* into, int row, const QString& title, const QString& tipPattern,
-               std::initializer_list<std::pair<QLineEdit**, const char*>> boxes) {
-    auto* frame = new QGroupBox(title, parent);
-    auto* grid = new QGridLayout(frame);
-    const char* axes[3] = {"X", "Y", "Z"};
-    int a = 0;
-    for (const auto& [box, name] : boxes) {
-        *box = Named(new QLineEdit(frame), name, tipPattern.arg(QLatin1String(axes[a])));
-        grid->addWidget(Caption(QLatin1String(axes[a]), frame), 0, 2 * a);
-        grid->addWidget(*box, 0, 2 * a + 1);
-        ++a;
-    }
-    into->addWidget(frame, row, 0, 1, 3);
-}
-
 PickNode NodeOf(const QTreeWidgetItem* item) {
     PickNode node;
     node.text = item->text(0);
@@ -180,107 +164,6 @@ void LandedFrame::pickPad() {
         planet_->setText(pick->planet);
         position_->choosePad();
     }
-}
-
-// ---- Orbiting --------------------------------------------------------------------------------
-
-OrbitingFrame::OrbitingFrame(EditorSession& session, QWidget* parent)
-    : QGroupBox("Orbiting ship parameters", parent), session_(session) {
-    setObjectName(ObjectNames::Orbiting);
-    auto* grid = new QGridLayout(this);
-    planet_ = ValueLabel(this, ObjectNames::ShipOrbitingPlanet, "Displays the planet the ship orbits around");
-    planetList_ = Named(new QComboBox(this), ObjectNames::OrbitingRef,
-                        "List of the planets within the planetary system");
-    changePlanetButton_ =
-        Named(new QPushButton("Change planet", this), ObjectNames::Command11,
-              "Changes the planet the ships orbits around by choosing it from the \"Possible Planet\" list");
-    grid->addWidget(Caption("Planet", this), 0, 0);
-    grid->addWidget(planet_, 0, 1, 1, 2);
-    grid->addWidget(Caption("Possible planet", this), 1, 0);
-    grid->addWidget(planetList_, 1, 1);
-    grid->addWidget(changePlanetButton_, 1, 2);
-    AxisFrame(this, grid, 2, "Position rel. to reference",
-              "Displays the ship position relative to reference on axis %1",
-              {{&rposX_, ObjectNames::ShipOrbitingRposX},
-               {&rposY_, ObjectNames::ShipOrbitingRposY},
-               {&rposZ_, ObjectNames::ShipOrbitingRposZ}});
-    AxisFrame(this, grid, 3, "Velocity rel. to reference",
-              "Displays the ship velocity relative to reference on axis %1",
-              {{&rvelX_, ObjectNames::ShipOrbitingRvelX},
-               {&rvelY_, ObjectNames::ShipOrbitingRvelY},
-               {&rvelZ_, ObjectNames::ShipOrbitingRvelZ}});
-    AxisFrame(this, grid, 4, "Rot. angles orientation", "Object frame rotation angle orientation on axis %1",
-              {{&arotX_, ObjectNames::ShipOrbitingArotX},
-               {&arotY_, ObjectNames::ShipOrbitingArotY},
-               {&arotZ_, ObjectNames::ShipOrbitingArotZ}});
-    angularVelocity_ = Named(new QLineEdit(this), ObjectNames::ShipOrbitingAngularVelocity,
-                             "Displays the ship orbiting angular velocity");
-    grid->addWidget(Caption(QString::fromUtf8("Angular velocity (°/s)"), this), 5, 0);
-    grid->addWidget(angularVelocity_, 5, 1);
-    grid->setRowStretch(6, 1);
-    grid->setColumnStretch(1, 1);
-
-    ShipOrbitControls controls;
-    controls.RposX = rposX_;
-    controls.RposY = rposY_;
-    controls.RposZ = rposZ_;
-    controls.RvelX = rvelX_;
-    controls.RvelY = rvelY_;
-    controls.RvelZ = rvelZ_;
-    orbitPanel_ = new ShipOrbitPanel(controls, this);
-    grid->addWidget(orbitPanel_, 6, 0, 1, 3);
-    connect(changePlanetButton_, &QPushButton::clicked, this, &OrbitingFrame::changePlanet);
-    connect(&session_, &EditorSession::foldersChanged, this, [this] { setPlanet(planet_->text()); });
-}
-
-void OrbitingFrame::setPlanet(const QString& body) {
-    planet_->setText(body);
-    orbitPanel_->SetPlanet(session_.folders().config, body);
-}
-
-void OrbitingFrame::changePlanet() {
-    setPlanet(planetList_->currentText());
-}
-
-void OrbitingFrame::showTexts(const ShipEditorTexts& texts, const QStringList& elements) {
-    orbitPanel_->SetElements(elements);
-    setPlanet(texts.orbitingPlanet);
-    angularVelocity_->setText(texts.angularVelocity);
-    rposX_->setText(texts.rposX);
-    rposY_->setText(texts.rposY);
-    rposZ_->setText(texts.rposZ);
-    arotX_->setText(texts.arotX);
-    arotY_->setText(texts.arotY);
-    arotZ_->setText(texts.arotZ);
-    rvelX_->setText(texts.rvelX);
-    rvelY_->setText(texts.rvelY);
-    rvelZ_->setText(texts.rvelZ);
-}
-
-void OrbitingFrame::clear() {
-    orbitPanel_->SetElements({});
-    setPlanet(QString());
-    for (QLineEdit* box :
-         {angularVelocity_, arotX_, arotY_, arotZ_, rposX_, rposY_, rposZ_, rvelX_, rvelY_, rvelZ_})
-        box->clear();
-}
-
-void OrbitingFrame::readTexts(ShipEditorTexts& texts) const {
-    texts.orbitingPlanet = planet_->text();
-    texts.rposX = rposX_->text();
-    texts.rposY = rposY_->text();
-    texts.rposZ = rposZ_->text();
-    texts.rvelX = rvelX_->text();
-    texts.rvelY = rvelY_->text();
-    texts.rvelZ = rvelZ_->text();
-    texts.arotX = arotX_->text();
-    texts.arotY = arotY_->text();
-    texts.arotZ = arotZ_->text();
-    texts.angularVelocity = angularVelocity_->text();
-}
-
-void OrbitingFrame::showBodies(int selected) {
-    FillQuietly(planetList_, session_.bodies(), selected);
 }
 
 // ---- Docked ----------------------------------------------------------------------------------

@@ -1,9 +1,10 @@
 #pragma once
 // The three status frames of the ship tab, one shown at a time in the same place: a landed
-// ship's base and pad with the base tree, an orbiting ship's planet and state vectors with the
-// orbit panel, a docked ship's station and port with the dock tree. Each shows a row, reads
+// ship's base and pad with the base tree, an orbiting ship's planet and orbit with the orbit
+// panel (orbiting_frame.h), a docked ship's station and port with the dock tree. Each shows a row, reads
 // back its texts for validation, and fills its tree from the session.
 #include "core/editing/location_trees.h"
+#include "widgets/tabs/orbiting_frame.h"
 
 #include <QGroupBox>
 #include <QStringList>
@@ -15,7 +16,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
-class ShipOrbitPanel;
 struct ShipEditorTexts;
 struct ShipRow;
 
@@ -44,38 +44,6 @@ class LandedFrame : public QGroupBox {
     LandedPositionControls* position_ = nullptr;
     QLineEdit* heading_ = nullptr;
     QTreeWidget* tree_ = nullptr;
-};
-
-class OrbitingFrame : public QGroupBox {
-    Q_OBJECT
-  public:
-    explicit OrbitingFrame(EditorSession& session, QWidget* parent = nullptr);
-    // elements: the orbital elements that place the ship when its position boxes are empty.
-    void showTexts(const ShipEditorTexts& texts, const QStringList& elements);
-    void clear();
-    void readTexts(ShipEditorTexts& texts) const;
-    // The bodies of the session's planetary system, the entry given selected.
-    void showBodies(int selected);
-    void setPlanet(const QString& body);
-
-  private:
-    void changePlanet();
-
-    EditorSession& session_;
-    QLabel* planet_ = nullptr;
-    QComboBox* planetList_ = nullptr;
-    QPushButton* changePlanetButton_ = nullptr;
-    QLineEdit* rposX_ = nullptr;
-    QLineEdit* rposY_ = nullptr;
-    QLineEdit* rposZ_ = nullptr;
-    QLineEdit* rvelX_ = nullptr;
-    QLineEdit* rvelY_ = nullptr;
-    QLineEdit* rvelZ_ = nullptr;
-    QLineEdit* arotX_ = nullptr;
-    QLineEdit* arotY_ = nullptr;
-    QLineEdit* arotZ_ = nullptr;
-    QLineEdit* angularVelocity_ = nullptr;
-    ShipOrbitPanel* orbitPanel_ = nullptr;
 };
 
 class DockedFrame : public QGroupBox {

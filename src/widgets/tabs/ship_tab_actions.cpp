@@ -112,9 +112,7 @@ void ShipTab::showShip() {
     case ShipStatusChoice::Orbiting:
         SetCheckedQuietly(orbitingOption_, true);
         chooseOrbiting();
-        orbiting_->showTexts(texts, texts.placement == ShipPlacement::ByElements
-                                        ? ShipElementValues(session_.document(), row)
-                                        : QStringList());
+        orbiting_->showTexts(texts);
         mainEngine_->setText(texts.mainEngine);
         PlaceSlider(mainEngineSlider_, PercentPosition(row.MainEngine));
         hoverEngine_->setText(texts.hoverEngine);
@@ -202,6 +200,9 @@ QStringList ShipTab::formValues() const {
                        t.fuel,         t.mainEngine,     t.hoverEngine};
     values << QString::number(static_cast<int>(t.landedAt)) << t.landedBody << t.landedLongitude
            << t.landedLatitude;
+    values << t.elementsSemiMajorAxis << t.elementsExcentricity << t.elementsInclination
+           << t.elementsAscendingNode << t.elementsPeriapsisLongitude << t.elementsMeanLongitude
+           << t.elementsEpoch << (t.orbitByElements ? QStringLiteral("elements") : QStringLiteral("state"));
     for (const TankText& tank : t.tankLevels)
         values << tank.level;
     return values;

@@ -56,6 +56,7 @@ class CheckFilesTest : public QObject {
                            "Scenarios/Kite Trials/(Current state).scn",
                            "Scenarios/Kite Trials/(Quicksave state).scn",
                            "Scenarios/Kite Trials/Hop to Skerry.scn",
+                           "Scenarios/Placements/Element Orbits.scn",
                            "Scenarios/Placements/Landers.scn",
                            "Scenarios/Placements/Tank Levels.scn",
                            "Scenarios/The Corvid System/Grand Tour.scn",

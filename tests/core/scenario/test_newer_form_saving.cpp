@@ -172,7 +172,11 @@ class NewerFormSavingTest : public QObject {
             if (edit.endsWith("and back"))
                 QVERIFY(Validate(open, ship, [](ShipEditorTexts& t) { MoveFuelSlider(t, 65); }));
         } else if (edit.startsWith("position")) {
-            QVERIFY(Validate(open, ship, Position));
+            // The orbit given by the position and velocity instead of the elements.
+            QVERIFY(Validate(open, ship, [](ShipEditorTexts& t) {
+                t.orbitByElements = false;
+                Position(t);
+            }));
         } else if (edit.startsWith("orbit")) {
             QVERIFY(Validate(open, ship, [](ShipEditorTexts& t) {
                 t.status = ShipStatusChoice::Orbiting;
@@ -204,14 +208,9 @@ class NewerFormSavingTest : public QObject {
             "The ship is located inside the planet; adjust the position parameters relative to reference.";
         QTest::newRow("orbital elements, no position") << int(ShipPlacement::ByElements) << "Orbiting"
                                                        << "" << QStringList();
-        QTest::newRow("orbital elements, a position begun")
+        QTest::newRow("orbital elements, an axis not a number")
             << int(ShipPlacement::ByElements) << "Orbiting"
-            << "rposX"
-            << QStringList{"The position relative to the reference on axis Y is not correct.",
-                           "The position relative to the reference on axis Z is not correct.",
-                           "The velocity relative to reference on axis X is not correct.",
-                           "The velocity relative to reference on axis Y is not correct.",
-                           "The velocity relative to reference on axis Z is not correct."};
+            << "axis" << QStringList{"The ship orbit semi-major axis is not correct."};
         QTest::newRow("by status, no position")
             << int(ShipPlacement::ByStatus) << "Orbiting"
             << ""
@@ -251,7 +250,12 @@ class NewerFormSavingTest : public QObject {
         t.status = status == "Landed" ? ShipStatusChoice::Landed : ShipStatusChoice::Orbiting;
         t.landedPlanet = t.orbitingPlanet = "Verdant";
         t.arotX = t.arotY = t.arotZ = t.angularVelocity = "0";
-        if (box == "rposX") t.rposX = "7000000";
+        if (placement == int(ShipPlacement::ByElements)) {
+            t.orbitByElements = true;
+            t.elementsSemiMajorAxis = box == "axis" ? "far" : "7000000";
+            t.elementsExcentricity = t.elementsInclination = t.elementsAscendingNode = "0";
+            t.elementsPeriapsisLongitude = t.elementsMeanLongitude = "0";
+        }
         if (box == "heading") t.heading = "north";
         PlanetData planet;
         planet.readable = true;

@@ -76,17 +76,27 @@ class TextRulesTest : public QObject {
     void isANumber_data() {
         QTest::addColumn<QString>("value");
         QTest::addColumn<bool>("expected");
+        // The orbit boxes also take the exponent form NumberText writes, and no other.
+        QTest::addColumn<bool>("orExponent");
         for (const char* yes : {"12.5", "-3", " 7 ", "1.", ".", "-.", "0"})
-            QTest::newRow(yes) << QString(yes) << true;
+            QTest::newRow(yes) << QString(yes) << true << true;
         for (const char* no : {"", "-", "1e5", "+1", "1,5", "--1", "1.2.3", "\t7", "7 8", "  "})
-            QTest::newRow(no) << QString(no) << false;
+            QTest::newRow(no) << QString(no) << false << false;
+        for (const char* exponent : {"1.5E-05", "-2E+15", " 6.971E+06 ", "3E-123"})
+            QTest::newRow(exponent) << QString(exponent) << false << true;
+        for (const char* no : {"6.7E6", "1E-", "E+05", "1.5E-0x", "1.5E+05 2", "1.5e-05"})
+            QTest::newRow(no) << QString(no) << false << false;
     }
     void isANumber() {
         QFETCH(QString, value);
         QFETCH(bool, expected);
+        QFETCH(bool, orExponent);
         const QString before = value;
         QCOMPARE(IsANumber(value), expected);
+        QCOMPARE(IsANumberOrExponent(value), orExponent);
         QCOMPARE(value, before);
+        // What the boxes take, the number rule reads whole.
+        if (orExponent && !Trim(value).endsWith(u'.')) QCOMPARE(LeadingNumber(value), Trim(value).toDouble());
     }
 
     void leadingNumber_data() {

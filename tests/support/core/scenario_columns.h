@@ -69,5 +69,12 @@ inline QMap<QString, QString> Columns(const ShipRow& r) {
             {"HoverEngine", r.HoverEngine},
             {"Longitude", r.Longitude},
             {"Latitude", r.Latitude},
+            {"ElementsSemiMajorAxis", r.ElementsSemiMajorAxis},
+            {"ElementsExcentricity", r.ElementsExcentricity},
+            {"ElementsInclination", r.ElementsInclination},
+            {"ElementsAscendingNode", r.ElementsAscendingNode},
+            {"ElementsPeriapsisLongitude", r.ElementsPeriapsisLongitude},
+            {"ElementsMeanLongitude", r.ElementsMeanLongitude},
+            {"ElementsEpoch", r.ElementsEpoch},
             {"TankLevels", r.TankLevels}};
 }

@@ -1,0 +1,71 @@
+#pragma once
+// The orbiting frame of the ship tab: the planet, the orbit in one of its two forms (position
+// and velocity, or orbital elements) with the option that chooses it, the attitude and the
+// orbit panel. Switching the form converts what the boxes show at the scenario's start.
+#include <QGroupBox>
+#include <QStringList>
+#include <optional>
+
+class EditorSession;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class ShipOrbitPanel;
+struct ShipEditorTexts;
+
+class OrbitingFrame : public QGroupBox {
+    Q_OBJECT
+  public:
+    explicit OrbitingFrame(EditorSession& session, QWidget* parent = nullptr);
+    // The form shown is the one the texts choose.
+    void showTexts(const ShipEditorTexts& texts);
+    void clear();
+    void readTexts(ShipEditorTexts& texts) const;
+    // The bodies of the session's planetary system, the entry given selected.
+    void showBodies(int selected);
+    void setPlanet(const QString& body);
+
+  private:
+    void changePlanet();
+    // The user's pick of a form: the boxes shown converted to it, or a message saying why
+    // they cannot be, the form then kept.
+    void chooseForm(bool byElements);
+    // Enables the chosen form's boxes, the other's disabled.
+    void showForm(bool byElements);
+    // The texts of the boxes of both forms, in their order.
+    QStringList orbitTexts() const;
+    void setOrbitTexts(const QStringList& texts);
+
+    EditorSession& session_;
+    QLabel* planet_ = nullptr;
+    QComboBox* planetList_ = nullptr;
+    QPushButton* changePlanetButton_ = nullptr;
+    QRadioButton* byState_ = nullptr;
+    QRadioButton* byElements_ = nullptr;
+    QGroupBox* positionFrame_ = nullptr;
+    QGroupBox* velocityFrame_ = nullptr;
+    QGroupBox* elementsFrame_ = nullptr;
+    QLineEdit* rposX_ = nullptr;
+    QLineEdit* rposY_ = nullptr;
+    QLineEdit* rposZ_ = nullptr;
+    QLineEdit* rvelX_ = nullptr;
+    QLineEdit* rvelY_ = nullptr;
+    QLineEdit* rvelZ_ = nullptr;
+    // Semi-major axis, excentricity, inclination, node, periapsis and mean longitudes, epoch.
+    QLineEdit* elements_[7] = {};
+    QLineEdit* arotX_ = nullptr;
+    QLineEdit* arotY_ = nullptr;
+    QLineEdit* arotZ_ = nullptr;
+    QLineEdit* angularVelocity_ = nullptr;
+    ShipOrbitPanel* orbitPanel_ = nullptr;
+    // The last switch of form: the texts before it and those it gave, so that switching back
+    // before any edit shows the texts as they were rather than converted twice.
+    struct FormSwitch {
+        QStringList before;
+        QStringList after;
+    };
+    std::optional<FormSwitch> lastSwitch_;
+    bool formByElements_ = false; // the form shown
+};
