@@ -7,18 +7,6 @@
 #include <cmath>
 
 namespace {
-// The boxes of each form, in their order on the frame.
-constexpr QString ShipEditorTexts::*kElementBoxes[] = {&ShipEditorTexts::elementsSemiMajorAxis,
-                                                       &ShipEditorTexts::elementsExcentricity,
-                                                       &ShipEditorTexts::elementsInclination,
-                                                       &ShipEditorTexts::elementsAscendingNode,
-                                                       &ShipEditorTexts::elementsPeriapsisLongitude,
-                                                       &ShipEditorTexts::elementsMeanLongitude,
-                                                       &ShipEditorTexts::elementsEpoch};
-constexpr QString ShipEditorTexts::*kStateBoxes[] = {&ShipEditorTexts::rposX, &ShipEditorTexts::rposY,
-                                                     &ShipEditorTexts::rposZ, &ShipEditorTexts::rvelX,
-                                                     &ShipEditorTexts::rvelY, &ShipEditorTexts::rvelZ};
-
 QString Message(const char* element) {
     return QStringLiteral("The ship orbit %1 is not correct.").arg(QLatin1StringView(element));
 }
@@ -102,7 +90,7 @@ OrbitFormSwitch StateFromElementTexts(const ShipEditorTexts& texts, const Planet
     t.rvelX = ComponentText(v.X, vl);
     t.rvelY = ComponentText(v.Y, vl);
     t.rvelZ = ComponentText(v.Z, vl);
-    for (QString ShipEditorTexts::*box : kElementBoxes)
+    for (QString ShipEditorTexts::*box : kShipElementBoxes)
         t.*box = QString();
     t.orbitByElements = false;
     return result;
@@ -113,19 +101,19 @@ OrbitFormSwitch ElementsFromStateTexts(const ShipEditorTexts& texts, const Plane
     OrbitFormSwitch result{{}, texts};
     const QString axes[3] = {QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")};
     for (int a = 0; a < 3; ++a)
-        if (!IsANumberOrExponent(texts.*kStateBoxes[a]))
+        if (!IsANumberOrExponent(texts.*kShipStateBoxes[a]))
             result.problems.append(
                 QStringLiteral("The position relative to the reference on axis %1 is not correct.")
                     .arg(axes[a]));
     for (int a = 0; a < 3; ++a)
-        if (!IsANumberOrExponent(texts.*kStateBoxes[a + 3]))
+        if (!IsANumberOrExponent(texts.*kShipStateBoxes[a + 3]))
             result.problems.append(
                 QStringLiteral("The velocity relative to reference on axis %1 is not correct.").arg(axes[a]));
     result.problems += PlanetProblems(texts, planet);
     if (!result.Done()) return result;
     double values[6];
     for (int k = 0; k < 6; ++k)
-        values[k] = LeadingNumber(texts.*kStateBoxes[k]);
+        values[k] = LeadingNumber(texts.*kShipStateBoxes[k]);
     const OrbitState state{{values[0], values[1], values[2]}, {values[3], values[4], values[5]}};
     const ElementsAtTime el = ElementsFromState(state, planet.Mu, startMjd);
     switch (el.Problem) {
@@ -156,7 +144,7 @@ OrbitFormSwitch ElementsFromStateTexts(const ShipEditorTexts& texts, const Plane
     t.elementsPeriapsisLongitude = NumberText(e.PeriapsisLongitude);
     t.elementsMeanLongitude = NumberText(e.MeanLongitude);
     t.elementsEpoch = NumberText(e.Epoch);
-    for (QString ShipEditorTexts::*box : kStateBoxes)
+    for (QString ShipEditorTexts::*box : kShipStateBoxes)
         t.*box = QString();
     t.orbitByElements = true;
     return result;
@@ -165,7 +153,7 @@ OrbitFormSwitch ElementsFromStateTexts(const ShipEditorTexts& texts, const Plane
 OrbitInsight ShipElementsInsight(const ShipEditorTexts& texts, const PlanetData& planet, double startMjd) {
     OrbitInsight insight;
     bool blank = true;
-    for (QString ShipEditorTexts::*box : kElementBoxes)
+    for (QString ShipEditorTexts::*box : kShipElementBoxes)
         if (!Trim(texts.*box).isEmpty()) blank = false;
     if (blank) {
         insight.Problem = OrbitInsightProblem::Blank;

@@ -10,6 +10,19 @@
 #include <QString>
 #include <QStringList>
 
+// The boxes of each form, in their order on the frame and in the file's lines.
+inline constexpr QString ShipEditorTexts::*kShipElementBoxes[7] = {
+    &ShipEditorTexts::elementsSemiMajorAxis,
+    &ShipEditorTexts::elementsExcentricity,
+    &ShipEditorTexts::elementsInclination,
+    &ShipEditorTexts::elementsAscendingNode,
+    &ShipEditorTexts::elementsPeriapsisLongitude,
+    &ShipEditorTexts::elementsMeanLongitude,
+    &ShipEditorTexts::elementsEpoch};
+inline constexpr QString ShipEditorTexts::*kShipStateBoxes[6] = {
+    &ShipEditorTexts::rposX, &ShipEditorTexts::rposY, &ShipEditorTexts::rposZ,
+    &ShipEditorTexts::rvelX, &ShipEditorTexts::rvelY, &ShipEditorTexts::rvelZ};
+
 // The start of the scenario as an MJD: the very value the file's Date line gives while the
 // start is the one read, since a calendar and two pickers hold it only to the minute.
 double StartMjdOf(const ScenarioDocument& document);

@@ -97,15 +97,8 @@ void ShipOrbitPanel::Refresh() {
     const PlanetData& planet = Planet();
     if (byElements_) {
         ShipEditorTexts texts;
-        QString ShipEditorTexts::*const boxes[7] = {&ShipEditorTexts::elementsSemiMajorAxis,
-                                                    &ShipEditorTexts::elementsExcentricity,
-                                                    &ShipEditorTexts::elementsInclination,
-                                                    &ShipEditorTexts::elementsAscendingNode,
-                                                    &ShipEditorTexts::elementsPeriapsisLongitude,
-                                                    &ShipEditorTexts::elementsMeanLongitude,
-                                                    &ShipEditorTexts::elementsEpoch};
         for (int k = 0; k < 7; ++k)
-            texts.*boxes[k] = TextOf(c_.Elements[k]);
+            texts.*kShipElementBoxes[k] = TextOf(c_.Elements[k]);
         const OrbitInsight insight = ShipElementsInsight(texts, planet, startMjd_ ? startMjd_() : 0.0);
         Show(ShipOrbitTexts(insight), OutlineOf(insight, planet));
         return;

@@ -62,13 +62,6 @@ constexpr ElementBox kElementBoxes[7] = {
      "Time of the elements as a modified Julian date; empty for the scenario's start"},
 };
 
-QString ShipEditorTexts::*const kElementTexts[7] = {&ShipEditorTexts::elementsSemiMajorAxis,
-                                                    &ShipEditorTexts::elementsExcentricity,
-                                                    &ShipEditorTexts::elementsInclination,
-                                                    &ShipEditorTexts::elementsAscendingNode,
-                                                    &ShipEditorTexts::elementsPeriapsisLongitude,
-                                                    &ShipEditorTexts::elementsMeanLongitude,
-                                                    &ShipEditorTexts::elementsEpoch};
 } // namespace
 
 OrbitingFrame::OrbitingFrame(EditorSession& session, QWidget* parent)
@@ -232,7 +225,7 @@ void OrbitingFrame::chooseForm(bool byElements) {
           std::pair{rvelY_, &converted.texts.rvelY}, std::pair{rvelZ_, &converted.texts.rvelZ}})
         box->setText(*text);
     for (int k = 0; k < 7; ++k)
-        elements_[k]->setText(converted.texts.*kElementTexts[k]);
+        elements_[k]->setText(converted.texts.*kShipElementBoxes[k]);
     lastSwitch_ = FormSwitch{before, orbitTexts()};
     showForm(byElements);
 }
@@ -251,7 +244,7 @@ void OrbitingFrame::showTexts(const ShipEditorTexts& texts) {
     rvelY_->setText(texts.rvelY);
     rvelZ_->setText(texts.rvelZ);
     for (int k = 0; k < 7; ++k)
-        elements_[k]->setText(texts.*kElementTexts[k]);
+        elements_[k]->setText(texts.*kShipElementBoxes[k]);
     showForm(texts.orbitByElements);
 }
 
@@ -279,7 +272,7 @@ void OrbitingFrame::readTexts(ShipEditorTexts& texts) const {
     texts.arotZ = arotZ_->text();
     texts.angularVelocity = angularVelocity_->text();
     for (int k = 0; k < 7; ++k)
-        texts.*kElementTexts[k] = elements_[k]->text();
+        texts.*kShipElementBoxes[k] = elements_[k]->text();
     texts.orbitByElements = formByElements_;
 }
 

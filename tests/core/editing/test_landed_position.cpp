@@ -8,29 +8,15 @@
 #include "core/editing/ship_validation.h"
 #include "core/scenario/scenario_reader.h"
 #include "core/text/line_diff.h"
+#include "opened_scenario.h"
 #include "test_files.h"
 
 #include <QTest>
 
 namespace {
-struct Open {
-    ScenarioDocument document;
-    int stations = 0;
-    int ships = 0;
-    QByteArray Save() const { return SavedScenarioBytes(document, stations, ships); }
-    int Row(const QString& name) const {
-        for (int r = 0; r < ships; ++r)
-            if (document.ShipTable[std::size_t(r)].Name == name) return r;
-        return -1;
-    }
-};
 
 Open Landers() {
-    const QByteArray bytes = TestDataFile("today/Scenarios/Placements/Landers.scn");
-    const ScenarioReadResult read = ReadScenario(bytes);
-    Open open{read.document, int(read.stationNames.size()), int(read.shipNames.size())};
-    open.document.Description = ScenarioDescription(bytes);
-    return open;
+    return Load(TestDataFile("today/Scenarios/Placements/Landers.scn"));
 }
 
 // The bases of today's installation as the catalog gives them: a name after one blank.

@@ -9,6 +9,7 @@
 #include "core/scenario/scenario_comparison.h"
 #include "core/scenario/scenario_reader.h"
 #include "core/text/text_rules.h"
+#include "opened_scenario.h"
 #include "scenario_columns.h"
 #include "test_files.h"
 
@@ -27,25 +28,6 @@ QString CorpusFolder() {
 
 QByteArray CorpusFile(const QString& name) {
     return TestDataFile("newer-form/Scenarios/" + name);
-}
-
-struct Open {
-    ScenarioDocument document;
-    int stations = 0;
-    int ships = 0;
-    QByteArray Save() const { return SavedScenarioBytes(document, stations, ships); }
-    int Row(const QString& name) const {
-        for (int r = 0; r < ships; ++r)
-            if (document.ShipTable[std::size_t(r)].Name == name) return r;
-        return -1;
-    }
-};
-
-Open Load(const QByteArray& bytes) {
-    const ScenarioReadResult read = ReadScenario(bytes);
-    Open open{read.document, int(read.stationNames.size()), int(read.shipNames.size())};
-    open.document.Description = ScenarioDescription(bytes);
-    return open;
 }
 
 // What "Ship parameter validation" stores for the ship after the edit of its controls; the
