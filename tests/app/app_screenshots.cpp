@@ -128,7 +128,7 @@ int main(int argc, char** argv) {
     }
     {
         // The docked frame over an installation in today's layout: a glider docked at the
-        // station ship Lifter by its DOCKINFO line, its status options locked.
+        // station ship Lifter by its DOCKINFO line, with the own port of its dock.
         SimulatorFixture sim(TestDataPath("today"));
         sim.Write("sim/skelvan.cfg",
                   "ConfigDir = .\\Config\\\r\nScenarioDir = .\\Scenarios\\Installation\\Docking\\\r\n");

@@ -1,5 +1,7 @@
 #include "core/editing/editor_session.h"
 
+#include "core/editing/dock_pairs.h"
+
 #include "core/editing/ship_lists.h"
 
 EditorSession::EditorSession(QObject* parent) : QObject(parent) {}
@@ -189,7 +191,28 @@ void EditorSession::storeShip(int i, const ShipEditorTexts& texts) {
     changing();
     // A table shorter than its list is grown rather than overrun.
     if (static_cast<int>(document_.ShipTable.size()) <= last) document_.ShipTableRedimPreserve(last);
-    document_.ShipTable[std::size_t(i)] = StoredShipRow(document_.ShipTable[std::size_t(i)], texts);
+    const int count = shipCount();
+    // The partners' pairs follow the ship's name, and a ship its dock placed that is given
+    // another status leaves its dock: both rows change in this one step.
+    RenameInPairs(document_, count, i, texts.name);
+    const bool placedByDock = i < count && ShipDocks(document_, count).PlacedByDock(i);
+    const bool leaves = placedByDock && (texts.status == ShipStatusChoice::Landed ||
+                                         texts.status == ShipStatusChoice::Orbiting ||
+                                         texts.placement != ShipPlacement::ByDock);
+    if (leaves) UndockShip(document_, count, i);
+    ShipEditorTexts stored = texts;
+    // An orbiting ship out of its dock floats where it was; a landed one stands where the form
+    // puts it.
+    if (leaves && texts.status == ShipStatusChoice::Landed)
+        stored.placement =
+            texts.landedAt == LandedAt::Position ? ShipPlacement::ByPosition : ShipPlacement::ByStatus;
+    ShipRow& row = document_.ShipTable[std::size_t(i)];
+    row = StoredShipRow(row, stored);
+    if (leaves && texts.status == ShipStatusChoice::Orbiting) row.Status = QStringLiteral("Orbiting");
+    if (leaves && texts.status == ShipStatusChoice::Landed) {
+        row.Status = QStringLiteral("Landed");
+        row.StatusRef = texts.landedAt == LandedAt::Position ? texts.landedBody : texts.landedPlanet;
+    }
     // A ship typed into the empty list becomes the one listed.
     if (shipNames_.isEmpty()) shipNames_.append(QString());
     refreshShipLists();
@@ -211,9 +234,25 @@ int EditorSession::addShip() {
     return n;
 }
 
-bool EditorSession::deleteShip(int i) {
-    if (!RemoveShipRow(document_, i, shipCount())) return false;
+QString EditorSession::dockShip(const DockRequest& request) {
+    const int count = shipCount();
+    if (request.ship < 0 || request.ship >= count || request.partner < 0 || request.partner >= count ||
+        request.ship == request.partner)
+        return {};
+    const QString refusal = DockRefusal(document_, count, request);
+    if (!refusal.isEmpty()) return refusal;
     changing();
+    DockShip(document_, count, request);
+    refreshShipLists();
+    return {};
+}
+
+bool EditorSession::deleteShip(int i) {
+    if (i < 0 || i >= shipCount() || shipCount() > static_cast<int>(document_.ShipTable.size())) return false;
+    changing();
+    // Its partners lose their pairs with it before its row goes, while the names still match.
+    RemovePairsOf(document_, shipCount(), i);
+    RemoveShipRow(document_, i, shipCount());
     shipNames_.removeAt(i);
     if (i > 0) setCurrentShip(i - 1);
     refreshShipLists();

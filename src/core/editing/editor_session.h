@@ -3,6 +3,7 @@
 // scenario, the folders, the catalogs of the installation, the bodies of the current
 // planetary system, the rows the tabs show and the file name live here and nowhere else; the
 // windows show them and ask the session to change them. Each change is told by a signal.
+#include "core/editing/dock_pairs.h"
 #include "core/editing/edit_history.h"
 #include "core/editing/ship_editor_texts.h"
 #include "core/editing/station_rows.h"
@@ -115,6 +116,9 @@ class EditorSession : public QObject {
     // Validated texts stored in ship row i, a listed one (row 0 for a ship typed into an empty
     // list); the focus entries follow.
     void storeShip(int i, const ShipEditorTexts& texts);
+    // Docks a listed ship at another: the pair on both ships, in one change. Returns why it
+    // cannot, with nothing changed ("Port 2 of Hub is taken by the ship Kite already.").
+    QString dockShip(const DockRequest& request);
     // A blank "New Ship" after the listed ones; returns its row.
     int addShip();
     // Removes ship i of the listed ones, the lists built again from the rows: false, with nothing

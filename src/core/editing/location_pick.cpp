@@ -19,6 +19,7 @@ std::optional<LocationPick> PadPick(const PickNode& node) {
 }
 
 std::optional<LocationPick> PortPick(const PickNode& node) {
-    if (node.parentImage == ShipNodeImage) return std::nullopt;
-    return Pick(node, QStringLiteral("Dock"), DockPortNodeImage, 4);
+    std::optional<LocationPick> pick = Pick(node, QStringLiteral("Dock"), DockPortNodeImage, 4);
+    if (pick) pick->ofShip = node.parentImage == ShipNodeImage;
+    return pick;
 }

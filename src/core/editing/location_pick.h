@@ -18,13 +18,14 @@ struct PickNode {
 };
 
 struct LocationPick {
-    QString number; // pad or port number, trimmed
-    QString place;  // base or station: the parent's text
-    QString planet; // the body: the grandparent's text
+    QString number;      // pad or port number, trimmed
+    QString place;       // base or station: the parent's text
+    QString planet;      // the body: the grandparent's text
+    bool ofShip = false; // a port of a ship: the ship edited docks to it by a DOCKINFO pair
 };
 
 // A free pad: a pad node ("Landing pad <n>") without a landed ship under it.
 std::optional<LocationPick> PadPick(const PickNode& node);
-// A free dock port: a port node ("Dock <n>") of a station without a docked ship under it. The
-// ports of a ship are not picked: ships dock at ships by their DOCKINFO lines alone.
+// A free dock port: a port node ("Dock <n>") of a station or of a ship without a docked ship
+// under it.
 std::optional<LocationPick> PortPick(const PickNode& node);

@@ -62,10 +62,37 @@ std::vector<DockPair> DockPairsOf(const QString& otherLines) {
     return pairs;
 }
 
+namespace {
+bool DockedAtStationOfOlderForm(const ShipRow& row) {
+    return UpperEquals(TrimView(row.Status), QLatin1StringView("DOCKED")) &&
+           !TrimView(row.DockedStation).isEmpty();
+}
+
+// No state vectors and no elements: the columns of a block without those lines ("0" for a row
+// that started from the blank values), or the empty ones a dock made in the editor leaves.
+bool NoPositionInRow(const ShipRow& row, bool zeroIsNone) {
+    if (!TrimView(row.ElementsSemiMajorAxis).isEmpty()) return false;
+    for (const QString* column : {&row.RposX, &row.RposY, &row.RposZ, &row.RvelX, &row.RvelY, &row.RvelZ}) {
+        const QStringView t = TrimView(*column);
+        if (!t.isEmpty() && !(zeroIsNone && t == u"0")) return false;
+    }
+    return true;
+}
+} // namespace
+
+bool RowPlacedByDock(const ShipRow& row) {
+    if (DockedAtStationOfOlderForm(row) || UpperEquals(TrimView(row.Status), QLatin1StringView("LANDED")))
+        return false;
+    return NoPositionInRow(row, false) && !DockPairsOf(row.OtherLines).empty();
+}
+
 bool PlacedByDock(const ShipBlockFacts& facts, const ShipRow& row) {
+    if (RowPlacedByDock(row)) return true;
     if (!facts.dockinfo || facts.rpos || facts.rvel || facts.elements) return false;
-    if (UpperEquals(TrimView(row.Status), QLatin1StringView("DOCKED")) &&
-        !TrimView(row.DockedStation).isEmpty())
+    if (DockedAtStationOfOlderForm(row)) return false;
+    // A ship taken out of its dock in the editor has the position it floats at, or the pad or
+    // surface position it stands at.
+    if (!NoPositionInRow(row, true) || !TrimView(row.Base).isEmpty() || !TrimView(row.Longitude).isEmpty())
         return false;
     return !DockPairsOf(row.OtherLines).empty();
 }
@@ -80,10 +107,14 @@ ShipDocks::ShipDocks(const ScenarioDocument& document, int count) : document_(do
         const ShipRow& row = document.ShipTable[std::size_t(r)];
         const bool read = source && row.ReadBlock >= 0 && std::size_t(row.ReadBlock) < source->ships.size();
         const ShipBlockFacts* facts = read ? &source->ships[std::size_t(row.ReadBlock)].facts : nullptr;
-        // The reader tells a block's DOCKINFO lines; most blocks have none.
-        if (facts && !facts->dockinfo) continue;
+        // The reader tells a block's DOCKINFO lines; most blocks have none, and a ship docked in
+        // the editor has them among its unknown lines.
+        if (facts && !facts->dockinfo &&
+            !row.OtherLines.contains(QLatin1StringView("DOCKINFO"), Qt::CaseInsensitive))
+            continue;
         pairs_[std::size_t(r)] = DockPairsOf(row.OtherLines);
-        if (facts && !pairs_[std::size_t(r)].empty()) placed_[std::size_t(r)] = ::PlacedByDock(*facts, row);
+        if (!pairs_[std::size_t(r)].empty())
+            placed_[std::size_t(r)] = facts ? ::PlacedByDock(*facts, row) : RowPlacedByDock(row);
     }
     // Backwards, so that the first row of a name wins.
     for (int r = rows - 1; r >= 0; --r)
@@ -162,6 +193,8 @@ ShipDockedAt ShipDocks::DockedAt(int row) const {
         }
     }
     at.partner = partners[shown] != row ? partners[shown] : -1;
+    at.pair = static_cast<int>(shown);
+    at.anchor = anchor;
     at.station = at.partner >= 0 ? document_.ShipTable[std::size_t(at.partner)].Name : pairs[shown].other;
     at.port = ShownPort(pairs[shown].otherPort);
     at.planet = anchor >= 0 ? document_.ShipTable[std::size_t(anchor)].StatusRef : self.StatusRef;

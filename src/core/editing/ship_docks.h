@@ -35,6 +35,11 @@ QString ShownPort(int port);
 // among its unknown lines, no RPOS, RVEL or ELEMENTS line, and no STATUS line of the older
 // form that docks it at a station ("STATUS Docked <planet>:<station>:<port>"), which places it
 // there as it always has.
+// Whether the row has no place of its own (no state vectors, no elements, not landed) while its
+// DOCKINFO pairs dock it: the simulator then puts it at its partner's port.
+bool RowPlacedByDock(const ShipRow& row);
+// A ship docked in the editor is placed by its dock by its row alone (RowPlacedByDock), and one
+// taken out of its dock in the editor is not, whatever its block held.
 bool PlacedByDock(const ShipBlockFacts& facts, const ShipRow& row);
 
 // Where the editor shows a ship that its dock places.
@@ -43,6 +48,8 @@ struct ShipDockedAt {
     QString station;  // that ship's name (the name the pair writes when there is none)
     QString port;     // that ship's port as ports are shown: its number plus 1
     QString planet;   // the body of the ship with a position that the docks lead to
+    int pair = -1;    // the ship's pair that shows it so
+    int anchor = -1;  // the row of that ship with a position; -1 when no chain reaches one
     bool operator==(const ShipDockedAt&) const = default;
 };
 

@@ -1,5 +1,6 @@
 // Ship blocks as the writer puts them: a ship the user added in the editor's own form, a ship
 // read from a file as read while its row holds what was read, and otherwise line by line.
+#include "core/scenario/dockinfo_lines.h"
 #include "core/scenario/section_writers.h"
 #include "core/scenario/ship_lines.h"
 #include "core/scenario/tank_pairs.h"
@@ -95,7 +96,9 @@ void AddEditorShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers) 
     case Status::Orbiting:
         lines.Status();
         lines.Fuel();
-        if (ByElements(row)) {
+        if (PlacedByItsDock(row)) {
+            // Its dock places it.
+        } else if (ByElements(row)) {
             lines.Elements();
         } else {
             lines.Rpos();
@@ -150,6 +153,12 @@ class Compare {
     const ShipRow& shown_;
 };
 
+// The row's DOCKINFO lines in the block's indentation.
+void AddDockinfoLines(WrittenLines& out, const QStringList& lines) {
+    for (const QString& line : lines)
+        out.Add("  ", line);
+}
+
 // The old hover keyword under the simulator's, the rest of the line as read.
 void AddAsEngineHovr(WrittenLines& out, QStringView line) {
     qsizetype blanks = 0;
@@ -184,6 +193,8 @@ void AddChangedShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers,
                                             &ShipRow::ElementsPeriapsisLongitude,
                                             &ShipRow::ElementsMeanLongitude, &ShipRow::ElementsEpoch});
     const bool byElements = orbiting && ByElements(row);
+    // Nor is a ship its dock places given a position when its other lines change.
+    const bool byDock = orbiting && PlacedByItsDock(row);
     const bool sameHeading = same.Number(&ShipRow::Heading);
     const bool sameFuel = same.Number(&ShipRow::Fuel);
     const bool sameVrot = same.Number(&ShipRow::Vrot);
@@ -199,6 +210,12 @@ void AddChangedShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers,
                                        : true);
     const bool placed = landed || orbiting || docked;
     RowLines lines(out, row, numbers);
+    // The DOCKINFO lines stay as read while the row's pairs are the block's; otherwise the row's
+    // are written in the place of the first one, or before the END of a block that had none.
+    // A ship moved to a station's port in the older form docks there alone.
+    const QStringList rowDocks = docked && !samePlace ? QStringList() : RowDockinfoLines(row);
+    const bool sameDocks = rowDocks == BlockDockinfoLines(source, block);
+    bool docksWritten = false;
 
     const QByteArray bytes = source.bytes.mid(block.body.begin, block.body.end - block.body.begin);
     const QString body = block.body.begin < 0 ? QString() : DecodeText(bytes);
@@ -233,12 +250,12 @@ void AddChangedShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers,
                 break;
             // A ship given by its elements keeps its state lines only while its place is as read.
             case ShipLineKind::Rpos:
-                keep(orbiting && !byElements ? sameRpos : samePlace, orbiting && !byElements,
-                     [&] { lines.Rpos(); });
+                keep(!byDock && (orbiting && !byElements ? sameRpos : samePlace),
+                     orbiting && !byElements && !byDock, [&] { lines.Rpos(); });
                 break;
             case ShipLineKind::Rvel:
-                keep(orbiting && !byElements ? sameRvel : samePlace, orbiting && !byElements,
-                     [&] { lines.Rvel(); });
+                keep(!byDock && (orbiting && !byElements ? sameRvel : samePlace),
+                     orbiting && !byElements && !byDock, [&] { lines.Rvel(); });
                 break;
             case ShipLineKind::Arot:
                 keep(sameArot, orbiting, [&] { lines.Arot(); });
@@ -272,6 +289,7 @@ void AddChangedShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers,
             case ShipLineKind::Elements:
                 // The elements are written from the row when they place the ship, and go when a
                 // position and velocity of the user's do.
+                if (byDock) break;
                 if (byElements)
                     keep(sameStatus && sameElements, true, [&] { lines.Elements(); });
                 else
@@ -292,7 +310,12 @@ void AddChangedShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers,
                 keep(atPosition || (atPad ? sameStatus && sameBase : samePlace), false, [] {});
                 break;
             case ShipLineKind::Dockinfo:
-                keep(samePlace, false, [] {});
+                if (sameDocks) {
+                    out.Add(line);
+                } else if (!docksWritten) {
+                    AddDockinfoLines(out, rowDocks);
+                    docksWritten = true;
+                }
                 break;
             default:
                 out.Add(line);
@@ -301,6 +324,7 @@ void AddChangedShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers,
         });
     }
 
+    if (!sameDocks && !docksWritten) AddDockinfoLines(out, rowDocks);
     // The lines of the status that the block did not have, only for a value the user gave.
     if (!placed) return;
     if (!facts.status && !sameStatusLine) lines.Status();
@@ -314,7 +338,9 @@ void AddChangedShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers,
     }
     if (!facts.fuel && !facts.prplevel && !sameFuel) lines.Fuel();
     if (orbiting) {
-        if (byElements) {
+        if (byDock) {
+            // Its dock places it.
+        } else if (byElements) {
             if (!facts.elements && !sameElements) lines.Elements();
         } else {
             if (!facts.rpos && !sameRpos) lines.Rpos();
@@ -336,7 +362,8 @@ void AddShip(WrittenLines& out, const ShipRow& row, NumberTexts& numbers, const 
         AddEditorShip(out, row, numbers);
     } else {
         const ShipSource& block = source->ships[std::size_t(row.ReadBlock)];
-        if (!(block.facts.hoverMain && !block.facts.engineHovr) && ShipRowIsAsRead(*source, block, row)) {
+        if (!(block.facts.hoverMain && !block.facts.engineHovr) && ShipRowIsAsRead(*source, block, row) &&
+            RowDockinfoLines(row) == BlockDockinfoLines(*source, block)) {
             if (block.body.begin >= 0) out.AddAsRead(source->bytes, block.body, source->description);
         } else {
             AddChangedShip(out, row, numbers, *source, block, shown);

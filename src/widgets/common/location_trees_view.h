@@ -26,5 +26,5 @@ void ShowShipsInTree(QTreeWidget* tree, const std::vector<ShipPlace>& ships, con
 
 // What a port of a ship says to the user who would pick it.
 inline const QString kShipPortTip =
-    QStringLiteral("A port of a ship: ships dock at ships by the DOCKINFO lines of the scenario, which "
-                   "the editor keeps as they are; this port cannot be picked.");
+    QStringLiteral("A port of a ship: a double click on a free one docks the ship shown at it, by a DOCKINFO "
+                   "pair on both ships.");

@@ -73,6 +73,7 @@ inline constexpr char SSTab1[] = "SSTab1";
 inline constexpr char ScnDir[] = "ScnDir";
 inline constexpr char ShipActionsFrame[] = "ShipActionsFrame";
 inline constexpr char ShipClass[] = "ShipClass";
+inline constexpr char ShipDockOwnPort[] = "ShipDockOwnPort";
 inline constexpr char ShipDockedPlanet[] = "ShipDockedPlanet";
 inline constexpr char ShipDockedPort[] = "ShipDockedPort";
 inline constexpr char ShipDockedStation[] = "ShipDockedStation";

@@ -1,5 +1,7 @@
 #include "widgets/tabs/ship_frames.h"
 
+#include "core/editing/dock_pairs.h"
+
 #include "core/editing/editor_session.h"
 #include "core/editing/landed_position.h"
 #include "core/editing/location_pick.h"
@@ -177,8 +179,13 @@ DockedFrame::DockedFrame(EditorSession& session, QWidget* parent)
         ValueLabel(this, ObjectNames::ShipDockedStation, "Name of the Station where the ship is docked");
     port_ =
         ValueLabel(this, ObjectNames::ShipDockedPort, "Station dock port number where the ship is docked");
+    ownPort_ = Named(new QLineEdit(this), ObjectNames::ShipDockOwnPort,
+                     "Port of this ship that the dock uses, when it docks at another ship");
     tree_ = MakeLocationTree(this, ObjectNames::ShipDockedTree);
-    PlaceUnderCaptions(grid, {{"Planet", planet_}, {"Station", station_}, {"Dock port", port_}}, tree_);
+    PlaceUnderCaptions(
+        grid, {{"Planet", planet_}, {"Station", station_}, {"Dock port", port_}, {"Own port", ownPort_}},
+        tree_);
+    showOwnPort(QString(), false);
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, &DockedFrame::pickPort);
 }
 
@@ -191,6 +198,17 @@ void DockedFrame::showTexts(const ShipEditorTexts& texts) {
 void DockedFrame::clear() {
     for (QLabel* label : {station_, port_, planet_})
         label->clear();
+    showOwnPort(QString(), false);
+}
+
+void DockedFrame::showOwnPort(const QString& port, bool atShip) {
+    atShip_ = atShip;
+    ownPort_->setText(port);
+    ownPort_->setEnabled(atShip);
+}
+
+QString DockedFrame::ownPort() const {
+    return ownPort_->text();
 }
 
 void DockedFrame::readTexts(ShipEditorTexts& texts) const {
@@ -229,10 +247,25 @@ void DockedFrame::showDockedShips() {
 
 void DockedFrame::pickPort() {
     const QTreeWidgetItem* item = tree_->currentItem();
-    if (!item || !picking_) return;
+    if (!item) return;
     if (const auto pick = PortPick(NodeOf(item))) {
         port_->setText(pick->number);
         station_->setText(pick->place);
         planet_->setText(pick->planet);
+        // The own port starts at the first one the ship's other pairs leave free: the dock it
+        // leaves frees its port.
+        QString own;
+        if (pick->ofShip) {
+            const ShipDocks docks(session_.document(), session_.shipCount());
+            const int ship = session_.currentShip();
+            std::vector<DockPair> pairs;
+            if (ship >= 0 && ship < docks.Count()) pairs = docks.Pairs(ship);
+            const int left = ship >= 0 && ship < docks.Count() && docks.PlacedByDock(ship)
+                                 ? docks.DockedAt(ship).pair
+                                 : -1;
+            if (left >= 0) pairs.erase(pairs.begin() + left);
+            own = ShownPort(FirstFreePort(pairs));
+        }
+        showOwnPort(own, pick->ofShip);
     }
 }

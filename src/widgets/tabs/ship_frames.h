@@ -57,14 +57,17 @@ class DockedFrame : public QGroupBox {
     void showStations();
     // The ships docked at the ports, under them, and the ships that other ships dock at.
     void showDockedShips();
-    // Whether a double click on a free port takes it; not for a ship its dock places.
-    void setPicking(bool picking) { picking_ = picking; }
+    // The ship's own port for a dock at a ship (from 1; the box is usable only then).
+    void showOwnPort(const QString& port, bool atShip);
+    bool atShip() const { return atShip_; }
+    QString ownPort() const;
 
   private:
     void pickPort();
 
     EditorSession& session_;
-    bool picking_ = true;
+    bool atShip_ = false;
+    QLineEdit* ownPort_ = nullptr;
     QLabel* planet_ = nullptr;
     QLabel* station_ = nullptr;
     QLabel* port_ = nullptr;

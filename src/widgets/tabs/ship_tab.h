@@ -5,7 +5,9 @@
 // follows the ship list through the signals.
 #include <QStringList>
 #include <QWidget>
+#include <optional>
 
+#include "core/editing/dock_pairs.h"
 #include "core/editing/ship_editor_texts.h"
 
 class DockedFrame;
@@ -78,7 +80,9 @@ class ShipTab : public QWidget {
     // The first tank's level typed: the fuel label and slider show it, the other tanks stay.
     void showFirstTank(double percent);
     // A ship its dock places keeps its status: the options say why they cannot be used.
-    void lockStatus(bool locked);
+    // The dock at another ship that the docked frame's pick asks for, when it asks for one; a
+    // request without a ship when it is refused, the user told why.
+    std::optional<DockRequest> shipDock(const ShipEditorTexts& texts, int i);
     void chooseLanded();
     void chooseOrbiting();
     void chooseDocked();

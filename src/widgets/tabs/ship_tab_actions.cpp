@@ -13,6 +13,8 @@
 #include "widgets/common/selection.h"
 #include "widgets/tabs/ship_frames.h"
 #include "widgets/tabs/ship_tab.h"
+
+#include "core/editing/dock_pairs.h"
 #include "widgets/tabs/tank_table.h"
 
 #include <QComboBox>
@@ -92,13 +94,21 @@ void ShipTab::showShip() {
     mainEngine_->setText(QStringLiteral("0 %"));
     hoverEngine_->setText(QStringLiteral("0 %"));
     showPlacement(texts.placement);
-    lockStatus(texts.placement == ShipPlacement::ByDock);
 
     switch (texts.status) {
     case ShipStatusChoice::Docked:
         SetCheckedQuietly(dockedOption_, true);
         chooseDocked();
         docked_->showTexts(texts);
+        // A ship docked at a ship shows the port of its own that the dock uses.
+        if (texts.placement == ShipPlacement::ByDock) {
+            const ShipDockedAt at = docks.DockedAt(r);
+            if (at.pair >= 0)
+                docked_->showOwnPort(ShownPort(docks.Pairs(r)[std::size_t(at.pair)].ownPort), true);
+            // Taken out of its dock into orbit, it floats at the state of the ship that carries
+            // it: the orbiting frame holds that state for the user who chooses it.
+            if (at.anchor >= 0) orbiting_->showTexts(ShipDisplayTexts(session_.document(), at.anchor, docks));
+        }
         mainEngine_->setEnabled(false);
         hoverEngine_->setEnabled(false);
         break;
@@ -124,22 +134,9 @@ void ShipTab::showShip() {
     pending_->formShown();
 }
 
-void ShipTab::lockStatus(bool locked) {
-    static const QString why = QStringLiteral(
-        "This ship is placed by its dock to another ship (its DOCKINFO line): it keeps its status, since "
-        "docks between ships cannot be edited here.");
-    // Each option's own tooltip, kept by the option when it was made.
-    for (QRadioButton* option : {landedOption_, orbitingOption_, dockedOption_}) {
-        option->setEnabled(!locked);
-        option->setToolTip(locked ? why : option->property(kOwnToolTip).toString());
-    }
-    docked_->setPicking(!locked);
-}
-
 void ShipTab::reset() {
     className_->clear();
     showPlacement(ShipPlacement::ByStatus);
-    lockStatus(false);
     // Option buttons of one frame keep one of them checked; the reset checks none.
     for (QRadioButton* option : {landedOption_, dockedOption_, orbitingOption_})
         SetCheckedQuietly(option, false);
@@ -209,7 +206,11 @@ QStringList ShipTab::formValues() const {
 }
 
 void ShipTab::validateShip() {
-    const ShipEditorTexts texts = formTexts();
+    ShipEditorTexts texts = formTexts();
+    // A ship its dock placed that is given a station's port of the older form leaves its dock.
+    if (texts.status == ShipStatusChoice::Docked && texts.placement == ShipPlacement::ByDock &&
+        !docked_->atShip())
+        texts.placement = ShipPlacement::ByStatus;
 
     const int i = session_.currentShip();
     const int n = session_.shipCount();
@@ -225,12 +226,41 @@ void ShipTab::validateShip() {
     // The current row is one of the listed ships (row 0 for a ship typed into an empty list);
     // any other row would be stored where no list entry shows it.
     if (i < 0 || i > std::max(n - 1, 0)) return;
+    const std::optional<DockRequest> dock = shipDock(texts, i);
+    if (dock && dock->ship < 0) return; // refused, and said why
     session_.storeShip(i, texts);
+    if (dock) session_.dockShip(*dock);
     selectRow(i);
     checkFocusShip();
     docked_->showDockedShips();
     landed_->showLandedShips();
     emit edited("validation of ship " + texts.name, "Validated ship " + texts.name);
+}
+
+std::optional<DockRequest> ShipTab::shipDock(const ShipEditorTexts& texts, int i) {
+    if (texts.status != ShipStatusChoice::Docked || !docked_->atShip()) return std::nullopt;
+    const ShipDocks docks(session_.document(), session_.shipCount());
+    // The dock the ship has already is kept as it is, even at a partner the file lacks.
+    if (docks.PlacedByDock(i)) {
+        const ShipDockedAt now = docks.DockedAt(i);
+        const DockPair& pair = docks.Pairs(i)[std::size_t(now.pair)];
+        if (Trim(texts.dockedStation) == Trim(now.station) && Trim(texts.dockedPort) == now.port &&
+            Trim(docked_->ownPort()) == ShownPort(pair.ownPort))
+            return std::nullopt;
+    }
+    const int partner = docks.RowNamed(texts.dockedStation);
+    double own = 0;
+    double at = 0;
+    QString refusal;
+    if (!IsWholeNumber(docked_->ownPort(), &own) || own < 1)
+        refusal = QStringLiteral("The ship's own dock port is not correct.");
+    else if (partner < 0 || partner == i || !IsWholeNumber(texts.dockedPort, &at) || at < 1)
+        refusal = QStringLiteral("You must assign the ship to a station dock.");
+    const DockRequest request{i, partner, static_cast<int>(own) - 1, static_cast<int>(at) - 1};
+    if (refusal.isEmpty()) refusal = DockRefusal(session_.document(), session_.shipCount(), request);
+    if (refusal.isEmpty()) return request;
+    ShowMessage(this, refusal, kShipValidationTitle, MsgButtons::Ok, MsgIcon::None);
+    return DockRequest{};
 }
 
 void ShipTab::checkFocusShip() {

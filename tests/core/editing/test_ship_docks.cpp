@@ -209,17 +209,20 @@ class ShipDocksTest : public QObject {
         QCOMPARE(row.Fuel, QString(" .8"));
     }
 
-    // A port of a ship is never picked; a free port of a station is.
-    void portsOfShipsAreNotPicked_data() {
+    // A free port of a station or of a ship is picked; the pick tells which of them.
+    void portsOfShipsArePicked_data() {
         QTest::addColumn<int>("parentImage");
-        QTest::addColumn<bool>("picked");
-        QTest::newRow("a station's port") << int(StationNodeImage) << true;
-        QTest::newRow("a ship's port") << int(ShipNodeImage) << false;
+        QTest::addColumn<bool>("ofShip");
+        QTest::newRow("a station's port") << int(StationNodeImage) << false;
+        QTest::newRow("a ship's port") << int(ShipNodeImage) << true;
     }
-    void portsOfShipsAreNotPicked() {
+    void portsOfShipsArePicked() {
         QFETCH(int, parentImage);
         PickNode node{"Dock  2", DockPortNodeImage, 0, QString("Lifter"), QString("Tarn"), parentImage};
-        QTEST(PortPick(node).has_value(), "picked");
+        const std::optional<LocationPick> pick = PortPick(node);
+        QVERIFY(pick.has_value());
+        QCOMPARE(pick->number + '/' + pick->place, QString("2/Lifter"));
+        QTEST(pick->ofShip, "ofShip");
     }
 };
 
