@@ -117,6 +117,7 @@ int main(int argc, char** argv) {
             Click(FindControl<QPushButton>(*d, ObjectNames::Command1));
         });
         ChooseMenuItem(w, ObjectNames::Menu12);
+        ExpectKeepShipsOnDateChange(dialogs);
         PickDate(FindControl<QCalendarWidget>(w, ObjectNames::Calendar), QDate(2001, 3, 14));
         dialogs.Expect(ObjectNames::ScenarioChanges, [&](QDialog* d) {
             ok &= Save(d, folder, "changes_window.png");
@@ -145,6 +146,35 @@ int main(int argc, char** argv) {
         FindControl<QTabWidget>(w, ObjectNames::SSTab1)->setCurrentIndex(2);
         ok &= PickText(FindControl<QComboBox>(w, ObjectNames::ShipName), "Glider-1");
         ok &= Save(&w, folder, "main_window_docked.png");
+    }
+    {
+        // The equator frame and the start date's question over the test installation's ships
+        // around Tarn, tilted as the Earth is: the station on the ISS's orbit in Tarn's equator.
+        SimulatorFixture sim(TestDataPath("today"));
+        sim.Write("sim/skelvan.cfg",
+                  "ConfigDir = .\\Config\\\r\nScenarioDir = .\\Scenarios\\Placements\\\r\n");
+        MessageBoxScript boxes;
+        DialogScript dialogs;
+        TYX w;
+        w.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+        w.show();
+        dialogs.Expect(ObjectNames::LoadFile, [&](QDialog* d) {
+            ClickEntry(FindControl<QListWidget>(*d, ObjectNames::FilelisttoLoad), "Element Orbits.scn");
+            Click(FindControl<QPushButton>(*d, ObjectNames::Command1));
+        });
+        ChooseMenuItem(w, ObjectNames::Menu12);
+        auto* tabs = FindControl<QTabWidget>(w, ObjectNames::SSTab1);
+        tabs->setCurrentIndex(2);
+        ok &= PickText(FindControl<QComboBox>(w, ObjectNames::ShipOrbitFrame), "Equator of Tarn");
+        ok &= Save(&w, folder, "orbiting_frame_equator.png");
+        tabs->setCurrentIndex(0);
+        dialogs.Expect(ObjectNames::DateChangeShips, [&](QDialog* d) {
+            d->show();
+            ok &= Save(d, folder, "date_change_ships.png");
+            Click(FindControl<QPushButton>(*d, ObjectNames::DateChangeKeep));
+        });
+        auto* calendar = FindControl<QCalendarWidget>(w, ObjectNames::Calendar);
+        PickDate(calendar, calendar->selectedDate().addDays(3));
     }
     return ok ? 0 : 1;
 }

@@ -248,9 +248,16 @@ class FileCommandsTest : public QObject {
         LoadScenario(*w, "Mission.scn");
         Paste(FindControl<QPlainTextEdit>(*w, ObjectNames::Description),
               "First line, with a comma\n  second ; line");
-        PickDate(FindControl<QCalendarWidget>(*w, ObjectNames::Calendar), QDate(2001, 3, 14));
-        Pick(FindControl<QComboBox>(*w, ObjectNames::Hour), 12);
-        Pick(FindControl<QComboBox>(*w, ObjectNames::Minute), 30);
+        {
+            // Dart orbits by position and velocity: kept at each pick that changes the start, as
+            // the file has it (the hour is already 12).
+            DialogScript dates;
+            ExpectKeepShipsOnDateChange(dates, 2);
+            PickDate(FindControl<QCalendarWidget>(*w, ObjectNames::Calendar), QDate(2001, 3, 14));
+            Pick(FindControl<QComboBox>(*w, ObjectNames::Hour), 12);
+            Pick(FindControl<QComboBox>(*w, ObjectNames::Minute), 30);
+            VERIFY_SCRIPT_DONE(dates);
+        }
         QVERIFY(PickText(FindControl<QComboBox>(*w, ObjectNames::PossibleShipFocus), "Dart:ShipClassA"));
         ClickNamed(*w, ObjectNames::Command7);
         QCOMPARE(LabelText(*w, ObjectNames::ShipFocus), QString("Dart"));

@@ -182,7 +182,13 @@ class NewerFormWindowTest : public QObject {
             QVERIFY(days);
             days->setFocus();
             QCOMPARE(FindControl<QComboBox>(*w, ObjectNames::Minute)->currentIndex(), 41);
+            // Tug-2 orbits by position and velocity: the user keeps them, as the file has them.
+            DialogScript dialogs;
+            dialogs.Expect(ObjectNames::DateChangeShips, [](QDialog* d) {
+                Click(d->findChild<QPushButton*>(ObjectNames::DateChangeKeep));
+            });
             QTest::keyClick(days, Qt::Key_Right);
+            VERIFY_SCRIPT_DONE(dialogs);
         } else if (edit == "focus") {
             PickWithKeys(FindControl<QComboBox>(*w, ObjectNames::PossibleShipFocus), "Tug-2:Tug");
             Click(FindControl<QPushButton>(*w, ObjectNames::Command7));

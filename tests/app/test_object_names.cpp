@@ -3,6 +3,7 @@
 // the list with the one kept in tests/data, so that a rework of the windows cannot drop or
 // retype a name unnoticed.
 #include "support/simulator_fixture.h"
+#include "widgets/dialogs/date_change_dialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -112,6 +113,11 @@ class ObjectNamesTest : public QObject {
             ChooseMenuItem(*w, ObjectNames::Menu32);
             VERIFY_SCRIPT_DONE(dialogs);
             VERIFY_SCRIPT_DONE(restart);
+        }
+        {
+            // The question of a start date's change, as it opens over ships by position and velocity.
+            DateChangeDialog question(1, 2, w.get());
+            found += NamedObjects(&question);
         }
         // The windows that stay open beside the main window.
         for (const char* action : {ObjectNames::Menu31, ObjectNames::Menu21})

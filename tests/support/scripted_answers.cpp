@@ -1,6 +1,9 @@
 #include "support/scripted_answers.h"
 
 #include "widgets/common/modal.h"
+#include "widgets/common/object_names.h"
+
+#include <QPushButton>
 
 namespace {
 MessageBoxScript* activeBoxes = nullptr;
@@ -140,4 +143,13 @@ QString DialogScript::Missing() const {
     QString text = "dialog not shown: " + pending_.front().first;
     if (pending_.size() > 1) text += QString(" (and %1 more after it)").arg(pending_.size() - 1);
     return text;
+}
+
+void ExpectKeepShipsOnDateChange(DialogScript& script, int times) {
+    for (int k = 0; k < times; ++k)
+        script.Expect(ObjectNames::DateChangeShips, [](QDialog* dialog) {
+            auto* keep = dialog->findChild<QPushButton*>(ObjectNames::DateChangeKeep);
+            QVERIFY(keep);
+            keep->click();
+        });
 }

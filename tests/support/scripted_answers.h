@@ -88,5 +88,9 @@ class DialogScript {
     std::deque<std::pair<QString, Step>> pending_;
 };
 
+// The user's "Keep position and velocity" to the next `times` questions a change of the start
+// date asks about ships that orbit by position and velocity.
+void ExpectKeepShipsOnDateChange(DialogScript& script, int times = 1);
+
 // Fails the test, naming the first box or dialog the script still waits for.
 #define VERIFY_SCRIPT_DONE(script) QVERIFY2((script).Done(), qPrintable((script).Missing()))

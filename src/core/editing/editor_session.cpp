@@ -3,6 +3,8 @@
 #include "core/editing/dock_pairs.h"
 
 #include "core/editing/ship_lists.h"
+#include "core/editing/ship_orbit_forms.h"
+#include "core/installation/planet_data.h"
 
 EditorSession::EditorSession(QObject* parent) : QObject(parent) {}
 
@@ -125,6 +127,32 @@ void EditorSession::setStartTime(const CalendarTime& start) {
     document_.StartDate = start.day;
     document_.StartHour = start.hour;
     document_.StartMinute = start.minute;
+}
+
+void EditorSession::setStartTimeMovingShips(const CalendarTime& start, DateChangeMove move) {
+    const double before = StartMjdOf(document_);
+    const double seconds = secondsToStart(start);
+    setStartTime(start);
+    if (move == DateChangeMove::Keep) return;
+    const QString config = folders_.config;
+    std::vector<ShipRow> rows = ShipRowsMovedToDate(
+        document_, shipCount(), [&config](const QString& body) { return PlanetDataOfBody(config, body); },
+        before, seconds, move);
+    if (rows == document_.ShipTable) return;
+    document_.ShipTable = std::move(rows);
+    emit shipPlacesChanged();
+}
+
+double EditorSession::secondsToStart(const CalendarTime& start) const {
+    ScenarioDocument moved = document_;
+    moved.StartDate = start.day;
+    moved.StartHour = start.hour;
+    moved.StartMinute = start.minute;
+    return (StartMjdOf(moved) - StartMjdOf(document_)) * 86400;
+}
+
+int EditorSession::shipsOrbitingByState() const {
+    return static_cast<int>(ShipsOrbitingByState(document_, shipCount()).size());
 }
 
 void EditorSession::setFocusShip(const QString& name) {

@@ -3,6 +3,7 @@
 // scenario, the folders, the catalogs of the installation, the bodies of the current
 // planetary system, the rows the tabs show and the file name live here and nowhere else; the
 // windows show them and ask the session to change them. Each change is told by a signal.
+#include "core/editing/date_change_moves.h"
 #include "core/editing/dock_pairs.h"
 #include "core/editing/edit_history.h"
 #include "core/editing/ship_editor_texts.h"
@@ -101,6 +102,15 @@ class EditorSession : public QObject {
     // emptyScenario() leaves it) and names the new system, in one change.
     void changePlanetarySystem(const QString& name);
     void setStartTime(const CalendarTime& start);
+    // A new start with the orbiting ships given by position and velocity moved as the user
+    // chose, in one change so that one undo takes both back. The time moved runs from the start
+    // as StartMjdOf gives it (the exact MJD read while the start is the one read).
+    void setStartTimeMovingShips(const CalendarTime& start, DateChangeMove move);
+    // How many listed ships orbit by position and velocity: only when some do does a change
+    // of the start ask what becomes of them.
+    int shipsOrbitingByState() const;
+    // The seconds from the start as StartMjdOf gives it to the one given.
+    double secondsToStart(const CalendarTime& start) const;
     void setFocusShip(const QString& name);
     // No station, no ship, no description and no user-controlled ship, as a change of planetary
     // system leaves the scenario.
@@ -148,6 +158,8 @@ class EditorSession : public QObject {
     // user-controlled ship.
     void stationsChanged();
     void shipsChanged();
+    // Ships' positions and velocities changed with the start, their names and lists as they were.
+    void shipPlacesChanged();
     void focusEntriesChanged(const QStringList& entries);
     void focusShipChanged(const QString& name);
     void systemNameChanged(const QString& name);

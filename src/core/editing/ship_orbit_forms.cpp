@@ -180,3 +180,55 @@ OrbitInsight ShipElementsInsight(const ShipEditorTexts& texts, const PlanetData&
     insight.Figures = FiguresFromState(r, FromSimulatorFrame(state.State.Velocity), planet);
     return insight;
 }
+
+OrbitFormSwitch OrbitTextsInFrame(const ShipEditorTexts& texts, const PlanetData& planet,
+                                  const EquatorFrame& frame, double startMjd, bool toEquator) {
+    OrbitFormSwitch result{{}, texts};
+    const auto turned = [&](const OrbitState& s) {
+        return toEquator ? EclipticToEquator(s, frame) : EquatorToEcliptic(s, frame);
+    };
+    ShipEditorTexts& t = result.texts;
+    if (!texts.orbitByElements) {
+        bool blank = true;
+        for (QString ShipEditorTexts::*box : kShipStateBoxes)
+            blank = blank && Trim(texts.*box).isEmpty();
+        if (blank) return result;
+        double v[6];
+        for (int k = 0; k < 6; ++k) {
+            if (!IsANumberOrExponent(texts.*kShipStateBoxes[k])) {
+                result.problems.append(QStringLiteral(
+                    "The position and velocity must be numbers to be shown in another frame."));
+                return result;
+            }
+            v[k] = LeadingNumber(texts.*kShipStateBoxes[k]);
+        }
+        const OrbitState s = turned(OrbitState{{v[0], v[1], v[2]}, {v[3], v[4], v[5]}});
+        const double rl = Norm(s.Position), vl = Norm(s.Velocity);
+        const double out[6] = {s.Position.X, s.Position.Y, s.Position.Z,
+                               s.Velocity.X, s.Velocity.Y, s.Velocity.Z};
+        for (int k = 0; k < 6; ++k)
+            t.*kShipStateBoxes[k] = ComponentText(out[k], k < 3 ? rl : vl);
+        return result;
+    }
+    bool blank = true;
+    for (QString ShipEditorTexts::*box : kShipElementBoxes)
+        blank = blank && Trim(texts.*box).isEmpty();
+    if (blank) return result;
+    result.problems = ElementBoxProblems(texts) + PlanetProblems(texts, planet);
+    if (!result.Done()) return result;
+    const OrbitalElements el = ElementsOf(texts, startMjd);
+    const StateAtTime state = StateFromElements(el, planet.Mu, el.Epoch);
+    const ElementsAtTime back = state.Problem == ElementsProblem::None
+                                    ? ElementsFromState(turned(state.State), planet.Mu, el.Epoch)
+                                    : ElementsAtTime{};
+    if (state.Problem != ElementsProblem::None || back.Problem != ElementsProblem::None) {
+        result.problems.append(QStringLiteral("The orbital elements cannot be shown in another frame."));
+        return result;
+    }
+    const OrbitalElements& e = back.Elements;
+    t.elementsInclination = NumberText(e.Inclination);
+    t.elementsAscendingNode = NumberText(e.AscendingNode);
+    t.elementsPeriapsisLongitude = NumberText(e.PeriapsisLongitude);
+    t.elementsMeanLongitude = NumberText(e.MeanLongitude);
+    return result;
+}

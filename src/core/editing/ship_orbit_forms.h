@@ -4,6 +4,7 @@
 // as the orbiting frame does it when the user switches from one form to the other.
 #include "core/editing/ship_editor_texts.h"
 #include "core/installation/planet_data.h"
+#include "core/orbit/equator_frame.h"
 #include "core/orbit/orbit_insight.h"
 #include "core/scenario/scenario_document.h"
 
@@ -54,3 +55,10 @@ OrbitFormSwitch ElementsFromStateTexts(const ShipEditorTexts& texts, const Plane
 // The orbit the element boxes give, as the orbit panel shows it: worked out from the position
 // and velocity at the start, so that open orbits are shown as closed ones are.
 OrbitInsight ShipElementsInsight(const ShipEditorTexts& texts, const PlanetData& planet, double startMjd);
+
+// The boxes of the form the texts choose turned from the ecliptic frame into the body's equator
+// frame (toEquator) or back: the position and velocity turned as vectors, the elements through
+// the position and velocity at their own epoch, which keeps its text. Boxes left blank stay
+// blank; the texts of the other form are not touched.
+OrbitFormSwitch OrbitTextsInFrame(const ShipEditorTexts& texts, const PlanetData& planet,
+                                  const EquatorFrame& frame, double startMjd, bool toEquator);

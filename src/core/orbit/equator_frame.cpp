@@ -59,3 +59,10 @@ double InclinationToEquator(const OrbitState& s, const EquatorFrame& f) {
     if (Norm(h) == 0) return std::numeric_limits<double>::quiet_NaN();
     return std::atan2(Norm(Cross(h, pole)), Dot(h, pole)) / kDegree;
 }
+
+double InclinationToEquator(const OrbitFigures& f, const EquatorFrame& frame) {
+    const double i = f.Inclination * kDegree, node = f.AscendingNode * kDegree;
+    const Vector3 h{std::sin(i) * std::sin(node), -std::sin(i) * std::cos(node), std::cos(i)};
+    const Vector3 pole = FromSimulatorFrame(frame.Y);
+    return std::atan2(Norm(Cross(h, pole)), Dot(h, pole)) / kDegree;
+}

@@ -13,6 +13,7 @@
 // ecliptic frame turned, and a state in it reads as one in the ecliptic frame does: its
 // (x, z, y) is right-handed, and longitudes count eastward from x towards z.
 #include "core/installation/planet_data.h"
+#include "core/orbit/orbit_insight.h"
 #include "core/orbit/vector3.h"
 
 // The equator frame's axes as ecliptic vectors (simulator's components); Y is the north axis.
@@ -31,3 +32,6 @@ OrbitState EquatorToEcliptic(const OrbitState& equator, const EquatorFrame& fram
 // angle between its angular momentum and the north axis. Not a number for a state whose
 // position and velocity lie on one line.
 double InclinationToEquator(const OrbitState& ecliptic, const EquatorFrame& frame);
+// The same from an orbit's figures, whose inclination and node are measured in the ecliptic
+// (the frame of the maths): the orbit's pole is (sin i sin node, -sin i cos node, cos i) there.
+double InclinationToEquator(const OrbitFigures& figures, const EquatorFrame& frame);

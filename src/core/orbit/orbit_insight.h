@@ -14,6 +14,7 @@
 #include "core/orbit/vector3.h"
 
 #include <QString>
+#include <limits>
 
 // Where the lowest point of an orbit lies.
 enum class PeriapsisPlace { Clear, InsideAtmosphere, BelowSurface };
@@ -27,8 +28,11 @@ struct OrbitFigures {
     bool Closed = false;      // an ellipse; false for an escape trajectory
     double SemiMajorAxis = 0; // m; negative for a hyperbola, infinite for a parabola
     double Eccentricity = 0;
-    double SemiLatusRectum = 0;     // m
-    double Inclination = 0;         // degrees, 0 to 180
+    double SemiLatusRectum = 0; // m
+    double Inclination = 0;     // degrees, 0 to 180
+    // Degrees to the body's equator at the scenario's start: only the ship panel, which knows the
+    // start, works it out; not a number until then.
+    double EquatorInclination = std::numeric_limits<double>::quiet_NaN();
     double AscendingNode = 0;       // degrees, 0 to 360
     double ArgumentOfPeriapsis = 0; // degrees from the ascending node, in the orbit's plane
     double TrueAnomaly = 0;         // degrees from the periapsis, in the orbit's plane

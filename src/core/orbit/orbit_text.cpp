@@ -106,10 +106,15 @@ QStringList StationOrbitCaptions() {
 }
 
 QStringList ShipOrbitCaptions() {
-    return {QStringLiteral("Altitude"),          QStringLiteral("Speed"),
-            QStringLiteral("Semi-major axis"),   QStringLiteral("Excentricity"),
-            QStringLiteral("Inclination"),       QStringLiteral("Periapsis altitude"),
-            QStringLiteral("Apoapsis altitude"), QStringLiteral("Period")};
+    return {QStringLiteral("Altitude"),
+            QStringLiteral("Speed"),
+            QStringLiteral("Semi-major axis"),
+            QStringLiteral("Excentricity"),
+            QStringLiteral("Inclination"),
+            QStringLiteral("Inclination to the equator"),
+            QStringLiteral("Periapsis altitude"),
+            QStringLiteral("Apoapsis altitude"),
+            QStringLiteral("Period")};
 }
 
 namespace {
@@ -139,6 +144,8 @@ OrbitPanelTexts ShipOrbitTexts(const OrbitInsight& insight) {
                            DistanceText(f.SemiMajorAxis),
                            EccentricityText(f.Eccentricity),
                            AngleText(f.Inclination),
+                           std::isnan(f.EquatorInclination) ? QStringLiteral("\u2014")
+                                                            : AngleText(f.EquatorInclination),
                            DistanceText(f.PeriapsisAltitude),
                            f.Closed ? DistanceText(f.ApoapsisAltitude) : kOrbitEscapeTrajectory,
                            PeriodText(f)};

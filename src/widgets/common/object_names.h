@@ -102,6 +102,7 @@ inline constexpr char ShipLandedPlanet[] = "ShipLandedPlanet";
 inline constexpr char ShipLandingTree[] = "ShipLandingTree";
 inline constexpr char ShipName[] = "ShipName";
 inline constexpr char ShipOrbitByElements[] = "ShipOrbitByElements";
+inline constexpr char ShipOrbitFrame[] = "ShipOrbitFrame";
 inline constexpr char ShipOrbitByState[] = "ShipOrbitByState";
 inline constexpr char ShipOrbitPanel[] = "ShipOrbitPanel";
 inline constexpr char ShipOrbitingAngularVelocity[] = "ShipOrbitingAngularVelocity";
@@ -203,6 +204,12 @@ inline constexpr char Version[] = "Version";
 // The user guide.
 inline constexpr char Guide[] = "Guide";
 inline constexpr char HelpWindow[] = "HelpWindow";
+
+// The question what becomes of the orbiting ships when the start date changes.
+inline constexpr char DateChangeAlongOrbit[] = "DateChangeAlongOrbit";
+inline constexpr char DateChangeKeep[] = "DateChangeKeep";
+inline constexpr char DateChangeShips[] = "DateChangeShips";
+inline constexpr char DateChangeSurface[] = "DateChangeSurface";
 
 // The progress window of the start-up.
 inline constexpr char StartUpProgress[] = "StartUpProgress";

@@ -93,18 +93,32 @@ void ShipOrbitPanel::SetForm(bool byElements, std::function<double()> startMjd) 
     Refresh();
 }
 
+void ShipOrbitPanel::SetEclipticTexts(std::function<ShipEditorTexts()> texts) {
+    eclipticTexts_ = std::move(texts);
+    Refresh();
+}
+
 void ShipOrbitPanel::Refresh() {
     const PlanetData& planet = Planet();
-    if (byElements_) {
-        ShipEditorTexts texts;
+    ShipEditorTexts texts;
+    if (eclipticTexts_) {
+        texts = eclipticTexts_();
+    } else {
+        const QLineEdit* stateBoxes[6] = {c_.RposX, c_.RposY, c_.RposZ, c_.RvelX, c_.RvelY, c_.RvelZ};
+        for (int k = 0; k < 6; ++k)
+            texts.*kShipStateBoxes[k] = TextOf(stateBoxes[k]);
         for (int k = 0; k < 7; ++k)
             texts.*kShipElementBoxes[k] = TextOf(c_.Elements[k]);
-        const OrbitInsight insight = ShipElementsInsight(texts, planet, startMjd_ ? startMjd_() : 0.0);
-        Show(ShipOrbitTexts(insight), OutlineOf(insight, planet));
-        return;
     }
-    const ShipStateTexts texts{TextOf(c_.RposX), TextOf(c_.RposY), TextOf(c_.RposZ),
-                               TextOf(c_.RvelX), TextOf(c_.RvelY), TextOf(c_.RvelZ)};
-    const OrbitInsight insight = ShipOrbitInsight(texts, planet);
+    const double start = startMjd_ ? startMjd_() : 0.0;
+    OrbitInsight insight =
+        byElements_
+            ? ShipElementsInsight(texts, planet, start)
+            : ShipOrbitInsight({texts.rposX, texts.rposY, texts.rposZ, texts.rvelX, texts.rvelY, texts.rvelZ},
+                               planet);
+    // The equator as it stands at the start, where the ship is.
+    if (insight.Problem == OrbitInsightProblem::None && startMjd_)
+        insight.Figures.EquatorInclination =
+            InclinationToEquator(insight.Figures, EquatorFrameAt(planet.rotation, start));
     Show(ShipOrbitTexts(insight), OutlineOf(insight, planet));
 }

@@ -4,6 +4,7 @@
 // the body the tab names (SetPlanet); neither changes a control of the tab, except that the
 // station's "From periapsis and apoapsis" helper fills the semi-major axis and excentricity
 // boxes as the user could have typed them.
+#include "core/editing/ship_editor_texts.h"
 #include "widgets/orbit/orbit_panel.h"
 
 #include <functional>
@@ -61,9 +62,13 @@ class ShipOrbitPanel : public OrbitPanel {
     // Which form gives the orbit; one by elements is shown as it is at the start time, which
     // startMjd tells at each refresh.
     void SetForm(bool byElements, std::function<double()> startMjd);
+    // Where the orbit's texts in the ecliptic frame come from when the boxes show another frame;
+    // without it the panel reads the boxes.
+    void SetEclipticTexts(std::function<ShipEditorTexts()> texts);
 
   private:
     ShipOrbitControls c_;
     bool byElements_ = false;
     std::function<double()> startMjd_;
+    std::function<ShipEditorTexts()> eclipticTexts_;
 };

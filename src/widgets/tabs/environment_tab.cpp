@@ -9,6 +9,7 @@
 #include "widgets/common/message_box.h"
 #include "widgets/common/object_names.h"
 #include "widgets/common/selection.h"
+#include "widgets/dialogs/date_change_dialog.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -23,6 +24,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 
 EnvironmentTab::EnvironmentTab(EditorSession& session, QWidget* parent) : QWidget(parent), session_(session) {
     buildDescription();
@@ -122,18 +124,12 @@ void EnvironmentTab::buildStartTime() {
     column->addLayout(row);
 
     // Each pick is one step; the display sets these controls quietly.
-    connect(calendar_, &QCalendarWidget::selectionChanged, this, [this] {
-        storeStartTime();
-        emit edited(QStringLiteral("change of the start date"), QString());
-    });
-    connect(hour_, &QComboBox::currentIndexChanged, this, [this] {
-        storeStartTime();
-        emit edited(QStringLiteral("change of the start hour"), QString());
-    });
-    connect(minute_, &QComboBox::currentIndexChanged, this, [this] {
-        storeStartTime();
-        emit edited(QStringLiteral("change of the start minute"), QString());
-    });
+    connect(calendar_, &QCalendarWidget::selectionChanged, this,
+            [this] { pickStartTime(QStringLiteral("change of the start date")); });
+    connect(hour_, &QComboBox::currentIndexChanged, this,
+            [this] { pickStartTime(QStringLiteral("change of the start hour")); });
+    connect(minute_, &QComboBox::currentIndexChanged, this,
+            [this] { pickStartTime(QStringLiteral("change of the start minute")); });
     timeFrame_ = frame;
 }
 
@@ -172,8 +168,31 @@ CalendarTime EnvironmentTab::shownStartTime() const {
             static_cast<int>(LeadingNumber(minute_->currentText()))};
 }
 
-void EnvironmentTab::storeStartTime() {
-    session_.setStartTime(shownStartTime());
+void EnvironmentTab::pickStartTime(const QString& step) {
+    const CalendarTime picked = shownStartTime();
+    std::optional<DateChangeMove> move = DateChangeMove::Keep;
+    // Ships given by position and velocity are where the numbers put them at the start: asked
+    // once per pick what becomes of them, since the planets turn and move under them.
+    const double seconds = session_.secondsToStart(picked);
+    if (const int ships = session_.shipsOrbitingByState(); ships > 0 && seconds != 0)
+        move = DateChangeDialog::Ask(seconds / 86400, ships, this);
+    if (!move) {
+        // Not answered: the date as it was, and no step.
+        showStartTime();
+        return;
+    }
+    session_.setStartTimeMovingShips(picked, *move);
+    emit edited(step, QString());
+}
+
+void EnvironmentTab::showStartTime() {
+    const ScenarioDocument& document = session_.document();
+    {
+        const QSignalBlocker block(calendar_);
+        calendar_->setSelectedDate(DateFromDayCount(document.StartDate));
+    }
+    SetIndexQuietly(hour_, std::clamp(document.StartHour, 0, hour_->count() - 1));
+    SetIndexQuietly(minute_, std::clamp(document.StartMinute, 0, minute_->count() - 1));
 }
 
 void EnvironmentTab::toggleLock() {
@@ -252,12 +271,7 @@ void EnvironmentTab::showRestored() {
         const QSignalBlocker block(description_);
         description_->setPlainText(DescriptionForDisplay(document.Description));
     }
-    {
-        const QSignalBlocker block(calendar_);
-        calendar_->setSelectedDate(DateFromDayCount(document.StartDate));
-    }
-    SetIndexQuietly(hour_, std::clamp(document.StartHour, 0, hour_->count() - 1));
-    SetIndexQuietly(minute_, std::clamp(document.StartMinute, 0, minute_->count() - 1));
+    showStartTime();
 }
 
 void EnvironmentTab::clearScenario() {

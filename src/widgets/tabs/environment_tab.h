@@ -55,7 +55,11 @@ class EnvironmentTab : public QWidget {
     void buildFocus();
     void toggleLock();
     void changeFocusShip();
-    void storeStartTime();
+    // A pick of the date, hour or minute: the start stored, the orbiting ships moved as the
+    // user answers, as one step; no answer puts the pick back.
+    void pickStartTime(const QString& step);
+    // The calendar and lists set quietly to the session's start.
+    void showStartTime();
     CalendarTime shownStartTime() const;
     void showSystem();
 

@@ -91,9 +91,15 @@ OrbitingFrame::OrbitingFrame(EditorSession& session, QWidget* parent)
         Named(new QRadioButton("Orbit by elements", forms), ObjectNames::ShipOrbitByElements,
               "Gives the orbit by its orbital elements (ELEMENTS); switching converts the values at "
               "the scenario's start");
+    frameList_ = Named(new QComboBox(forms), ObjectNames::ShipOrbitFrame,
+                       "Shows the orbit relative to the ecliptic, as the file holds it, or to the planet's "
+                       "equator at the scenario's start; the file always holds the ecliptic frame");
+    frameList_->addItems({QStringLiteral("Ecliptic"), QStringLiteral("Equator")});
     formRow->addWidget(byState_);
     formRow->addWidget(byElements_);
     formRow->addStretch(1);
+    formRow->addWidget(Caption(QStringLiteral("Frame"), forms));
+    formRow->addWidget(frameList_);
     grid->addWidget(forms, 2, 0, 1, 3);
 
     positionFrame_ = AxisFrame(this, grid, 3, "Position rel. to reference",
@@ -143,15 +149,26 @@ OrbitingFrame::OrbitingFrame(EditorSession& session, QWidget* parent)
     connect(changePlanetButton_, &QPushButton::clicked, this, &OrbitingFrame::changePlanet);
     connect(byState_, &QRadioButton::clicked, this, [this] { chooseForm(false); });
     connect(byElements_, &QRadioButton::clicked, this, [this] { chooseForm(true); });
+    connect(frameList_, &QComboBox::currentIndexChanged, this, &OrbitingFrame::chooseFrame);
+    orbitPanel_->SetEclipticTexts([this] {
+        ShipEditorTexts texts;
+        readTexts(texts);
+        return texts;
+    });
     connect(&session_, &EditorSession::foldersChanged, this, [this] { setPlanet(planet_->text()); });
 }
 
 void OrbitingFrame::setPlanet(const QString& body) {
     planet_->setText(body);
+    frameList_->setItemText(1, Trim(body).isEmpty() ? QStringLiteral("Equator")
+                                                    : QStringLiteral("Equator of %1").arg(Trim(body)));
     orbitPanel_->SetPlanet(session_.folders().config, body);
 }
 
 void OrbitingFrame::changePlanet() {
+    // The boxes turned to the present planet's equator go back to the ecliptic first.
+    if (inEquator_) chooseFrame(0);
+    if (inEquator_) return;
     setPlanet(planetList_->currentText());
 }
 
@@ -206,8 +223,9 @@ void OrbitingFrame::chooseForm(bool byElements) {
         showForm(byElements);
         return;
     }
+    // Converted in the frame shown: the form's conversion is the same in every frame.
     ShipEditorTexts texts;
-    readTexts(texts);
+    readShownTexts(texts);
     const PlanetData planet = PlanetDataOfBody(session_.folders().config, texts.orbitingPlanet);
     const double start = StartMjdOf(session_.document());
     const OrbitFormSwitch converted = byElements ? ElementsFromStateTexts(texts, planet, start)
@@ -232,6 +250,7 @@ void OrbitingFrame::chooseForm(bool byElements) {
 
 void OrbitingFrame::showTexts(const ShipEditorTexts& texts) {
     lastSwitch_.reset();
+    showEclipticFrame();
     setPlanet(texts.orbitingPlanet);
     angularVelocity_->setText(texts.angularVelocity);
     rposX_->setText(texts.rposX);
@@ -250,6 +269,7 @@ void OrbitingFrame::showTexts(const ShipEditorTexts& texts) {
 
 void OrbitingFrame::clear() {
     lastSwitch_.reset();
+    showEclipticFrame();
     setPlanet(QString());
     for (QLineEdit* box :
          {angularVelocity_, arotX_, arotY_, arotZ_, rposX_, rposY_, rposZ_, rvelX_, rvelY_, rvelZ_})
@@ -260,6 +280,28 @@ void OrbitingFrame::clear() {
 }
 
 void OrbitingFrame::readTexts(ShipEditorTexts& texts) const {
+    readShownTexts(texts);
+    if (!inEquator_) return;
+    if (frameSwitch_ && frameSwitch_->after == orbitTexts()) {
+        const QStringList& before = frameSwitch_->before;
+        int k = 0;
+        for (QString* text :
+             {&texts.rposX, &texts.rposY, &texts.rposZ, &texts.rvelX, &texts.rvelY, &texts.rvelZ})
+            *text = before.value(k++);
+        for (int e = 0; e < 7; ++e)
+            texts.*kShipElementBoxes[e] = before.value(k++);
+        return;
+    }
+    // Typed in the equator frame: turned into the ecliptic; texts that cannot be turned are read
+    // as they stand, and the validation names what is wrong with them.
+    const PlanetData planet = PlanetDataOfBody(session_.folders().config, texts.orbitingPlanet);
+    const double start = StartMjdOf(session_.document());
+    const OrbitFormSwitch turned =
+        OrbitTextsInFrame(texts, planet, EquatorFrameAt(planet.rotation, start), start, false);
+    if (turned.Done()) texts = turned.texts;
+}
+
+void OrbitingFrame::readShownTexts(ShipEditorTexts& texts) const {
     texts.orbitingPlanet = planet_->text();
     texts.rposX = rposX_->text();
     texts.rposY = rposY_->text();
@@ -278,4 +320,54 @@ void OrbitingFrame::readTexts(ShipEditorTexts& texts) const {
 
 void OrbitingFrame::showBodies(int selected) {
     FillQuietly(planetList_, session_.bodies(), selected);
+}
+
+void OrbitingFrame::showEclipticFrame() {
+    inEquator_ = false;
+    frameSwitch_.reset();
+    SetIndexQuietly(frameList_, 0);
+    showFrameTitle();
+}
+
+void OrbitingFrame::showFrameTitle() {
+    const QString body = Trim(planet_->text());
+    elementsFrame_->setTitle(!inEquator_      ? QStringLiteral("Orbital elements (ecliptic)")
+                             : body.isEmpty() ? QStringLiteral("Orbital elements (equator)")
+                                              : QStringLiteral("Orbital elements (equator of %1)").arg(body));
+}
+
+void OrbitingFrame::chooseFrame(int index) {
+    const bool toEquator = index == 1;
+    if (toEquator == inEquator_) return;
+    if (!toEquator && frameSwitch_ && frameSwitch_->after == orbitTexts()) {
+        const QStringList eclipticBefore = frameSwitch_->before;
+        // Back before any edit: the ecliptic texts as they were.
+        inEquator_ = false;
+        frameSwitch_.reset();
+        showFrameTitle();
+        setOrbitTexts(eclipticBefore);
+        return;
+    }
+    ShipEditorTexts texts;
+    readShownTexts(texts);
+    const PlanetData planet = PlanetDataOfBody(session_.folders().config, texts.orbitingPlanet);
+    const double start = StartMjdOf(session_.document());
+    const OrbitFormSwitch turned =
+        OrbitTextsInFrame(texts, planet, EquatorFrameAt(planet.rotation, start), start, toEquator);
+    if (!turned.Done()) {
+        SetIndexQuietly(frameList_, inEquator_ ? 1 : 0);
+        ShowMessage(this, turned.problems.join(u'\r'), QStringLiteral("Orbit frame not changed"),
+                    MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
+    const QStringList before = orbitTexts();
+    // The panel reads the boxes through the frame: the frame is set before the texts change.
+    inEquator_ = toEquator;
+    frameSwitch_.reset();
+    showFrameTitle();
+    const ShipEditorTexts& t = turned.texts;
+    setOrbitTexts({t.rposX, t.rposY, t.rposZ, t.rvelX, t.rvelY, t.rvelZ, t.elementsSemiMajorAxis,
+                   t.elementsExcentricity, t.elementsInclination, t.elementsAscendingNode,
+                   t.elementsPeriapsisLongitude, t.elementsMeanLongitude, t.elementsEpoch});
+    if (toEquator) frameSwitch_ = FormSwitch{before, orbitTexts()};
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The orbiting frame of the ship tab: the planet, the orbit in one of its two forms (position
 // and velocity, or orbital elements) with the option that chooses it, the attitude and the
-// orbit panel. Switching the form converts what the boxes show at the scenario's start.
+// orbit panel. Switching the form converts what the boxes show at the scenario's start. The
+// boxes show the orbit in the ecliptic frame, as the file holds it, or in the planet's equator
+// frame at the start; what is read from them is always in the ecliptic frame.
 #include <QGroupBox>
 #include <QStringList>
 #include <optional>
@@ -34,6 +36,14 @@ class OrbitingFrame : public QGroupBox {
     void chooseForm(bool byElements);
     // Enables the chosen form's boxes, the other's disabled.
     void showForm(bool byElements);
+    // The user's pick of a frame: the boxes shown turned into it, or a message saying why they
+    // cannot be, the frame then kept. No edit: what is read stays the same orbit.
+    void chooseFrame(int index);
+    // The picker on the ecliptic, quietly, the boxes as they are.
+    void showEclipticFrame();
+    void showFrameTitle();
+    // The texts of the boxes as they stand, in the frame shown.
+    void readShownTexts(ShipEditorTexts& texts) const;
     // The texts of the boxes of both forms, in their order.
     QStringList orbitTexts() const;
     void setOrbitTexts(const QStringList& texts);
@@ -42,6 +52,7 @@ class OrbitingFrame : public QGroupBox {
     QLabel* planet_ = nullptr;
     QComboBox* planetList_ = nullptr;
     QPushButton* changePlanetButton_ = nullptr;
+    QComboBox* frameList_ = nullptr;
     QRadioButton* byState_ = nullptr;
     QRadioButton* byElements_ = nullptr;
     QGroupBox* positionFrame_ = nullptr;
@@ -68,4 +79,9 @@ class OrbitingFrame : public QGroupBox {
     };
     std::optional<FormSwitch> lastSwitch_;
     bool formByElements_ = false; // the form shown
+    bool inEquator_ = false;      // the frame shown
+    // The ecliptic texts before the turn into the equator frame and those it gave: read back as
+    // they were while the boxes are untouched, so that a look at the equator frame changes no
+    // digit of the file.
+    std::optional<FormSwitch> frameSwitch_;
 };

@@ -166,6 +166,11 @@ QWidget* ShipTab::buildActions() {
 void ShipTab::connectControls() {
     connect(nameList_, &QComboBox::activated, this, &ShipTab::pickShip);
     connect(&session_, &EditorSession::shipsChanged, this, &ShipTab::showNames);
+    // The ship shown may have moved with the start date: shown again from its row.
+    connect(&session_, &EditorSession::shipPlacesChanged, this, [this] {
+        reset();
+        showShip();
+    });
     connect(landedOption_, &QRadioButton::clicked, this, &ShipTab::chooseLanded);
     connect(orbitingOption_, &QRadioButton::clicked, this, &ShipTab::chooseOrbiting);
     connect(dockedOption_, &QRadioButton::clicked, this, &ShipTab::chooseDocked);

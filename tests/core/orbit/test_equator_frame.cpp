@@ -30,6 +30,14 @@ BodyRotation Earth(double precessionPeriod = 0) {
 double EarthMu() {
     return kSimulatorG * kEarthMass;
 }
+
+PlanetData EarthPlanet() {
+    PlanetData p;
+    p.readable = p.Known = true;
+    p.Mu = EarthMu();
+    p.MeanRadius = 6.371e6;
+    return p;
+}
 } // namespace
 
 class EquatorFrameTest : public QObject {
@@ -124,6 +132,12 @@ class EquatorFrameTest : public QObject {
         const double i =
             InclinationToEquator(s.State, EquatorFrameAt(Earth(precessionPeriod), station.Epoch));
         QVERIFY2(std::fabs(i - 51.6) <= 0.1, qPrintable(QString::number(i)));
+        // The orbit panel's way, from the figures of the orbit, gives the same angle.
+        const OrbitFigures figures = FiguresFromState(FromSimulatorFrame(s.State.Position),
+                                                      FromSimulatorFrame(s.State.Velocity), EarthPlanet());
+        const double fromFigures =
+            InclinationToEquator(figures, EquatorFrameAt(Earth(precessionPeriod), station.Epoch));
+        QVERIFY2(std::fabs(fromFigures - i) < 1e-9, qPrintable(QString::number(fromFigures)));
     }
 
     // Over the equator, eastward: in the ecliptic its plane leans by the obliquity, and it

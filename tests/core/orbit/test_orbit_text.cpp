@@ -135,19 +135,21 @@ class OrbitTextTest : public QObject {
         // Circular, in the ecliptic (the simulator's x and z).
         const OrbitPanelTexts circular =
             ShipOrbitTexts(ShipOrbitInsight({" 6778137", " 0", " 0", " 0", " 0", " 7668.56"}, earth));
-        QCOMPARE(circular.Captions,
-                 QStringList({"Altitude", "Speed", "Semi-major axis", "Excentricity", "Inclination",
-                              "Periapsis altitude", "Apoapsis altitude", "Period"}));
+        QCOMPARE(circular.Captions, QStringList({"Altitude", "Speed", "Semi-major axis", "Excentricity",
+                                                 "Inclination", "Inclination to the equator",
+                                                 "Periapsis altitude", "Apoapsis altitude", "Period"}));
+        // Without the start time the equator inclination is not worked out.
+        QCOMPARE(circular.Values.at(5), QStringLiteral("\u2014"));
         QCOMPARE(circular.Values.at(0), QStringLiteral("400.0 km"));
         QCOMPARE(circular.Values.at(1), QStringLiteral("7.669 km/s"));
         QCOMPARE(circular.Values.at(4), QStringLiteral("0.00\u00B0"));
-        QCOMPARE(circular.Values.at(7).left(8), QStringLiteral("1 h 32 m"));
+        QCOMPARE(circular.Values.at(8).left(8), QStringLiteral("1 h 32 m"));
         QVERIFY(circular.Warning.isEmpty());
 
         const OrbitPanelTexts escape =
             ShipOrbitTexts(ShipOrbitInsight({" 6778137", " 0", " 0", " 0", " 11000", " 0"}, earth));
-        QCOMPARE(escape.Values.at(6), QStringLiteral("escape trajectory"));
         QCOMPARE(escape.Values.at(7), QStringLiteral("escape trajectory"));
+        QCOMPARE(escape.Values.at(8), QStringLiteral("escape trajectory"));
         QVERIFY(escape.Warning.isEmpty());
 
         const OrbitPanelTexts falling =
