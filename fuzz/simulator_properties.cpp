@@ -205,8 +205,9 @@ QString CheckDockCount(const QByteArray& bytes) {
     const ShipDocks docks(document, ships);
     DockCounts classes;
     for (int r = 0; r < ships; ++r) {
-        // Without the block a row was read from, no ship is placed by its dock.
-        if (docks.PlacedByDock(r)) return QStringLiteral("a ship without a block is placed by its dock");
+        // Without the block a row was read from, the row alone tells (a ship docked in the editor).
+        if (docks.PlacedByDock(r) != RowPlacedByDock(document.ShipTable[std::size_t(r)]))
+            return QStringLiteral("a ship without a block is placed by its dock against its row");
         const ShipDockedAt at = docks.DockedAt(r);
         if (!docks.Pairs(r).empty() && (at.station.isEmpty() || LeadingNumber(at.port) < 1))
             return QStringLiteral("ship %1 shown docked at %2 port %3")
