@@ -10,6 +10,7 @@
 #include "widgets/dialogs/calculator.h"
 #include "widgets/dialogs/help_window.h"
 #include "widgets/dialogs/planetary_system_information.h"
+#include "widgets/map/scenario_map_window.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -57,6 +58,11 @@ void TYX::buildMenus() {
     redoAction_ = AddItem(edit, ObjectNames::EditRedo, "&Redo", false);
     redoAction_->setShortcuts(QKeySequence::Redo);
 
+    // The scenario at a glance, enabled with the first scenario as the file items are.
+    QMenu* view = menuBar()->addMenu("&View");
+    view->setObjectName(ObjectNames::MenuView);
+    mapAction_ = AddItem(view, ObjectNames::MenuScenarioMap, "Scenario &map", false);
+
     QMenu* tools = menuBar()->addMenu("&Tools");
     tools->setObjectName(ObjectNames::Menu30);
     informationAction_ = AddItem(tools, ObjectNames::Menu31, "&Planetary system information", false);
@@ -100,6 +106,7 @@ void TYX::wireMenus() {
     connect(stack, &QUndoStack::redoTextChanged, redoAction_,
             [this](const QString& step) { redoAction_->setText(StepCaption("&Redo", step)); });
 
+    connect(mapAction_, &QAction::triggered, this, &TYX::showScenarioMap);
     connect(informationAction_, &QAction::triggered, this, &TYX::showInformation);
     connect(calculatorAction_, &QAction::triggered, this, [this] { StartCalculator(this); });
     connect(folderSearchAction_, &QAction::triggered, installation_,
@@ -122,6 +129,18 @@ void TYX::showInformation() {
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+// The map stays open beside the main window and follows every edit made there.
+void TYX::showScenarioMap() {
+    if (!mapWindow_) {
+        mapWindow_ = new ScenarioMapWindow(*session_, this);
+        // The bases of a system are read after its bodies: the map takes them in as they come.
+        connect(installation_, &InstallationLoader::basesRead, mapWindow_, &ScenarioMapWindow::refresh);
+    }
+    mapWindow_->show();
+    mapWindow_->raise();
+    mapWindow_->activateWindow();
 }
 
 void TYX::showHelp() {

@@ -9,6 +9,7 @@
 #include "widgets/common/object_names.h"
 #include "widgets/common/status_line.h"
 #include "widgets/dialogs/planetary_system_information.h"
+#include "widgets/map/scenario_map_window.h"
 #include "widgets/tabs/environment_tab.h"
 #include "widgets/tabs/ship_tab.h"
 #include "widgets/tabs/station_tab.h"
@@ -164,6 +165,7 @@ void TYX::showOpenedFile() {
     saveAction_->setEnabled(true);
     saveAsAction_->setEnabled(true);
     changesAction_->setEnabled(true);
+    mapAction_->setEnabled(true);
     fileCaption_->setText("Scenario file");
     fileNameMirror_->show();
     splash_->hide();
@@ -209,6 +211,7 @@ void TYX::closeEvent(QCloseEvent* event) {
     QDir::setCurrent(QDir::fromNativeSeparators(session_->folders().start));
     if (informationWindow_) informationWindow_->close();
     if (helpWindow_) helpWindow_->close();
+    if (mapWindow_) mapWindow_->close();
     event->accept();
 }
 

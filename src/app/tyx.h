@@ -17,6 +17,7 @@ class QDropEvent;
 class QLabel;
 class QMenu;
 class QTabWidget;
+class ScenarioMapWindow;
 class ScenarioController;
 class ShipTab;
 class StationTab;
@@ -56,6 +57,7 @@ class TYX : public QMainWindow {
     void showOpenedScenario(bool viaLoadButton);
     void exit();
     void showInformation();
+    void showScenarioMap();
     void showHelp();
     void showAbout();
     PlanetarySystemInformation* informationWindow();
@@ -82,6 +84,7 @@ class TYX : public QMainWindow {
     QAction* exitAction_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
+    QAction* mapAction_ = nullptr;
     QAction* informationAction_ = nullptr;
     QAction* calculatorAction_ = nullptr;
     QAction* folderSearchAction_ = nullptr;
@@ -90,5 +93,6 @@ class TYX : public QMainWindow {
     QMenu* recentMenu_ = nullptr;
     PlanetarySystemInformation* informationWindow_ = nullptr;
     QWidget* helpWindow_ = nullptr;
+    ScenarioMapWindow* mapWindow_ = nullptr;
     StatusLine* statusLine_ = nullptr;
 };

@@ -176,5 +176,31 @@ int main(int argc, char** argv) {
         auto* calendar = FindControl<QCalendarWidget>(w, ObjectNames::Calendar);
         PickDate(calendar, calendar->selectedDate().addDays(3));
     }
+    {
+        // The scenario map over today's installation: Tarn's orbits seen from above its tilted
+        // equator, a station ship with a glider at its port, and the landers at a base and at a
+        // surface position.
+        SimulatorFixture sim(TestDataPath("today"));
+        sim.WriteScenario("Corvid at a Glance.scn", TestDataFile("map/Corvid at a Glance.scn"));
+        MessageBoxScript boxes;
+        DialogScript dialogs;
+        TYX w;
+        w.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+        w.show();
+        dialogs.Expect(ObjectNames::LoadFile, [&](QDialog* d) {
+            ClickEntry(FindControl<QListWidget>(*d, ObjectNames::FilelisttoLoad), "Corvid at a Glance.scn");
+            Click(FindControl<QPushButton>(*d, ObjectNames::Command1));
+        });
+        ChooseMenuItem(w, ObjectNames::Menu12);
+        ChooseMenuItem(w, ObjectNames::MenuScenarioMap);
+        for (QWidget* map : QApplication::topLevelWidgets()) {
+            if (map->objectName() != QLatin1String(ObjectNames::ScenarioMap)) continue;
+            map->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+            QApplication::processEvents();
+            ok &= Save(map, folder, "scenario_map.png");
+            const int hold = qEnvironmentVariableIntValue("SKELVAN_SCREENSHOT_HOLD_MS");
+            if (hold > 0) QTest::qWait(hold);
+        }
+    }
     return ok ? 0 : 1;
 }

@@ -63,6 +63,8 @@ class MainWindowTest : public QObject {
         QTest::newRow("delete") << ObjectNames::Menu11 << ObjectNames::Menu1 << "&Delete a scenario file"
                                 << true;
         QTest::newRow("exit") << ObjectNames::Menu16 << ObjectNames::Menu1 << "&Exit" << true;
+        QTest::newRow("scenario map")
+            << ObjectNames::MenuScenarioMap << ObjectNames::MenuView << "Scenario &map" << false;
         QTest::newRow("information") << ObjectNames::Menu31 << ObjectNames::Menu30
                                      << "&Planetary system information" << false;
         QTest::newRow("calculator") << ObjectNames::Menu33 << ObjectNames::Menu30 << "&Windows Calculator"
@@ -93,11 +95,12 @@ class MainWindowTest : public QObject {
         SimulatorFixture sim(AppInstallation());
         MessageBoxScript boxes;
         auto w = sim.MakeWindow();
-        // The menu bar shows the four menus in this order.
+        // The menu bar shows the five menus in this order.
         QStringList bar;
         for (QAction* title : w->menuBar()->actions())
             bar.append(title->menu() ? title->menu()->objectName() + " " + title->text() : title->text());
-        QCOMPARE(bar, QStringList({"Menu1 &Files", "MenuEdit &Edit", "Menu30 &Tools", "Menu2 &?"}));
+        QCOMPARE(bar, QStringList(
+                          {"Menu1 &Files", "MenuEdit &Edit", "MenuView &View", "Menu30 &Tools", "Menu2 &?"}));
         QStringList files;
         // A submenu shows by its menu's name.
         for (QAction* item : FindControl<QMenu>(*w, ObjectNames::Menu1)->actions())

@@ -120,9 +120,10 @@ class ObjectNamesTest : public QObject {
             found += NamedObjects(&question);
         }
         // The windows that stay open beside the main window.
-        for (const char* action : {ObjectNames::Menu31, ObjectNames::Menu21})
+        for (const char* action : {ObjectNames::Menu31, ObjectNames::Menu21, ObjectNames::MenuScenarioMap})
             ChooseMenuItem(*w, action);
-        for (const char* window : {ObjectNames::PlanetarySystemInformation, ObjectNames::HelpWindow}) {
+        for (const char* window :
+             {ObjectNames::PlanetarySystemInformation, ObjectNames::HelpWindow, ObjectNames::ScenarioMap}) {
             QWidget* shown = TopLevel(window);
             QVERIFY2(shown, window);
             found += NamedObjects(shown);

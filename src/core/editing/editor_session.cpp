@@ -127,6 +127,7 @@ void EditorSession::setStartTime(const CalendarTime& start) {
     document_.StartDate = start.day;
     document_.StartHour = start.hour;
     document_.StartMinute = start.minute;
+    emit startTimeChanged();
 }
 
 void EditorSession::setStartTimeMovingShips(const CalendarTime& start, DateChangeMove move) {
@@ -313,4 +314,5 @@ void EditorSession::restore(const EditorSnapshot& state) {
     emit focusEntriesChanged(focusEntries_);
     emit focusShipChanged(document_.FocusShip);
     emit systemNameChanged(document_.SystemName);
+    emit startTimeChanged();
 }

@@ -163,6 +163,8 @@ class EditorSession : public QObject {
     void focusEntriesChanged(const QStringList& entries);
     void focusShipChanged(const QString& name);
     void systemNameChanged(const QString& name);
+    // The start date or time changed: where stations are at the start changes with it.
+    void startTimeChanged();
 
   private:
     SessionFolders folders_;

@@ -57,6 +57,11 @@ inline constexpr char MenuChanges[] = "MenuChanges";
 inline constexpr char MenuEdit[] = "MenuEdit";
 inline constexpr char MenuRecent[] = "MenuRecent";
 inline constexpr char Minute[] = "Minute";
+
+// The View menu.
+inline constexpr char MenuScenarioMap[] = "MenuScenarioMap";
+inline constexpr char MenuView[] = "MenuView";
+
 // The orbit panels name each figure "Orbit" and its caption's words (OrbitPanel::ValueName):
 // "OrbitPeriapsisAltitude".
 inline constexpr char OrbitDrawing[] = "OrbitDrawing";
@@ -210,6 +215,13 @@ inline constexpr char DateChangeAlongOrbit[] = "DateChangeAlongOrbit";
 inline constexpr char DateChangeKeep[] = "DateChangeKeep";
 inline constexpr char DateChangeShips[] = "DateChangeShips";
 inline constexpr char DateChangeSurface[] = "DateChangeSurface";
+
+// The scenario map: a body's orbits, landed ships and bases.
+inline constexpr char ScenarioMap[] = "ScenarioMap";
+inline constexpr char ScenarioMapBody[] = "ScenarioMapBody";
+inline constexpr char ScenarioMapNothing[] = "ScenarioMapNothing";
+inline constexpr char ScenarioMapOrbits[] = "ScenarioMapOrbits";
+inline constexpr char ScenarioMapSurface[] = "ScenarioMapSurface";
 
 // The progress window of the start-up.
 inline constexpr char StartUpProgress[] = "StartUpProgress";
