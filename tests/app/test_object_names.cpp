@@ -122,7 +122,7 @@ class ObjectNamesTest : public QObject {
         }
         {
             // The window that puts a ship beside another, with two entries to pick from.
-            PlaceBesideDialog beside({"Lifter (Tarn)", "Depot (Tarn)"}, w.get());
+            PlaceBesideDialog beside({"Lifter (Tarn)", "Depot (Tarn)"}, "Pipit", w.get());
             found += NamedObjects(&beside);
         }
         // The windows that stay open beside the main window.

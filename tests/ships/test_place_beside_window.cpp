@@ -25,9 +25,16 @@ Vector3 Values(const QString& line) {
 class PlaceBesideWindowTest : public QObject {
     Q_OBJECT
   private slots:
+    void behindTheStation_data() {
+        QTest::addColumn<QString>("frame");
+        QTest::newRow("shown in the ecliptic") << "Ecliptic";
+        // Shown turned, the boxes still give the file the placement's own ecliptic numbers.
+        QTest::newRow("shown in Tarn's equator") << "Equator of Tarn";
+    }
     // Lifter orbits by position and velocity: where the file puts it is where it is at the
     // start. Only Pipit's RPOS and RVEL lines change.
     void behindTheStation() {
+        QFETCH(QString, frame);
         ShipWindow sw{TestDataPath("today"), ".\\Scenarios\\Placements\\"};
         sw.Open("Rendezvous.scn");
         sw.ShowTab(Tab::Ships);
@@ -36,6 +43,7 @@ class PlaceBesideWindowTest : public QObject {
         Pick(sw.Get<QComboBox>(ObjectNames::ShipName), "Pipit");
         const ShipRow before = sw.Scenario().ShipTable[2];
         QCOMPARE(before.Name, "Pipit");
+        Pick(sw.Get<QComboBox>(ObjectNames::ShipOrbitFrame), frame);
 
         sw.script.Expect("The distance is not correct.", "Place beside", MsgButtons::Ok,
                          MsgIcon::Exclamation);

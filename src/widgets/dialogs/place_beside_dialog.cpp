@@ -14,13 +14,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-PlaceBesideDialog::PlaceBesideDialog(const QStringList& entries, QWidget* parent) : QDialog(parent) {
+PlaceBesideDialog::PlaceBesideDialog(const QStringList& entries, const QString& ship, QWidget* parent)
+    : QDialog(parent) {
     setObjectName(ObjectNames::PlaceBeside);
     setWindowTitle(QStringLiteral("Place beside another ship"));
     auto* column = new QVBoxLayout(this);
     auto* intro =
-        new QLabel(QStringLiteral("The ship takes the orbit of the ship or station picked here, moved "
-                                  "along it by the distance given, at the scenario's start."),
+        new QLabel(QStringLiteral("%1 takes the orbit of the ship or station picked here, moved along "
+                                  "it by the distance given, at the scenario's start. Nothing is "
+                                  "stored before the ship is validated.")
+                       .arg(ship.isEmpty() ? QStringLiteral("The ship") : ship),
                    this);
     intro->setWordWrap(true);
     column->addWidget(intro);
@@ -68,8 +71,9 @@ void PlaceBesideDialog::confirm() {
     accept();
 }
 
-std::optional<BesideRequest> PlaceBesideDialog::Ask(const QStringList& entries, QWidget* parent) {
-    PlaceBesideDialog dialog(entries, parent);
+std::optional<BesideRequest> PlaceBesideDialog::Ask(const QStringList& entries, const QString& ship,
+                                                    QWidget* parent) {
+    PlaceBesideDialog dialog(entries, ship, parent);
     if (ExecModal(&dialog) != QDialog::Accepted) return std::nullopt;
     return dialog.chosen();
 }

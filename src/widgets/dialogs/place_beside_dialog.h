@@ -17,13 +17,14 @@ struct BesideRequest {
 class PlaceBesideDialog : public QDialog {
     Q_OBJECT
   public:
-    // entries: the ships and stations offered, "Lifter (Tarn)"; the first is picked.
-    PlaceBesideDialog(const QStringList& entries, QWidget* parent = nullptr);
+    // entries: the ships and stations offered, "Lifter (Tarn)"; the first is picked. ship: the
+    // name of the ship placed, empty for one not yet named.
+    PlaceBesideDialog(const QStringList& entries, const QString& ship, QWidget* parent = nullptr);
     std::optional<BesideRequest> chosen() const { return chosen_; }
 
     // Shows the window (through ExecModal, so that tests script it) and returns the answer;
     // nothing for Cancel, Esc or a closed window.
-    static std::optional<BesideRequest> Ask(const QStringList& entries, QWidget* parent);
+    static std::optional<BesideRequest> Ask(const QStringList& entries, const QString& ship, QWidget* parent);
 
   private:
     void confirm();

@@ -2,6 +2,7 @@
 #include "core/editing/beside_choice.h"
 #include "core/editing/editor_session.h"
 #include "core/editing/ship_orbit_forms.h"
+#include "core/text/text_rules.h"
 #include "widgets/common/message_box.h"
 #include "widgets/dialogs/place_beside_dialog.h"
 #include "widgets/tabs/orbiting_frame.h"
@@ -25,7 +26,10 @@ void OrbitingFrame::placeBeside() {
     QStringList entries;
     for (const OrbiterAtStart& choice : choices)
         entries.append(BesideEntryText(choice));
-    const std::optional<BesideRequest> asked = PlaceBesideDialog::Ask(entries, this);
+    const int row = session_.currentShip();
+    const auto& ships = session_.document().ShipTable;
+    const QString name = row >= 0 && row < int(ships.size()) ? Trim(ships[std::size_t(row)].Name) : QString();
+    const std::optional<BesideRequest> asked = PlaceBesideDialog::Ask(entries, name, this);
     if (!asked) return;
     const OrbiterAtStart& other = choices[std::size_t(asked->entry)];
     ShipEditorTexts texts;
