@@ -5,6 +5,7 @@
 // the session calls. Run it with no arguments; it prints the best of several runs for each
 // date change and fails when one takes 20 ms or more.
 #include "core/editing/date_change_moves.h"
+#include "core/editing/orbiters_at_start.h"
 #include "core/orbit/kepler_propagation.h"
 #include "core/orbit/orbital_elements.h"
 #include "core/text/text_rules.h"
@@ -79,12 +80,9 @@ ScenarioDocument Scenario(const std::vector<OrbitingState>& ships) {
         row.Status = QStringLiteral("Orbiting");
         row.StatusRef = ship.Mu == kMoonMu ? QStringLiteral("Moon") : QStringLiteral("Earth");
         const Vector3 &r = ship.State.Position, &v = ship.State.Velocity;
-        row.RposX = NumberText(r.X);
-        row.RposY = NumberText(r.Y);
-        row.RposZ = NumberText(r.Z);
-        row.RvelX = NumberText(v.X);
-        row.RvelY = NumberText(v.Y);
-        row.RvelZ = NumberText(v.Z);
+        const double values[6] = {r.X, r.Y, r.Z, v.X, v.Y, v.Z};
+        for (int k = 0; k < 6; ++k)
+            row.*kShipRowState[k] = NumberText(values[k]);
         document.ShipTable.push_back(row);
     }
     return document;

@@ -91,10 +91,15 @@ void InstallationLoader::readSkelvanConfiguration() {
     session_.setFolders(folders);
 }
 
+// A setting that already holds the cleaned line is left as it is: the safe write of a file
+// (a new file, synced, renamed over the old) costs more than all the rest of the window's making,
+// for bytes that would not change.
 void InstallationLoader::rewriteSetting() {
+    const QString path = session_.folders().start + "tyx.cfg";
+    const QByteArray bytes = SettingFileBytes(session_.folders().simulator);
+    if (ReadWholeFile(path) == bytes) return;
     QString error;
-    if (!WriteWholeFile(session_.folders().start + "tyx.cfg", SettingFileBytes(session_.folders().simulator),
-                        &error))
+    if (!WriteWholeFile(path, bytes, &error))
         ShowMessage(window_, "The setting file \"tyx.cfg\" could not be written: " + error, "Warning",
                     MsgButtons::Ok, MsgIcon::Exclamation);
 }

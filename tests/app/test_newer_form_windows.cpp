@@ -41,18 +41,6 @@ void Save(TYX& w) {
     w.findChild<QAction*>(ObjectNames::Menu13)->trigger();
 }
 
-// A pick in a drop-down list with the arrow keys, as a user with the keyboard makes it.
-void PickWithKeys(QComboBox* combo, const QString& text) {
-    const int index = combo->findText(text);
-    QVERIFY2(index >= 0, qPrintable(text));
-    combo->setFocus();
-    while (combo->currentIndex() < index)
-        QTest::keyClick(combo, Qt::Key_Down);
-    while (combo->currentIndex() > index)
-        QTest::keyClick(combo, Qt::Key_Up);
-    QCOMPARE(combo->currentIndex(), index);
-}
-
 // The page of the main window's tabs that holds a control, brought to the front by a click on
 // its tab.
 void ShowTabOf(TYX& w, QWidget* control) {

@@ -23,6 +23,20 @@ ShipWindow::ShipWindow(const QString& installation, const QString& scenarioDir)
                             "ConfigDir = .\\Config\\\r\nScenarioDir = " + scenarioDir.toLatin1() + "\r\n");
       }) {}
 
+OpenedToday::OpenedToday(const QString& folder, const QString& name)
+    : sw(TestDataPath("today"), ".\\Scenarios\\" + folder + "\\"), folder(folder), name(name) {
+    sw.Open(name + ".scn");
+    sw.ShowTab(Tab::Ships);
+    sw.SaveAs(name + " loaded.scn");
+    loaded = sw.folders().ScenarioBytes(folder + '/' + name + " loaded.scn");
+}
+
+std::vector<ScenarioDifference> OpenedToday::Saved() {
+    sw.SaveAs(name + " edited.scn");
+    return CompareScenarioTexts(loaded, sw.folders().ScenarioBytes(folder + '/' + name + " edited.scn"))
+        .differences;
+}
+
 void ShipWindow::OpenShips(const QStringList& ships, const QString& focus, const QStringList& stations) {
     QString text = Lines({"BEGIN_DESC", "Ship tab test", "END_DESC", "", "BEGIN_ENVIRONMENT", "  System Sol",
                           "  Date MJD 51981.5", "END_ENVIRONMENT", ""});

@@ -3,6 +3,7 @@
 // "Sol": the Earth with its moon and the base Habana, the Moon with the base Alpha, Mars without
 // bases; the ship classes DG and ShuttleA; the station classes Hub and Ring), and the ship and
 // station blocks the tests write into their scenarios.
+#include "core/scenario/scenario_comparison.h"
 #include "support/simulator_fixture.h"
 
 #include <QStringList>
@@ -18,6 +19,18 @@ class ShipWindow : public EditorWindow {
     // user-controlled ship (none for an empty focus) into the scenario folder, opens it and
     // shows the ship tab.
     void OpenShips(const QStringList& ships, const QString& focus, const QStringList& stations = {});
+};
+
+// A scenario of today's test installation (tests/data/today) open on the ship tab, its scenario
+// folder the given subfolder of "Scenarios", and the save made right after loading, which the
+// saves of the edits are held against.
+struct OpenedToday {
+    OpenedToday(const QString& folder, const QString& name);
+    // What a save of the edits changed against the save after loading.
+    std::vector<ScenarioDifference> Saved();
+    ShipWindow sw;
+    QString folder, name;
+    QByteArray loaded;
 };
 
 // A ship block as a scenario file holds it, the header first and END last.

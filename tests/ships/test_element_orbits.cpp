@@ -50,23 +50,9 @@ QString PanelValue(ShipWindow& sw, const char* caption) {
     return label ? label->text() : QString();
 }
 
-// The window over today's installation with the file open on the ship tab, and its save right
-// after loading, which the saves of the edits are held against.
-struct Opened {
-    ShipWindow sw{TestDataPath("today"), ".\\Scenarios\\Placements\\"};
-    QByteArray loaded;
-    Opened() {
-        sw.Open("Element Orbits.scn");
-        sw.ShowTab(Tab::Ships);
-        sw.SaveAs("Element Orbits loaded.scn");
-        loaded = sw.folders().ScenarioBytes("Placements/Element Orbits loaded.scn");
-    }
-    Differences Saved() {
-        sw.SaveAs("Element Orbits edited.scn");
-        return CompareScenarioTexts(loaded,
-                                    sw.folders().ScenarioBytes("Placements/Element Orbits edited.scn"))
-            .differences;
-    }
+// The window over today's installation with the file open on the ship tab.
+struct Opened : OpenedToday {
+    Opened() : OpenedToday("Placements", "Element Orbits") {}
 };
 
 const QStringList kHeron = {"6734914.2", "0.00090",   "74.51300",      "169.03397",

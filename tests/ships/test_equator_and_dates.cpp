@@ -37,21 +37,8 @@ QList<double> Values(const QString& line) {
     return values;
 }
 
-struct Opened {
-    ShipWindow sw{TestDataPath("today"), ".\\Scenarios\\Placements\\"};
-    QByteArray loaded;
-    Opened() {
-        sw.Open("Element Orbits.scn");
-        sw.ShowTab(Tab::Ships);
-        sw.SaveAs("Element Orbits loaded.scn");
-        loaded = sw.folders().ScenarioBytes("Placements/Element Orbits loaded.scn");
-    }
-    Differences Saved() {
-        sw.SaveAs("Element Orbits edited.scn");
-        return CompareScenarioTexts(loaded,
-                                    sw.folders().ScenarioBytes("Placements/Element Orbits edited.scn"))
-            .differences;
-    }
+struct Opened : OpenedToday {
+    Opened() : OpenedToday("Placements", "Element Orbits") {}
     const ShipRow& Pipit() const { return sw.Scenario().ShipTable[3]; }
 };
 } // namespace

@@ -2,7 +2,7 @@
 // lander moved with the position boxes, a ship on a pad put at a position and one at a position
 // put on a pad. Each save is held line by line against the save made right after loading; the
 // validation is one step that an undo takes back whole.
-#include "core/text/line_diff.h"
+#include "changed_lines.h"
 #include "ship_window.h"
 
 #include <QAction>
@@ -17,30 +17,6 @@
 namespace {
 const QString kScenario = "Placements/Landers.scn";
 
-void Save(ShipWindow& sw) {
-    sw.tyx().findChild<QAction*>(ObjectNames::Menu13)->trigger();
-}
-
-// The removed and added lines, "-" or "+" before each.
-QStringList Changes(const QByteArray& before, const QByteArray& after) {
-    QStringList lines;
-    for (const DiffHunk& hunk : DiffLines(before, after))
-        for (const DiffLine& line : hunk.lines)
-            if (line.kind != DiffLine::Kind::Same)
-                lines << (line.kind == DiffLine::Kind::Removed ? "-" : "+") + QString::fromLatin1(line.text);
-    return lines;
-}
-
-// A body picked with the arrow keys, as a keyboard user picks it.
-void PickWithKeys(QComboBox* combo, const QString& text) {
-    const int index = combo->findText(text);
-    QVERIFY2(index >= 0, qPrintable(text));
-    combo->setFocus();
-    while (combo->currentIndex() < index)
-        QTest::keyClick(combo, Qt::Key_Down);
-    while (combo->currentIndex() > index)
-        QTest::keyClick(combo, Qt::Key_Up);
-}
 } // namespace
 
 class LandedPositionWindowTest : public QObject {
@@ -69,7 +45,7 @@ class LandedPositionWindowTest : public QObject {
         QFETCH(QStringList, changes);
         ShipWindow sw(TestDataPath("today"), ".\\Scenarios\\Placements\\");
         sw.Open("Landers.scn");
-        Save(sw);
+        sw.Save();
         const QByteArray before = sw.folders().ScenarioBytes(kScenario);
         sw.ShowTab(Tab::Ships);
         Pick(sw.Get<QComboBox>(ObjectNames::ShipName), ship);
@@ -99,15 +75,15 @@ class LandedPositionWindowTest : public QObject {
         }
         Click(sw.Get<QPushButton>(ObjectNames::Command4));
         VERIFY_SCRIPT_DONE(sw.script);
-        Save(sw);
-        QCOMPARE(Changes(before, sw.folders().ScenarioBytes(kScenario)), changes);
+        sw.Save();
+        QCOMPARE(ChangedLines(before, sw.folders().ScenarioBytes(kScenario)), changes);
         // The ship shows again as stored.
         QCOMPARE(atPosition->isChecked(), edit != "pad");
 
         // One step, which an undo takes back whole.
         sw.tyx().findChild<QAction*>(ObjectNames::EditUndo)->trigger();
-        Save(sw);
-        QCOMPARE(Changes(before, sw.folders().ScenarioBytes(kScenario)), QStringList());
+        sw.Save();
+        QCOMPARE(ChangedLines(before, sw.folders().ScenarioBytes(kScenario)), QStringList());
         VERIFY_SCRIPT_DONE(sw.script);
     }
 };

@@ -2,8 +2,8 @@
 // a free port of the station, one taken out of its dock into orbit, and a port already taken,
 // refused. Each save is held line by line against the save made right after loading; a dock is
 // one step that an undo takes back whole, the partners' lines included.
+#include "changed_lines.h"
 #include "core/editing/ship_validation.h"
-#include "core/text/line_diff.h"
 #include "ship_window.h"
 
 #include <QAction>
@@ -22,19 +22,6 @@ QString Text(ShipWindow& sw, const char* label) {
     return sw.Get<QLabel>(label)->text();
 }
 
-void Save(ShipWindow& sw) {
-    sw.tyx().findChild<QAction*>(ObjectNames::Menu13)->trigger();
-}
-
-// The removed and added lines, "-" or "+" before each.
-QStringList Changes(const QByteArray& before, const QByteArray& after) {
-    QStringList lines;
-    for (const DiffHunk& hunk : DiffLines(before, after))
-        for (const DiffLine& line : hunk.lines)
-            if (line.kind != DiffLine::Kind::Same)
-                lines << (line.kind == DiffLine::Kind::Removed ? "-" : "+") + QString::fromLatin1(line.text);
-    return lines;
-}
 } // namespace
 
 class ShipDockingWindowTest : public QObject {
@@ -71,7 +58,7 @@ class ShipDockingWindowTest : public QObject {
         QFETCH(QStringList, changes);
         ShipWindow sw(TestDataPath("today"), ".\\Scenarios\\Installation\\Docking\\");
         sw.Open("Lifter Stack.scn");
-        Save(sw);
+        sw.Save();
         const QByteArray before = sw.folders().ScenarioBytes(kScenario);
         sw.ShowTab(Tab::Ships);
         Pick(sw.Get<QComboBox>(ObjectNames::ShipName), ship);
@@ -91,16 +78,16 @@ class ShipDockingWindowTest : public QObject {
         if (!refusal.isEmpty()) sw.script.Expect(refusal, kShipValidationTitle);
         Click(sw.Get<QPushButton>(ObjectNames::Command4));
         VERIFY_SCRIPT_DONE(sw.script);
-        Save(sw);
-        QCOMPARE(Changes(before, sw.folders().ScenarioBytes(kScenario)), changes);
+        sw.Save();
+        QCOMPARE(ChangedLines(before, sw.folders().ScenarioBytes(kScenario)), changes);
         if (edit == "port") QVERIFY(TreeItem(ports, {"Tarn", "Lifter", "Dock  3", "Tug-1"}));
         if (edit == "orbit") QVERIFY(sw.Get<QRadioButton>(ObjectNames::OrbitingShipOption)->isChecked());
         if (changes.isEmpty()) return;
 
         // One step, which an undo takes back whole, on both ships.
         sw.tyx().findChild<QAction*>(ObjectNames::EditUndo)->trigger();
-        Save(sw);
-        QCOMPARE(Changes(before, sw.folders().ScenarioBytes(kScenario)), QStringList());
+        sw.Save();
+        QCOMPARE(ChangedLines(before, sw.folders().ScenarioBytes(kScenario)), QStringList());
         VERIFY_SCRIPT_DONE(sw.script);
     }
 };

@@ -130,17 +130,26 @@ class StartupFoldersTest : public QObject {
         QCOMPARE(QDir(sim.StartFolder()).entryList({"*.cfg"}, QDir::Files, QDir::IgnoreCase).size(), 1);
     }
 
-    // The start-up rewrites the setting; on storage that refuses the write it says why, goes
-    // on, and the setting stays as it was.
+    // The start-up rewrites a setting that is not in its cleaned form; on storage that refuses
+    // the write it says why, goes on, and the setting stays as it was. A setting already in that
+    // form is not written at all, so the refusal never shows.
+    void settingThatCannotBeWrittenIsReported_data() {
+        QTest::addColumn<bool>("clean");
+        QTest::newRow("with a comment to drop") << false;
+        QTest::newRow("already clean") << true;
+    }
     void settingThatCannotBeWrittenIsReported() {
 #ifndef Q_OS_UNIX
         QSKIP("a full disk is made with the POSIX file size limit");
 #else
+        QFETCH(bool, clean);
         SimulatorFixture sim;
+        if (clean) sim.WriteSetting(QDir::toNativeSeparators(sim.SimulatorFolder()));
         const QByteArray setting = sim.Read("start/tyx.cfg");
         MessageBoxScript messages;
-        messages.ExpectStart("The setting file \"tyx.cfg\" could not be written: ", "Warning", MsgButtons::Ok,
-                             MsgIcon::Exclamation);
+        if (!clean)
+            messages.ExpectStart("The setting file \"tyx.cfg\" could not be written: ", "Warning",
+                                 MsgButtons::Ok, MsgIcon::Exclamation);
         std::unique_ptr<TYX> tyx;
         {
             FileSizeLimit limit(4); // less than the setting's line

@@ -3,6 +3,7 @@
 #include "app/tyx.h"
 #include "core/editing/recent_scenarios.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -131,6 +132,10 @@ void EditorWindow::Load(const QByteArray& scenario, const QString& name) {
 void EditorWindow::SaveAs(const QString& name) {
     ::SaveAs(*tyx_, name);
     MakeActive(tyx_.get());
+}
+
+void EditorWindow::Save() {
+    tyx_->findChild<QAction*>(ObjectNames::Menu13)->trigger();
 }
 
 void EditorWindow::ShowTab(Tab tab) {

@@ -101,6 +101,8 @@ class EditorWindow {
     void Load(const QByteArray& scenario, const QString& name = QStringLiteral("Test.scn"));
     // Saves the scenario under the name typed into File > Save as.
     void SaveAs(const QString& name);
+    // Saves the scenario into its own file by File > Save.
+    void Save();
     // Clicks the tab's caption.
     void ShowTab(Tab tab);
 

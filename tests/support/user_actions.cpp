@@ -158,6 +158,17 @@ bool PickText(QComboBox* box, const QString& text) {
     return true;
 }
 
+void PickWithKeys(QComboBox* box, const QString& text) {
+    const int index = box ? box->findText(text) : -1;
+    if (index < 0) return Fail("no entry \"" + text + "\" in " + NameOf(box));
+    box->setFocus();
+    while (box->currentIndex() < index)
+        QTest::keyClick(box, Qt::Key_Down);
+    while (box->currentIndex() > index)
+        QTest::keyClick(box, Qt::Key_Up);
+    if (box->currentIndex() != index) Fail("the arrow keys do not reach \"" + text + "\" in " + NameOf(box));
+}
+
 QStringList Items(const QComboBox* box) {
     QStringList items;
     for (int i = 0; box && i < box->count(); ++i)

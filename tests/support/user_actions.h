@@ -42,6 +42,8 @@ void PressEnter(QWidget* widget);
 void Pick(QComboBox* box, int index);
 // Picks the first entry of that text; false (and a failure) when there is none.
 bool PickText(QComboBox* box, const QString& text);
+// A pick with the arrow keys from the entry shown, as a keyboard user makes it.
+void PickWithKeys(QComboBox* box, const QString& text);
 inline void Pick(QComboBox* box, const QString& text) {
     PickText(box, text);
 }

@@ -1,25 +1,11 @@
 #include "core/editing/date_change_moves.h"
 
+#include "core/editing/orbiters_at_start.h"
 #include "core/orbit/kepler_propagation.h"
 #include "core/orbit/surface_turning.h"
 #include "core/text/text_rules.h"
 
 #include <QHash>
-#include <array>
-
-namespace {
-QString ShipRow::*const kStateTexts[6] = {&ShipRow::RposX, &ShipRow::RposY, &ShipRow::RposZ,
-                                          &ShipRow::RvelX, &ShipRow::RvelY, &ShipRow::RvelZ};
-
-std::optional<OrbitState> StateOfRow(const ShipRow& row) {
-    std::array<double, 6> v{};
-    for (int k = 0; k < 6; ++k) {
-        if (!IsANumberOrExponent(row.*kStateTexts[k])) return std::nullopt;
-        v[k] = LeadingNumber(row.*kStateTexts[k]);
-    }
-    return OrbitState{{v[0], v[1], v[2]}, {v[3], v[4], v[5]}};
-}
-} // namespace
 
 std::vector<int> ShipsOrbitingByState(const ScenarioDocument& document, int shipCount) {
     std::vector<int> rows;
@@ -68,7 +54,7 @@ std::vector<ShipRow> ShipRowsMovedToDate(const ScenarioDocument& document, int s
     std::vector<int> which;
     std::vector<ShipToMove> ships;
     for (int i : ShipsOrbitingByState(document, shipCount)) {
-        const std::optional<OrbitState> state = StateOfRow(rows[std::size_t(i)]);
+        const std::optional<OrbitState> state = ShipRowState(rows[std::size_t(i)]);
         const QString body = Trim(rows[std::size_t(i)].StatusRef);
         if (!state || body.isEmpty()) continue;
         auto found = bodies.find(body);
@@ -90,7 +76,7 @@ std::vector<ShipRow> ShipRowsMovedToDate(const ScenarioDocument& document, int s
         const double values[6] = {r.X, r.Y, r.Z, v.X, v.Y, v.Z};
         ShipRow& row = rows[std::size_t(which[k])];
         for (int c = 0; c < 6; ++c)
-            row.*kStateTexts[c] = NumberText(values[c]);
+            row.*kShipRowState[c] = NumberText(values[c]);
     }
     return rows;
 }

@@ -19,14 +19,6 @@ bool StatusIs(const ShipRow& row, const char* status) {
     return Trim(row.Status).compare(QLatin1String(status), Qt::CaseInsensitive) == 0;
 }
 
-std::optional<OrbitState> StateOfRow(const ShipRow& row) {
-    double v[6];
-    const QString* texts[6] = {&row.RposX, &row.RposY, &row.RposZ, &row.RvelX, &row.RvelY, &row.RvelZ};
-    for (int k = 0; k < 6; ++k)
-        if (!Read(*texts[k], &v[k])) return std::nullopt;
-    return OrbitState{{v[0], v[1], v[2]}, {v[3], v[4], v[5]}};
-}
-
 std::optional<OrbitState> AtStart(const OrbitalElements& elements, double mu, double startMjd) {
     const StateAtTime at = StateFromElements(elements, mu, startMjd);
     if (at.Problem != ElementsProblem::None) return std::nullopt;
@@ -121,7 +113,7 @@ class Orbiters {
             return {body, p ? ShipElementsState(row, p->Mu, startMjd_) : std::nullopt};
         }
         if (!planet(body)) return {body, std::nullopt};
-        return {body, StateOfRow(row)};
+        return {body, ShipRowState(row)};
     }
 
     int stationNamed(const QString& name) const {
@@ -152,6 +144,13 @@ class Orbiters {
     QHash<QString, PlanetData> planets_;
 };
 } // namespace
+
+std::optional<OrbitState> ShipRowState(const ShipRow& row) {
+    double v[6];
+    for (int k = 0; k < 6; ++k)
+        if (!Read(row.*kShipRowState[k], &v[k])) return std::nullopt;
+    return OrbitState{{v[0], v[1], v[2]}, {v[3], v[4], v[5]}};
+}
 
 std::vector<OrbiterAtStart> OrbitersAtStart(const ScenarioDocument& document, int stationCount, int shipCount,
                                             const std::function<PlanetData(const QString&)>& planetOf,

@@ -8,7 +8,16 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
+
+// The six texts of a ship row's place by position and velocity, in the order RPOS and RVEL
+// give them.
+inline constexpr QString ShipRow::*kShipRowState[6] = {&ShipRow::RposX, &ShipRow::RposY, &ShipRow::RposZ,
+                                                       &ShipRow::RvelX, &ShipRow::RvelY, &ShipRow::RvelZ};
+// The position and velocity the row writes; nothing when one of the six does not read as a
+// number.
+std::optional<OrbitState> ShipRowState(const ShipRow& row);
 
 enum class OrbiterKind { Station, ShipByState, ShipByElements, ShipDocked };
 

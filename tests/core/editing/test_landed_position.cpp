@@ -2,12 +2,12 @@
 // shows for each, where a ship leaving its pad starts, and what a save writes after an edit,
 // line by line against the save made right after loading. The editor's steps are taken here
 // without the windows: the display of a ship, its validation, the save.
+#include "changed_lines.h"
 #include "core/editing/landed_position.h"
 #include "core/editing/scenario_saving.h"
 #include "core/editing/ship_display.h"
 #include "core/editing/ship_validation.h"
 #include "core/scenario/scenario_reader.h"
-#include "core/text/line_diff.h"
 #include "opened_scenario.h"
 #include "test_files.h"
 
@@ -54,15 +54,6 @@ bool Edit(ShipEditorTexts& t, const QStringList& edits) {
     return true;
 }
 
-// The removed and added lines, "-" or "+" before each.
-QStringList Changes(const QByteArray& before, const QByteArray& after) {
-    QStringList lines;
-    for (const DiffHunk& hunk : DiffLines(before, after))
-        for (const DiffLine& line : hunk.lines)
-            if (line.kind != DiffLine::Kind::Same)
-                lines << (line.kind == DiffLine::Kind::Removed ? "-" : "+") + QString::fromLatin1(line.text);
-    return lines;
-}
 } // namespace
 
 class LandedPositionTest : public QObject {
@@ -172,7 +163,7 @@ class LandedPositionTest : public QObject {
         const ShipValidation validation = ValidateShip(t, planet, {});
         QVERIFY2(validation.Valid(), qPrintable(validation.failed.join(" / ")));
         row = StoredShipRow(row, t);
-        QCOMPARE(Changes(before, open.Save()), changes);
+        QCOMPARE(ChangedLines(before, open.Save()), changes);
         // Read back, the ship stands where the edit put it.
         const Open again{ReadScenario(open.Save()).document, open.stations, open.ships};
         const ShipRow& back = again.document.ShipTable[std::size_t(r)];
@@ -197,7 +188,7 @@ class LandedPositionTest : public QObject {
         open.document.ShipTable.insert(open.document.ShipTable.begin() + open.ships,
                                        StoredShipRow(ShipRow{}, t));
         ++open.ships;
-        QCOMPARE(Changes(before, open.Save()),
+        QCOMPARE(ChangedLines(before, open.Save()),
                  (QStringList{"+Crawler:Kite", "+  STATUS Landed Vesk", "+  POS -1.5 2.25", "+  HEADING 180",
                               "+  FUEL .5", "+END"}));
         QCOMPARE(PlacementOf(open.document, open.document.ShipTable[std::size_t(open.ships - 1)]),
