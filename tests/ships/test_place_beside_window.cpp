@@ -1,7 +1,6 @@
 // A ship put 2 km behind the station ship Lifter through the window that asks where, over
 // Rendezvous.scn of today's installation: the distance typed wrong once and corrected, the ship
 // validated and saved; and the message when no other ship or station is in orbit.
-#include "core/scenario/scenario_comparison.h"
 #include "core/text/text_rules.h"
 #include "ship_window.h"
 
@@ -35,11 +34,8 @@ class PlaceBesideWindowTest : public QObject {
     // start. Only Pipit's RPOS and RVEL lines change.
     void behindTheStation() {
         QFETCH(QString, frame);
-        ShipWindow sw{TestDataPath("today"), ".\\Scenarios\\Placements\\"};
-        sw.Open("Rendezvous.scn");
-        sw.ShowTab(Tab::Ships);
-        sw.SaveAs("Rendezvous loaded.scn");
-        const QByteArray loaded = sw.folders().ScenarioBytes("Placements/Rendezvous loaded.scn");
+        OpenedToday o("Placements", "Rendezvous");
+        ShipWindow& sw = o.sw;
         Pick(sw.Get<QComboBox>(ObjectNames::ShipName), "Pipit");
         const ShipRow before = sw.Scenario().ShipTable[2];
         QCOMPARE(before.Name, "Pipit");
@@ -74,10 +70,7 @@ class PlaceBesideWindowTest : public QObject {
 
         Click(sw.Get<QPushButton>(ObjectNames::Command4));
         VERIFY_SCRIPT_DONE(sw.script);
-        sw.SaveAs("Rendezvous edited.scn");
-        const std::vector<ScenarioDifference> differences =
-            CompareScenarioTexts(loaded, sw.folders().ScenarioBytes("Placements/Rendezvous edited.scn"))
-                .differences;
+        const std::vector<ScenarioDifference> differences = o.Saved();
         QCOMPARE(differences.size(), std::size_t(2));
         QCOMPARE(differences[0].section, "SHIP Pipit");
         QCOMPARE(differences[0].original, "  RPOS 0 0 7000000");
