@@ -1,8 +1,9 @@
 // Takes pictures of the main window with a scenario loaded and of each dialog, for the
 // README and for checking by eye that every caption fits. Run it on a 1280x800 screen:
 //   xvfb-run -s "-screen 0 1280x800x24" build/tests/app/app_screenshots docs/screenshots
-// With SKELVAN_SCREENSHOT_HOLD_MS set, the changes window stays that long on the screen, for a
-// picture of the whole screen (import -window root) beside the program's own.
+// With SKELVAN_SCREENSHOT_HOLD_MS set, the changes window, the scenario map and the window that
+// places a ship beside another stay that long on the screen, for a picture of the whole screen
+// (import -window root) beside the program's own.
 #include "support/simulator_fixture.h"
 #include "widgets/dialogs/about_dialog.h"
 #include "widgets/dialogs/delete_dialog.h"
@@ -201,6 +202,33 @@ int main(int argc, char** argv) {
             const int hold = qEnvironmentVariableIntValue("SKELVAN_SCREENSHOT_HOLD_MS");
             if (hold > 0) QTest::qWait(hold);
         }
+    }
+    {
+        // The window that puts a ship beside another, over the ship tab: Pipit about to go 2 km
+        // behind the station ship Lifter.
+        SimulatorFixture sim(TestDataPath("today"));
+        sim.Write("sim/skelvan.cfg",
+                  "ConfigDir = .\\Config\\\r\nScenarioDir = .\\Scenarios\\Placements\\\r\n");
+        MessageBoxScript boxes;
+        DialogScript dialogs;
+        TYX w;
+        w.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+        w.show();
+        dialogs.Expect(ObjectNames::LoadFile, [&](QDialog* d) {
+            ClickEntry(FindControl<QListWidget>(*d, ObjectNames::FilelisttoLoad), "Rendezvous.scn");
+            Click(FindControl<QPushButton>(*d, ObjectNames::Command1));
+        });
+        ChooseMenuItem(w, ObjectNames::Menu12);
+        FindControl<QTabWidget>(w, ObjectNames::SSTab1)->setCurrentIndex(2);
+        ok &= PickText(FindControl<QComboBox>(w, ObjectNames::ShipName), "Pipit");
+        dialogs.Expect(ObjectNames::PlaceBeside, [&](QDialog* d) {
+            ok &= ClickEntry(FindControl<QListWidget>(*d, ObjectNames::PlaceBesideShip), "Lifter (Tarn)");
+            const int hold = qEnvironmentVariableIntValue("SKELVAN_SCREENSHOT_HOLD_MS");
+            if (hold > 0) QTest::qWait(hold);
+            Click(FindControl<QPushButton>(*d, ObjectNames::PlaceBesideOK));
+        });
+        Click(FindControl<QPushButton>(w, ObjectNames::ShipPlaceBeside));
+        ok &= Save(&w, folder, "main_window_placed_beside.png");
     }
     return ok ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 // retype a name unnoticed.
 #include "support/simulator_fixture.h"
 #include "widgets/dialogs/date_change_dialog.h"
+#include "widgets/dialogs/place_beside_dialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -118,6 +119,11 @@ class ObjectNamesTest : public QObject {
             // The question of a start date's change, as it opens over ships by position and velocity.
             DateChangeDialog question(1, 2, w.get());
             found += NamedObjects(&question);
+        }
+        {
+            // The window that puts a ship beside another, with two entries to pick from.
+            PlaceBesideDialog beside({"Lifter (Tarn)", "Depot (Tarn)"}, "Pipit", w.get());
+            found += NamedObjects(&beside);
         }
         // The windows that stay open beside the main window.
         for (const char* action : {ObjectNames::Menu31, ObjectNames::Menu21, ObjectNames::MenuScenarioMap})

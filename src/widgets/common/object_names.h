@@ -160,6 +160,8 @@ inline constexpr char StatusFile[] = "StatusFile";
 inline constexpr char StatusModified[] = "StatusModified";
 inline constexpr char TYX[] = "TYX";
 inline constexpr char scnfile[] = "scnfile";
+// The orbiting frame's button that puts the ship beside another.
+inline constexpr char ShipPlaceBeside[] = "ShipPlaceBeside";
 
 // The load dialog (the save-as and delete dialogs share its buttons, labels and folder tree).
 inline constexpr char FilelisttoLoad[] = "FilelisttoLoad";
@@ -225,4 +227,10 @@ inline constexpr char ScenarioMapSurface[] = "ScenarioMapSurface";
 
 // The progress window of the start-up.
 inline constexpr char StartUpProgress[] = "StartUpProgress";
+
+// The window that puts a ship beside another on that one's orbit.
+inline constexpr char PlaceBeside[] = "PlaceBeside";
+inline constexpr char PlaceBesideDistance[] = "PlaceBesideDistance";
+inline constexpr char PlaceBesideOK[] = "PlaceBesideOK";
+inline constexpr char PlaceBesideShip[] = "PlaceBesideShip";
 } // namespace ObjectNames

@@ -74,8 +74,12 @@ OrbitingFrame::OrbitingFrame(EditorSession& session, QWidget* parent)
     changePlanetButton_ =
         Named(new QPushButton("Change planet", this), ObjectNames::Command11,
               "Changes the planet the ships orbits around by choosing it from the \"Possible Planet\" list");
+    placeBesideButton_ = Named(
+        new QPushButton("Place beside...", this), ObjectNames::ShipPlaceBeside,
+        "Puts the ship on the orbit of another ship or station, a given distance ahead of it or behind");
     grid->addWidget(Caption("Planet", this), 0, 0);
-    grid->addWidget(planet_, 0, 1, 1, 2);
+    grid->addWidget(planet_, 0, 1);
+    grid->addWidget(placeBesideButton_, 0, 2);
     grid->addWidget(Caption("Possible planet", this), 1, 0);
     grid->addWidget(planetList_, 1, 1);
     grid->addWidget(changePlanetButton_, 1, 2);
@@ -147,6 +151,7 @@ OrbitingFrame::OrbitingFrame(EditorSession& session, QWidget* parent)
     grid->addWidget(orbitPanel_, 8, 0, 1, 3);
     showForm(false);
     connect(changePlanetButton_, &QPushButton::clicked, this, &OrbitingFrame::changePlanet);
+    connect(placeBesideButton_, &QPushButton::clicked, this, &OrbitingFrame::placeBeside);
     connect(byState_, &QRadioButton::clicked, this, [this] { chooseForm(false); });
     connect(byElements_, &QRadioButton::clicked, this, [this] { chooseForm(true); });
     connect(frameList_, &QComboBox::currentIndexChanged, this, &OrbitingFrame::chooseFrame);

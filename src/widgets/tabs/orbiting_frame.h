@@ -31,6 +31,9 @@ class OrbitingFrame : public QGroupBox {
 
   private:
     void changePlanet();
+    // Asks which ship or station to go beside and how far along its orbit, and shows the
+    // orbit that gives in the boxes, in the form and frame shown; stored at validation.
+    void placeBeside();
     // The user's pick of a form: the boxes shown converted to it, or a message saying why
     // they cannot be, the form then kept.
     void chooseForm(bool byElements);
@@ -52,6 +55,7 @@ class OrbitingFrame : public QGroupBox {
     QLabel* planet_ = nullptr;
     QComboBox* planetList_ = nullptr;
     QPushButton* changePlanetButton_ = nullptr;
+    QPushButton* placeBesideButton_ = nullptr;
     QComboBox* frameList_ = nullptr;
     QRadioButton* byState_ = nullptr;
     QRadioButton* byElements_ = nullptr;

@@ -58,6 +58,7 @@ class CheckFilesTest : public QObject {
                            "Scenarios/Kite Trials/Hop to Skerry.scn",
                            "Scenarios/Placements/Element Orbits.scn",
                            "Scenarios/Placements/Landers.scn",
+                           "Scenarios/Placements/Rendezvous.scn",
                            "Scenarios/Placements/Tank Levels.scn",
                            "Scenarios/The Corvid System/Grand Tour.scn",
                            "Scenarios/The Corvid System/Moons/Skerry Low Orbit.scn",

@@ -10,6 +10,32 @@
 
 using namespace orbit_test;
 
+namespace {
+// Where an arc of length s from the periapsis ends on an ellipse whose periapsis is on +x and
+// whose motion there is along +z: the length integrated over the true anomaly nu by the
+// trapezoid rule in steps of a microradian, ds/dnu = sqrt(r^2 + (dr/dnu)^2), r = p / (1 + e cos nu).
+Vector3 AlongEllipse(double a, double e, double s) {
+    const double p = a * (1 - e * e);
+    const auto rate = [p, e](double nu) {
+        const double d = 1 + e * std::cos(nu), r = p / d, dr = p * e * std::sin(nu) / (d * d);
+        return std::sqrt(r * r + dr * dr);
+    };
+    const double h = 1e-6;
+    double nu = 0, length = 0;
+    for (;;) {
+        const double step = h * (rate(nu) + rate(nu + h)) / 2;
+        if (length + step >= s) {
+            nu += h * (s - length) / step;
+            break;
+        }
+        length += step;
+        nu += h;
+    }
+    const double r = p / (1 + e * std::cos(nu));
+    return {r * std::cos(nu), 0, r * std::sin(nu)};
+}
+} // namespace
+
 class BesidePlacementTest : public QObject {
     Q_OBJECT
   private slots:
@@ -41,6 +67,12 @@ class BesidePlacementTest : public QObject {
             << Vector3{rp, 0, 0} << vp << half << 2 * a << apoapsis;
         QTest::newRow("ellipse, periapsis to apoapsis behind")
             << Vector3{rp, 0, 0} << vp << -half << 2 * a << apoapsis;
+        const Vector3 ahead = AlongEllipse(a, e, 1000e3);
+        QTest::newRow("1000 km ahead on an ellipse, against the arc integrated")
+            << Vector3{rp, 0, 0} << vp << 1000.0 << Distance(ahead, {rp, 0, 0}) << ahead;
+        QTest::newRow("1000 km behind on an ellipse, against the arc integrated")
+            << Vector3{rp, 0, 0} << vp << -1000.0 << Distance(ahead, {rp, 0, 0})
+            << Vector3{ahead.X, 0, -ahead.Z};
         // At true anomaly 90 degrees: r = p, velocity sqrt(mu / p) (-sin nu, e + cos nu).
         const double w = std::sqrt(kEarthGm / (a * (1 - e * e)));
         // Over 10 km any Earth orbit bends the path from its chord by well under a millimetre:
