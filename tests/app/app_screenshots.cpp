@@ -31,6 +31,18 @@ bool Save(QWidget* widget, const QString& folder, const QString& name) {
     std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(folder + "/" + name));
     return saved;
 }
+
+// The window made as large as the screen, with a scenario of its scenario folder opened
+// through File > Open.
+void OpenOnWholeScreen(TYX& w, DialogScript& dialogs, const QString& scenario) {
+    w.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+    w.show();
+    dialogs.Expect(ObjectNames::LoadFile, [scenario](QDialog* d) {
+        ClickEntry(FindControl<QListWidget>(*d, ObjectNames::FilelisttoLoad), scenario);
+        Click(FindControl<QPushButton>(*d, ObjectNames::Command1));
+    });
+    ChooseMenuItem(w, ObjectNames::Menu12);
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -137,13 +149,7 @@ int main(int argc, char** argv) {
         MessageBoxScript boxes;
         DialogScript dialogs;
         TYX w;
-        w.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
-        w.show();
-        dialogs.Expect(ObjectNames::LoadFile, [&](QDialog* d) {
-            ClickEntry(FindControl<QListWidget>(*d, ObjectNames::FilelisttoLoad), "Lifter Stack.scn");
-            Click(FindControl<QPushButton>(*d, ObjectNames::Command1));
-        });
-        ChooseMenuItem(w, ObjectNames::Menu12);
+        OpenOnWholeScreen(w, dialogs, "Lifter Stack.scn");
         FindControl<QTabWidget>(w, ObjectNames::SSTab1)->setCurrentIndex(2);
         ok &= PickText(FindControl<QComboBox>(w, ObjectNames::ShipName), "Glider-1");
         ok &= Save(&w, folder, "main_window_docked.png");
@@ -157,13 +163,7 @@ int main(int argc, char** argv) {
         MessageBoxScript boxes;
         DialogScript dialogs;
         TYX w;
-        w.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
-        w.show();
-        dialogs.Expect(ObjectNames::LoadFile, [&](QDialog* d) {
-            ClickEntry(FindControl<QListWidget>(*d, ObjectNames::FilelisttoLoad), "Element Orbits.scn");
-            Click(FindControl<QPushButton>(*d, ObjectNames::Command1));
-        });
-        ChooseMenuItem(w, ObjectNames::Menu12);
+        OpenOnWholeScreen(w, dialogs, "Element Orbits.scn");
         auto* tabs = FindControl<QTabWidget>(w, ObjectNames::SSTab1);
         tabs->setCurrentIndex(2);
         ok &= PickText(FindControl<QComboBox>(w, ObjectNames::ShipOrbitFrame), "Equator of Tarn");
@@ -186,13 +186,7 @@ int main(int argc, char** argv) {
         MessageBoxScript boxes;
         DialogScript dialogs;
         TYX w;
-        w.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
-        w.show();
-        dialogs.Expect(ObjectNames::LoadFile, [&](QDialog* d) {
-            ClickEntry(FindControl<QListWidget>(*d, ObjectNames::FilelisttoLoad), "Corvid at a Glance.scn");
-            Click(FindControl<QPushButton>(*d, ObjectNames::Command1));
-        });
-        ChooseMenuItem(w, ObjectNames::Menu12);
+        OpenOnWholeScreen(w, dialogs, "Corvid at a Glance.scn");
         ChooseMenuItem(w, ObjectNames::MenuScenarioMap);
         for (QWidget* map : QApplication::topLevelWidgets()) {
             if (map->objectName() != QLatin1String(ObjectNames::ScenarioMap)) continue;
@@ -212,13 +206,7 @@ int main(int argc, char** argv) {
         MessageBoxScript boxes;
         DialogScript dialogs;
         TYX w;
-        w.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
-        w.show();
-        dialogs.Expect(ObjectNames::LoadFile, [&](QDialog* d) {
-            ClickEntry(FindControl<QListWidget>(*d, ObjectNames::FilelisttoLoad), "Rendezvous.scn");
-            Click(FindControl<QPushButton>(*d, ObjectNames::Command1));
-        });
-        ChooseMenuItem(w, ObjectNames::Menu12);
+        OpenOnWholeScreen(w, dialogs, "Rendezvous.scn");
         FindControl<QTabWidget>(w, ObjectNames::SSTab1)->setCurrentIndex(2);
         ok &= PickText(FindControl<QComboBox>(w, ObjectNames::ShipName), "Pipit");
         dialogs.Expect(ObjectNames::PlaceBeside, [&](QDialog* d) {

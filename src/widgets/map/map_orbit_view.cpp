@@ -3,6 +3,7 @@
 #include "core/orbit/orbit_outline.h"
 #include "core/orbit/orbit_text.h"
 #include "widgets/map/map_labels.h"
+#include "widgets/orbit/orbit_drawing.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -30,20 +31,6 @@ bool DockedAtOneShown(const MapOrbit& orbit, const std::vector<MapOrbit>& orbits
     if (orbit.Kind != OrbiterKind::ShipDocked) return false;
     return std::any_of(orbits.begin(), orbits.end(),
                        [&orbit](const MapOrbit& other) { return other.Name == orbit.DockedAt; });
-}
-
-void DrawScaleBar(QPainter& p, const OrbitViewMapping& m, const QSize& view, bool enlarged) {
-    const double bar = ScaleBarLength(view.width() / 3.0 / m.Scale);
-    if (!(bar > 0)) return;
-    const double pixels = bar * m.Scale;
-    const QPointF left(10, view.height() - 10);
-    p.setPen(QPen(kFaint, 1));
-    p.drawLine(left, left + QPointF(pixels, 0));
-    p.drawLine(left, left + QPointF(0, -4));
-    p.drawLine(left + QPointF(pixels, 0), left + QPointF(pixels, -4));
-    QString text = ScaleBarText(bar);
-    if (enlarged) text += QStringLiteral("   body not to scale");
-    p.drawText(QPointF(left.x() + 2, left.y() - 6), text);
 }
 } // namespace
 
@@ -118,7 +105,8 @@ void MapOrbitView::paintEvent(QPaintEvent*) {
         p.setPen(orbit.Kind == OrbiterKind::Station ? kStation : kShip);
         p.drawText(place, Qt::AlignCenter, caption);
     }
-    DrawScaleBar(p, m, size(), map_.Radius * m.Scale < kSmallestDisc);
+    DrawScaleBar(p, m.Scale, size(), 10, kFaint,
+                 map_.Radius * m.Scale < kSmallestDisc ? QStringLiteral("body not to scale") : QString());
     // What the marks stand for, in the corner the scale bar leaves free.
     const QPointF key(width() - 150, height() - 14);
     p.setPen(Qt::NoPen);

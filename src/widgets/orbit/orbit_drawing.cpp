@@ -36,6 +36,21 @@ void Mark(QPainter& p, const QPointF& at, const QPointF& centre, const QString& 
 }
 } // namespace
 
+void DrawScaleBar(QPainter& p, double metresToPixels, const QSize& view, double inset, const QColor& colour,
+                  const QString& note) {
+    const double bar = ScaleBarLength(view.width() / 3.0 / metresToPixels);
+    if (!(bar > 0)) return;
+    const double pixels = bar * metresToPixels;
+    const QPointF left(inset, view.height() - inset);
+    p.setPen(QPen(colour, 1));
+    p.drawLine(left, left + QPointF(pixels, 0));
+    p.drawLine(left, left + QPointF(0, -4));
+    p.drawLine(left + QPointF(pixels, 0), left + QPointF(pixels, -4));
+    QString text = ScaleBarText(bar);
+    if (!note.isEmpty()) text += QStringLiteral("   ") + note;
+    p.drawText(QPointF(left.x() + 2, left.y() - 6), text);
+}
+
 OrbitDrawing::OrbitDrawing(QWidget* parent) : QWidget(parent) {
     setMinimumSize(180, 160);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -95,17 +110,5 @@ void OrbitDrawing::paintEvent(QPaintEvent*) {
     p.setBrush(Qt::white);
     p.drawEllipse(m.Map(o.Body), 3.5, 3.5);
 
-    // A scale bar of a round length, at most a third of the width.
-    const double bar = ScaleBarLength(width() / 3.0 / m.Scale);
-    if (bar > 0) {
-        const double pixels = bar * m.Scale;
-        const QPointF left(8, height() - 8);
-        p.setPen(QPen(faint, 1));
-        p.drawLine(left, left + QPointF(pixels, 0));
-        p.drawLine(left, left + QPointF(0, -4));
-        p.drawLine(left + QPointF(pixels, 0), left + QPointF(pixels, -4));
-        QString text = ScaleBarText(bar);
-        if (enlarged) text += QStringLiteral("   planet not to scale");
-        p.drawText(QPointF(left.x() + 2, left.y() - 6), text);
-    }
+    DrawScaleBar(p, m.Scale, size(), 8, faint, enlarged ? QStringLiteral("planet not to scale") : QString());
 }

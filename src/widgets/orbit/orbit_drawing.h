@@ -7,6 +7,14 @@
 #include <QWidget>
 #include <optional>
 
+class QPainter;
+
+// A scale bar of a round length, at most a third of the view's width, in its lower left corner
+// at the inset given (pixels), with the note after its length ("planet not to scale").
+// metresToPixels is the drawing's scale.
+void DrawScaleBar(QPainter& p, double metresToPixels, const QSize& view, double inset, const QColor& colour,
+                  const QString& note);
+
 class OrbitDrawing : public QWidget {
     Q_OBJECT
   public:
