@@ -3,24 +3,13 @@
 // logic; here the rows are picked, read, moved and written back.
 #include "core/editing/date_change_moves.h"
 #include "core/text/text_rules.h"
+#include "reference_earth.h"
 
 #include <QTest>
 #include <cmath>
 
 namespace {
-constexpr double kSiderealDay = 86164.0905;
 constexpr double kStart = 51985.24;
-
-PlanetData Earth() {
-    PlanetData p;
-    p.readable = p.Known = true;
-    p.Mu = 6.67259e-11 * 5.973698968e24;
-    p.MeanRadius = 6.371e6;
-    p.rotation.Obliquity = 0.4090928023;
-    p.rotation.LanMjd = 51544.5;
-    p.rotation.SidRotPeriod = kSiderealDay;
-    return p;
-}
 
 // A circular equatorial orbit of 7,000 km radius, position on the vernal equinox.
 ShipRow Ship(const QString& status, const QString& body, bool byElements) {
@@ -28,7 +17,7 @@ ShipRow Ship(const QString& status, const QString& body, bool byElements) {
     row.Name = QStringLiteral("S");
     row.Status = status;
     row.StatusRef = body;
-    const double v = std::sqrt(Earth().Mu / 7e6);
+    const double v = std::sqrt(TiltedEarth().Mu / 7e6);
     row.RposX = QStringLiteral("7000000");
     row.RposY = row.RposZ = row.RvelX = row.RvelY = QStringLiteral("0");
     row.RvelZ = NumberText(v);
@@ -84,10 +73,10 @@ class DateChangeMovesTest : public QObject {
         document.ShipTable = {Ship(QStringLiteral("Landed"), QStringLiteral("Earth"), false),
                               Ship(status, body, byElements)};
         const auto planetOf = [](const QString& name) {
-            return name == QLatin1String("Earth") ? Earth() : PlanetData{};
+            return name == QLatin1String("Earth") ? TiltedEarth() : PlanetData{};
         };
         const std::vector<ShipRow> rows =
-            ShipRowsMovedToDate(document, listed ? 2 : 1, planetOf, kStart, kSiderealDay / 4, move);
+            ShipRowsMovedToDate(document, listed ? 2 : 1, planetOf, kStart, kEarthSiderealDay / 4, move);
         QCOMPARE(rows.size(), std::size_t(2));
         QCOMPARE(rows[0], document.ShipTable[0]);
         QCOMPARE(rows[1] != document.ShipTable[1], moved);
@@ -100,10 +89,10 @@ class DateChangeMovesTest : public QObject {
         QTest::addColumn<double>("seconds");
         QTest::addColumn<double>("longitude"); // of the position afterwards, ecliptic degrees
         // The orbit's period at 7,000 km is 5,829 s; a quarter of it takes the ship a quarter round.
-        const double period = 2 * M_PI * std::sqrt(std::pow(7e6, 3) / Earth().Mu);
+        const double period = 2 * M_PI * std::sqrt(std::pow(7e6, 3) / TiltedEarth().Mu);
         QTest::newRow("along a quarter orbit") << DateChangeMove::AlongOrbit << period / 4 << 90.0;
         QTest::newRow("along, back a quarter") << DateChangeMove::AlongOrbit << -period / 4 << -90.0;
-        QTest::newRow("surface, a whole day") << DateChangeMove::WithSurface << kSiderealDay << 0.0;
+        QTest::newRow("surface, a whole day") << DateChangeMove::WithSurface << kEarthSiderealDay << 0.0;
     }
     void aQuarterTurn() {
         QFETCH(DateChangeMove, move);
@@ -112,7 +101,7 @@ class DateChangeMovesTest : public QObject {
         ScenarioDocument document;
         document.ShipTable = {Ship(QStringLiteral("Orbiting"), QStringLiteral("Earth"), false)};
         const ShipRow r = ShipRowsMovedToDate(
-            document, 1, [](const QString&) { return Earth(); }, kStart, seconds, move)[0];
+            document, 1, [](const QString&) { return TiltedEarth(); }, kStart, seconds, move)[0];
         const double at = std::atan2(LeadingNumber(r.RposZ), LeadingNumber(r.RposX)) * 180 / M_PI;
         QVERIFY2(std::abs(std::remainder(at - longitude, 360.0)) < 1e-6, qPrintable(QString::number(at)));
     }

@@ -3,26 +3,16 @@
 // that cannot be turned.
 #include "core/editing/ship_orbit_forms.h"
 #include "core/text/text_rules.h"
+#include "reference_earth.h"
 
 #include <QTest>
 #include <cmath>
 
 namespace {
-constexpr double kObliquity = 0.4090928023;
 constexpr double kStart = 51985.24;
 
-PlanetData Earth() {
-    PlanetData p;
-    p.readable = p.Known = true;
-    p.Mu = 6.67259e-11 * 5.973698968e24;
-    p.MeanRadius = 6.371e6;
-    p.rotation.Obliquity = kObliquity;
-    p.rotation.LanMjd = 51544.5;
-    return p;
-}
-
 EquatorFrame EarthFrame() {
-    return EquatorFrameAt(Earth().rotation, kStart);
+    return EquatorFrameAt(TiltedEarth().rotation, kStart);
 }
 
 ShipEditorTexts Texts(bool byElements, const QStringList& v) {
@@ -61,7 +51,8 @@ class ShipOrbitFramesTest : public QObject {
     void stationElements() {
         const ShipEditorTexts ecliptic = Texts(true, {"6734914.2", "0.00090", "74.51300", "169.03397",
                                                       "328.28777", "438.61137", "51985.24000440"});
-        const OrbitFormSwitch equator = OrbitTextsInFrame(ecliptic, Earth(), EarthFrame(), kStart, true);
+        const OrbitFormSwitch equator =
+            OrbitTextsInFrame(ecliptic, TiltedEarth(), EarthFrame(), kStart, true);
         QVERIFY2(equator.Done(), qPrintable(equator.problems.join(' ')));
         QVERIFY2(std::fabs(N(equator.texts.elementsInclination) - 51.6) <= 0.1,
                  qPrintable(equator.texts.elementsInclination));
@@ -69,7 +60,8 @@ class ShipOrbitFramesTest : public QObject {
         QCOMPARE(equator.texts.elementsSemiMajorAxis, ecliptic.elementsSemiMajorAxis);
         QCOMPARE(equator.texts.elementsExcentricity, ecliptic.elementsExcentricity);
         QCOMPARE(equator.texts.elementsEpoch, ecliptic.elementsEpoch);
-        const OrbitFormSwitch back = OrbitTextsInFrame(equator.texts, Earth(), EarthFrame(), kStart, false);
+        const OrbitFormSwitch back =
+            OrbitTextsInFrame(equator.texts, TiltedEarth(), EarthFrame(), kStart, false);
         QVERIFY(back.Done());
         for (auto box :
              {&ShipEditorTexts::elementsInclination, &ShipEditorTexts::elementsAscendingNode,
@@ -81,7 +73,7 @@ class ShipOrbitFramesTest : public QObject {
     void stateVectors_data() {
         QTest::addColumn<QStringList>("typed"); // in the equator frame
         QTest::addColumn<QStringList>("ecliptic");
-        const double s = std::sin(kObliquity), c = std::cos(kObliquity);
+        const double s = std::sin(kEarthObliquity), c = std::cos(kEarthObliquity);
         // Over the equator, eastward: in the ecliptic the velocity leans south by the obliquity.
         QTest::newRow("equatorial, at the equinox")
             << QStringList{"6971000", "0", "0", "0", "0", "7561"}
@@ -95,7 +87,7 @@ class ShipOrbitFramesTest : public QObject {
         QFETCH(QStringList, typed);
         QFETCH(QStringList, ecliptic);
         const OrbitFormSwitch back =
-            OrbitTextsInFrame(Texts(false, typed), Earth(), EarthFrame(), kStart, false);
+            OrbitTextsInFrame(Texts(false, typed), TiltedEarth(), EarthFrame(), kStart, false);
         QVERIFY(back.Done());
         const ShipEditorTexts& t = back.texts;
         const QStringList got{t.rposX, t.rposY, t.rposZ, t.rvelX, t.rvelY, t.rvelZ};
@@ -120,7 +112,7 @@ class ShipOrbitFramesTest : public QObject {
         QFETCH(QStringList, typed);
         QFETCH(bool, done);
         const ShipEditorTexts texts = Texts(byElements, typed);
-        const OrbitFormSwitch turned = OrbitTextsInFrame(texts, Earth(), EarthFrame(), kStart, true);
+        const OrbitFormSwitch turned = OrbitTextsInFrame(texts, TiltedEarth(), EarthFrame(), kStart, true);
         QCOMPARE(turned.Done(), done);
         // What cannot be turned, or needs no turn, is left as typed.
         if (!done || typed.isEmpty())
