@@ -61,7 +61,7 @@ void TYX::buildMenus() {
     // The scenario at a glance, enabled with the first scenario as the file items are.
     QMenu* view = menuBar()->addMenu("&View");
     view->setObjectName(ObjectNames::MenuView);
-    mapAction_ = AddItem(view, ObjectNames::MenuScenarioMap, "Scenario &map", false);
+    mapAction_ = AddItem(view, ObjectNames::MenuScenarioMap, "Scenario map", false);
 
     QMenu* tools = menuBar()->addMenu("&Tools");
     tools->setObjectName(ObjectNames::Menu30);

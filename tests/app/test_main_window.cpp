@@ -64,7 +64,7 @@ class MainWindowTest : public QObject {
                                 << true;
         QTest::newRow("exit") << ObjectNames::Menu16 << ObjectNames::Menu1 << "&Exit" << true;
         QTest::newRow("scenario map")
-            << ObjectNames::MenuScenarioMap << ObjectNames::MenuView << "Scenario &map" << false;
+            << ObjectNames::MenuScenarioMap << ObjectNames::MenuView << "Scenario map" << false;
         QTest::newRow("information") << ObjectNames::Menu31 << ObjectNames::Menu30
                                      << "&Planetary system information" << false;
         QTest::newRow("calculator") << ObjectNames::Menu33 << ObjectNames::Menu30 << "&Windows Calculator"
