@@ -41,6 +41,23 @@ QString ComponentText(double component, double length) {
 }
 } // namespace
 
+QStringList OrbitBoxTexts(const ShipEditorTexts& texts) {
+    QStringList boxes;
+    for (QString ShipEditorTexts::*box : kShipStateBoxes)
+        boxes.append(texts.*box);
+    for (QString ShipEditorTexts::*box : kShipElementBoxes)
+        boxes.append(texts.*box);
+    return boxes;
+}
+
+void SetOrbitBoxTexts(ShipEditorTexts& texts, const QStringList& boxes) {
+    qsizetype k = 0;
+    for (QString ShipEditorTexts::*box : kShipStateBoxes)
+        texts.*box = boxes.value(k++);
+    for (QString ShipEditorTexts::*box : kShipElementBoxes)
+        texts.*box = boxes.value(k++);
+}
+
 double StartMjdOf(const ScenarioDocument& document) {
     const CalendarTime start{document.StartDate, document.StartHour, document.StartMinute};
     const ScenarioSource* source = document.Source.get();

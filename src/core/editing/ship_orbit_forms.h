@@ -24,6 +24,11 @@ inline constexpr QString ShipEditorTexts::*kShipStateBoxes[6] = {
     &ShipEditorTexts::rposX, &ShipEditorTexts::rposY, &ShipEditorTexts::rposZ,
     &ShipEditorTexts::rvelX, &ShipEditorTexts::rvelY, &ShipEditorTexts::rvelZ};
 
+// The texts of both forms' boxes in that order, the six of the state then the seven elements,
+// as the orbiting frame keeps a form's boxes aside; and the texts given such a list back.
+QStringList OrbitBoxTexts(const ShipEditorTexts& texts);
+void SetOrbitBoxTexts(ShipEditorTexts& texts, const QStringList& boxes);
+
 // The start of the scenario as an MJD: the very value the file's Date line gives while the
 // start is the one read, since a calendar and two pickers hold it only to the minute.
 double StartMjdOf(const ScenarioDocument& document);

@@ -242,13 +242,7 @@ void OrbitingFrame::chooseForm(bool byElements) {
         return;
     }
     const QStringList before = orbitTexts();
-    for (auto [box, text] :
-         {std::pair{rposX_, &converted.texts.rposX}, std::pair{rposY_, &converted.texts.rposY},
-          std::pair{rposZ_, &converted.texts.rposZ}, std::pair{rvelX_, &converted.texts.rvelX},
-          std::pair{rvelY_, &converted.texts.rvelY}, std::pair{rvelZ_, &converted.texts.rvelZ}})
-        box->setText(*text);
-    for (int k = 0; k < 7; ++k)
-        elements_[k]->setText(converted.texts.*kShipElementBoxes[k]);
+    setOrbitTexts(OrbitBoxTexts(converted.texts));
     lastSwitch_ = FormSwitch{before, orbitTexts()};
     showForm(byElements);
 }
@@ -288,13 +282,7 @@ void OrbitingFrame::readTexts(ShipEditorTexts& texts) const {
     readShownTexts(texts);
     if (!inEquator_) return;
     if (frameSwitch_ && frameSwitch_->after == orbitTexts()) {
-        const QStringList& before = frameSwitch_->before;
-        int k = 0;
-        for (QString* text :
-             {&texts.rposX, &texts.rposY, &texts.rposZ, &texts.rvelX, &texts.rvelY, &texts.rvelZ})
-            *text = before.value(k++);
-        for (int e = 0; e < 7; ++e)
-            texts.*kShipElementBoxes[e] = before.value(k++);
+        SetOrbitBoxTexts(texts, frameSwitch_->before);
         return;
     }
     // Typed in the equator frame: turned into the ecliptic; texts that cannot be turned are read
@@ -370,9 +358,6 @@ void OrbitingFrame::chooseFrame(int index) {
     inEquator_ = toEquator;
     frameSwitch_.reset();
     showFrameTitle();
-    const ShipEditorTexts& t = turned.texts;
-    setOrbitTexts({t.rposX, t.rposY, t.rposZ, t.rvelX, t.rvelY, t.rvelZ, t.elementsSemiMajorAxis,
-                   t.elementsExcentricity, t.elementsInclination, t.elementsAscendingNode,
-                   t.elementsPeriapsisLongitude, t.elementsMeanLongitude, t.elementsEpoch});
+    setOrbitTexts(OrbitBoxTexts(turned.texts));
     if (toEquator) frameSwitch_ = FormSwitch{before, orbitTexts()};
 }

@@ -40,21 +40,13 @@ void OrbitingFrame::placeBeside() {
         ShowMessage(this, placed.problems.join(u'\r'), title, MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
-    const auto boxTexts = [](const ShipEditorTexts& t) {
-        QStringList all;
-        for (QString ShipEditorTexts::*box : kShipStateBoxes)
-            all.append(t.*box);
-        for (QString ShipEditorTexts::*box : kShipElementBoxes)
-            all.append(t.*box);
-        return all;
-    };
     lastSwitch_.reset();
     setPlanet(other.Body);
     showFrameTitle();
-    setOrbitTexts(boxTexts(placed.shown));
+    setOrbitTexts(OrbitBoxTexts(placed.shown));
     // Shown in the equator frame, the boxes read back as the ecliptic texts until the user
     // types: the file gets the placement's own digits, not a turn there and back.
     frameSwitch_.reset();
-    if (inEquator_) frameSwitch_ = FormSwitch{boxTexts(placed.ecliptic), orbitTexts()};
+    if (inEquator_) frameSwitch_ = FormSwitch{OrbitBoxTexts(placed.ecliptic), orbitTexts()};
     showForm(placed.shown.orbitByElements);
 }

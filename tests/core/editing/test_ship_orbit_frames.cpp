@@ -20,21 +20,11 @@ ShipEditorTexts Texts(bool byElements, const QStringList& v) {
     t.status = ShipStatusChoice::Orbiting;
     t.orbitingPlanet = QStringLiteral("Earth");
     t.orbitByElements = byElements;
-    QString ShipEditorTexts::*const state[6] = {&ShipEditorTexts::rposX, &ShipEditorTexts::rposY,
-                                                &ShipEditorTexts::rposZ, &ShipEditorTexts::rvelX,
-                                                &ShipEditorTexts::rvelY, &ShipEditorTexts::rvelZ};
-    QString ShipEditorTexts::*const elements[7] = {&ShipEditorTexts::elementsSemiMajorAxis,
-                                                   &ShipEditorTexts::elementsExcentricity,
-                                                   &ShipEditorTexts::elementsInclination,
-                                                   &ShipEditorTexts::elementsAscendingNode,
-                                                   &ShipEditorTexts::elementsPeriapsisLongitude,
-                                                   &ShipEditorTexts::elementsMeanLongitude,
-                                                   &ShipEditorTexts::elementsEpoch};
     for (int k = 0; k < v.size(); ++k) {
         if (byElements)
-            t.*elements[k] = v[k];
+            t.*kShipElementBoxes[k] = v[k];
         else
-            t.*state[k] = v[k];
+            t.*kShipStateBoxes[k] = v[k];
     }
     return t;
 }
